@@ -1,0 +1,255 @@
+#include "ChannelDatabase.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace k510 {
+
+namespace {
+
+// Removes every occurrence of number, then closes the numbering gap it leaves.
+void removeAndRenumber(FavouriteGroups &groups, int number)
+{
+    for (auto &group : groups) {
+        std::erase(group, std::uint16_t(number));
+        for (auto &entry : group)
+            if (entry > number)
+                --entry;
+    }
+}
+
+// Removes the first occurrence of number from an order list and closes the gap.
+void removeFromOrder(std::vector<std::uint16_t> &order, int number)
+{
+    const auto it = std::find(order.begin(), order.end(), std::uint16_t(number));
+    if (it != order.end())
+        order.erase(it);
+    for (auto &entry : order)
+        if (entry > number)
+            --entry;
+}
+
+void eraseValue(std::vector<int> &list, int value)
+{
+    const auto it = std::find(list.begin(), list.end(), value);
+    if (it != list.end())
+        list.erase(it);
+}
+
+bool contains(const FavouriteGroups &groups, int number)
+{
+    return std::any_of(groups.begin(), groups.end(), [number](const FavouriteGroup &group) {
+        return std::find(group.begin(), group.end(), std::uint16_t(number)) != group.end();
+    });
+}
+
+// Slot k (1..12) of the TV or the radio block of the group names.
+std::uint8_t *groupNameSlot(GroupNames &names, bool radio, int group)
+{
+    return &names[(radio ? kGroupNameBlockSize : 0) + kGroupNameSlotSize * std::size_t(group)];
+}
+
+std::string groupName(const GroupNames &names, bool radio, int group)
+{
+    if (group < 1 || group > kFavouriteGroupCount)
+        return {};
+    const auto *slot = reinterpret_cast<const char *>(groupNameSlot(const_cast<GroupNames &>(names), radio, group));
+    return std::string(slot, strnlen(slot, kGroupNameSlotSize));
+}
+
+void setGroupName(GroupNames &names, bool radio, int group, std::string_view windows1251)
+{
+    if (group < 1 || group > kFavouriteGroupCount)
+        return;
+    std::uint8_t *slot = groupNameSlot(names, radio, group);
+    std::memset(slot, 0, kGroupNameSlotSize);
+    std::memcpy(slot, windows1251.data(), std::min(windows1251.size(), kGroupNameSlotSize - 1));
+}
+
+} // namespace
+
+void ChannelDatabase::reset()
+{
+    satellites.clear();
+    transponders.clear();
+    channels.clear();
+    tvOrder.clear();
+    radioOrder.clear();
+}
+
+const Channel *ChannelDatabase::channelAt(int index) const
+{
+    return index >= 0 && std::size_t(index) < channels.size() ? &channels[std::size_t(index)] : nullptr;
+}
+
+const Channel *ChannelDatabase::tvChannel(int number) const
+{
+    return number >= 1 && number <= tvCount() ? channelAt(number - 1) : nullptr;
+}
+
+Channel *ChannelDatabase::tvChannel(int number)
+{
+    return const_cast<Channel *>(std::as_const(*this).tvChannel(number));
+}
+
+const Channel *ChannelDatabase::radioChannel(int number) const
+{
+    return number >= 1 ? channelAt(tvCount() + number - 1) : nullptr;
+}
+
+Channel *ChannelDatabase::radioChannel(int number)
+{
+    return const_cast<Channel *>(std::as_const(*this).radioChannel(number));
+}
+
+const Transponder *ChannelDatabase::transponderOf(const Channel &channel) const
+{
+    const int index = int(channel.tpNumber) - 1;
+    return index >= 0 && std::size_t(index) < transponders.size() ? &transponders[std::size_t(index)] : nullptr;
+}
+
+const Satellite *ChannelDatabase::satelliteOf(const Transponder &transponder) const
+{
+    const int index = int(transponder.satNumber) - 1;
+    return index >= 0 && std::size_t(index) < satellites.size() ? &satellites[std::size_t(index)] : nullptr;
+}
+
+int ChannelDatabase::channelIndexOfTvOrder(int position) const
+{
+    if (position < 0 || std::size_t(position) >= tvOrder.size())
+        return -1;
+    const int index = int(tvOrder[std::size_t(position)]) - 1;
+    return channelAt(index) ? index : -1;
+}
+
+int ChannelDatabase::channelIndexOfRadioOrder(int position) const
+{
+    if (position < 0 || std::size_t(position) >= radioOrder.size())
+        return -1;
+    const int index = tvCount() + int(radioOrder[std::size_t(position)]) - 1;
+    return radioOrder[std::size_t(position)] >= 1 && channelAt(index) ? index : -1;
+}
+
+int ChannelDatabase::rebuildChannelIndices()
+{
+    for (auto &tp : transponders) {
+        tp.tvChannelIndices.clear();
+        tp.radioChannelIndices.clear();
+    }
+    int invalidTypes = 0;
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const Channel &ch = channels[i];
+        const int type = ch.serviceType();
+        if (type != ServiceType::Tv && type != ServiceType::Radio) {
+            ++invalidTypes;
+            continue;
+        }
+        const int tpIndex = int(ch.tpNumber) - 1;
+        if (tpIndex < 0 || std::size_t(tpIndex) >= transponders.size())
+            continue;
+        auto &tp = transponders[std::size_t(tpIndex)];
+        (type == ServiceType::Tv ? tp.tvChannelIndices : tp.radioChannelIndices).push_back(int(i));
+    }
+    return invalidTypes;
+}
+
+void ChannelDatabase::rebuildTransponderIndices()
+{
+    for (auto &sat : satellites)
+        sat.transponderIndices.clear();
+    for (std::size_t i = 0; i < transponders.size(); ++i) {
+        const int satIndex = int(transponders[i].satNumber) - 1;
+        if (satIndex >= 0 && std::size_t(satIndex) < satellites.size())
+            satellites[std::size_t(satIndex)].transponderIndices.push_back(int(i));
+    }
+}
+
+bool ChannelDatabase::isInTvFavourites(int tvNumber) const { return contains(tvFavourites, tvNumber); }
+bool ChannelDatabase::isInRadioFavourites(int radioNumber) const { return contains(radioFavourites, radioNumber); }
+
+int ChannelDatabase::appendTvChannel(const Channel &channel)
+{
+    const int index = tvCount();
+    if (std::size_t(index) > channels.size() || tvOrder.size() >= std::size_t(kOrderCapacity))
+        return 0;
+    channels.insert(channels.begin() + index, channel);
+    tvOrder.push_back(std::uint16_t(index + 1));
+
+    // The new channel joins its transponder; every radio channel moved up by
+    // one index, so the radio lists are rebuilt from the radio block.
+    int invalidTypes = 0;
+    for (auto &tp : transponders)
+        tp.radioChannelIndices.clear();
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const Channel &ch = channels[i];
+        const int tpIndex = int(ch.tpNumber) - 1;
+        Transponder *tp = tpIndex >= 0 && std::size_t(tpIndex) < transponders.size()
+                              ? &transponders[std::size_t(tpIndex)] : nullptr;
+        const int type = ch.serviceType();
+        if (type != ServiceType::Tv && type != ServiceType::Radio)
+            ++invalidTypes;
+        else if (tp && int(i) == index && type == ServiceType::Tv)
+            tp->tvChannelIndices.push_back(index);
+        else if (tp && type == ServiceType::Radio)
+            tp->radioChannelIndices.push_back(int(i));
+    }
+    return invalidTypes;
+}
+
+int ChannelDatabase::deleteTvChannel(int tvNumber)
+{
+    const Channel *channel = tvChannel(tvNumber);
+    if (!channel)
+        return 0;
+    removeFromOrder(tvOrder, tvNumber);
+    channels.erase(channels.begin() + (tvNumber - 1));
+    removeAndRenumber(tvFavourites, tvNumber);
+    return rebuildChannelIndices();
+}
+
+int ChannelDatabase::deleteRadioChannel(int listNumber)
+{
+    const int radioNumber = listNumber - tvCount();
+    if (!radioChannel(radioNumber))
+        return 0;
+    removeFromOrder(radioOrder, radioNumber);
+    channels.erase(channels.begin() + (listNumber - 1));
+    removeAndRenumber(radioFavourites, radioNumber);
+    return rebuildChannelIndices();
+}
+
+int ChannelDatabase::deleteTransponder(int transponderNumber)
+{
+    if (transponderNumber < 1 || std::size_t(transponderNumber) > transponders.size())
+        return 0;
+    Transponder &tp = transponders[std::size_t(transponderNumber - 1)];
+    const int satIndex = int(tp.satNumber) - 1;
+    if (satIndex >= 0 && std::size_t(satIndex) < satellites.size())
+        eraseValue(satellites[std::size_t(satIndex)].transponderIndices, transponderNumber - 1);
+
+    // Radio channels lie behind every TV channel, so they go first; each kind
+    // from the highest index down keeps the remaining numbers valid.
+    auto radio = tp.radioChannelIndices;
+    auto tv = tp.tvChannelIndices;
+    std::sort(radio.rbegin(), radio.rend());
+    std::sort(tv.rbegin(), tv.rend());
+    for (int index : radio)
+        deleteRadioChannel(index + 1);
+    for (int index : tv)
+        deleteTvChannel(index + 1);
+
+    for (auto &ch : channels)
+        if (ch.tpNumber > transponderNumber)
+            --ch.tpNumber;
+    transponders.erase(transponders.begin() + (transponderNumber - 1));
+    rebuildTransponderIndices();
+    return rebuildChannelIndices();
+}
+
+std::string ChannelDatabase::tvGroupName(int group) const { return groupName(groupNames, false, group); }
+std::string ChannelDatabase::radioGroupName(int group) const { return groupName(groupNames, true, group); }
+void ChannelDatabase::setTvGroupName(int group, std::string_view name) { setGroupName(groupNames, false, group, name); }
+void ChannelDatabase::setRadioGroupName(int group, std::string_view name) { setGroupName(groupNames, true, group, name); }
+
+} // namespace k510

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "Records.h"
+
+namespace k510 {
+
+constexpr int kFavouriteGroupCount = 12;
+constexpr int kFavouriteGroupCapacity = 80;
+constexpr int kOrderCapacity = 6000;
+constexpr std::size_t kGroupNamesSize = 442;
+constexpr std::size_t kGroupNameSlotSize = 17;
+constexpr std::size_t kGroupNameBlockSize = 221;
+
+// A favourite group: TV channel numbers or radio numbers, in the user's order.
+using FavouriteGroup = std::vector<std::uint16_t>;
+using FavouriteGroups = std::array<FavouriteGroup, kFavouriteGroupCount>;
+using GroupNames = std::array<std::uint8_t, kGroupNamesSize>;
+
+// The in-memory channel database of one receiver.
+//
+// Numbering: T = tvOrder.size(). channels holds the TV channels at indices
+// 0..T-1 and then the radio channels. TV channel number n is the channel at
+// index n-1, radio number r the channel at index T+r-1. tvOrder and the TV
+// groups hold TV channel numbers; radioOrder and the radio groups hold radio
+// numbers. A transponder names its satellite by number, a channel its
+// transponder by number (both 1-based).
+//
+// An image may break these rules (order lists that are not permutations,
+// favourite entries out of range); every lookup here is bounds-checked and
+// answers nullptr rather than reading outside a list.
+struct ChannelDatabase {
+    std::vector<Satellite> satellites;
+    std::vector<Transponder> transponders;
+    std::vector<Channel> channels;
+    std::vector<std::uint16_t> tvOrder;
+    std::vector<std::uint16_t> radioOrder;
+    FavouriteGroups tvFavourites;
+    FavouriteGroups radioFavourites;
+    GroupNames groupNames{};   // Windows-1251
+
+    // Empties satellites, transponders, channels and both order lists;
+    // favourite groups and group names are kept.
+    void reset();
+
+    [[nodiscard]] int tvCount() const { return int(tvOrder.size()); }
+
+    [[nodiscard]] const Channel *tvChannel(int number) const;
+    [[nodiscard]] Channel *tvChannel(int number);
+    [[nodiscard]] const Channel *radioChannel(int number) const;
+    [[nodiscard]] Channel *radioChannel(int number);
+    [[nodiscard]] const Channel *channelAt(int index) const;
+    [[nodiscard]] const Transponder *transponderOf(const Channel &channel) const;
+    [[nodiscard]] const Satellite *satelliteOf(const Transponder &transponder) const;
+
+    // Channel index of a TV order / radio order position, or -1.
+    [[nodiscard]] int channelIndexOfTvOrder(int position) const;
+    [[nodiscard]] int channelIndexOfRadioOrder(int position) const;
+
+    // Rebuild the derived index lists from the records. Returns the number of
+    // channels whose service type is neither TV nor radio: they stay in
+    // channels but belong to no transponder list.
+    int rebuildChannelIndices();
+    void rebuildTransponderIndices();
+
+    [[nodiscard]] bool isInTvFavourites(int tvNumber) const;
+    [[nodiscard]] bool isInRadioFavourites(int radioNumber) const;
+
+    // Renumbering operations; each keeps every reference pointing at the same
+    // record. They return the count of invalid-typed channels met by the final
+    // rebuild of the channel index lists. Numbers out of range change nothing.
+    int appendTvChannel(const Channel &channel);
+    int deleteTvChannel(int tvNumber);
+    int deleteRadioChannel(int listNumber);   // list number = T + radio number
+    int deleteTransponder(int transponderNumber);
+
+    // The name of favourite group 1..12 (Windows-1251, up to its NUL).
+    [[nodiscard]] std::string tvGroupName(int group) const;
+    [[nodiscard]] std::string radioGroupName(int group) const;
+    void setTvGroupName(int group, std::string_view windows1251);
+    void setRadioGroupName(int group, std::string_view windows1251);
+};
+
+} // namespace k510

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "Records.h"
+
+// Number texts of the editor: packed-BCD fields shown as hexadecimal digits,
+// and the decimal texts typed into rows and dialogs.
+
+namespace k510 {
+
+// A text that should have held a number; the message is the one users see.
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(std::string_view text);
+};
+
+// The first three bytes of a BCD field as one big-endian number.
+[[nodiscard]] std::uint32_t bcdValue(const Bcd4 &field);
+// A BCD field as text: its three bytes in hexadecimal, lower case, no leading
+// zeros ("0" for zero). For valid BCD this is the decimal value.
+[[nodiscard]] std::string bcdText(const Bcd4 &field);
+[[nodiscard]] std::string hexText(std::uint32_t value);
+// A decimal text stored as BCD: read as hexadecimal into three bytes, the
+// fourth byte zero. Throws ConversionError for a text that is not a number or
+// does not fit.
+[[nodiscard]] Bcd4 bcdFromText(std::string_view decimalText);
+
+// Strict integer parsing: optional sign, then digits, nothing else.
+[[nodiscard]] long long parseDecimal(std::string_view text);
+[[nodiscard]] long long parseHex(std::string_view text);
+
+} // namespace k510

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ChannelDatabase.h"
+
+namespace k510 {
+
+struct WriteResult {
+    std::vector<std::uint8_t> image;   // exactly 294912 bytes when ok
+    std::string error;
+
+    [[nodiscard]] bool ok() const { return error.empty(); }
+};
+
+// Builds the canonical image of a database from scratch: markers in place,
+// every unoccupied byte 0xFF, satellites encoded from their row texts. The
+// database is not changed. A database that cannot be laid out (region A past
+// 0x40000, an order list above 6000 entries) or a row text that does not read
+// as a number gives an error and no image.
+[[nodiscard]] WriteResult writeImage(const ChannelDatabase &db);
+
+} // namespace k510

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Names travel through three character sets: the receiver keeps its Cyrillic
+// letters at ISO 8859-5 positions, the model and the sorting rules work in
+// Windows-1251 bytes, and the screen and the command-line tool use Unicode.
+
+namespace k510 {
+
+// Image to display: bytes 0xB0..0xEF gain 0x10, all others stay.
+void imageToDisplay(std::span<std::uint8_t> bytes);
+// Display to image: bytes 0xC0..0xFF lose 0x10, all others stay.
+void displayToImage(std::span<std::uint8_t> bytes);
+
+// Windows-1251 <-> UTF-8. Characters that Windows-1251 lacks become '?'.
+[[nodiscard]] std::string windows1251ToUtf8(std::string_view windows1251);
+[[nodiscard]] std::string utf8ToWindows1251(std::string_view utf8);
+
+} // namespace k510

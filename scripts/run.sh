@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the editor and starts it on the demo database.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+mkdir -p build/demo
+build/tools/k510-tool/k510-tool demo build/demo/demo.k5d
+echo "Demo database written to build/demo/demo.k5d"
+build/tools/k510-tool/k510-tool info build/demo/demo.k5d

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <span>
+#include <vector>
+
+// Whole image files in and out of memory, for the command-line tool.
+
+[[nodiscard]] std::optional<QByteArray> loadFile(const QString &path, QString *error);
+// Writes through a temporary file that replaces `path` only once complete.
+[[nodiscard]] bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes, QString *error);
+
+[[nodiscard]] inline std::span<const std::uint8_t> bytesOf(const QByteArray &data)
+{
+    return {reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())};
+}

@@ -1,0 +1,175 @@
+// k510-tool: the channel database core from the command line.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "ImageFiles.h"
+#include "JsonDump.h"
+#include "model/ImageCheck.h"
+#include "model/ImageReader.h"
+#include "model/ImageWriter.h"
+#include "tools/samples/SampleDatabases.h"
+
+using namespace k510;
+
+namespace {
+
+enum ExitCode { Success = 0, Failure = 1, Unreadable = 2 };
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+int fail(const QString &message, int code = Failure)
+{
+    QTextStream(stderr) << "k510-tool: " << message << Qt::endl;
+    return code;
+}
+
+QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
+
+// Loads and reads FILE; on failure reports why and leaves the exit code.
+std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode)
+{
+    QString error;
+    const auto data = loadFile(path, &error);
+    if (!data) {
+        *exitCode = fail(error);
+        return std::nullopt;
+    }
+    ReadResult result = readImage(bytesOf(*data));
+    for (const auto &warning : result.warnings)
+        QTextStream(stderr) << path << ": " << fromUtf8(warning) << Qt::endl;
+    if (!result.ok()) {
+        *exitCode = fail(path + QStringLiteral(": ") + fromUtf8(result.error));
+        return std::nullopt;
+    }
+    return std::move(result.database);
+}
+
+bool writeDatabase(const ChannelDatabase &db, const QString &path, int *exitCode)
+{
+    const WriteResult image = writeImage(db);
+    if (!image.ok()) {
+        *exitCode = fail(fromUtf8(image.error));
+        return false;
+    }
+    QString error;
+    if (!saveFileAtomically(path, image.image, &error)) {
+        *exitCode = fail(error);
+        return false;
+    }
+    return true;
+}
+
+int info(const QStringList &args)
+{
+    int code = Success;
+    const auto db = readDatabase(args.value(0), &code);
+    if (!db)
+        return code;
+    std::size_t tvFavourites = 0, radioFavourites = 0;
+    for (const auto &group : db->tvFavourites)
+        tvFavourites += group.size();
+    for (const auto &group : db->radioFavourites)
+        radioFavourites += group.size();
+    out() << "satellites:        " << db->satellites.size() << '\n'
+          << "transponders:      " << db->transponders.size() << '\n'
+          << "tv channels:       " << db->tvOrder.size() << '\n'
+          << "radio channels:    " << db->radioOrder.size() << '\n'
+          << "channel records:   " << db->channels.size() << '\n'
+          << "tv favourites:     " << tvFavourites << '\n'
+          << "radio favourites:  " << radioFavourites << Qt::endl;
+    return Success;
+}
+
+int dump(const QStringList &args)
+{
+    int code = Success;
+    const auto db = readDatabase(args.value(0), &code);
+    if (!db)
+        return code;
+    out() << QJsonDocument(databaseToJson(*db)).toJson(QJsonDocument::Indented);
+    out().flush();
+    return Success;
+}
+
+int check(const QStringList &args)
+{
+    QString error;
+    const auto data = loadFile(args.value(0), &error);
+    if (!data)
+        return fail(error, Unreadable);
+    const CheckResult result = checkImage(bytesOf(*data));
+    if (!result.readable)
+        return fail(args.value(0) + QStringLiteral(": ") + fromUtf8(result.problems.front()), Unreadable);
+    for (const auto &problem : result.problems)
+        out() << fromUtf8(problem) << '\n';
+    out().flush();
+    return result.problems.empty() ? Success : Failure;
+}
+
+int normalize(const QStringList &args)
+{
+    int code = Success;
+    const auto db = readDatabase(args.value(0), &code);
+    if (!db || !writeDatabase(*db, args.value(1), &code))
+        return code;
+    return Success;
+}
+
+int demo(const QStringList &args)
+{
+    int code = Success;
+    return writeDatabase(samples::demoDatabase(), args.value(0), &code) ? Success : code;
+}
+
+struct Command {
+    int argumentCount;
+    const char *synopsis;
+    std::function<int(const QStringList &)> run;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("k510-tool"));
+
+    const std::map<QString, Command> commands = {
+        {"info", {1, "info FILE           counts of the database in FILE", info}},
+        {"dump", {1, "dump FILE           the whole database as JSON", dump}},
+        {"check", {1, "check FILE          every break of the numbering scheme (exit 1 if any)", check}},
+        {"normalize", {2, "normalize IN OUT    write IN again in the canonical layout", normalize}},
+        {"demo", {1, "demo FILE           write the demo database to FILE", demo}},
+    };
+
+    QCommandLineParser parser;
+    QString description = QStringLiteral("Channel database tool for Tessora K-510/560/565 receivers.\n\nCommands:");
+    for (const auto &[name, command] : commands)
+        description += QStringLiteral("\n  ") + QString::fromUtf8(command.synopsis);
+    parser.setApplicationDescription(description);
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize or demo"));
+    parser.process(app);
+
+    QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; see --help"));
+    const QString name = args.takeFirst();
+    const auto command = commands.find(name);
+    if (command == commands.end())
+        return fail(QStringLiteral("unknown command '%1'; see --help").arg(name));
+    if (args.size() != command->second.argumentCount)
+        return fail(QStringLiteral("usage: k510-tool %1").arg(QString::fromUtf8(command->second.synopsis).section("  ", 0, 0)));
+    return command->second.run(args);
+}

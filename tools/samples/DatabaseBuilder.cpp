@@ -1,0 +1,113 @@
+#include "DatabaseBuilder.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "model/DisplayTexts.h"
+#include "model/TextCodec.h"
+
+namespace k510::samples {
+
+namespace {
+
+Channel makeChannel(int tpNumber, const ChannelSpec &spec, int serviceType)
+{
+    Channel ch;
+    ch.serviceId = std::uint16_t(spec.serviceId);
+    ch.tpNumber = std::uint16_t(tpNumber);
+    ch.pmtPid = std::uint16_t(spec.pmtPid);
+    ch.videoPid = std::uint16_t(spec.videoPid);
+    ch.audioPid = std::uint16_t(spec.audioPid);
+    ch.pcrPid = std::uint16_t(spec.pcrPid);
+    ch.setName(utf8ToWindows1251(spec.name));
+    ch.chFlags = std::uint8_t((spec.scrambled ? ChannelFlag::Scrambled : 0) | (spec.locked ? ChannelFlag::Locked : 0));
+    ch.setServiceType(serviceType);
+    return ch;
+}
+
+} // namespace
+
+Bcd4 bcdOf(int value)
+{
+    std::uint32_t packed = 0;
+    for (int shift = 0; value > 0; shift += 4, value /= 10)
+        packed |= std::uint32_t(value % 10) << shift;
+    return {std::uint8_t(packed >> 16), std::uint8_t(packed >> 8), std::uint8_t(packed), 0};
+}
+
+int DatabaseBuilder::addSatellite(const SatelliteSpec &spec)
+{
+    Satellite sat;
+    sat.satNumber = std::uint8_t(m_db.satellites.size() + 1);
+    sat.satNumberCopy = sat.satNumber;
+    const std::string name = utf8ToWindows1251(spec.name);
+    sat.nameLen = std::uint8_t(std::min(name.size(), kNameCapacity));
+    std::copy_n(name.begin(), sat.nameLen, sat.name.begin());
+    sat.lnbLow = bcdOf(spec.lnbLowMhz);
+    sat.lnbHigh = bcdOf(spec.lnbHighMhz);
+    sat.lnbFlags = std::uint8_t((spec.lnbp ? LnbFlag::Lnbp : 0) | (spec.power12v ? LnbFlag::Power12V : 0)
+                                | (spec.tone22k ? LnbFlag::Tone22k : 0)
+                                | (int(spec.switchType) << LnbFlag::SwitchTypeShift) | (spec.west ? LnbFlag::West : 0));
+    sat.diseqcPorts = std::uint8_t(spec.diseqc10Port | (spec.diseqc11Port << 3));
+    const Bcd4 longitude = bcdOf(spec.longitudeTenths);
+    std::copy_n(longitude.begin(), 3, sat.usalsLongitude.begin());
+    sat.rowTexts = makeRowTexts(sat);
+    m_db.satellites.push_back(std::move(sat));
+    return int(m_db.satellites.size());
+}
+
+int DatabaseBuilder::addTransponder(int satNumber, int frequencyMhz, char polarisation, int symbolRate, int fec)
+{
+    Transponder tp;
+    tp.satNumber = std::uint8_t(satNumber);
+    tp.polarisation = polarisation == 'H' ? 0 : 1;
+    tp.frequency = bcdOf(frequencyMhz);
+    tp.symbolRate = bcdOf(symbolRate);
+    tp.fec = std::uint8_t(fec);
+    m_db.transponders.push_back(std::move(tp));
+    return int(m_db.transponders.size());
+}
+
+int DatabaseBuilder::addTv(int tpNumber, const ChannelSpec &spec)
+{
+    m_tv.push_back(makeChannel(tpNumber, spec, ServiceType::Tv));
+    return int(m_tv.size());
+}
+
+int DatabaseBuilder::addRadio(int tpNumber, const ChannelSpec &spec)
+{
+    m_radio.push_back(makeChannel(tpNumber, spec, ServiceType::Radio));
+    return int(m_radio.size());
+}
+
+void DatabaseBuilder::setTvGroup(int group, std::string_view name, std::vector<std::uint16_t> entries)
+{
+    m_db.setTvGroupName(group, utf8ToWindows1251(name));
+    m_db.tvFavourites.at(std::size_t(group - 1)) = std::move(entries);
+}
+
+void DatabaseBuilder::setRadioGroup(int group, std::string_view name, std::vector<std::uint16_t> entries)
+{
+    m_db.setRadioGroupName(group, utf8ToWindows1251(name));
+    m_db.radioFavourites.at(std::size_t(group - 1)) = std::move(entries);
+}
+
+ChannelDatabase DatabaseBuilder::build() const
+{
+    ChannelDatabase db = m_db;
+    db.channels = m_tv;
+    db.channels.insert(db.channels.end(), m_radio.begin(), m_radio.end());
+    if (db.tvOrder.size() != m_tv.size()) {
+        db.tvOrder.resize(m_tv.size());
+        std::iota(db.tvOrder.begin(), db.tvOrder.end(), std::uint16_t(1));
+    }
+    if (db.radioOrder.size() != m_radio.size()) {
+        db.radioOrder.resize(m_radio.size());
+        std::iota(db.radioOrder.begin(), db.radioOrder.end(), std::uint16_t(1));
+    }
+    db.rebuildTransponderIndices();
+    db.rebuildChannelIndices();
+    return db;
+}
+
+} // namespace k510::samples

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+namespace k510::samples {
+
+// A small, realistic database: six satellites with Universal, Single and
+// C-band LNBs behind DiSEqC, motor and USALS, a few dozen transponders, TV
+// and radio channels with Cyrillic and Latin names, named favourite groups.
+[[nodiscard]] ChannelDatabase demoDatabase();
+
+// Region A filled to its limit: 64 satellites, 2000 transponders and as many
+// channels as still fit (6000 TV, the rest radio); every favourite group full.
+[[nodiscard]] ChannelDatabase fullCapacityDatabase();
+
+} // namespace k510::samples

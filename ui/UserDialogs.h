@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The one seam through which the editor asks and tells the user anything
+// modal: message boxes, Yes/No questions and file dialogs. The window uses
+// the real dialogs; tests plug in a scripted implementation and read back
+// every message, so no test ever waits in a modal loop.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // An information box with one OK button.
+    virtual void showMessage(const QString &text) = 0;
+    // A failure box captioned "Ошибка в приложении" with one OK button.
+    virtual void showError(const QString &text) = 0;
+    // A Yes/No box captioned "Предупреждение"; true only for Yes.
+    virtual bool askYesNo(const QString &text) = 0;
+
+    struct FileDialogOptions {
+        QString filter;             // Qt filter text, entries separated by ";;"
+        QString defaultSuffix;      // appended to a typed name that has none
+        bool confirmOverwrite = true;
+        bool confirmCreate = false;
+    };
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    virtual QString saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+};

@@ -70,8 +70,11 @@ SatelliteRowTexts makeRowTexts(const Satellite &s)
     // Longitudes above 180.0° are shown mirrored into the other hemisphere.
     const std::uint32_t packed = (std::uint32_t(s.usalsLongitude[0]) << 16)
                                  | (std::uint32_t(s.usalsLongitude[1]) << 8) | s.usalsLongitude[2];
-    const int degrees = bcdDigitsValue(packed >> 4, 5);
-    const int tenths = int(packed & 0xF);
+    // Weighting the nibbles as decimal digits keeps a damaged field (a nibble
+    // above 9) on a number that writes back as itself.
+    const int value = bcdDigitsValue(packed, 6);
+    const int degrees = value / 10;
+    const int tenths = value % 10;
     const bool west = s.lnbFlags & LnbFlag::West;
     if (degrees <= 180) {
         texts.longitude = std::to_string(degrees) + "," + std::to_string(tenths);

@@ -1,0 +1,67 @@
+#pragma once
+
+// Helpers for tests that work on raw image bytes.
+
+#include <QTest>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "model/ImageLayout.h"
+#include "model/ImageReader.h"
+#include "model/ImageWriter.h"
+
+namespace k510::testing {
+
+using Image = std::vector<std::uint8_t>;
+
+inline Image imageOf(const ChannelDatabase &db)
+{
+    WriteResult result = writeImage(db);
+    if (!result.ok())
+        qFatal("test database cannot be written: %s", result.error.c_str());
+    return std::move(result.image);
+}
+
+inline ChannelDatabase databaseOf(const Image &image)
+{
+    ReadResult result = readImage(image);
+    if (!result.ok())
+        qFatal("test image cannot be read: %s", result.error.c_str());
+    return std::move(*result.database);
+}
+
+inline void poke16(Image &image, std::size_t offset, std::uint16_t value)
+{
+    image.at(offset) = std::uint8_t(value);
+    image.at(offset + 1) = std::uint8_t(value >> 8);
+}
+
+inline std::uint16_t peek16(const Image &image, std::size_t offset)
+{
+    return std::uint16_t(image.at(offset) | (image.at(offset + 1) << 8));
+}
+
+// Offsets of records in an image, from the counts it holds.
+struct ImageOffsets {
+    std::size_t satellites, transponders, channels, tvFavourites, radioFavourites, groupNames;
+
+    explicit ImageOffsets(const Image &image)
+    {
+        using namespace layout;
+        const std::size_t s = peek16(image, 0), p = peek16(image, 2);
+        satellites = kSatellitesOffset;
+        transponders = transpondersOffset(s);
+        channels = channelsOffset(s, p);
+        const std::size_t end = ordersEnd(peek16(image, kTvOrderCountOffset), peek16(image, kRadioOrderCountOffset));
+        tvFavourites = tvFavouritesOffset(end);
+        radioFavourites = radioFavouritesOffset(end);
+        groupNames = groupNamesOffset(end);
+    }
+    [[nodiscard]] std::size_t satellite(std::size_t k) const { return satellites + 32 * k; }
+    [[nodiscard]] std::size_t transponder(std::size_t k) const { return transponders + 12 * k; }
+    [[nodiscard]] std::size_t channel(std::size_t k) const { return channels + 32 * k; }
+};
+
+} // namespace k510::testing

@@ -1,0 +1,76 @@
+#include <QTest>
+
+#include "TestImages.h"
+#include "model/ImageCheck.h"
+#include "tools/samples/SampleDatabases.h"
+
+using namespace k510;
+using namespace k510::testing;
+
+class TestImageCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void consistentImagesAreClean()
+    {
+        for (const auto &db : {samples::demoDatabase(), samples::fullCapacityDatabase(), ChannelDatabase{}}) {
+            const CheckResult result = checkImage(imageOf(db));
+            QVERIFY(result.readable);
+            QVERIFY2(result.problems.empty(), result.problems.empty() ? "" : result.problems.front().c_str());
+        }
+    }
+
+    void everyBreakIsReported_data()
+    {
+        QTest::addColumn<int>("breakage");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("transponder on no satellite") << 0 << "транспондер 3: спутник 0 не существует";
+        QTest::newRow("channel on no transponder") << 1 << "канал 2: транспондер 31 не существует";
+        QTest::newRow("tv order repeats") << 2 << "порядок ТВ: номер 23 встречается больше одного раза";
+        QTest::newRow("radio order out of range") << 3 << "порядок радио: запись 1 = 18 вне диапазона 1..17";
+        QTest::newRow("favourite names no channel") << 4 << "избранные ТВ 2, позиция 1: канал 42 не существует";
+        QTest::newRow("invalid type") << 5 << "канал 1: неверный тип канала 3";
+        QTest::newRow("radio in the TV block") << 6 << "канал 1: радиоканал среди ТВ каналов";
+        QTest::newRow("long name") << 7 << "канал 4: длина имени 20 больше 16";
+        QTest::newRow("satellite long name") << 8 << "спутник 6: длина имени 17 больше 16";
+    }
+    void everyBreakIsReported()
+    {
+        QFETCH(int, breakage);
+        QFETCH(QString, problem);
+        Image image = imageOf(samples::demoDatabase());
+        const ImageOffsets at(image);
+        switch (breakage) {
+        case 0: image[at.transponder(2)] = 0; break;
+        case 1: poke16(image, at.channel(1) + 2, 31); break;
+        case 2: poke16(image, layout::kOrdersOffset + 2, 23); break;
+        case 3: poke16(image, layout::kOrdersOffset + 2 * 41, 18); break;
+        case 4: poke16(image, at.tvFavourites + 160, 42); break;
+        case 5: image[at.channel(0) + 29] = 0x0C; break;
+        case 6: image[at.channel(0) + 29] = 0x08; break;
+        case 7: image[at.channel(3) + 12] = 20; break;
+        case 8: image[at.satellite(5) + 1] = 17; break;
+        }
+        const CheckResult result = checkImage(image);
+        QVERIFY(result.readable);
+        QVERIFY2(std::find(result.problems.begin(), result.problems.end(), problem.toStdString()) != result.problems.end(),
+                 qPrintable(QString::fromStdString(result.problems.empty() ? "(none)" : result.problems.front())));
+    }
+
+    void countsThatDoNotAddUp()
+    {
+        Image image = imageOf(samples::demoDatabase());
+        poke16(image, layout::kChannelCountOffset, 57);
+        const CheckResult result = checkImage(image);
+        QVERIFY(std::find(result.problems.begin(), result.problems.end(),
+                          std::string("каналов 57, а в списках порядка 41 ТВ и 17 радио")) != result.problems.end());
+    }
+
+    void wrongSizeIsNotAnImage()
+    {
+        QVERIFY(!checkImage(Image(100, 0xFF)).readable);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestImageCheck)
+#include "tst_imagecheck.moc"

@@ -6,5 +6,4 @@ scripts/install-deps.sh
 scripts/build.sh
 mkdir -p build/demo
 build/tools/k510-tool/k510-tool demo build/demo/demo.k5d
-echo "Demo database written to build/demo/demo.k5d"
-build/tools/k510-tool/k510-tool info build/demo/demo.k5d
+exec build/app/k510-editor build/demo/demo.k5d

@@ -19,11 +19,13 @@ public:
     // A Yes/No box captioned "Предупреждение"; true only for Yes.
     virtual bool askYesNo(const QString &text) = 0;
 
+    // The file dialogs only choose a path. Questions about replacing or
+    // creating the chosen file are asked by the command through askYesNo,
+    // after it has applied the default suffix, so they are scripted in tests
+    // like every other question.
     struct FileDialogOptions {
         QString filter;             // Qt filter text, entries separated by ";;"
         QString defaultSuffix;      // appended to a typed name that has none
-        bool confirmOverwrite = true;
-        bool confirmCreate = false;
     };
     // The chosen path, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;

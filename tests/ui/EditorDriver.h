@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ScriptedDialogs.h"
+#include "model/ChannelDatabase.h"
+#include "ui/ReportList.h"
+#include "ui/TfrmMain.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QComboBox;
+
+// Drives a real, shown TfrmMain the way a user would: menu items, tab
+// clicks, selector choices, clicks on rows and column titles, keys.
+class EditorDriver {
+public:
+    EditorDriver();
+
+    [[nodiscard]] TfrmMain &window() { return *m_window; }
+    [[nodiscard]] ScriptedDialogs &dialogs() { return m_dialogs; }
+    [[nodiscard]] QString path(const QString &fileName) const { return m_dir.filePath(fileName); }
+
+    // Writes the database's image into the scratch folder; returns its path.
+    QString writeImageFile(const k510::ChannelDatabase &db, const QString &fileName = QStringLiteral("db.k5d"));
+    // "Файл" > "Открыть", answering the dialog with path.
+    void openThroughMenu(const QString &path);
+    void open(const k510::ChannelDatabase &db) { openThroughMenu(writeImageFile(db)); }
+    void saveThroughMenu(const QString &typedName);
+
+    void clickTab(int page);
+    void choose(QComboBox *selector, int entry);
+    void chooseTransponderSatellite(int entry);
+    void clickRow(k510::ui::ReportList *list, int row, Qt::KeyboardModifiers modifiers = {});
+    void clickColumnTitle(k510::ui::ReportList *list, int column);
+    void pressKey(k510::ui::ReportList *list, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
+
+    [[nodiscard]] k510::ui::ReportList *list(const char *objectName) const;
+    [[nodiscard]] QComboBox *combo(const char *objectName) const;
+    [[nodiscard]] QString fieldText(const char *objectName) const;
+    [[nodiscard]] QString statusPanel(int panel) const;
+    [[nodiscard]] static QStringList column(const k510::ui::ReportList *list, int column);
+    [[nodiscard]] static std::vector<int> selectedRows(const k510::ui::ReportList *list);
+
+private:
+    QTemporaryDir m_dir;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<TfrmMain> m_window;
+};
+
+[[nodiscard]] std::vector<std::uint8_t> imageOf(const k510::ChannelDatabase &db);
+[[nodiscard]] QByteArray fileBytes(const QString &path);

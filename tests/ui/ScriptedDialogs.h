@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/UserDialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+// Stands in for every modal dialog: records what the editor shows and asks,
+// answers questions and file dialogs from a script, never blocks.
+class ScriptedDialogs : public UserDialogs {
+public:
+    void showMessage(const QString &text) override { messages.append(text); }
+    void showError(const QString &text) override { errors.append(text); }
+    bool askYesNo(const QString &text) override
+    {
+        questions.append(text);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        openOptions.push_back(options);
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    QString saveFileName(QWidget *, const FileDialogOptions &options) override
+    {
+        saveOptions.push_back(options);
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+
+    QStringList messages;
+    QStringList errors;
+    QStringList questions;
+    QList<bool> answers;       // Yes when the script has run out
+    QStringList openNames;     // cancel when the script has run out
+    QStringList saveNames;
+    std::vector<FileDialogOptions> openOptions;
+    std::vector<FileDialogOptions> saveOptions;
+};

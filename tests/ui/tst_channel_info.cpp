@@ -1,0 +1,201 @@
+#include "EditorDriver.h"
+#include "tools/samples/DatabaseBuilder.h"
+#include "tools/samples/SampleDatabases.h"
+
+#include <QComboBox>
+#include <QTest>
+
+using k510::ui::ReportList;
+
+namespace {
+
+struct PageNames {
+    const char *list;
+    const char *selector;
+    QString prefix;
+};
+
+PageNames namesOf(int page)
+{
+    switch (page) {
+    case 2: return {"lvTvCh", "cbTvSelectSat", "Tv"};
+    case 3: return {"lvRadioCh", "cbRadioSelectSat", "Radio"};
+    case 4: return {"lvTvFavCh", "cbFavTvGrp", "TvFav"};
+    default: return {"lvRadioFavCh", "cbFavRadioGrp", "RadioFav"};
+    }
+}
+
+QStringList panelOf(const EditorDriver &editor, const QString &prefix)
+{
+    QStringList texts;
+    for (const char *field : {"SatInfo", "TpInfo", "SIDInfo", "PMTInfo", "VPid", "APid", "PcrInfo"})
+        texts.append(editor.fieldText(("le" + prefix + field).toLatin1()));
+    return texts;
+}
+
+} // namespace
+
+// The information panel beside each channel list: which channel a row's "#"
+// refers to, and how clicks and keys keep the panel in step.
+class ChannelInfoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void panelForClickedRow_data();
+    void panelForClickedRow();
+    void numbersAreFullRangeDecimal();
+    void arrowKeysMoveSelectionAndPanel();
+    void ctrlStopsTrackingUntilNextKey();
+    void keyInEmptyListChangesNothing();
+};
+
+void ChannelInfoTest::panelForClickedRow_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("panel");
+
+    // With all satellites the row stands for a position in the TV order:
+    // row 0 is TV number 23.
+    QTest::newRow("TV, all") << 2 << 0 << 0
+                             << QStringList{"Amos 4W", " H/10722/27500", "1001", "1010", "1011", "1012", "1011"};
+    // With one satellite "#" - 1 is the channel index.
+    QTest::newRow("TV, Hot Bird") << 2 << 1 << 1
+                                  << QStringList{"Hot Bird 13E", " V/10992/27500", "3402", "511", "512", "650", "512"};
+    QTest::newRow("radio, all") << 3 << 0 << 3
+                                << QStringList{"Hot Bird 13E", " V/11200/27500", "5382", "1191", "0", "1192", "1192"};
+    QTest::newRow("radio, Amos 4W") << 3 << 3 << 1
+                                    << QStringList{"Amos 4W", " H/10722/27500", "1102", "1120", "0", "1121", "1121"};
+    QTest::newRow("TV favourites") << 4 << 0 << 0
+                                   << QStringList{"Hot Bird 13E", " V/11200/27500", "5302", "1200", "1201", "1202",
+                                                  "1201"};
+    QTest::newRow("radio favourites") << 5 << 1 << 2
+                                      << QStringList{"Amos 4W", " H/10722/27500", "1101", "1110", "0", "1111", "1111"};
+}
+
+void ChannelInfoTest::panelForClickedRow()
+{
+    QFETCH(int, page);
+    QFETCH(int, entry);
+    QFETCH(int, row);
+    QFETCH(QStringList, panel);
+
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(page);
+    const PageNames names = namesOf(page);
+    if (entry > 0)
+        editor.choose(editor.combo(names.selector), entry);
+    ReportList *list = editor.list(names.list);
+    editor.clickRow(list, row);
+    QCOMPARE(panelOf(editor, names.prefix), panel);
+
+    // Sorting moves rows but each still refers to its channel by "#".
+    const QString clickedName = list->text(row, 1);
+    editor.clickColumnTitle(list, 5);
+    editor.clickColumnTitle(list, 1);
+    const int moved = int(EditorDriver::column(list, 1).indexOf(clickedName));
+    editor.clickRow(list, list->rowCount() - 1 == moved ? 0 : list->rowCount() - 1);
+    editor.clickRow(list, moved);
+    QCOMPARE(panelOf(editor, names.prefix), panel);
+}
+
+void ChannelInfoTest::numbersAreFullRangeDecimal()
+{
+    k510::samples::DatabaseBuilder builder;
+    builder.addSatellite({"Спутник"});
+    builder.addTransponder(1, 12345, 'V', 30000, 2);
+    builder.addTv(1, {"Max", 65535, 8191, 65535, 0, 4096});
+    EditorDriver editor;
+    editor.open(builder.build());
+    editor.clickTab(2);
+    editor.clickRow(editor.list("lvTvCh"), 0);
+    QCOMPARE(panelOf(editor, "Tv"), (QStringList{"Спутник", " V/12345/30000", "65535", "8191", "65535", "0", "4096"}));
+}
+
+void ChannelInfoTest::arrowKeysMoveSelectionAndPanel()
+{
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(4);
+    ReportList *list = editor.list("lvTvFavCh");   // Россия 24, Euronews, France 24, BBC World News, n-tv, ...
+    const auto shownService = [&] { return editor.fieldText("leTvFavSIDInfo"); };
+
+    editor.clickRow(list, 0);
+    editor.pressKey(list, Qt::Key_Up);   // already on the first row
+    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{0});
+    QCOMPARE(shownService(), QStringLiteral("5302"));
+
+    editor.pressKey(list, Qt::Key_Down);
+    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{1});
+    QCOMPARE(list->currentIndex().row(), 1);
+    QCOMPARE(shownService(), QStringLiteral("8601"));
+
+    // Several rows selected: a key without Ctrl keeps only the first one,
+    // moved by Down.
+    editor.clickRow(list, 2);
+    editor.clickRow(list, 4, Qt::ShiftModifier);
+    QCOMPARE(EditorDriver::selectedRows(list), (std::vector<int>{2, 3, 4}));
+    editor.pressKey(list, Qt::Key_Down);
+    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{3});
+    QCOMPARE(shownService(), QStringLiteral("7001"));
+
+    editor.clickRow(list, 5);
+    editor.pressKey(list, Qt::Key_Down);   // already on the last row
+    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{5});
+    QCOMPARE(shownService(), QStringLiteral("2001"));
+}
+
+void ChannelInfoTest::ctrlStopsTrackingUntilNextKey()
+{
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(2);
+    ReportList *tv = editor.list("lvTvCh");
+    const auto shownName = [&] { return editor.fieldText("leTvSIDInfo"); };
+
+    editor.clickRow(tv, 0);
+    QCOMPARE(shownName(), QStringLiteral("1001"));
+    editor.pressKey(tv, Qt::Key_Control, Qt::ControlModifier);
+    QVERIFY(!editor.window().infoTracking());
+    editor.clickRow(tv, 2, Qt::ControlModifier);
+    QCOMPARE(EditorDriver::selectedRows(tv), (std::vector<int>{0, 2}));
+    editor.clickRow(tv, 3);
+    QCOMPARE(shownName(), QStringLiteral("1001"));
+
+    // Ctrl in one list stops tracking in all of them.
+    editor.clickTab(3);
+    editor.clickRow(editor.list("lvRadioCh"), 1);
+    QCOMPARE(editor.fieldText("leRadioSIDInfo"), QString());
+
+    // The next key without Ctrl turns tracking on again and shows the
+    // selected row; clicks are followed from then on.
+    editor.clickTab(2);
+    editor.clickRow(tv, 3);
+    editor.clickRow(tv, 1, Qt::ControlModifier);
+    QCOMPARE(EditorDriver::selectedRows(tv), (std::vector<int>{1, 3}));
+    editor.pressKey(tv, Qt::Key_Shift, Qt::ShiftModifier);
+    QVERIFY(editor.window().infoTracking());
+    QCOMPARE(EditorDriver::selectedRows(tv), std::vector<int>{1});
+    QCOMPARE(shownName(), QStringLiteral("1002"));
+    editor.clickRow(tv, 4);
+    QCOMPARE(shownName(), QStringLiteral("1005"));
+}
+
+void ChannelInfoTest::keyInEmptyListChangesNothing()
+{
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(2);
+    editor.clickRow(editor.list("lvTvCh"), 0);
+    editor.pressKey(editor.list("lvTvCh"), Qt::Key_Control, Qt::ControlModifier);
+    editor.clickTab(4);
+    editor.choose(editor.combo("cbFavTvGrp"), 6);
+    ReportList *empty = editor.list("lvTvFavCh");
+    QCOMPARE(empty->rowCount(), 0);
+    editor.pressKey(empty, Qt::Key_Down);
+    QVERIFY(!editor.window().infoTracking());
+}
+
+QTEST_MAIN(ChannelInfoTest)
+#include "tst_channel_info.moc"

@@ -1,0 +1,50 @@
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace k510::ui {
+
+namespace {
+
+QMenu *namedMenu(QMenuBar *bar, const QString &objectName, const QString &title)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(objectName);
+    menu->menuAction()->setObjectName(objectName + QStringLiteral("Item"));
+    return menu;
+}
+
+QAction *namedAction(QMenu *menu, const QString &objectName, const QString &text,
+                     const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(objectName);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainMenuActions buildMainMenu(QMainWindow &window)
+{
+    QMenuBar *bar = window.menuBar();
+    QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("Файл"));
+    QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("Связь"));
+    namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Справка"));
+
+    MainMenuActions actions{};
+    actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("Открыть"), QKeySequence::Open);
+    actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить как..."), QKeySequence::SaveAs);
+    file->addSeparator();
+    actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"));
+    actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
+    actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
+    link->addSeparator();
+    actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("Настройки Порта"));
+    return actions;
+}
+
+} // namespace k510::ui

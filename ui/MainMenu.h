@@ -1,0 +1,21 @@
+#pragma once
+
+class QAction;
+class QMainWindow;
+
+namespace k510::ui {
+
+// The menu bar "Файл" / "Связь" / "Справка" and its items, named as the
+// window's handlers know them.
+struct MainMenuActions {
+    QAction *mmFileOpen;   // "Открыть"
+    QAction *N5;           // "Сохранить как..."
+    QAction *N6;           // "Выход"
+    QAction *N3;           // "Отправить Настройки"
+    QAction *N4;           // "Получить Настройки"
+    QAction *N7;           // "Настройки Порта"
+};
+
+[[nodiscard]] MainMenuActions buildMainMenu(QMainWindow &window);
+
+} // namespace k510::ui

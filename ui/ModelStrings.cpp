@@ -1,0 +1,17 @@
+#include "ModelStrings.h"
+
+#include "model/TextCodec.h"
+
+namespace k510::ui {
+
+QString fromWindows1251(std::string_view windows1251)
+{
+    return QString::fromStdString(windows1251ToUtf8(windows1251));
+}
+
+QByteArray toWindows1251(const QString &text)
+{
+    return QByteArray::fromStdString(utf8ToWindows1251(text.toStdString()));
+}
+
+} // namespace k510::ui

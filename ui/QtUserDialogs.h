@@ -1,0 +1,14 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+// The real modal dialogs: message boxes and the platform's file dialogs,
+// shown over the active window.
+class QtUserDialogs : public UserDialogs {
+public:
+    void showMessage(const QString &text) override;
+    void showError(const QString &text) override;
+    bool askYesNo(const QString &text) override;
+    QString openFileName(QWidget *parent, const FileDialogOptions &options) override;
+    QString saveFileName(QWidget *parent, const FileDialogOptions &options) override;
+};

@@ -1,0 +1,138 @@
+#include "ReportList.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace k510::ui {
+
+namespace {
+
+QStringList titlesOf(const std::vector<ReportColumn> &columns)
+{
+    QStringList titles;
+    for (const ReportColumn &column : columns)
+        titles.append(column.title);
+    return titles;
+}
+
+} // namespace
+
+ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> columns, Selection selection,
+                       QWidget *parent)
+    : QTableView(parent), m_rows(new ReportRows(titlesOf(columns), this)), m_columns(std::move(columns))
+{
+    setObjectName(objectName);
+    setModel(m_rows);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::ExtendedSelection
+                                                      : QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(true);
+    setWordWrap(false);
+    setSortingEnabled(false);
+    setTabKeyNavigation(false);
+
+    // The selection stays as visible when the list loses focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colours);
+
+    QHeaderView *rowsHeader = verticalHeader();
+    rowsHeader->hide();
+    const int rowHeight = fontMetrics().height() + 4;
+    rowsHeader->setMinimumSectionSize(rowHeight);
+    rowsHeader->setDefaultSectionSize(rowHeight);
+    rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
+
+    QHeaderView *titles = horizontalHeader();
+    titles->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    titles->setHighlightSections(false);
+    titles->setSortIndicatorShown(false);
+    titles->setSectionsClickable(true);
+    titles->setMinimumSectionSize(24);
+    connect(titles, &QHeaderView::sectionClicked, this, &ReportList::columnClicked);
+    applyColumnWidths();
+}
+
+void ReportList::applyColumnWidths()
+{
+    QHeaderView *titles = horizontalHeader();
+    const double scale = logicalDpiX() / 96.0;
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const ReportColumn &column = m_columns[size_t(c)];
+        if (column.fill) {
+            titles->setSectionResizeMode(c, QHeaderView::Stretch);
+            continue;
+        }
+        // The widths were chosen for a small 96-dpi font; a caption never gets clipped.
+        const int wanted = column.width > 0 ? int(column.width * scale) : titles->defaultSectionSize();
+        titles->resizeSection(c, std::max(wanted, titles->sectionSizeHint(c)));
+    }
+}
+
+void ReportList::fitColumnsToContents()
+{
+    QHeaderView *titles = horizontalHeader();
+    const QFontMetrics metrics = fontMetrics();
+    // Room for the cell's text margins and the grid line.
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const ReportColumn &column = m_columns[size_t(c)];
+        if (!column.fitContents || column.fill)
+            continue;
+        int width = std::max(int(column.width * logicalDpiX() / 96.0), titles->sectionSizeHint(c));
+        for (int row = 0; row < rowCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(text(row, c)) + padding);
+        titles->resizeSection(c, width);
+    }
+}
+
+int ReportList::referenceOf(int row) const
+{
+    return text(row, 0).toInt();
+}
+
+int ReportList::firstSelectedRow() const
+{
+    int first = -1;
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        if (first < 0 || range.top() < first)
+            first = range.top();
+    }
+    return first;
+}
+
+std::vector<int> ReportList::selectedRowNumbers() const
+{
+    std::vector<int> selected;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        selected.push_back(index.row());
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}
+
+void ReportList::selectOnly(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    selectionModel()->select(m_rows->index(row, 0),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ReportList::sortRowsBy(int column)
+{
+    if (column < 0 || column >= int(m_columns.size()) || rowCount() < 2)
+        return;
+    std::vector<QString> cells;
+    cells.reserve(size_t(rowCount()));
+    for (int row = 0; row < rowCount(); ++row)
+        cells.push_back(text(row, column));
+    m_rows->reorder(stableSortOrder(cells, m_columns[size_t(column)].order));
+}
+
+} // namespace k510::ui

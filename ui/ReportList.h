@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ListSorting.h"
+#include "ReportRows.h"
+
+#include <QTableView>
+
+#include <vector>
+
+namespace k510::ui {
+
+struct ReportColumn {
+    QString title;
+    int width = 0;                          // pixels on a 96-dpi screen; 0: the style's default
+    ColumnOrder order = ColumnOrder::Text;  // how a click on the title sorts
+    bool fill = false;                      // takes the width the other columns leave
+    bool fitContents = false;               // widens to its texts when fitted, width being the least
+};
+
+// A multi-column report list with grid lines and whole-row selection, as the
+// six lists of the main window show the database. A click on a column title
+// is announced; the window decides to sort (it keeps the shared sort column).
+class ReportList : public QTableView {
+    Q_OBJECT
+public:
+    enum class Selection { Single, Multiple };
+
+    ReportList(const QString &objectName, std::vector<ReportColumn> columns, Selection selection,
+               QWidget *parent);
+
+    [[nodiscard]] ReportRows &rows() { return *m_rows; }
+    [[nodiscard]] const ReportRows &rows() const { return *m_rows; }
+    [[nodiscard]] int rowCount() const { return m_rows->count(); }
+    [[nodiscard]] QString text(int row, int column) const { return m_rows->text(row, column); }
+    // The "#" / "№" cell as a number; 0 when the row does not exist.
+    [[nodiscard]] int referenceOf(int row) const;
+
+    // The topmost selected row, or -1.
+    [[nodiscard]] int firstSelectedRow() const;
+    [[nodiscard]] std::vector<int> selectedRowNumbers() const;
+    // Selects this one row and nothing else; the current row stays.
+    void selectOnly(int row);
+
+    // Sorts the rows ascending and stably by the column, with its order rule.
+    void sortRowsBy(int column);
+
+    // Widens the fitContents columns to their longest text. Meant for short
+    // lists: it measures every row.
+    void fitColumnsToContents();
+
+signals:
+    void columnClicked(int column);
+
+private:
+    void applyColumnWidths();
+
+    ReportRows *m_rows;
+    std::vector<ReportColumn> m_columns;
+};
+
+} // namespace k510::ui

@@ -1,0 +1,50 @@
+#include "StatusPanels.h"
+
+#include <QLabel>
+
+#include <algorithm>
+
+namespace k510::ui {
+
+namespace {
+
+// Widths on a 96-dpi screen, and the longest text each counting panel shows.
+constexpr std::array<int, StatusPanels::kPanelCount> kPanelWidths = {180, 100, 100, 100, 90};
+const std::array<QString, StatusPanels::kPanelCount> kWidestTexts = {
+    QStringLiteral("Передача данных 100%"), QStringLiteral("Элементов: 65535"), QStringLiteral("Спутников: 255"),
+    QStringLiteral("Трансп.: 65535"), QStringLiteral("Каналов: 65535"),
+};
+
+} // namespace
+
+StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("sbStatus"));
+    setSizeGripEnabled(true);
+    // Each panel framed on its own, so the empty transfer panel shows too.
+    setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"
+                                 "QLabel { border: 1px solid palette(mid); padding: 0px 3px; }"));
+    const double scale = logicalDpiX() / 96.0;
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("sbStatusPanel%1").arg(i));
+        // A panel never cuts its longest text, whatever the font.
+        const int textWidth = panel->fontMetrics().horizontalAdvance(kWidestTexts[size_t(i)]) + 12;
+        panel->setFixedWidth(std::max(int(kPanelWidths[size_t(i)] * scale), textWidth));
+        addWidget(panel);
+        m_panels[size_t(i)] = panel;
+    }
+}
+
+void StatusPanels::setPanelText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < kPanelCount)
+        m_panels[size_t(panel)]->setText(text);
+}
+
+QString StatusPanels::panelText(int panel) const
+{
+    return panel >= 0 && panel < kPanelCount ? m_panels[size_t(panel)]->text() : QString();
+}
+
+} // namespace k510::ui

@@ -1,0 +1,383 @@
+#include "TfrmMain.h"
+
+#include "ChannelListKeys.h"
+#include "ChannelRows.h"
+#include "InfoPanel.h"
+#include "ModelStrings.h"
+#include "ReportList.h"
+#include "SatelliteChoiceList.h"
+#include "StatusPanels.h"
+#include "UserDialogs.h"
+#include "commands/FileCommands.h"
+#include "model/ImageReader.h"
+#include "pages/ChannelPage.h"
+#include "pages/FavouritesPage.h"
+#include "pages/SatellitePage.h"
+#include "pages/TransponderPage.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+
+using namespace k510::ui;
+
+namespace {
+
+constexpr QSize kInitialSize(592, 380);
+// An image full of channels of a bad type would otherwise raise a box per channel.
+constexpr std::size_t kWarningsShownSingly = 3;
+
+} // namespace
+
+TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(editorTitle());
+    m_menu = buildMainMenu(*this);
+    buildPages();
+    m_status = new StatusPanels(this);
+    setStatusBar(m_status);
+    connectHandlers();
+
+    // 592 by 380 unless the fonts need more room to show every caption whole.
+    const QSize size = kInitialSize.expandedTo(minimumSizeHint());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("Pages"));
+    // Every tab caption stays whole; the window is never narrower than the tabs.
+    m_pages->setElideMode(Qt::ElideNone);
+    m_pages->setUsesScrollButtons(false);
+    m_satPage = new SatellitePage(m_pages);
+    m_tpPage = new TransponderPage(m_pages);
+    m_tvPage = new ChannelPage(ChannelKind::Tv, m_pages);
+    m_radioPage = new ChannelPage(ChannelKind::Radio, m_pages);
+    m_favTvPage = new FavouritesPage(ChannelKind::Tv, m_pages);
+    m_favRadioPage = new FavouritesPage(ChannelKind::Radio, m_pages);
+    m_pages->addTab(m_satPage, QStringLiteral(" Спутники"));
+    m_pages->addTab(m_tpPage, QStringLiteral("Транспондеры"));
+    m_pages->addTab(m_tvPage, QStringLiteral("Каналы ТВ"));
+    m_pages->addTab(m_radioPage, QStringLiteral("Каналы Радио"));
+    m_pages->addTab(m_favTvPage, QStringLiteral("Избранные ТВ"));
+    m_pages->addTab(m_favRadioPage, QStringLiteral("Избранные Радио"));
+    m_pages->setCurrentIndex(PageSat);
+    setCentralWidget(m_pages);
+    m_channelPages = {m_tvPage, m_radioPage, m_favTvPage, m_favRadioPage};
+}
+
+void TfrmMain::connectHandlers()
+{
+    connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
+    connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
+    connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
+
+    connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::onPageShown);
+    connect(m_tpPage->selector(), &SatelliteChoiceList::entryChosen, this, &TfrmMain::cbTpSelectSatSelect);
+    connect(m_tvPage->selector(), &QComboBox::activated, this, &TfrmMain::cbTvSelectSatSelect);
+    connect(m_radioPage->selector(), &QComboBox::activated, this, &TfrmMain::cbRadioSelectSatSelect);
+    connect(m_favTvPage->selector(), &QComboBox::activated, this, &TfrmMain::cbFavTvGrpSelect);
+    connect(m_favRadioPage->selector(), &QComboBox::activated, this, &TfrmMain::cbFavRadioGrpSelect);
+
+    for (int page = 0; page < PageCount; ++page) {
+        ReportList *list = listOfPage(page);
+        connect(list, &ReportList::columnClicked, this, [this, list](int column) { sortListByColumn(list, column); });
+    }
+    for (ChannelListPage *page : m_channelPages) {
+        ReportList *list = page->list();
+        connect(list, &ReportList::clicked, this, [this, list] { ShowChannelInfo(list); });
+        list->installEventFilter(this);
+    }
+}
+
+bool TfrmMain::loadImage(std::span<const std::uint8_t> image)
+{
+    k510::ReadResult result = k510::readImage(image);
+    if (!result.ok()) {
+        m_dialogs.showMessage(QString::fromStdString(result.error));
+        return false;
+    }
+    m_database = std::move(*result.database);
+
+    ResetViews();
+    m_tpPage->selector()->setCurrentIndex(0);
+    m_tvPage->selector()->setCurrentIndex(0);
+    m_radioPage->selector()->setCurrentIndex(0);
+    showPage(PageSat);
+    // The counts would otherwise still be those of the previous database.
+    UpdateStatusBar();
+    showReadWarnings(result.warnings);
+    return true;
+}
+
+bool TfrmMain::openFile(const QString &path)
+{
+    const FileBytes file = readDatabaseFile(path);
+    if (!file.ok()) {
+        m_dialogs.showError(file.error);
+        return false;
+    }
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
+    if (!loadImage({bytes, std::size_t(file.bytes.size())}))
+        return false;
+    setWindowTitle(editorTitle(path));
+    return true;
+}
+
+void TfrmMain::showReadWarnings(const std::vector<std::string> &warnings)
+{
+    for (std::size_t i = 0; i < warnings.size() && i < kWarningsShownSingly; ++i)
+        m_dialogs.showMessage(QString::fromStdString(warnings[i]));
+    if (warnings.size() > kWarningsShownSingly) {
+        m_dialogs.showMessage(QString::fromStdString(warnings.back())
+                              + QStringLiteral("\nТакая же ошибка ещё у %1 каналов.")
+                                    .arg(warnings.size() - kWarningsShownSingly));
+    }
+}
+
+void TfrmMain::setTransferStatus(const QString &text)
+{
+    m_status->setPanelText(0, text);
+}
+
+void TfrmMain::mmFileOpenClick()
+{
+    const QString path = chooseDatabaseToOpen(m_dialogs, this);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void TfrmMain::N5Click()
+{
+    saveDatabaseAs(m_database, m_dialogs, this);
+}
+
+void TfrmMain::N6Click()
+{
+    close();
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_mayClose && !m_mayClose()) {
+        event->ignore();
+        return;
+    }
+    emit closing();
+    event->accept();
+}
+
+void TfrmMain::ResetViews()
+{
+    m_satPage->reset();
+    m_tpPage->reset();
+    m_tvPage->reset();
+    m_radioPage->reset();
+    m_favTvPage->reset();
+    m_favRadioPage->reset();
+}
+
+void TfrmMain::showPage(int index)
+{
+    // Showing a page from code runs its show handler but is no page change
+    // by the user, so PagesChange does not run.
+    m_showingPageFromCode = true;
+    if (m_pages->currentIndex() == index)
+        onPageShown(index);
+    else
+        m_pages->setCurrentIndex(index);
+    m_showingPageFromCode = false;
+}
+
+void TfrmMain::onPageShown(int index)
+{
+    switch (index) {
+    case PageSat: sheetSatShow(); break;
+    case PageTp: sheetTpShow(); break;
+    case PageTv: sheetTvShow(); break;
+    case PageRadio: sheetRadioShow(); break;
+    case PageFavTv: sheetFavTvShow(); break;
+    case PageFavRadio: sheetFavRadioShow(); break;
+    default: return;
+    }
+    if (!m_showingPageFromCode)
+        PagesChange();
+}
+
+void TfrmMain::sheetSatShow()
+{
+    if (m_satPage->list()->rowCount() > 0)
+        return;
+    m_satPage->fill(m_database);
+    for (const k510::Satellite &satellite : m_database.satellites) {
+        const QString name = fromWindows1251(satellite.rowTexts.name);
+        m_tpPage->selector()->addEntry(name);
+        m_tvPage->addSatelliteEntry(name);
+        m_radioPage->addSatelliteEntry(name);
+    }
+}
+
+void TfrmMain::sheetTpShow()
+{
+    cbTpSelectSatSelect();
+}
+
+void TfrmMain::cbTpSelectSatSelect()
+{
+    m_tpPage->refill(m_database);
+    UpdateStatusBar();
+}
+
+void TfrmMain::sheetTvShow()
+{
+    cbTvSelectSatSelect();
+}
+
+void TfrmMain::cbTvSelectSatSelect()
+{
+    m_tvPage->refill(m_database);
+    UpdateStatusBar();
+}
+
+void TfrmMain::sheetRadioShow()
+{
+    cbRadioSelectSatSelect();
+}
+
+void TfrmMain::cbRadioSelectSatSelect()
+{
+    m_radioPage->refill(m_database);
+    UpdateStatusBar();
+}
+
+void TfrmMain::sheetFavTvShow()
+{
+    if (m_database.satellites.empty())
+        return;
+    m_favTvPage->prepareGroups(m_database);
+    cbFavTvGrpSelect();
+}
+
+void TfrmMain::cbFavTvGrpSelect()
+{
+    if (m_database.tvOrder.empty())
+        return;
+    m_favTvPage->refill(m_database);
+    UpdateStatusBar();
+}
+
+void TfrmMain::sheetFavRadioShow()
+{
+    if (m_database.radioOrder.empty())
+        return;
+    m_favRadioPage->prepareGroups(m_database);
+    cbFavRadioGrpSelect();
+}
+
+void TfrmMain::cbFavRadioGrpSelect()
+{
+    if (m_database.radioOrder.empty())
+        return;
+    m_favRadioPage->refill(m_database);
+    UpdateStatusBar();
+}
+
+void TfrmMain::PagesChange()
+{
+    UpdateStatusBar();
+}
+
+ReportList *TfrmMain::listOfPage(int index) const
+{
+    switch (index) {
+    case PageSat: return m_satPage->list();
+    case PageTp: return m_tpPage->list();
+    case PageTv: return m_tvPage->list();
+    case PageRadio: return m_radioPage->list();
+    case PageFavTv: return m_favTvPage->list();
+    case PageFavRadio: return m_favRadioPage->list();
+    default: return nullptr;
+    }
+}
+
+void TfrmMain::UpdateStatusBar()
+{
+    if (const ReportList *list = listOfPage(m_pages->currentIndex()))
+        m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->rowCount()));
+    m_status->setPanelText(2, QStringLiteral("Спутников: %1").arg(m_database.satellites.size()));
+    m_status->setPanelText(3, QStringLiteral("Трансп.: %1").arg(m_database.transponders.size()));
+    m_status->setPanelText(4, QStringLiteral("Каналов: %1").arg(m_database.channels.size()));
+}
+
+ChannelListPage *TfrmMain::channelPageOf(const ReportList *list) const
+{
+    for (ChannelListPage *page : m_channelPages) {
+        if (page->list() == list)
+            return page;
+    }
+    return nullptr;
+}
+
+void TfrmMain::ShowChannelInfo(ReportList *list)
+{
+    const ChannelListPage *page = channelPageOf(list);
+    if (!page || !m_infoTracking)
+        return;
+    const int row = list->firstSelectedRow();
+    if (row < 0)
+        return;
+    if (const auto info = channelInfo(m_database, page->channelIndexOfRow(m_database, row)))
+        page->infoPanel()->showInfo(*info);
+}
+
+void TfrmMain::sortListByColumn(ReportList *list, int column)
+{
+    m_sortColumn = column;
+    list->sortRowsBy(column);
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        for (ChannelListPage *page : m_channelPages) {
+            if (page->list() == watched) {
+                const auto *key = static_cast<QKeyEvent *>(event);
+                channelListKeyPressed(page, key->key(), key->modifiers());
+                break;
+            }
+        }
+    }
+    // The key always goes on to the list.
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers)
+{
+    ReportList *list = page->list();
+    if (list->rowCount() == 0)
+        return;
+    m_infoTracking = true;
+    // Ctrl extends selections by clicking; the panel then stays where it is.
+    if (modifiers.testFlag(Qt::ControlModifier) || key == Qt::Key_Control) {
+        m_infoTracking = false;
+        return;
+    }
+    const int first = list->firstSelectedRow();
+    const int row = rowAfterKey(first, list->rowCount(), key);
+    if (row < 0)
+        return;
+    // The list moves its own cursor from its current row when it handles the
+    // arrow key next; starting it from the row the panel showed makes both
+    // land on the same row.
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        list->selectionModel()->setCurrentIndex(list->rows().index(first, 0), QItemSelectionModel::NoUpdate);
+    list->selectOnly(row);
+    ShowChannelInfo(list);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "model/ChannelDatabase.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+class QTabWidget;
+class UserDialogs;
+
+namespace k510::ui {
+class ChannelListPage;
+class ChannelPage;
+class FavouritesPage;
+class ReportList;
+class SatellitePage;
+class StatusPanels;
+class TransponderPage;
+} // namespace k510::ui
+
+// The editor's main window: it owns the channel database, shows it on six
+// pages and carries the handlers of the "Файл" menu. The pages, rows, status
+// bar and file work live in their own classes; this class wires them
+// together and keeps the state they share (sortColumn, infoTracking).
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Page indices of Pages, in tab order.
+    enum Page { PageSat, PageTp, PageTv, PageRadio, PageFavTv, PageFavRadio, PageCount };
+
+    explicit TfrmMain(UserDialogs &dialogs, QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    [[nodiscard]] const k510::ChannelDatabase &database() const { return m_database; }
+    [[nodiscard]] UserDialogs &dialogs() const { return m_dialogs; }
+    [[nodiscard]] int sortColumn() const { return m_sortColumn; }
+    [[nodiscard]] bool infoTracking() const { return m_infoTracking; }
+
+    // Loads a whole image exactly as "Открыть" does, without touching the
+    // title (a received image). A refused image changes nothing and its
+    // reason is shown. Returns whether the image was taken.
+    bool loadImage(std::span<const std::uint8_t> image);
+    // "Открыть" for a known path (the command line): reads, loads, and on
+    // success names the file in the title.
+    bool openFile(const QString &path);
+
+    // Status panel 0 belongs to transfers.
+    void setTransferStatus(const QString &text);
+
+    // The "Связь" items, for the link to connect.
+    [[nodiscard]] QAction *sendAction() const { return m_menu.N3; }
+    [[nodiscard]] QAction *receiveAction() const { return m_menu.N4; }
+    [[nodiscard]] QAction *portSettingsAction() const { return m_menu.N7; }
+
+    // Asked before the window closes; returning false keeps it open.
+    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
+
+    // "Файл" menu.
+    void mmFileOpenClick();
+    void N5Click();
+    void N6Click();
+
+    // Page filling.
+    void ResetViews();
+    void sheetSatShow();
+    void sheetTpShow();
+    void cbTpSelectSatSelect();
+    void sheetTvShow();
+    void cbTvSelectSatSelect();
+    void sheetRadioShow();
+    void cbRadioSelectSatSelect();
+    void sheetFavTvShow();
+    void cbFavTvGrpSelect();
+    void sheetFavRadioShow();
+    void cbFavRadioGrpSelect();
+    void PagesChange();
+
+    void UpdateStatusBar();
+    void ShowChannelInfo(k510::ui::ReportList *list);
+
+signals:
+    // The window is about to close: the place to write the settings file.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildPages();
+    void connectHandlers();
+    void onPageShown(int index);
+    void showPage(int index);
+    void sortListByColumn(k510::ui::ReportList *list, int column);
+    void channelListKeyPressed(k510::ui::ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers);
+    void showReadWarnings(const std::vector<std::string> &warnings);
+    [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
+    [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
+
+    UserDialogs &m_dialogs;
+    k510::ChannelDatabase m_database;
+    int m_sortColumn = 0;
+    bool m_infoTracking = true;
+    bool m_showingPageFromCode = false;
+    std::function<bool()> m_mayClose;
+
+    k510::ui::MainMenuActions m_menu{};
+    QTabWidget *m_pages = nullptr;
+    k510::ui::SatellitePage *m_satPage = nullptr;
+    k510::ui::TransponderPage *m_tpPage = nullptr;
+    k510::ui::ChannelPage *m_tvPage = nullptr;
+    k510::ui::ChannelPage *m_radioPage = nullptr;
+    k510::ui::FavouritesPage *m_favTvPage = nullptr;
+    k510::ui::FavouritesPage *m_favRadioPage = nullptr;
+    std::array<k510::ui::ChannelListPage *, 4> m_channelPages{};
+    k510::ui::StatusPanels *m_status = nullptr;
+};

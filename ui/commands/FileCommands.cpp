@@ -1,0 +1,107 @@
+#include "FileCommands.h"
+
+#include "model/ImageLayout.h"
+#include "model/ImageWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace k510::ui {
+
+namespace {
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
+QString editorTitle(const QString &loadedPath)
+{
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
+}
+
+UserDialogs::FileDialogOptions databaseFileOptions()
+{
+    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*.*)"), QStringLiteral("k5d")};
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty() || suffix.isEmpty())
+        return path;
+    const QString fileName = QFileInfo(path).fileName();
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+FileBytes readDatabaseFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
+                        .arg(shownPath(path), file.errorString())};
+    FileBytes result;
+    result.bytes = file.read(qint64(layout::kImageSize) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.errorString())};
+    return result;
+}
+
+QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image)
+{
+    QSaveFile file(path);
+    const auto failed = [&] {
+        return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2")
+            .arg(shownPath(path), file.errorString());
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failed();
+    const auto size = qint64(image.size());
+    if (file.write(reinterpret_cast<const char *>(image.data()), size) != size) {
+        const QString error = failed();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return failed();
+    return {};
+}
+
+QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent)
+{
+    return dialogs.openFileName(parent, databaseFileOptions());
+}
+
+QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent)
+{
+    const UserDialogs::FileDialogOptions options = databaseFileOptions();
+    const QString chosen = dialogs.saveFileName(parent, options);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
+
+    const QString question = QFileInfo::exists(path)
+                                 ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
+                                 : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
+    if (!dialogs.askYesNo(question.arg(shownPath(path))))
+        return {};
+
+    const WriteResult written = writeImage(db);
+    if (!written.ok()) {
+        dialogs.showError(QString::fromStdString(written.error));
+        return {};
+    }
+    if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
+        dialogs.showError(error);
+        return {};
+    }
+    return path;
+}
+
+} // namespace k510::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "ui/UserDialogs.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <span>
+
+class QWidget;
+
+// The "Файл" menu's work that does not belong to the window: choosing files,
+// reading a database file, and saving the database without ever leaving a
+// damaged file behind.
+
+namespace k510::ui {
+
+// The window title, naming the last file loaded when there is one.
+[[nodiscard]] QString editorTitle(const QString &loadedPath = {});
+
+// "Файлы Tessora (*.k5d);;Все файлы (*.*)" with the default suffix k5d.
+[[nodiscard]] UserDialogs::FileDialogOptions databaseFileOptions();
+
+// Appends "." + suffix to a path whose file name has no extension.
+[[nodiscard]] QString withDefaultSuffix(const QString &path, const QString &suffix);
+
+struct FileBytes {
+    QByteArray bytes;
+    QString error;   // empty when the file was read
+
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a file for the image reader. Never more than one byte past the image
+// size is read: anything longer is refused by the reader for its size anyway.
+[[nodiscard]] FileBytes readDatabaseFile(const QString &path);
+
+// Writes the image beside the target and renames it over the target only
+// once it is complete. Returns an error text, empty on success.
+[[nodiscard]] QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image);
+
+// The open dialog; an empty string when the user cancelled.
+[[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent);
+
+// "Сохранить как...": asks for the file, confirms replacing an existing one
+// or creating a new one, builds the image and writes it. Every failure is
+// shown through dialogs. Returns the path written, empty when nothing was.
+QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent);
+
+} // namespace k510::ui

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace k510::ui {
+
+class InfoPanel;
+class ReportList;
+
+enum class ChannelKind { Tv, Radio };
+
+// A page whose list shows channels, with the information panel beside it:
+// the TV and radio pages and the two favourites pages.
+class ChannelListPage : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    [[nodiscard]] virtual ReportList *list() const = 0;
+    [[nodiscard]] virtual InfoPanel *infoPanel() const = 0;
+    [[nodiscard]] virtual QComboBox *selector() const = 0;
+    // The channel index that a row's "#" refers to under the page's current
+    // selector entry, or -1 when it refers to no channel.
+    [[nodiscard]] virtual int channelIndexOfRow(const ChannelDatabase &db, int row) const = 0;
+};
+
+} // namespace k510::ui

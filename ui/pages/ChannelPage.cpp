@@ -1,0 +1,98 @@
+#include "ChannelPage.h"
+
+#include "PageTexts.h"
+#include "ui/ChannelRows.h"
+#include "ui/InfoPanel.h"
+#include "ui/ReportList.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace k510::ui {
+
+ChannelPage::ChannelPage(ChannelKind kind, QWidget *parent)
+    : ChannelListPage(parent), m_kind(kind),
+      m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvCh") : QStringLiteral("lvRadioCh"),
+                            channelListColumns(47), ReportList::Selection::Multiple, this)),
+      m_selector(new QComboBox(this)),
+      m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("Tv") : QStringLiteral("Radio"), this))
+{
+    setObjectName(kind == ChannelKind::Tv ? QStringLiteral("sheetTv") : QStringLiteral("sheetRadio"));
+    m_selector->setObjectName(kind == ChannelKind::Tv ? QStringLiteral("cbTvSelectSat")
+                                                      : QStringLiteral("cbRadioSelectSat"));
+    m_selector->setEditable(false);
+    m_selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_selector->setMinimumContentsLength(16);
+
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setVerticalSpacing(2);
+    layout->addWidget(new QLabel(QStringLiteral("Выберите спутник:"), this), 0, 0);
+    layout->addWidget(m_selector, 1, 0, Qt::AlignLeft);
+    layout->addItem(new QSpacerItem(0, 2), 2, 0);
+    layout->addWidget(m_list, 3, 0);
+    layout->addWidget(m_info, 0, 1, 4, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setRowStretch(3, 1);
+}
+
+bool ChannelPage::showsWholeOrder() const
+{
+    return m_selector->currentIndex() <= 0;
+}
+
+int ChannelPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
+{
+    const int k = m_list->referenceOf(row) - 1;
+    if (k < 0)
+        return -1;
+    if (!showsWholeOrder())
+        return db.channelAt(k) ? k : -1;
+    const auto &order = m_kind == ChannelKind::Tv ? db.tvOrder : db.radioOrder;
+    if (size_t(k) >= order.size())
+        return -1;
+    return m_kind == ChannelKind::Tv ? channelIndexOfTvNumber(db, order[size_t(k)])
+                                     : channelIndexOfRadioNumber(db, order[size_t(k)]);
+}
+
+void ChannelPage::refill(const ChannelDatabase &db)
+{
+    ReportRows &rows = m_list->rows();
+    const ReportRows::UpdateBracket bracket(rows);
+    rows.clear();
+    const int entry = m_selector->currentIndex();
+    if (entry <= 0) {
+        const bool tv = m_kind == ChannelKind::Tv;
+        const int count = int(tv ? db.tvOrder.size() : db.radioOrder.size());
+        rows.reserve(count);
+        for (int position = 0; position < count; ++position)
+            AddChannelRow(rows, db, position, tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
+        return;
+    }
+    if (size_t(entry) > db.satellites.size())
+        return;
+    for (int tpIndex : db.satellites[size_t(entry - 1)].transponderIndices) {
+        if (tpIndex < 0 || size_t(tpIndex) >= db.transponders.size())
+            continue;
+        const Transponder &transponder = db.transponders[size_t(tpIndex)];
+        const auto &channels = m_kind == ChannelKind::Tv ? transponder.tvChannelIndices
+                                                         : transponder.radioChannelIndices;
+        for (int channelIndex : channels)
+            AddChannelRow(rows, db, channelIndex, ChannelRowMode::ByChannel);
+    }
+}
+
+void ChannelPage::reset()
+{
+    m_list->rows().clear();
+    m_selector->clear();
+    m_selector->addItem(allSatellitesText());
+}
+
+void ChannelPage::addSatelliteEntry(const QString &name)
+{
+    m_selector->addItem(name);
+}
+
+} // namespace k510::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ChannelListPage.h"
+
+namespace k510::ui {
+
+// Page 2 (sheetTv) or 3 (sheetRadio): the TV or radio channels in the user's
+// order, or those of one satellite in transponder order.
+class ChannelPage : public ChannelListPage {
+    Q_OBJECT
+public:
+    ChannelPage(ChannelKind kind, QWidget *parent);
+
+    [[nodiscard]] ReportList *list() const override { return m_list; }
+    [[nodiscard]] InfoPanel *infoPanel() const override { return m_info; }
+    [[nodiscard]] QComboBox *selector() const override { return m_selector; }
+    [[nodiscard]] int channelIndexOfRow(const ChannelDatabase &db, int row) const override;
+
+    // True while the list shows the whole order list ("ВСЕ СПУТНИКИ").
+    [[nodiscard]] bool showsWholeOrder() const;
+
+    // With "ВСЕ СПУТНИКИ", "#" is the position in the order list; with one
+    // satellite, it is the channel index + 1.
+    void refill(const ChannelDatabase &db);
+    void reset();
+    void addSatelliteEntry(const QString &name);
+
+private:
+    ChannelKind m_kind;
+    ReportList *m_list;
+    QComboBox *m_selector;
+    InfoPanel *m_info;
+};
+
+} // namespace k510::ui

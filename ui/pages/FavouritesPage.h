@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ChannelListPage.h"
+
+class QPushButton;
+
+namespace k510::ui {
+
+// Page 4 (sheetFavTv) or 5 (sheetFavRadio): the channels of one favourite
+// group in the group's order, "#" being the position in the group.
+class FavouritesPage : public ChannelListPage {
+    Q_OBJECT
+public:
+    FavouritesPage(ChannelKind kind, QWidget *parent);
+
+    [[nodiscard]] ReportList *list() const override { return m_list; }
+    [[nodiscard]] InfoPanel *infoPanel() const override { return m_info; }
+    [[nodiscard]] QComboBox *selector() const override { return m_groups; }
+    [[nodiscard]] QPushButton *renameButton() const { return m_rename; }
+    [[nodiscard]] int channelIndexOfRow(const ChannelDatabase &db, int row) const override;
+
+    // Fills the group selector with the twelve names if it is empty and makes
+    // sure a group is chosen.
+    void prepareGroups(const ChannelDatabase &db);
+    void refill(const ChannelDatabase &db);
+    void reset();
+
+private:
+    [[nodiscard]] const FavouriteGroup &chosenGroup(const ChannelDatabase &db) const;
+    [[nodiscard]] int channelIndexOfEntry(const ChannelDatabase &db, int entry) const;
+
+    ChannelKind m_kind;
+    ReportList *m_list;
+    QComboBox *m_groups;
+    QPushButton *m_rename;
+    InfoPanel *m_info;
+};
+
+} // namespace k510::ui

@@ -1,0 +1,68 @@
+#include "SatellitePage.h"
+
+#include "ui/ModelStrings.h"
+#include "ui/ReportList.h"
+
+#include <QVBoxLayout>
+
+namespace k510::ui {
+
+namespace {
+
+std::vector<ReportColumn> satelliteColumns()
+{
+    return {
+        // Columns widen to their texts but never below these widths; the
+        // name takes what is left.
+        {QStringLiteral("№"), 30, ColumnOrder::Numeric, false, true},
+        {QStringLiteral("Название"), 130, ColumnOrder::Text, true},
+        {QStringLiteral("Тип LNB"), 60, ColumnOrder::Text, false, true},
+        {QStringLiteral("0/12В"), 50, ColumnOrder::Text, false, true},
+        {QStringLiteral("DiSEqC"), 60},
+        {QStringLiteral("1.0"), 35, ColumnOrder::Text, false, true},
+        {QStringLiteral("1.1"), 35, ColumnOrder::Text, false, true},
+        {QStringLiteral("E/W"), 40, ColumnOrder::Text, false, true},
+        {QStringLiteral("USALS"), 60, ColumnOrder::Text, false, true},
+    };
+}
+
+QStringList cellsOf(const SatelliteRowTexts &texts)
+{
+    QStringList cells;
+    for (const std::string *text : {&texts.number, &texts.name, &texts.lnbType, &texts.power12v, &texts.switchType,
+                                    &texts.diseqc10, &texts.diseqc11, &texts.hemisphere, &texts.longitude})
+        cells.append(fromWindows1251(*text));
+    return cells;
+}
+
+} // namespace
+
+SatellitePage::SatellitePage(QWidget *parent)
+    : QWidget(parent),
+      m_list(new ReportList(QStringLiteral("lvSatView"), satelliteColumns(), ReportList::Selection::Single, this))
+{
+    setObjectName(QStringLiteral("sheetSat"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_list);
+}
+
+void SatellitePage::fill(const ChannelDatabase &db)
+{
+    ReportRows &rows = m_list->rows();
+    {
+        const ReportRows::UpdateBracket bracket(rows);
+        rows.clear();
+        rows.reserve(int(db.satellites.size()));
+        for (size_t i = 0; i < db.satellites.size(); ++i)
+            rows.insertRow({cellsOf(db.satellites[i].rowTexts), int(i)});
+    }
+    m_list->fitColumnsToContents();
+}
+
+void SatellitePage::reset()
+{
+    m_list->rows().clear();
+}
+
+} // namespace k510::ui

@@ -1,0 +1,87 @@
+#include "TransponderPage.h"
+
+#include "PageTexts.h"
+#include "model/DisplayTexts.h"
+#include "ui/ChannelRows.h"
+#include "ui/ReportList.h"
+#include "ui/SatelliteChoiceList.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace k510::ui {
+
+namespace {
+
+std::vector<ReportColumn> transponderColumns()
+{
+    return {
+        {QStringLiteral("#"), 40, ColumnOrder::Numeric},
+        {QStringLiteral("Поляриз."), 60, ColumnOrder::Text},
+        {QStringLiteral("Частота"), 60, ColumnOrder::Numeric},
+        {QStringLiteral("Скорость"), 70, ColumnOrder::Unordered},
+        {QStringLiteral("FEC"), 0, ColumnOrder::Unordered, true},
+    };
+}
+
+ReportRow transponderRow(const Transponder &transponder, int number)
+{
+    return {{
+        QString::number(number),
+        QString::fromStdString(polarisationText(transponder.polarisation)),
+        frequencyText(transponder),
+        symbolRateText(transponder),
+        QString::fromStdString(fecText(transponder.fec)),
+    }};
+}
+
+} // namespace
+
+TransponderPage::TransponderPage(QWidget *parent)
+    : QWidget(parent),
+      m_list(new ReportList(QStringLiteral("lvTpView"), transponderColumns(), ReportList::Selection::Single, this)),
+      m_selector(new SatelliteChoiceList(QStringLiteral("cbTpSelectSat"), this))
+{
+    setObjectName(QStringLiteral("sheetTp"));
+    auto *chooser = new QVBoxLayout;
+    chooser->setSpacing(2);
+    chooser->addWidget(new QLabel(QStringLiteral("Выберите спутник:"), this));
+    chooser->addWidget(m_selector, 1);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(chooser);
+    m_selector->setFixedWidth(m_selector->fontMetrics().horizontalAdvance(QStringLiteral("M")) * 14);
+}
+
+void TransponderPage::refill(const ChannelDatabase &db)
+{
+    ReportRows &rows = m_list->rows();
+    const ReportRows::UpdateBracket bracket(rows);
+    rows.clear();
+    const int entry = m_selector->currentIndex();
+    if (entry <= 0) {
+        rows.reserve(int(db.transponders.size()));
+        for (size_t i = 0; i < db.transponders.size(); ++i)
+            rows.insertRow(transponderRow(db.transponders[i], int(i) + 1));
+        return;
+    }
+    if (size_t(entry) > db.satellites.size())
+        return;
+    int number = 0;
+    for (int index : db.satellites[size_t(entry - 1)].transponderIndices) {
+        if (index >= 0 && size_t(index) < db.transponders.size())
+            rows.insertRow(transponderRow(db.transponders[size_t(index)], ++number));
+    }
+}
+
+void TransponderPage::reset()
+{
+    m_list->rows().clear();
+    m_selector->clear();
+    m_selector->addEntry(allSatellitesText());
+}
+
+} // namespace k510::ui

@@ -11,6 +11,7 @@
 
 #include "ImageFiles.h"
 #include "JsonDump.h"
+#include "TransferCommands.h"
 #include "model/ImageCheck.h"
 #include "model/ImageReader.h"
 #include "model/ImageWriter.h"
@@ -145,21 +146,27 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("k510-tool"));
 
+    QCommandLineParser parser;
+    const TransferCommands transfers(parser);
+
     const std::map<QString, Command> commands = {
         {"info", {1, "info FILE           counts of the database in FILE", info}},
         {"dump", {1, "dump FILE           the whole database as JSON", dump}},
         {"check", {1, "check FILE          every break of the numbering scheme (exit 1 if any)", check}},
         {"normalize", {2, "normalize IN OUT    write IN again in the canonical layout", normalize}},
         {"demo", {1, "demo FILE           write the demo database to FILE", demo}},
+        {"send", {1, "send FILE           load FILE into the receiver on --port [--speed] (--force: any file)",
+                  [&transfers](const QStringList &a) { return transfers.send(a); }}},
+        {"receive", {1, "receive FILE        fetch the receiver's database on --port [--speed] into FILE",
+                     [&transfers](const QStringList &a) { return transfers.receive(a); }}},
     };
 
-    QCommandLineParser parser;
     QString description = QStringLiteral("Channel database tool for Tessora K-510/560/565 receivers.\n\nCommands:");
     for (const auto &[name, command] : commands)
         description += QStringLiteral("\n  ") + QString::fromUtf8(command.synopsis);
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize or demo"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, send or receive"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

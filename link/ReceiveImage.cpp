@@ -1,0 +1,113 @@
+#include "ReceiveImage.h"
+
+#include "SerialPort.h"
+#include "TransferSteps.h"
+#include "WireFormat.h"
+
+#include <QByteArray>
+
+#include <array>
+#include <cstdint>
+
+namespace k510::link {
+
+namespace {
+
+using namespace steps;
+
+constexpr int kTimeoutConstantMs = 1000;
+// The size of the receiver's database image: room enough for a normal receive.
+constexpr qsizetype kExpectedImageSize = 0x48000;
+
+// Reads the transfer header field by field and returns its block count.
+std::uint16_t readTransferHeader(SerialPort &port)
+{
+    std::array<std::uint8_t, wire::kTransferHeaderSize> header{};
+    std::uint8_t *field = header.data();
+
+    readExactly(port, field, 2, Failure::Size);   // sync
+    if (field[0] != 0x55 || field[1] != 0x55)
+        throw LinkFailure{Failure::BadHeader};
+    field += 2;
+
+    // A tag byte that does not arrive stays 0 and so is a bad header too.
+    (void)port.Read(field, 1);
+    if (*field != 0x01)
+        throw LinkFailure{Failure::BadHeader};
+    field += 1;
+
+    readExactly(port, field, 1, Failure::Size);   // tag2, not examined
+    field += 1;
+    readExactly(port, field, 2, Failure::Size);   // blockCount
+    const std::uint16_t blockCount = loadBe16(field);
+    field += 2;
+    readExactly(port, field, 4, Failure::Size);   // totalSize, not used
+    field += 4;
+    readExactly(port, field, 4, Failure::Size);   // headerCrc, not verified
+    return blockCount;
+}
+
+// Reads a block header as its six fields and returns its data length.
+std::size_t readBlockHeader(SerialPort &port)
+{
+    std::array<std::uint8_t, wire::kBlockHeaderSize> header{};
+    std::size_t offset = 0;
+    for (const std::size_t fieldSize : wire::kBlockHeaderFields) {
+        readExactly(port, header.data() + offset, fieldSize, Failure::Size);
+        offset += fieldSize;
+    }
+    return BlockHeader::fromWire(header).dataLength;
+}
+
+} // namespace
+
+void ReceiveImage(const QString &portName, const QString &speedText, const ProgressCallback &progress,
+                  const DeliveryCallback &delivery, const FailureCallback &failure)
+{
+    SerialPort port;
+    QByteArray receivedImage;
+    runTransfer(Direction::Receive, port, failure, [&] {
+        try {
+            receivedImage.reserve(kExpectedImageSize);
+        } catch (const std::bad_alloc &) {
+            throw LinkFailure{Failure::Allocation};
+        }
+        if (!port.Open(portName))
+            throw LinkFailure{Failure::Open};
+        port.Configure(speedText, kTimeoutConstantMs);
+
+        writeToken(port, tokens::DbSend, Failure::NoLink);
+        readReply(port, Failure::NoLink);
+        writeToken(port, tokens::NextDb, Failure::Size);
+
+        const std::uint16_t blockCount = readTransferHeader(port);
+        writeToken(port, tokens::Ack, Failure::Size);
+        readReply(port, Failure::Size);
+        if (blockCount == 0)
+            throw LinkFailure{Failure::Size};
+
+        std::array<char, wire::kMaxBlockData> blockBuffer{};
+        for (std::uint16_t block = 0; block < blockCount; ++block) {
+            const std::size_t dataLength = readBlockHeader(port);
+            // A block longer than the buffer cannot be taken.
+            if (dataLength > blockBuffer.size())
+                throw LinkFailure{Failure::Size};
+            writeToken(port, tokens::Ack, Failure::Size);
+            SerialPort::Pause();
+            readExactly(port, blockBuffer.data(), dataLength, Failure::Size);
+            receivedImage.append(blockBuffer.data(), qsizetype(dataLength));
+            writeToken(port, tokens::Ack, Failure::Size);
+            if (progress)
+                progress(progressPercent(block, blockCount));
+        }
+
+        if (delivery)
+            delivery(receivedImage);
+        writeToken(port, tokens::Closing1, Failure::Size);
+        writeToken(port, tokens::Closing2, Failure::Size);
+        writeToken(port, tokens::Closing3, Failure::Size);
+        port.RestoreSettings();
+    });
+}
+
+} // namespace k510::link

@@ -1,0 +1,200 @@
+#include "SerialPort.h"
+
+#include "PortNames.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+namespace k510::link {
+
+namespace {
+
+constexpr int kPauseMs = 10;
+constexpr auto kPauseWakeMargin = std::chrono::microseconds(300);
+
+#ifdef Q_OS_UNIX
+// QSerialPort's lock file keeps out this process and programs that honour
+// UUCP lock files, and its TIOCEXCL does not bind root. An flock on the
+// descriptor also keeps out programs that lock the device itself.
+bool lockExclusively(QSerialPort &port)
+{
+    return ::flock(int(port.handle()), LOCK_EX | LOCK_NB) == 0;
+}
+#else
+bool lockExclusively(QSerialPort &)
+{
+    return true;   // Windows opens COM ports exclusively by itself
+}
+#endif
+
+} // namespace
+
+SerialPort::SerialPort() = default;
+
+SerialPort::~SerialPort()
+{
+    Close();
+}
+
+bool SerialPort::Open(const QString &portName)
+{
+    Close();
+    if (portName.isEmpty())
+        return false;
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(deviceForPort(portName));
+    if (!port->open(QIODevice::ReadWrite))
+        return false;
+    if (!lockExclusively(*port)) {
+        port->close();
+        return false;
+    }
+    m_port = std::move(port);
+    return true;
+}
+
+void SerialPort::Configure(const QString &speedText, int timeoutConstantMs)
+{
+    m_timeoutConstantMs = timeoutConstantMs;
+    if (!m_port)
+        return;
+    m_savedSettings = LineSettings{m_port->baudRate(), m_port->dataBits(), m_port->parity(), m_port->stopBits(),
+                                   m_port->flowControl()};
+    // The driver queue sizes of 256 and 512 bytes have no counterpart here:
+    // QSerialPort buffers without limit and the time-outs bound every wait.
+    (void)m_port->setBaudRate(speedText.toInt());
+    (void)m_port->setDataBits(QSerialPort::Data8);
+    (void)m_port->setParity(QSerialPort::NoParity);
+    (void)m_port->setStopBits(QSerialPort::OneStop);
+    (void)m_port->setFlowControl(QSerialPort::NoFlowControl);
+    m_port->clearError();
+}
+
+int SerialPort::timeoutFor(qint64 count) const
+{
+    return int(count) + m_timeoutConstantMs;
+}
+
+qint64 SerialPort::Write(const void *data, qint64 count)
+{
+    if (!m_port || count <= 0)
+        return 0;
+    const QDeadlineTimer deadline(timeoutFor(count));
+    const qint64 queued = m_port->write(static_cast<const char *>(data), count);
+    if (queued < 0)
+        return 0;
+    while (m_port->bytesToWrite() > 0 && !deadline.hasExpired()) {
+        m_port->clearError();
+        if (!m_port->waitForBytesWritten(int(deadline.remainingTime())) && m_port->error() != QSerialPort::TimeoutError
+            && m_port->error() != QSerialPort::NoError)
+            break;
+    }
+    return queued - m_port->bytesToWrite();
+}
+
+qint64 SerialPort::Read(void *data, qint64 count)
+{
+    if (!m_port || count <= 0)
+        return 0;
+    auto *out = static_cast<char *>(data);
+    const QDeadlineTimer deadline(timeoutFor(count));
+    qint64 got = 0;
+    for (;;) {
+        const qint64 now = m_port->read(out + got, count - got);
+        if (now > 0)
+            got += now;
+        if (got == count || deadline.hasExpired())
+            break;
+        m_port->clearError();
+        if (!m_port->waitForReadyRead(int(deadline.remainingTime())) && m_port->error() != QSerialPort::TimeoutError
+            && m_port->error() != QSerialPort::NoError)
+            break;
+    }
+    return got;
+}
+
+void SerialPort::Purge(Queue queue)
+{
+    if (!m_port)
+        return;
+    if (queue == Queue::Input) {
+        (void)m_port->clear(QSerialPort::Input);
+        return;
+    }
+    // A completed write may still be on its way through the driver (or wait
+    // unread at the far end of a pseudo-terminal); flushing at once would
+    // throw away the last bytes of a complete transfer, such as the closing
+    // tokens. Give them the write time-out to leave, then discard the rest.
+    const QDeadlineTimer deadline(m_timeoutConstantMs);
+    while (pendingOutput() > 0 && !deadline.hasExpired()) {
+        if (m_port->bytesToWrite() > 0)
+            (void)m_port->waitForBytesWritten(int(deadline.remainingTime()));
+        else
+            QThread::usleep(200);
+    }
+    if (pendingOutput() > 0)
+        (void)m_port->clear(QSerialPort::Output);
+}
+
+qint64 SerialPort::driverOutputQueue() const
+{
+#ifdef Q_OS_UNIX
+    int queued = 0;
+    if (::ioctl(int(m_port->handle()), TIOCOUTQ, &queued) == 0)
+        return queued;
+#endif
+    return 0;
+}
+
+qint64 SerialPort::pendingOutput() const
+{
+    return m_port->bytesToWrite() + driverOutputQueue();
+}
+
+void SerialPort::RestoreSettings()
+{
+    if (!m_port || !m_savedSettings)
+        return;
+    (void)m_port->setBaudRate(m_savedSettings->baudRate);
+    (void)m_port->setDataBits(m_savedSettings->dataBits);
+    (void)m_port->setParity(m_savedSettings->parity);
+    (void)m_port->setStopBits(m_savedSettings->stopBits);
+    (void)m_port->setFlowControl(m_savedSettings->flowControl);
+}
+
+void SerialPort::Close()
+{
+    if (m_port) {
+        m_port->close();
+        m_port.reset();
+    }
+    m_savedSettings.reset();
+}
+
+bool SerialPort::isOpen() const
+{
+    return m_port != nullptr;
+}
+
+void SerialPort::Pause()
+{
+    // A sleep wakes up late by a tenth of a millisecond or more, which over
+    // the 2304 pauses of a send adds up to a few per cent of the transfer.
+    // So sleep most of the pause and wait out the rest on the clock; the
+    // pause never ends early.
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPauseMs);
+    std::this_thread::sleep_until(end - kPauseWakeMargin);
+    while (std::chrono::steady_clock::now() < end)
+        std::this_thread::yield();
+}
+
+} // namespace k510::link

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+#include "SerialPort.h"
+#include "TransferCallbacks.h"
+#include "TransferFailure.h"
+
+// The building blocks SendImage and ReceiveImage share: exact writes and
+// reads that end the transfer with a given failure when they fall short, and
+// the frame that reports the first failure and then releases the port.
+
+namespace k510::link::steps {
+
+struct LinkFailure {
+    Failure failure;
+};
+
+void writeExactly(SerialPort &port, const void *data, std::size_t count, Failure onShort);
+void writeToken(SerialPort &port, std::string_view token, Failure onShort);
+void readExactly(SerialPort &port, void *data, std::size_t count, Failure onShort);
+// Five bytes of any content.
+void readReply(SerialPort &port, Failure onShort);
+
+// Runs `exchange`. Its first failure, or an error escaping from a callback,
+// goes to `failure` while the port is still open; then, in every case, the
+// input and output queues are purged and the port is closed.
+void runTransfer(Direction direction, SerialPort &port, const FailureCallback &failure,
+                 const std::function<void()> &exchange);
+
+} // namespace k510::link::steps

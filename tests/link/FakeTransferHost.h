@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QCloseEvent>
+#include <QStringList>
+#include <QWidget>
+
+#include "model/ImageReader.h"
+#include "ui/UserDialogs.h"
+#include "ui/transfer/TransferController.h"
+#include "ui/transfer/TransferHost.h"
+
+// A window for the transfer controller: it keeps a database, logs every
+// status text, message, error and question in one list in the order they
+// came, and answers questions from a script.
+class FakeTransferHost : public TransferHost, public UserDialogs {
+public:
+    k510::ChannelDatabase db;
+    QStringList log;            // "status: ...", "message: ...", "error: ...", "question: ..."
+    QList<bool> answers;        // the next Yes/No answers; No when empty
+
+    // Closes as the main window does: asks the controller first.
+    class Window : public QWidget {
+    public:
+        TransferController *controller = nullptr;
+        int closes = 0;
+
+    protected:
+        void closeEvent(QCloseEvent *event) override
+        {
+            if (controller && !controller->mayCloseNow()) {
+                event->ignore();
+                return;
+            }
+            if (controller)
+                controller->writeSettingsOnClose();
+            ++closes;
+            event->accept();
+        }
+    } windowWidget;
+
+    [[nodiscard]] QStringList entries(const QString &kind) const
+    {
+        QStringList found;
+        for (const QString &entry : log)
+            if (entry.startsWith(kind + QStringLiteral(": ")))
+                found.append(entry.mid(kind.size() + 2));
+        return found;
+    }
+
+    const k510::ChannelDatabase &database() const override { return db; }
+    void setTransferStatus(const QString &text) override { log.append(QStringLiteral("status: ") + text); }
+    bool loadReceivedImage(const QByteArray &image) override
+    {
+        k510::ReadResult result =
+            k510::readImage({reinterpret_cast<const std::uint8_t *>(image.constData()), std::size_t(image.size())});
+        if (!result.ok()) {
+            showMessage(QString::fromStdString(result.error));
+            return false;
+        }
+        db = std::move(*result.database);
+        return true;
+    }
+    UserDialogs &dialogs() override { return *this; }
+    QWidget *window() override { return &windowWidget; }
+
+    void showMessage(const QString &text) override { log.append(QStringLiteral("message: ") + text); }
+    void showError(const QString &text) override { log.append(QStringLiteral("error: ") + text); }
+    bool askYesNo(const QString &text) override
+    {
+        log.append(QStringLiteral("question: ") + text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
+};

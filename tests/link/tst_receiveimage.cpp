@@ -1,0 +1,151 @@
+// ReceiveImage against the simulated receiver over a real pseudo-terminal.
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "LinkTestSupport.h"
+#include "SimProcess.h"
+#include "link/SerialPort.h"
+#include "link/TransferFailure.h"
+
+using namespace k510::link;
+using namespace linktest;
+
+class ReceiveImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void completeReceiveHandsOverTheImage_data();
+    void completeReceiveHandsOverTheImage();
+    void receiverFaults_data();
+    void receiverFaults();
+    void portHeldGivesOpenFailure();
+    void errorFromDeliveryEndsWithoutClosingTokens();
+
+private:
+    QString writeImage(const QByteArray &image);
+
+    QTemporaryDir m_dir;
+};
+
+QString ReceiveImageTest::writeImage(const QByteArray &image)
+{
+    const QString path = m_dir.filePath(QStringLiteral("image.bin"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(image) != image.size())
+        return {};
+    return path;
+}
+
+void ReceiveImageTest::completeReceiveHandsOverTheImage_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QStringList>("simArguments");
+
+    QTest::newRow("one block") << everyByteImage(1) << QStringList{};
+    QTest::newRow("every byte value, 4 blocks") << everyByteImage(4) << QStringList{};
+    // A last block of 188 bytes: whatever sum arrives is delivered.
+    QTest::newRow("blocks of other lengths") << everyByteImage(2) + QByteArray(188, '\x13') << QStringList{};
+    QTest::newRow("wrong CRCs, numbers and addresses are accepted")
+        << everyByteImage(5) << QStringList{"--fault", "scrambled"};
+    QTest::newRow("replies of control bytes") << everyByteImage(2) << QStringList{"--reply", "0d0a001311"};
+}
+
+void ReceiveImageTest::completeReceiveHandsOverTheImage()
+{
+    QFETCH(QByteArray, image);
+    QFETCH(QStringList, simArguments);
+    const QString record = m_dir.filePath(QStringLiteral("record.bin"));
+    QFile::remove(record);
+    SimProcess sim(simArguments + QStringList{"--image", writeImage(image), "--record", record});
+    QVERIFY(sim.isReady());
+
+    const Outcome outcome = receive(sim.devicePath());
+
+    QCOMPARE(outcome.failures, QStringList());
+    QCOMPARE(outcome.deliveries, QList<QByteArray>{image});
+    const int blocks = int((image.size() + 255) / 256);
+    QCOMPARE(outcome.progress, expectedProgress(blocks));
+    // The receiver keeps the record once it has read the closing tokens.
+    QTRY_COMPARE(readFile(record), receiveWire(blocks));
+}
+
+void ReceiveImageTest::receiverFaults_data()
+{
+    QTest::addColumn<QStringList>("simArguments");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QList<int>>("progress");
+    QTest::addColumn<QByteArray>("editorWrote");
+    QTest::addColumn<int>("minimumMs");
+
+    const QString noLink = failureText(Direction::Receive, Failure::NoLink);
+    const QString badHeader = failureText(Direction::Receive, Failure::BadHeader);
+    const QString size = failureText(Direction::Receive, Failure::Size);
+    const QByteArray opening = "DBSND";
+    const QByteArray header = "DBSNDNXTDB";
+    const QByteArray acked = "DBSNDNXTDB2ACK3";
+
+    QTest::newRow("silent receiver") << QStringList{"--fault", "silent"} << noLink << QList<int>{} << opening << 1000;
+    QTest::newRow("first reply too late") << QStringList{"--fault", "slow", "--delay", "1400"} << noLink
+                                          << QList<int>{} << opening << 1000;
+    QTest::newRow("third header byte not 01") << QStringList{"--fault", "bad-tag"} << badHeader << QList<int>{}
+                                              << header << 0;
+    QTest::newRow("zero blocks") << QStringList{"--fault", "zero-blocks"} << size << QList<int>{} << acked << 0;
+    QTest::newRow("block data stop short") << QStringList{"--fault", "short-block", "--at", "1"} << size
+                                           << QList<int>{0} << acked + "2ACK32ACK32ACK3" << 1250;
+    QTest::newRow("data length above 2048") << QStringList{"--fault", "oversize", "--at", "2"} << size
+                                            << QList<int>{0, 25} << acked + QByteArray("2ACK3").repeated(4) << 0;
+    QTest::newRow("block header too late") << QStringList{"--fault", "slow", "--at", "1", "--delay", "1400"} << size
+                                           << QList<int>{0} << acked + "2ACK32ACK3" << 1000;
+}
+
+void ReceiveImageTest::receiverFaults()
+{
+    QFETCH(QStringList, simArguments);
+    QFETCH(QString, failure);
+    QFETCH(QList<int>, progress);
+    QFETCH(QByteArray, editorWrote);
+    QFETCH(int, minimumMs);
+    const QString record = m_dir.filePath(QStringLiteral("fault-record.bin"));
+    QFile::remove(record);
+    SimProcess sim(simArguments + QStringList{"--image", writeImage(everyByteImage(4)), "--record", record});
+    QVERIFY(sim.isReady());
+
+    const Outcome outcome = receive(sim.devicePath());
+
+    QCOMPARE(outcome.failures, QStringList{failure});
+    QCOMPARE(outcome.deliveries, QList<QByteArray>{});
+    QCOMPARE(outcome.progress, progress);
+    QVERIFY2(outcome.elapsedMs >= minimumMs, qPrintable(QString::number(outcome.elapsedMs)));
+    // The receiver gives the abandoned transfer up after a few seconds of
+    // silence and then keeps its record of what the editor wrote.
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(record), editorWrote, 6000);
+}
+
+void ReceiveImageTest::portHeldGivesOpenFailure()
+{
+    SimProcess sim;
+    QVERIFY(sim.isReady());
+    SerialPort holder;
+    QVERIFY(holder.Open(sim.devicePath()));
+    const Outcome outcome = receive(sim.devicePath());
+    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Получение настроек: Невозможно открыть порт!")});
+    QCOMPARE(outcome.deliveries.size(), 0);
+}
+
+void ReceiveImageTest::errorFromDeliveryEndsWithoutClosingTokens()
+{
+    const QString record = m_dir.filePath(QStringLiteral("delivery-record.bin"));
+    SimProcess sim({"--image", writeImage(everyByteImage(2)), "--record", record});
+    QVERIFY(sim.isReady());
+    QStringList failures;
+    ReceiveImage(
+        sim.devicePath(), QStringLiteral("115200"), {},
+        [](const QByteArray &) { throw std::runtime_error("Загрузка не удалась"); },
+        [&](const QString &text) { failures.append(text); });
+    QCOMPARE(failures, QStringList{QStringLiteral("Загрузка не удалась")});
+    QTRY_COMPARE_WITH_TIMEOUT(readFile(record), receiveWire(2).chopped(15), 6000);
+}
+
+QTEST_GUILESS_MAIN(ReceiveImageTest)
+#include "tst_receiveimage.moc"

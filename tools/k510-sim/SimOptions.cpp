@@ -1,0 +1,103 @@
+#include "SimOptions.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <array>
+#include <utility>
+
+#include "model/ImageWriter.h"
+#include "tools/samples/SampleDatabases.h"
+
+namespace {
+
+constexpr std::array<std::pair<const char *, Fault>, 8> kFaults = {{
+    {"none", Fault::None},
+    {"silent", Fault::Silent},
+    {"bad-tag", Fault::BadTag},
+    {"zero-blocks", Fault::ZeroBlocks},
+    {"short-block", Fault::ShortBlock},
+    {"oversize", Fault::Oversize},
+    {"scrambled", Fault::Scrambled},
+    {"slow", Fault::Slow},
+}};
+
+QByteArray demoImage()
+{
+    const k510::WriteResult written = k510::writeImage(k510::samples::demoDatabase());
+    return QByteArray(reinterpret_cast<const char *>(written.image.data()), qsizetype(written.image.size()));
+}
+
+} // namespace
+
+std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString *error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "A simulated Tessora K-510 receiver on a pseudo-terminal. Prints the device to use as the serial port "
+        "on its first line, then serves transfers until it is stopped."));
+    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("image the receiver sends (default: the demo database)"), QStringLiteral("FILE"));
+    const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("where an image sent to the receiver is written"), QStringLiteral("FILE"));
+    const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("where the bytes the editor writes in the latest transfer are kept, as they arrive"), QStringLiteral("FILE"));
+    const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("none, silent, bad-tag, zero-blocks, short-block, oversize, scrambled or slow"), QStringLiteral("MODE"));
+    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("the block a short-block, oversize or slow fault hits (default: 0; slow: every answer)"), QStringLiteral("N"));
+    const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("how late a slow answer comes, in ms (default 1500)"), QStringLiteral("MS"));
+    const QCommandLineOption reply(QStringLiteral("reply"), QStringLiteral("the five reply bytes in hexadecimal (default: 2ACK3)"), QStringLiteral("HEX"));
+    const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("this text"));
+    parser.addOptions({image, store, record, fault, at, delay, reply, help});
+
+    if (!parser.parse(QStringList{QStringLiteral("k510-sim")} + arguments)) {
+        *error = parser.errorText();
+        return std::nullopt;
+    }
+    if (parser.isSet(help)) {
+        *error = parser.helpText();
+        return std::nullopt;
+    }
+
+    SimOptions options;
+    if (parser.isSet(image)) {
+        QFile file(parser.value(image));
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString());
+            return std::nullopt;
+        }
+        options.imageToSend = file.readAll();
+    } else {
+        options.imageToSend = demoImage();
+    }
+    options.storePath = parser.value(store);
+    options.recordPath = parser.value(record);
+
+    if (parser.isSet(fault)) {
+        const QString name = parser.value(fault);
+        bool known = false;
+        for (const auto &[faultName, mode] : kFaults) {
+            if (name == QLatin1String(faultName)) {
+                options.fault = mode;
+                known = true;
+            }
+        }
+        if (!known) {
+            *error = QStringLiteral("unknown fault '%1'").arg(name);
+            return std::nullopt;
+        }
+    }
+    bool ok = true;
+    if (parser.isSet(at))
+        options.faultBlock = parser.value(at).toInt(&ok);
+    if (ok && parser.isSet(delay))
+        options.delayMs = parser.value(delay).toInt(&ok);
+    if (!ok || options.delayMs < 0) {
+        *error = QStringLiteral("--at and --delay take a number");
+        return std::nullopt;
+    }
+    if (parser.isSet(reply)) {
+        options.reply = QByteArray::fromHex(parser.value(reply).toLatin1());
+        if (options.reply.size() != 5) {
+            *error = QStringLiteral("--reply takes exactly five bytes in hexadecimal");
+            return std::nullopt;
+        }
+    }
+    return options;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// How the simulated receiver behaves; set from its command line.
+enum class Fault {
+    None,
+    Silent,       // never answers
+    BadTag,       // its transfer header's third byte is 0x02
+    ZeroBlocks,   // its transfer header announces 0 blocks
+    ShortBlock,   // block N's data stop halfway
+    Oversize,     // block N announces 4096 data bytes
+    Scrambled,    // wrong CRCs, block numbers counting down, odd addresses
+    Slow,         // every answer (from block N on, if given) comes late
+};
+
+struct SimOptions {
+    QByteArray imageToSend;     // what a receive from the editor gets
+    QString storePath;          // where an image sent by the editor is kept
+    QString recordPath;         // every byte the editor writes in the latest transfer
+    Fault fault = Fault::None;
+    int faultBlock = -1;        // the block a fault hits; -1: its default
+    int delayMs = 1500;         // the lateness of a slow answer
+    QByteArray reply = "2ACK3"; // the five bytes of every reply
+};
+
+// Parses the arguments (without the program name). On failure returns
+// nothing and sets `error`; `--help` gives the usage text as the error.
+[[nodiscard]] std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString *error);
+

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
+
+// "send" and "receive": transfers with the receiver from the command line,
+// with their options --port NAME (COM1..COM4 or a device path), --speed N
+// and --force.
+class TransferCommands {
+public:
+    // Adds the options to `parser`, which must outlive this object.
+    explicit TransferCommands(QCommandLineParser &parser);
+
+    // send FILE: FILE must be an image the editor would open, unless --force.
+    [[nodiscard]] int send(const QStringList &arguments) const;
+    // receive FILE: FILE is written only after a complete transfer whose
+    // image reads as a database; otherwise it is left as it was.
+    [[nodiscard]] int receive(const QStringList &arguments) const;
+
+private:
+    struct Line {
+        QString port;
+        QString speed;
+    };
+    [[nodiscard]] std::optional<Line> line() const;
+
+    const QCommandLineParser &m_parser;
+    QCommandLineOption m_port;
+    QCommandLineOption m_speed;
+    QCommandLineOption m_force;
+};

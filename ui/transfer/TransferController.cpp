@@ -1,0 +1,169 @@
+#include "TransferController.h"
+
+#include "TdlgOptions.h"
+#include "TransferHost.h"
+#include "model/ImageWriter.h"
+#include "ui/UserDialogs.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <new>
+
+using k510::link::TReceiveThread;
+using k510::link::TSendThread;
+
+namespace {
+
+const char *const kDone = "Готово";
+const char *const kSendNoMemory = "Отправка настроек: Невозможно выделить память для файла!";
+const char *const kSendNoThread = "Отправка настроек: Невозможно создать поток для передачи данных!";
+const char *const kReceiveNoThread = "Прием настроек: Невозможно создать поток для передачи данных!";
+constexpr unsigned long kShutdownPollMs = 20;
+const char *const kCloseWhileRunning = "Идет обмен данными с ресивером. Закрыть программу после его завершения?";
+
+} // namespace
+
+TransferController::TransferController(TransferHost &host, QObject *parent, k510::link::SettingsFile settingsFile)
+    : QObject(parent)
+    , m_host(host)
+    , m_settingsFile(std::move(settingsFile))
+    , m_options(new TdlgOptions(m_settingsFile, host.window()))
+{
+    m_portSettings = m_options->shownSettings();
+    connect(m_options, &TdlgOptions::settingsStored, this,
+            [this](const k510::link::PortSettings &settings) { m_portSettings = settings; });
+}
+
+TransferController::~TransferController()
+{
+    for (QThread *worker : std::as_const(m_running)) {
+        disconnect(worker, nullptr, this, nullptr);
+        worker->requestInterruption();
+    }
+    // A worker blocked in a signal to this object is released when its
+    // pending call is dropped; one that was just posting it is caught by the
+    // next round. After that nothing of ours is called again.
+    for (QThread *worker : std::as_const(m_running)) {
+        do
+            QCoreApplication::removePostedEvents(this);
+        while (!worker->wait(kShutdownPollMs));
+    }
+}
+
+TdlgOptions &TransferController::optionsDialog()
+{
+    return *m_options;
+}
+
+void TransferController::N3Click()
+{
+    if (m_host.database().satellites.empty())
+        return;
+    try {
+        const k510::WriteResult written = k510::writeImage(m_host.database());
+        if (!written.ok()) {
+            m_host.dialogs().showError(QString::fromStdString(written.error));
+            return;
+        }
+        QByteArray image;
+        try {
+            image = QByteArray(reinterpret_cast<const char *>(written.image.data()), qsizetype(written.image.size()));
+        } catch (const std::bad_alloc &) {
+            m_host.dialogs().showError(QString::fromUtf8(kSendNoMemory));
+            return;
+        }
+        auto *worker = new TSendThread(image, m_portSettings, this);
+        m_sendThread = worker;
+        connect(worker, &TSendThread::ShowProgress, this, &TransferController::ShowProgress,
+                Qt::BlockingQueuedConnection);
+        connect(worker, &TSendThread::ShowFailure, this, &TransferController::showFailure,
+                Qt::BlockingQueuedConnection);
+        start(worker);
+    } catch (const std::bad_alloc &) {
+        m_host.dialogs().showError(QString::fromUtf8(kSendNoThread));
+    }
+}
+
+void TransferController::N4Click()
+{
+    try {
+        auto *worker = new TReceiveThread(m_portSettings, this);
+        m_receiveThread = worker;
+        connect(worker, &TReceiveThread::ShowProgress, this, &TransferController::ShowProgress,
+                Qt::BlockingQueuedConnection);
+        connect(worker, &TReceiveThread::HandOverImage, this, &TransferController::HandOverImage,
+                Qt::BlockingQueuedConnection);
+        connect(worker, &TReceiveThread::ShowFailure, this, &TransferController::showFailure,
+                Qt::BlockingQueuedConnection);
+        start(worker);
+    } catch (const std::bad_alloc &) {
+        m_host.dialogs().showError(QString::fromUtf8(kReceiveNoThread));
+    }
+}
+
+void TransferController::N7Click()
+{
+    // Window-modal without a nested event loop: the result is not used,
+    // "OK" itself makes the settings active.
+    m_options->open();
+}
+
+void TransferController::TransferDone()
+{
+    m_host.setTransferStatus(QString::fromUtf8(kDone));
+}
+
+bool TransferController::mayCloseNow()
+{
+    if (m_running.isEmpty())
+        return true;
+    if (!m_closeWhenDone && m_host.dialogs().askYesNo(QString::fromUtf8(kCloseWhileRunning))) {
+        m_closeWhenDone = true;
+        m_host.window()->hide();
+    }
+    return false;
+}
+
+void TransferController::writeSettingsOnClose() const
+{
+    m_settingsFile.store(k510::link::positionsOf(m_portSettings));
+}
+
+void TransferController::ShowProgress(const QString &panel0Text)
+{
+    m_host.setTransferStatus(panel0Text);
+}
+
+void TransferController::HandOverImage(const QByteArray &image)
+{
+    (void)m_host.loadReceivedImage(image);
+}
+
+void TransferController::showFailure(const QString &text)
+{
+    m_host.dialogs().showError(text);
+}
+
+void TransferController::start(QThread *worker)
+{
+    // The worker is released once it has ended, never while it runs; the
+    // window keeps a reference only to the latest of each kind.
+    connect(worker, &QThread::finished, this, [this, worker] { workerFinished(worker); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    m_running.append(worker);
+    worker->start();
+}
+
+void TransferController::workerFinished(QThread *worker)
+{
+    m_running.removeOne(worker);
+    TransferDone();
+    if (m_closeWhenDone && m_running.isEmpty()) {
+        m_closeWhenDone = false;
+        // A hidden window's close does not end the program by itself.
+        if (m_host.window()->close())
+            QCoreApplication::quit();
+    }
+}
+

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include "link/PortSettings.h"
+#include "link/SettingsFile.h"
+#include "link/TReceiveThread.h"
+#include "link/TSendThread.h"
+
+class QThread;
+class TdlgOptions;
+class TransferHost;
+
+// The "Связь" menu on the window's behalf: sending, receiving, the port
+// settings dialog, and what closing the window means while a transfer runs.
+// It owns the active port name and speed text and the port settings dialog,
+// and reaches the window only through TransferHost. Every slot runs on the
+// window thread; the workers wait in their blocking signals until the slot
+// they asked for has run.
+//
+// Wiring: create it with the window once at start-up, connect N3, N4 and N7
+// to N3Click, N4Click and N7Click, and in the window's close handler
+// return early (ignoring the event) unless mayCloseNow(), then call
+// writeSettingsOnClose().
+class TransferController : public QObject {
+    Q_OBJECT
+public:
+    explicit TransferController(TransferHost &host, QObject *parent = nullptr, k510::link::SettingsFile settingsFile = {});
+    // Running workers are asked to stop at their next block and waited for,
+    // with nothing more shown: they never call into a window that is gone.
+    ~TransferController() override;
+
+    [[nodiscard]] const k510::link::PortSettings &portSettings() const { return m_portSettings; }
+    [[nodiscard]] TdlgOptions &optionsDialog();
+    [[nodiscard]] bool transferRunning() const { return !m_running.isEmpty(); }
+    [[nodiscard]] k510::link::TSendThread *sendThread() const { return m_sendThread; }
+    [[nodiscard]] k510::link::TReceiveThread *receiveThread() const { return m_receiveThread; }
+
+    // While a transfer runs the user is asked whether the program should
+    // close once it has ended. Yes hides the window, which closes by itself
+    // (and ends the program) after the last transfer; No keeps it open.
+    // Answers whether the window may close now.
+    [[nodiscard]] bool mayCloseNow();
+    // "Port" and "Speed" from the active texts; -1 for a text not offered.
+    void writeSettingsOnClose() const;
+
+public slots:
+    void N3Click();   // "Отправить Настройки"
+    void N4Click();   // "Получить Настройки"
+    void N7Click();   // "Настройки Порта"
+    void TransferDone();
+
+private:
+    void ShowProgress(const QString &panel0Text);
+    void HandOverImage(const QByteArray &image);
+    void showFailure(const QString &text);
+    void start(QThread *worker);
+    void workerFinished(QThread *worker);
+
+    TransferHost &m_host;
+    k510::link::SettingsFile m_settingsFile;
+    k510::link::PortSettings m_portSettings;
+    QPointer<TdlgOptions> m_options;
+    QPointer<k510::link::TSendThread> m_sendThread;
+    QPointer<k510::link::TReceiveThread> m_receiveThread;
+    QList<QThread *> m_running;
+    bool m_closeWhenDone = false;
+};
+

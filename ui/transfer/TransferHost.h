@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+class UserDialogs;
+
+namespace k510 {
+struct ChannelDatabase;
+}
+
+// What the transfer commands need from the main window, and no more.
+class TransferHost {
+public:
+    virtual ~TransferHost() = default;
+
+    [[nodiscard]] virtual const k510::ChannelDatabase &database() const = 0;
+    // Writes status panel 0.
+    virtual void setTransferStatus(const QString &panel0Text) = 0;
+    // Reads a received image as an opened file is read, with the same
+    // messages, but leaves the window title alone. Returns whether the image
+    // was accepted; a refused one leaves the database as it was.
+    virtual bool loadReceivedImage(const QByteArray &image) = 0;
+    [[nodiscard]] virtual UserDialogs &dialogs() = 0;
+    [[nodiscard]] virtual QWidget *window() = 0;
+};

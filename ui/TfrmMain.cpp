@@ -3,6 +3,7 @@
 #include "ChannelListKeys.h"
 #include "ChannelRows.h"
 #include "InfoPanel.h"
+#include "MainWindowTransferHost.h"
 #include "ModelStrings.h"
 #include "ReportList.h"
 #include "SatelliteChoiceList.h"
@@ -14,6 +15,7 @@
 #include "pages/FavouritesPage.h"
 #include "pages/SatellitePage.h"
 #include "pages/TransponderPage.h"
+#include "transfer/TransferController.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,6 +42,9 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     buildPages();
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
+    // Creating the controller reads "k510.ini" for the port and the speed.
+    m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
+    m_transfers = std::make_unique<TransferController>(*m_transferHost);
     connectHandlers();
 
     // 592 by 380 unless the fonts need more room to show every caption whole.
@@ -78,6 +83,9 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
     connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
+    connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
+    connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
+    connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::onPageShown);
     connect(m_tpPage->selector(), &SatelliteChoiceList::entryChosen, this, &TfrmMain::cbTpSelectSatSelect);
@@ -166,10 +174,12 @@ void TfrmMain::N6Click()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    if (m_mayClose && !m_mayClose()) {
+    // A running transfer is asked about first; see TransferController.
+    if (!m_transfers->mayCloseNow()) {
         event->ignore();
         return;
     }
+    m_transfers->writeSettingsOnClose();
     emit closing();
     event->accept();
 }

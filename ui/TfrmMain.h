@@ -7,10 +7,12 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <span>
 
+class MainWindowTransferHost;
 class QTabWidget;
+class TransferController;
 class UserDialogs;
 
 namespace k510::ui {
@@ -52,13 +54,9 @@ public:
     // Status panel 0 belongs to transfers.
     void setTransferStatus(const QString &text);
 
-    // The "Связь" items, for the link to connect.
-    [[nodiscard]] QAction *sendAction() const { return m_menu.N3; }
-    [[nodiscard]] QAction *receiveAction() const { return m_menu.N4; }
-    [[nodiscard]] QAction *portSettingsAction() const { return m_menu.N7; }
-
-    // Asked before the window closes; returning false keeps it open.
-    void setCloseGuard(std::function<bool()> mayClose) { m_mayClose = std::move(mayClose); }
+    // The "Связь" menu: sending, receiving and the port settings, with the
+    // port name and speed text they use.
+    [[nodiscard]] TransferController &transfers() const { return *m_transfers; }
 
     // "Файл" menu.
     void mmFileOpenClick();
@@ -84,7 +82,7 @@ public:
     void ShowChannelInfo(k510::ui::ReportList *list);
 
 signals:
-    // The window is about to close: the place to write the settings file.
+    // The window closes: the settings file has been written.
     void closing();
 
 protected:
@@ -107,7 +105,10 @@ private:
     int m_sortColumn = 0;
     bool m_infoTracking = true;
     bool m_showingPageFromCode = false;
-    std::function<bool()> m_mayClose;
+    // Declared in this order so the controller, which waits for running
+    // workers when destroyed, goes before the host it calls into.
+    std::unique_ptr<MainWindowTransferHost> m_transferHost;
+    std::unique_ptr<TransferController> m_transfers;
 
     k510::ui::MainMenuActions m_menu{};
     QTabWidget *m_pages = nullptr;

@@ -15,8 +15,12 @@
 
 using k510::ui::ReportList;
 
-EditorDriver::EditorDriver() : m_window(std::make_unique<TfrmMain>(m_dialogs))
+EditorDriver::EditorDriver()
 {
+    // The window reads and writes "k510.ini" in the user's configuration
+    // folder; keep it in the scratch folder.
+    qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    m_window = std::make_unique<TfrmMain>(m_dialogs);
     // The offscreen platform says so once for every main window shown.
     QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
     m_window->show();

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,7 +46,7 @@ private slots:
     void defaultSuffix();
     void saveAsksBeforeReplacingOrCreating();
     void failedSaveKeepsExistingFile();
-    void exitClosesUnlessGuarded();
+    void exitWritesTheSettingsAndCloses();
 };
 
 void FileCommandsTest::openSetsTitleAfterLoading()
@@ -216,21 +217,22 @@ void FileCommandsTest::failedSaveKeepsExistingFile()
     QVERIFY(!QFile::exists(editor.path(QStringLiteral("missing/db.k5d"))));
 }
 
-void FileCommandsTest::exitClosesUnlessGuarded()
+void FileCommandsTest::exitWritesTheSettingsAndCloses()
 {
     EditorDriver editor;
     QSignalSpy closing(&editor.window(), &TfrmMain::closing);
-    bool mayClose = false;
-    editor.window().setCloseGuard([&] { return mayClose; });
+    const QString settings = editor.path(QStringLiteral("k510.ini"));
+    QVERIFY(!QFile::exists(settings));
     QAction *exit = editor.window().findChild<QAction *>(QStringLiteral("N6"));
     QCOMPARE(exit->text(), QStringLiteral("Выход"));
     exit->trigger();
-    QVERIFY(editor.window().isVisible());
-    QCOMPARE(closing.count(), 0);
-    mayClose = true;
-    exit->trigger();
     QVERIFY(!editor.window().isVisible());
     QCOMPARE(closing.count(), 1);
+    // Without a settings file the link ran on COM1 at 115200; closing keeps that.
+    QSettings file(settings, QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("Comm/Port")).toInt(), 0);
+    QCOMPARE(file.value(QStringLiteral("Comm/Speed")).toInt(), 0);
+    QVERIFY(file.contains(QStringLiteral("Comm/Port")));
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -1,0 +1,83 @@
+// The "Связь" menu of the real main window against k510-sim: the menu items
+// reach the transfers, panel 0 tells how they went, and a failed receive
+// leaves the database on every page as it was.
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "LinkTestSupport.h"
+#include "tests/ui/EditorDriver.h"
+#include "tools/k510-sim/SimProcess.h"
+#include "ui/transfer/TransferController.h"
+
+class WindowTransfersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("send") << "N3" << "Отправить Настройки";
+        QTest::newRow("receive") << "N4" << "Получить Настройки";
+        QTest::newRow("port settings") << "N7" << "Настройки Порта";
+    }
+    void menuItems()
+    {
+        QFETCH(QString, objectName);
+        EditorDriver editor;
+        const auto *action = editor.window().findChild<QAction *>(objectName);
+        QVERIFY(action);
+        QTEST(action->text(), "caption");
+    }
+
+    void sendToASilentReceiverReportsNoLink()
+    {
+        SimProcess sim({"--fault", "silent"});
+        QVERIFY(sim.isReady());
+        qputenv("K510_COM1", sim.devicePath().toLocal8Bit());
+        EditorDriver editor;
+        editor.open(k510::samples::demoDatabase());
+
+        editor.window().findChild<QAction *>(QStringLiteral("N3"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.window().transfers().transferRunning(), 5000);
+        QCOMPARE(editor.dialogs().errors, QStringList{"Отправка настроек: Нет связи с ресивером!"});
+        QCOMPARE(editor.statusPanel(0), QStringLiteral("Готово"));
+    }
+
+    void receiveOfAWrongSizedImageKeepsTheDatabase()
+    {
+        // Four blocks are a complete transfer but no database image.
+        QTemporaryDir scratch;
+        const QString image = scratch.filePath(QStringLiteral("small.bin"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(linktest::everyByteImage(4));
+        file.close();
+        SimProcess sim({"--image", image});
+        QVERIFY(sim.isReady());
+        qputenv("K510_COM1", sim.devicePath().toLocal8Bit());
+
+        EditorDriver editor;
+        editor.open(k510::samples::demoDatabase());
+        const QString title = editor.window().windowTitle();
+        editor.clickTab(TfrmMain::PageTv);
+        const QStringList tvNames = EditorDriver::column(editor.list("lvTvCh"), 1);
+
+        editor.window().findChild<QAction *>(QStringLiteral("N4"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.window().transfers().transferRunning(), 5000);
+
+        QCOMPARE(editor.dialogs().messages,
+                 QStringList{"Загрузка файла: Ошибка, файл имеет не тот размер!"});
+        QVERIFY(editor.dialogs().errors.isEmpty());
+        QCOMPARE(editor.statusPanel(0), QStringLiteral("Готово"));
+        QCOMPARE(editor.window().database().channels.size(), std::size_t(58));
+        QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), tvNames);
+        QCOMPARE(editor.window().windowTitle(), title);
+    }
+};
+
+QTEST_MAIN(WindowTransfersTest)
+#include "tst_windowtransfers.moc"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "TfrmMain.h"
+#include "transfer/TransferHost.h"
+
+// The main window as the transfer controller sees it. A separate adapter
+// because TransferHost::window() would hide QWidget::window() in TfrmMain.
+class MainWindowTransferHost : public TransferHost {
+public:
+    explicit MainWindowTransferHost(TfrmMain &window) : m_window(window) {}
+
+    const k510::ChannelDatabase &database() const override { return m_window.database(); }
+    void setTransferStatus(const QString &text) override { m_window.setTransferStatus(text); }
+    bool loadReceivedImage(const QByteArray &image) override
+    {
+        return m_window.loadImage({reinterpret_cast<const std::uint8_t *>(image.constData()), std::size_t(image.size())});
+    }
+    UserDialogs &dialogs() override { return m_window.dialogs(); }
+    QWidget *window() override { return &m_window; }
+
+private:
+    TfrmMain &m_window;
+};

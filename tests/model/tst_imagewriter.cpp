@@ -9,10 +9,10 @@ using namespace k510::testing;
 
 namespace {
 
-ChannelDatabase oneSatellite(const samples::SatelliteSpec &spec)
+ChannelDatabase oneSatellite(const samples::SatelliteParams &params)
 {
     samples::DatabaseBuilder b;
-    b.addSatellite(spec);
+    b.addSatellite(params);
     return b.build();
 }
 

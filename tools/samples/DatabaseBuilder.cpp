@@ -10,17 +10,17 @@ namespace k510::samples {
 
 namespace {
 
-Channel makeChannel(int tpNumber, const ChannelSpec &spec, int serviceType)
+Channel makeChannel(int tpNumber, const ChannelParams &params, int serviceType)
 {
     Channel ch;
-    ch.serviceId = std::uint16_t(spec.serviceId);
+    ch.serviceId = std::uint16_t(params.serviceId);
     ch.tpNumber = std::uint16_t(tpNumber);
-    ch.pmtPid = std::uint16_t(spec.pmtPid);
-    ch.videoPid = std::uint16_t(spec.videoPid);
-    ch.audioPid = std::uint16_t(spec.audioPid);
-    ch.pcrPid = std::uint16_t(spec.pcrPid);
-    ch.setName(utf8ToWindows1251(spec.name));
-    ch.chFlags = std::uint8_t((spec.scrambled ? ChannelFlag::Scrambled : 0) | (spec.locked ? ChannelFlag::Locked : 0));
+    ch.pmtPid = std::uint16_t(params.pmtPid);
+    ch.videoPid = std::uint16_t(params.videoPid);
+    ch.audioPid = std::uint16_t(params.audioPid);
+    ch.pcrPid = std::uint16_t(params.pcrPid);
+    ch.setName(utf8ToWindows1251(params.name));
+    ch.chFlags = std::uint8_t((params.scrambled ? ChannelFlag::Scrambled : 0) | (params.locked ? ChannelFlag::Locked : 0));
     ch.setServiceType(serviceType);
     return ch;
 }
@@ -35,21 +35,21 @@ Bcd4 bcdOf(int value)
     return {std::uint8_t(packed >> 16), std::uint8_t(packed >> 8), std::uint8_t(packed), 0};
 }
 
-int DatabaseBuilder::addSatellite(const SatelliteSpec &spec)
+int DatabaseBuilder::addSatellite(const SatelliteParams &params)
 {
     Satellite sat;
     sat.satNumber = std::uint8_t(m_db.satellites.size() + 1);
     sat.satNumberCopy = sat.satNumber;
-    const std::string name = utf8ToWindows1251(spec.name);
+    const std::string name = utf8ToWindows1251(params.name);
     sat.nameLen = std::uint8_t(std::min(name.size(), kNameCapacity));
     std::copy_n(name.begin(), sat.nameLen, sat.name.begin());
-    sat.lnbLow = bcdOf(spec.lnbLowMhz);
-    sat.lnbHigh = bcdOf(spec.lnbHighMhz);
-    sat.lnbFlags = std::uint8_t((spec.lnbp ? LnbFlag::Lnbp : 0) | (spec.power12v ? LnbFlag::Power12V : 0)
-                                | (spec.tone22k ? LnbFlag::Tone22k : 0)
-                                | (int(spec.switchType) << LnbFlag::SwitchTypeShift) | (spec.west ? LnbFlag::West : 0));
-    sat.diseqcPorts = std::uint8_t(spec.diseqc10Port | (spec.diseqc11Port << 3));
-    const Bcd4 longitude = bcdOf(spec.longitudeTenths);
+    sat.lnbLow = bcdOf(params.lnbLowMhz);
+    sat.lnbHigh = bcdOf(params.lnbHighMhz);
+    sat.lnbFlags = std::uint8_t((params.lnbp ? LnbFlag::Lnbp : 0) | (params.power12v ? LnbFlag::Power12V : 0)
+                                | (params.tone22k ? LnbFlag::Tone22k : 0)
+                                | (int(params.switchType) << LnbFlag::SwitchTypeShift) | (params.west ? LnbFlag::West : 0));
+    sat.diseqcPorts = std::uint8_t(params.diseqc10Port | (params.diseqc11Port << 3));
+    const Bcd4 longitude = bcdOf(params.longitudeTenths);
     std::copy_n(longitude.begin(), 3, sat.usalsLongitude.begin());
     sat.rowTexts = makeRowTexts(sat);
     m_db.satellites.push_back(std::move(sat));
@@ -68,15 +68,15 @@ int DatabaseBuilder::addTransponder(int satNumber, int frequencyMhz, char polari
     return int(m_db.transponders.size());
 }
 
-int DatabaseBuilder::addTv(int tpNumber, const ChannelSpec &spec)
+int DatabaseBuilder::addTv(int tpNumber, const ChannelParams &params)
 {
-    m_tv.push_back(makeChannel(tpNumber, spec, ServiceType::Tv));
+    m_tv.push_back(makeChannel(tpNumber, params, ServiceType::Tv));
     return int(m_tv.size());
 }
 
-int DatabaseBuilder::addRadio(int tpNumber, const ChannelSpec &spec)
+int DatabaseBuilder::addRadio(int tpNumber, const ChannelParams &params)
 {
-    m_radio.push_back(makeChannel(tpNumber, spec, ServiceType::Radio));
+    m_radio.push_back(makeChannel(tpNumber, params, ServiceType::Radio));
     return int(m_radio.size());
 }
 

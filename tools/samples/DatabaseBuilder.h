@@ -7,7 +7,7 @@
 
 namespace k510::samples {
 
-struct SatelliteSpec {
+struct SatelliteParams {
     std::string_view name;          // UTF-8
     int lnbLowMhz = 0;              // 0 for a single-oscillator LNB
     int lnbHighMhz = 0;
@@ -21,7 +21,7 @@ struct SatelliteSpec {
     bool lnbp = true;
 };
 
-struct ChannelSpec {
+struct ChannelParams {
     std::string_view name;          // UTF-8
     int serviceId = 0;
     int pmtPid = 0;
@@ -37,10 +37,10 @@ struct ChannelSpec {
 // as a read would make them.
 class DatabaseBuilder {
 public:
-    int addSatellite(const SatelliteSpec &spec);   // returns the satellite number
+    int addSatellite(const SatelliteParams &params);   // returns the satellite number
     int addTransponder(int satNumber, int frequencyMhz, char polarisation, int symbolRate, int fec);
-    int addTv(int tpNumber, const ChannelSpec &spec);      // returns the TV channel number
-    int addRadio(int tpNumber, const ChannelSpec &spec);   // returns the radio number
+    int addTv(int tpNumber, const ChannelParams &params);      // returns the TV channel number
+    int addRadio(int tpNumber, const ChannelParams &params);   // returns the radio number
     void setTvGroup(int group, std::string_view name, std::vector<std::uint16_t> entries);
     void setRadioGroup(int group, std::string_view name, std::vector<std::uint16_t> entries);
     // Replaces the identity order lists (permutations of 1..T and 1..R).

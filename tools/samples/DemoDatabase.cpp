@@ -26,7 +26,7 @@ struct ChannelRow {
     bool scrambled;
 };
 
-constexpr std::array<SatelliteSpec, 6> kSatellites = {{
+constexpr std::array<SatelliteParams, 6> kSatellites = {{
     {"Hot Bird 13E", 9750, 10600, SwitchType::Diseqc10, 1, 0, 130, false},
     {"Astra 19.2E", 9750, 10600, SwitchType::Diseqc10, 2, 0, 192, false},
     {"Amos 4W", 9750, 10600, SwitchType::Diseqc10, 3, 0, 40, true},
@@ -93,11 +93,11 @@ ChannelDatabase demoDatabase()
     for (const auto &ch : kChannels) {
         // The PMT sits just below the first elementary stream; the PCR rides on it.
         const int firstPid = ch.videoPid ? ch.videoPid : ch.audioPid;
-        const ChannelSpec spec{ch.name, ch.serviceId, firstPid - 1, ch.videoPid, ch.audioPid, firstPid, ch.scrambled};
+        const ChannelParams params{ch.name, ch.serviceId, firstPid - 1, ch.videoPid, ch.audioPid, firstPid, ch.scrambled};
         if (ch.radio)
-            builder.addRadio(ch.transponder, spec);
+            builder.addRadio(ch.transponder, params);
         else
-            builder.addTv(ch.transponder, spec);
+            builder.addTv(ch.transponder, params);
     }
 
     builder.setTvGroup(1, "Новости", {8, 4, 5, 10, 21, 30});

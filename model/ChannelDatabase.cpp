@@ -223,21 +223,25 @@ int ChannelDatabase::deleteTransponder(int transponderNumber)
 {
     if (transponderNumber < 1 || std::size_t(transponderNumber) > transponders.size())
         return 0;
-    Transponder &tp = transponders[std::size_t(transponderNumber - 1)];
-    const int satIndex = int(tp.satNumber) - 1;
+    const int satIndex = int(transponders[std::size_t(transponderNumber - 1)].satNumber) - 1;
     if (satIndex >= 0 && std::size_t(satIndex) < satellites.size())
         eraseValue(satellites[std::size_t(satIndex)].transponderIndices, transponderNumber - 1);
 
-    // Radio channels lie behind every TV channel, so they go first; each kind
-    // from the highest index down keeps the remaining numbers valid.
-    auto radio = tp.radioChannelIndices;
-    auto tv = tp.tvChannelIndices;
-    std::sort(radio.rbegin(), radio.rend());
-    std::sort(tv.rbegin(), tv.rend());
-    for (int index : radio)
-        deleteRadioChannel(index + 1);
-    for (int index : tv)
-        deleteTvChannel(index + 1);
+    // Every channel on the transponder goes, from the highest index down so
+    // the numbers still to be deleted stay valid: the radio channels, which
+    // lie behind every TV channel, then the TV channels. Going by index rather
+    // than by the index lists also takes channels of an invalid type, which
+    // are in no list and would otherwise be left naming another transponder.
+    std::vector<int> doomed;
+    for (std::size_t i = 0; i < channels.size(); ++i)
+        if (channels[i].tpNumber == transponderNumber)
+            doomed.push_back(int(i));
+    for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
+        if (*it >= tvCount())
+            deleteRadioChannel(*it + 1);
+        else
+            deleteTvChannel(*it + 1);
+    }
 
     for (auto &ch : channels)
         if (ch.tpNumber > transponderNumber)

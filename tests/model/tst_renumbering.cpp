@@ -206,6 +206,19 @@ private slots:
         verifyIndicesMatchRecords(db);
     }
 
+    void deleteTransponderAlsoTakesChannelsOfAnInvalidType()
+    {
+        ChannelDatabase db = database(4, 2, 2);   // TV 1, 3 and radio 1 on transponder 1
+        db.channels[2].setServiceType(3);         // TV channel 3: in no index list
+        db.rebuildChannelIndices();
+        db.deleteTransponder(1);
+        QCOMPARE(serviceIds(db), (std::vector<int>{102, 104, 202}));
+        for (const auto &ch : db.channels)
+            QCOMPARE(int(ch.tpNumber), 1);
+        QCOMPARE(db.tvOrder, (Numbers{1, 2}));
+        QCOMPARE(db.radioOrder, (Numbers{1}));
+    }
+
     void outOfRangeNumbersChangeNothing_data()
     {
         QTest::addColumn<int>("operation");

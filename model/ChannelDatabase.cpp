@@ -44,17 +44,17 @@ bool contains(const FavouriteGroups &groups, int number)
     });
 }
 
-// Slot k (1..12) of the TV or the radio block of the group names.
-std::uint8_t *groupNameSlot(GroupNames &names, bool radio, int group)
+// Offset of slot k (1..12) in the TV or the radio block of the group names.
+std::size_t groupNameOffset(bool radio, int group)
 {
-    return &names[(radio ? kGroupNameBlockSize : 0) + kGroupNameSlotSize * std::size_t(group)];
+    return (radio ? kGroupNameBlockSize : 0) + kGroupNameSlotSize * std::size_t(group);
 }
 
 std::string groupName(const GroupNames &names, bool radio, int group)
 {
     if (group < 1 || group > kFavouriteGroupCount)
         return {};
-    const auto *slot = reinterpret_cast<const char *>(groupNameSlot(const_cast<GroupNames &>(names), radio, group));
+    const auto *slot = reinterpret_cast<const char *>(&names[groupNameOffset(radio, group)]);
     return std::string(slot, strnlen(slot, kGroupNameSlotSize));
 }
 
@@ -62,7 +62,7 @@ void setGroupName(GroupNames &names, bool radio, int group, std::string_view win
 {
     if (group < 1 || group > kFavouriteGroupCount)
         return;
-    std::uint8_t *slot = groupNameSlot(names, radio, group);
+    std::uint8_t *slot = &names[groupNameOffset(radio, group)];
     std::memset(slot, 0, kGroupNameSlotSize);
     std::memcpy(slot, windows1251.data(), std::min(windows1251.size(), kGroupNameSlotSize - 1));
 }
@@ -115,20 +115,28 @@ const Satellite *ChannelDatabase::satelliteOf(const Transponder &transponder) co
     return index >= 0 && std::size_t(index) < satellites.size() ? &satellites[std::size_t(index)] : nullptr;
 }
 
+int ChannelDatabase::tvChannelIndex(int tvNumber) const
+{
+    return tvChannel(tvNumber) ? tvNumber - 1 : -1;
+}
+
+int ChannelDatabase::radioChannelIndex(int radioNumber) const
+{
+    return radioChannel(radioNumber) ? tvCount() + radioNumber - 1 : -1;
+}
+
 int ChannelDatabase::channelIndexOfTvOrder(int position) const
 {
     if (position < 0 || std::size_t(position) >= tvOrder.size())
         return -1;
-    const int index = int(tvOrder[std::size_t(position)]) - 1;
-    return channelAt(index) ? index : -1;
+    return tvChannelIndex(tvOrder[std::size_t(position)]);
 }
 
 int ChannelDatabase::channelIndexOfRadioOrder(int position) const
 {
     if (position < 0 || std::size_t(position) >= radioOrder.size())
         return -1;
-    const int index = tvCount() + int(radioOrder[std::size_t(position)]) - 1;
-    return radioOrder[std::size_t(position)] >= 1 && channelAt(index) ? index : -1;
+    return radioChannelIndex(radioOrder[std::size_t(position)]);
 }
 
 int ChannelDatabase::rebuildChannelIndices()
@@ -175,26 +183,9 @@ int ChannelDatabase::appendTvChannel(const Channel &channel)
         return 0;
     channels.insert(channels.begin() + index, channel);
     tvOrder.push_back(std::uint16_t(index + 1));
-
-    // The new channel joins its transponder; every radio channel moved up by
-    // one index, so the radio lists are rebuilt from the radio block.
-    int invalidTypes = 0;
-    for (auto &tp : transponders)
-        tp.radioChannelIndices.clear();
-    for (std::size_t i = 0; i < channels.size(); ++i) {
-        const Channel &ch = channels[i];
-        const int tpIndex = int(ch.tpNumber) - 1;
-        Transponder *tp = tpIndex >= 0 && std::size_t(tpIndex) < transponders.size()
-                              ? &transponders[std::size_t(tpIndex)] : nullptr;
-        const int type = ch.serviceType();
-        if (type != ServiceType::Tv && type != ServiceType::Radio)
-            ++invalidTypes;
-        else if (tp && int(i) == index && type == ServiceType::Tv)
-            tp->tvChannelIndices.push_back(index);
-        else if (tp && type == ServiceType::Radio)
-            tp->radioChannelIndices.push_back(int(i));
-    }
-    return invalidTypes;
+    // The new channel ends its transponder's TV list and every radio channel
+    // moved up one index: exactly what a rebuild gives.
+    return rebuildChannelIndices();
 }
 
 int ChannelDatabase::deleteTvChannel(int tvNumber)

@@ -56,6 +56,10 @@ struct ChannelDatabase {
     [[nodiscard]] const Transponder *transponderOf(const Channel &channel) const;
     [[nodiscard]] const Satellite *satelliteOf(const Transponder &transponder) const;
 
+    // Channel index of a TV channel number / radio number, or -1 when the
+    // number names no channel of that kind.
+    [[nodiscard]] int tvChannelIndex(int tvNumber) const;
+    [[nodiscard]] int radioChannelIndex(int radioNumber) const;
     // Channel index of a TV order / radio order position, or -1.
     [[nodiscard]] int channelIndexOfTvOrder(int position) const;
     [[nodiscard]] int channelIndexOfRadioOrder(int position) const;

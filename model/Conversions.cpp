@@ -33,6 +33,13 @@ long long parseInBase(std::string_view text, int base)
     return negative ? -value : value;
 }
 
+std::string hexText(std::uint32_t value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%x", value);
+    return buffer;
+}
+
 } // namespace
 
 ConversionError::ConversionError(std::string_view text)
@@ -43,13 +50,6 @@ ConversionError::ConversionError(std::string_view text)
 std::uint32_t bcdValue(const Bcd4 &field)
 {
     return (std::uint32_t(field[0]) << 16) | (std::uint32_t(field[1]) << 8) | field[2];
-}
-
-std::string hexText(std::uint32_t value)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%x", value);
-    return buffer;
 }
 
 std::string bcdText(const Bcd4 &field) { return hexText(bcdValue(field)); }

@@ -23,7 +23,6 @@ public:
 // A BCD field as text: its three bytes in hexadecimal, lower case, no leading
 // zeros ("0" for zero). For valid BCD this is the decimal value.
 [[nodiscard]] std::string bcdText(const Bcd4 &field);
-[[nodiscard]] std::string hexText(std::uint32_t value);
 // A decimal text stored as BCD: read as hexadecimal into three bytes, the
 // fourth byte zero. Throws ConversionError for a text that is not a number or
 // does not fit.

@@ -84,12 +84,11 @@ ReadResult readImage(std::span<const std::uint8_t> image)
             return refused("Загрузка файла: Ошибка, канал " + std::to_string(k) + " ссылается на несуществующий транспондер "
                            + std::to_string(ch.tpNumber) + "!");
         readNameInPlace(ch.name, ch.nameLen);
-        if (ch.serviceType() != ServiceType::Tv && ch.serviceType() != ServiceType::Radio)
-            result.warnings.emplace_back(ReadMessages::ChannelType);
         db.channels.push_back(ch);
     }
     db.rebuildTransponderIndices();
-    db.rebuildChannelIndices();
+    // One warning per channel of an invalid type; it stays, in no list.
+    result.warnings.assign(std::size_t(db.rebuildChannelIndices()), ReadMessages::ChannelType);
 
     const std::size_t tvEntries = loadLe16(&image[kTvOrderCountOffset]);
     const std::size_t radioEntries = loadLe16(&image[kRadioOrderCountOffset]);

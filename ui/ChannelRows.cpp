@@ -15,9 +15,9 @@ int channelIndexOf(const ChannelDatabase &db, int index, ChannelRowMode mode)
     case ChannelRowMode::ByChannel:
         return db.channelAt(index) ? index : -1;
     case ChannelRowMode::ByTvOrder:
-        return index < int(db.tvOrder.size()) ? channelIndexOfTvNumber(db, db.tvOrder[size_t(index)]) : -1;
+        return db.channelIndexOfTvOrder(index);
     case ChannelRowMode::ByRadioOrder:
-        return index < int(db.radioOrder.size()) ? channelIndexOfRadioNumber(db, db.radioOrder[size_t(index)]) : -1;
+        return db.channelIndexOfRadioOrder(index);
     }
     return -1;
 }
@@ -40,16 +40,6 @@ std::vector<ReportColumn> channelListColumns(int numberWidth)
         {QStringLiteral("Частота"), 70, ColumnOrder::Text},
         {QStringLiteral("Поляризация"), 0, ColumnOrder::Text},
     };
-}
-
-int channelIndexOfTvNumber(const ChannelDatabase &db, int tvNumber)
-{
-    return db.tvChannel(tvNumber) ? tvNumber - 1 : -1;
-}
-
-int channelIndexOfRadioNumber(const ChannelDatabase &db, int radioNumber)
-{
-    return db.radioChannel(radioNumber) ? db.tvCount() + radioNumber - 1 : -1;
 }
 
 QString frequencyText(const Transponder &transponder)

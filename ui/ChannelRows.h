@@ -24,11 +24,6 @@ enum class ChannelRowMode {
 // The columns of a channel list; the "#" column is numberWidth wide.
 [[nodiscard]] std::vector<ReportColumn> channelListColumns(int numberWidth);
 
-// Channel index of a TV channel number / radio number, or -1 when the
-// number names no channel of that kind.
-[[nodiscard]] int channelIndexOfTvNumber(const ChannelDatabase &db, int tvNumber);
-[[nodiscard]] int channelIndexOfRadioNumber(const ChannelDatabase &db, int radioNumber);
-
 // The six cells "#", "Название", "Блок.", "FTA", "Частота", "Поляризация".
 // A channel index that names no channel gives "#" and five empty cells.
 [[nodiscard]] QStringList channelRowCells(const ChannelDatabase &db, int channelIndex, int number);

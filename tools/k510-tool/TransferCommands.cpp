@@ -5,21 +5,10 @@
 
 #include "ImageFiles.h"
 #include "TerminalProgress.h"
+#include "ToolExit.h"
 #include "link/ReceiveImage.h"
 #include "link/SendImage.h"
 #include "model/ImageReader.h"
-
-namespace {
-
-enum ExitCode { Success = 0, Failure = 1, Unusable = 2 };
-
-int fail(const QString &message, int code = Failure)
-{
-    QTextStream(stderr) << "k510-tool: " << message << Qt::endl;
-    return code;
-}
-
-} // namespace
 
 TransferCommands::TransferCommands(QCommandLineParser &parser)
     : m_parser(parser)
@@ -52,7 +41,7 @@ int TransferCommands::send(const QStringList &arguments) const
         if (!check.ok())
             return fail(QStringLiteral("%1: %2 (--force sends it anyway)")
                             .arg(arguments.value(0), QString::fromStdString(check.error)),
-                        Unusable);
+                        NotAnImage);
     }
 
     TerminalProgress progress(QStringLiteral("Передача данных"));

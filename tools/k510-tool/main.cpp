@@ -11,6 +11,7 @@
 
 #include "ImageFiles.h"
 #include "JsonDump.h"
+#include "ToolExit.h"
 #include "TransferCommands.h"
 #include "model/ImageCheck.h"
 #include "model/ImageReader.h"
@@ -21,18 +22,10 @@ using namespace k510;
 
 namespace {
 
-enum ExitCode { Success = 0, Failure = 1, Unreadable = 2 };
-
 QTextStream &out()
 {
     static QTextStream stream(stdout);
     return stream;
-}
-
-int fail(const QString &message, int code = Failure)
-{
-    QTextStream(stderr) << "k510-tool: " << message << Qt::endl;
-    return code;
 }
 
 QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
@@ -108,10 +101,10 @@ int check(const QStringList &args)
     QString error;
     const auto data = loadFile(args.value(0), &error);
     if (!data)
-        return fail(error, Unreadable);
+        return fail(error, NotAnImage);
     const CheckResult result = checkImage(bytesOf(*data));
     if (!result.readable)
-        return fail(args.value(0) + QStringLiteral(": ") + fromUtf8(result.problems.front()), Unreadable);
+        return fail(args.value(0) + QStringLiteral(": ") + fromUtf8(result.problems.front()), NotAnImage);
     for (const auto &problem : result.problems)
         out() << fromUtf8(problem) << '\n';
     out().flush();

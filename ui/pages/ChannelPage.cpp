@@ -49,11 +49,7 @@ int ChannelPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
         return -1;
     if (!showsWholeOrder())
         return db.channelAt(k) ? k : -1;
-    const auto &order = m_kind == ChannelKind::Tv ? db.tvOrder : db.radioOrder;
-    if (size_t(k) >= order.size())
-        return -1;
-    return m_kind == ChannelKind::Tv ? channelIndexOfTvNumber(db, order[size_t(k)])
-                                     : channelIndexOfRadioNumber(db, order[size_t(k)]);
+    return m_kind == ChannelKind::Tv ? db.channelIndexOfTvOrder(k) : db.channelIndexOfRadioOrder(k);
 }
 
 void ChannelPage::refill(const ChannelDatabase &db)

@@ -60,7 +60,7 @@ const FavouriteGroup &FavouritesPage::chosenGroup(const ChannelDatabase &db) con
 
 int FavouritesPage::channelIndexOfEntry(const ChannelDatabase &db, int entry) const
 {
-    return m_kind == ChannelKind::Tv ? channelIndexOfTvNumber(db, entry) : channelIndexOfRadioNumber(db, entry);
+    return m_kind == ChannelKind::Tv ? db.tvChannelIndex(entry) : db.radioChannelIndex(entry);
 }
 
 int FavouritesPage::channelIndexOfRow(const ChannelDatabase &db, int row) const

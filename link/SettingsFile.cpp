@@ -1,21 +1,31 @@
 #include "SettingsFile.h"
 
+#include "IniText.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace k510::link {
 
 namespace {
 
-constexpr QLatin1String kPortKey("Comm/Port");
-constexpr QLatin1String kSpeedKey("Comm/Speed");
+constexpr QByteArrayView kSection("Comm");
+constexpr QByteArrayView kPortKey("Port");
+constexpr QByteArrayView kSpeedKey("Speed");
 
-int readInteger(const QSettings &settings, QLatin1String key)
+QByteArray fileContent(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int readInteger(const QByteArray &content, QByteArrayView key)
 {
     bool ok = false;
-    const int value = settings.value(key).toInt(&ok);
+    const int value = iniValue(content, kSection, key).value_or(QByteArray()).toInt(&ok);
     return ok ? value : 0;
 }
 
@@ -34,16 +44,21 @@ SettingsFile::SettingsFile(QString path)
 
 SettingsPositions SettingsFile::load() const
 {
-    const QSettings settings(m_path, QSettings::IniFormat);
-    return {readInteger(settings, kPortKey), readInteger(settings, kSpeedKey)};
+    const QByteArray content = fileContent(m_path);
+    return {readInteger(content, kPortKey), readInteger(content, kSpeedKey)};
 }
 
-void SettingsFile::store(SettingsPositions positions) const
+bool SettingsFile::store(SettingsPositions positions) const
 {
+    const QByteArray before = fileContent(m_path);
+    QByteArray after = withIniValue(before, kSection, kPortKey, QByteArray::number(positions.port));
+    after = withIniValue(after, kSection, kSpeedKey, QByteArray::number(positions.speed));
+    if (after == before && QFileInfo::exists(m_path))
+        return true;
+
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(kPortKey, positions.port);
-    settings.setValue(kSpeedKey, positions.speed);
+    QSaveFile file(m_path);
+    return file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
 }
 
 } // namespace k510::link

@@ -8,8 +8,10 @@ namespace k510::link {
 
 // "k510.ini": section "Comm", integer keys "Port" and "Speed" holding list
 // positions. It lives in the platform's per-user configuration folder
-// (on Linux $XDG_CONFIG_HOME, by default ~/.config). Other keys and sections
-// are left as they are.
+// (on Linux $XDG_CONFIG_HOME, by default ~/.config). Storing rewrites only
+// the two values, in place: every other byte of the file stays as it was
+// (other sections and keys, comments, text in any character set, line ends),
+// and the new file replaces the old one only once it is complete.
 class SettingsFile {
 public:
     SettingsFile();
@@ -17,7 +19,8 @@ public:
 
     // Missing keys, and values that are not integers, read as 0.
     [[nodiscard]] SettingsPositions load() const;
-    void store(SettingsPositions positions) const;
+    // Returns whether the file now holds the positions.
+    bool store(SettingsPositions positions) const;
 
     [[nodiscard]] const QString &path() const { return m_path; }
 

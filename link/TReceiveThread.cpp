@@ -6,7 +6,7 @@
 namespace k510::link {
 
 TReceiveThread::TReceiveThread(PortSettings settings, QObject *parent)
-    : QThread(parent)
+    : TransferThread(parent)
     , m_settings(std::move(settings))
 {
 }
@@ -31,10 +31,7 @@ void TReceiveThread::run()
                 throw TransferInterrupted();
             emit HandOverImage(image);
         },
-        [this](const QString &text) {
-            if (!isInterruptionRequested())
-                emit ShowFailure(text);
-        });
+        [this](const QString &text) { reportFailure(text); });
 }
 
 } // namespace k510::link

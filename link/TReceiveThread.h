@@ -1,19 +1,16 @@
 #pragma once
 
 #include <QByteArray>
-#include <QThread>
-
 #include "PortSettings.h"
+#include "TransferThread.h"
 
 namespace k510::link {
 
 // The worker of one receive: runs ReceiveImage and hands the complete image
-// over. Like TSendThread it reaches the window only through its signals,
-// connected with Qt::BlockingQueuedConnection; HandOverImage in particular
-// must have run before the closing tokens go out. requestInterruption() ends
-// a running receive at the next block, without showing or handing over
-// anything; only the editor's shut-down uses it.
-class TReceiveThread : public QThread {
+// over through HandOverImage, connected with Qt::BlockingQueuedConnection:
+// the image must have been read before the closing tokens go out. An
+// interrupted receive hands nothing over.
+class TReceiveThread : public TransferThread {
     Q_OBJECT
 public:
     explicit TReceiveThread(PortSettings settings, QObject *parent = nullptr);
@@ -22,9 +19,7 @@ public:
     [[nodiscard]] static QString progressText(int percent);
 
 signals:
-    void ShowProgress(const QString &panel0Text);
     void HandOverImage(const QByteArray &image);
-    void ShowFailure(const QString &text);
 
 protected:
     void run() override;

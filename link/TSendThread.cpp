@@ -6,7 +6,7 @@
 namespace k510::link {
 
 TSendThread::TSendThread(const QByteArray &image, PortSettings settings, QObject *parent)
-    : QThread(parent)
+    : TransferThread(parent)
     , m_imageCopy(image.constData(), image.size())
     , m_settings(std::move(settings))
 {
@@ -27,10 +27,7 @@ void TSendThread::run()
             m_percent = percent;
             emit ShowProgress(progressText(m_percent));
         },
-        [this](const QString &text) {
-            if (!isInterruptionRequested())
-                emit ShowFailure(text);
-        });
+        [this](const QString &text) { reportFailure(text); });
 }
 
 } // namespace k510::link

@@ -1,30 +1,21 @@
 #pragma once
 
 #include <QByteArray>
-#include <QThread>
-
 #include "PortSettings.h"
+#include "TransferThread.h"
 
 namespace k510::link {
 
-// The worker of one send. It runs SendImage on its own copy of the image and
-// knows nothing of the window: what must happen on the window thread is
-// asked for through the signals below, which the window connects with
-// Qt::BlockingQueuedConnection so that the worker waits until each has run
-// (a widget can only be shown from the window thread). QThread::finished is
-// the end notification. requestInterruption() ends a running send at the
-// next block, without showing anything; only the editor's shut-down uses it.
-class TSendThread : public QThread {
+// The worker of one send: runs SendImage on its own copy of the image, so
+// the database stays free for editing. QThread::finished is the end
+// notification; progress and failures go through TransferThread's signals.
+class TSendThread : public TransferThread {
     Q_OBJECT
 public:
     TSendThread(const QByteArray &image, PortSettings settings, QObject *parent = nullptr);
 
     // "Передача данных 45%".
     [[nodiscard]] static QString progressText(int percent);
-
-signals:
-    void ShowProgress(const QString &panel0Text);
-    void ShowFailure(const QString &text);
 
 protected:
     void run() override;

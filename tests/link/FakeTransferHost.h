@@ -17,6 +17,11 @@ public:
     k510::ChannelDatabase db;
     QStringList log;            // "status: ...", "message: ...", "error: ...", "question: ..."
     QList<bool> answers;        // the next Yes/No answers; No when empty
+    // Runs while a question is open, as the window's event loop would.
+    std::function<void()> whileAsking;
+    // Transfer failures are closed at once unless the test keeps them open.
+    bool keepFailuresOpen = false;
+    std::vector<std::function<void()>> openFailures;
 
     // Closes as the main window does: asks the controller first.
     class Window : public QWidget {
@@ -65,9 +70,19 @@ public:
 
     void showMessage(const QString &text) override { log.append(QStringLiteral("message: ") + text); }
     void showError(const QString &text) override { log.append(QStringLiteral("error: ") + text); }
+    void showTransferFailure(const QString &text, std::function<void()> closed) override
+    {
+        log.append(QStringLiteral("error: ") + text);
+        if (keepFailuresOpen)
+            openFailures.push_back(std::move(closed));
+        else
+            closed();
+    }
     bool askYesNo(const QString &text) override
     {
         log.append(QStringLiteral("question: ") + text);
+        if (whileAsking)
+            whileAsking();
         return !answers.isEmpty() && answers.takeFirst();
     }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }

@@ -50,6 +50,9 @@ private slots:
     void settingsChooseThePort();
     void secondTransferOnTheSamePortFailsToOpen();
     void closingDuringATransferWaitsForIt();
+    void closingWhenTheTransferEndedDuringTheQuestion_data();
+    void closingWhenTheTransferEndedDuringTheQuestion();
+    void theWorkerWaitsUntilItsFailureIsClosed();
     void destroyingTheControllerReleasesThePort();
 
 private:
@@ -270,6 +273,79 @@ void TransferControllerTest::closingDuringATransferWaitsForIt()
     QTRY_COMPARE(host.windowWidget.closes, 1);
     QCOMPARE(host.log.mid(2), (QStringList{"error: Получение настроек: Нет связи с ресивером!", "status: Готово"}));
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("k510.ini"))));
+}
+
+void TransferControllerTest::closingWhenTheTransferEndedDuringTheQuestion_data()
+{
+    QTest::addColumn<QStringList>("simArguments");
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<bool>("fails");
+    // A receive of three blocks completes within a moment; a send to a
+    // switched-off receiver fails within half a second.
+    QTest::newRow("completed") << QStringList{"--image", "SMALL"} << false << false;
+    QTest::newRow("failed, box closed first") << QStringList{"--fault", "silent"} << true << true;
+}
+
+void TransferControllerTest::closingWhenTheTransferEndedDuringTheQuestion()
+{
+    QFETCH(QStringList, simArguments);
+    QFETCH(bool, send);
+    QFETCH(bool, fails);
+    simArguments.replaceInStrings(QStringLiteral("SMALL"), writeImage(everyByteImage(3)));
+    SimProcess sim(simArguments);
+    QVERIFY(sim.isReady());
+    pointCom1At(sim);
+    FakeTransferHost host;
+    host.db = k510::samples::demoDatabase();
+    host.keepFailuresOpen = true;
+    TransferController controller(host);
+    host.windowWidget.controller = &controller;
+    host.windowWidget.show();
+
+    send ? controller.N3Click() : controller.N4Click();
+    QVERIFY(controller.transferRunning());
+    bool endedWhileAsking = false;
+    host.whileAsking = [&] {
+        // While the user reads the question the transfer ends; a failure's
+        // box is closed first.
+        if (fails) {
+            QVERIFY(QTest::qWaitFor([&] { return !host.openFailures.empty(); }, 5000));
+            host.openFailures.front()();
+        }
+        endedWhileAsking = QTest::qWaitFor([&] { return !controller.transferRunning(); }, 5000);
+    };
+    host.answers = {true};
+
+    QVERIFY(host.windowWidget.close());
+    QVERIFY(endedWhileAsking);
+    QCOMPARE(host.windowWidget.closes, 1);
+    QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("k510.ini"))));
+}
+
+void TransferControllerTest::theWorkerWaitsUntilItsFailureIsClosed()
+{
+    SimProcess sim({"--fault", "silent"});
+    QVERIFY(sim.isReady());
+    pointCom1At(sim);
+    FakeTransferHost host;
+    host.db = k510::samples::demoDatabase();
+    host.keepFailuresOpen = true;
+    TransferController controller(host);
+
+    controller.N3Click();
+    QTRY_COMPARE(host.openFailures.size(), std::size_t(1));
+    // The window thread goes on (this test runs on it), the transfer has not
+    // ended and still holds the port.
+    QTest::qWait(300);
+    QVERIFY(controller.transferRunning());
+    QCOMPARE(host.entries("status"), QStringList());
+    k510::link::SerialPort port;
+    QVERIFY(!port.Open(sim.devicePath()));
+
+    host.openFailures.front()();
+    QTRY_VERIFY(!controller.transferRunning());
+    QCOMPARE(host.log, (QStringList{"error: Отправка настроек: Нет связи с ресивером!", "status: Готово"}));
+    QVERIFY(port.Open(sim.devicePath()));
 }
 
 void TransferControllerTest::destroyingTheControllerReleasesThePort()

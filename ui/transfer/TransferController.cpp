@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QWidget>
 
+#include <algorithm>
 #include <new>
 
 using k510::link::TReceiveThread;
 using k510::link::TSendThread;
+using k510::link::TransferThread;
 
 namespace {
 
@@ -37,14 +39,15 @@ TransferController::TransferController(TransferHost &host, QObject *parent, k510
 
 TransferController::~TransferController()
 {
-    for (QThread *worker : std::as_const(m_running)) {
+    for (TransferThread *worker : std::as_const(m_running)) {
         disconnect(worker, nullptr, this, nullptr);
         worker->requestInterruption();
+        worker->failureClosed();
     }
     // A worker blocked in a signal to this object is released when its
     // pending call is dropped; one that was just posting it is caught by the
     // next round. After that nothing of ours is called again.
-    for (QThread *worker : std::as_const(m_running)) {
+    for (TransferThread *worker : std::as_const(m_running)) {
         do
             QCoreApplication::removePostedEvents(this);
         while (!worker->wait(kShutdownPollMs));
@@ -77,8 +80,8 @@ void TransferController::N3Click()
         m_sendThread = worker;
         connect(worker, &TSendThread::ShowProgress, this, &TransferController::ShowProgress,
                 Qt::BlockingQueuedConnection);
-        connect(worker, &TSendThread::ShowFailure, this, &TransferController::showFailure,
-                Qt::BlockingQueuedConnection);
+        connect(worker, &TSendThread::ShowFailure, this,
+                [this, worker](const QString &text) { showFailure(worker, text); });
         start(worker);
     } catch (const std::bad_alloc &) {
         m_host.dialogs().showError(QString::fromUtf8(kSendNoThread));
@@ -94,8 +97,8 @@ void TransferController::N4Click()
                 Qt::BlockingQueuedConnection);
         connect(worker, &TReceiveThread::HandOverImage, this, &TransferController::HandOverImage,
                 Qt::BlockingQueuedConnection);
-        connect(worker, &TReceiveThread::ShowFailure, this, &TransferController::showFailure,
-                Qt::BlockingQueuedConnection);
+        connect(worker, &TReceiveThread::ShowFailure, this,
+                [this, worker](const QString &text) { showFailure(worker, text); });
         start(worker);
     } catch (const std::bad_alloc &) {
         m_host.dialogs().showError(QString::fromUtf8(kReceiveNoThread));
@@ -116,13 +119,24 @@ void TransferController::TransferDone()
 
 bool TransferController::mayCloseNow()
 {
-    if (m_running.isEmpty())
+    if (!anyWorkerAlive())
         return true;
-    if (!m_closeWhenDone && m_host.dialogs().askYesNo(QString::fromUtf8(kCloseWhileRunning))) {
-        m_closeWhenDone = true;
-        m_host.window()->hide();
-    }
+    if (m_closeWhenDone)
+        return false;
+    const bool closeWhenDone = m_host.dialogs().askYesNo(QString::fromUtf8(kCloseWhileRunning));
+    // A transfer to a receiver that is switched off ends within a second, so
+    // it may well have ended while the question was open.
+    if (!closeWhenDone || !anyWorkerAlive())
+        return closeWhenDone;
+    m_closeWhenDone = true;
+    m_host.window()->hide();
     return false;
+}
+
+bool TransferController::anyWorkerAlive() const
+{
+    return std::any_of(m_running.cbegin(), m_running.cend(),
+                       [](const TransferThread *worker) { return !worker->isFinished(); });
 }
 
 void TransferController::writeSettingsOnClose() const
@@ -140,12 +154,17 @@ void TransferController::HandOverImage(const QByteArray &image)
     (void)m_host.loadReceivedImage(image);
 }
 
-void TransferController::showFailure(const QString &text)
+void TransferController::showFailure(TransferThread *worker, const QString &text)
 {
-    m_host.dialogs().showError(text);
+    // The worker lives until it has ended, and it cannot end before the box
+    // is closed, except when the editor goes away: then the guard is empty.
+    m_host.dialogs().showTransferFailure(text, [guard = QPointer<TransferThread>(worker)] {
+        if (guard)
+            guard->failureClosed();
+    });
 }
 
-void TransferController::start(QThread *worker)
+void TransferController::start(TransferThread *worker)
 {
     // The worker is released once it has ended, never while it runs; the
     // window keeps a reference only to the latest of each kind.
@@ -155,7 +174,7 @@ void TransferController::start(QThread *worker)
     worker->start();
 }
 
-void TransferController::workerFinished(QThread *worker)
+void TransferController::workerFinished(TransferThread *worker)
 {
     m_running.removeOne(worker);
     TransferDone();

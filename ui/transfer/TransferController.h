@@ -9,7 +9,6 @@
 #include "link/TReceiveThread.h"
 #include "link/TSendThread.h"
 
-class QThread;
 class TdlgOptions;
 class TransferHost;
 
@@ -40,7 +39,8 @@ public:
 
     // While a transfer runs the user is asked whether the program should
     // close once it has ended. Yes hides the window, which closes by itself
-    // (and ends the program) after the last transfer; No keeps it open.
+    // (and ends the program) after the last transfer, or at once when the
+    // transfers ended while the question was open; No keeps it open.
     // Answers whether the window may close now.
     [[nodiscard]] bool mayCloseNow();
     // "Port" and "Speed" from the active texts; -1 for a text not offered.
@@ -55,9 +55,11 @@ public slots:
 private:
     void ShowProgress(const QString &panel0Text);
     void HandOverImage(const QByteArray &image);
-    void showFailure(const QString &text);
-    void start(QThread *worker);
-    void workerFinished(QThread *worker);
+    void showFailure(k510::link::TransferThread *worker, const QString &text);
+    void start(k510::link::TransferThread *worker);
+    void workerFinished(k510::link::TransferThread *worker);
+    // Whether a worker is still at work; its end may not have been announced yet.
+    [[nodiscard]] bool anyWorkerAlive() const;
 
     TransferHost &m_host;
     k510::link::SettingsFile m_settingsFile;
@@ -65,7 +67,7 @@ private:
     QPointer<TdlgOptions> m_options;
     QPointer<k510::link::TSendThread> m_sendThread;
     QPointer<k510::link::TReceiveThread> m_receiveThread;
-    QList<QThread *> m_running;
+    QList<k510::link::TransferThread *> m_running;
     bool m_closeWhenDone = false;
 };
 

@@ -1,3 +1,4 @@
+#include "ui/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/TfrmMain.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("k510-editor"));
+    useRussianLanguage(app);
 
     QtUserDialogs dialogs;
     TfrmMain window(dialogs);

@@ -3,7 +3,7 @@
 # but only those that are missing. Never prompts (CI has no input).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev zlib1g-dev fonts-dejavu-core "$@")
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core "$@")
 
 missing=()
 for p in "${packages[@]}"; do

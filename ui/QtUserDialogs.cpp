@@ -1,53 +1,88 @@
 #include "QtUserDialogs.h"
 
+#include "DatabaseFileDialog.h"
 #include "commands/FileCommands.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
 
 namespace {
 
-QString chooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const UserDialogs::FileDialogOptions &options)
+const QString kErrorCaption = QStringLiteral("Ошибка в приложении");
+
+struct BoxButton {
+    QMessageBox::StandardButton answer;
+    QString text;
+    QMessageBox::ButtonRole role;
+};
+
+const BoxButton kOk{QMessageBox::Ok, QStringLiteral("OK"), QMessageBox::AcceptRole};
+const BoxButton kYes{QMessageBox::Yes, QStringLiteral("Да"), QMessageBox::YesRole};
+const BoxButton kNo{QMessageBox::No, QStringLiteral("Нет"), QMessageBox::NoRole};
+
+// A box without an icon whose buttons read in Russian whether or not Qt's
+// own translation is installed (buttons of our own, which Qt does not
+// retranslate). The first button is the default one.
+QMessageBox *makeBox(const QString &caption, const QString &text, std::initializer_list<BoxButton> buttons,
+                     QWidget *parent)
 {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(options.filter);
-    dialog.setDefaultSuffix(options.defaultSuffix);
-    // The save command asks itself, once the final name is known.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    auto *box = new QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent);
+    for (const BoxButton &button : buttons) {
+        QPushButton *shown = box->addButton(button.text, button.role);
+        shown->setProperty("answer", int(button.answer));
+        if (&button == buttons.begin())
+            box->setDefaultButton(shown);
+    }
+    return box;
+}
+
+QMessageBox::StandardButton runBox(const QString &caption, const QString &text,
+                                   std::initializer_list<BoxButton> buttons)
+{
+    std::unique_ptr<QMessageBox> box(makeBox(caption, text, buttons, QApplication::activeWindow()));
+    box->exec();
+    const QAbstractButton *clicked = box->clickedButton();
+    return clicked ? QMessageBox::StandardButton(clicked->property("answer").toInt()) : QMessageBox::NoButton;
 }
 
 } // namespace
 
 void QtUserDialogs::showMessage(const QString &text)
 {
-    QMessageBox::information(QApplication::activeWindow(), k510::ui::editorTitle(), text);
+    runBox(k510::ui::editorTitle(), text, {kOk});
 }
 
 void QtUserDialogs::showError(const QString &text)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Ошибка в приложении"), text);
+    runBox(kErrorCaption, text, {kOk});
+}
+
+void QtUserDialogs::showTransferFailure(const QString &text, std::function<void()> closed)
+{
+    QMessageBox *box = makeBox(kErrorCaption, text, {kOk}, QApplication::activeWindow());
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box, [closed = std::move(closed)] { closed(); });
+    box->show();
 }
 
 bool QtUserDialogs::askYesNo(const QString &text)
 {
-    return QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Предупреждение"), text,
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-           == QMessageBox::Yes;
+    return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}) == QMessageBox::Yes;
 }
 
 QString QtUserDialogs::openFileName(QWidget *parent, const FileDialogOptions &options)
 {
-    return chooseFile(parent, QFileDialog::AcceptOpen, options);
+    DatabaseFileDialog dialog(parent, QFileDialog::AcceptOpen, options);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenFile() : QString();
 }
 
 QString QtUserDialogs::saveFileName(QWidget *parent, const FileDialogOptions &options)
 {
-    return chooseFile(parent, QFileDialog::AcceptSave, options);
+    DatabaseFileDialog dialog(parent, QFileDialog::AcceptSave, options);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenFile() : QString();
 }

@@ -8,6 +8,7 @@ class QtUserDialogs : public UserDialogs {
 public:
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
+    void showTransferFailure(const QString &text, std::function<void()> closed) override;
     bool askYesNo(const QString &text) override;
     QString openFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString saveFileName(QWidget *parent, const FileDialogOptions &options) override;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // The one seam through which the editor asks and tells the user anything
@@ -14,8 +16,12 @@ public:
 
     // An information box with one OK button.
     virtual void showMessage(const QString &text) = 0;
-    // A failure box captioned "Ошибка в приложении" with one OK button.
+    // A modal failure box captioned "Ошибка в приложении" with one OK button.
     virtual void showError(const QString &text) = 0;
+    // A transfer's failure: the same box, but it blocks nothing, so the
+    // window goes on working while it is shown; `closed` runs on the window
+    // thread once the user has closed it.
+    virtual void showTransferFailure(const QString &text, std::function<void()> closed) = 0;
     // A Yes/No box captioned "Предупреждение"; true only for Yes.
     virtual bool askYesNo(const QString &text) = 0;
 

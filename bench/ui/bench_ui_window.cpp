@@ -24,6 +24,11 @@ class SilentDialogs : public UserDialogs {
 public:
     void showMessage(const QString &text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
     void showError(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    void showTransferFailure(const QString &text, std::function<void()> closed) override
+    {
+        showError(text);
+        closed();
+    }
     bool askYesNo(const QString &) override { return true; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }

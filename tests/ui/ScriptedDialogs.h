@@ -13,6 +13,16 @@ class ScriptedDialogs : public UserDialogs {
 public:
     void showMessage(const QString &text) override { messages.append(text); }
     void showError(const QString &text) override { errors.append(text); }
+    // Transfer failures are listed with the errors and closed at once,
+    // unless the test keeps them open to close them itself.
+    void showTransferFailure(const QString &text, std::function<void()> closed) override
+    {
+        errors.append(text);
+        if (keepTransferFailuresOpen)
+            openTransferFailures.push_back(std::move(closed));
+        else
+            closed();
+    }
     bool askYesNo(const QString &text) override
     {
         questions.append(text);
@@ -37,4 +47,6 @@ public:
     QStringList saveNames;
     std::vector<FileDialogOptions> openOptions;
     std::vector<FileDialogOptions> saveOptions;
+    bool keepTransferFailuresOpen = false;
+    std::vector<std::function<void()>> openTransferFailures;
 };

@@ -56,7 +56,7 @@ void FileCommandsTest::openSetsTitleAfterLoading()
     editor.openThroughMenu(path);
     QCOMPARE(editor.window().windowTitle(), titleFor(path));
     QCOMPARE(editor.dialogs().openOptions.size(), size_t(1));
-    QCOMPARE(editor.dialogs().openOptions[0].filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*.*)"));
+    QCOMPARE(editor.dialogs().openOptions[0].filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"));
     QCOMPARE(editor.dialogs().openOptions[0].defaultSuffix, QStringLiteral("k5d"));
     QCOMPARE(editor.window().database().satellites.size(), size_t(6));
     QVERIFY(editor.dialogs().messages.isEmpty() && editor.dialogs().errors.isEmpty());
@@ -146,7 +146,7 @@ void FileCommandsTest::saveReproducesImage()
     QCOMPARE(fileBytes(copy), fileBytes(opened));
     QCOMPARE(editor.window().windowTitle(), titleFor(opened));
     QCOMPARE(editor.dialogs().saveOptions.at(0).defaultSuffix, QStringLiteral("k5d"));
-    QCOMPARE(editor.dialogs().saveOptions.at(0).filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*.*)"));
+    QCOMPARE(editor.dialogs().saveOptions.at(0).filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"));
 }
 
 void FileCommandsTest::defaultSuffix_data()

@@ -27,7 +27,7 @@ QString editorTitle(const QString &loadedPath)
 
 UserDialogs::FileDialogOptions databaseFileOptions()
 {
-    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*.*)"), QStringLiteral("k5d")};
+    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"), QStringLiteral("k5d")};
 }
 
 QString withDefaultSuffix(const QString &path, const QString &suffix)

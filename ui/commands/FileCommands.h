@@ -20,7 +20,8 @@ namespace k510::ui {
 // The window title, naming the last file loaded when there is one.
 [[nodiscard]] QString editorTitle(const QString &loadedPath = {});
 
-// "Файлы Tessora (*.k5d);;Все файлы (*.*)" with the default suffix k5d.
+// "Файлы Tessora (*.k5d);;Все файлы (*)" with the default suffix k5d. "*",
+// not "*.*": names without a dot are files too.
 [[nodiscard]] UserDialogs::FileDialogOptions databaseFileOptions();
 
 // Appends "." + suffix to a path whose file name has no extension.

@@ -1,6 +1,7 @@
 #include "DisplayTexts.h"
 
 #include <array>
+#include <cstdio>
 
 #include "Conversions.h"
 
@@ -14,7 +15,7 @@ std::string textOf(const std::array<const char *, N> &texts, int code)
     return code >= 0 && std::size_t(code) < N ? texts[std::size_t(code)] : "";
 }
 
-// Six packed-BCD nibbles weighted as decimal digits (a nibble above 9 simply
+// Packed-BCD nibbles weighted as decimal digits (a nibble above 9 simply
 // counts as its value, so damaged fields still give a number).
 int bcdDigitsValue(std::uint32_t packed, int digits)
 {
@@ -23,6 +24,16 @@ int bcdDigitsValue(std::uint32_t packed, int digits)
         value = value * 10 + int((packed >> shift) & 0xF);
     return value;
 }
+
+bool isDecimalBcd(std::uint32_t packed, int digits)
+{
+    for (int shift = 0; shift < digits * 4; shift += 4)
+        if (((packed >> shift) & 0xF) > 9)
+            return false;
+    return true;
+}
+
+constexpr int kFullCircleTenths = 3600;
 
 } // namespace
 
@@ -56,6 +67,20 @@ std::string lnbTypeText(const Bcd4 &lnbLow)
     return bcdDigitsValue(packed, 6) >= 9000 ? "Universal" : "OCS";
 }
 
+std::optional<std::string> storedLongitudeText(const std::array<std::uint8_t, 3> &longitude)
+{
+    const std::uint32_t packed = (std::uint32_t(longitude[0]) << 16) | (std::uint32_t(longitude[1]) << 8) | longitude[2];
+    if (!isDecimalBcd(packed, 6)) {
+        char text[9];
+        std::snprintf(text, sizeof text, "%02X %02X %02X", longitude[0], longitude[1], longitude[2]);
+        return text;
+    }
+    const int value = bcdDigitsValue(packed, 6);
+    if (value < kFullCircleTenths)
+        return std::nullopt;
+    return std::to_string(value / 10) + "," + std::to_string(value % 10);
+}
+
 SatelliteRowTexts makeRowTexts(const Satellite &s)
 {
     SatelliteRowTexts texts;
@@ -67,15 +92,18 @@ SatelliteRowTexts makeRowTexts(const Satellite &s)
     texts.diseqc10 = diseqc10Text(s.diseqc10Port());
     texts.diseqc11 = diseqc11Text(s.diseqc11Port());
 
+    const bool west = s.lnbFlags & LnbFlag::West;
+    if (auto stored = storedLongitudeText(s.usalsLongitude)) {
+        texts.longitude = std::move(*stored);
+        texts.hemisphere = west ? "W" : "E";
+        return texts;
+    }
     // Longitudes above 180.0° are shown mirrored into the other hemisphere.
     const std::uint32_t packed = (std::uint32_t(s.usalsLongitude[0]) << 16)
                                  | (std::uint32_t(s.usalsLongitude[1]) << 8) | s.usalsLongitude[2];
-    // Weighting the nibbles as decimal digits keeps a damaged field (a nibble
-    // above 9) on a number that writes back as itself.
     const int value = bcdDigitsValue(packed, 6);
     const int degrees = value / 10;
     const int tenths = value % 10;
-    const bool west = s.lnbFlags & LnbFlag::West;
     if (degrees <= 180) {
         texts.longitude = std::to_string(degrees) + "," + std::to_string(tenths);
         texts.hemisphere = west ? "W" : "E";

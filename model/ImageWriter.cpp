@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "Conversions.h"
+#include "DisplayTexts.h"
 #include "ImageLayout.h"
 #include "TextCodec.h"
 
@@ -83,16 +84,21 @@ std::array<std::uint8_t, kSatelliteRecordSize> composeSatellite(const Satellite 
 
     out[27] = sat.lnbFlags | switchTypeBits(texts.switchType) | (texts.hemisphere == "W" ? LnbFlag::West : 0);
 
-    std::string longitude = texts.longitude;
-    if (const auto comma = longitude.find(','); comma != std::string::npos)
-        longitude.erase(comma, 1);
-    const long long tenths = parseHex(longitude);
-    if (tenths < 0)
-        throw ConversionError(longitude);
-    out[28] = std::uint8_t(tenths >> 24);
-    out[29] = std::uint8_t(tenths >> 16);
-    out[30] = std::uint8_t(tenths >> 8);
-    out[31] = std::uint8_t(tenths);
+    if (const auto stored = storedLongitudeText(sat.usalsLongitude); stored && *stored == texts.longitude) {
+        // A longitude the pages cannot show as degrees goes back as it came.
+        std::memcpy(&out[29], sat.usalsLongitude.data(), 3);
+    } else {
+        std::string longitude = texts.longitude;
+        if (const auto comma = longitude.find(','); comma != std::string::npos)
+            longitude.erase(comma, 1);
+        const long long tenths = parseHex(longitude);
+        if (tenths < 0)
+            throw ConversionError(longitude);
+        out[28] = std::uint8_t(tenths >> 24);
+        out[29] = std::uint8_t(tenths >> 16);
+        out[30] = std::uint8_t(tenths >> 8);
+        out[31] = std::uint8_t(tenths);
+    }
 
     const long long port11 = texts.diseqc11 == "-" ? 0 : parseDecimal(texts.diseqc11);
     out[28] |= diseqc10Bits(texts.diseqc10) | std::uint8_t(port11 << 3);

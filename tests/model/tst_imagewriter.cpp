@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include <cstring>
+
 #include "TestImages.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
@@ -220,6 +222,38 @@ private slots:
         QCOMPARE(int(written[sat + 2]), 0xE5);
         // The canonical form is stable.
         QVERIFY(imageOf(databaseOf(written)) == written);
+    }
+
+    void longitudesTheRowCannotShowGoBackAsTheyCame_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("west");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("erased") << QByteArray("\xFF\xFF\xFF", 3) << false << "FF FF FF";
+        QTest::newRow("erased, west") << QByteArray("\xFF\xFF\xFF", 3) << true << "FF FF FF";
+        QTest::newRow("damaged tenths") << QByteArray("\x00\x16\x8C", 3) << false << "00 16 8C";
+        QTest::newRow("400,0") << QByteArray("\x00\x40\x00", 3) << false << "400,0";
+        QTest::newRow("360,5 west") << QByteArray("\x00\x36\x05", 3) << true << "360,5";
+    }
+    void longitudesTheRowCannotShowGoBackAsTheyCame()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, west);
+        Image image = imageOf(oneSatellite({"Sat", 9750, 10600, SwitchType::Usals, 2, 5, 130}));
+        const std::size_t sat = ImageOffsets(image).satellite(0);
+        std::memcpy(&image[sat + 29], stored.constData(), 3);
+        image[sat + 27] = std::uint8_t(west ? image[sat + 27] | LnbFlag::West : image[sat + 27] & ~LnbFlag::West);
+
+        ChannelDatabase db = databaseOf(image);
+        QTEST(QString::fromStdString(db.satellites[0].rowTexts.longitude), "shown");
+        QCOMPARE(db.satellites[0].rowTexts.hemisphere, std::string(west ? "W" : "E"));
+        QVERIFY(imageOf(db) == image);
+
+        // Edited by the satellite dialog, it takes what the user typed.
+        db.satellites[0].rowTexts.longitude = "19,2";
+        db.satellites[0].rowTexts.hemisphere = "E";
+        const Image edited = imageOf(db);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&edited[sat + 29]), 3), QByteArray("\x00\x01\x92", 3));
     }
 
     void emptyFavouriteSlotsMoveBehind()

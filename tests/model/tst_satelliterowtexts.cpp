@@ -57,7 +57,11 @@ private slots:
         QTest::newRow("200,3 mirrored") << QByteArray("\x00\x20\x03", 3) << false << "159,7" << "W";
         QTest::newRow("200,0 mirrored") << QByteArray("\x00\x20\x00", 3) << false << "160,0" << "W";
         QTest::newRow("350,5 mirrored") << QByteArray("\x00\x35\x05", 3) << false << "9,5" << "W";
-        QTest::newRow("damaged tenths nibble") << QByteArray("\x00\x16\x8C", 3) << false << "169,2" << "E";
+        QTest::newRow("damaged tenths nibble: as stored") << QByteArray("\x00\x16\x8C", 3) << false << "00 16 8C" << "E";
+        QTest::newRow("erased: as stored, not swapped") << QByteArray("\xFF\xFF\xFF", 3) << true << "FF FF FF" << "W";
+        QTest::newRow("359,9 still mirrored") << QByteArray("\x00\x35\x99", 3) << false << "0,1" << "W";
+        QTest::newRow("360,0: digits as stored") << QByteArray("\x00\x36\x00", 3) << false << "360,0" << "E";
+        QTest::newRow("400,0: digits as stored") << QByteArray("\x00\x40\x00", 3) << true << "400,0" << "W";
         QTest::newRow("359,9 west becomes east") << QByteArray("\x00\x35\x99", 3) << true << "0,1" << "E";
     }
     void longitude()

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,7 +56,15 @@ void OptionsDialogTest::writeIni(const QString &content) const
 
 QVariant OptionsDialogTest::stored(const char *key) const
 {
-    return QSettings(iniPath(), QSettings::IniFormat).value(QLatin1String(key));
+    // Read on the file's own text, "Comm/Port" as a "Port=" line; not through
+    // QSettings, whose cache may not notice a rewrite within the same second.
+    QFile file(iniPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString name = QString::fromLatin1(key).section(QLatin1Char('/'), 1);
+    const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(name), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = line.match(QString::fromUtf8(file.readAll()));
+    return match.hasMatch() ? QVariant(match.captured(1).trimmed()) : QVariant();
 }
 
 void OptionsDialogTest::dialogShowsTheOfferedChoices()

@@ -188,6 +188,20 @@ int ChannelDatabase::appendTvChannel(const Channel &channel)
     return rebuildChannelIndices();
 }
 
+int ChannelDatabase::appendRadioChannel(const Channel &channel)
+{
+    // Placed at T+R rather than at the end of channels, so the new radio
+    // number names it even in an image with stray records behind the radio block.
+    const std::size_t index = tvOrder.size() + radioOrder.size();
+    if (index > channels.size() || radioOrder.size() >= std::size_t(kOrderCapacity))
+        return 0;
+    Channel radio = channel;
+    radio.setServiceType(ServiceType::Radio);
+    channels.insert(channels.begin() + std::ptrdiff_t(index), radio);
+    radioOrder.push_back(std::uint16_t(radioOrder.size() + 1));
+    return rebuildChannelIndices();
+}
+
 int ChannelDatabase::deleteTvChannel(int tvNumber)
 {
     const Channel *channel = tvChannel(tvNumber);
@@ -240,6 +254,21 @@ int ChannelDatabase::deleteTransponder(int transponderNumber)
     transponders.erase(transponders.begin() + (transponderNumber - 1));
     rebuildTransponderIndices();
     return rebuildChannelIndices();
+}
+
+int ChannelDatabase::appendTransponder(int satelliteIndex, const Transponder &values)
+{
+    if (satelliteIndex < 0 || satelliteIndex >= kSatelliteCapacity || std::size_t(satelliteIndex) >= satellites.size()
+        || transponders.size() >= std::size_t(kTransponderCapacity))
+        return -1;
+    Transponder transponder = values;
+    transponder.satNumber = std::uint8_t(satelliteIndex + 1);
+    transponder.tvChannelIndices.clear();   // a new transponder has no channels
+    transponder.radioChannelIndices.clear();
+    transponders.push_back(std::move(transponder));
+    const int index = int(transponders.size()) - 1;
+    satellites[std::size_t(satelliteIndex)].transponderIndices.push_back(index);
+    return index;
 }
 
 std::string ChannelDatabase::tvGroupName(int group) const { return groupName(groupNames, false, group); }

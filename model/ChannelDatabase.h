@@ -11,6 +11,8 @@ namespace k510 {
 constexpr int kFavouriteGroupCount = 12;
 constexpr int kFavouriteGroupCapacity = 80;
 constexpr int kOrderCapacity = 6000;
+constexpr int kSatelliteCapacity = 255;       // a transponder's satellite number is one byte
+constexpr int kTransponderCapacity = 65535;   // a channel's transponder number is 16 bits
 constexpr std::size_t kGroupNamesSize = 442;
 constexpr std::size_t kGroupNameSlotSize = 17;
 constexpr std::size_t kGroupNameBlockSize = 221;
@@ -77,9 +79,18 @@ struct ChannelDatabase {
     // record. They return the count of invalid-typed channels met by the final
     // rebuild of the channel index lists. Numbers out of range change nothing.
     int appendTvChannel(const Channel &channel);
+    // Appends after the last radio channel as a radio channel (its service
+    // type is set to radio); its radio number is R+1.
+    int appendRadioChannel(const Channel &channel);
     int deleteTvChannel(int tvNumber);
     int deleteRadioChannel(int listNumber);   // list number = T + radio number
     int deleteTransponder(int transponderNumber);
+
+    // Appends a transponder of the satellite at satelliteIndex, numbered one
+    // after the last transponder of the database, so no channel reference
+    // changes. Returns its index, or -1 (nothing changed) for a satellite
+    // index out of range or a full transponder list.
+    [[nodiscard]] int appendTransponder(int satelliteIndex, const Transponder &values);
 
     // The name of favourite group 1..12 (Windows-1251, up to its NUL).
     [[nodiscard]] std::string tvGroupName(int group) const;

@@ -114,6 +114,13 @@ void writeFavourites(ImageBuilder &builder, const FavouriteGroups &groups)
 
 } // namespace
 
+bool hasRoomFor(const ChannelDatabase &db, std::size_t moreTransponders, std::size_t moreChannels)
+{
+    return regionALength(db.satellites.size(), db.transponders.size() + moreTransponders,
+                         db.channels.size() + moreChannels)
+           <= kRegionAEnd;
+}
+
 WriteResult writeImage(const ChannelDatabase &db)
 {
     WriteResult result;

@@ -22,4 +22,9 @@ struct WriteResult {
 // as a number gives an error and no image.
 [[nodiscard]] WriteResult writeImage(const ChannelDatabase &db);
 
+// Whether the database would still fit an image with so many more
+// transponders and channels: adding one that does not fit would make every
+// later save and send fail.
+[[nodiscard]] bool hasRoomFor(const ChannelDatabase &db, std::size_t moreTransponders, std::size_t moreChannels);
+
 } // namespace k510

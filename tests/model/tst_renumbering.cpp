@@ -182,6 +182,137 @@ private slots:
         verifyIndicesMatchRecords(db);
     }
 
+    void appendKeepsEveryExistingReference_data()
+    {
+        QTest::addColumn<bool>("radio");
+        QTest::addColumn<int>("transponder");
+        QTest::newRow("TV on the first transponder") << false << 1;
+        QTest::newRow("TV on the last transponder") << false << 2;
+        QTest::newRow("radio on the first transponder") << true << 1;
+        QTest::newRow("radio on the last transponder") << true << 2;
+    }
+    void appendKeepsEveryExistingReference()
+    {
+        QFETCH(bool, radio);
+        QFETCH(int, transponder);
+        ChannelDatabase db = database(4, 3, 2);
+        db.tvOrder = {3, 1, 4, 2};
+        db.radioOrder = {2, 3, 1};
+        db.tvFavourites[0] = {4, 1};
+        db.tvFavourites[7] = {2, 2};
+        db.radioFavourites[0] = {3, 1};
+        db.radioFavourites[11] = {2};
+        const ChannelDatabase before = db;
+
+        Channel added;
+        added.serviceId = 999;
+        added.tpNumber = std::uint16_t(transponder);
+        added.setServiceType(radio ? ServiceType::Radio : ServiceType::Tv);
+        QCOMPARE(radio ? db.appendRadioChannel(added) : db.appendTvChannel(added), 0);
+
+        // The new number is last in its order list and names the new channel.
+        Numbers tvOrder = before.tvOrder, radioOrder = before.radioOrder;
+        (radio ? radioOrder : tvOrder).push_back(radio ? 4 : 5);
+        QCOMPARE(db.tvOrder, tvOrder);
+        QCOMPARE(db.radioOrder, radioOrder);
+        const Channel *stored = radio ? db.radioChannel(4) : db.tvChannel(5);
+        QVERIFY(stored);
+        QCOMPARE(int(stored->serviceId), 999);
+        const auto &list = radio ? db.transponders[std::size_t(transponder - 1)].radioChannelIndices
+                                 : db.transponders[std::size_t(transponder - 1)].tvChannelIndices;
+        QCOMPARE(list.back(), radio ? 7 : 4);
+
+        // Every number that existed still names the same channel.
+        const Numbers allTv = {1, 2, 3, 4}, allRadio = {1, 2, 3};
+        QCOMPARE(tvIds(db, allTv), tvIds(before, allTv));
+        QCOMPARE(radioIds(db, allRadio), radioIds(before, allRadio));
+        for (std::size_t g = 0; g < db.tvFavourites.size(); ++g) {
+            QCOMPARE(db.tvFavourites[g], before.tvFavourites[g]);
+            QCOMPARE(db.radioFavourites[g], before.radioFavourites[g]);
+        }
+        verifyIndicesMatchRecords(db);
+    }
+
+    void appendedRadioChannelIsARadioChannel()
+    {
+        ChannelDatabase db = database(2, 1);
+        Channel added;
+        added.serviceId = 999;
+        added.tpNumber = 1;
+        added.chFlags = ChannelFlag::Scrambled | ChannelFlag::Locked;   // service type 0
+        db.appendRadioChannel(added);
+        QCOMPARE(db.radioChannel(2)->serviceType(), ServiceType::Radio);
+        QCOMPARE(int(db.radioChannel(2)->chFlags & 0x03), 0x03);
+        QCOMPARE(db.transponders[0].radioChannelIndices, (std::vector<int>{2, 3}));
+    }
+
+    void appendRadioChannelRefusesAFullOrderList()
+    {
+        ChannelDatabase db = database(1, kOrderCapacity);
+        Channel added;
+        added.tpNumber = 1;
+        db.appendRadioChannel(added);
+        QCOMPARE(int(db.radioOrder.size()), kOrderCapacity);
+        QCOMPARE(int(db.channels.size()), 1 + kOrderCapacity);
+    }
+
+    void appendTransponder_data()
+    {
+        QTest::addColumn<int>("satelliteIndex");
+        QTest::addColumn<int>("expectedIndex");
+        QTest::addColumn<std::vector<int>>("expectedList");
+        // The last transponder belongs to the second satellite; the new one
+        // is numbered after it whichever satellite gets it.
+        QTest::newRow("first satellite") << 0 << 3 << std::vector<int>{0, 1, 3};
+        QTest::newRow("second satellite") << 1 << 3 << std::vector<int>{2, 3};
+        QTest::newRow("satellite without transponders") << 2 << 3 << std::vector<int>{3};
+        QTest::newRow("beyond the satellites") << 3 << -1 << std::vector<int>{};
+        QTest::newRow("negative") << -1 << -1 << std::vector<int>{};
+    }
+    void appendTransponder()
+    {
+        QFETCH(int, satelliteIndex);
+        QFETCH(int, expectedIndex);
+        samples::DatabaseBuilder builder;
+        for (const char *name : {"A", "B", "C"})
+            builder.addSatellite({name});
+        builder.addTransponder(1, 10700, 'H', 22000, 1);
+        builder.addTransponder(1, 10800, 'V', 22000, 1);
+        builder.addTransponder(2, 11000, 'H', 27500, 3);
+        builder.addTv(3, {"tv", 101});
+        builder.addTv(1, {"tv", 102});
+        builder.addRadio(2, {"radio", 201});
+        ChannelDatabase db = builder.build();
+        const ChannelDatabase before = db;
+
+        Transponder values;
+        values.satNumber = 9;   // replaced by the satellite's number
+        values.polarisation = 1;
+        values.frequency = samples::bcdOf(12345);
+        values.symbolRate = samples::bcdOf(30000);
+        values.fec = 5;
+        values.tvChannelIndices = {0};   // a new transponder has no channels
+        const int index = db.appendTransponder(satelliteIndex, values);
+
+        QCOMPARE(index, expectedIndex);
+        for (std::size_t i = 0; i < db.channels.size(); ++i)
+            QCOMPARE(db.channels[i].tpNumber, before.channels[i].tpNumber);
+        if (index < 0) {
+            QCOMPARE(db.transponders.size(), before.transponders.size());
+            for (std::size_t s = 0; s < db.satellites.size(); ++s)
+                QCOMPARE(db.satellites[s].transponderIndices, before.satellites[s].transponderIndices);
+            return;
+        }
+        QCOMPARE(int(db.transponders.size()), 4);
+        const Transponder &added = db.transponders[std::size_t(index)];
+        QCOMPARE(int(added.satNumber), satelliteIndex + 1);
+        QCOMPARE(added.frequency, values.frequency);
+        QCOMPARE(added.symbolRate, values.symbolRate);
+        QCOMPARE(int(added.fec), 5);
+        QTEST(db.satellites[std::size_t(satelliteIndex)].transponderIndices, "expectedList");
+        verifyIndicesMatchRecords(db);
+    }
+
     void deleteTransponderRemovesItsChannelsAndRenumbersTheRest()
     {
         // Five transponders; channels spread round-robin over them.

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "Conversions.h"
+#include "Records.h"
+
+// The texts of the editing dialogs turned into model values. An editing
+// command converts every text of its dialog with these before it changes the
+// database, so a refused text leaves the database as it was.
+
+namespace k510 {
+
+// A number that reads correctly but does not fit its field.
+class RangeError : public std::runtime_error {
+public:
+    // allowedRange is shown as it is, e.g. "0..65535".
+    RangeError(std::string_view text, std::string_view allowedRange);
+};
+
+// A name holding a character the receiver cannot show.
+class NameError : public std::runtime_error {
+public:
+    explicit NameError(std::string_view utf8Character);
+};
+
+// A frequency or symbol rate typed in decimal: 1 to 6 digits and nothing
+// else, stored as packed BCD with the fourth byte 0 ("9750" -> 00 97 50 00).
+// Throws ConversionError showing shownPrefix + text.
+[[nodiscard]] Bcd4 bcdFromDecimalDigits(std::string_view text, std::string_view shownPrefix = {});
+
+// A service ID or PID: leading spaces, an optional sign, then decimal digits
+// or hexadecimal digits after "$", "x" or "0x". Throws ConversionError for
+// another form and RangeError for a value outside 0..65535.
+[[nodiscard]] std::uint16_t channelNumberFromText(std::string_view text);
+
+// A name typed in UTF-8, as Windows-1251. Every character must survive the
+// way to the receiver and back (Windows-1251, then the receiver's set), else
+// NameError names the first one that does not. Nothing is cut here: the
+// record setters keep the first 16 bytes, which in a single-byte character
+// set always ends on a character boundary.
+[[nodiscard]] std::string nameToWindows1251(std::string_view utf8);
+
+// The USALS longitude as typed ("  5,"): blanks and control characters go,
+// missing degrees or tenths become 0 and leading zeros are dropped ("5,0").
+// Throws ConversionError for anything but up to three degree digits, one
+// comma and up to one tenths digit, and RangeError beyond 359,9 degrees,
+// which no longitude exceeds and which the pages could not show again.
+[[nodiscard]] std::string normalizedLongitude(std::string_view typed);
+
+} // namespace k510

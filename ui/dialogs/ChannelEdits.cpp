@@ -1,0 +1,55 @@
+#include "ChannelEdits.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+// A stored channel name holds at most 16 characters.
+constexpr int nameLength = 16;
+
+QLineEdit *addEdit(QWidget &parent, QFormLayout &fields, const QString &name, const QString &label)
+{
+    auto *edit = new QLineEdit(&parent);
+    edit->setObjectName(name);
+    auto *caption = new QLabel(label, &parent);
+    caption->setBuddy(edit);
+    fields.addRow(caption, edit);
+    return edit;
+}
+
+} // namespace
+
+void ChannelEdits::load(const ChannelForm &form) const
+{
+    name->setText(form.name);
+    serviceId->setText(form.serviceId);
+    pmtPid->setText(form.pmtPid);
+    videoPid->setText(form.videoPid);
+    audioPid->setText(form.audioPid);
+    pcrPid->setText(form.pcrPid);
+}
+
+void ChannelEdits::store(ChannelForm &form) const
+{
+    form.name = name->text();
+    form.serviceId = serviceId->text();
+    form.pmtPid = pmtPid->text();
+    form.videoPid = videoPid->text();
+    form.audioPid = audioPid->text();
+    form.pcrPid = pcrPid->text();
+}
+
+ChannelEdits addChannelEdits(QWidget &parent, QFormLayout &fields)
+{
+    ChannelEdits edits;
+    edits.name = addEdit(parent, fields, QStringLiteral("leName"), QStringLiteral("Название"));
+    edits.name->setMaxLength(nameLength);
+    edits.serviceId = addEdit(parent, fields, QStringLiteral("leSIDInfo"), QStringLiteral("Service ID"));
+    edits.pmtPid = addEdit(parent, fields, QStringLiteral("lePMTInfo"), QStringLiteral("PMT PID"));
+    edits.videoPid = addEdit(parent, fields, QStringLiteral("leVPid"), QStringLiteral("Video PID"));
+    edits.audioPid = addEdit(parent, fields, QStringLiteral("leAPid"), QStringLiteral("Audio PID"));
+    edits.pcrPid = addEdit(parent, fields, QStringLiteral("lePcrInfo"), QStringLiteral("PCR PID"));
+    return edits;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/dialogs/DialogForms.h"
+
+class QFormLayout;
+class QLineEdit;
+class QWidget;
+
+// The six labelled edits both channel dialogs share: name, service ID and the
+// four PIDs. The widgets belong to the dialog; this only points at them.
+struct ChannelEdits {
+    QLineEdit *name = nullptr;
+    QLineEdit *serviceId = nullptr;
+    QLineEdit *pmtPid = nullptr;
+    QLineEdit *videoPid = nullptr;
+    QLineEdit *audioPid = nullptr;
+    QLineEdit *pcrPid = nullptr;
+
+    void load(const ChannelForm &form) const;
+    // Copies the six texts into form, leaving its other fields alone.
+    void store(ChannelForm &form) const;
+};
+
+// Creates the edits as children of parent, each as a labelled row of fields.
+[[nodiscard]] ChannelEdits addChannelEdits(QWidget &parent, QFormLayout &fields);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+#include "ui/dialogs/ChannelEdits.h"
+#include "ui/dialogs/DialogForms.h"
+
+// The dialog that edits a channel's name and identifiers, "Редактирование
+// канала". FTA and transponder are not editable here: form() leaves them at
+// their defaults and the command ignores them.
+class TsvcEditDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TsvcEditDlg(QWidget *parent = nullptr);
+
+    void load(const ChannelForm &form);
+    [[nodiscard]] ChannelForm form() const;
+
+private:
+    ChannelEdits m_edits;
+};

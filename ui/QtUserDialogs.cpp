@@ -75,6 +75,11 @@ bool QtUserDialogs::askYesNo(const QString &text)
     return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}) == QMessageBox::Yes;
 }
 
+bool QtUserDialogs::runDialog(QDialog &dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}
+
 QString QtUserDialogs::openFileName(QWidget *parent, const FileDialogOptions &options)
 {
     DatabaseFileDialog dialog(parent, QFileDialog::AcceptOpen, options);

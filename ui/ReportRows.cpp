@@ -48,6 +48,11 @@ QString ReportRows::text(int row, int column) const
     return column >= 0 && column < cells.size() ? cells[column] : QString();
 }
 
+QStringList ReportRows::cells(int row) const
+{
+    return row >= 0 && row < count() ? m_rows[std::size_t(row)].cells : QStringList();
+}
+
 int ReportRows::tag(int row) const
 {
     return row >= 0 && row < count() ? m_rows[size_t(row)].tag : -1;

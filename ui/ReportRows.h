@@ -32,6 +32,7 @@ public:
 
     [[nodiscard]] int count() const { return int(m_rows.size()); }
     [[nodiscard]] QString text(int row, int column) const;
+    [[nodiscard]] QStringList cells(int row) const;
     [[nodiscard]] int tag(int row) const;
     [[nodiscard]] const QStringList &columnTitles() const { return m_titles; }
 

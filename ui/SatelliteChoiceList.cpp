@@ -53,6 +53,16 @@ QString SatelliteChoiceList::entryText(int entry) const
     return item ? item->text() : QString();
 }
 
+void SatelliteChoiceList::setEntryText(int entry, const QString &text)
+{
+    QListWidgetItem *item = m_list->item(entry);
+    if (!item)
+        return;
+    item->setText(text);
+    if (entry == currentIndex())
+        m_text->setText(text);
+}
+
 int SatelliteChoiceList::currentIndex() const
 {
     return m_list->currentRow();

@@ -20,6 +20,8 @@ public:
     void addEntry(const QString &text);
     [[nodiscard]] int count() const;
     [[nodiscard]] QString entryText(int entry) const;
+    // Renames an entry in place; the field follows when it is the chosen one.
+    void setEntryText(int entry, const QString &text);
     [[nodiscard]] int currentIndex() const;
     void setCurrentIndex(int entry);
     [[nodiscard]] QString text() const;

@@ -4,11 +4,13 @@
 #include "ChannelRows.h"
 #include "InfoPanel.h"
 #include "MainWindowTransferHost.h"
+#include "PopupMenu.h"
 #include "ModelStrings.h"
 #include "ReportList.h"
 #include "SatelliteChoiceList.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
+#include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
 #include "model/ImageReader.h"
 #include "pages/ChannelPage.h"
@@ -42,6 +44,12 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     buildPages();
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
+    m_popupMenu = new PopupMenu(this);
+    m_edits = std::make_unique<EditCommands>(
+        EditTargets{m_database, m_dialogs, *m_satPage, *m_tpPage, *m_tvPage, *m_radioPage,
+                    [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
+                    [this] { UpdateStatusBar(); }},
+        this);
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
@@ -101,8 +109,20 @@ void TfrmMain::connectHandlers()
     for (ChannelListPage *page : m_channelPages) {
         ReportList *list = page->list();
         connect(list, &ReportList::clicked, this, [this, list] { ShowChannelInfo(list); });
-        list->installEventFilter(this);
     }
+
+    connect(m_popupMenu->pmAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
+    connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
+    for (int page = 0; page < PageCount; ++page) {
+        ReportList *list = listOfPage(page);
+        list->installEventFilter(this);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &ReportList::customContextMenuRequested, this,
+                [this, list](const QPoint &position) { openPopupMenu(list, position); });
+    }
+    // The favourites lists have no double-click action.
+    for (ReportList *list : {m_satPage->list(), m_tpPage->list(), m_tvPage->list(), m_radioPage->list()})
+        connect(list, &ReportList::doubleClicked, this, &TfrmMain::pmChangeClick);
 }
 
 bool TfrmMain::loadImage(std::span<const std::uint8_t> image)
@@ -356,16 +376,88 @@ void TfrmMain::sortListByColumn(ReportList *list, int column)
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
         for (ChannelListPage *page : m_channelPages) {
             if (page->list() == watched) {
-                const auto *key = static_cast<QKeyEvent *>(event);
                 channelListKeyPressed(page, key->key(), key->modifiers());
                 break;
             }
         }
+        for (int page = 0; page < PageCount; ++page) {
+            if (listOfPage(page) == watched && editingKeyPressed(listOfPage(page), *key))
+                return true;
+        }
     }
-    // The key always goes on to the list.
+    // Every other key goes on to the list.
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
+{
+    const bool shift = key.modifiers() == Qt::ShiftModifier;
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && shift)) {
+        const QModelIndex current = list->currentIndex();
+        openPopupMenu(list, current.isValid() ? list->visualRect(current).center() : QPoint(0, 0));
+        return true;
+    }
+    const int page = m_pages->currentIndex();
+    const PopupEntries entries = popupEntriesOn(page, satelliteEntryOfPage(page));
+    if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && entries.changeShown
+        && list->firstSelectedRow() >= 0) {
+        pmChangeClick();
+        return true;
+    }
+    if (key.key() == Qt::Key_Insert && entries.addShown && entries.addEnabled) {
+        pmAddClick();
+        return true;
+    }
+    return false;
+}
+
+int TfrmMain::satelliteEntryOfPage(int page) const
+{
+    switch (page) {
+    case PageTp: return m_tpPage->selector()->currentIndex();
+    case PageTv: return m_tvPage->selector()->currentIndex();
+    case PageRadio: return m_radioPage->selector()->currentIndex();
+    default: return -1;
+    }
+}
+
+void TfrmMain::PopupMenuPopup()
+{
+    const int page = m_pages->currentIndex();
+    m_popupMenu->PopupMenuPopup(popupEntriesOn(page, satelliteEntryOfPage(page)));
+}
+
+void TfrmMain::openPopupMenu(ReportList *list, const QPoint &viewportPosition)
+{
+    PopupMenuPopup();
+    const int page = m_pages->currentIndex();
+    if (popupEntriesOn(page, satelliteEntryOfPage(page)).anyShown())
+        m_popupMenu->popup(list->viewport()->mapToGlobal(viewportPosition));
+}
+
+void TfrmMain::pmAddClick()
+{
+    switch (m_pages->currentIndex()) {
+    case PageTp: m_edits->addTransponder(); break;
+    case PageTv: m_edits->addChannel(ChannelKind::Tv); break;
+    case PageRadio: m_edits->addChannel(ChannelKind::Radio); break;
+    default: return;
+    }
+    UpdateStatusBar();
+}
+
+void TfrmMain::pmChangeClick()
+{
+    switch (m_pages->currentIndex()) {
+    case PageSat: m_edits->editSatellite(); break;
+    case PageTp: m_edits->editTransponder(); break;
+    case PageTv: m_edits->editChannel(ChannelKind::Tv); break;
+    case PageRadio: m_edits->editChannel(ChannelKind::Radio); break;
+    default: break;
+    }
 }
 
 void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers)

@@ -11,12 +11,15 @@
 #include <span>
 
 class MainWindowTransferHost;
+class QKeyEvent;
 class QTabWidget;
 class TransferController;
 class UserDialogs;
 
 namespace k510::ui {
 class ChannelListPage;
+class EditCommands;
+class PopupMenu;
 class ChannelPage;
 class FavouritesPage;
 class ReportList;
@@ -81,6 +84,11 @@ public:
     void UpdateStatusBar();
     void ShowChannelInfo(k510::ui::ReportList *list);
 
+    // The context menu of the six lists and its commands, dispatched by page.
+    void PopupMenuPopup();
+    void pmAddClick();
+    void pmChangeClick();
+
 signals:
     // The window closes: the settings file has been written.
     void closing();
@@ -96,6 +104,11 @@ private:
     void showPage(int index);
     void sortListByColumn(k510::ui::ReportList *list, int column);
     void channelListKeyPressed(k510::ui::ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers);
+    // Menu key and Shift+F10 open the context menu; Enter edits the selected
+    // row and Insert adds, where the menu offers that. True when taken.
+    bool editingKeyPressed(k510::ui::ReportList *list, const QKeyEvent &key);
+    void openPopupMenu(k510::ui::ReportList *list, const QPoint &viewportPosition);
+    [[nodiscard]] int satelliteEntryOfPage(int page) const;
     void showReadWarnings(const std::vector<std::string> &warnings);
     [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
     [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
@@ -120,4 +133,6 @@ private:
     k510::ui::FavouritesPage *m_favRadioPage = nullptr;
     std::array<k510::ui::ChannelListPage *, 4> m_channelPages{};
     k510::ui::StatusPanels *m_status = nullptr;
+    k510::ui::PopupMenu *m_popupMenu = nullptr;
+    std::unique_ptr<k510::ui::EditCommands> m_edits;
 };

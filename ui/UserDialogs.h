@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // The one seam through which the editor asks and tells the user anything
@@ -24,6 +25,11 @@ public:
     virtual void showTransferFailure(const QString &text, std::function<void()> closed) = 0;
     // A Yes/No box captioned "Предупреждение"; true only for Yes.
     virtual bool askYesNo(const QString &text) = 0;
+
+    // Shows one of the editor's own dialogs modally, as it has been filled;
+    // true when it was closed with "OK". Tests fill its controls by object
+    // name and choose instead.
+    virtual bool runDialog(QDialog &dialog) = 0;
 
     // The file dialogs only choose a path. Questions about replacing or
     // creating the chosen file are asked by the command through askYesNo,

@@ -30,6 +30,7 @@ public:
         closed();
     }
     bool askYesNo(const QString &) override { return true; }
+    bool runDialog(QDialog &) override { return false; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
 };

@@ -85,6 +85,7 @@ public:
             whileAsking();
         return !answers.isEmpty() && answers.takeFirst();
     }
+    bool runDialog(QDialog &) override { return false; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
 };

@@ -2,6 +2,7 @@
 
 #include "ui/UserDialogs.h"
 
+#include <QDialog>
 #include <QList>
 #include <QStringList>
 
@@ -28,6 +29,17 @@ public:
         questions.append(text);
         return answers.isEmpty() ? true : answers.takeFirst();
     }
+    // The next step of the dialog script fills the dialog and answers OK
+    // (true) or Отмена; with the script run out, the dialog is cancelled.
+    bool runDialog(QDialog &dialog) override
+    {
+        shownDialogs.append(dialog.objectName());
+        if (dialogScript.empty())
+            return false;
+        const auto step = std::move(dialogScript.front());
+        dialogScript.erase(dialogScript.begin());
+        return step(dialog);
+    }
     QString openFileName(QWidget *, const FileDialogOptions &options) override
     {
         openOptions.push_back(options);
@@ -47,6 +59,8 @@ public:
     QStringList saveNames;
     std::vector<FileDialogOptions> openOptions;
     std::vector<FileDialogOptions> saveOptions;
+    QStringList shownDialogs;                                   // object names, in order
+    std::vector<std::function<bool(QDialog &)>> dialogScript;
     bool keepTransferFailuresOpen = false;
     std::vector<std::function<void()>> openTransferFailures;
 };

@@ -60,6 +60,19 @@ void SatellitePage::fill(const ChannelDatabase &db)
     m_list->fitColumnsToContents();
 }
 
+void SatellitePage::showSatellite(int satelliteIndex, const SatelliteRowTexts &texts)
+{
+    ReportRows &rows = m_list->rows();
+    for (int row = 0; row < rows.count(); ++row) {
+        if (rows.tag(row) != satelliteIndex)
+            continue;
+        const QStringList cells = cellsOf(texts);
+        for (int column = 0; column < cells.size(); ++column)
+            rows.setText(row, column, cells[column]);
+        return;
+    }
+}
+
 void SatellitePage::reset()
 {
     m_list->rows().clear();

@@ -18,6 +18,9 @@ public:
     // One row per satellite from its own row texts. Each row carries the
     // satellite's index, since sorting moves rows away from their position.
     void fill(const ChannelDatabase &db);
+    // Rewrites the cells of the satellite's row in place, wherever sorting
+    // has put it.
+    void showSatellite(int satelliteIndex, const SatelliteRowTexts &texts);
     void reset();
 
 private:

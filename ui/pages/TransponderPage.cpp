@@ -77,6 +77,32 @@ void TransponderPage::refill(const ChannelDatabase &db)
     }
 }
 
+int TransponderPage::transponderIndexOfRow(const ChannelDatabase &db, int row) const
+{
+    const int n = m_list->referenceOf(row);
+    const int entry = m_selector->currentIndex();
+    int index = n - 1;
+    if (entry > 0) {
+        if (std::size_t(entry) > db.satellites.size())
+            return -1;
+        const std::vector<int> &indices = db.satellites[std::size_t(entry - 1)].transponderIndices;
+        index = n >= 1 && std::size_t(n) <= indices.size() ? indices[std::size_t(n - 1)] : -1;
+    }
+    return index >= 0 && std::size_t(index) < db.transponders.size() ? index : -1;
+}
+
+void TransponderPage::showTransponder(int row, const Transponder &transponder)
+{
+    const QStringList cells = transponderRow(transponder, 0).cells;
+    for (int column = 1; column < cells.size(); ++column)
+        m_list->rows().setText(row, column, cells[column]);
+}
+
+int TransponderPage::appendTransponderRow(const Transponder &transponder, int number)
+{
+    return m_list->rows().insertRow(transponderRow(transponder, number));
+}
+
 void TransponderPage::reset()
 {
     m_list->rows().clear();

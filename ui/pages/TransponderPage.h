@@ -21,6 +21,13 @@ public:
 
     // "#" counts the rows of this listing from 1.
     void refill(const ChannelDatabase &db);
+    // The transponder index a row's "#" stands for under the chosen entry,
+    // or -1.
+    [[nodiscard]] int transponderIndexOfRow(const ChannelDatabase &db, int row) const;
+    // Rewrites a row's cells from the transponder, "#" aside.
+    void showTransponder(int row, const Transponder &transponder);
+    // Appends a row numbered `number`; returns its position.
+    int appendTransponderRow(const Transponder &transponder, int number);
     // Empties the list and leaves "ВСЕ СПУТНИКИ" as the selector's only entry.
     void reset();
 

@@ -1,0 +1,588 @@
+// "Редактировать" and "Добавить" for satellites, transponders and channels
+// through the real window: each dialog is filled through its controls by
+// object name, and what the command did is read back from the rows, the
+// selectors and the bytes of the image a save would write. Refused texts
+// must leave all of these exactly as they were.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "EditingDatabase.h"
+#include "EditorDriver.h"
+#include "model/DisplayTexts.h"
+#include "model/ImageLayout.h"
+#include "tests/ui/dialogs/DialogTestHelpers.h"
+
+using k510::ui::ReportList;
+
+namespace {
+
+using Fill = std::function<void(QDialog &)>;
+
+void answer(EditorDriver &editor, Fill fill, bool ok = true)
+{
+    editor.dialogs().dialogScript.push_back([fill = std::move(fill), ok](QDialog &dialog) {
+        fill(dialog);
+        return ok;
+    });
+}
+
+void setText(QDialog &dialog, const char *name, const QString &text)
+{
+    child<QLineEdit>(dialog, QLatin1String(name))->setText(text);
+}
+
+// The satellite dialog's frequency boxes are editable lists.
+void setBoxText(QDialog &dialog, const char *name, const QString &text)
+{
+    child<QComboBox>(dialog, QLatin1String(name))->setEditText(text);
+}
+
+void triggerChange(EditorDriver &editor) { editor.window().pmChangeClick(); }
+void triggerAdd(EditorDriver &editor) { editor.window().pmAddClick(); }
+
+QByteArray bytes(const std::vector<std::uint8_t> &image, std::size_t at, std::size_t count)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.data() + at), qsizetype(count));
+}
+
+std::size_t satelliteAt(int index) { return k510::layout::kSatellitesOffset + 32 * std::size_t(index); }
+std::size_t transponderAt(const k510::ChannelDatabase &db, int index)
+{
+    return k510::layout::transpondersOffset(db.satellites.size()) + 12 * std::size_t(index);
+}
+
+// Everything a refused command must leave alone.
+struct Snapshot {
+    std::vector<std::uint8_t> image;
+    QList<QStringList> rows;
+    QStringList selectors;
+
+    explicit Snapshot(EditorDriver &editor) : image(imageOf(editor.window().database()))
+    {
+        for (const char *name : {"lvSatView", "lvTpView", "lvTvCh", "lvRadioCh"})
+            for (int column = 0; column < 6; ++column)
+                rows.append(EditorDriver::column(editor.list(name), column));
+        for (const char *name : {"cbTvSelectSat", "cbRadioSelectSat"})
+            selectors.append(items(*editor.combo(name)));
+        auto *tpSelector = editor.window().findChild<QListWidget *>(QStringLiteral("cbTpSelectSat"));
+        for (int entry = 0; entry < tpSelector->count(); ++entry)
+            selectors.append(tpSelector->item(entry)->text());
+    }
+    bool operator==(const Snapshot &) const = default;
+};
+
+int rowShowing(const ReportList *list, int column, const QString &text)
+{
+    return int(EditorDriver::column(list, column).indexOf(text));
+}
+
+} // namespace
+
+class EditCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void satelliteDialogOpensFromTheSatellite();
+    void satelliteEditIsWrittenToTheImage();
+    void usalsLongitude_data();
+    void usalsLongitude();
+    void noSwitchTypeResetsBothPorts();
+    void satelliteRenameFollowsIntoTheSelectors();
+    void refusedSatelliteTextsChangeNothing_data();
+    void refusedSatelliteTextsChangeNothing();
+    void cancelChangesNothing();
+
+    void transponderAddMessagesInOrder_data();
+    void transponderAddMessagesInOrder();
+    void transponderAdd();
+    void transponderEditFindsItsTransponder_data();
+    void transponderEditFindsItsTransponder();
+
+    void channelAddValidation_data();
+    void channelAddValidation();
+    void tvAddKeepsRadioNumbers();
+    void radioAdd();
+    void channelEditFindsItsChannel_data();
+    void channelEditFindsItsChannel();
+    void refusedChannelEditChangesNothing_data();
+    void refusedChannelEditChangesNothing();
+};
+
+void EditCommandsTest::satelliteDialogOpensFromTheSatellite()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickRow(editor.list("lvSatView"), 0);
+    answer(editor, [](QDialog &dialog) {
+        QCOMPARE(child<QLineEdit>(dialog, "leSatName")->text(), QStringLiteral("Astra"));
+        QVERIFY(child<QRadioButton>(dialog, "rgLnbType_Universal")->isChecked());
+        QCOMPARE(child<QComboBox>(dialog, "leLnbLow")->currentText(), QStringLiteral("9750"));
+        QCOMPARE(child<QComboBox>(dialog, "leLnbHigh")->currentText(), QStringLiteral("10600"));
+        QCOMPARE(child<QComboBox>(dialog, "cbSwitchType")->currentIndex(), 2);
+        QCOMPARE(child<QComboBox>(dialog, "cbDS10")->currentText(), QStringLiteral("C"));
+        QCOMPARE(child<QComboBox>(dialog, "cbDS11")->currentText(), QStringLiteral("12"));
+        QVERIFY(child<QComboBox>(dialog, "cbDS11")->isEnabled());
+        QVERIFY(!child<QLineEdit>(dialog, "leUSALS")->isEnabled());
+        QVERIFY(child<QCheckBox>(dialog, "cb22KHZ")->isChecked());
+        QVERIFY(!child<QCheckBox>(dialog, "cb12V")->isChecked());
+        QVERIFY(child<QCheckBox>(dialog, "cbLNBP")->isChecked());
+    }, false);
+    triggerChange(editor);
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"satEditDlg"});
+}
+
+void EditCommandsTest::satelliteEditIsWrittenToTheImage()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickRow(editor.list("lvSatView"), 0);
+    answer(editor, [](QDialog &dialog) {
+        // DiSEqC 1.0 disables the 1.1 port, which keeps its 12 all the same.
+        pick(*child<QComboBox>(dialog, "cbSwitchType"), 1);
+        pick(*child<QComboBox>(dialog, "cbDS10"), 2);
+        setBoxText(dialog, "leLnbHigh", QStringLiteral("10750"));
+        child<QCheckBox>(dialog, "cb12V")->setChecked(true);
+    });
+    triggerChange(editor);
+
+    const std::vector<std::uint8_t> image = imageOf(editor.window().database());
+    const std::size_t at = satelliteAt(0);
+    QCOMPARE(bytes(image, at + 18, 4), QByteArray("\x01\x07\x50\x00", 4));   // lnbHigh 10750
+    QCOMPARE(bytes(image, at + 22, 4), QByteArray("\x00\x97\x50\x00", 4));   // lnbLow 9750
+    QCOMPARE(int(image[at + 27]), 0x01 | 0x02 | 0x04 | 0x08);               // LNBP, 12 V, 22 kHz, 1.0
+    QCOMPARE(int(image[at + 28]), 2 | (12 << 3));
+    ReportList *satellites = editor.list("lvSatView");
+    QCOMPARE(satellites->rows().cells(0), (QStringList{"1", "Astra", "Universal", "+", "1.0", "B", "12", "E", "0,0"}));
+}
+
+void EditCommandsTest::usalsLongitude_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("typed");   // null: the field is left alone
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("typed 19,2") << QByteArray("\x00\x01\x30", 3) << "19,2" << QByteArray("\x00\x01\x92", 3);
+    QTest::newRow("typed 5 without tenths") << QByteArray("\x00\x01\x30", 3) << "5" << QByteArray("\x00\x00\x50", 3);
+    QTest::newRow("erased, untouched") << QByteArray("\xFF\xFF\xFF", 3) << QString() << QByteArray("\xFF\xFF\xFF", 3);
+    QTest::newRow("400,0, untouched") << QByteArray("\x00\x40\x00", 3) << QString() << QByteArray("\x00\x40\x00", 3);
+    QTest::newRow("erased, typed") << QByteArray("\xFF\xFF\xFF", 3) << "36,0" << QByteArray("\x00\x03\x60", 3);
+}
+
+void EditCommandsTest::usalsLongitude()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    k510::ChannelDatabase db = editingDatabase();
+    k510::Satellite &hotbird = db.satellites[1];
+    std::copy_n(stored.constData(), 3, hotbird.usalsLongitude.begin());
+    hotbird.rowTexts = k510::makeRowTexts(hotbird);
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickRow(editor.list("lvSatView"), 1);
+    answer(editor, [&](QDialog &dialog) {
+        setText(dialog, "leSatName", QStringLiteral("Hot Bird 13E"));
+        if (!typed.isNull())
+            typeInto(*child<QLineEdit>(dialog, "leUSALS"), typed);
+        child<QRadioButton>(dialog, "rgEW_W")->click();
+    });
+    triggerChange(editor);
+
+    QVERIFY(editor.dialogs().messages.isEmpty());
+    const std::vector<std::uint8_t> image = imageOf(editor.window().database());
+    QTEST(bytes(image, satelliteAt(1) + 29, 3), "written");
+    QVERIFY(image[satelliteAt(1) + 27] & k510::LnbFlag::West);
+}
+
+void EditCommandsTest::noSwitchTypeResetsBothPorts()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickRow(editor.list("lvSatView"), 0);
+    answer(editor, [](QDialog &dialog) { pick(*child<QComboBox>(dialog, "cbSwitchType"), 0); });
+    triggerChange(editor);
+    const QStringList row = editor.list("lvSatView")->rows().cells(0);
+    QCOMPARE(row.mid(4, 3), (QStringList{"-", "-", "-"}));
+    QCOMPARE(int(imageOf(editor.window().database())[satelliteAt(0) + 28]), 0);
+}
+
+void EditCommandsTest::satelliteRenameFollowsIntoTheSelectors()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    ReportList *satellites = editor.list("lvSatView");
+    editor.clickColumnTitle(satellites, 1);
+    const int row = rowShowing(satellites, 1, QStringLiteral("Hotbird"));
+    editor.clickRow(satellites, row);
+    answer(editor, [](QDialog &dialog) { setText(dialog, "leSatName", QStringLiteral("Eutelsat Хот")); });
+    triggerChange(editor);
+
+    QCOMPARE(satellites->text(row, 1), QStringLiteral("Eutelsat Хот"));
+    QCOMPARE(editor.combo("cbTvSelectSat")->itemText(2), QStringLiteral("Eutelsat Хот"));
+    QCOMPARE(editor.combo("cbRadioSelectSat")->itemText(2), QStringLiteral("Eutelsat Хот"));
+    QCOMPARE(editor.window().findChild<QListWidget *>(QStringLiteral("cbTpSelectSat"))->item(2)->text(),
+             QStringLiteral("Eutelsat Хот"));
+    QCOMPARE(editor.window().database().satellites[1].nameText(), std::string("Eutelsat \xd5\xee\xf2"));
+}
+
+void EditCommandsTest::refusedSatelliteTextsChangeNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("hexadecimal low oscillator") << "leLnbLow" << "9A50" << "'0x9A50' is not a valid integer value";
+    QTest::newRow("seven digits") << "leLnbHigh" << "1234567" << "'0x1234567' is not a valid integer value";
+    QTest::newRow("empty oscillator") << "leLnbHigh" << "" << "'0x' is not a valid integer value";
+    QTest::newRow("letter the receiver lacks") << "leSatName" << "Ёлки-ёлки" << "Символ «ё» не поддерживается ресивером";
+    QTest::newRow("Ukrainian letter") << "leSatName" << "Київ" << "Символ «ї» не поддерживается ресивером";
+}
+
+void EditCommandsTest::refusedSatelliteTextsChangeNothing()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTv);   // fills every satellite selector
+    editor.clickTab(TfrmMain::PageSat);
+    editor.clickRow(editor.list("lvSatView"), 0);
+    const Snapshot before(editor);
+    answer(editor, [&](QDialog &dialog) {
+        setText(dialog, "leSatName", QStringLiteral("Renamed"));
+        if (control == QLatin1String("leSatName"))
+            setText(dialog, "leSatName", text);
+        else
+            setBoxText(dialog, qPrintable(control), text);
+    });
+    triggerChange(editor);
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    QVERIFY(Snapshot(editor) == before);
+}
+
+void EditCommandsTest::cancelChangesNothing()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickRow(editor.list("lvSatView"), 1);
+    const Snapshot before(editor);
+    answer(editor, [](QDialog &dialog) { setText(dialog, "leSatName", QStringLiteral("Changed")); }, false);
+    triggerChange(editor);
+    QVERIFY(Snapshot(editor) == before);
+    QVERIFY(editor.dialogs().messages.isEmpty());
+}
+
+void EditCommandsTest::transponderAddMessagesInOrder_data()
+{
+    QTest::addColumn<int>("polarisation");
+    QTest::addColumn<int>("fec");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing chosen") << -1 << 0 << "" << "" << "Не указан тип поляризации!";
+    QTest::newRow("no FEC") << 0 << -1 << "" << "" << "Не указан тип FEC!";
+    QTest::newRow("both empty") << 1 << 3 << "" << "" << "Не задана частота!";
+    QTest::newRow("no rate") << 1 << 3 << "11475" << "" << "Не задана скорость потока!";
+    QTest::newRow("hexadecimal frequency") << 0 << 3 << "11A75" << "27500" << "'0x11A75' is not a valid integer value";
+    QTest::newRow("rate with a blank") << 0 << 3 << "11475" << "27 500" << "'0x27 500' is not a valid integer value";
+}
+
+void EditCommandsTest::transponderAddMessagesInOrder()
+{
+    QFETCH(int, polarisation);
+    QFETCH(int, fec);
+    QFETCH(QString, frequency);
+    QFETCH(QString, rate);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(1);
+    const Snapshot before(editor);
+    answer(editor, [&](QDialog &dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Добавление транспондера"));
+        if (polarisation >= 0)
+            child<QRadioButton>(dialog, polarisation == 0 ? "rgPolarization_H" : "rgPolarization_V")->click();
+        child<QComboBox>(dialog, "cbFec")->setCurrentIndex(fec);
+        setText(dialog, "leFrequency", frequency);
+        setText(dialog, "leRate", rate);
+    });
+    triggerAdd(editor);
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    QVERIFY(Snapshot(editor) == before);
+}
+
+void EditCommandsTest::transponderAdd()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(2);   // Hotbird, one transponder
+    answer(editor, [](QDialog &dialog) {
+        child<QRadioButton>(dialog, "rgPolarization_V")->click();
+        pick(*child<QComboBox>(dialog, "cbFec"), 2);
+        setText(dialog, "leFrequency", QStringLiteral("11475"));
+        setText(dialog, "leRate", QStringLiteral("27500"));
+    });
+    triggerAdd(editor);
+
+    QVERIFY(editor.dialogs().messages.isEmpty());
+    ReportList *list = editor.list("lvTpView");
+    QCOMPARE(list->rows().cells(1), (QStringList{"2", "V", "11475", "27500", "2/3"}));
+    QCOMPARE(list->firstSelectedRow(), 1);
+    QCOMPARE(editor.statusPanel(3), QStringLiteral("Трансп.: 4"));
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(db.transponders.size(), std::size_t(4));
+    const std::vector<std::uint8_t> image = imageOf(db);
+    QCOMPARE(bytes(image, transponderAt(db, 3), 12),
+             QByteArray("\x02\x01\x01\x14\x75\x00\x02\x75\x00\x00\x02\x00", 12));
+
+    // The dialog keeps what it held: adding again offers the same values.
+    answer(editor, [](QDialog &) {});
+    triggerAdd(editor);
+    QCOMPARE(list->rowCount(), 3);
+    QCOMPARE(list->rows().cells(2), (QStringList{"3", "V", "11475", "27500", "2/3"}));
+}
+
+void EditCommandsTest::transponderEditFindsItsTransponder_data()
+{
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("transponder");
+    QTest::newRow("all satellites: # is the number") << 0 << 2 << 2;
+    QTest::newRow("one satellite: # counts within it") << 2 << 0 << 2;
+    QTest::newRow("first satellite, second row") << 1 << 1 << 1;
+}
+
+void EditCommandsTest::transponderEditFindsItsTransponder()
+{
+    QFETCH(int, satelliteEntry);
+    QFETCH(int, row);
+    QFETCH(int, transponder);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(satelliteEntry);
+    ReportList *list = editor.list("lvTpView");
+    editor.clickRow(list, row);
+    const QStringList rowBefore = list->rows().cells(row);
+    answer(editor, [&](QDialog &dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Редактирование транспондера"));
+        QCOMPARE(child<QLineEdit>(dialog, "leFrequency")->text(), rowBefore[2]);
+        QCOMPARE(child<QComboBox>(dialog, "cbFec")->currentText(), rowBefore[4]);
+        setText(dialog, "leFrequency", QStringLiteral("12000"));
+    });
+    triggerChange(editor);
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(bytes(imageOf(db), transponderAt(db, transponder) + 2, 4), QByteArray("\x01\x20\x00\x00", 4));
+    QCOMPARE(list->text(row, 2), QStringLiteral("12000"));
+    QCOMPARE(list->text(row, 0), rowBefore[0]);
+
+    // A frequency that is no decimal number changes neither row nor record.
+    const Snapshot before(editor);
+    answer(editor, [](QDialog &dialog) {
+        child<QRadioButton>(dialog, "rgPolarization_V")->click();
+        setText(dialog, "leFrequency", QStringLiteral("12A00"));
+    });
+    triggerChange(editor);
+    QCOMPARE(editor.dialogs().messages, QStringList{"'0x12A00' is not a valid integer value"});
+    QVERIFY(Snapshot(editor) == before);
+}
+
+void EditCommandsTest::channelAddValidation_data()
+{
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<QStringList>("fields");   // name, SID, PMT, video, audio, PCR
+    QTest::addColumn<QString>("message");
+    const QStringList filled{"Новый", "100", "101", "102", "103", "104"};
+    QTest::newRow("everything empty: one message") << 1 << QStringList(6) << "Необходимо заполнить все поля!";
+    QStringList noPcr = filled;
+    noPcr[5].clear();
+    QTest::newRow("one empty") << 1 << noPcr << "Необходимо заполнить все поля!";
+    QTest::newRow("satellite without transponders") << 3 << filled << "Выберите транспондер!";
+    QStringList big = filled;
+    big[1] = QStringLiteral("65536");
+    QTest::newRow("service ID above 16 bits") << 1 << big << "Значение '65536' вне допустимого диапазона 0..65535";
+    QStringList negative = filled;
+    negative[4] = QStringLiteral("-1");
+    QTest::newRow("negative PID") << 1 << negative << "Значение '-1' вне допустимого диапазона 0..65535";
+    QStringList letters = filled;
+    letters[2] = QStringLiteral("1O1");
+    QTest::newRow("not a number") << 1 << letters << "'1O1' is not a valid integer value";
+    QStringList name = filled;
+    name[0] = QStringLiteral("№1 канал");
+    QTest::newRow("name the receiver cannot show") << 1 << name << "Символ «№» не поддерживается ресивером";
+}
+
+void EditCommandsTest::channelAddValidation()
+{
+    QFETCH(int, satelliteEntry);
+    QFETCH(QStringList, fields);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), satelliteEntry);
+    const Snapshot before(editor);
+    answer(editor, [&](QDialog &dialog) {
+        int i = 0;
+        for (const char *name : {"leName", "leSIDInfo", "lePMTInfo", "leVPid", "leAPid", "lePcrInfo"})
+            setText(dialog, name, fields[i++]);
+    });
+    triggerAdd(editor);
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    QTEST(editor.dialogs().messages.constFirst(), "message");
+    QVERIFY(Snapshot(editor) == before);
+}
+
+void EditCommandsTest::tvAddKeepsRadioNumbers()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), 1);   // Astra
+    answer(editor, [](QDialog &dialog) {
+        QCOMPARE(items(*child<QComboBox>(dialog, "cbSelTp")), (QStringList{" H/11494/22000", " V/12603/22000"}));
+        child<QComboBox>(dialog, "cbSelTp")->setCurrentIndex(1);
+        setText(dialog, "leName", QStringLiteral("Новый"));
+        setText(dialog, "leSIDInfo", QStringLiteral("0x100"));
+        setText(dialog, "lePMTInfo", QStringLiteral("$20"));
+        setText(dialog, "leVPid", QStringLiteral("x21"));
+        setText(dialog, "leAPid", QStringLiteral("  34"));
+        setText(dialog, "lePcrInfo", QStringLiteral("+33"));
+        child<QCheckBox>(dialog, "boxFTA")->setChecked(false);
+    });
+    triggerAdd(editor);
+
+    QVERIFY(editor.dialogs().messages.isEmpty());
+    const k510::ChannelDatabase &db = editor.window().database();
+    const k510::ChannelDatabase original = editingDatabase();
+    QCOMPARE(db.channels.size(), std::size_t(6));
+    const k510::Channel &added = db.channels[3];
+    QCOMPARE(added.nameText(), std::string("\xcd\xee\xe2\xfb\xe9"));
+    QCOMPARE(int(added.tpNumber), 2);
+    QCOMPARE(int(added.serviceId), 256);
+    QCOMPARE(int(added.pmtPid), 32);
+    QCOMPARE(int(added.videoPid), 33);
+    QCOMPARE(int(added.audioPid), 34);
+    QCOMPARE(int(added.pcrPid), 33);
+    QCOMPARE(added.serviceType(), k510::ServiceType::Tv);
+    QVERIFY(added.isScrambled());
+    QCOMPARE(db.tvOrder, (std::vector<std::uint16_t>{3, 1, 2, 4}));
+    // Radio numbers, their order and every group still name the same channels.
+    QCOMPARE(db.radioOrder, original.radioOrder);
+    QCOMPARE(db.radioFavourites, original.radioFavourites);
+    QCOMPARE(db.tvFavourites, original.tvFavourites);
+    QCOMPARE(db.radioChannel(1)->nameText(), std::string("Bayern 3"));
+    QCOMPARE(db.radioChannel(2)->nameText(), std::string("Radio 1"));
+    // The page shows the satellite's channels again, the new one among them.
+    QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), (QStringList{"Das Erste", "ZDF", "Новый"}));
+    QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 0), (QStringList{"1", "3", "4"}));
+    QCOMPARE(editor.statusPanel(4), QStringLiteral("Каналов: 6"));
+}
+
+void EditCommandsTest::radioAdd()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageRadio);
+    editor.choose(editor.combo("cbRadioSelectSat"), 2);   // Hotbird
+    answer(editor, [](QDialog &dialog) {
+        QCOMPARE(items(*child<QComboBox>(dialog, "cbSelTp")), QStringList{" H/11766/27500"});
+        setText(dialog, "leName", QStringLiteral("Радио"));
+        for (const char *name : {"leSIDInfo", "lePMTInfo", "leVPid", "leAPid", "lePcrInfo"})
+            setText(dialog, name, QStringLiteral("7"));
+        child<QCheckBox>(dialog, "boxFTA")->setChecked(true);
+    });
+    triggerAdd(editor);
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    const k510::ChannelDatabase original = editingDatabase();
+    QCOMPARE(db.channels.size(), std::size_t(6));
+    QCOMPARE(db.radioOrder, (std::vector<std::uint16_t>{2, 1, 3}));
+    QCOMPARE(db.tvOrder, original.tvOrder);
+    QCOMPARE(db.radioChannel(3)->nameText(), std::string("\xd0\xe0\xe4\xe8\xee"));
+    QCOMPARE(db.radioChannel(3)->serviceType(), k510::ServiceType::Radio);
+    QVERIFY(!db.radioChannel(3)->isScrambled());
+    QCOMPARE(EditorDriver::column(editor.list("lvRadioCh"), 0), (QStringList{"5", "6"}));
+}
+
+void EditCommandsTest::channelEditFindsItsChannel_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("channelIndex");
+    // TV order 3, 1, 2: row 1 of all satellites is TV channel 1.
+    QTest::newRow("TV, all satellites") << int(TfrmMain::PageTv) << 0 << 1 << 0;
+    QTest::newRow("TV, one satellite: # is the index + 1") << int(TfrmMain::PageTv) << 1 << 1 << 2;
+    // Radio order 2, 1: row 0 is radio 2 at index T + 1.
+    QTest::newRow("radio, all satellites") << int(TfrmMain::PageRadio) << 0 << 0 << 4;
+    QTest::newRow("radio, one satellite") << int(TfrmMain::PageRadio) << 2 << 0 << 4;
+}
+
+void EditCommandsTest::channelEditFindsItsChannel()
+{
+    QFETCH(int, page);
+    QFETCH(int, satelliteEntry);
+    QFETCH(int, row);
+    QFETCH(int, channelIndex);
+    EditorDriver editor;
+    const k510::ChannelDatabase original = editingDatabase();
+    editor.open(original);
+    editor.clickTab(page);
+    editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+    ReportList *list = editor.list(page == TfrmMain::PageTv ? "lvTvCh" : "lvRadioCh");
+    editor.clickRow(list, row);
+    const k510::Channel &before = original.channels[std::size_t(channelIndex)];
+    answer(editor, [&](QDialog &dialog) {
+        QCOMPARE(child<QLineEdit>(dialog, "leName")->text(), QString::fromLatin1(before.nameText().c_str()));
+        QCOMPARE(child<QLineEdit>(dialog, "leSIDInfo")->text(), QString::number(before.serviceId));
+        QCOMPARE(child<QLineEdit>(dialog, "lePMTInfo")->text(), QString::number(before.pmtPid));
+        setText(dialog, "leName", QStringLiteral("Первый канал HD+"));
+        setText(dialog, "leAPid", QStringLiteral("0x1FFF"));
+    });
+    triggerChange(editor);
+
+    const k510::Channel &after = editor.window().database().channels[std::size_t(channelIndex)];
+    QCOMPARE(after.nameText().size(), std::size_t(16));   // cut to what the record holds
+    QCOMPARE(int(after.audioPid), 0x1FFF);
+    QCOMPARE(after.tpNumber, before.tpNumber);
+    QCOMPARE(after.chFlags, before.chFlags);
+    QCOMPARE(list->text(row, 1), QStringLiteral("Первый канал HD+"));
+}
+
+void EditCommandsTest::refusedChannelEditChangesNothing_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("PCR PID not a number") << "lePcrInfo" << "abc" << "'abc' is not a valid integer value";
+    QTest::newRow("video PID too large") << "leVPid" << "70000" << "Значение '70000' вне допустимого диапазона 0..65535";
+    QTest::newRow("empty service ID") << "leSIDInfo" << "" << "'' is not a valid integer value";
+    QTest::newRow("name with ґ") << "leName" << "ґанок" << "Символ «ґ» не поддерживается ресивером";
+}
+
+void EditCommandsTest::refusedChannelEditChangesNothing()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    editor.clickRow(editor.list("lvTvCh"), 0);
+    const Snapshot before(editor);
+    answer(editor, [&](QDialog &dialog) {
+        // Fields before the refused one would have been stored one by one.
+        setText(dialog, "leSIDInfo", QStringLiteral("1"));
+        setText(dialog, "leName", QStringLiteral("Другое"));
+        setText(dialog, qPrintable(control), text);
+    });
+    triggerChange(editor);
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    QVERIFY(Snapshot(editor) == before);
+}
+
+QTEST_MAIN(EditCommandsTest)
+#include "tst_edit_commands.moc"

@@ -1,0 +1,61 @@
+#include "PopupMenu.h"
+
+namespace k510::ui {
+
+namespace {
+
+enum Page { Satellites, Transponders, Tv, Radio, FavouriteTv, FavouriteRadio };
+
+QAction *namedAction(QMenu &menu, const char *objectName, const QString &text)
+{
+    QAction *action = menu.addAction(text);
+    action->setObjectName(QLatin1String(objectName));
+    return action;
+}
+
+} // namespace
+
+PopupEntries popupEntriesOn(int page, int satelliteEntry)
+{
+    PopupEntries entries;
+    switch (page) {
+    case Satellites:
+        entries.changeShown = true;
+        break;
+    case Transponders:
+    case Tv:
+    case Radio:
+        entries.addShown = true;
+        entries.addEnabled = satelliteEntry >= 1;
+        entries.changeShown = true;
+        break;
+    case FavouriteTv:
+    case FavouriteRadio:
+    default:
+        // Filling and emptying favourite groups, deleting and purging come
+        // with their own commands.
+        break;
+    }
+    return entries;
+}
+
+PopupMenu::PopupMenu(QWidget *parent)
+    : QMenu(parent)
+    , pmAdd(namedAction(*this, "pmAdd", QStringLiteral("Добавить")))
+    , pmChange(namedAction(*this, "pmChange", QStringLiteral("Редактировать")))
+    , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить")))
+    , pmDelAll(namedAction(*this, "pmDelAll", QStringLiteral("Удалить все кроме добавленного в Избранные")))
+{
+    setObjectName(QStringLiteral("PopupMenu"));
+}
+
+void PopupMenu::PopupMenuPopup(const PopupEntries &entries)
+{
+    pmAdd->setVisible(entries.addShown);
+    pmAdd->setEnabled(entries.addEnabled);
+    pmChange->setVisible(entries.changeShown);
+    pmDelete->setVisible(entries.deleteShown);
+    pmDelAll->setVisible(entries.deleteAllShown);
+}
+
+} // namespace k510::ui

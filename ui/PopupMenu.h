@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMenu>
+
+namespace k510::ui {
+
+// What the context menu offers on one page.
+struct PopupEntries {
+    bool addShown = false;
+    bool addEnabled = false;
+    bool changeShown = false;
+    bool deleteShown = false;
+    bool deleteAllShown = false;
+
+    [[nodiscard]] bool anyShown() const { return addShown || changeShown || deleteShown || deleteAllShown; }
+    bool operator==(const PopupEntries &) const = default;
+};
+
+// The entries of a page (0..5, in tab order); satelliteEntry is the entry
+// chosen in the page's satellite selector (0 "ВСЕ СПУТНИКИ", -1 none).
+// "Добавить" adds to the chosen satellite, so it is greyed while all are
+// listed.
+[[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry);
+
+// The context menu shared by the six lists of the main window. Its items
+// carry the names the window's handlers know them by.
+class PopupMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit PopupMenu(QWidget *parent);
+
+    // Shows and enables the entries for the page about to be served.
+    void PopupMenuPopup(const PopupEntries &entries);
+
+    QAction *const pmAdd;      // "Добавить"
+    QAction *const pmChange;   // "Редактировать"
+    QAction *const pmDelete;   // "Удалить"
+    QAction *const pmDelAll;   // "Удалить все кроме добавленного в Избранные"
+};
+
+} // namespace k510::ui

@@ -1,0 +1,141 @@
+#include "EditForms.h"
+
+#include "model/Conversions.h"
+#include "model/DisplayTexts.h"
+#include "model/EditConversions.h"
+#include "ui/ChannelRows.h"
+#include "ui/ModelStrings.h"
+
+namespace k510::ui {
+
+namespace {
+
+int indexOf(const std::string &text, std::initializer_list<const char *> texts)
+{
+    int index = 0;
+    for (const char *candidate : texts) {
+        if (text == candidate)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+int lnbTypeIndex(const Bcd4 &lnbLow)
+{
+    return indexOf(lnbTypeText(lnbLow), {"Single", "OCS", "Universal"});
+}
+
+std::string utf8(const QString &text) { return text.toStdString(); }
+
+Bcd4 frequencyOf(const QString &text) { return bcdFromDecimalDigits(utf8(text), "0x"); }
+
+} // namespace
+
+SatelliteForm satelliteFormOf(const Satellite &satellite)
+{
+    const SatelliteRowTexts &texts = satellite.rowTexts;
+    SatelliteForm form;
+    form.name = fromWindows1251(texts.name);
+    form.lnbLow = QString::fromStdString(bcdText(satellite.lnbLow));
+    form.lnbHigh = QString::fromStdString(bcdText(satellite.lnbHigh));
+    form.lnbType = lnbTypeIndex(satellite.lnbLow);
+    form.tone22k = satellite.lnbFlags & LnbFlag::Tone22k;
+    form.power12v = texts.power12v == "+";
+    form.lnbp = satellite.lnbFlags & LnbFlag::Lnbp;
+    form.switchType = indexOf(texts.switchType, {"-", "1.0", "1.1", "MOTOR", "USALS"});
+    form.diseqc10 = std::max(0, indexOf(texts.diseqc10, {"-", "A", "B", "C", "D"}));
+    bool isNumber = false;
+    const int port11 = QString::fromStdString(texts.diseqc11).toInt(&isNumber);
+    form.diseqc11 = isNumber && port11 >= 0 && port11 <= 16 ? port11 : 0;
+    form.west = texts.hemisphere == "W";
+    form.longitude = QString::fromStdString(texts.longitude);
+    return form;
+}
+
+SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const SatelliteForm &typed,
+                                      const SatelliteForm &shown)
+{
+    SatelliteSettings settings;
+    settings.name = nameToWindows1251(utf8(typed.name));
+    settings.lnbLow = frequencyOf(typed.lnbLow);
+    settings.lnbHigh = frequencyOf(typed.lnbHigh);
+    settings.tone22k = typed.tone22k;
+    settings.power12v = typed.power12v;
+    settings.lnbp = typed.lnbp;
+    settings.switchType = typed.switchType;
+    settings.diseqc10Port = typed.diseqc10;
+    settings.diseqc11Port = typed.diseqc11;
+    settings.west = typed.west;
+    const bool keepStored = typed.longitude == shown.longitude && storedLongitudeText(satellite.usalsLongitude);
+    if (!keepStored)
+        settings.longitude = utf8(typed.longitude);
+    return settings;
+}
+
+TransponderValues transponderValuesOf(const TransponderForm &form)
+{
+    return {std::uint8_t(form.polarisation == 0 ? 0 : 1), frequencyOf(form.frequency), frequencyOf(form.rate),
+            std::uint8_t(std::max(0, form.fec))};
+}
+
+void applyTransponderValues(Transponder &transponder, const TransponderValues &values)
+{
+    transponder.polarisation = values.polarisation;
+    transponder.frequency = values.frequency;
+    transponder.symbolRate = values.symbolRate;
+    transponder.fec = values.fec;
+}
+
+ChannelForm channelFormOf(const Channel &channel)
+{
+    ChannelForm form;
+    form.name = fromWindows1251(channel.nameText());
+    form.serviceId = QString::number(channel.serviceId);
+    form.pmtPid = QString::number(channel.pmtPid);
+    form.videoPid = QString::number(channel.videoPid);
+    form.audioPid = QString::number(channel.audioPid);
+    form.pcrPid = QString::number(channel.pcrPid);
+    form.freeToAir = !channel.isScrambled();
+    return form;
+}
+
+ChannelValues channelValuesOf(const ChannelForm &form)
+{
+    ChannelValues values;
+    values.serviceId = channelNumberFromText(utf8(form.serviceId));
+    values.pmtPid = channelNumberFromText(utf8(form.pmtPid));
+    values.videoPid = channelNumberFromText(utf8(form.videoPid));
+    values.audioPid = channelNumberFromText(utf8(form.audioPid));
+    values.pcrPid = channelNumberFromText(utf8(form.pcrPid));
+    values.name = nameToWindows1251(utf8(form.name));
+    return values;
+}
+
+void applyChannelValues(Channel &channel, const ChannelValues &values)
+{
+    channel.serviceId = values.serviceId;
+    channel.pmtPid = values.pmtPid;
+    channel.videoPid = values.videoPid;
+    channel.audioPid = values.audioPid;
+    channel.pcrPid = values.pcrPid;
+    channel.setName(values.name);
+}
+
+QStringList transponderEntries(const ChannelDatabase &db, int satelliteIndex)
+{
+    QStringList entries;
+    if (satelliteIndex < 0 || std::size_t(satelliteIndex) >= db.satellites.size())
+        return entries;
+    for (const int index : db.satellites[std::size_t(satelliteIndex)].transponderIndices) {
+        if (index < 0 || std::size_t(index) >= db.transponders.size())
+            continue;
+        const Transponder &tp = db.transponders[std::size_t(index)];
+        entries.append(QStringLiteral(" %1/%2/%3")
+                           .arg(QString::fromStdString(polarisationText(tp.polarisation)), frequencyText(tp),
+                                symbolRateText(tp)));
+    }
+    return entries;
+}
+
+} // namespace k510::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "model/SatelliteSettings.h"
+#include "ui/dialogs/DialogForms.h"
+
+#include <QStringList>
+
+// Between the database and the editing dialogs: what a dialog shows for a
+// record, and the dialog's texts converted into model values. The
+// conversions check every text before the command changes anything and
+// throw the error the user is shown (ConversionError, RangeError, NameError,
+// all std::runtime_error).
+
+namespace k510::ui {
+
+// The satellite dialog as it opens: name and switching from the row texts,
+// oscillators and supply bits from the record, the LNB type from the low
+// oscillator.
+[[nodiscard]] SatelliteForm satelliteFormOf(const Satellite &satellite);
+// `shown` is what the dialog held when it opened: a longitude the row shows
+// as stored ("FF FF FF") is kept when the user left the field as it was.
+[[nodiscard]] SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const SatelliteForm &typed,
+                                                    const SatelliteForm &shown);
+
+// Polarisation, frequency, symbol rate and FEC as the transponder dialog
+// hands them back (the caller has checked that a polarisation and a FEC are
+// chosen). Frequencies are 1..6 decimal digits.
+struct TransponderValues {
+    std::uint8_t polarisation = 0;
+    Bcd4 frequency{};
+    Bcd4 symbolRate{};
+    std::uint8_t fec = 0;
+};
+[[nodiscard]] TransponderValues transponderValuesOf(const TransponderForm &form);
+void applyTransponderValues(Transponder &transponder, const TransponderValues &values);
+
+// The channel dialogs: the five numbers in decimal and the name.
+[[nodiscard]] ChannelForm channelFormOf(const Channel &channel);
+struct ChannelValues {
+    std::uint16_t serviceId = 0, pmtPid = 0, videoPid = 0, audioPid = 0, pcrPid = 0;
+    std::string name;   // Windows-1251
+};
+[[nodiscard]] ChannelValues channelValuesOf(const ChannelForm &form);
+void applyChannelValues(Channel &channel, const ChannelValues &values);
+
+// The add dialog's transponder entries for a satellite: " H/11475/27500".
+[[nodiscard]] QStringList transponderEntries(const ChannelDatabase &db, int satelliteIndex);
+
+} // namespace k510::ui

@@ -1,3 +1,4 @@
+#include "WindowBench.h"
 #include "model/ImageWriter.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "tools/samples/SampleDatabases.h"
@@ -20,20 +21,9 @@
 // Each figure includes the refill and repaint that follow. Run with
 // QT_QPA_PLATFORM=offscreen. Goal: each under 16 ms (one frame).
 
+using namespace windowbench;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-void settle()
-{
-    QApplication::processEvents();
-    QApplication::processEvents();
-}
 
 bool fill(QDialog &dialog, std::initializer_list<std::pair<const char *, const char *>> texts)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChannelRows.h"
+#include "ui/lists/ChannelRows.h"
 
 #include <QGroupBox>
 

@@ -2,7 +2,7 @@
 #include "model/ImageWriter.h"
 #include "tests/ui/ScriptedDialogs.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ReportList.h"
 #include "ui/TfrmMain.h"
 
 #include <QApplication>

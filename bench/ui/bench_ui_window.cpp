@@ -1,7 +1,7 @@
 #include "WindowBench.h"
 #include "model/ImageWriter.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ReportList.h"
 #include "ui/TfrmMain.h"
 #include "ui/UserDialogs.h"
 

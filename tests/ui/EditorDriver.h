@@ -2,7 +2,7 @@
 
 #include "ScriptedDialogs.h"
 #include "model/ChannelDatabase.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ReportList.h"
 #include "ui/TfrmMain.h"
 
 #include <QStringList>

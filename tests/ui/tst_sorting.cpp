@@ -1,7 +1,7 @@
 #include "EditorDriver.h"
 #include "tools/samples/DatabaseBuilder.h"
-#include "ui/ListSorting.h"
-#include "ui/ModelStrings.h"
+#include "ui/lists/ListSorting.h"
+#include "ui/lists/ModelStrings.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
 #include "model/EditConversions.h"
-#include "ui/ChannelRows.h"
-#include "ui/ModelStrings.h"
+#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ModelStrings.h"
 
 namespace k510::ui {
 

@@ -1,9 +1,9 @@
 #include "ChannelPage.h"
 
 #include "PageTexts.h"
-#include "ui/ChannelRows.h"
+#include "ui/lists/ChannelRows.h"
 #include "ui/InfoPanel.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ReportList.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "SatellitePage.h"
 
-#include "ui/ModelStrings.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ModelStrings.h"
+#include "ui/lists/ReportList.h"
 
 #include <QVBoxLayout>
 

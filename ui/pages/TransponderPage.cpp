@@ -2,8 +2,8 @@
 
 #include "PageTexts.h"
 #include "model/DisplayTexts.h"
-#include "ui/ChannelRows.h"
-#include "ui/ReportList.h"
+#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ReportList.h"
 #include "ui/SatelliteChoiceList.h"
 
 #include <QHBoxLayout>

@@ -76,7 +76,7 @@ struct ChannelDatabase {
     [[nodiscard]] bool isInRadioFavourites(int radioNumber) const;
 
     // Renumbering operations; each keeps every reference pointing at the same
-    // record. They return the count of invalid-typed channels met by the final
+    // record (many deletions at once: Deletion.h). They return the count of invalid-typed channels met by the final
     // rebuild of the channel index lists. Numbers out of range change nothing.
     int appendTvChannel(const Channel &channel);
     // Appends after the last radio channel as a radio channel (its service
@@ -97,6 +97,9 @@ struct ChannelDatabase {
     [[nodiscard]] std::string radioGroupName(int group) const;
     void setTvGroupName(int group, std::string_view windows1251);
     void setRadioGroupName(int group, std::string_view windows1251);
+
+    // Records, derived lists, orders, groups and names alike.
+    bool operator==(const ChannelDatabase &) const = default;
 };
 
 } // namespace k510

@@ -39,7 +39,80 @@ void checkFavourites(std::span<const std::uint8_t> image, std::size_t offset, st
         }
 }
 
+// A channel of an invalid type, or of a valid type in the other block.
+void checkChannelType(int type, std::size_t index, std::size_t tvEntries, const std::string &who,
+                      std::vector<std::string> &problems)
+{
+    if (type != ServiceType::Tv && type != ServiceType::Radio)
+        problems.push_back(who + ": неверный тип канала " + to_string(type));
+    else if (index < tvEntries && type != ServiceType::Tv)
+        problems.push_back(who + ": радиоканал среди ТВ каналов");
+    else if (index >= tvEntries && type != ServiceType::Radio)
+        problems.push_back(who + ": ТВ канал среди радиоканалов");
+}
+
+void checkGroups(const FavouriteGroups &groups, std::size_t limit, const std::string &what,
+                 std::vector<std::string> &problems)
+{
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const std::string group = what + " " + to_string(g + 1);
+        if (groups[g].size() > kFavouriteSlotsPerGroup)   // the image has no room for the rest
+            problems.push_back(group + ": больше " + to_string(kFavouriteSlotsPerGroup) + " записей");
+        for (std::size_t k = 0; k < groups[g].size(); ++k) {
+            const int value = groups[g][k];
+            if (value < 1 || std::size_t(value) > limit)
+                problems.push_back(group + ", позиция " + to_string(k + 1) + ": канал " + to_string(value)
+                                   + " не существует");
+        }
+    }
+}
+
+void checkRecords(const ChannelDatabase &db, std::vector<std::string> &problems)
+{
+    for (std::size_t k = 0; k < db.transponders.size(); ++k)
+        if (!db.satelliteOf(db.transponders[k]))
+            problems.push_back("транспондер " + to_string(k + 1) + ": спутник "
+                               + to_string(db.transponders[k].satNumber) + " не существует");
+    const std::size_t tvEntries = db.tvOrder.size();
+    for (std::size_t k = 0; k < db.channels.size(); ++k) {
+        const Channel &ch = db.channels[k];
+        const std::string who = "канал " + to_string(k + 1);
+        if (!db.transponderOf(ch))
+            problems.push_back(who + ": транспондер " + to_string(ch.tpNumber) + " не существует");
+        checkChannelType(ch.serviceType(), k, tvEntries, who, problems);
+    }
+    if (tvEntries + db.radioOrder.size() != db.channels.size())
+        problems.push_back("каналов " + to_string(db.channels.size()) + ", а в списках порядка "
+                           + to_string(tvEntries) + " ТВ и " + to_string(db.radioOrder.size()) + " радио");
+}
+
+void checkIndexLists(const ChannelDatabase &db, std::vector<std::string> &problems)
+{
+    ChannelDatabase rebuilt = db;
+    rebuilt.rebuildTransponderIndices();
+    rebuilt.rebuildChannelIndices();
+    for (std::size_t k = 0; k < db.satellites.size(); ++k)
+        if (db.satellites[k].transponderIndices != rebuilt.satellites[k].transponderIndices)
+            problems.push_back("спутник " + to_string(k + 1) + ": список транспондеров устарел");
+    for (std::size_t k = 0; k < db.transponders.size(); ++k)
+        if (db.transponders[k].tvChannelIndices != rebuilt.transponders[k].tvChannelIndices
+            || db.transponders[k].radioChannelIndices != rebuilt.transponders[k].radioChannelIndices)
+            problems.push_back("транспондер " + to_string(k + 1) + ": список каналов устарел");
+}
+
 } // namespace
+
+std::vector<std::string> numberingProblems(const ChannelDatabase &db)
+{
+    CheckResult result;
+    checkPermutation(db.tvOrder, "порядок ТВ", result);
+    checkPermutation(db.radioOrder, "порядок радио", result);
+    checkGroups(db.tvFavourites, db.tvOrder.size(), "избранные ТВ", result.problems);
+    checkGroups(db.radioFavourites, db.radioOrder.size(), "избранные радио", result.problems);
+    checkRecords(db, result.problems);
+    checkIndexLists(db, result.problems);
+    return std::move(result.problems);
+}
 
 CheckResult checkImage(std::span<const std::uint8_t> image)
 {
@@ -80,13 +153,7 @@ CheckResult checkImage(std::span<const std::uint8_t> image)
                 result.problems.push_back(who + ": транспондер " + to_string(ch.tpNumber) + " не существует");
             if (ch.nameLen > kNameCapacity)
                 result.problems.push_back(who + ": длина имени " + to_string(ch.nameLen) + " больше 16");
-            const int type = ch.serviceType();
-            if (type != ServiceType::Tv && type != ServiceType::Radio)
-                result.problems.push_back(who + ": неверный тип канала " + to_string(type));
-            else if (k < tvEntries && type != ServiceType::Tv)
-                result.problems.push_back(who + ": радиоканал среди ТВ каналов");
-            else if (k >= tvEntries && type != ServiceType::Radio)
-                result.problems.push_back(who + ": ТВ канал среди радиоканалов");
+            checkChannelType(ch.serviceType(), k, tvEntries, who, result.problems);
         }
     }
 

@@ -7,6 +7,8 @@
 
 namespace k510 {
 
+struct ChannelDatabase;
+
 struct CheckResult {
     bool readable = false;   // false: not an image at all (wrong size)
     std::vector<std::string> problems;
@@ -18,5 +20,12 @@ struct CheckResult {
 // type or in the wrong block, names longer than their field. Unlike the
 // reader it does not stop at the first problem.
 [[nodiscard]] CheckResult checkImage(std::span<const std::uint8_t> image);
+
+// The same rules on a database in memory, which every editing operation keeps
+// once they hold: order lists are permutations of 1..T and 1..R behind T TV
+// and R radio records, favourite entries name channels of their kind,
+// references name existing records, and the derived index lists equal a
+// rebuild from the records. Empty when all hold.
+[[nodiscard]] std::vector<std::string> numberingProblems(const ChannelDatabase &db);
 
 } // namespace k510

@@ -66,6 +66,8 @@ struct Satellite {
     [[nodiscard]] int switchTypeCode() const { return (lnbFlags & LnbFlag::SwitchTypeMask) >> LnbFlag::SwitchTypeShift; }
     [[nodiscard]] int diseqc10Port() const { return diseqcPorts & 0x07; }
     [[nodiscard]] int diseqc11Port() const { return diseqcPorts >> 3; }
+
+    bool operator==(const Satellite &) const = default;
 };
 
 struct Transponder {
@@ -78,6 +80,8 @@ struct Transponder {
 
     std::vector<int> tvChannelIndices;      // derived
     std::vector<int> radioChannelIndices;   // derived
+
+    bool operator==(const Transponder &) const = default;
 };
 
 namespace ChannelFlag {
@@ -110,6 +114,8 @@ struct Channel {
     [[nodiscard]] bool isLocked() const { return chFlags & ChannelFlag::Locked; }
     void setServiceType(int type);
     void setName(std::string_view windows1251);   // cut to 16 bytes
+
+    bool operator==(const Channel &) const = default;
 };
 
 // Record codecs: bytes as they stand in an image. Names are copied as bytes;

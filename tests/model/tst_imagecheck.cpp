@@ -66,6 +66,44 @@ private slots:
                           std::string("каналов 57, а в списках порядка 41 ТВ и 17 радио")) != result.problems.end());
     }
 
+    void numberingProblemsOfADatabase_data()
+    {
+        QTest::addColumn<int>("breakage");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("sound") << 0 << QString();
+        QTest::newRow("tv order repeats") << 1 << "порядок ТВ: номер 23 встречается больше одного раза";
+        QTest::newRow("radio favourite names no channel") << 2 << "избранные радио 3, позиция 1: канал 18 не существует";
+        QTest::newRow("group over capacity") << 3 << "избранные ТВ 12: больше 80 записей";
+        QTest::newRow("channel on no transponder") << 4 << "канал 2: транспондер 99 не существует";
+        QTest::newRow("transponder on no satellite") << 5 << "транспондер 1: спутник 7 не существует";
+        QTest::newRow("TV channel in the radio block") << 6 << "канал 58: ТВ канал среди радиоканалов";
+        QTest::newRow("records and order lists disagree") << 7 << "каналов 57, а в списках порядка 41 ТВ и 17 радио";
+        QTest::newRow("stale index list") << 8 << "транспондер 1: список каналов устарел";
+    }
+    void numberingProblemsOfADatabase()
+    {
+        QFETCH(int, breakage);
+        QFETCH(QString, problem);
+        ChannelDatabase db = samples::demoDatabase();
+        switch (breakage) {
+        case 1: db.tvOrder[1] = db.tvOrder[0]; break;
+        case 2: db.radioFavourites[2] = {18}; break;
+        case 3: db.tvFavourites[11].assign(81, 1); break;
+        case 4: db.channels[1].tpNumber = 99; break;
+        case 5: db.transponders[0].satNumber = 7; break;
+        case 6: db.channels.back().setServiceType(ServiceType::Tv); break;
+        case 7: db.channels.pop_back(); break;
+        case 8: db.transponders[0].tvChannelIndices.clear(); break;
+        }
+        std::vector<std::string> problems = numberingProblems(db);
+        if (problem.isEmpty()) {
+            QVERIFY2(problems.empty(), problems.empty() ? "" : problems.front().c_str());
+            return;
+        }
+        QVERIFY2(std::find(problems.begin(), problems.end(), problem.toStdString()) != problems.end(),
+                 problems.empty() ? "no problem found" : problems.front().c_str());
+    }
+
     void wrongSizeIsNotAnImage()
     {
         QVERIFY(!checkImage(Image(100, 0xFF)).readable);

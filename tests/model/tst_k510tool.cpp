@@ -2,10 +2,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestImages.h"
+#include "model/ImageCheck.h"
+#include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
 using namespace k510;
@@ -43,6 +46,50 @@ QByteArray readFile(const QString &path)
 }
 
 QByteArray bytesOf(const Image &image) { return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())); }
+
+// Two satellites; A holds transponders 1 and 3, B transponders 2 and 4 (4
+// carries nothing). TV channel n has service ID 100 + n and sits on
+// transponder (n-1) % 3 + 1, radio number r has 200 + r on (r-1) % 3 + 1.
+// TV favourites 3 and 5, radio favourite 4.
+ChannelDatabase editable()
+{
+    samples::DatabaseBuilder builder;
+    builder.addSatellite({"A"});
+    builder.addSatellite({"B"});
+    builder.addTransponder(1, 10700, 'H', 27500, 3);
+    builder.addTransponder(2, 10800, 'V', 27500, 3);
+    builder.addTransponder(1, 10900, 'H', 27500, 3);
+    builder.addTransponder(2, 11000, 'V', 27500, 3);
+    for (int n = 1; n <= 6; ++n)
+        builder.addTv((n - 1) % 3 + 1, {"tv", 100 + n});
+    for (int r = 1; r <= 4; ++r)
+        builder.addRadio((r - 1) % 3 + 1, {"radio", 200 + r});
+    builder.setTvOrder({6, 1, 5, 2, 4, 3});
+    builder.setTvGroup(1, "TV", {5, 3, 5});
+    builder.setRadioGroup(1, "Radio", {4});
+    return builder.build();
+}
+
+QList<int> serviceIds(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {-1};
+    const QByteArray data = file.readAll();
+    const ReadResult read = readImage(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
+                                                std::size_t(data.size())));
+    if (!read.ok())
+        return {-2};
+    QList<int> ids;
+    for (const auto &channel : read.database->channels)
+        ids.append(channel.serviceId);
+    return ids;
+}
+
+QString summary(int tv, int radio, int transponders)
+{
+    return QString("deleted: tv channels %1, radio channels %2, transponders %3\n").arg(tv).arg(radio).arg(transponders);
+}
 
 } // namespace
 
@@ -139,6 +186,123 @@ private slots:
         QVERIFY(run.err.contains("Загрузка файла: Ошибка, файл имеет не тот размер!"));
         QCOMPARE(readFile(path("existing.k5d")), QByteArray("\x01\x02\x03", 3));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("existing").size(), 1);
+    }
+
+    void deleteAndPurge_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QList<int>>("remaining");
+        const auto row = [](const char *name, QStringList options, QString line, QList<int> remaining) {
+            QTest::newRow(name) << options << line << remaining;
+        };
+        // Every number refers to IN: deleting TV 2 first does not make 5 name 106.
+        row("delete, numbers as in IN", {"delete", "--tv", "5,2"}, summary(2, 0, 0),
+            {101, 103, 104, 106, 201, 202, 203, 204});
+        row("delete, ranges", {"delete", "--tv", "1-3,6"}, summary(4, 0, 0), {104, 105, 201, 202, 203, 204});
+        row("delete, overlapping ranges", {"delete", "--tv", "1-3,2-4"}, summary(4, 0, 0),
+            {105, 106, 201, 202, 203, 204});
+        row("delete, option given twice", {"delete", "--tv", "1", "--tv", "6"}, summary(2, 0, 0),
+            {102, 103, 104, 105, 201, 202, 203, 204});
+        row("delete, radio numbers", {"delete", "--radio", "1,4"}, summary(0, 2, 0),
+            {101, 102, 103, 104, 105, 106, 202, 203});
+        row("delete, mixed kinds", {"delete", "--tv", "2", "--radio", "2", "--transponder", "3"}, summary(3, 2, 1),
+            {101, 104, 105, 201, 204});
+        row("delete, channels going with their transponder count once",
+            {"delete", "--tv", "1,4", "--transponder", "1"}, summary(2, 2, 1), {102, 103, 105, 106, 202, 203});
+        row("delete, transponder without channels", {"delete", "--transponder", "4"}, summary(0, 0, 1),
+            {101, 102, 103, 104, 105, 106, 201, 202, 203, 204});
+        row("purge TV", {"purge", "--tv"}, summary(4, 0, 0), {103, 105, 201, 202, 203, 204});
+        row("purge radio", {"purge", "--radio"}, summary(0, 3, 0), {101, 102, 103, 104, 105, 106, 204});
+        row("purge all", {"purge", "--all"}, summary(4, 3, 0), {103, 105, 204});
+        row("purge TV of satellite 2", {"purge", "--tv", "--satellite", "2"}, summary(1, 0, 0),
+            {101, 103, 104, 105, 106, 201, 202, 203, 204});
+        row("purge all of satellite 1", {"purge", "--all", "--satellite", "1"}, summary(3, 2, 0),
+            {102, 103, 105, 202, 204});
+        row("purge all of satellite 2", {"purge", "--all", "--satellite", "2"}, summary(1, 1, 0),
+            {101, 103, 104, 105, 106, 201, 203, 204});
+    }
+    void deleteAndPurge()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QList<int>, remaining);
+        writeFile(path("edit.k5d"), imageOf(editable()));
+        QFile::remove(path("edited.k5d"));
+        options.insert(1, path("edit.k5d"));
+        options.insert(2, path("edited.k5d"));
+        const Run run = tool(options);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QTEST(QString::fromUtf8(run.out), "summary");
+        QCOMPARE(serviceIds(path("edited.k5d")), remaining);
+        // Every reference was renumbered with the records.
+        const QByteArray out = readFile(path("edited.k5d"));
+        const CheckResult check = checkImage(std::span(reinterpret_cast<const std::uint8_t *>(out.constData()),
+                                                       std::size_t(out.size())));
+        QVERIFY2(check.problems.empty(), check.problems.empty() ? "" : check.problems.front().c_str());
+    }
+
+    void editRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, QStringList arguments, const char *message) {
+            QTest::newRow(name) << arguments << QString::fromUtf8(message);
+        };
+        row("zero", {"delete", "IN", "OUT", "--tv", "0"}, "numbers start at 1");
+        row("reversed range", {"delete", "IN", "OUT", "--tv", "5-3"}, "reversed range");
+        row("empty item", {"delete", "IN", "OUT", "--tv", "1,,2"}, "empty item");
+        row("trailing comma", {"delete", "IN", "OUT", "--radio", "1,"}, "empty item");
+        row("empty list", {"delete", "IN", "OUT", "--transponder", ""}, "empty item");
+        row("not digits", {"delete", "IN", "OUT", "--tv", "1,two"}, "neither a number nor a range");
+        row("too many digits", {"delete", "IN", "OUT", "--tv", "1-12345678901"}, "too large");
+        row("blank in the list", {"delete", "IN", "OUT", "--tv", "1, 2"}, "neither a number nor a range");
+        row("TV channel that does not exist", {"delete", "IN", "OUT", "--tv", "2,7"}, "tv channel 7 does not exist");
+        row("range past the last", {"delete", "IN", "OUT", "--tv", "5-9"}, "tv channel 7 does not exist");
+        row("radio list number", {"delete", "IN", "OUT", "--radio", "7"}, "radio channel 7 does not exist");
+        row("transponder that does not exist", {"delete", "IN", "OUT", "--transponder", "5"},
+            "transponder 5 does not exist");
+        row("delete without a kind", {"delete", "IN", "OUT"}, "at least one of");
+        row("delete without OUT", {"delete", "IN", "--tv", "1"}, "usage: k510-tool delete");
+        row("unknown option", {"delete", "IN", "OUT", "--tv", "1", "--all"}, "Unknown option");
+        row("purge without a kind", {"purge", "IN", "OUT"}, "exactly one of");
+        row("purge with two kinds", {"purge", "IN", "OUT", "--tv", "--all"}, "exactly one of");
+        row("satellite that does not exist", {"purge", "IN", "OUT", "--tv", "--satellite", "3"},
+            "satellite 3 does not exist");
+        row("satellite zero", {"purge", "IN", "OUT", "--tv", "--satellite", "0"}, "numbers start at 1");
+        row("satellite range", {"purge", "IN", "OUT", "--tv", "--satellite", "1-2"}, "one number");
+        row("unreadable IN", {"delete", "/nonexistent/in.k5d", "OUT", "--tv", "1"}, "cannot open");
+        row("IN of the wrong size", {"purge", "SHORT", "OUT", "--all"}, "не тот размер");
+    }
+    void editRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        writeFile(path("edit.k5d"), imageOf(editable()));
+        writeFile(path("short.k5d"), Image(1000, 0));
+        QFile::remove(path("refused.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^IN$"), path("edit.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^SHORT$"), path("short.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), path("refused.k5d"));
+        const Run run = tool(arguments);
+        QVERIFY(run.exitCode != 0);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith("k510-tool: "), qPrintable(run.err));
+        QFETCH(QString, message);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path("refused.k5d")));
+        QCOMPARE(readFile(path("edit.k5d")), bytesOf(imageOf(editable())));
+    }
+
+    void outputMayBeTheInput()
+    {
+        writeFile(path("separate.k5d"), imageOf(editable()));
+        writeFile(path("inplace.k5d"), imageOf(editable()));
+        QCOMPARE(tool({"delete", path("separate.k5d"), path("separate-out.k5d"), "--tv", "2", "--transponder", "1"})
+                     .exitCode, 0);
+        const Run run = tool({"delete", path("inplace.k5d"), path("inplace.k5d"), "--tv", "2", "--transponder", "1"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(readFile(path("inplace.k5d")), readFile(path("separate-out.k5d")));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("inplace").size(), 1);
     }
 
     void errorsGoToStderr_data()

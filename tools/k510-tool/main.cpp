@@ -9,13 +9,13 @@
 #include <functional>
 #include <map>
 
+#include "DatabaseFiles.h"
+#include "EditCommands.h"
 #include "ImageFiles.h"
 #include "JsonDump.h"
 #include "ToolExit.h"
 #include "TransferCommands.h"
 #include "model/ImageCheck.h"
-#include "model/ImageReader.h"
-#include "model/ImageWriter.h"
 #include "tools/samples/SampleDatabases.h"
 
 using namespace k510;
@@ -29,40 +29,6 @@ QTextStream &out()
 }
 
 QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
-
-// Loads and reads FILE; on failure reports why and leaves the exit code.
-std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode)
-{
-    QString error;
-    const auto data = loadFile(path, &error);
-    if (!data) {
-        *exitCode = fail(error);
-        return std::nullopt;
-    }
-    ReadResult result = readImage(bytesOf(*data));
-    for (const auto &warning : result.warnings)
-        QTextStream(stderr) << path << ": " << fromUtf8(warning) << Qt::endl;
-    if (!result.ok()) {
-        *exitCode = fail(path + QStringLiteral(": ") + fromUtf8(result.error));
-        return std::nullopt;
-    }
-    return std::move(result.database);
-}
-
-bool writeDatabase(const ChannelDatabase &db, const QString &path, int *exitCode)
-{
-    const WriteResult image = writeImage(db);
-    if (!image.ok()) {
-        *exitCode = fail(fromUtf8(image.error));
-        return false;
-    }
-    QString error;
-    if (!saveFileAtomically(path, image.image, &error)) {
-        *exitCode = fail(error);
-        return false;
-    }
-    return true;
-}
 
 int info(const QStringList &args)
 {
@@ -138,6 +104,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("k510-tool"));
+    const QStringList rawArguments = QCoreApplication::arguments();
+    if (rawArguments.size() > 1 && isEditCommand(rawArguments[1]))
+        return runEditCommand(rawArguments[1], rawArguments.mid(2));
 
     QCommandLineParser parser;
     const TransferCommands transfers(parser);
@@ -157,9 +126,11 @@ int main(int argc, char *argv[])
     QString description = QStringLiteral("Channel database tool for Tessora K-510/560/565 receivers.\n\nCommands:");
     for (const auto &[name, command] : commands)
         description += QStringLiteral("\n  ") + QString::fromUtf8(command.synopsis);
+    for (const QString &synopsis : editCommandSynopses())
+        description += QStringLiteral("\n  ") + synopsis;
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, send or receive"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, delete, purge, send or receive"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

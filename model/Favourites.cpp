@@ -1,0 +1,35 @@
+#include "Favourites.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace k510 {
+
+namespace {
+constexpr int kEmptySlotMark = 0xFFFF;
+}
+
+int removeFavouriteEntries(FavouriteGroup &group, std::span<const int> positions)
+{
+    std::vector<char> doomed(group.size(), 0);
+    for (const int position : positions)
+        if (position >= 1 && std::size_t(position) <= group.size())
+            doomed[std::size_t(position - 1)] = 1;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < group.size(); ++i)
+        if (!doomed[i])
+            group[kept++] = group[i];
+    const int removed = int(group.size() - kept);
+    group.resize(kept);
+    return removed;
+}
+
+bool addFavourite(FavouriteGroup &group, int number)
+{
+    if (group.size() >= std::size_t(kFavouriteGroupCapacity) || number < 0 || number >= kEmptySlotMark)
+        return false;
+    group.push_back(std::uint16_t(number));
+    return true;
+}
+
+} // namespace k510

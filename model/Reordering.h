@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace k510 {
+
+// Moves the entry at position `from` (0-based) of an order list or favourite
+// group so that it lands immediately before the entry that stood at position
+// `before` ahead of the move; `before` == list size puts it at the end. It is
+// the entry at `from` that moves, even when the list holds its number again
+// elsewhere. Returns the entry's new position (`from` itself when it stays:
+// `before` is `from` or `from` + 1), or -1, with the list unchanged, when
+// `from` names no entry or `before` lies outside 0..size.
+int moveEntry(std::vector<std::uint16_t> &list, int from, int before);
+
+} // namespace k510

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "model/ChannelDatabase.h"
+
+// Databases from image files and back, for the tool's commands. On failure
+// the reason is on stderr and *exitCode holds the code to exit with.
+
+// Reader warnings (channels of an invalid type) go to stderr as well.
+[[nodiscard]] std::optional<k510::ChannelDatabase> readDatabase(const QString &path, int *exitCode);
+// Writes the canonical image a save writes; `path` is replaced only once the
+// whole image is written, so it may be the file the database was read from.
+[[nodiscard]] bool writeDatabase(const k510::ChannelDatabase &db, const QString &path, int *exitCode);

@@ -1,0 +1,57 @@
+#include "NumberList.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QRegularExpression &itemPattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]+)(?:-([0-9]+))?$"));
+    return pattern;
+}
+
+// Nine digits are more than any list of an image holds and still fit an int.
+bool fits(const QString &digits) { return digits.size() <= 9; }
+
+} // namespace
+
+std::optional<std::vector<NumberRange>> parseNumberLists(const QStringList &lists, QString *error)
+{
+    std::vector<NumberRange> ranges;
+    for (const QString &list : lists) {
+        for (const QString &item : list.split(QLatin1Char(','))) {
+            const QRegularExpressionMatch match = itemPattern().match(item);
+            if (!match.hasMatch()) {
+                *error = item.isEmpty() ? QStringLiteral("empty item in the list '%1'").arg(list)
+                                        : QStringLiteral("'%1' in the list '%2' is neither a number nor a range")
+                                              .arg(item, list);
+                return std::nullopt;
+            }
+            if (!fits(match.captured(1)) || !fits(match.captured(2))) {
+                *error = QStringLiteral("'%1' in the list '%2' is too large").arg(item, list);
+                return std::nullopt;
+            }
+            const int first = match.captured(1).toInt();
+            const int last = match.hasCaptured(2) ? match.captured(2).toInt() : first;
+            if (first == 0) {
+                *error = QStringLiteral("'%1' in the list '%2': numbers start at 1").arg(item, list);
+                return std::nullopt;
+            }
+            if (last < first) {
+                *error = QStringLiteral("'%1' in the list '%2' is a reversed range").arg(item, list);
+                return std::nullopt;
+            }
+            ranges.push_back({first, last});
+        }
+    }
+    return ranges;
+}
+
+std::vector<int> expand(const std::vector<NumberRange> &ranges)
+{
+    std::vector<int> numbers;
+    for (const NumberRange &range : ranges)
+        for (int n = range.first; n <= range.last; ++n)
+            numbers.push_back(n);
+    return numbers;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// Number lists on the command line: numbers and ranges separated by commas,
+// "3,5,10-12". Numbers are 1-based; a range runs from its first number up to
+// its second.
+
+struct NumberRange {
+    int first = 0;
+    int last = 0;
+};
+
+// Parses one or more lists (an option given several times). Empty items,
+// anything but digits and one dash, 0 and reversed ranges are refused with a
+// reason in *error.
+[[nodiscard]] std::optional<std::vector<NumberRange>> parseNumberLists(const QStringList &lists, QString *error);
+
+// Every number of the ranges, which must already be known to be in bounds.
+[[nodiscard]] std::vector<int> expand(const std::vector<NumberRange> &ranges);

@@ -37,7 +37,8 @@ QVariant ReportRows::headerData(int section, Qt::Orientation orientation, int ro
 
 Qt::ItemFlags ReportRows::flags(const QModelIndex &index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    // Whether a row can really be dragged is the list's decision (setDragEnabled).
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled : Qt::NoItemFlags;
 }
 
 QString ReportRows::text(int row, int column) const

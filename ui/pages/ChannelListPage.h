@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
+#include "ui/lists/ChannelKind.h"
 
 #include <QWidget>
 
@@ -11,7 +12,6 @@ namespace k510::ui {
 class InfoPanel;
 class ReportList;
 
-enum class ChannelKind { Tv, Radio };
 
 // A page whose list shows channels, with the information panel beside it:
 // the TV and radio pages and the two favourites pages.

@@ -1,0 +1,225 @@
+#include "TfavChSelectDlg.h"
+
+#include "ui/dialogs/DialogButtons.h"
+#include "ui/lists/DragEdgeScroll.h"
+#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ReportList.h"
+
+#include <QDropEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+using k510::ChannelDatabase;
+using k510::FavouriteGroup;
+using k510::ui::ChannelKind;
+using k510::ui::ChannelRowMode;
+using k510::ui::ReportList;
+using k510::ui::ReportRows;
+
+namespace {
+
+constexpr int numberColumn = 0;
+constexpr int numberWidth = 40;
+
+// A list with its caption above it.
+QVBoxLayout *captioned(const QString &caption, QWidget *list, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setBuddy(list);
+    auto *column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(list, 1);
+    return column;
+}
+
+// The fixed columns, a name of the longest kind beside them, the scroll bar
+// and the frame.
+int widthForWholeNames(const ReportList &list)
+{
+    constexpr int nameColumn = 1;
+    const QHeaderView &titles = *list.horizontalHeader();
+    // Names are mostly capitals and wide small letters; capital En is a fair
+    // measure of both.
+    int width = list.fontMetrics().horizontalAdvance(QString(int(k510::kNameCapacity), QChar(u'Н'))) + 12;
+    for (int column = 0; column < titles.count(); ++column) {
+        if (column != nameColumn)
+            width += titles.sectionSize(column);
+    }
+    return width + list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) + 2 * list.frameWidth();
+}
+
+ChannelRowMode orderMode(ChannelKind kind)
+{
+    return kind == ChannelKind::Tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder;
+}
+
+} // namespace
+
+TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
+    : QDialog(parent),
+      m_lvSelectedCh(new ReportList(QStringLiteral("lvSelectedCh"), k510::ui::channelListColumns(numberWidth),
+                                    ReportList::Selection::Multiple, this)),
+      m_lvFavCh(new ReportList(QStringLiteral("lvFavCh"), k510::ui::channelListColumns(numberWidth),
+                               ReportList::Selection::Multiple, this))
+{
+    setObjectName(QStringLiteral("favChSelectDlg"));
+    setWindowTitle(QStringLiteral("Выбор каналов для внесения в фаворитный список"));
+
+    // The group's list keeps the group's order and takes drops; the view's own
+    // timed auto-scroll is replaced by one step per drag-move event.
+    m_lvSelectedCh->horizontalHeader()->setSectionsClickable(false);
+    m_lvSelectedCh->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_lvSelectedCh->setAutoScroll(false);
+    m_lvSelectedCh->viewport()->setAcceptDrops(true);
+    m_lvSelectedCh->viewport()->installEventFilter(this);
+
+    // The channel list only gives: a drag from it is the list itself, and the
+    // drop reads its selection.
+    m_lvFavCh->setDragDropMode(QAbstractItemView::DragOnly);
+    m_lvFavCh->setDefaultDropAction(Qt::CopyAction);
+    m_lvFavCh->installEventFilter(this);
+    connect(m_lvFavCh, &ReportList::columnClicked, this, &TfavChSelectDlg::lvFavChColumnClick);
+    connect(m_lvFavCh, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { chooseFavChRow(index.row()); });
+
+    auto *layout = new QVBoxLayout(this);
+    auto *lists = new QHBoxLayout;
+    layout->addLayout(lists, 1);
+    lists->addLayout(captioned(QStringLiteral("Список избранных каналов"), m_lvSelectedCh, this), 1);
+    lists->addLayout(captioned(QStringLiteral("Список каналов"), m_lvFavCh, this), 1);
+    addOkCancelButtons(*this, *layout);
+
+    // Both lists show all six columns with room for a whole name, and a
+    // screenful of rows.
+    const int rowHeight = m_lvFavCh->verticalHeader()->defaultSectionSize();
+    for (ReportList *list : {m_lvSelectedCh, m_lvFavCh})
+        list->setMinimumSize(widthForWholeNames(*list), rowHeight * 8);
+    resize(sizeHint().width(), rowHeight * 26);
+}
+
+ReportList *TfavChSelectDlg::favouriteChannels() const
+{
+    return m_lvFavCh;
+}
+
+ReportList *TfavChSelectDlg::selectedChannels() const
+{
+    return m_lvSelectedCh;
+}
+
+void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const FavouriteGroup &group)
+{
+    m_kind = kind;
+    const bool tv = kind == ChannelKind::Tv;
+    {
+        ReportRows &channels = m_lvFavCh->rows();
+        const ReportRows::UpdateBracket bracket(channels);
+        channels.clear();
+        const int count = int(tv ? db.tvOrder.size() : db.radioOrder.size());
+        channels.reserve(count);
+        for (int position = 0; position < count; ++position)
+            AddChannelRow(channels, db, position, orderMode(kind));
+        // The rows arrive in "#" order already.
+        if (m_sortColumn != numberColumn)
+            m_lvFavCh->sortRowsBy(m_sortColumn);
+    }
+    ReportRows &entries = m_lvSelectedCh->rows();
+    const ReportRows::UpdateBracket bracket(entries);
+    entries.clear();
+    entries.reserve(int(group.size()));
+    for (size_t j = 0; j < group.size(); ++j) {
+        const int channelIndex = tv ? db.tvChannelIndex(group[j]) : db.radioChannelIndex(group[j]);
+        addNumberedChannelRow(entries, db, channelIndex, int(j) + 1);
+    }
+}
+
+void TfavChSelectDlg::appendSelectedRow(const ChannelDatabase &db, int orderPosition)
+{
+    ReportRows &entries = m_lvSelectedCh->rows();
+    const int row = AddChannelRow(entries, db, orderPosition, orderMode(m_kind));
+    if (row < 0)
+        return;
+    entries.setText(row, numberColumn, QString::number(entries.count()));
+    m_lvSelectedCh->scrollTo(entries.index(row, numberColumn));
+}
+
+bool TfavChSelectDlg::lvSelectedChDragOver(const QObject *source) const
+{
+    return source != m_lvSelectedCh && qobject_cast<const QAbstractItemView *>(source) != nullptr;
+}
+
+void TfavChSelectDlg::lvSelectedChDragDrop()
+{
+    chooseFavChRow(m_lvFavCh->firstSelectedRow());
+}
+
+void TfavChSelectDlg::lvFavChColumnClick(int column)
+{
+    m_sortColumn = column;
+    m_lvFavCh->sortRowsBy(column);
+}
+
+void TfavChSelectDlg::chooseFavChRow(int row)
+{
+    const int number = m_lvFavCh->referenceOf(row);
+    if (number > 0)
+        emit channelChosen(number - 1);
+}
+
+bool TfavChSelectDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_lvSelectedCh->viewport())
+        return handleSelectedChDrag(*event) || QDialog::eventFilter(watched, event);
+    if (watched == m_lvFavCh)
+        return handleFavChKey(*event) || QDialog::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TfavChSelectDlg::handleSelectedChDrag(QEvent &event)
+{
+    switch (event.type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto &drag = static_cast<QDragMoveEvent &>(event);
+        if (event.type() == QEvent::DragMove)
+            scrollNearEdge(*m_lvSelectedCh, drag.position().toPoint().y(),
+                           m_lvSelectedCh->verticalHeader()->defaultSectionSize());
+        if (lvSelectedChDragOver(drag.source()))
+            drag.acceptProposedAction();
+        else
+            drag.ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto &drop = static_cast<QDropEvent &>(event);
+        if (!lvSelectedChDragOver(drop.source())) {
+            drop.ignore();
+            return true;
+        }
+        drop.acceptProposedAction();
+        lvSelectedChDragDrop();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+bool TfavChSelectDlg::handleFavChKey(QEvent &event)
+{
+    if (event.type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent &>(event).key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    // Enter in the channel list adds the channel; it must not reach the
+    // default button and close the dialog.
+    const QModelIndex current = m_lvFavCh->currentIndex();
+    if (current.isValid())
+        chooseFavChRow(current.row());
+    return true;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "ui/lists/ChannelKind.h"
+
+#include <QDialog>
+
+namespace k510::ui {
+class ReportList;
+}
+
+// "Выбор каналов для внесения в фаворитный список": every channel of one kind
+// in its order list (lvFavCh, right) beside the entries of one favourite
+// group (lvSelectedCh, left). Dropping a channel on the group's list, double-
+// clicking it or pressing Enter on it announces the channel; the command
+// decides whether it joins the group and then appends its row here. Both
+// buttons only close the dialog: the group changes at each drop, not on OK.
+class TfavChSelectDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfavChSelectDlg(QWidget *parent = nullptr);
+
+    // lvFavCh: one row per position of the kind's order list, "#" being the
+    // position + 1, sorted again by the column it was last sorted by.
+    // lvSelectedCh: one row per group entry, "#" being the entry's position
+    // + 1; an entry that names no channel of the kind shows empty cells.
+    void fill(const k510::ChannelDatabase &db, k510::ui::ChannelKind kind, const k510::FavouriteGroup &group);
+    // Appends to lvSelectedCh the channel at this 0-based position of the
+    // kind's order list, numbered with the list's new row count.
+    void appendSelectedRow(const k510::ChannelDatabase &db, int orderPosition);
+
+    [[nodiscard]] k510::ui::ChannelKind kind() const { return m_kind; }
+    [[nodiscard]] k510::ui::ReportList *favouriteChannels() const;
+    [[nodiscard]] k510::ui::ReportList *selectedChannels() const;
+    // The lvFavCh column last clicked, 0 ("#") at first.
+    [[nodiscard]] int sortColumn() const { return m_sortColumn; }
+
+    // Whether lvSelectedCh takes a drag from this source: any list view but
+    // itself.
+    [[nodiscard]] bool lvSelectedChDragOver(const QObject *source) const;
+    // A drop on lvSelectedCh: announces lvFavCh's first selected row, if any.
+    void lvSelectedChDragDrop();
+
+public slots:
+    // Makes the column lvFavCh's sort column and sorts it ascending.
+    void lvFavChColumnClick(int column);
+
+signals:
+    // The user chose the channel at this 0-based position of the order list.
+    void channelChosen(int orderPosition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    [[nodiscard]] bool handleSelectedChDrag(QEvent &event);
+    [[nodiscard]] bool handleFavChKey(QEvent &event);
+    void chooseFavChRow(int row);
+
+    k510::ui::ReportList *m_lvSelectedCh;
+    k510::ui::ReportList *m_lvFavCh;
+    k510::ui::ChannelKind m_kind = k510::ui::ChannelKind::Tv;
+    int m_sortColumn = 0;
+};

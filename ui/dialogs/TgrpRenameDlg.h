@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+// "Переименование группы": the name of one favourite group, at most as long
+// as the group's name slot holds. Checking and storing it is the command's
+// business once the dialog has closed with OK.
+class TgrpRenameDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit TgrpRenameDlg(QWidget *parent = nullptr);
+
+    // Shows the name, selected, so typing replaces it.
+    void load(const QString &name);
+    [[nodiscard]] QString name() const;
+
+private:
+    QLineEdit *m_ebGrpName;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace k510::ui {
+
+// The two kinds of channel list: TV and radio, each with its own order list
+// and favourite groups.
+enum class ChannelKind { Tv, Radio };
+
+} // namespace k510::ui

@@ -28,12 +28,16 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry)
         entries.addShown = true;
         entries.addEnabled = satelliteEntry >= 1;
         entries.changeShown = true;
+        entries.deleteShown = true;
+        entries.deleteAllShown = page != Transponders;
         break;
     case FavouriteTv:
     case FavouriteRadio:
+        entries.addShown = true;
+        entries.addEnabled = true;
+        entries.deleteShown = true;
+        break;
     default:
-        // Filling and emptying favourite groups, deleting and purging come
-        // with their own commands.
         break;
     }
     return entries;

@@ -10,7 +10,10 @@
 #include "SatelliteChoiceList.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
+#include "commands/DeleteCommands.h"
+#include "commands/DragCommands.h"
 #include "commands/EditCommands.h"
+#include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
 #include "model/ImageReader.h"
 #include "pages/ChannelPage.h"
@@ -22,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -50,6 +54,13 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
                     [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
                     [this] { UpdateStatusBar(); }},
         this);
+    m_favourites = new FavouriteCommands(
+        FavouriteTargets{m_database, m_dialogs, *m_favTvPage, *m_favRadioPage, [this] { UpdateStatusBar(); }}, this);
+    m_deletes = std::make_unique<DeleteCommands>(DeleteTargets{
+        m_database, m_dialogs, *m_tpPage, *m_tvPage, *m_radioPage, *m_favTvPage, *m_favRadioPage,
+        [this] { cbTpSelectSatSelect(); }, [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
+        [this] { cbFavTvGrpSelect(); }, [this] { cbFavRadioGrpSelect(); },
+        [this](int count) { showChannelTypeErrors(count); }});
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
@@ -113,6 +124,24 @@ void TfrmMain::connectHandlers()
 
     connect(m_popupMenu->pmAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
     connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
+    connect(m_popupMenu->pmDelete, &QAction::triggered, this, &TfrmMain::pmDeleteClick);
+    connect(m_popupMenu->pmDelAll, &QAction::triggered, this, &TfrmMain::pmDelAllClick);
+    m_drags = new DragCommands(m_database, m_channelPages, [this](ChannelListPage &page) {
+        if (&page == m_tvPage)
+            cbTvSelectSatSelect();
+        else if (&page == m_radioPage)
+            cbRadioSelectSatSelect();
+        else if (&page == m_favTvPage)
+            cbFavTvGrpSelect();
+        else
+            cbFavRadioGrpSelect();
+    }, this);
+    connect(m_favTvPage->renameButton(), &QPushButton::clicked, this,
+            [this] { m_favourites->renameGroup(ChannelKind::Tv); });
+    connect(m_favRadioPage->renameButton(), &QPushButton::clicked, this,
+            [this] { m_favourites->renameGroup(ChannelKind::Radio); });
+    m_favTvPage->list()->setDragEnabled(true);
+    m_favRadioPage->list()->setDragEnabled(true);
     for (int page = 0; page < PageCount; ++page) {
         ReportList *list = listOfPage(page);
         list->installEventFilter(this);
@@ -168,6 +197,11 @@ void TfrmMain::showReadWarnings(const std::vector<std::string> &warnings)
                               + QStringLiteral("\nТакая же ошибка ещё у %1 каналов.")
                                     .arg(warnings.size() - kWarningsShownSingly));
     }
+}
+
+void TfrmMain::showChannelTypeErrors(int count)
+{
+    showReadWarnings(std::vector<std::string>(std::size_t(std::max(count, 0)), "Ошибка типа канала!"));
 }
 
 void TfrmMain::setTransferStatus(const QString &text)
@@ -272,6 +306,8 @@ void TfrmMain::sheetTvShow()
 
 void TfrmMain::cbTvSelectSatSelect()
 {
+    // Rows can be dragged only while the page shows the whole TV order.
+    m_tvPage->list()->setDragEnabled(m_tvPage->showsWholeOrder());
     m_tvPage->refill(m_database);
     UpdateStatusBar();
 }
@@ -283,6 +319,7 @@ void TfrmMain::sheetRadioShow()
 
 void TfrmMain::cbRadioSelectSatSelect()
 {
+    m_radioPage->list()->setDragEnabled(m_radioPage->showsWholeOrder());
     m_radioPage->refill(m_database);
     UpdateStatusBar();
 }
@@ -411,6 +448,10 @@ bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
         pmAddClick();
         return true;
     }
+    if (key.key() == Qt::Key_Delete && entries.deleteShown) {
+        pmDeleteClick();
+        return true;
+    }
     return false;
 }
 
@@ -444,6 +485,32 @@ void TfrmMain::pmAddClick()
     case PageTp: m_edits->addTransponder(); break;
     case PageTv: m_edits->addChannel(ChannelKind::Tv); break;
     case PageRadio: m_edits->addChannel(ChannelKind::Radio); break;
+    // The selection dialog updates the status bar itself, and only when shown.
+    case PageFavTv: m_favourites->chooseChannels(ChannelKind::Tv); return;
+    case PageFavRadio: m_favourites->chooseChannels(ChannelKind::Radio); return;
+    default: return;
+    }
+    UpdateStatusBar();
+}
+
+void TfrmMain::pmDeleteClick()
+{
+    switch (m_pages->currentIndex()) {
+    case PageTp: m_deletes->deleteTransponder(); break;
+    case PageTv: m_deletes->deleteChannels(ChannelKind::Tv); break;
+    case PageRadio: m_deletes->deleteChannels(ChannelKind::Radio); break;
+    case PageFavTv: m_deletes->removeFavourites(ChannelKind::Tv); break;
+    case PageFavRadio: m_deletes->removeFavourites(ChannelKind::Radio); break;
+    default: return;
+    }
+    UpdateStatusBar();
+}
+
+void TfrmMain::pmDelAllClick()
+{
+    switch (m_pages->currentIndex()) {
+    case PageTv: m_deletes->purge(ChannelKind::Tv); break;
+    case PageRadio: m_deletes->purge(ChannelKind::Radio); break;
     default: return;
     }
     UpdateStatusBar();

@@ -18,7 +18,10 @@ class UserDialogs;
 
 namespace k510::ui {
 class ChannelListPage;
+class DeleteCommands;
+class DragCommands;
 class EditCommands;
+class FavouriteCommands;
 class PopupMenu;
 class ChannelPage;
 class FavouritesPage;
@@ -88,6 +91,8 @@ public:
     void PopupMenuPopup();
     void pmAddClick();
     void pmChangeClick();
+    void pmDeleteClick();
+    void pmDelAllClick();
 
 signals:
     // The window closes: the settings file has been written.
@@ -110,6 +115,7 @@ private:
     void openPopupMenu(k510::ui::ReportList *list, const QPoint &viewportPosition);
     [[nodiscard]] int satelliteEntryOfPage(int page) const;
     void showReadWarnings(const std::vector<std::string> &warnings);
+    void showChannelTypeErrors(int count);
     [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
     [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
 
@@ -135,4 +141,7 @@ private:
     k510::ui::StatusPanels *m_status = nullptr;
     k510::ui::PopupMenu *m_popupMenu = nullptr;
     std::unique_ptr<k510::ui::EditCommands> m_edits;
+    std::unique_ptr<k510::ui::DeleteCommands> m_deletes;
+    k510::ui::DragCommands *m_drags = nullptr;
+    k510::ui::FavouriteCommands *m_favourites = nullptr;
 };

@@ -53,17 +53,19 @@ void ContextMenuTest::entriesPerPage_data()
     QTest::addColumn<int>("satelliteEntry");
     QTest::addColumn<PopupEntries>("entries");
     const PopupEntries changeOnly{false, false, true, false, false};
-    const PopupEntries addGreyed{true, false, true, false, false};
-    const PopupEntries addEnabled{true, true, true, false, false};
+    const PopupEntries transponders{true, false, true, true, false};
+    const PopupEntries channelsGreyed{true, false, true, true, true};
+    const PopupEntries channels{true, true, true, true, true};
+    const PopupEntries favourites{true, true, false, true, false};
     QTest::newRow("satellites") << 0 << -1 << changeOnly;
-    QTest::newRow("transponders, all satellites") << 1 << 0 << addGreyed;
-    QTest::newRow("transponders, one satellite") << 1 << 2 << addEnabled;
-    QTest::newRow("TV, all satellites") << 2 << 0 << addGreyed;
-    QTest::newRow("TV, no entry") << 2 << -1 << addGreyed;
-    QTest::newRow("TV, one satellite") << 2 << 1 << addEnabled;
-    QTest::newRow("radio, one satellite") << 3 << 1 << addEnabled;
-    QTest::newRow("TV favourites") << 4 << -1 << PopupEntries{};
-    QTest::newRow("radio favourites") << 5 << -1 << PopupEntries{};
+    QTest::newRow("transponders, all satellites") << 1 << 0 << transponders;
+    QTest::newRow("transponders, one satellite") << 1 << 2 << PopupEntries{true, true, true, true, false};
+    QTest::newRow("TV, all satellites") << 2 << 0 << channelsGreyed;
+    QTest::newRow("TV, no entry") << 2 << -1 << channelsGreyed;
+    QTest::newRow("TV, one satellite") << 2 << 1 << channels;
+    QTest::newRow("radio, one satellite") << 3 << 1 << channels;
+    QTest::newRow("TV favourites") << 4 << -1 << favourites;
+    QTest::newRow("radio favourites") << 5 << -1 << favourites;
 }
 
 void ContextMenuTest::entriesPerPage()
@@ -89,17 +91,18 @@ void ContextMenuTest::menuFollowsThePage()
 
     editor.clickTab(TfrmMain::PageTp);
     editor.window().PopupMenuPopup();
-    QCOMPARE(captions(), (QStringList{"Добавить (greyed)", "Редактировать"}));
+    QCOMPARE(captions(), (QStringList{"Добавить (greyed)", "Редактировать", "Удалить"}));
     editor.clickTab(TfrmMain::PageFavTv);
     editor.window().PopupMenuPopup();
-    QCOMPARE(captions(), QStringList());
+    QCOMPARE(captions(), (QStringList{"Добавить", "Удалить"}));
     editor.clickTab(TfrmMain::PageSat);
     editor.window().PopupMenuPopup();
     QCOMPARE(captions(), QStringList{"Редактировать"});
     editor.clickTab(TfrmMain::PageTv);
     editor.choose(editor.combo("cbTvSelectSat"), 1);
     editor.window().PopupMenuPopup();
-    QCOMPARE(captions(), (QStringList{"Добавить", "Редактировать"}));
+    QCOMPARE(captions(), (QStringList{"Добавить", "Редактировать", "Удалить",
+                                      "Удалить все кроме добавленного в Избранные"}));
 }
 
 void ContextMenuTest::doubleClickEdits_data()

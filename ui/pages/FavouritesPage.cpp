@@ -52,10 +52,14 @@ FavouritesPage::FavouritesPage(ChannelKind kind, QWidget *parent)
     layout->setRowStretch(3, 1);
 }
 
+int FavouritesPage::groupIndex() const
+{
+    return std::clamp(m_groups->currentIndex(), 0, kFavouriteGroupCount - 1);
+}
+
 const FavouriteGroup &FavouritesPage::chosenGroup(const ChannelDatabase &db) const
 {
-    const int group = std::clamp(m_groups->currentIndex(), 0, kFavouriteGroupCount - 1);
-    return (m_kind == ChannelKind::Tv ? db.tvFavourites : db.radioFavourites)[size_t(group)];
+    return (m_kind == ChannelKind::Tv ? db.tvFavourites : db.radioFavourites)[size_t(groupIndex())];
 }
 
 int FavouritesPage::channelIndexOfEntry(const ChannelDatabase &db, int entry) const

@@ -23,6 +23,8 @@ public:
     // sure a group is chosen.
     void prepareGroups(const ChannelDatabase &db);
     void refill(const ChannelDatabase &db);
+    // The chosen group, 0..11 (group 1 when none is chosen).
+    [[nodiscard]] int groupIndex() const;
     void reset();
 
 private:

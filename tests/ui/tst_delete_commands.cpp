@@ -1,0 +1,211 @@
+// "Удалить" and "Удалить все кроме добавленного в Избранные" through the
+// real window: the renumbering reaches the order lists, favourite groups and
+// references, the questions come one per favourite channel, and the rows
+// show the database as it now is.
+
+#include <QTest>
+
+#include "EditingDatabase.h"
+#include "EditorDriver.h"
+
+using k510::ui::ReportList;
+using Numbers = std::vector<std::uint16_t>;
+
+namespace {
+
+const QString kFavouriteQuestion = QStringLiteral("Данный канал занесен в избранные, все равно удалить?");
+
+// One satellite, one transponder, TV channels "A".."E" in the order 3, 1, 5,
+// 2, 4 and a TV group 5, 2, 2; radio channels "R1".."R3" in the order 2, 3, 1.
+k510::ChannelDatabase orderedDatabase()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (const char *name : {"A", "B", "C", "D", "E"})
+        b.addTv(tp, {.name = name});
+    for (const char *name : {"R1", "R2", "R3"})
+        b.addRadio(tp, {.name = name});
+    b.setTvOrder({3, 1, 5, 2, 4});
+    b.setRadioOrder({2, 3, 1});
+    b.setTvGroup(1, "Группа", {5, 2, 2});
+    return b.build();
+}
+
+// Five transponders on one satellite, two TV channels each; TV group 1
+// holds channels of transponders 2 and 4.
+k510::ChannelDatabase fiveTransponders()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    for (int tp = 1; tp <= 5; ++tp) {
+        b.addTransponder(sat, 11000 + tp, 'H', 27500, 3);
+    }
+    for (int tp = 1; tp <= 5; ++tp)
+        for (int n = 0; n < 2; ++n)
+            b.addTv(tp, {.name = "ch"});
+    b.setTvGroup(1, "Группа", {3, 4, 7});
+    return b.build();
+}
+
+void selectRows(ReportList *list, std::initializer_list<int> rows)
+{
+    list->clearSelection();
+    for (const int row : rows)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+QStringList names(const k510::ChannelDatabase &db, const Numbers &order, bool radio)
+{
+    QStringList shown;
+    for (const int number : order)
+        shown << QString::fromStdString((radio ? db.radioChannel(number) : db.tvChannel(number))->nameText());
+    return shown;
+}
+
+} // namespace
+
+class DeleteCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tvChannelRenumbersOrderAndGroups();
+    void radioDeletionLeavesTvAlone();
+    void transponderTakesItsChannelsWithoutAsking();
+    void questionsNoThenYes();
+    void purgeKeepsFavouritesAndOtherSatellites();
+    void favouriteRemovalFromASortedList();
+};
+
+void DeleteCommandsTest::tvChannelRenumbersOrderAndGroups()
+{
+    EditorDriver editor;
+    editor.open(orderedDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    ReportList *list = editor.list("lvTvCh");
+    // TV channel 2 ("B") stands fourth in the order.
+    editor.clickRow(list, 3);
+    QCOMPARE(list->text(3, 1), QStringLiteral("B"));
+    editor.dialogs().answers = {true};
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(editor.dialogs().questions, QStringList{kFavouriteQuestion});
+    QCOMPARE(db.tvOrder, (Numbers{2, 1, 4, 3}));
+    QCOMPARE(db.tvFavourites[0], Numbers{4});
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"C", "A", "E", "D"}));
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3", "4"}));
+    QCOMPARE(editor.statusPanel(4), QStringLiteral("Каналов: 7"));
+}
+
+void DeleteCommandsTest::radioDeletionLeavesTvAlone()
+{
+    EditorDriver editor;
+    const k510::ChannelDatabase original = orderedDatabase();
+    editor.open(original);
+    editor.clickTab(TfrmMain::PageRadio);
+    ReportList *list = editor.list("lvRadioCh");
+    editor.clickRow(list, 2);   // radio 1, last in the order
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QVERIFY(editor.dialogs().questions.isEmpty());
+    QCOMPARE(db.radioOrder, (Numbers{1, 2}));
+    QCOMPARE(names(db, db.radioOrder, true), (QStringList{"R2", "R3"}));
+    QCOMPARE(db.tvOrder, original.tvOrder);
+    QCOMPARE(db.tvFavourites, original.tvFavourites);
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"R2", "R3"}));
+}
+
+void DeleteCommandsTest::transponderTakesItsChannelsWithoutAsking()
+{
+    EditorDriver editor;
+    editor.open(fiveTransponders());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.clickRow(editor.list("lvTpView"), 1);
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QVERIFY(editor.dialogs().questions.isEmpty());
+    QCOMPARE(db.transponders.size(), std::size_t(4));
+    QCOMPARE(db.channels.size(), std::size_t(8));
+    std::vector<int> tpNumbers;
+    for (const k510::Channel &channel : db.channels)
+        tpNumbers.push_back(channel.tpNumber);
+    QCOMPARE(tpNumbers, (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4}));
+    // Channels 3 and 4 went with their transponder; 7 is now 5.
+    QCOMPARE(db.tvFavourites[0], Numbers{5});
+    QCOMPARE(editor.list("lvTpView")->rowCount(), 4);
+    QCOMPARE(editor.statusPanel(3), QStringLiteral("Трансп.: 4"));
+}
+
+void DeleteCommandsTest::questionsNoThenYes()
+{
+    EditorDriver editor;
+    editor.open(orderedDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    ReportList *list = editor.list("lvTvCh");
+    // Rows 1 "A" (in no group), 2 "E" (TV 5, in the group), 3 "B" (TV 2, in the group).
+    selectRows(list, {1, 2, 3});
+    editor.dialogs().answers = {false, true};
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(editor.dialogs().questions, (QStringList{kFavouriteQuestion, kFavouriteQuestion}));
+    QCOMPARE(names(db, db.tvOrder, false), (QStringList{"C", "E", "D"}));
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"C", "E", "D"}));
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3"}));
+    QVERIFY(EditorDriver::selectedRows(list).empty());
+    QCOMPARE(db.tvFavourites[0], Numbers{3});
+}
+
+void DeleteCommandsTest::purgeKeepsFavouritesAndOtherSatellites()
+{
+    EditorDriver editor;
+    const k510::ChannelDatabase original = editingDatabase();
+    editor.open(original);
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), 1);   // Astra: "Das Erste" (no group), "ZDF" (group 1)
+    editor.dialogs().answers = {true};
+    editor.window().pmDelAllClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(editor.dialogs().questions,
+             QStringList{"Будут удалены все каналы из списка, кроме добавленных в Избранные, Вы уверены?"});
+    QCOMPARE(names(db, db.tvOrder, false), (QStringList{"ZDF", "Rai 1"}));
+    QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), QStringList{"ZDF"});
+    QCOMPARE(db.radioOrder, original.radioOrder);
+
+    // Declining the question changes nothing.
+    editor.choose(editor.combo("cbTvSelectSat"), 0);
+    editor.dialogs().answers = {false};
+    editor.window().pmDelAllClick();
+    QCOMPARE(db.tvOrder.size(), std::size_t(2));
+}
+
+void DeleteCommandsTest::favouriteRemovalFromASortedList()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (const char *name : {"D", "C", "B", "A"})
+        b.addTv(tp, {.name = name});
+    b.setTvGroup(1, "Группа", {1, 2, 3, 4});
+    EditorDriver editor;
+    editor.open(b.build());
+    editor.clickTab(TfrmMain::PageFavTv);
+    ReportList *list = editor.list("lvTvFavCh");
+    editor.clickColumnTitle(list, 1);   // A, B, C, D: positions 4, 3, 2, 1
+    selectRows(list, {1, 2});           // "B" and "C": positions 3 and 2
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(db.tvFavourites[0], (Numbers{1, 4}));
+    QCOMPARE(db.channels.size(), std::size_t(4));
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"D", "A"}));
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2"}));
+}
+
+QTEST_MAIN(DeleteCommandsTest)
+#include "tst_delete_commands.moc"

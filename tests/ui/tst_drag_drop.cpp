@@ -1,0 +1,208 @@
+// Reordering by drag and drop: each drop moves the dragged entry of the list
+// behind the page to just before the entry under the drop point, and the
+// rows then show that list in its order, so every "#" stays true.
+
+#include <QTest>
+
+#include "EditorDriver.h"
+#include "tools/samples/DatabaseBuilder.h"
+#include "ui/commands/DragCommands.h"
+
+using k510::ui::ReportList;
+using Numbers = std::vector<std::uint16_t>;
+
+namespace {
+
+// TV channels "T1".."T5" in the order 1..5 on satellite 1, "T6" on
+// satellite 2; radio channels "R1".."R3"; TV group 1 holds 5, 7... see each test.
+k510::ChannelDatabase database(Numbers tvGroup, Numbers radioGroup)
+{
+    k510::samples::DatabaseBuilder b;
+    const int first = b.addSatellite({.name = "First"});
+    const int second = b.addSatellite({.name = "Second"});
+    const int tp1 = b.addTransponder(first, 11000, 'H', 27500, 3);
+    const int tp2 = b.addTransponder(second, 12000, 'V', 27500, 3);
+    for (const char *name : {"T1", "T2", "T3", "T4", "T5"})
+        b.addTv(tp1, {.name = name});
+    b.addTv(tp2, {.name = "T6"});
+    for (const char *name : {"R1", "R2", "R3"})
+        b.addRadio(tp1, {.name = name});
+    b.setTvOrder({1, 2, 3, 4, 5, 6});
+    b.setTvGroup(1, "ТВ", std::move(tvGroup));
+    b.setRadioGroup(1, "Радио", std::move(radioGroup));
+    return b.build();
+}
+
+QPoint centreOfRow(const ReportList *list, int row)
+{
+    return list->visualRect(list->model()->index(row, 1)).center();
+}
+
+// Below the last row.
+QPoint belowTheRows(const ReportList *list)
+{
+    return {10, list->visualRect(list->model()->index(list->rowCount() - 1, 1)).bottom() + 5};
+}
+
+class DragFixture {
+public:
+    explicit DragFixture(const k510::ChannelDatabase &db, int page)
+    {
+        m_editor.open(db);
+        m_editor.clickTab(page);
+        m_drags = m_editor.window().findChild<k510::ui::DragCommands *>();
+    }
+    EditorDriver &editor() { return m_editor; }
+    // Drags `row` (after selecting it) onto `target`, or below the rows for -1.
+    void dragRow(ReportList *list, int row, int target)
+    {
+        m_editor.clickRow(list, row);
+        dropSelection(list, target);
+    }
+    void dropSelection(ReportList *list, int target)
+    {
+        const QPoint at = target < 0 ? belowTheRows(list) : centreOfRow(list, target);
+        QVERIFY(m_drags->dragOver(*list, list, at));
+        m_drags->drop(*list, at);
+    }
+    [[nodiscard]] bool accepts(ReportList *list, const QObject *source)
+    {
+        return m_drags->dragOver(*list, source, centreOfRow(list, 0));
+    }
+    [[nodiscard]] const k510::ChannelDatabase &db() { return m_editor.window().database(); }
+
+private:
+    EditorDriver m_editor;
+    k510::ui::DragCommands *m_drags = nullptr;
+};
+
+} // namespace
+
+class DragDropTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tvOrder_data();
+    void tvOrder();
+    void onlyTheFirstSelectedRowMoves();
+    void noDraggingWithOneSatelliteChosen();
+    void radioGroupEntries();
+    void theDraggedEntryMovesNotItsTwin();
+    void dropInASortedListKeepsEveryNumberTrue();
+    void emptyListsAndNoSelection();
+};
+
+void DragDropTest::tvOrder_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("target");   // -1: below the last row
+    QTest::addColumn<Numbers>("order");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("2 onto 4") << 1 << 3 << Numbers{1, 3, 2, 4, 5, 6} << 2;
+    QTest::newRow("4 onto 2") << 3 << 1 << Numbers{1, 4, 2, 3, 5, 6} << 1;
+    QTest::newRow("2 below the last") << 1 << -1 << Numbers{1, 3, 4, 5, 6, 2} << 5;
+    QTest::newRow("onto itself") << 2 << 2 << Numbers{1, 2, 3, 4, 5, 6} << 2;
+    QTest::newRow("onto the next row") << 2 << 3 << Numbers{1, 2, 3, 4, 5, 6} << 2;
+}
+
+void DragDropTest::tvOrder()
+{
+    QFETCH(int, row);
+    QFETCH(int, target);
+    QFETCH(Numbers, order);
+    DragFixture drag(database({}, {}), TfrmMain::PageTv);
+    ReportList *list = drag.editor().list("lvTvCh");
+    drag.dragRow(list, row, target);
+
+    QCOMPARE(drag.db().tvOrder, order);
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3", "4", "5", "6"}));
+    QStringList names;
+    for (const int number : order)
+        names << QStringLiteral("T%1").arg(number);
+    QCOMPARE(EditorDriver::column(list, 1), names);
+    QTEST(list->firstSelectedRow(), "selected");
+}
+
+void DragDropTest::onlyTheFirstSelectedRowMoves()
+{
+    DragFixture drag(database({}, {}), TfrmMain::PageTv);
+    ReportList *list = drag.editor().list("lvTvCh");
+    for (const int row : {1, 3, 4})
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    drag.dropSelection(list, 0);
+    QCOMPARE(drag.db().tvOrder, (Numbers{2, 1, 3, 4, 5, 6}));
+}
+
+void DragDropTest::noDraggingWithOneSatelliteChosen()
+{
+    DragFixture drag(database({}, {}), TfrmMain::PageTv);
+    ReportList *list = drag.editor().list("lvTvCh");
+    QVERIFY(list->dragEnabled());
+    drag.editor().choose(drag.editor().combo("cbTvSelectSat"), 1);
+    QVERIFY(!list->dragEnabled());
+    QVERIFY(!drag.accepts(list, list));
+    drag.editor().choose(drag.editor().combo("cbTvSelectSat"), 0);
+    QVERIFY(list->dragEnabled());
+    // Another list's rows are never taken.
+    QVERIFY(!drag.accepts(list, drag.editor().list("lvRadioCh")));
+    QVERIFY(drag.accepts(list, list));
+}
+
+void DragDropTest::radioGroupEntries()
+{
+    DragFixture drag(database({}, {3, 1}), TfrmMain::PageFavRadio);
+    ReportList *list = drag.editor().list("lvRadioFavCh");
+    drag.dragRow(list, 1, 0);
+    QCOMPARE(drag.db().radioFavourites[0], (Numbers{1, 3}));
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"R1", "R3"}));
+}
+
+void DragDropTest::theDraggedEntryMovesNotItsTwin()
+{
+    // A group may hold a number twice; the entry dragged is the one that moves.
+    DragFixture drag(database({5, 7, 5}, {}), TfrmMain::PageFavTv);
+    ReportList *list = drag.editor().list("lvTvFavCh");
+    drag.dragRow(list, 2, 0);
+    QCOMPARE(drag.db().tvFavourites[0], (Numbers{5, 5, 7}));
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"T5", "T5", ""}));
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3"}));
+
+    drag.dragRow(list, 1, -1);
+    QCOMPARE(drag.db().tvFavourites[0], (Numbers{5, 7, 5}));
+}
+
+void DragDropTest::dropInASortedListKeepsEveryNumberTrue()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (const char *name : {"D", "B", "C", "A"})
+        b.addTv(tp, {.name = name});
+    DragFixture drag(b.build(), TfrmMain::PageTv);
+    ReportList *list = drag.editor().list("lvTvCh");
+    drag.editor().clickColumnTitle(list, 1);   // A(4) B(2) C(3) D(1)
+    // "D" dropped onto "C": it lands just before C in the order, which the
+    // page then shows; shown sorted, it would have landed after "B".
+    drag.dragRow(list, 3, 2);
+    QCOMPARE(drag.db().tvOrder, (Numbers{2, 1, 3, 4}));
+    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"B", "D", "C", "A"}));
+    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3", "4"}));
+    QCOMPARE(list->firstSelectedRow(), 1);
+}
+
+void DragDropTest::emptyListsAndNoSelection()
+{
+    DragFixture drag(database({}, {}), TfrmMain::PageFavTv);
+    ReportList *list = drag.editor().list("lvTvFavCh");
+    QCOMPARE(list->rowCount(), 0);
+    QVERIFY(drag.accepts(list, list));   // no rows: nothing to scroll, nothing fails
+    drag.editor().clickTab(TfrmMain::PageTv);
+    ReportList *tv = drag.editor().list("lvTvCh");
+    tv->clearSelection();
+    drag.dropSelection(tv, 0);
+    QCOMPARE(drag.db().tvOrder, (Numbers{1, 2, 3, 4, 5, 6}));
+}
+
+QTEST_MAIN(DragDropTest)
+#include "tst_drag_drop.moc"

@@ -1,0 +1,195 @@
+// Filling a favourite group in the selection dialog and renaming it, through
+// the real window: every drop joins the group at once and shows on the page,
+// the group holds at most 80 entries, and "OK" and "Отмена" only close.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "EditorDriver.h"
+#include "tools/samples/DatabaseBuilder.h"
+#include "model/TextCodec.h"
+#include "ui/dialogs/TfavChSelectDlg.h"
+
+using k510::ui::ReportList;
+using Numbers = std::vector<std::uint16_t>;
+
+namespace {
+
+// Twelve TV channels "T1".."T12" whose order puts 12 at position 7, and six
+// radio channels "R1".."R6" whose order puts 5 at position 2.
+k510::ChannelDatabase database()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (int n = 1; n <= 12; ++n)
+        b.addTv(tp, {.name = QStringLiteral("T%1").arg(n).toStdString()});
+    for (int n = 1; n <= 6; ++n)
+        b.addRadio(tp, {.name = QStringLiteral("R%1").arg(n).toStdString()});
+    b.setTvOrder({1, 2, 3, 4, 5, 6, 12, 7, 8, 9, 10, 11});
+    b.setRadioOrder({1, 5, 2, 3, 4, 6});
+    b.setTvGroup(1, "Новости", {3});
+    b.setRadioGroup(2, "Музыка", {});
+    return b.build();
+}
+
+// Selects the row of lvFavCh whose "#" is `position` and drops it on lvSelectedCh.
+void dropOrderPosition(TfavChSelectDlg &dialog, int position)
+{
+    ReportList *channels = dialog.favouriteChannels();
+    channels->selectOnly(int(EditorDriver::column(channels, 0).indexOf(QString::number(position))));
+    QVERIFY(dialog.lvSelectedChDragOver(channels));
+    dialog.lvSelectedChDragDrop();
+}
+
+void script(EditorDriver &editor, std::function<void(TfavChSelectDlg &)> drops, bool ok = true)
+{
+    editor.dialogs().dialogScript.push_back([drops = std::move(drops), ok](QDialog &dialog) {
+        drops(*qobject_cast<TfavChSelectDlg *>(&dialog));
+        return ok;
+    });
+}
+
+} // namespace
+
+class FavouriteCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dropAddsTheChannelOfThatOrderPosition();
+    void radioNumbersAndReopening();
+    void eightyEntriesAtMost();
+    void cancelKeepsTheDrops();
+    void noDialogWithoutChannels();
+    void rename_data();
+    void rename();
+};
+
+void FavouriteCommandsTest::dropAddsTheChannelOfThatOrderPosition()
+{
+    EditorDriver editor;
+    editor.open(database());
+    editor.clickTab(TfrmMain::PageFavTv);
+    script(editor, [](TfavChSelectDlg &dialog) {
+        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), QStringList{"T3"});
+        dropOrderPosition(dialog, 7);
+        dropOrderPosition(dialog, 7);   // the same channel twice gives two entries
+        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), (QStringList{"T3", "T12", "T12"}));
+        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 0), (QStringList{"1", "2", "3"}));
+    });
+    editor.window().pmAddClick();
+
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"favChSelectDlg"});
+    QCOMPARE(editor.window().database().tvFavourites[0], (Numbers{3, 12, 12}));
+    ReportList *page = editor.list("lvTvFavCh");
+    QCOMPARE(EditorDriver::column(page, 1), (QStringList{"T3", "T12", "T12"}));
+    QCOMPARE(EditorDriver::column(page, 0), (QStringList{"1", "2", "3"}));
+    QCOMPARE(editor.statusPanel(1), QStringLiteral("Элементов: 3"));
+}
+
+void FavouriteCommandsTest::radioNumbersAndReopening()
+{
+    EditorDriver editor;
+    editor.open(database());
+    editor.clickTab(TfrmMain::PageFavRadio);
+    editor.choose(editor.combo("cbFavRadioGrp"), 1);
+    script(editor, [](TfavChSelectDlg &dialog) { dropOrderPosition(dialog, 2); });
+    editor.window().pmAddClick();
+    QCOMPARE(editor.window().database().radioFavourites[1], Numbers{5});
+
+    script(editor, [](TfavChSelectDlg &dialog) {
+        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), QStringList{"R5"});
+    }, false);
+    editor.window().pmAddClick();
+    QCOMPARE(editor.dialogs().shownDialogs.size(), 2);
+}
+
+void FavouriteCommandsTest::eightyEntriesAtMost()
+{
+    k510::ChannelDatabase db = database();
+    db.tvFavourites[0] = Numbers(79, 1);
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageFavTv);
+    script(editor, [](TfavChSelectDlg &dialog) {
+        dropOrderPosition(dialog, 2);
+        dropOrderPosition(dialog, 3);
+        QCOMPARE(dialog.selectedChannels()->rowCount(), 80);
+    });
+    editor.window().pmAddClick();
+    QCOMPARE(editor.window().database().tvFavourites[0].size(), std::size_t(80));
+    QCOMPARE(editor.window().database().tvFavourites[0].back(), std::uint16_t(2));
+    QCOMPARE(editor.dialogs().messages, QStringList{"Максимальное количество каналов в списке - 80!"});
+    QCOMPARE(editor.list("lvTvFavCh")->rowCount(), 80);
+}
+
+void FavouriteCommandsTest::cancelKeepsTheDrops()
+{
+    EditorDriver editor;
+    editor.open(database());
+    editor.clickTab(TfrmMain::PageFavTv);
+    editor.choose(editor.combo("cbFavTvGrp"), 3);
+    script(editor, [](TfavChSelectDlg &dialog) {
+        for (const int position : {1, 5, 9})
+            dropOrderPosition(dialog, position);
+    }, false);
+    editor.window().pmAddClick();
+    QCOMPARE(editor.window().database().tvFavourites[3], (Numbers{1, 5, 8}));
+}
+
+void FavouriteCommandsTest::noDialogWithoutChannels()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    b.addRadio(b.addTransponder(sat, 11000, 'H', 27500, 3), {.name = "R"});
+    EditorDriver editor;
+    editor.open(b.build());
+    editor.clickTab(TfrmMain::PageFavTv);
+    const QString panel = editor.statusPanel(1);
+    editor.window().pmAddClick();
+    QVERIFY(editor.dialogs().shownDialogs.isEmpty());
+    QCOMPARE(editor.statusPanel(1), panel);
+}
+
+void FavouriteCommandsTest::rename_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("new name") << "Спорт" << "Спорт" << "";
+    QTest::newRow("empty") << "" << "Новости" << "Группа не может не меть названия!";
+    QTest::newRow("twenty characters") << "Двадцать символов!!!" << "Двадцать символо" << "";
+    QTest::newRow("a letter the receiver lacks") << "Всё" << "Новости" << "Символ «ё» не поддерживается ресивером";
+}
+
+void FavouriteCommandsTest::rename()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    EditorDriver editor;
+    editor.open(database());
+    editor.clickTab(TfrmMain::PageFavTv);
+    QString shownName;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("ebGrpName"));
+        shownName = name->text();
+        name->clear();
+        // Typed, so the edit's length limit applies.
+        for (const QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        return true;
+    });
+    QTest::mouseClick(editor.window().findChild<QPushButton *>(QStringLiteral("ren1")), Qt::LeftButton);
+
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"grpRenameDlg"});
+    QCOMPARE(shownName, QStringLiteral("Новости"));
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    QCOMPARE(QString::fromUtf8(k510::windows1251ToUtf8(editor.window().database().tvGroupName(1))), stored);
+    QCOMPARE(editor.combo("cbFavTvGrp")->itemText(0), stored);
+    QCOMPARE(editor.combo("cbFavTvGrp")->currentIndex(), 0);
+}
+
+QTEST_MAIN(FavouriteCommandsTest)
+#include "tst_favourite_commands.moc"

@@ -1,0 +1,154 @@
+#include "DeleteCommands.h"
+
+#include "model/Deletion.h"
+#include "model/Favourites.h"
+#include "model/Purge.h"
+#include "ui/UserDialogs.h"
+#include "ui/lists/ReportList.h"
+#include "ui/pages/ChannelPage.h"
+#include "ui/pages/FavouritesPage.h"
+#include "ui/pages/TransponderPage.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+#include <array>
+
+namespace k510::ui {
+
+namespace {
+
+const char *const kFavouriteQuestion = "Данный канал занесен в избранные, все равно удалить?";
+const char *const kPurgeQuestion = "Будут удалены все каналы из списка, кроме добавленных в Избранные, Вы уверены?";
+
+// A number's new value once the (sorted) deleted numbers are gone, or 0 for
+// a deleted one.
+int renumbered(int number, const std::vector<int> &deletedSorted)
+{
+    const auto below = std::lower_bound(deletedSorted.begin(), deletedSorted.end(), number);
+    if (below != deletedSorted.end() && *below == number)
+        return 0;
+    return number - int(below - deletedSorted.begin());
+}
+
+} // namespace
+
+DeleteCommands::DeleteCommands(DeleteTargets targets) : m(std::move(targets)) {}
+
+ChannelPage &DeleteCommands::pageOf(ChannelKind kind) const
+{
+    return kind == ChannelKind::Tv ? m.tv : m.radio;
+}
+
+int DeleteCommands::numberOfRow(ChannelKind kind, int row) const
+{
+    const int index = pageOf(kind).channelIndexOfRow(m.database, row);
+    if (index < 0)
+        return 0;
+    return kind == ChannelKind::Tv ? index + 1 : index - m.database.tvCount() + 1;
+}
+
+void DeleteCommands::deleteTransponder()
+{
+    ReportList &list = *m.transponders.list();
+    const int row = list.firstSelectedRow();
+    const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
+    if (index < 0)
+        return;
+    const std::array<int, 1> number{index + 1};
+    const DeletionSummary summary = deleteTransponders(m.database, number);
+    m.refillTransponders();
+    m.reportChannelTypeErrors(summary.channelsOfBadType);
+}
+
+void DeleteCommands::deleteChannels(ChannelKind kind)
+{
+    ReportList &list = *pageOf(kind).list();
+    if (m.database.channels.empty())
+        return;
+    std::vector<int> marked;
+    for (const int row : list.selectedRowNumbers()) {
+        const int number = numberOfRow(kind, row);
+        if (number < 1)
+            continue;
+        const bool favourite =
+            kind == ChannelKind::Tv ? m.database.isInTvFavourites(number) : m.database.isInRadioFavourites(number);
+        if (favourite && !m.dialogs.askYesNo(QString::fromUtf8(kFavouriteQuestion))) {
+            list.selectionModel()->select(list.model()->index(row, 0),
+                                          QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+            continue;
+        }
+        marked.push_back(number);
+    }
+    if (!marked.empty())
+        deleteAndShow(kind, marked);
+}
+
+void DeleteCommands::purge(ChannelKind kind)
+{
+    if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion)))
+        return;
+    const int entry = pageOf(kind).selector()->currentIndex();
+    const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;
+    const std::vector<int> numbers = kind == ChannelKind::Tv ? unfavouredTvNumbers(m.database, satellite)
+                                                             : unfavouredRadioNumbers(m.database, satellite);
+    if (!numbers.empty())
+        deleteAndShow(kind, numbers);
+}
+
+void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &numbers)
+{
+    ChannelPage &page = pageOf(kind);
+    ReportRows &rows = page.list()->rows();
+    // Which number each row stands for, while the rows still say so.
+    std::vector<int> rowNumbers(std::size_t(rows.count()));
+    for (int row = 0; row < rows.count(); ++row)
+        rowNumbers[std::size_t(row)] = numberOfRow(kind, row);
+
+    const DeletionSummary summary = kind == ChannelKind::Tv ? deleteTvChannels(m.database, numbers)
+                                                            : deleteRadioChannels(m.database, numbers);
+    if (!page.showsWholeOrder()) {
+        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
+    } else {
+        // The rows keep their places (the list may be sorted by any column);
+        // each "#" becomes its channel's new place in the order list.
+        std::vector<int> deleted = numbers;
+        std::sort(deleted.begin(), deleted.end());
+        const std::vector<std::uint16_t> &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
+        std::vector<int> placeOf(order.size() + 1, 0);
+        for (std::size_t position = 0; position < order.size(); ++position)
+            if (order[position] >= 1 && order[position] <= order.size())
+                placeOf[order[position]] = int(position) + 1;
+        std::vector<QStringList> kept;
+        for (int row = 0; row < rows.count(); ++row) {
+            const int number = renumbered(rowNumbers[std::size_t(row)], deleted);
+            if (rowNumbers[std::size_t(row)] >= 1 && number == 0)
+                continue;
+            QStringList cells = rows.cells(row);
+            if (number >= 1 && std::size_t(number) < placeOf.size())
+                cells[0] = QString::number(placeOf[std::size_t(number)]);
+            kept.push_back(std::move(cells));
+        }
+        const ReportRows::UpdateBracket bracket(rows);
+        rows.clear();
+        for (QStringList &cells : kept)
+            rows.insertRow({std::move(cells)});
+    }
+    m.reportChannelTypeErrors(summary.channelsOfBadType);
+}
+
+void DeleteCommands::removeFavourites(ChannelKind kind)
+{
+    FavouritesPage &page = kind == ChannelKind::Tv ? m.favouriteTv : m.favouriteRadio;
+    ReportList &list = *page.list();
+    std::vector<int> positions;
+    for (const int row : list.selectedRowNumbers())
+        positions.push_back(list.referenceOf(row));
+    if (positions.empty())
+        return;
+    FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
+    removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
+    kind == ChannelKind::Tv ? m.refillFavouriteTv() : m.refillFavouriteRadio();
+}
+
+} // namespace k510::ui

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "ui/pages/ChannelListPage.h"
+
+#include <functional>
+#include <vector>
+
+class UserDialogs;
+
+namespace k510::ui {
+
+class ChannelPage;
+class FavouritesPage;
+class TransponderPage;
+
+// What the delete commands work on, lent by the main window.
+struct DeleteTargets {
+    ChannelDatabase &database;
+    UserDialogs &dialogs;
+    TransponderPage &transponders;
+    ChannelPage &tv;
+    ChannelPage &radio;
+    FavouritesPage &favouriteTv;
+    FavouritesPage &favouriteRadio;
+    std::function<void()> refillTransponders;   // cbTpSelectSatSelect
+    std::function<void()> refillTv;             // cbTvSelectSatSelect
+    std::function<void()> refillRadio;          // cbRadioSelectSatSelect
+    std::function<void()> refillFavouriteTv;    // cbFavTvGrpSelect
+    std::function<void()> refillFavouriteRadio; // cbFavRadioGrpSelect
+    // Shows "Ошибка типа канала!" for so many channels, as opening does.
+    std::function<void(int)> reportChannelTypeErrors;
+};
+
+// "Удалить" on the transponder, channel and favourites pages and
+// "Удалить все кроме добавленного в Избранные" on the channel pages. The
+// database does the deleting and renumbering in one pass; the commands ask
+// their questions first and bring the rows up to date afterwards.
+class DeleteCommands {
+public:
+    explicit DeleteCommands(DeleteTargets targets);
+
+    void deleteTransponder();
+    // The selected rows; each channel that stands in a favourite group is
+    // asked about, and a declined row is deselected and kept.
+    void deleteChannels(ChannelKind kind);
+    // Every channel of the list as the page shows it that stands in no
+    // favourite group of its kind, after one question.
+    void purge(ChannelKind kind);
+    // The selected entries of the chosen group; the channels stay.
+    void removeFavourites(ChannelKind kind);
+
+private:
+    // Deletes the channels (TV or radio numbers) and shows the page again:
+    // the deleted rows go and the others keep their places with their new
+    // "#", or, with one satellite chosen, the page is refilled.
+    void deleteAndShow(ChannelKind kind, const std::vector<int> &numbers);
+    [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;
+    // The TV or radio number a row of the channel page stands for, or 0.
+    [[nodiscard]] int numberOfRow(ChannelKind kind, int row) const;
+
+    DeleteTargets m;
+};
+
+} // namespace k510::ui

@@ -1,0 +1,105 @@
+#include "DragCommands.h"
+
+#include "model/Reordering.h"
+#include "ui/lists/DragEdgeScroll.h"
+#include "ui/lists/ReportList.h"
+#include "ui/pages/ChannelPage.h"
+#include "ui/pages/FavouritesPage.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+
+namespace k510::ui {
+
+DragCommands::DragCommands(ChannelDatabase &database, std::array<ChannelListPage *, 4> pages,
+                           std::function<void(ChannelListPage &)> refill, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+    , m_pages(pages)
+    , m_refill(std::move(refill))
+{
+    for (ChannelListPage *page : m_pages) {
+        ReportList *list = page->list();
+        list->setDragDropMode(QAbstractItemView::DragDrop);
+        list->setDefaultDropAction(Qt::CopyAction);
+        list->setDropIndicatorShown(false);
+        list->viewport()->installEventFilter(this);
+    }
+}
+
+ChannelListPage *DragCommands::pageOf(const QObject *viewportOrList) const
+{
+    for (ChannelListPage *page : m_pages)
+        if (page->list() == viewportOrList || page->list()->viewport() == viewportOrList)
+            return page;
+    return nullptr;
+}
+
+std::vector<std::uint16_t> *DragCommands::underlyingList(ChannelListPage &page)
+{
+    if (auto *channels = qobject_cast<ChannelPage *>(&page)) {
+        if (channels == m_pages[0])
+            return &m_database.tvOrder;
+        return &m_database.radioOrder;
+    }
+    auto *favourites = qobject_cast<FavouritesPage *>(&page);
+    if (!favourites)
+        return nullptr;
+    FavouriteGroups &groups = favourites == m_pages[2] ? m_database.tvFavourites : m_database.radioFavourites;
+    return &groups[std::size_t(favourites->groupIndex())];
+}
+
+bool DragCommands::dragOver(ReportList &list, const QObject *source, const QPoint &viewportPosition)
+{
+    if (source != &list || !list.dragEnabled())
+        return false;
+    scrollNearEdge(list, viewportPosition.y(), list.verticalHeader()->defaultSectionSize());
+    return true;
+}
+
+void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
+{
+    ChannelListPage *page = pageOf(&list);
+    std::vector<std::uint16_t> *entries = page ? underlyingList(*page) : nullptr;
+    const int dragged = list.firstSelectedRow();
+    if (!entries || dragged < 0)
+        return;
+    // "#" - 1 is the entry a row stands for while the page shows its list.
+    const int from = list.referenceOf(dragged) - 1;
+    const int target = list.indexAt(viewportPosition).row();
+    const int before = target < 0 ? int(entries->size()) : list.referenceOf(target) - 1;
+    if (from < 0 || std::size_t(from) >= entries->size() || before < 0 || std::size_t(before) > entries->size())
+        return;
+    const int landed = moveEntry(*entries, from, before);
+    m_refill(*page);
+    list.selectOnly(landed);
+    list.scrollTo(list.model()->index(landed, 0));
+}
+
+bool DragCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    ChannelListPage *page = pageOf(watched);
+    if (!page)
+        return QObject::eventFilter(watched, event);
+    ReportList &list = *page->list();
+    auto *dropEvent = static_cast<QDropEvent *>(event);
+    const QPoint position = dropEvent->position().toPoint();
+    if (type == QEvent::Drop) {
+        dropEvent->setDropAction(Qt::CopyAction);
+        dropEvent->accept();
+        drop(list, position);
+        return true;
+    }
+    if (dragOver(list, dropEvent->source(), position)) {
+        dropEvent->setDropAction(Qt::CopyAction);
+        dropEvent->accept();
+    } else {
+        dropEvent->ignore();
+    }
+    return true;
+}
+
+} // namespace k510::ui

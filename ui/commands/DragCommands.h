@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+#include <QObject>
+#include <QPoint>
+
+#include <array>
+#include <functional>
+
+namespace k510::ui {
+
+class ChannelListPage;
+class ReportList;
+
+// Reordering by drag and drop in the TV, radio and both favourites lists:
+// a row dragged onto another lands immediately before it in the list behind
+// the page (tvOrder, radioOrder, or the chosen favourite group), or at the
+// end when dropped below the last row. The database changes at the drop,
+// and the page then shows its list in that list's order again, so every
+// "#" names the channel its row shows. Only a drag from the same list is
+// taken. While a drag hovers at the list's top or bottom edge it scrolls
+// one row per move.
+class DragCommands : public QObject {
+    Q_OBJECT
+public:
+    // refill shows a page again from the database, as choosing its selector
+    // entry does.
+    DragCommands(ChannelDatabase &database, std::array<ChannelListPage *, 4> pages,
+                 std::function<void(ChannelListPage &)> refill, QObject *parent = nullptr);
+
+    // What the list's drag-over and drop events run; public for tests,
+    // which cannot start a platform drag.
+    bool dragOver(ReportList &list, const QObject *source, const QPoint &viewportPosition);
+    void drop(ReportList &list, const QPoint &viewportPosition);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    [[nodiscard]] ChannelListPage *pageOf(const QObject *viewportOrList) const;
+    [[nodiscard]] std::vector<std::uint16_t> *underlyingList(ChannelListPage &page);
+
+    ChannelDatabase &m_database;
+    std::array<ChannelListPage *, 4> m_pages;
+    std::function<void(ChannelListPage &)> m_refill;
+};
+
+} // namespace k510::ui

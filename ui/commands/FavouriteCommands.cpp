@@ -1,0 +1,104 @@
+#include "FavouriteCommands.h"
+
+#include "model/EditConversions.h"
+#include "model/Favourites.h"
+#include "ui/UserDialogs.h"
+#include "ui/dialogs/TfavChSelectDlg.h"
+#include "ui/dialogs/TgrpRenameDlg.h"
+#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ModelStrings.h"
+#include "ui/lists/ReportList.h"
+#include "ui/pages/FavouritesPage.h"
+
+#include <QComboBox>
+
+namespace k510::ui {
+
+namespace {
+
+const char *const kGroupFull = "Максимальное количество каналов в списке - 80!";
+const char *const kNameless = "Группа не может не меть названия!";
+
+} // namespace
+
+FavouriteCommands::FavouriteCommands(FavouriteTargets targets, QWidget *dialogParent)
+    : QObject(dialogParent)
+    , m(std::move(targets))
+    , m_selection(new TfavChSelectDlg(dialogParent))
+    , m_rename(new TgrpRenameDlg(dialogParent))
+{
+    connect(m_selection, &TfavChSelectDlg::channelChosen, this, &FavouriteCommands::addChosenChannel);
+}
+
+FavouritesPage &FavouriteCommands::pageOf(ChannelKind kind) const
+{
+    return kind == ChannelKind::Tv ? m.tv : m.radio;
+}
+
+FavouriteGroup &FavouriteCommands::groupOf(ChannelKind kind, int group) const
+{
+    FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
+    return groups[std::size_t(group)];
+}
+
+void FavouriteCommands::chooseChannels(ChannelKind kind)
+{
+    FavouritesPage &page = pageOf(kind);
+    page.list()->clearSelection();
+    const auto &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
+    if (order.empty())
+        return;
+    m_kind = kind;
+    m_group = page.groupIndex();
+    m_selection->fill(m.database, kind, groupOf(kind, m_group));
+    m.dialogs.runDialog(*m_selection);
+    m.updateStatusBar();
+}
+
+void FavouriteCommands::addChosenChannel(int orderPosition)
+{
+    const bool tv = m_kind == ChannelKind::Tv;
+    const auto &order = tv ? m.database.tvOrder : m.database.radioOrder;
+    if (orderPosition < 0 || std::size_t(orderPosition) >= order.size())
+        return;
+    if (!addFavourite(groupOf(m_kind, m_group), order[std::size_t(orderPosition)])) {
+        m.dialogs.showMessage(QString::fromUtf8(kGroupFull));
+        return;
+    }
+    ReportRows &rows = pageOf(m_kind).list()->rows();
+    const int row = AddChannelRow(rows, m.database, orderPosition,
+                                  tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
+    rows.setText(row, 0, QString::number(rows.count()));
+    m_selection->appendSelectedRow(m.database, orderPosition);
+}
+
+void FavouriteCommands::renameGroup(ChannelKind kind)
+{
+    QComboBox *groups = pageOf(kind).selector();
+    if (m.database.channels.empty() || groups->count() == 0)
+        return;
+    const int group = pageOf(kind).groupIndex();
+    const bool tv = kind == ChannelKind::Tv;
+    m_rename->load(fromWindows1251(tv ? m.database.tvGroupName(group + 1) : m.database.radioGroupName(group + 1)));
+    if (!m.dialogs.runDialog(*m_rename))
+        return;
+    const QString typed = m_rename->name();
+    if (typed.isEmpty()) {
+        m.dialogs.showMessage(QString::fromUtf8(kNameless));
+        return;
+    }
+    std::string name;
+    try {
+        name = nameToWindows1251(typed.toStdString());
+    } catch (const std::exception &refused) {
+        m.dialogs.showMessage(QString::fromUtf8(refused.what()));
+        return;
+    }
+    tv ? m.database.setTvGroupName(group + 1, name) : m.database.setRadioGroupName(group + 1, name);
+    // The selector shows what is stored.
+    groups->setItemText(group, fromWindows1251(tv ? m.database.tvGroupName(group + 1)
+                                                  : m.database.radioGroupName(group + 1)));
+    groups->setCurrentIndex(group);
+}
+
+} // namespace k510::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "ui/pages/ChannelListPage.h"
+
+#include <QObject>
+
+#include <functional>
+
+class TfavChSelectDlg;
+class TgrpRenameDlg;
+class UserDialogs;
+class QWidget;
+
+namespace k510::ui {
+
+class FavouritesPage;
+
+struct FavouriteTargets {
+    ChannelDatabase &database;
+    UserDialogs &dialogs;
+    FavouritesPage &tv;
+    FavouritesPage &radio;
+    std::function<void()> updateStatusBar;   // UpdateStatusBar
+};
+
+// Filling a favourite group in the selection dialog ("Добавить" on a
+// favourites page) and renaming it ("R"). Each channel the user drops into
+// the dialog joins the group at once and shows in both the dialog and the
+// page; "OK" and "Отмена" only close the dialog.
+class FavouriteCommands : public QObject {
+    Q_OBJECT
+public:
+    FavouriteCommands(FavouriteTargets targets, QWidget *dialogParent);
+
+    void chooseChannels(ChannelKind kind);
+    void renameGroup(ChannelKind kind);   // ren1Click / ren2Click
+
+    // The channel at this position of the order list joins the group the
+    // dialog serves, unless the group is full.
+    void addChosenChannel(int orderPosition);
+
+private:
+    [[nodiscard]] FavouritesPage &pageOf(ChannelKind kind) const;
+    [[nodiscard]] FavouriteGroup &groupOf(ChannelKind kind, int group) const;
+
+    FavouriteTargets m;
+    TfavChSelectDlg *m_selection;
+    TgrpRenameDlg *m_rename;
+    ChannelKind m_kind = ChannelKind::Tv;
+    int m_group = 0;
+};
+
+} // namespace k510::ui

@@ -32,14 +32,22 @@ MainMenuActions buildMainMenu(QMainWindow &window)
 {
     QMenuBar *bar = window.menuBar();
     QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("Файл"));
+    QMenu *edit = namedMenu(bar, QStringLiteral("mmEdit"), QStringLiteral("Правка"));
     QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("Связь"));
     namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Справка"));
 
     MainMenuActions actions{};
     actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("Открыть"), QKeySequence::Open);
-    actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить как..."), QKeySequence::SaveAs);
+    actions.mmFileSave = namedAction(file, QStringLiteral("mmFileSave"), QStringLiteral("Сохранить"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить как..."),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"));
+    actions.mmEditUndo = namedAction(edit, QStringLiteral("mmEditUndo"), QStringLiteral("Отменить"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions.mmEditRedo = namedAction(edit, QStringLiteral("mmEditRedo"), QStringLiteral("Повторить"));
+    actions.mmEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
     link->addSeparator();

@@ -9,8 +9,11 @@ namespace k510::ui {
 // window's handlers know them.
 struct MainMenuActions {
     QAction *mmFileOpen;   // "Открыть"
+    QAction *mmFileSave;   // "Сохранить"
     QAction *N5;           // "Сохранить как..."
     QAction *N6;           // "Выход"
+    QAction *mmEditUndo;   // "Отменить «…»"
+    QAction *mmEditRedo;   // "Повторить «…»"
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"

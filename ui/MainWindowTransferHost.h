@@ -15,6 +15,7 @@ public:
     {
         return m_window.loadImage({reinterpret_cast<const std::uint8_t *>(image.constData()), std::size_t(image.size())});
     }
+    bool mayDropChanges() override { return m_window.mayDropChanges(); }
     UserDialogs &dialogs() override { return m_window.dialogs(); }
     QWidget *window() override { return &m_window; }
 

@@ -23,6 +23,7 @@ struct BoxButton {
 const BoxButton kOk{QMessageBox::Ok, QStringLiteral("OK"), QMessageBox::AcceptRole};
 const BoxButton kYes{QMessageBox::Yes, QStringLiteral("Да"), QMessageBox::YesRole};
 const BoxButton kNo{QMessageBox::No, QStringLiteral("Нет"), QMessageBox::NoRole};
+const BoxButton kCancel{QMessageBox::Cancel, QStringLiteral("Отмена"), QMessageBox::RejectRole};
 
 // A box without an icon whose buttons read in Russian whether or not Qt's
 // own translation is installed (buttons of our own, which Qt does not
@@ -73,6 +74,15 @@ void QtUserDialogs::showTransferFailure(const QString &text, std::function<void(
 bool QtUserDialogs::askYesNo(const QString &text)
 {
     return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}) == QMessageBox::Yes;
+}
+
+UserDialogs::Answer QtUserDialogs::askYesNoCancel(const QString &text)
+{
+    switch (runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo, kCancel})) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
 }
 
 bool QtUserDialogs::runDialog(QDialog &dialog)

@@ -10,6 +10,7 @@ public:
     void showError(const QString &text) override;
     void showTransferFailure(const QString &text, std::function<void()> closed) override;
     bool askYesNo(const QString &text) override;
+    Answer askYesNoCancel(const QString &text) override;
     bool runDialog(QDialog &dialog) override;
     QString openFileName(QWidget *parent, const FileDialogOptions &options) override;
     QString saveFileName(QWidget *parent, const FileDialogOptions &options) override;

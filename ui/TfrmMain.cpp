@@ -13,6 +13,7 @@
 #include "commands/DeleteCommands.h"
 #include "commands/DragCommands.h"
 #include "commands/EditCommands.h"
+#include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
 #include "model/ImageReader.h"
@@ -26,6 +27,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
@@ -43,12 +45,13 @@ constexpr std::size_t kWarningsShownSingly = 3;
 TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(editorTitle());
+    setTitle({});
     m_menu = buildMainMenu(*this);
     buildPages();
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
     m_popupMenu = new PopupMenu(this);
+    m_history = new EditHistory(m_database, [this] { showDatabaseAgain(); }, this);
     m_edits = std::make_unique<EditCommands>(
         EditTargets{m_database, m_dialogs, *m_satPage, *m_tpPage, *m_tvPage, *m_radioPage,
                     [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
@@ -100,6 +103,8 @@ void TfrmMain::buildPages()
 void TfrmMain::connectHandlers()
 {
     connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
+    connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
+    wireHistory();
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
     connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
@@ -126,20 +131,26 @@ void TfrmMain::connectHandlers()
     connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
     connect(m_popupMenu->pmDelete, &QAction::triggered, this, &TfrmMain::pmDeleteClick);
     connect(m_popupMenu->pmDelAll, &QAction::triggered, this, &TfrmMain::pmDelAllClick);
-    m_drags = new DragCommands(m_database, m_channelPages, [this](ChannelListPage &page) {
-        if (&page == m_tvPage)
-            cbTvSelectSatSelect();
-        else if (&page == m_radioPage)
-            cbRadioSelectSatSelect();
-        else if (&page == m_favTvPage)
-            cbFavTvGrpSelect();
-        else
-            cbFavRadioGrpSelect();
-    }, this);
-    connect(m_favTvPage->renameButton(), &QPushButton::clicked, this,
-            [this] { m_favourites->renameGroup(ChannelKind::Tv); });
-    connect(m_favRadioPage->renameButton(), &QPushButton::clicked, this,
-            [this] { m_favourites->renameGroup(ChannelKind::Radio); });
+    m_drags = new DragCommands(
+        m_database, m_channelPages,
+        [this](ChannelListPage &page) {
+            if (&page == m_tvPage)
+                cbTvSelectSatSelect();
+            else if (&page == m_radioPage)
+                cbRadioSelectSatSelect();
+            else if (&page == m_favTvPage)
+                cbFavTvGrpSelect();
+            else
+                cbFavRadioGrpSelect();
+        },
+        [this](const std::function<void()> &move) { m_history->record(QStringLiteral("Перемещение канала"), move); },
+        this);
+    for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        FavouritesPage *page = kind == ChannelKind::Tv ? m_favTvPage : m_favRadioPage;
+        connect(page->renameButton(), &QPushButton::clicked, this, [this, kind] {
+            m_history->record(QStringLiteral("Переименование группы"), [&] { m_favourites->renameGroup(kind); });
+        });
+    }
     m_favTvPage->list()->setDragEnabled(true);
     m_favRadioPage->list()->setDragEnabled(true);
     for (int page = 0; page < PageCount; ++page) {
@@ -170,6 +181,7 @@ bool TfrmMain::loadImage(std::span<const std::uint8_t> image)
     showPage(PageSat);
     // The counts would otherwise still be those of the previous database.
     UpdateStatusBar();
+    m_history->restart();
     showReadWarnings(result.warnings);
     return true;
 }
@@ -184,7 +196,7 @@ bool TfrmMain::openFile(const QString &path)
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
     if (!loadImage({bytes, std::size_t(file.bytes.size())}))
         return false;
-    setWindowTitle(editorTitle(path));
+    setTitle(path);
     return true;
 }
 
@@ -209,8 +221,46 @@ void TfrmMain::setTransferStatus(const QString &text)
     m_status->setPanelText(0, text);
 }
 
+void TfrmMain::setTitle(const QString &path)
+{
+    m_filePath = path;
+    // "[*]" is where Qt shows that the database holds unsaved changes.
+    setWindowTitle(editorTitle(path) + QStringLiteral("[*]"));
+}
+
+bool TfrmMain::mayDropChanges()
+{
+    if (!m_history->isModified() || m_changesDropped)
+        return true;
+    switch (m_dialogs.askYesNoCancel(QStringLiteral("Сохранить изменения в базе каналов?"))) {
+    case UserDialogs::Answer::Yes: return save();
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Cancel: break;
+    }
+    return false;
+}
+
+bool TfrmMain::save()
+{
+    if (m_filePath.isEmpty()) {
+        if (saveDatabaseAs(m_database, m_dialogs, this).isEmpty())
+            return false;
+    } else if (!saveDatabase(m_database, m_filePath, m_dialogs)) {
+        return false;
+    }
+    m_history->markSaved();
+    return true;
+}
+
+void TfrmMain::mmFileSaveClick()
+{
+    save();
+}
+
 void TfrmMain::mmFileOpenClick()
 {
+    if (!mayDropChanges())
+        return;
     const QString path = chooseDatabaseToOpen(m_dialogs, this);
     if (!path.isEmpty())
         openFile(path);
@@ -218,7 +268,8 @@ void TfrmMain::mmFileOpenClick()
 
 void TfrmMain::N5Click()
 {
-    saveDatabaseAs(m_database, m_dialogs, this);
+    if (!saveDatabaseAs(m_database, m_dialogs, this).isEmpty())
+        m_history->markSaved();
 }
 
 void TfrmMain::N6Click()
@@ -228,8 +279,15 @@ void TfrmMain::N6Click()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    // A running transfer is asked about first; see TransferController.
+    // Unsaved changes are asked about first, then a running transfer (see
+    // TransferController), which may keep the window open after all.
+    if (!mayDropChanges()) {
+        event->ignore();
+        return;
+    }
+    m_changesDropped = true;
     if (!m_transfers->mayCloseNow()) {
+        m_changesDropped = !isVisible();   // hidden: it closes once the transfer has ended
         event->ignore();
         return;
     }
@@ -482,25 +540,52 @@ void TfrmMain::openPopupMenu(ReportList *list, const QPoint &viewportPosition)
 void TfrmMain::pmAddClick()
 {
     switch (m_pages->currentIndex()) {
-    case PageTp: m_edits->addTransponder(); break;
-    case PageTv: m_edits->addChannel(ChannelKind::Tv); break;
-    case PageRadio: m_edits->addChannel(ChannelKind::Radio); break;
+    case PageTp:
+        m_history->record(QStringLiteral("Добавление транспондера"), [&] { m_edits->addTransponder(); });
+        break;
+    case PageTv:
+    case PageRadio: {
+        const ChannelKind kind = m_pages->currentIndex() == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
+        m_history->record(QStringLiteral("Добавление канала"), [&] { m_edits->addChannel(kind); });
+        break;
+    }
     // The selection dialog updates the status bar itself, and only when shown.
-    case PageFavTv: m_favourites->chooseChannels(ChannelKind::Tv); return;
-    case PageFavRadio: m_favourites->chooseChannels(ChannelKind::Radio); return;
+    case PageFavTv:
+    case PageFavRadio: {
+        const ChannelKind kind = m_pages->currentIndex() == PageFavTv ? ChannelKind::Tv : ChannelKind::Radio;
+        m_history->record(QStringLiteral("Добавление в избранные"), [&] { m_favourites->chooseChannels(kind); });
+        return;
+    }
     default: return;
     }
     UpdateStatusBar();
 }
 
+namespace {
+
+QString channelsDeleted(const k510::ChannelDatabase &before, const k510::ChannelDatabase &after)
+{
+    return channelsDeletedName(int(before.channels.size() - after.channels.size()));
+}
+
+} // namespace
+
 void TfrmMain::pmDeleteClick()
 {
-    switch (m_pages->currentIndex()) {
-    case PageTp: m_deletes->deleteTransponder(); break;
-    case PageTv: m_deletes->deleteChannels(ChannelKind::Tv); break;
-    case PageRadio: m_deletes->deleteChannels(ChannelKind::Radio); break;
-    case PageFavTv: m_deletes->removeFavourites(ChannelKind::Tv); break;
-    case PageFavRadio: m_deletes->removeFavourites(ChannelKind::Radio); break;
+    const int page = m_pages->currentIndex();
+    const ChannelKind kind = page == PageTv || page == PageFavTv ? ChannelKind::Tv : ChannelKind::Radio;
+    switch (page) {
+    case PageTp:
+        m_history->record(QStringLiteral("Удаление транспондера"), [&] { m_deletes->deleteTransponder(); });
+        break;
+    case PageTv:
+    case PageRadio:
+        m_history->record(channelsDeleted, [&] { m_deletes->deleteChannels(kind); });
+        break;
+    case PageFavTv:
+    case PageFavRadio:
+        m_history->record(QStringLiteral("Удаление из избранных"), [&] { m_deletes->removeFavourites(kind); });
+        break;
     default: return;
     }
     UpdateStatusBar();
@@ -508,23 +593,81 @@ void TfrmMain::pmDeleteClick()
 
 void TfrmMain::pmDelAllClick()
 {
-    switch (m_pages->currentIndex()) {
-    case PageTv: m_deletes->purge(ChannelKind::Tv); break;
-    case PageRadio: m_deletes->purge(ChannelKind::Radio); break;
-    default: return;
-    }
+    const int page = m_pages->currentIndex();
+    if (page != PageTv && page != PageRadio)
+        return;
+    const ChannelKind kind = page == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
+    m_history->record(channelsDeleted, [&] { m_deletes->purge(kind); });
     UpdateStatusBar();
 }
 
 void TfrmMain::pmChangeClick()
 {
     switch (m_pages->currentIndex()) {
-    case PageSat: m_edits->editSatellite(); break;
-    case PageTp: m_edits->editTransponder(); break;
-    case PageTv: m_edits->editChannel(ChannelKind::Tv); break;
-    case PageRadio: m_edits->editChannel(ChannelKind::Radio); break;
+    case PageSat:
+        m_history->record(QStringLiteral("Изменение спутника"), [&] { m_edits->editSatellite(); });
+        break;
+    case PageTp:
+        m_history->record(QStringLiteral("Изменение транспондера"), [&] { m_edits->editTransponder(); });
+        break;
+    case PageTv:
+        m_history->record(QStringLiteral("Изменение канала"), [&] { m_edits->editChannel(ChannelKind::Tv); });
+        break;
+    case PageRadio:
+        m_history->record(QStringLiteral("Изменение канала"), [&] { m_edits->editChannel(ChannelKind::Radio); });
+        break;
     default: break;
     }
+}
+
+void TfrmMain::wireHistory()
+{
+    QUndoStack &stack = m_history->stack();
+    QAction *undo = m_menu.mmEditUndo;
+    QAction *redo = m_menu.mmEditRedo;
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    const auto named = [](const QString &verb, const QString &step) {
+        return step.isEmpty() ? verb : QStringLiteral("%1 «%2»").arg(verb, step);
+    };
+    connect(&stack, &QUndoStack::undoTextChanged, undo,
+            [undo, named](const QString &step) { undo->setText(named(QStringLiteral("Отменить"), step)); });
+    connect(&stack, &QUndoStack::redoTextChanged, redo,
+            [redo, named](const QString &step) { redo->setText(named(QStringLiteral("Повторить"), step)); });
+    connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
+}
+
+void TfrmMain::showDatabaseAgain()
+{
+    const int page = m_pages->currentIndex();
+    const int tpEntry = m_tpPage->selector()->currentIndex();
+    const int tvEntry = m_tvPage->selector()->currentIndex();
+    const int radioEntry = m_radioPage->selector()->currentIndex();
+    const int tvGroup = m_favTvPage->selector()->currentIndex();
+    const int radioGroup = m_favRadioPage->selector()->currentIndex();
+
+    ResetViews();
+    sheetSatShow();
+    const auto restore = [](auto *selector, int entry) {
+        selector->setCurrentIndex(entry >= 0 && entry < selector->count() ? entry : 0);
+    };
+    restore(m_tpPage->selector(), tpEntry);
+    restore(m_tvPage->selector(), tvEntry);
+    restore(m_radioPage->selector(), radioEntry);
+    if (tvGroup >= 0 && !m_database.satellites.empty()) {
+        m_favTvPage->prepareGroups(m_database);
+        restore(m_favTvPage->selector(), tvGroup);
+    }
+    if (radioGroup >= 0 && !m_database.radioOrder.empty()) {
+        m_favRadioPage->prepareGroups(m_database);
+        restore(m_favRadioPage->selector(), radioGroup);
+    }
+    showPage(page);
+    UpdateStatusBar();
 }
 
 void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers)

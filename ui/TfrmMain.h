@@ -21,6 +21,7 @@ class ChannelListPage;
 class DeleteCommands;
 class DragCommands;
 class EditCommands;
+class EditHistory;
 class FavouriteCommands;
 class PopupMenu;
 class ChannelPage;
@@ -66,8 +67,18 @@ public:
 
     // "Файл" menu.
     void mmFileOpenClick();
+    void mmFileSaveClick();
     void N5Click();
     void N6Click();
+
+    // Undo and redo of every change to the database, and whether it holds
+    // changes not yet saved.
+    [[nodiscard]] k510::ui::EditHistory &history() const { return *m_history; }
+    // Before the database is replaced or the window closes: asks
+    // "Сохранить изменения в базе каналов?" when there are unsaved changes.
+    // "Да" saves (a failed or cancelled save answers false), "Нет" drops
+    // them, "Отмена" answers false.
+    [[nodiscard]] bool mayDropChanges();
 
     // Page filling.
     void ResetViews();
@@ -116,6 +127,13 @@ private:
     [[nodiscard]] int satelliteEntryOfPage(int page) const;
     void showReadWarnings(const std::vector<std::string> &warnings);
     void showChannelTypeErrors(int count);
+    // "Сохранить": to the file the title names, else as "Сохранить как...".
+    bool save();
+    void setTitle(const QString &path);
+    // After undo and redo: every page shows the database as it now is, on
+    // the same page and selector entries where they still exist.
+    void showDatabaseAgain();
+    void wireHistory();
     [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
     [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
 
@@ -144,4 +162,9 @@ private:
     std::unique_ptr<k510::ui::DeleteCommands> m_deletes;
     k510::ui::DragCommands *m_drags = nullptr;
     k510::ui::FavouriteCommands *m_favourites = nullptr;
+    k510::ui::EditHistory *m_history = nullptr;
+    QString m_filePath;   // the file the title names
+    // "Нет" was answered while closing; the close that follows a running
+    // transfer does not ask again.
+    bool m_changesDropped = false;
 };

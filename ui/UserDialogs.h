@@ -25,6 +25,9 @@ public:
     virtual void showTransferFailure(const QString &text, std::function<void()> closed) = 0;
     // A Yes/No box captioned "Предупреждение"; true only for Yes.
     virtual bool askYesNo(const QString &text) = 0;
+    // The same box with "Да", "Нет" and "Отмена" (Escape).
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer askYesNoCancel(const QString &text) = 0;
 
     // Shows one of the editor's own dialogs modally, as it has been filled;
     // true when it was closed with "OK". Tests fill its controls by object

@@ -34,6 +34,7 @@ public:
     }
     bool askYesNo(const QString &) override { return true; }
     bool runDialog(QDialog &) override { return false; }
+    Answer askYesNoCancel(const QString &) override { return Answer::No; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
 };

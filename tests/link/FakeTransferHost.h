@@ -21,6 +21,7 @@ public:
     std::function<void()> whileAsking;
     // Transfer failures are closed at once unless the test keeps them open.
     bool keepFailuresOpen = false;
+    bool dropChanges = true;   // the editor's changes may be replaced by a receive
     std::vector<std::function<void()>> openFailures;
 
     // Closes as the main window does: asks the controller first.
@@ -86,6 +87,12 @@ public:
         return !answers.isEmpty() && answers.takeFirst();
     }
     bool runDialog(QDialog &) override { return false; }
+    Answer askYesNoCancel(const QString &text) override
+    {
+        log.append(QStringLiteral("question: ") + text);
+        return Answer::Cancel;
+    }
+    bool mayDropChanges() override { return dropChanges; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
 };

@@ -62,7 +62,7 @@ private slots:
 
         EditorDriver editor;
         editor.open(k510::samples::demoDatabase());
-        const QString title = editor.window().windowTitle();
+        const QString title = editor.title();
         editor.clickTab(TfrmMain::PageTv);
         const QStringList tvNames = EditorDriver::column(editor.list("lvTvCh"), 1);
 
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(editor.statusPanel(0), QStringLiteral("Готово"));
         QCOMPARE(editor.window().database().channels.size(), std::size_t(58));
         QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), tvNames);
-        QCOMPARE(editor.window().windowTitle(), title);
+        QCOMPARE(editor.title(), title);
     }
 };
 

@@ -116,6 +116,12 @@ QString EditorDriver::fieldText(const char *objectName) const
     return m_window->findChild<QLineEdit *>(QString::fromLatin1(objectName))->text();
 }
 
+QString EditorDriver::title() const
+{
+    QString shown = m_window->windowTitle();
+    return shown.replace(QStringLiteral("[*]"), m_window->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 QString EditorDriver::statusPanel(int panel) const
 {
     return m_window->findChild<QLabel *>(QStringLiteral("sbStatusPanel%1").arg(panel))->text();

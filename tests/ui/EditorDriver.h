@@ -42,6 +42,8 @@ public:
     [[nodiscard]] QComboBox *combo(const char *objectName) const;
     [[nodiscard]] QString fieldText(const char *objectName) const;
     [[nodiscard]] QString statusPanel(int panel) const;
+    // The title as the user sees it: "*" at the end while there are unsaved changes.
+    [[nodiscard]] QString title() const;
     [[nodiscard]] static QStringList column(const k510::ui::ReportList *list, int column);
     [[nodiscard]] static std::vector<int> selectedRows(const k510::ui::ReportList *list);
 

@@ -29,6 +29,12 @@ public:
         questions.append(text);
         return answers.isEmpty() ? true : answers.takeFirst();
     }
+    // Answered from threeWayAnswers; "Нет" when the script has run out.
+    Answer askYesNoCancel(const QString &text) override
+    {
+        questions.append(text);
+        return threeWayAnswers.isEmpty() ? Answer::No : threeWayAnswers.takeFirst();
+    }
     // The next step of the dialog script fills the dialog and answers OK
     // (true) or Отмена; with the script run out, the dialog is cancelled.
     bool runDialog(QDialog &dialog) override
@@ -55,6 +61,7 @@ public:
     QStringList errors;
     QStringList questions;
     QList<bool> answers;       // Yes when the script has run out
+    QList<Answer> threeWayAnswers;
     QStringList openNames;     // cancel when the script has run out
     QStringList saveNames;
     std::vector<FileDialogOptions> openOptions;

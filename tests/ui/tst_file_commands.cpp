@@ -54,7 +54,7 @@ void FileCommandsTest::openSetsTitleAfterLoading()
     EditorDriver editor;
     const QString path = editor.writeImageFile(k510::samples::demoDatabase());
     editor.openThroughMenu(path);
-    QCOMPARE(editor.window().windowTitle(), titleFor(path));
+    QCOMPARE(editor.title(), titleFor(path));
     QCOMPARE(editor.dialogs().openOptions.size(), size_t(1));
     QCOMPARE(editor.dialogs().openOptions[0].filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"));
     QCOMPARE(editor.dialogs().openOptions[0].defaultSuffix, QStringLiteral("k5d"));
@@ -68,7 +68,7 @@ void FileCommandsTest::cancelledOpenChangesNothing()
     const QString path = editor.writeImageFile(k510::samples::demoDatabase());
     editor.openThroughMenu(path);
     editor.openThroughMenu(QString());
-    QCOMPARE(editor.window().windowTitle(), titleFor(path));
+    QCOMPARE(editor.title(), titleFor(path));
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
 }
 
@@ -113,7 +113,7 @@ void FileCommandsTest::refusedOpenChangesNothing()
     QCOMPARE(shown.size(), 1);
     if (!message.isEmpty())
         QVERIFY2(shown[0].contains(message), qPrintable(shown[0]));
-    QCOMPARE(editor.window().windowTitle(), titleFor(good));
+    QCOMPARE(editor.title(), titleFor(good));
     QCOMPARE(editor.window().database().channels.size(), size_t(58));
     QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), tvRows);
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
@@ -126,7 +126,7 @@ void FileCommandsTest::receivedImageLeavesTitle()
     EditorDriver editor;
     const std::vector<std::uint8_t> image = imageOf(k510::samples::demoDatabase());
     QVERIFY(editor.window().loadImage(image));
-    QCOMPARE(editor.window().windowTitle(), kTitle);
+    QCOMPARE(editor.title(), kTitle);
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
     QVERIFY(!editor.window().loadImage(std::span(image).first(100)));
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
@@ -144,7 +144,7 @@ void FileCommandsTest::saveReproducesImage()
     editor.saveThroughMenu(copy);
     QCOMPARE(editor.dialogs().errors, QStringList());
     QCOMPARE(fileBytes(copy), fileBytes(opened));
-    QCOMPARE(editor.window().windowTitle(), titleFor(opened));
+    QCOMPARE(editor.title(), titleFor(opened));
     QCOMPARE(editor.dialogs().saveOptions.at(0).defaultSuffix, QStringLiteral("k5d"));
     QCOMPARE(editor.dialogs().saveOptions.at(0).filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"));
 }

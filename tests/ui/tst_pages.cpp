@@ -43,7 +43,7 @@ private slots:
 void PagesTest::startsEmpty()
 {
     EditorDriver editor;
-    QCOMPARE(editor.window().windowTitle(), QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00"));
+    QCOMPARE(editor.title(), QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00"));
     QCOMPARE(editor.window().findChild<QTabWidget *>("Pages")->currentIndex(), 0);
     for (const char *name : {"lvSatView", "lvTpView", "lvTvCh", "lvRadioCh", "lvTvFavCh", "lvRadioFavCh"})
         QCOMPARE(editor.list(name)->rowCount(), 0);

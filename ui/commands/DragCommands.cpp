@@ -12,11 +12,13 @@
 namespace k510::ui {
 
 DragCommands::DragCommands(ChannelDatabase &database, std::array<ChannelListPage *, 4> pages,
-                           std::function<void(ChannelListPage &)> refill, QObject *parent)
+                           std::function<void(ChannelListPage &)> refill,
+                           std::function<void(const std::function<void()> &)> record, QObject *parent)
     : QObject(parent)
     , m_database(database)
     , m_pages(pages)
     , m_refill(std::move(refill))
+    , m_record(std::move(record))
 {
     for (ChannelListPage *page : m_pages) {
         ReportList *list = page->list();
@@ -70,10 +72,12 @@ void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
     const int before = target < 0 ? int(entries->size()) : list.referenceOf(target) - 1;
     if (from < 0 || std::size_t(from) >= entries->size() || before < 0 || std::size_t(before) > entries->size())
         return;
-    const int landed = moveEntry(*entries, from, before);
-    m_refill(*page);
-    list.selectOnly(landed);
-    list.scrollTo(list.model()->index(landed, 0));
+    m_record([&] {
+        const int landed = moveEntry(*entries, from, before);
+        m_refill(*page);
+        list.selectOnly(landed);
+        list.scrollTo(list.model()->index(landed, 0));
+    });
 }
 
 bool DragCommands::eventFilter(QObject *watched, QEvent *event)

@@ -26,8 +26,10 @@ class DragCommands : public QObject {
 public:
     // refill shows a page again from the database, as choosing its selector
     // entry does.
+    // record runs the move as one undoable step.
     DragCommands(ChannelDatabase &database, std::array<ChannelListPage *, 4> pages,
-                 std::function<void(ChannelListPage &)> refill, QObject *parent = nullptr);
+                 std::function<void(ChannelListPage &)> refill,
+                 std::function<void(const std::function<void()> &)> record, QObject *parent = nullptr);
 
     // What the list's drag-over and drop events run; public for tests,
     // which cannot start a platform drag.
@@ -44,6 +46,7 @@ private:
     ChannelDatabase &m_database;
     std::array<ChannelListPage *, 4> m_pages;
     std::function<void(ChannelListPage &)> m_refill;
+    std::function<void(const std::function<void()> &)> m_record;
 };
 
 } // namespace k510::ui

@@ -92,16 +92,21 @@ QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget 
     if (!dialogs.askYesNo(question.arg(shownPath(path))))
         return {};
 
+    return saveDatabase(db, path, dialogs) ? path : QString();
+}
+
+bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs)
+{
     const WriteResult written = writeImage(db);
     if (!written.ok()) {
         dialogs.showError(QString::fromStdString(written.error));
-        return {};
+        return false;
     }
     if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
         dialogs.showError(error);
-        return {};
+        return false;
     }
-    return path;
+    return true;
 }
 
 } // namespace k510::ui

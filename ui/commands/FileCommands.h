@@ -45,6 +45,10 @@ struct FileBytes {
 // The open dialog; an empty string when the user cancelled.
 [[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent);
 
+// Builds the image and writes it to path, atomically. Every failure is shown
+// through dialogs; returns whether the file was written.
+bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs);
+
 // "Сохранить как...": asks for the file, confirms replacing an existing one
 // or creating a new one, builds the image and writes it. Every failure is
 // shown through dialogs. Returns the path written, empty when nothing was.

@@ -90,6 +90,8 @@ void TransferController::N3Click()
 
 void TransferController::N4Click()
 {
+    if (!m_host.mayDropChanges())
+        return;
     try {
         auto *worker = new TReceiveThread(m_portSettings, this);
         m_receiveThread = worker;

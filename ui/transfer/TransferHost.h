@@ -22,6 +22,9 @@ public:
     // messages, but leaves the window title alone. Returns whether the image
     // was accepted; a refused one leaves the database as it was.
     virtual bool loadReceivedImage(const QByteArray &image) = 0;
+    // Before a receive replaces the database: the unsaved-changes question.
+    // False when the user cancelled (or a save failed).
+    [[nodiscard]] virtual bool mayDropChanges() = 0;
     [[nodiscard]] virtual UserDialogs &dialogs() = 0;
     [[nodiscard]] virtual QWidget *window() = 0;
 };

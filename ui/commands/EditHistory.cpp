@@ -1,0 +1,84 @@
+#include "EditHistory.h"
+
+#include <QUndoCommand>
+
+namespace k510::ui {
+
+using State = std::shared_ptr<const ChannelDatabase>;
+
+// One command's change: the database before and after it.
+class DatabaseStep : public QUndoCommand {
+public:
+    DatabaseStep(EditHistory &history, const QString &name, State before, State after)
+        : QUndoCommand(name), m_history(history), m_before(std::move(before)), m_after(std::move(after))
+    {
+    }
+
+    void undo() override { m_history.show(m_before); }
+    void redo() override
+    {
+        // Pushing the step runs redo once; the command has done its work then.
+        if (m_done)
+            m_history.show(m_after);
+        m_done = true;
+    }
+
+private:
+    EditHistory &m_history;
+    State m_before;
+    State m_after;
+    bool m_done = false;
+};
+
+EditHistory::EditHistory(ChannelDatabase &database, std::function<void()> showDatabase, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+    , m_showDatabase(std::move(showDatabase))
+    , m_current(std::make_shared<const ChannelDatabase>(database))
+{
+    m_stack.setUndoLimit(kStepLimit);
+    connect(&m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+void EditHistory::record(const StepName &name, const std::function<void()> &command)
+{
+    command();
+    if (m_database == *m_current)
+        return;
+    State before = m_current;
+    m_current = std::make_shared<const ChannelDatabase>(m_database);
+    const QString stepName = name(*before, *m_current);
+    m_stack.push(new DatabaseStep(*this, stepName, std::move(before), m_current));
+}
+
+void EditHistory::record(const QString &name, const std::function<void()> &command)
+{
+    record([name](const ChannelDatabase &, const ChannelDatabase &) { return name; }, command);
+}
+
+void EditHistory::restart()
+{
+    m_stack.clear();
+    m_current = std::make_shared<const ChannelDatabase>(m_database);
+    m_stack.setClean();
+}
+
+void EditHistory::markSaved()
+{
+    m_stack.setClean();
+}
+
+void EditHistory::show(const State &state)
+{
+    m_current = state;
+    m_database = *state;
+    m_showDatabase();
+}
+
+QString channelsDeletedName(int count)
+{
+    const bool singular = count % 10 == 1 && count % 100 != 11;
+    return QStringLiteral("Удаление %1 %2").arg(count).arg(singular ? QStringLiteral("канала") : QStringLiteral("каналов"));
+}
+
+} // namespace k510::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/ChannelDatabase.h"
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+#include <functional>
+#include <memory>
+
+namespace k510::ui {
+
+// Undo and redo of every command that changes the database. A step holds the
+// database as it was before and after the command; consecutive steps share
+// the state between them, so a hundred steps of a full database stay within
+// a few dozen megabytes. The database is clean after it was opened, received
+// or saved, and modified while the stack is away from that point.
+class EditHistory : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kStepLimit = 100;
+
+    // showDatabase brings every page up to date after undo or redo.
+    EditHistory(ChannelDatabase &database, std::function<void()> showDatabase, QObject *parent = nullptr);
+
+    // Runs a command; when it changed the database, that is one step, named
+    // by `name` from the database before and after (for example "Удаление 3
+    // каналов"). A cancelled or refused command leaves no step.
+    using StepName = std::function<QString(const ChannelDatabase &before, const ChannelDatabase &after)>;
+    void record(const StepName &name, const std::function<void()> &command);
+    void record(const QString &name, const std::function<void()> &command);
+
+    // A new database (opened or received): no steps, clean.
+    void restart();
+    void markSaved();
+    [[nodiscard]] bool isModified() const { return !m_stack.isClean(); }
+    [[nodiscard]] QUndoStack &stack() { return m_stack; }
+
+signals:
+    void modifiedChanged(bool modified);
+
+private:
+    friend class DatabaseStep;
+    void show(const std::shared_ptr<const ChannelDatabase> &state);
+
+    ChannelDatabase &m_database;
+    std::function<void()> m_showDatabase;
+    QUndoStack m_stack;
+    // The database as the latest step left it, shared with that step.
+    std::shared_ptr<const ChannelDatabase> m_current;
+};
+
+// "Удаление 1 канала", "Удаление 3 каналов", "Удаление 21 канала".
+[[nodiscard]] QString channelsDeletedName(int count);
+
+} // namespace k510::ui

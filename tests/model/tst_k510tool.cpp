@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "TestImages.h"
+#include "model/CsvExport.h"
 #include "model/ImageCheck.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
@@ -84,6 +85,15 @@ QList<int> serviceIds(const QString &path)
     for (const auto &channel : read.database->channels)
         ids.append(channel.serviceId);
     return ids;
+}
+
+// What the window's export writes for the database in the file at path.
+QByteArray csvOf(const QString &path, bool radio)
+{
+    const QByteArray data = readFile(path);
+    const ReadResult read = readImage(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
+                                                std::size_t(data.size())));
+    return read.ok() ? QByteArray::fromStdString(channelListCsv(*read.database, radio)) : QByteArray();
 }
 
 QString summary(int tv, int radio, int transponders)
@@ -303,6 +313,74 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(readFile(path("inplace.k5d")), readFile(path("separate-out.k5d")));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("inplace").size(), 1);
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("radio");
+        QTest::addColumn<QString>("writtenTo");   // "" for stdout
+        QTest::newRow("TV to stdout") << QStringList{"csv", "IN"} << false << "";
+        QTest::newRow("radio to stdout") << QStringList{"csv", "IN", "--radio"} << true << "";
+        QTest::newRow("TV to OUT") << QStringList{"csv", "IN", "--output", "OUT"} << false << "OUT";
+        QTest::newRow("radio to OUT, options first") << QStringList{"csv", "--radio", "--output", "OUT", "IN"} << true
+                                                     << "OUT";
+        QTest::newRow("OUT may be FILE") << QStringList{"csv", "IN", "--output", "IN"} << false << "IN";
+    }
+    void csv()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, radio);
+        QFETCH(QString, writtenTo);
+        const QMap<QString, QString> files{{"IN", path("list.k5d")}, {"OUT", path("list.csv")}};
+        writeFile(files["IN"], imageOf(samples::demoDatabase()));
+        writeFile(files["OUT"], Image{1, 2, 3});   // to be replaced whole, not appended to
+        const QByteArray expected = csvOf(files["IN"], radio);
+        QVERIFY(expected.contains("Росси"));   // in both lists: UTF-8 must pass unchanged
+        for (auto it = files.begin(); it != files.end(); ++it)
+            arguments.replaceInStrings(QRegularExpression('^' + it.key() + '$'), it.value());
+        const Run run = tool(arguments);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        if (writtenTo.isEmpty()) {
+            QCOMPARE(run.out, expected);
+            return;
+        }
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(readFile(files[writtenTo]), expected);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(QFileInfo(files[writtenTo]).fileName()).size(), 1);
+    }
+
+    void csvRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, QStringList arguments, const char *message) {
+            QTest::newRow(name) << arguments << QString::fromUtf8(message);
+        };
+        row("unreadable FILE", {"csv", "/nonexistent/in.k5d", "--output", "OUT"}, "cannot open");
+        row("FILE of the wrong size", {"csv", "SHORT", "--output", "OUT"}, "не тот размер");
+        row("no FILE", {"csv"}, "usage: k510-tool csv FILE");
+        row("two files", {"csv", "IN", "OUT"}, "usage: k510-tool csv FILE");
+        row("unknown option", {"csv", "IN", "--tv"}, "Unknown option");
+        row("--output without OUT", {"csv", "IN", "--output"}, "Missing value");
+        row("unwritable OUT", {"csv", "IN", "--output", "/nonexistent/dir/out.csv"}, "cannot write");
+    }
+    void csvRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        writeFile(path("short.k5d"), Image(1000, 0));
+        QFile::remove(path("refused.csv"));
+        arguments.replaceInStrings(QRegularExpression("^IN$"), path("demo.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^SHORT$"), path("short.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), path("refused.csv"));
+        const Run run = tool(arguments);
+        QVERIFY(run.exitCode != 0);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.startsWith("k510-tool: "), qPrintable(run.err));
+        QFETCH(QString, message);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path("refused.csv")));
     }
 
     void errorsGoToStderr_data()

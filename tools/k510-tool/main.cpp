@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 
+#include "CsvCommand.h"
 #include "DatabaseFiles.h"
 #include "EditCommands.h"
 #include "ImageFiles.h"
@@ -107,6 +108,8 @@ int main(int argc, char *argv[])
     const QStringList rawArguments = QCoreApplication::arguments();
     if (rawArguments.size() > 1 && isEditCommand(rawArguments[1]))
         return runEditCommand(rawArguments[1], rawArguments.mid(2));
+    if (rawArguments.size() > 1 && isCsvCommand(rawArguments[1]))
+        return runCsvCommand(rawArguments.mid(2));
 
     QCommandLineParser parser;
     const TransferCommands transfers(parser);
@@ -128,9 +131,10 @@ int main(int argc, char *argv[])
         description += QStringLiteral("\n  ") + QString::fromUtf8(command.synopsis);
     for (const QString &synopsis : editCommandSynopses())
         description += QStringLiteral("\n  ") + synopsis;
+    description += QStringLiteral("\n  ") + csvCommandSynopsis();
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, delete, purge, send or receive"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, delete, purge, csv, send or receive"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "ChannelDatabase.h"
+
+namespace k510 {
+
+// The TV (radio) channel list in the user's order as a CSV file, for
+// spreadsheets: the bytes of the whole file, the same whether the window or
+// k510-tool writes it.
+//
+// UTF-8 with a byte-order mark (without one, spreadsheet programs read the
+// Cyrillic names in the local code page), then RFC 4180 records ending in
+// CRLF. A header row, then one row per entry of tvOrder (radioOrder):
+//   "№"            the entry's position in the order list, 1-based; entries
+//                  that name no channel are left out, the others keep their
+//                  positions so the numbers match the pages
+//   "Название"     the name
+//   "Спутник"      the satellite's name; empty when transponder or satellite
+//                  is missing, as are all transponder columns
+//   "Частота"      frequency as the pages show it ("11766")
+//   "Поляризация"  "H" / "V"
+//   "Скорость"     symbol rate ("27500")
+//   "FEC"          "AUTO", "1/2" .. "7/8"; empty for an unknown code
+//   "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID"   decimal
+//   "Закодирован", "Блок."   "да" / "нет"
+[[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, bool radio);
+
+} // namespace k510

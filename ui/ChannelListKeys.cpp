@@ -4,14 +4,16 @@
 
 namespace k510::ui {
 
-int rowAfterKey(int firstSelectedRow, int rowCount, int key)
+int rowAfterKey(int firstSelectedRow, int rowCount, int key, const std::function<bool(int row)> &isShown)
 {
-    int row = firstSelectedRow;
-    if (key == Qt::Key_Up && row > 0)
-        --row;
-    else if (key == Qt::Key_Down && row < rowCount - 1)
-        ++row;
-    return row;
+    const auto shown = [&](int row) { return !isShown || isShown(row); };
+    const int step = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+    if (step == 0)
+        return firstSelectedRow;
+    for (int row = firstSelectedRow + step; row >= 0 && row < rowCount; row += step)
+        if (shown(row))
+            return row;
+    return firstSelectedRow;
 }
 
 } // namespace k510::ui

@@ -48,6 +48,9 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                      QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions.mmEditRedo = namedAction(edit, QStringLiteral("mmEditRedo"), QStringLiteral("Повторить"));
     actions.mmEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    edit->addSeparator();
+    actions.mmEditFind = namedAction(edit, QStringLiteral("mmEditFind"), QStringLiteral("Найти"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_F));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
     link->addSeparator();

@@ -14,6 +14,7 @@ struct MainMenuActions {
     QAction *N6;           // "Выход"
     QAction *mmEditUndo;   // "Отменить «…»"
     QAction *mmEditRedo;   // "Повторить «…»"
+    QAction *mmEditFind;   // "Найти", the page's "Поиск" field
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"

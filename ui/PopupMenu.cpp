@@ -15,7 +15,7 @@ QAction *namedAction(QMenu &menu, const char *objectName, const QString &text)
 
 } // namespace
 
-PopupEntries popupEntriesOn(int page, int satelliteEntry)
+PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering)
 {
     PopupEntries entries;
     switch (page) {
@@ -30,6 +30,7 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry)
         entries.changeShown = true;
         entries.deleteShown = true;
         entries.deleteAllShown = page != Transponders;
+        entries.deleteAllEnabled = !filtering;
         break;
     case FavouriteTv:
     case FavouriteRadio:
@@ -60,6 +61,7 @@ void PopupMenu::PopupMenuPopup(const PopupEntries &entries)
     pmChange->setVisible(entries.changeShown);
     pmDelete->setVisible(entries.deleteShown);
     pmDelAll->setVisible(entries.deleteAllShown);
+    pmDelAll->setEnabled(entries.deleteAllEnabled);
 }
 
 } // namespace k510::ui

@@ -11,6 +11,7 @@ struct PopupEntries {
     bool changeShown = false;
     bool deleteShown = false;
     bool deleteAllShown = false;
+    bool deleteAllEnabled = true;
 
     [[nodiscard]] bool anyShown() const { return addShown || changeShown || deleteShown || deleteAllShown; }
     bool operator==(const PopupEntries &) const = default;
@@ -19,8 +20,9 @@ struct PopupEntries {
 // The entries of a page (0..5, in tab order); satelliteEntry is the entry
 // chosen in the page's satellite selector (0 "ВСЕ СПУТНИКИ", -1 none).
 // "Добавить" adds to the chosen satellite, so it is greyed while all are
-// listed.
-[[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry);
+// listed. A purge must never reach channels the user cannot see, so it is
+// greyed while the list is filtered.
+[[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering = false);
 
 // The context menu shared by the six lists of the main window. Its items
 // carry the names the window's handlers know them by.

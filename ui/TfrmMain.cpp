@@ -19,6 +19,7 @@
 #include "model/ImageReader.h"
 #include "pages/ChannelPage.h"
 #include "pages/FavouritesPage.h"
+#include "pages/FindField.h"
 #include "pages/SatellitePage.h"
 #include "pages/TransponderPage.h"
 #include "transfer/TransferController.h"
@@ -26,6 +27,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QUndoStack>
 #include <QScreen>
@@ -105,6 +107,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
     connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
     wireHistory();
+    wireFindFields();
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
     connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
@@ -151,8 +154,7 @@ void TfrmMain::connectHandlers()
             m_history->record(QStringLiteral("Переименование группы"), [&] { m_favourites->renameGroup(kind); });
         });
     }
-    m_favTvPage->list()->setDragEnabled(true);
-    m_favRadioPage->list()->setDragEnabled(true);
+    updateDragging();
     for (int page = 0; page < PageCount; ++page) {
         ReportList *list = listOfPage(page);
         list->installEventFilter(this);
@@ -364,9 +366,8 @@ void TfrmMain::sheetTvShow()
 
 void TfrmMain::cbTvSelectSatSelect()
 {
-    // Rows can be dragged only while the page shows the whole TV order.
-    m_tvPage->list()->setDragEnabled(m_tvPage->showsWholeOrder());
     m_tvPage->refill(m_database);
+    updateDragging();
     UpdateStatusBar();
 }
 
@@ -377,8 +378,8 @@ void TfrmMain::sheetRadioShow()
 
 void TfrmMain::cbRadioSelectSatSelect()
 {
-    m_radioPage->list()->setDragEnabled(m_radioPage->showsWholeOrder());
     m_radioPage->refill(m_database);
+    updateDragging();
     UpdateStatusBar();
 }
 
@@ -434,8 +435,9 @@ ReportList *TfrmMain::listOfPage(int index) const
 
 void TfrmMain::UpdateStatusBar()
 {
+    // With a filter, the rows the user sees.
     if (const ReportList *list = listOfPage(m_pages->currentIndex()))
-        m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->rowCount()));
+        m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->shownRowCount()));
     m_status->setPanelText(2, QStringLiteral("Спутников: %1").arg(m_database.satellites.size()));
     m_status->setPanelText(3, QStringLiteral("Трансп.: %1").arg(m_database.transponders.size()));
     m_status->setPanelText(4, QStringLiteral("Каналов: %1").arg(m_database.channels.size()));
@@ -495,8 +497,10 @@ bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
         openPopupMenu(list, current.isValid() ? list->visualRect(current).center() : QPoint(0, 0));
         return true;
     }
+    if (key.modifiers() == Qt::ControlModifier && channelPageOf(list) && m_drags->moveSelectedRow(*list, key.key()))
+        return true;
     const int page = m_pages->currentIndex();
-    const PopupEntries entries = popupEntriesOn(page, satelliteEntryOfPage(page));
+    const PopupEntries entries = popupEntriesOn(page, satelliteEntryOfPage(page), list->filtering());
     if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && entries.changeShown
         && list->firstSelectedRow() >= 0) {
         pmChangeClick();
@@ -526,7 +530,8 @@ int TfrmMain::satelliteEntryOfPage(int page) const
 void TfrmMain::PopupMenuPopup()
 {
     const int page = m_pages->currentIndex();
-    m_popupMenu->PopupMenuPopup(popupEntriesOn(page, satelliteEntryOfPage(page)));
+    const ReportList *list = listOfPage(page);
+    m_popupMenu->PopupMenuPopup(popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering()));
 }
 
 void TfrmMain::openPopupMenu(ReportList *list, const QPoint &viewportPosition)
@@ -594,7 +599,8 @@ void TfrmMain::pmDeleteClick()
 void TfrmMain::pmDelAllClick()
 {
     const int page = m_pages->currentIndex();
-    if (page != PageTv && page != PageRadio)
+    // Never a purge of rows a filter hides.
+    if ((page != PageTv && page != PageRadio) || listOfPage(page)->filtering())
         return;
     const ChannelKind kind = page == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
     m_history->record(channelsDeleted, [&] { m_deletes->purge(kind); });
@@ -641,6 +647,37 @@ void TfrmMain::wireHistory()
     connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
+void TfrmMain::wireFindFields()
+{
+    for (ChannelListPage *page : m_channelPages) {
+        connect(page->findField(), &QLineEdit::textChanged, this, [this, page](const QString &text) {
+            page->list()->setRowFilter(1, text);
+            updateDragging();
+            UpdateStatusBar();
+        });
+    }
+    connect(m_menu.mmEditFind, &QAction::triggered, this, &TfrmMain::focusFindField);
+}
+
+void TfrmMain::focusFindField()
+{
+    for (ChannelListPage *page : m_channelPages) {
+        if (page == m_pages->currentWidget()) {
+            page->findField()->setFocus(Qt::ShortcutFocusReason);
+            page->findField()->selectAll();
+        }
+    }
+}
+
+void TfrmMain::updateDragging()
+{
+    for (ChannelListPage *page : m_channelPages) {
+        const auto *channels = qobject_cast<const ChannelPage *>(page);
+        const bool wholeList = !channels || channels->showsWholeOrder();
+        page->list()->setDragEnabled(wholeList && !page->list()->filtering());
+    }
+}
+
 void TfrmMain::showDatabaseAgain()
 {
     const int page = m_pages->currentIndex();
@@ -682,7 +719,7 @@ void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::Keyboar
         return;
     }
     const int first = list->firstSelectedRow();
-    const int row = rowAfterKey(first, list->rowCount(), key);
+    const int row = rowAfterKey(first, list->rowCount(), key, [list](int row) { return !list->isRowHidden(row); });
     if (row < 0)
         return;
     // The list moves its own cursor from its current row when it handles the

@@ -134,6 +134,10 @@ private:
     // the same page and selector entries where they still exist.
     void showDatabaseAgain();
     void wireHistory();
+    void wireFindFields();
+    // Rows can be dragged while a page shows its whole list unfiltered.
+    void updateDragging();
+    void focusFindField();
     [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
     [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
 

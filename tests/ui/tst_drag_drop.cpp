@@ -62,12 +62,12 @@ public:
     void dropSelection(ReportList *list, int target)
     {
         const QPoint at = target < 0 ? belowTheRows(list) : centreOfRow(list, target);
-        QVERIFY(m_drags->dragOver(*list, list, at));
+        QVERIFY(m_drags->dragOver(*list, at, list));
         m_drags->drop(*list, at);
     }
     [[nodiscard]] bool accepts(ReportList *list, const QObject *source)
     {
-        return m_drags->dragOver(*list, source, centreOfRow(list, 0));
+        return m_drags->dragOver(*list, centreOfRow(list, 0), source);
     }
     [[nodiscard]] const k510::ChannelDatabase &db() { return m_editor.window().database(); }
 

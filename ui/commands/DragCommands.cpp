@@ -51,7 +51,7 @@ std::vector<std::uint16_t> *DragCommands::underlyingList(ChannelListPage &page)
     return &groups[std::size_t(favourites->groupIndex())];
 }
 
-bool DragCommands::dragOver(ReportList &list, const QObject *source, const QPoint &viewportPosition)
+bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, const QObject *source)
 {
     if (source != &list || !list.dragEnabled())
         return false;
@@ -61,6 +61,34 @@ bool DragCommands::dragOver(ReportList &list, const QObject *source, const QPoin
 
 void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
 {
+    moveSelectedOnto(list, list.indexAt(viewportPosition).row());
+}
+
+bool DragCommands::moveSelectedRow(ReportList &list, int key)
+{
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Home && key != Qt::Key_End)
+        return false;
+    const int selected = list.firstSelectedRow();
+    if (!list.dragEnabled() || selected < 0)
+        return true;
+    const int rows = list.rowCount();
+    switch (key) {
+    case Qt::Key_Up:
+        if (selected > 0)
+            moveSelectedOnto(list, selected - 1);
+        break;
+    case Qt::Key_Down:
+        if (selected + 1 < rows)
+            moveSelectedOnto(list, selected + 2 < rows ? selected + 2 : -1);
+        break;
+    case Qt::Key_Home: moveSelectedOnto(list, 0); break;
+    default: moveSelectedOnto(list, -1); break;
+    }
+    return true;
+}
+
+void DragCommands::moveSelectedOnto(ReportList &list, int target)
+{
     ChannelListPage *page = pageOf(&list);
     std::vector<std::uint16_t> *entries = page ? underlyingList(*page) : nullptr;
     const int dragged = list.firstSelectedRow();
@@ -68,7 +96,6 @@ void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
         return;
     // "#" - 1 is the entry a row stands for while the page shows its list.
     const int from = list.referenceOf(dragged) - 1;
-    const int target = list.indexAt(viewportPosition).row();
     const int before = target < 0 ? int(entries->size()) : list.referenceOf(target) - 1;
     if (from < 0 || std::size_t(from) >= entries->size() || before < 0 || std::size_t(before) > entries->size())
         return;
@@ -97,7 +124,7 @@ bool DragCommands::eventFilter(QObject *watched, QEvent *event)
         drop(list, position);
         return true;
     }
-    if (dragOver(list, dropEvent->source(), position)) {
+    if (dragOver(list, position, dropEvent->source())) {
         dropEvent->setDropAction(Qt::CopyAction);
         dropEvent->accept();
     } else {

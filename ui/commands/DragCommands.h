@@ -33,8 +33,14 @@ public:
 
     // What the list's drag-over and drop events run; public for tests,
     // which cannot start a platform drag.
-    bool dragOver(ReportList &list, const QObject *source, const QPoint &viewportPosition);
+    bool dragOver(ReportList &list, const QPoint &viewportPosition, const QObject *source);
     void drop(ReportList &list, const QPoint &viewportPosition);
+
+    // Ctrl+Up, Ctrl+Down, Ctrl+Home and Ctrl+End: the selected row moves as
+    // a drag of it onto the row above, below the next row, onto the first
+    // row or below the last would move it. Answers whether the key was one
+    // of these (and dragging allowed).
+    bool moveSelectedRow(ReportList &list, int key);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -42,6 +48,9 @@ protected:
 private:
     [[nodiscard]] ChannelListPage *pageOf(const QObject *viewportOrList) const;
     [[nodiscard]] std::vector<std::uint16_t> *underlyingList(ChannelListPage &page);
+    // Moves the entry of the selected row to land before the entry of row
+    // `target` (at the end for -1), as one step, and shows the page again.
+    void moveSelectedOnto(ReportList &list, int target);
 
     ChannelDatabase &m_database;
     std::array<ChannelListPage *, 4> m_pages;

@@ -57,6 +57,42 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
     titles->setMinimumSectionSize(24);
     connect(titles, &QHeaderView::sectionClicked, this, &ReportList::columnClicked);
     applyColumnWidths();
+
+    // The view's own handlers run first and forget which rows were hidden.
+    connect(m_rows, &QAbstractItemModel::modelReset, this, [this] { applyRowFilter(); });
+    connect(m_rows, &QAbstractItemModel::layoutChanged, this, [this] { applyRowFilter(); });
+    connect(m_rows, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { applyRowFilter(first, last); });
+}
+
+void ReportList::setRowFilter(int column, const QString &text)
+{
+    if (column == m_filterColumn && text == m_filterText)
+        return;
+    m_filterColumn = column;
+    m_filterText = text;
+    // A hidden row must not stay selected: commands act on the selection.
+    clearSelection();
+    applyRowFilter();
+}
+
+void ReportList::applyRowFilter(int first, int last)
+{
+    const bool wholeList = first == 0 && last == rowCount() - 1;
+    if (wholeList)
+        m_hiddenRows = 0;
+    for (int row = first; row <= last; ++row) {
+        const bool shown = m_filterText.isEmpty()
+                           || m_rows->text(row, m_filterColumn).contains(m_filterText, Qt::CaseInsensitive);
+        if (isRowHidden(row) == shown)
+            setRowHidden(row, !shown);
+        m_hiddenRows += shown ? 0 : 1;
+    }
+}
+
+int ReportList::shownRowCount() const
+{
+    return rowCount() - m_hiddenRows;
 }
 
 void ReportList::applyColumnWidths()

@@ -44,6 +44,13 @@ public:
     // Sorts the rows ascending and stably by the column, with its order rule.
     void sortRowsBy(int column);
 
+    // Shows only the rows whose text in `column` contains `text`, ignoring
+    // case (Cyrillic too); an empty text shows every row. The rows keep their
+    // places, texts and references, and the filter holds across refills.
+    void setRowFilter(int column, const QString &text);
+    [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
+    [[nodiscard]] int shownRowCount() const;
+
     // Widens the fitContents columns to their longest text. Meant for short
     // lists: it measures every row.
     void fitColumnsToContents();
@@ -53,9 +60,14 @@ signals:
 
 private:
     void applyColumnWidths();
+    void applyRowFilter(int first, int last);
+    void applyRowFilter() { applyRowFilter(0, rowCount() - 1); }
 
     ReportRows *m_rows;
     std::vector<ReportColumn> m_columns;
+    QString m_filterText;
+    int m_filterColumn = 1;
+    int m_hiddenRows = 0;
 };
 
 } // namespace k510::ui

@@ -9,6 +9,7 @@ class QComboBox;
 
 namespace k510::ui {
 
+class FindField;
 class InfoPanel;
 class ReportList;
 
@@ -26,6 +27,8 @@ public:
     // The channel index that a row's "#" refers to under the page's current
     // selector entry, or -1 when it refers to no channel.
     [[nodiscard]] virtual int channelIndexOfRow(const ChannelDatabase &db, int row) const = 0;
+    // The "Поиск" field above the list.
+    [[nodiscard]] virtual FindField *findField() const = 0;
 };
 
 } // namespace k510::ui

@@ -1,5 +1,6 @@
 #include "ChannelPage.h"
 
+#include "FindField.h"
 #include "PageTexts.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/InfoPanel.h"
@@ -7,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace k510::ui {
@@ -16,7 +18,8 @@ ChannelPage::ChannelPage(ChannelKind kind, QWidget *parent)
       m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvCh") : QStringLiteral("lvRadioCh"),
                             channelListColumns(47), ReportList::Selection::Multiple, this)),
       m_selector(new QComboBox(this)),
-      m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("Tv") : QStringLiteral("Radio"), this))
+      m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("Tv") : QStringLiteral("Radio"), this)),
+      m_find(new FindField(kind == ChannelKind::Tv ? QStringLiteral("edTvFind") : QStringLiteral("edRadioFind"), this))
 {
     setObjectName(kind == ChannelKind::Tv ? QStringLiteral("sheetTv") : QStringLiteral("sheetRadio"));
     m_selector->setObjectName(kind == ChannelKind::Tv ? QStringLiteral("cbTvSelectSat")
@@ -29,7 +32,11 @@ ChannelPage::ChannelPage(ChannelKind kind, QWidget *parent)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setVerticalSpacing(2);
     layout->addWidget(new QLabel(QStringLiteral("Выберите спутник:"), this), 0, 0);
-    layout->addWidget(m_selector, 1, 0, Qt::AlignLeft);
+    auto *chooser = new QHBoxLayout;
+    chooser->addWidget(m_selector);
+    chooser->addStretch(1);
+    chooser->addWidget(m_find);
+    layout->addLayout(chooser, 1, 0);
     layout->addItem(new QSpacerItem(0, 2), 2, 0);
     layout->addWidget(m_list, 3, 0);
     layout->addWidget(m_info, 0, 1, 4, 1);

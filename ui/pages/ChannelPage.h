@@ -14,6 +14,7 @@ public:
     [[nodiscard]] ReportList *list() const override { return m_list; }
     [[nodiscard]] InfoPanel *infoPanel() const override { return m_info; }
     [[nodiscard]] QComboBox *selector() const override { return m_selector; }
+    [[nodiscard]] FindField *findField() const override { return m_find; }
     [[nodiscard]] int channelIndexOfRow(const ChannelDatabase &db, int row) const override;
 
     // True while the list shows the whole order list ("ВСЕ СПУТНИКИ").
@@ -30,6 +31,7 @@ private:
     ReportList *m_list;
     QComboBox *m_selector;
     InfoPanel *m_info;
+    FindField *m_find;
 };
 
 } // namespace k510::ui

@@ -1,5 +1,6 @@
 #include "FavouritesPage.h"
 
+#include "FindField.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/InfoPanel.h"
 #include "ui/lists/ModelStrings.h"
@@ -21,7 +22,9 @@ FavouritesPage::FavouritesPage(ChannelKind kind, QWidget *parent)
                             channelListColumns(40), ReportList::Selection::Multiple, this)),
       m_groups(new QComboBox(this)),
       m_rename(new QPushButton(QStringLiteral("R"), this)),
-      m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("TvFav") : QStringLiteral("RadioFav"), this))
+      m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("TvFav") : QStringLiteral("RadioFav"), this)),
+      m_find(new FindField(kind == ChannelKind::Tv ? QStringLiteral("edTvFavFind") : QStringLiteral("edRadioFavFind"),
+                           this))
 {
     const bool tv = kind == ChannelKind::Tv;
     setObjectName(tv ? QStringLiteral("sheetFavTv") : QStringLiteral("sheetFavRadio"));
@@ -39,6 +42,7 @@ FavouritesPage::FavouritesPage(ChannelKind kind, QWidget *parent)
     chooser->addWidget(m_groups);
     chooser->addWidget(m_rename);
     chooser->addStretch(1);
+    chooser->addWidget(m_find);
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -16,6 +16,7 @@ public:
     [[nodiscard]] ReportList *list() const override { return m_list; }
     [[nodiscard]] InfoPanel *infoPanel() const override { return m_info; }
     [[nodiscard]] QComboBox *selector() const override { return m_groups; }
+    [[nodiscard]] FindField *findField() const override { return m_find; }
     [[nodiscard]] QPushButton *renameButton() const { return m_rename; }
     [[nodiscard]] int channelIndexOfRow(const ChannelDatabase &db, int row) const override;
 
@@ -36,6 +37,7 @@ private:
     QComboBox *m_groups;
     QPushButton *m_rename;
     InfoPanel *m_info;
+    FindField *m_find;
 };
 
 } // namespace k510::ui

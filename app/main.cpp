@@ -19,5 +19,6 @@ int main(int argc, char *argv[])
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         window.openFile(arguments.at(1));
+    window.showLastPage();
     return QApplication::exec();
 }

@@ -12,6 +12,8 @@ DatabaseFileDialog::DatabaseFileDialog(QWidget *parent, AcceptMode mode,
     setAcceptMode(mode);
     setFileMode(mode == AcceptOpen ? ExistingFile : AnyFile);
     setNameFilter(options.filter);
+    if (!options.directory.isEmpty())
+        setDirectory(options.directory);
     // Opening adds the suffix only on accepting: with it set, typing a name
     // would already select "name.k5d" in the list over "name" itself.
     if (mode == AcceptSave)

@@ -34,7 +34,7 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("Файл"));
     QMenu *edit = namedMenu(bar, QStringLiteral("mmEdit"), QStringLiteral("Правка"));
     QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("Связь"));
-    namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Справка"));
+    QMenu *help = namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Справка"));
 
     MainMenuActions actions{};
     actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("Открыть"), QKeySequence::Open);
@@ -42,6 +42,11 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                      QKeySequence(Qt::CTRL | Qt::Key_S));
     actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить как..."),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    actions.mmFileExportCsv =
+        namedAction(file, QStringLiteral("mmFileExportCsv"), QStringLiteral("Экспорт в CSV..."));
+    file->addSeparator();
+    actions.mmFileRecent = file->addMenu(QStringLiteral("Последние файлы"));
+    actions.mmFileRecent->setObjectName(QStringLiteral("mmFileRecent"));
     file->addSeparator();
     actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"));
     actions.mmEditUndo = namedAction(edit, QStringLiteral("mmEditUndo"), QStringLiteral("Отменить"),
@@ -55,6 +60,7 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
     link->addSeparator();
     actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("Настройки Порта"));
+    actions.mmHelpAbout = namedAction(help, QStringLiteral("mmHelpAbout"), QStringLiteral("О программе"));
     return actions;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QMainWindow;
 
 namespace k510::ui {
@@ -11,6 +12,8 @@ struct MainMenuActions {
     QAction *mmFileOpen;   // "Открыть"
     QAction *mmFileSave;   // "Сохранить"
     QAction *N5;           // "Сохранить как..."
+    QAction *mmFileExportCsv;   // "Экспорт в CSV..."
+    QMenu *mmFileRecent;        // "Последние файлы"
     QAction *N6;           // "Выход"
     QAction *mmEditUndo;   // "Отменить «…»"
     QAction *mmEditRedo;   // "Повторить «…»"
@@ -18,6 +21,7 @@ struct MainMenuActions {
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"
+    QAction *mmHelpAbout;  // "О программе"
 };
 
 [[nodiscard]] MainMenuActions buildMainMenu(QMainWindow &window);

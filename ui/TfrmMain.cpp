@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "AboutDialog.h"
 #include "ChannelListKeys.h"
 #include "ui/lists/ChannelRows.h"
 #include "InfoPanel.h"
@@ -25,6 +26,11 @@
 #include "transfer/TransferController.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -74,6 +80,9 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     // 592 by 380 unless the fonts need more room to show every caption whole.
     const QSize size = kInitialSize.expandedTo(minimumSizeHint());
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
+    // Where the user left it last time, if that is known.
+    restoreGeometry(m_settings.windowGeometry());
+    setAcceptDrops(true);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -106,6 +115,10 @@ void TfrmMain::connectHandlers()
 {
     connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
     connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
+    connect(m_menu.mmFileExportCsv, &QAction::triggered, this, &TfrmMain::mmFileExportCsvClick);
+    connect(m_menu.mmHelpAbout, &QAction::triggered, this, &TfrmMain::mmHelpAboutClick);
+    connect(m_menu.mmFileRecent, &QMenu::aboutToShow, this, &TfrmMain::fillRecentFilesMenu);
+    fillRecentFilesMenu();
     wireHistory();
     wireFindFields();
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
@@ -199,6 +212,7 @@ bool TfrmMain::openFile(const QString &path)
     if (!loadImage({bytes, std::size_t(file.bytes.size())}))
         return false;
     setTitle(path);
+    rememberFile(path);
     return true;
 }
 
@@ -245,13 +259,87 @@ bool TfrmMain::mayDropChanges()
 bool TfrmMain::save()
 {
     if (m_filePath.isEmpty()) {
-        if (saveDatabaseAs(m_database, m_dialogs, this).isEmpty())
+        const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
+        if (path.isEmpty())
             return false;
+        rememberFile(path);
     } else if (!saveDatabase(m_database, m_filePath, m_dialogs)) {
         return false;
     }
     m_history->markSaved();
     return true;
+}
+
+void TfrmMain::rememberFile(const QString &path)
+{
+    m_settings.addRecentFile(path);
+    fillRecentFilesMenu();
+}
+
+void TfrmMain::fillRecentFilesMenu()
+{
+    QMenu *menu = m_menu.mmFileRecent;
+    menu->clear();
+    const QStringList files = m_settings.recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    menu->setEnabled(!files.isEmpty());
+}
+
+void TfrmMain::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_dialogs.showError(QStringLiteral("Файл «%1» не найден; он убран из списка последних файлов.")
+                                .arg(QDir::toNativeSeparators(path)));
+        m_settings.removeRecentFile(path);
+        fillRecentFilesMenu();
+        return;
+    }
+    if (mayDropChanges())
+        openFile(path);
+}
+
+void TfrmMain::showLastPage()
+{
+    const int page = m_settings.lastPage();
+    if (page >= 0 && page < PageCount)
+        showPage(page);
+}
+
+void TfrmMain::mmFileExportCsvClick()
+{
+    const int page = m_pages->currentIndex();
+    const bool radio = page == PageRadio || page == PageFavRadio;
+    const QString path = exportChannelList(m_database, radio, m_dialogs, this, m_settings.lastFolder());
+    if (!path.isEmpty())
+        m_settings.rememberFolder(path);   // a CSV file is no database to open again
+}
+
+void TfrmMain::mmHelpAboutClick()
+{
+    AboutDialog about(this);
+    m_dialogs.runDialog(about);
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()
+        && urls.front().toLocalFile().endsWith(QStringLiteral(".k5d"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    if (mayDropChanges())
+        openFile(urls.front().toLocalFile());
 }
 
 void TfrmMain::mmFileSaveClick()
@@ -263,15 +351,18 @@ void TfrmMain::mmFileOpenClick()
 {
     if (!mayDropChanges())
         return;
-    const QString path = chooseDatabaseToOpen(m_dialogs, this);
+    const QString path = chooseDatabaseToOpen(m_dialogs, this, m_settings.lastFolder());
     if (!path.isEmpty())
         openFile(path);
 }
 
 void TfrmMain::N5Click()
 {
-    if (!saveDatabaseAs(m_database, m_dialogs, this).isEmpty())
-        m_history->markSaved();
+    const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
+    if (path.isEmpty())
+        return;
+    m_history->markSaved();
+    rememberFile(path);
 }
 
 void TfrmMain::N6Click()
@@ -294,6 +385,7 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         return;
     }
     m_transfers->writeSettingsOnClose();
+    m_settings.storeWindow(saveGeometry(), m_pages->currentIndex());
     emit closing();
     event->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditorSettings.h"
 #include "MainMenu.h"
 #include "model/ChannelDatabase.h"
 
@@ -70,6 +71,13 @@ public:
     void mmFileSaveClick();
     void N5Click();
     void N6Click();
+    void mmFileExportCsvClick();
+    void mmHelpAboutClick();
+    // Opens a file from "Последние файлы"; a file that is gone is reported
+    // and taken off the list.
+    void openRecentFile(const QString &path);
+    // The page the window showed when it last closed.
+    void showLastPage();
 
     // Undo and redo of every change to the database, and whether it holds
     // changes not yet saved.
@@ -111,6 +119,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A .k5d file dropped onto the window opens as "Открыть" opens it.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -138,6 +149,8 @@ private:
     // Rows can be dragged while a page shows its whole list unfiltered.
     void updateDragging();
     void focusFindField();
+    void fillRecentFilesMenu();
+    void rememberFile(const QString &path);
     [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
     [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
 
@@ -168,6 +181,7 @@ private:
     k510::ui::FavouriteCommands *m_favourites = nullptr;
     k510::ui::EditHistory *m_history = nullptr;
     QString m_filePath;   // the file the title names
+    EditorSettings m_settings;
     // "Нет" was answered while closing; the close that follows a running
     // transfer does not ask again.
     bool m_changesDropped = false;

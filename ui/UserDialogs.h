@@ -41,6 +41,7 @@ public:
     struct FileDialogOptions {
         QString filter;             // Qt filter text, entries separated by ";;"
         QString defaultSuffix;      // appended to a typed name that has none
+        QString directory;          // where the dialog starts; empty: the current folder
     };
     // The chosen path, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;

@@ -119,17 +119,17 @@ bool DragCommands::eventFilter(QObject *watched, QEvent *event)
     auto *dropEvent = static_cast<QDropEvent *>(event);
     const QPoint position = dropEvent->position().toPoint();
     if (type == QEvent::Drop) {
+        if (dropEvent->source() != &list)
+            return false;
         dropEvent->setDropAction(Qt::CopyAction);
         dropEvent->accept();
         drop(list, position);
         return true;
     }
-    if (dragOver(list, position, dropEvent->source())) {
-        dropEvent->setDropAction(Qt::CopyAction);
-        dropEvent->accept();
-    } else {
-        dropEvent->ignore();
-    }
+    if (!dragOver(list, position, dropEvent->source()))
+        return false;   // not a row of this list: a file, say, goes on to the window
+    dropEvent->setDropAction(Qt::CopyAction);
+    dropEvent->accept();
     return true;
 }
 

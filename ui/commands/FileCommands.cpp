@@ -1,5 +1,6 @@
 #include "FileCommands.h"
 
+#include "model/CsvExport.h"
 #include "model/ImageLayout.h"
 #include "model/ImageWriter.h"
 
@@ -25,9 +26,9 @@ QString editorTitle(const QString &loadedPath)
     return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
 }
 
-UserDialogs::FileDialogOptions databaseFileOptions()
+UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory)
 {
-    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"), QStringLiteral("k5d")};
+    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"), QStringLiteral("k5d"), directory};
 }
 
 QString withDefaultSuffix(const QString &path, const QString &suffix)
@@ -73,14 +74,35 @@ QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> ima
     return {};
 }
 
-QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent)
+QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
 {
-    return dialogs.openFileName(parent, databaseFileOptions());
+    return dialogs.openFileName(parent, databaseFileOptions(directory));
 }
 
-QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent)
+QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
+                          const QString &directory)
 {
-    const UserDialogs::FileDialogOptions options = databaseFileOptions();
+    const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"),
+                                                 QStringLiteral("csv"), directory};
+    const QString chosen = dialogs.saveFileName(parent, options);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
+    if (QFileInfo::exists(path)
+        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
+        return {};
+    const std::string csv = channelListCsv(db, radio);
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(csv.data());
+    if (const QString error = writeDatabaseFile(path, {bytes, csv.size()}); !error.isEmpty()) {
+        dialogs.showError(error);
+        return {};
+    }
+    return path;
+}
+
+QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
+{
+    const UserDialogs::FileDialogOptions options = databaseFileOptions(directory);
     const QString chosen = dialogs.saveFileName(parent, options);
     if (chosen.isEmpty())
         return {};

@@ -22,7 +22,7 @@ namespace k510::ui {
 
 // "Файлы Tessora (*.k5d);;Все файлы (*)" with the default suffix k5d. "*",
 // not "*.*": names without a dot are files too.
-[[nodiscard]] UserDialogs::FileDialogOptions databaseFileOptions();
+[[nodiscard]] UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory = {});
 
 // Appends "." + suffix to a path whose file name has no extension.
 [[nodiscard]] QString withDefaultSuffix(const QString &path, const QString &suffix);
@@ -42,8 +42,9 @@ struct FileBytes {
 // once it is complete. Returns an error text, empty on success.
 [[nodiscard]] QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image);
 
-// The open dialog; an empty string when the user cancelled.
-[[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent);
+// The open dialog, starting in `directory`; an empty string when the user
+// cancelled.
+[[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory = {});
 
 // Builds the image and writes it to path, atomically. Every failure is shown
 // through dialogs; returns whether the file was written.
@@ -52,6 +53,13 @@ bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &d
 // "Сохранить как...": asks for the file, confirms replacing an existing one
 // or creating a new one, builds the image and writes it. Every failure is
 // shown through dialogs. Returns the path written, empty when nothing was.
-QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent);
+QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent,
+                       const QString &directory = {});
+
+// "Экспорт в CSV...": the TV or radio channel list as CSV, to a file chosen
+// in the save dialog (replacing one only after a question), written
+// atomically. Returns the path written, empty when nothing was.
+QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
+                          const QString &directory = {});
 
 } // namespace k510::ui

@@ -1,0 +1,212 @@
+// What users of a desktop editor expect around their files: recent files,
+// dialogs starting where they were, files dropped onto the window, the CSV
+// export, the window coming back as it was, and the help box.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+
+#include "EditingDatabase.h"
+#include "EditorDriver.h"
+#include "model/CsvExport.h"
+#include "tools/samples/SampleDatabases.h"
+
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+QStringList recentMenu(EditorDriver &editor)
+{
+    auto *menu = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
+    emit menu->aboutToShow();
+    QStringList items;
+    for (const QAction *item : menu->actions())
+        items << item->text().section(QLatin1Char(' '), 1);
+    return items;
+}
+
+void dropFile(QWidget &window, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+}
+
+void renameFirstTvChannel(EditorDriver &editor)
+{
+    editor.clickTab(TfrmMain::PageTv);
+    editor.clickRow(editor.list("lvTvCh"), 0);
+    editor.dialogs().dialogScript.push_back([](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(QStringLiteral("Другое"));
+        return true;
+    });
+    editor.window().pmChangeClick();
+}
+
+} // namespace
+
+class FilesAndHelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void recentFilesNewestFirstAtMostEight();
+    void missingRecentFileIsReportedAndRemoved();
+    void dialogsStartInTheLastFolder();
+    void droppedFileOpens_data();
+    void droppedFileOpens();
+    void csvExport_data();
+    void csvExport();
+    void windowComesBackAsItWas();
+    void aboutBox();
+};
+
+void FilesAndHelpTest::recentFilesNewestFirstAtMostEight()
+{
+    EditorDriver editor;
+    QStringList paths;
+    for (int i = 1; i <= 10; ++i)
+        paths << editor.writeImageFile(editingDatabase(), QStringLiteral("db%1.k5d").arg(i));
+    for (const QString &path : paths)
+        editor.openThroughMenu(path);
+    editor.openThroughMenu(paths[3]);   // again: moves to the top, not twice
+    editor.saveThroughMenu(editor.path(QStringLiteral("saved")));
+
+    QStringList expected{editor.path(QStringLiteral("saved.k5d")), paths[3]};
+    for (int i = 9; expected.size() < 8; --i)
+        if (i != 3)
+            expected << paths[i];
+    QCOMPARE(recentMenu(editor), expected);
+
+    // Opening one from the menu opens it as "Открыть" would.
+    editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"))->actions().at(1)->trigger();
+    QVERIFY(editor.title().endsWith(QStringLiteral("db4.k5d")));
+}
+
+void FilesAndHelpTest::missingRecentFileIsReportedAndRemoved()
+{
+    EditorDriver editor;
+    const QString path = editor.writeImageFile(editingDatabase(), QStringLiteral("gone.k5d"));
+    editor.openThroughMenu(path);
+    QVERIFY(QFile::remove(path));
+    editor.window().openRecentFile(path);
+    QCOMPARE(editor.dialogs().errors.size(), 1);
+    QVERIFY(editor.dialogs().errors.constFirst().contains(QStringLiteral("gone.k5d")));
+    QCOMPARE(recentMenu(editor), QStringList());
+}
+
+void FilesAndHelpTest::dialogsStartInTheLastFolder()
+{
+    EditorDriver editor;
+    QVERIFY(QDir().mkpath(editor.path(QStringLiteral("inner"))));
+    const QString path = editor.writeImageFile(editingDatabase(), QStringLiteral("inner/db.k5d"));
+    editor.openThroughMenu(path);
+    editor.saveThroughMenu(QString());   // cancelled
+    editor.openThroughMenu(QString());   // cancelled
+    QCOMPARE(editor.dialogs().saveOptions.back().directory, editor.path(QStringLiteral("inner")));
+    QCOMPARE(editor.dialogs().openOptions.back().directory, editor.path(QStringLiteral("inner")));
+}
+
+void FilesAndHelpTest::droppedFileOpens_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("no changes: no question") << false << Answer::Cancel << true;
+    QTest::newRow("changes, Нет") << true << Answer::No << true;
+    QTest::newRow("changes, Отмена") << true << Answer::Cancel << false;
+}
+
+void FilesAndHelpTest::droppedFileOpens()
+{
+    QFETCH(bool, edited);
+    QFETCH(Answer, answer);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    if (edited)
+        renameFirstTvChannel(editor);
+    const QString dropped = editor.writeImageFile(k510::samples::demoDatabase(), QStringLiteral("dropped.k5d"));
+    editor.dialogs().threeWayAnswers = {answer};
+    dropFile(editor.window(), dropped);
+    QCOMPARE(editor.dialogs().questions.size(), edited ? 1 : 0);
+    QTEST(editor.title().contains(QStringLiteral("dropped.k5d")), "opens");
+}
+
+void FilesAndHelpTest::csvExport_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("radio");
+    QTest::newRow("TV page") << int(TfrmMain::PageTv) << false;
+    QTest::newRow("radio favourites page") << int(TfrmMain::PageFavRadio) << true;
+}
+
+void FilesAndHelpTest::csvExport()
+{
+    QFETCH(int, page);
+    QFETCH(bool, radio);
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Astra, 19.2\"E"});
+    const int tp = b.addTransponder(sat, 11494, 'H', 22000, 5);
+    b.addTv(tp, {.name = "Say \"Hi\", all", .serviceId = 7, .scrambled = true});
+    b.addRadio(tp, {.name = "Радио, FM", .serviceId = 9, .locked = true});
+    const k510::ChannelDatabase db = b.build();
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(page);
+    editor.dialogs().saveNames = {editor.path(QStringLiteral("list"))};
+    editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
+
+    const QByteArray written = fileBytes(editor.path(QStringLiteral("list.csv")));
+    const std::string expected = k510::channelListCsv(db, radio);
+    QCOMPARE(written, QByteArray(expected.data(), qsizetype(expected.size())));
+    QVERIFY(written.startsWith("\xEF\xBB\xBF"));
+    const QList<QByteArray> lines = written.mid(3).split('\n');
+    QCOMPARE(lines.size(), 3);   // header, one row, and nothing after the last CRLF
+    const QByteArray row = radio ? QByteArray("1,\"Радио, FM\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,9,")
+                                 : QByteArray("1,\"Say \"\"Hi\"\", all\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,7,");
+    QVERIFY2(lines[1].startsWith(row), lines[1].constData());
+    QVERIFY(lines[1].endsWith(radio ? "нет,да\r" : "да,нет\r"));
+}
+
+void FilesAndHelpTest::windowComesBackAsItWas()
+{
+    QRect geometry;
+    {
+        EditorDriver editor;
+        editor.open(editingDatabase());
+        editor.window().setGeometry(120, 90, 700, 450);
+        editor.clickTab(TfrmMain::PageFavRadio);
+        geometry = editor.window().geometry();
+        QVERIFY(editor.window().close());
+        // The next start: a new window reading the same settings.
+        TfrmMain again(editor.dialogs());
+        again.showLastPage();
+        QCOMPARE(again.geometry().size(), geometry.size());
+        QCOMPARE(again.findChild<QTabWidget *>(QStringLiteral("Pages"))->currentIndex(), int(TfrmMain::PageFavRadio));
+    }
+}
+
+void FilesAndHelpTest::aboutBox()
+{
+    EditorDriver editor;
+    QString text;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        text = dialog.findChild<QLabel *>(QStringLiteral("aboutText"))->text();
+        return true;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmHelpAbout"))->trigger();
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"aboutDlg"});
+    for (const char *expected : {"Tessora K-510/560/565", "2.00", "Ctrl+Z", "Ctrl+F", "Shift+F10", "Ctrl+Home"})
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+}
+
+QTEST_MAIN(FilesAndHelpTest)
+#include "tst_files_and_help.moc"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// "Справка" > "О программе": the program's name and version and the keys
+// that work in its window.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutDialog(QWidget *parent = nullptr);
+};

@@ -46,9 +46,9 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     text->setObjectName(QStringLiteral("aboutText"));
     text->setTextFormat(Qt::RichText);
     text->setText(QStringLiteral("<h3>Редактор Каналов Tessora K-510/560/565</h3>"
-                                 "<p>Версия 2.00 (сборка %1)</p>"
-                                 "<p>Клавиши:</p>%2")
-                      .arg(QStringLiteral(K510_VERSION), shortcutTable()));
+                                 "<p>Версия 2.00</p>"
+                                 "<p>Клавиши:</p>%1")
+                      .arg(shortcutTable()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

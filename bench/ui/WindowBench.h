@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/ImageWriter.h"
+
 #include <QApplication>
+#include <QFile>
+#include <QString>
 
 #include <chrono>
 
@@ -19,6 +23,16 @@ inline void settle()
 {
     QApplication::processEvents();
     QApplication::processEvents();
+}
+
+// Writes the database's image to path; false when it could not.
+inline bool writeImageFile(const k510::ChannelDatabase &db, const QString &path)
+{
+    const k510::WriteResult written = k510::writeImage(db);
+    QFile file(path);
+    return written.ok() && file.open(QIODevice::WriteOnly)
+           && file.write(reinterpret_cast<const char *>(written.image.data()), qint64(written.image.size()))
+                  == qint64(written.image.size());
 }
 
 } // namespace windowbench

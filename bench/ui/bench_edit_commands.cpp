@@ -46,11 +46,8 @@ int main(int argc, char *argv[])
     {
         k510::ChannelDatabase db = k510::samples::fullCapacityDatabase();
         db.deleteTvChannel(int(db.tvOrder.size()));
-        const k510::WriteResult written = k510::writeImage(db);
-        QFile file(path);
-        if (!written.ok() || !file.open(QIODevice::WriteOnly))
+        if (!writeImageFile(db, path))
             return 1;
-        file.write(reinterpret_cast<const char *>(written.image.data()), qint64(written.image.size()));
     }
 
     ScriptedDialogs dialogs;

@@ -30,13 +30,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("full.k5d"));
-    {
-        const k510::WriteResult written = k510::writeImage(k510::samples::fullCapacityDatabase());
-        QFile file(path);
-        if (!written.ok() || !file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write(reinterpret_cast<const char *>(written.image.data()), qint64(written.image.size()));
-    }
+    if (!writeImageFile(k510::samples::fullCapacityDatabase(), path))
+        return 1;
 
     ScriptedDialogs dialogs;
     TfrmMain window(dialogs);

@@ -3,7 +3,10 @@
 # but only those that are missing. Never prompts (CI has no input).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core "$@")
+# The second line makes and checks the Debian package: icon, manual pages,
+# dpkg-shlibdeps and the checks of the menu entry and file type.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core
+          librsvg2-bin help2man dpkg-dev desktop-file-utils shared-mime-info "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -35,7 +35,14 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "A simulated Tessora K-510 receiver on a pseudo-terminal. Prints the device to use as the serial port "
-        "on its first line, then serves transfers until it is stopped."));
+        "on its first line, then serves transfers until it is stopped.\n\n"
+        "Exit status:\n"
+        "  0  --help was given\n"
+        "  1  no pseudo-terminal could be opened\n"
+        "  2  an option is wrong or the --image FILE cannot be read\n"
+        "\nExamples:\n"
+        "  $ k510-sim --store /tmp/sent.k5d &\n"
+        "  $ K510_COM1=/dev/pts/3 k510-editor"));
     const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("image the receiver sends (default: the demo database)"), QStringLiteral("FILE"));
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("where an image sent to the receiver is written"), QStringLiteral("FILE"));
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("where the bytes the editor writes in the latest transfer are kept, as they arrive"), QStringLiteral("FILE"));
@@ -50,10 +57,8 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
         *error = parser.errorText();
         return std::nullopt;
     }
-    if (parser.isSet(help)) {
-        *error = parser.helpText();
-        return std::nullopt;
-    }
+    if (parser.isSet(help))
+        parser.showHelp(0);
 
     SimOptions options;
     if (parser.isSet(image)) {

@@ -29,6 +29,7 @@ struct SimOptions {
 };
 
 // Parses the arguments (without the program name). On failure returns
-// nothing and sets `error`; `--help` gives the usage text as the error.
+// nothing and sets `error`; `--help` prints the usage text on stdout and
+// ends the program with exit code 0, as QCommandLineParser::process does.
 [[nodiscard]] std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString *error);
 

@@ -132,6 +132,15 @@ int main(int argc, char *argv[])
     for (const QString &synopsis : editCommandSynopses())
         description += QStringLiteral("\n  ") + synopsis;
     description += QStringLiteral("\n  ") + csvCommandSynopsis();
+    description += QStringLiteral("\n\nExit status:\n"
+                                  "  0  success\n"
+                                  "  1  failure; check: the numbering scheme is broken\n"
+                                  "  2  check: FILE is no database image or cannot be read;\n"
+                                  "     send: FILE is no database image and --force is not given\n"
+                                  "\nExamples:\n"
+                                  "  $ k510-tool demo demo.k5d\n"
+                                  "  $ k510-tool info demo.k5d\n"
+                                  "  $ k510-tool send demo.k5d --port /dev/ttyUSB0");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, delete, purge, csv, send or receive"));

@@ -76,6 +76,7 @@ private slots:
     void questionsNoThenYes();
     void purgeKeepsFavouritesAndOtherSatellites();
     void favouriteRemovalFromASortedList();
+    void badTypesAfterADeleteAreSummed();
 };
 
 void DeleteCommandsTest::tvChannelRenumbersOrderAndGroups()
@@ -205,6 +206,30 @@ void DeleteCommandsTest::favouriteRemovalFromASortedList()
     QCOMPARE(db.channels.size(), std::size_t(4));
     QCOMPARE(EditorDriver::column(list, 1), (QStringList{"D", "A"}));
     QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2"}));
+}
+
+void DeleteCommandsTest::badTypesAfterADeleteAreSummed()
+{
+    // Five channels of no valid type: every rebuild meets them again.
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (int n = 0; n < 7; ++n)
+        b.addTv(tp, {.name = "ch"});
+    k510::ChannelDatabase db = b.build();
+    for (std::size_t index = 1; index <= 5; ++index)
+        db.channels[index].setServiceType(3);
+    EditorDriver editor;
+    editor.open(db);
+    editor.dialogs().messages.clear();
+    editor.clickTab(TfrmMain::PageTv);
+    editor.clickRow(editor.list("lvTvCh"), 6);
+    editor.window().pmDeleteClick();
+
+    const QStringList messages = editor.dialogs().messages;
+    QCOMPARE(messages.size(), 4);
+    QCOMPARE(messages.mid(0, 3), QStringList(3, QStringLiteral("Ошибка типа канала!")));
+    QVERIFY2(messages.last().contains(QStringLiteral("ещё у 2 каналов")), qPrintable(messages.last()));
 }
 
 QTEST_MAIN(DeleteCommandsTest)

@@ -591,8 +591,7 @@ bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
     }
     if (key.modifiers() == Qt::ControlModifier && channelPageOf(list) && m_drags->moveSelectedRow(*list, key.key()))
         return true;
-    const int page = m_pages->currentIndex();
-    const PopupEntries entries = popupEntriesOn(page, satelliteEntryOfPage(page), list->filtering());
+    const PopupEntries entries = currentPopupEntries();
     if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && entries.changeShown
         && list->firstSelectedRow() >= 0) {
         pmChangeClick();
@@ -619,18 +618,23 @@ int TfrmMain::satelliteEntryOfPage(int page) const
     }
 }
 
-void TfrmMain::PopupMenuPopup()
+PopupEntries TfrmMain::currentPopupEntries() const
 {
     const int page = m_pages->currentIndex();
     const ReportList *list = listOfPage(page);
-    m_popupMenu->PopupMenuPopup(popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering()));
+    return popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering());
+}
+
+void TfrmMain::PopupMenuPopup()
+{
+    m_popupMenu->PopupMenuPopup(currentPopupEntries());
 }
 
 void TfrmMain::openPopupMenu(ReportList *list, const QPoint &viewportPosition)
 {
-    PopupMenuPopup();
-    const int page = m_pages->currentIndex();
-    if (popupEntriesOn(page, satelliteEntryOfPage(page)).anyShown())
+    const PopupEntries entries = currentPopupEntries();
+    m_popupMenu->PopupMenuPopup(entries);
+    if (entries.anyShown())
         m_popupMenu->popup(list->viewport()->mapToGlobal(viewportPosition));
 }
 

@@ -25,6 +25,7 @@ class EditCommands;
 class EditHistory;
 class FavouriteCommands;
 class PopupMenu;
+struct PopupEntries;
 class ChannelPage;
 class FavouritesPage;
 class ReportList;
@@ -136,6 +137,8 @@ private:
     bool editingKeyPressed(k510::ui::ReportList *list, const QKeyEvent &key);
     void openPopupMenu(k510::ui::ReportList *list, const QPoint &viewportPosition);
     [[nodiscard]] int satelliteEntryOfPage(int page) const;
+    // What the context menu offers on the page shown, as it stands now.
+    [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
     void showReadWarnings(const std::vector<std::string> &warnings);
     void showChannelTypeErrors(int count);
     // "Сохранить": to the file the title names, else as "Сохранить как...".

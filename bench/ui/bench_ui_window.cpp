@@ -1,9 +1,9 @@
 #include "WindowBench.h"
 #include "model/ImageWriter.h"
+#include "tests/ui/ScriptedDialogs.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/lists/ReportList.h"
 #include "ui/TfrmMain.h"
-#include "ui/UserDialogs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,26 +21,6 @@
 
 using namespace windowbench;
 
-namespace {
-
-class SilentDialogs : public UserDialogs {
-public:
-    void showMessage(const QString &text) override { std::fprintf(stderr, "message: %s\n", qPrintable(text)); }
-    void showError(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    void showTransferFailure(const QString &text, std::function<void()> closed) override
-    {
-        showError(text);
-        closed();
-    }
-    bool askYesNo(const QString &) override { return true; }
-    bool runDialog(QDialog &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::No; }
-    QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
-    QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
-};
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -49,7 +29,7 @@ int main(int argc, char *argv[])
     if (!writeImageFile(k510::samples::fullCapacityDatabase(), path))
         return 1;
 
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     TfrmMain window(dialogs);
     window.show();
     settle();

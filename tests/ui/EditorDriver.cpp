@@ -89,6 +89,14 @@ void EditorDriver::clickRow(ReportList *list, int row, Qt::KeyboardModifiers mod
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualRect(cell).center());
 }
 
+void EditorDriver::selectRows(ReportList *list, std::initializer_list<int> rows)
+{
+    list->clearSelection();
+    for (const int row : rows)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 void EditorDriver::clickColumnTitle(ReportList *list, int column)
 {
     QHeaderView *titles = list->horizontalHeader();

@@ -48,14 +48,6 @@ k510::ChannelDatabase fiveTransponders()
     return b.build();
 }
 
-void selectRows(ReportList *list, std::initializer_list<int> rows)
-{
-    list->clearSelection();
-    for (const int row : rows)
-        list->selectionModel()->select(list->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 QStringList names(const k510::ChannelDatabase &db, const Numbers &order, bool radio)
 {
     QStringList shown;
@@ -148,7 +140,7 @@ void DeleteCommandsTest::questionsNoThenYes()
     editor.clickTab(TfrmMain::PageTv);
     ReportList *list = editor.list("lvTvCh");
     // Rows 1 "A" (in no group), 2 "E" (TV 5, in the group), 3 "B" (TV 2, in the group).
-    selectRows(list, {1, 2, 3});
+    EditorDriver::selectRows(list, {1, 2, 3});
     editor.dialogs().answers = {false, true};
     editor.window().pmDeleteClick();
 
@@ -198,7 +190,7 @@ void DeleteCommandsTest::favouriteRemovalFromASortedList()
     editor.clickTab(TfrmMain::PageFavTv);
     ReportList *list = editor.list("lvTvFavCh");
     editor.clickColumnTitle(list, 1);   // A, B, C, D: positions 4, 3, 2, 1
-    selectRows(list, {1, 2});           // "B" and "C": positions 3 and 2
+    EditorDriver::selectRows(list, {1, 2});           // "B" and "C": positions 3 and 2
     editor.window().pmDeleteClick();
 
     const k510::ChannelDatabase &db = editor.window().database();

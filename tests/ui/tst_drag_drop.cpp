@@ -127,9 +127,7 @@ void DragDropTest::onlyTheFirstSelectedRowMoves()
 {
     DragFixture drag(database({}, {}), TfrmMain::PageTv);
     ReportList *list = drag.editor().list("lvTvCh");
-    for (const int row : {1, 3, 4})
-        list->selectionModel()->select(list->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EditorDriver::selectRows(list, {1, 3, 4});
     drag.dropSelection(list, 0);
     QCOMPARE(drag.db().tvOrder, (Numbers{2, 1, 3, 4, 5, 6}));
 }

@@ -44,14 +44,6 @@ void setText(QDialog &dialog, const char *name, const QString &text)
     dialog.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
 }
 
-void selectRows(ReportList *list, std::initializer_list<int> rows)
-{
-    list->clearSelection();
-    for (const int row : rows)
-        list->selectionModel()->select(list->model()->index(row, 0),
-                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
 // An edit that changes the database, on the TV page.
 void renameFirstTvChannel(EditorDriver &editor)
 {
@@ -115,7 +107,7 @@ void HistoryTest::undoAndRedoEveryCommand_data()
     QTest::newRow("delete, one favourite declined") << Command([](EditorDriver &editor) {
         // TV order 3, 1, 2; group 1 holds 2 and 3: rows 0 and 2 are favourites.
         editor.clickTab(TfrmMain::PageTv);
-        selectRows(editor.list("lvTvCh"), {0, 1, 2});
+        EditorDriver::selectRows(editor.list("lvTvCh"), {0, 1, 2});
         editor.dialogs().answers = {false, true};
         editor.window().pmDeleteClick();
     }) << "Отменить «Удаление 2 каналов»";

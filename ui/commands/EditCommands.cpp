@@ -35,14 +35,6 @@ const char *const kNoRoomForTransponder =
 const char *const kNoRoomForChannel = "Канал не добавлен: в образе базы нет места ещё для одного канала.";
 const char *const kOrderFull = "Канал не добавлен: в списке уже %1 каналов, больше ресивер не принимает.";
 
-QString fecTextOfRow(const ReportList &list, int row) { return list.text(row, 4); }
-
-int fecIndexOf(const QString &text)
-{
-    const QStringList texts{"AUTO", "1/2", "2/3", "3/4", "5/6", "7/8"};
-    return int(texts.indexOf(text));
-}
-
 bool anyEmpty(const ChannelForm &form)
 {
     for (const QString *text :
@@ -160,7 +152,7 @@ void EditCommands::editTransponder()
     shown.polarisation = list.text(row, 1) == QLatin1String("H") ? 0 : 1;
     shown.frequency = list.text(row, 2);
     shown.rate = list.text(row, 3);
-    shown.fec = fecIndexOf(fecTextOfRow(list, row));
+    shown.fec = fecIndexOf(list.text(row, 4));
     m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
     m_transponderDialog->load(shown);
     if (!m.dialogs.runDialog(*m_transponderDialog))

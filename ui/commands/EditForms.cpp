@@ -10,23 +10,27 @@ namespace k510::ui {
 
 namespace {
 
-int indexOf(const std::string &text, std::initializer_list<const char *> texts)
+// The code 0..count-1 whose text is `text`, or -1.
+int codeOf(const std::string &text, std::string (*textOf)(int), int count)
 {
-    int index = 0;
-    for (const char *candidate : texts) {
-        if (text == candidate)
-            return index;
-        ++index;
-    }
+    for (int code = 0; code < count; ++code)
+        if (textOf(code) == text)
+            return code;
     return -1;
 }
 
+// The dialog's LNB type position: "Single", "OCS", "Universal".
 int lnbTypeIndex(const Bcd4 &lnbLow)
 {
-    return indexOf(lnbTypeText(lnbLow), {"Single", "OCS", "Universal"});
+    const std::string type = lnbTypeText(lnbLow);
+    return type == "Single" ? 0 : type == "OCS" ? 1 : 2;
 }
 
 std::string utf8(const QString &text) { return text.toStdString(); }
+
+constexpr int kSwitchTypeCount = 5;      // none, 1.0, 1.1, motor, USALS
+constexpr int kDiseqc10PortCount = 5;    // none, A..D
+constexpr int kFecCount = 6;             // AUTO .. 7/8
 
 Bcd4 frequencyOf(const QString &text) { return bcdFromDecimalDigits(utf8(text), "0x"); }
 
@@ -43,8 +47,8 @@ SatelliteForm satelliteFormOf(const Satellite &satellite)
     form.tone22k = satellite.lnbFlags & LnbFlag::Tone22k;
     form.power12v = texts.power12v == "+";
     form.lnbp = satellite.lnbFlags & LnbFlag::Lnbp;
-    form.switchType = indexOf(texts.switchType, {"-", "1.0", "1.1", "MOTOR", "USALS"});
-    form.diseqc10 = std::max(0, indexOf(texts.diseqc10, {"-", "A", "B", "C", "D"}));
+    form.switchType = codeOf(texts.switchType, switchTypeText, kSwitchTypeCount);
+    form.diseqc10 = std::max(0, codeOf(texts.diseqc10, diseqc10Text, kDiseqc10PortCount));
     bool isNumber = false;
     const int port11 = QString::fromStdString(texts.diseqc11).toInt(&isNumber);
     form.diseqc11 = isNumber && port11 >= 0 && port11 <= 16 ? port11 : 0;
@@ -77,6 +81,11 @@ TransponderValues transponderValuesOf(const TransponderForm &form)
 {
     return {std::uint8_t(form.polarisation == 0 ? 0 : 1), frequencyOf(form.frequency), frequencyOf(form.rate),
             std::uint8_t(std::max(0, form.fec))};
+}
+
+int fecIndexOf(const QString &text)
+{
+    return codeOf(text.toStdString(), fecText, kFecCount);
 }
 
 void applyTransponderValues(Transponder &transponder, const TransponderValues &values)

@@ -34,6 +34,8 @@ struct TransponderValues {
 };
 [[nodiscard]] TransponderValues transponderValuesOf(const TransponderForm &form);
 void applyTransponderValues(Transponder &transponder, const TransponderValues &values);
+// The FEC code whose text a transponder row shows, or -1.
+[[nodiscard]] int fecIndexOf(const QString &text);
 
 // The channel dialogs: the five numbers in decimal and the name.
 [[nodiscard]] ChannelForm channelFormOf(const Channel &channel);

@@ -78,21 +78,22 @@ void ReportList::setRowFilter(int column, const QString &text)
 
 void ReportList::applyRowFilter(int first, int last)
 {
-    const bool wholeList = first == 0 && last == rowCount() - 1;
-    if (wholeList)
-        m_hiddenRows = 0;
     for (int row = first; row <= last; ++row) {
         const bool shown = m_filterText.isEmpty()
                            || m_rows->text(row, m_filterColumn).contains(m_filterText, Qt::CaseInsensitive);
         if (isRowHidden(row) == shown)
             setRowHidden(row, !shown);
-        m_hiddenRows += shown ? 0 : 1;
     }
 }
 
 int ReportList::shownRowCount() const
 {
-    return rowCount() - m_hiddenRows;
+    if (!filtering())
+        return rowCount();
+    int shown = 0;
+    for (int row = 0; row < rowCount(); ++row)
+        shown += isRowHidden(row) ? 0 : 1;
+    return shown;
 }
 
 void ReportList::applyColumnWidths()

@@ -67,7 +67,6 @@ private:
     std::vector<ReportColumn> m_columns;
     QString m_filterText;
     int m_filterColumn = 1;
-    int m_hiddenRows = 0;
 };
 
 } // namespace k510::ui

@@ -1,5 +1,7 @@
 #include "ChannelDatabase.h"
 
+#include "OrderLists.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -17,17 +19,6 @@ void removeAndRenumber(FavouriteGroups &groups, int number)
             if (entry > number)
                 --entry;
     }
-}
-
-// Removes the first occurrence of number from an order list and closes the gap.
-void removeFromOrder(std::vector<std::uint16_t> &order, int number)
-{
-    const auto it = std::find(order.begin(), order.end(), std::uint16_t(number));
-    if (it != order.end())
-        order.erase(it);
-    for (auto &entry : order)
-        if (entry > number)
-            --entry;
 }
 
 void eraseValue(std::vector<int> &list, int value)

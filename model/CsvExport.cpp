@@ -1,6 +1,7 @@
 #include "CsvExport.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -52,6 +53,30 @@ void appendRow(std::string &out, const Row &row)
 // starting with a sign for a formula.
 std::string yesNo(bool value) { return value ? "да" : "нет"; }
 
+// Bytes a damaged image may hold that no name should show: control bytes
+// other than tab and line breaks, and Windows-1251's unassigned 0x98.
+bool isControlByte(std::uint8_t byte)
+{
+    return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n') || byte == 0x7F || byte == 0x98;
+}
+
+// A name from the database as a cell a spreadsheet shows as text and never
+// runs: control bytes become U+FFFD, and a cell beginning like a formula or
+// a signed number ("=", "+", "-", "@", tab or CR) gets the apostrophe that
+// spreadsheets take for "text follows". So "+7 ТВ" and "-" stay as they are
+// rather than turning into 7 or an error.
+std::string textCell(std::string_view windows1251)
+{
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";   // U+FFFD in UTF-8
+    constexpr std::string_view kFormulaLeads = "=+-@\t\r";
+    std::string cell;
+    for (const char c : windows1251)
+        cell += isControlByte(std::uint8_t(c)) ? std::string(kReplacement) : windows1251ToUtf8({&c, 1});
+    if (!cell.empty() && kFormulaLeads.find(cell.front()) != std::string_view::npos)
+        cell.insert(0, 1, '\'');
+    return cell;
+}
+
 // In the order of kHeader.
 Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
 {
@@ -59,8 +84,8 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
     const Satellite *satellite = tp ? db.satelliteOf(*tp) : nullptr;
     return {
         std::to_string(position),
-        windows1251ToUtf8(channel.nameText()),
-        satellite ? windows1251ToUtf8(satellite->nameText()) : std::string(),
+        textCell(channel.nameText()),
+        satellite ? textCell(satellite->nameText()) : std::string(),
         tp ? bcdText(tp->frequency) : std::string(),
         tp ? polarisationText(tp->polarisation) : std::string(),
         tp ? bcdText(tp->symbolRate) : std::string(),

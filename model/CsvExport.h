@@ -19,6 +19,9 @@ namespace k510 {
 //   "Название"     the name
 //   "Спутник"      the satellite's name; empty when transponder or satellite
 //                  is missing, as are all transponder columns
+//                  (both names: a leading "=", "+", "-", "@", tab or CR gets
+//                  an apostrophe, so a spreadsheet shows the name as text;
+//                  other control bytes are written as U+FFFD)
 //   "Частота"      frequency as the pages show it ("11766")
 //   "Поляризация"  "H" / "V"
 //   "Скорость"     symbol rate ("27500")

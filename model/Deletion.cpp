@@ -1,5 +1,7 @@
 #include "Deletion.h"
 
+#include "OrderLists.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -59,20 +61,21 @@ private:
     std::vector<int> m_below;
 };
 
-// An order list names each channel once, so a deleted number takes only its
-// first occurrence with it; a damaged list may hold the number again, and
-// that copy is renumbered like every other entry.
+// A sound order list names each channel once, so each deleted number takes
+// its own entry with it and the rest close up in one pass. A damaged list
+// follows the single deletions, from the largest number down, which decide
+// which entry stands in for a number the list misses.
 void closeOrderGaps(std::vector<std::uint16_t> &order, const NumberSet &deleted)
 {
-    std::vector<char> taken(std::size_t(deleted.limit()) + 1, 0);
-    std::size_t kept = 0;
-    for (const std::uint16_t entry : order) {
-        if (deleted.contains(entry) && !taken[entry]) {
-            taken[entry] = 1;
-            continue;
-        }
-        order[kept++] = std::uint16_t(deleted.renumbered(entry));
+    if (!isPermutation(order)) {
+        for (const int number : deleted.descending())
+            removeFromOrder(order, number);
+        return;
     }
+    std::size_t kept = 0;
+    for (const std::uint16_t entry : order)
+        if (!deleted.contains(entry))
+            order[kept++] = std::uint16_t(deleted.renumbered(entry));
     order.resize(kept);
 }
 
@@ -84,21 +87,6 @@ void closeGroupGaps(FavouriteGroups &groups, const NumberSet &deleted)
         for (auto &entry : group)
             entry = std::uint16_t(deleted.renumbered(entry));
     }
-}
-
-// Whether an order list names each of 1..size once. Then every deletion
-// finds its number and a deleted number leaves no copy behind that the
-// renumbering would push onto a neighbour, so deletions give the same result
-// in any order.
-bool isPermutation(const std::vector<std::uint16_t> &order)
-{
-    std::vector<char> seen(order.size() + 1, 0);
-    for (const std::uint16_t entry : order) {
-        if (entry < 1 || entry > order.size() || seen[entry])
-            return false;
-        seen[entry] = 1;
-    }
-    return true;
 }
 
 // Removes the channel records of the deleted TV and radio numbers and closes

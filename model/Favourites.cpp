@@ -24,6 +24,16 @@ int removeFavouriteEntries(FavouriteGroup &group, std::span<const int> positions
     return removed;
 }
 
+bool namesTvChannel(const ChannelDatabase &db, int tvNumber)
+{
+    return db.tvChannelIndex(tvNumber) >= 0;
+}
+
+bool namesRadioChannel(const ChannelDatabase &db, int radioNumber)
+{
+    return radioNumber <= int(db.radioOrder.size()) && db.radioChannelIndex(radioNumber) >= 0;
+}
+
 bool addFavourite(FavouriteGroup &group, int number)
 {
     if (group.size() >= std::size_t(kFavouriteGroupCapacity) || number < 0 || number >= kEmptySlotMark)

@@ -13,6 +13,13 @@ namespace k510 {
 // channels themselves stay.
 int removeFavouriteEntries(FavouriteGroup &group, std::span<const int> positions);
 
+// Whether a TV channel number (radio number) may stand in a group of its
+// kind: it lies in 1..T (1..R) and a channel record stands at its index.
+// Order lists of a damaged image may hold numbers that do not; those are
+// never offered for a group nor added to one.
+[[nodiscard]] bool namesTvChannel(const ChannelDatabase &db, int tvNumber);
+[[nodiscard]] bool namesRadioChannel(const ChannelDatabase &db, int radioNumber);
+
 // Appends a TV channel number or radio number to a group; the group may hold
 // it already. False, and the group unchanged, when the group holds
 // kFavouriteGroupCapacity entries or the number does not fit a group slot

@@ -80,6 +80,24 @@ private slots:
         row("Cyrillic name in UTF-8", database({channel("Первый канал")}), false,
             {astraRow("1", "Первый канал")});
 
+        // A name is text: one that a spreadsheet would run or read as a
+        // number gets the apostrophe that marks text; a sign further in does not.
+        row("names that look like formulas or signed numbers",
+            database({channel("=1+1"), channel("+7 ТВ"), channel("@cmd"), channel("-"), channel("\tTab"),
+                      channel("\rCR"), channel("A=B-C")}),
+            false,
+            {astraRow("1", "'=1+1"), astraRow("2", "'+7 ТВ"), astraRow("3", "'@cmd"), astraRow("4", "'-"),
+             astraRow("5", "'\tTab"), astraRow("6", "\"'\rCR\""), astraRow("7", "A=B-C")});
+        // NUL, ESC, DEL and Windows-1251's unassigned 0x98 from a damaged image.
+        row("control bytes as U+FFFD", database({channel(std::string_view("N\0U\x1b\x7f\xc2\x98L", 8))}), false,
+            {astraRow("1", "N\uFFFDU\uFFFD\uFFFD\uFFFDL")});
+        samples::DatabaseBuilder formulaSatellite;
+        formulaSatellite.addSatellite({"=HYPERLINK(\"x\")"});
+        formulaSatellite.addTransponder(1, 11766, 'H', 27500, 3);
+        formulaSatellite.addTv(1, channel("Arte"));
+        row("satellite name too", formulaSatellite.build(), false,
+            {"1,Arte,\"'=HYPERLINK(\"\"x\"\")\",11766,H,27500,3/4,100,101,102,103,104,нет,нет"});
+
         ChannelDatabase ordered = database({channel("A"), channel("B"), channel("C")});
         ordered.tvOrder = {3, 1, 2};
         row("user's order", ordered, false, {astraRow("1", "C"), astraRow("2", "A"), astraRow("3", "B")});

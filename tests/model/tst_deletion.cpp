@@ -18,6 +18,7 @@ using Numbers = std::vector<int>;
 Q_DECLARE_METATYPE(Numbers)
 Q_DECLARE_METATYPE(std::optional<int>)
 Q_DECLARE_METATYPE(DeletionSummary)
+Q_DECLARE_METATYPE(std::vector<std::uint16_t>)
 
 namespace k510 {
 // Found by QCOMPARE through argument-dependent lookup.
@@ -151,13 +152,61 @@ private slots:
                 QFAIL(qPrintable(QString("trial %1").arg(trial)));
             QCOMPARE(summary.tvDeleted + summary.radioDeleted, int(original.channels.size() - batch.channels.size()));
             QCOMPARE(summary.transpondersDeleted, int(original.transponders.size() - batch.transponders.size()));
-            if (!damaged) {
-                QCOMPARE(summary.tvDeleted, original.tvCount() - batch.tvCount());
+            // Damaged or not, T goes down with every TV channel deleted, so the
+            // TV/radio boundary stays where the records change kind.
+            QCOMPARE(summary.tvDeleted, original.tvCount() - batch.tvCount());
+            if (!damaged)
                 QCOMPARE(summary.radioDeleted, int(original.radioOrder.size() - batch.radioOrder.size()));
-            }
             const bool changed = !(batch == original);
             QCOMPARE(summary.channelsOfBadType, changed ? ChannelDatabase(batch).rebuildChannelIndices() : 0);
         }
+    }
+
+    // An order list of a damaged image loses exactly one entry per deleted
+    // channel, another one where it misses the channel, and gains no entry
+    // outside the new range.
+    void damagedOrderListLosesOneEntry_data()
+    {
+        using Order = std::vector<std::uint16_t>;
+        QTest::addColumn<bool>("radio");
+        QTest::addColumn<Order>("order");
+        QTest::addColumn<int>("deleted");
+        QTest::addColumn<Order>("expected");
+        QTest::newRow("entry 0 stands for the channel it hides") << false << Order{1, 0, 3, 4, 5, 6} << 2
+                                                                << Order{1, 2, 3, 4, 5};
+        QTest::newRow("entry 0 stays beside another channel") << false << Order{1, 0, 3, 4, 5, 6} << 4
+                                                             << Order{1, 0, 3, 4, 5};
+        QTest::newRow("a repeat stands for the channel it hides") << false << Order{1, 2, 2, 4, 5, 6} << 3
+                                                                 << Order{1, 2, 3, 4, 5};
+        QTest::newRow("an entry beyond T stands for the channel it hides") << false << Order{7, 2, 3, 4, 5, 6} << 1
+                                                                          << Order{1, 2, 3, 4, 5};
+        QTest::newRow("a copy of the last channel stays in range") << false << Order{6, 2, 3, 4, 5, 6} << 6
+                                                                  << Order{2, 3, 4, 5, 5};
+        QTest::newRow("radio: entry 0") << true << Order{0, 2, 3, 4} << 1 << Order{1, 2, 3};
+        QTest::newRow("radio: a repeat") << true << Order{4, 4, 1, 2} << 3 << Order{3, 1, 2};
+    }
+    void damagedOrderListLosesOneEntry()
+    {
+        using Order = std::vector<std::uint16_t>;
+        QFETCH(bool, radio);
+        QFETCH(Order, order);
+        QFETCH(int, deleted);
+        QFETCH(Order, expected);
+        ChannelDatabase original = threeTransponders(6, 4);
+        (radio ? original.radioOrder : original.tvOrder) = order;
+
+        ChannelDatabase batch = original, single = original;
+        const Numbers numbers{deleted};
+        radio ? deleteRadioChannels(batch, numbers) : deleteTvChannels(batch, numbers);
+        radio ? single.deleteRadioChannel(single.tvCount() + deleted) : single.deleteTvChannel(deleted);
+        QCOMPARE(radio ? batch.radioOrder : batch.tvOrder, expected);
+        QCOMPARE(radio ? single.radioOrder : single.tvOrder, expected);
+        // The first radio channel is still the first radio channel.
+        QCOMPARE(batch.tvCount(), radio ? 6 : 5);
+        QCOMPARE(batch.channels[std::size_t(batch.tvCount())].serviceId, radio && deleted == 1 ? 202 : 201);
+        for (std::size_t index = 0; index < batch.channels.size(); ++index)
+            QCOMPARE(batch.channels[index].serviceType(),
+                     int(index) < batch.tvCount() ? int(ServiceType::Tv) : int(ServiceType::Radio));
     }
 
     void fullCapacityBatchEqualsOneByOne()

@@ -1,0 +1,46 @@
+#include "OrderLists.h"
+
+#include <algorithm>
+
+namespace k510 {
+
+namespace {
+
+// The position of the first entry outside 1..size or repeating an earlier
+// one; size when there is none.
+std::size_t firstStrayEntry(const std::vector<std::uint16_t> &order)
+{
+    std::vector<char> seen(order.size() + 1, 0);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::uint16_t entry = order[k];
+        if (entry < 1 || entry >= seen.size() || seen[entry])
+            return k;
+        seen[entry] = 1;
+    }
+    return order.size();
+}
+
+} // namespace
+
+bool isPermutation(const std::vector<std::uint16_t> &order)
+{
+    return firstStrayEntry(order) == order.size();
+}
+
+void removeFromOrder(std::vector<std::uint16_t> &order, int number)
+{
+    auto doomed = std::find(order.begin(), order.end(), number);
+    if (doomed == order.end() && number >= 1 && std::size_t(number) <= order.size())
+        doomed = order.begin() + std::ptrdiff_t(firstStrayEntry(order));   // a list that misses a number has one
+    if (doomed != order.end())
+        order.erase(doomed);   // else the number lies beyond the list and has no entry to lose
+    const int size = int(order.size());
+    for (auto &entry : order) {
+        if (entry == number)
+            entry = std::uint16_t(std::min(number, size));
+        else if (entry > number)
+            --entry;
+    }
+}
+
+} // namespace k510

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace k510 {
+
+// Order lists as images may bring them. A sound order list names each of
+// 1..size once; a damaged one may hold numbers outside that range or the same
+// number twice, and then misses as many numbers as it holds such entries.
+
+[[nodiscard]] bool isPermutation(const std::vector<std::uint16_t> &order);
+
+// Takes a deleted channel's number out of its order list and closes the gap
+// it leaves. The list loses exactly one entry whenever the number lies in
+// 1..size, so its length keeps matching its block of channel records: the
+// number's first occurrence, or, in a damaged list that misses the number,
+// the first entry outside 1..size or repeating an earlier one. Every entry
+// above the number goes down by one; a further copy of the number names its
+// successor, or the last channel when it was the last. No entry inside the
+// new range is moved out of it, and none outside it is moved in.
+void removeFromOrder(std::vector<std::uint16_t> &order, int number);
+
+} // namespace k510

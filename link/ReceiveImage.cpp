@@ -1,5 +1,6 @@
 #include "ReceiveImage.h"
 
+#include "Crc32.h"
 #include "SerialPort.h"
 #include "TransferSteps.h"
 #include "WireFormat.h"
@@ -47,8 +48,8 @@ std::uint16_t readTransferHeader(SerialPort &port)
     return blockCount;
 }
 
-// Reads a block header as its six fields and returns its data length.
-std::size_t readBlockHeader(SerialPort &port)
+// Reads a block header as its six fields.
+BlockHeader readBlockHeader(SerialPort &port)
 {
     std::array<std::uint8_t, wire::kBlockHeaderSize> header{};
     std::size_t offset = 0;
@@ -56,13 +57,29 @@ std::size_t readBlockHeader(SerialPort &port)
         readExactly(port, header.data() + offset, fieldSize, Failure::Size);
         offset += fieldSize;
     }
-    return BlockHeader::fromWire(header).dataLength;
+    return BlockHeader::fromWire(header);
+}
+
+// The header of the block due at `position`. A header that fails its CRC is
+// named by the position: its own number cannot be trusted.
+void verifyBlockHeader(const BlockHeader &header, std::uint16_t position)
+{
+    if (header.headerCrc != header.computedCrc())
+        throw BlockFault{BlockFault::Kind::Damaged, position, position};
+    if (header.blockIndex != position)
+        throw BlockFault{BlockFault::Kind::OutOfOrder, header.blockIndex, position};
+}
+
+void verifyBlockData(const BlockHeader &header, const char *data)
+{
+    if (header.dataCrc != Crc32(0, data, header.dataLength))
+        throw BlockFault{BlockFault::Kind::Damaged, header.blockIndex, header.blockIndex};
 }
 
 } // namespace
 
 void ReceiveImage(const QString &portName, const QString &speedText, const ProgressCallback &progress,
-                  const DeliveryCallback &delivery, const FailureCallback &failure)
+                  const DeliveryCallback &delivery, const FailureCallback &failure, BlockChecks checks)
 {
     SerialPort port;
     QByteArray receivedImage;
@@ -88,13 +105,20 @@ void ReceiveImage(const QString &portName, const QString &speedText, const Progr
 
         std::array<char, wire::kMaxBlockData> blockBuffer{};
         for (std::uint16_t block = 0; block < blockCount; ++block) {
-            const std::size_t dataLength = readBlockHeader(port);
+            // Each block is checked as it arrives: the first damaged one
+            // ends the transfer, and nothing is delivered.
+            const BlockHeader header = readBlockHeader(port);
+            if (checks == BlockChecks::Verify)
+                verifyBlockHeader(header, block);
+            const std::size_t dataLength = header.dataLength;
             // A block longer than the buffer cannot be taken.
             if (dataLength > blockBuffer.size())
                 throw LinkFailure{Failure::Size};
             writeToken(port, tokens::Ack, Failure::Size);
             SerialPort::Pause();
             readExactly(port, blockBuffer.data(), dataLength, Failure::Size);
+            if (checks == BlockChecks::Verify)
+                verifyBlockData(header, blockBuffer.data());
             receivedImage.append(blockBuffer.data(), qsizetype(dataLength));
             writeToken(port, tokens::Ack, Failure::Size);
             if (progress)

@@ -1,11 +1,10 @@
 #include "SettingsFile.h"
 
+#include "FileAccess.h"
 #include "IniText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace k510::link {
@@ -15,12 +14,6 @@ namespace {
 constexpr QByteArrayView kSection("Comm");
 constexpr QByteArrayView kPortKey("Port");
 constexpr QByteArrayView kSpeedKey("Speed");
-
-QByteArray fileContent(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int readInteger(const QByteArray &content, QByteArrayView key)
 {
@@ -42,23 +35,26 @@ SettingsFile::SettingsFile(QString path)
 {
 }
 
-SettingsPositions SettingsFile::load() const
+SettingsPositions SettingsFile::load(QString *problem) const
 {
-    const QByteArray content = fileContent(m_path);
-    return {readInteger(content, kPortKey), readInteger(content, kSpeedKey)};
+    const std::optional<QByteArray> content = files::readSettingsFile(m_path, problem);
+    if (!content)
+        return {0, 0};
+    return {readInteger(*content, kPortKey), readInteger(*content, kSpeedKey)};
 }
 
-bool SettingsFile::store(SettingsPositions positions) const
+bool SettingsFile::store(SettingsPositions positions, QString *problem) const
 {
-    const QByteArray before = fileContent(m_path);
-    QByteArray after = withIniValue(before, kSection, kPortKey, QByteArray::number(positions.port));
+    const std::optional<QByteArray> before = files::readSettingsFile(m_path, problem);
+    if (!before)
+        return false;
+    QByteArray after = withIniValue(*before, kSection, kPortKey, QByteArray::number(positions.port));
     after = withIniValue(after, kSection, kSpeedKey, QByteArray::number(positions.speed));
-    if (after == before && QFileInfo::exists(m_path))
+    if (after == *before && QFileInfo::exists(m_path))
         return true;
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
+    return files::writeSettingsFile(m_path, after, problem);
 }
 
 } // namespace k510::link

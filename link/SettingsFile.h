@@ -11,16 +11,20 @@ namespace k510::link {
 // (on Linux $XDG_CONFIG_HOME, by default ~/.config). Storing rewrites only
 // the two values, in place: every other byte of the file stays as it was
 // (other sections and keys, comments, text in any character set, line ends),
-// and the new file replaces the old one only once it is complete.
+// and the new file replaces the old one only once it is complete. A file
+// that is no regular file (a FIFO, a device, a folder, also behind a link)
+// or is absurdly large is neither read nor written.
 class SettingsFile {
 public:
     SettingsFile();
     explicit SettingsFile(QString path);
 
-    // Missing keys, and values that are not integers, read as 0.
-    [[nodiscard]] SettingsPositions load() const;
-    // Returns whether the file now holds the positions.
-    bool store(SettingsPositions positions) const;
+    // Missing keys, and values that are not integers, read as 0; so does a
+    // file that cannot be read, whose reason then goes to `problem`.
+    [[nodiscard]] SettingsPositions load(QString *problem = nullptr) const;
+    // Returns whether the file now holds the positions; when not, `problem`
+    // says why. A file that exists but cannot be read is not overwritten.
+    bool store(SettingsPositions positions, QString *problem = nullptr) const;
 
     [[nodiscard]] const QString &path() const { return m_path; }
 

@@ -2,10 +2,18 @@
 
 namespace k510::link {
 
+namespace {
+
+QString prefixOf(Direction direction)
+{
+    return direction == Direction::Send ? QStringLiteral("Отправка настроек: ") : QStringLiteral("Получение настроек: ");
+}
+
+} // namespace
+
 QString failureText(Direction direction, Failure failure)
 {
-    const QString prefix = direction == Direction::Send ? QStringLiteral("Отправка настроек: ")
-                                                        : QStringLiteral("Получение настроек: ");
+    const QString prefix = prefixOf(direction);
     switch (failure) {
     case Failure::Allocation:
         return prefix + QStringLiteral("Ошибка выделения памяти!");
@@ -19,6 +27,15 @@ QString failureText(Direction direction, Failure failure)
         break;
     }
     return prefix + QStringLiteral("Размер данных при приеме/передаче не совпадает с требуемым!");
+}
+
+QString failureText(Direction direction, const BlockFault &fault)
+{
+    const QString damaged = QStringLiteral("данные повреждены при передаче. Повторите приём.");
+    if (fault.kind == BlockFault::Kind::OutOfOrder)
+        return prefixOf(direction)
+               + QStringLiteral("Блок %1 пришёл вместо блока %2: ").arg(fault.block).arg(fault.expected) + damaged;
+    return prefixOf(direction) + QStringLiteral("Ошибка контрольной суммы в блоке %1: ").arg(fault.block) + damaged;
 }
 
 } // namespace k510::link

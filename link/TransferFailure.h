@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 namespace k510::link {
 
 enum class Direction { Send, Receive };
@@ -16,5 +18,19 @@ enum class Failure {
 };
 
 [[nodiscard]] QString failureText(Direction direction, Failure failure);
+
+// A received block that is not what its header claims, or not the block that
+// was due. Blocks are named by their zero-based number on the wire.
+struct BlockFault {
+    enum class Kind {
+        Damaged,      // the header's or the data's CRC does not match
+        OutOfOrder,   // a sound block arrived where another one was due
+    };
+    Kind kind;
+    std::uint16_t block;      // Damaged: the block at fault; OutOfOrder: the one that arrived
+    std::uint16_t expected;   // OutOfOrder: the block that was due
+};
+
+[[nodiscard]] QString failureText(Direction direction, const BlockFault &fault);
 
 } // namespace k510::link

@@ -40,6 +40,8 @@ void runTransfer(Direction direction, SerialPort &port, const FailureCallback &f
         exchange();
     } catch (const LinkFailure &linkFailure) {
         failureMessage = failureText(direction, linkFailure.failure);
+    } catch (const BlockFault &blockFault) {
+        failureMessage = failureText(direction, blockFault);
     } catch (const std::bad_alloc &) {
         failureMessage = failureText(direction, Failure::Allocation);
     } catch (const std::exception &error) {

@@ -24,9 +24,10 @@ void readExactly(SerialPort &port, void *data, std::size_t count, Failure onShor
 // Five bytes of any content.
 void readReply(SerialPort &port, Failure onShort);
 
-// Runs `exchange`. Its first failure, or an error escaping from a callback,
-// goes to `failure` while the port is still open; then, in every case, the
-// input and output queues are purged and the port is closed.
+// Runs `exchange`. Its first failure (a LinkFailure or a BlockFault), or an
+// error escaping from a callback, goes to `failure` while the port is still
+// open; then, in every case, the input and output queues are purged and the
+// port is closed.
 void runTransfer(Direction direction, SerialPort &port, const FailureCallback &failure,
                  const std::function<void()> &exchange);
 

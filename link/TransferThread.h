@@ -3,6 +3,8 @@
 #include <QSemaphore>
 #include <QThread>
 
+#include <atomic>
+
 namespace k510::link {
 
 // What the send and receive workers share: they know nothing of the window
@@ -21,6 +23,8 @@ public:
 
     // Lets a worker that waits in its failure go on. Any thread may call it.
     void failureClosed() { m_failureClosed.release(); }
+    // Whether the transfer ended in a failure; final once the thread has finished.
+    [[nodiscard]] bool failed() const { return m_failed; }
 
 signals:
     void ShowProgress(const QString &panel0Text);
@@ -30,6 +34,7 @@ protected:
     // Announces the failure and waits until it has been closed.
     void reportFailure(const QString &text)
     {
+        m_failed = true;
         if (isInterruptionRequested())
             return;
         emit ShowFailure(text);
@@ -38,6 +43,7 @@ protected:
 
 private:
     QSemaphore m_failureClosed;
+    std::atomic<bool> m_failed = false;
 };
 
 } // namespace k510::link

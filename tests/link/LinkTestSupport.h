@@ -69,7 +69,8 @@ inline Outcome send(const QString &port, const QByteArray &image, const QString 
     return outcome;
 }
 
-inline Outcome receive(const QString &port, const QString &speed = QStringLiteral("115200"))
+inline Outcome receive(const QString &port, const QString &speed = QStringLiteral("115200"),
+                       k510::link::BlockChecks checks = k510::link::BlockChecks::Verify)
 {
     Outcome outcome;
     QElapsedTimer clock;
@@ -77,7 +78,7 @@ inline Outcome receive(const QString &port, const QString &speed = QStringLitera
     k510::link::ReceiveImage(
         port, speed, [&](int percent) { outcome.progress.append(percent); },
         [&](const QByteArray &image) { outcome.deliveries.append(image); },
-        [&](const QString &text) { outcome.failures.append(text); });
+        [&](const QString &text) { outcome.failures.append(text); }, checks);
     outcome.elapsedMs = clock.elapsed();
     return outcome;
 }

@@ -11,6 +11,8 @@
 using namespace k510::link;
 using namespace linktest;
 
+Q_DECLARE_METATYPE(k510::link::BlockChecks)
+
 class ReceiveImageTest : public QObject {
     Q_OBJECT
 
@@ -41,26 +43,30 @@ void ReceiveImageTest::completeReceiveHandsOverTheImage_data()
 {
     QTest::addColumn<QByteArray>("image");
     QTest::addColumn<QStringList>("simArguments");
+    QTest::addColumn<BlockChecks>("checks");
 
-    QTest::newRow("one block") << everyByteImage(1) << QStringList{};
-    QTest::newRow("every byte value, 4 blocks") << everyByteImage(4) << QStringList{};
+    QTest::newRow("one block") << everyByteImage(1) << QStringList{} << BlockChecks::Verify;
+    QTest::newRow("every byte value, 4 blocks") << everyByteImage(4) << QStringList{} << BlockChecks::Verify;
     // A last block of 188 bytes: whatever sum arrives is delivered.
-    QTest::newRow("blocks of other lengths") << everyByteImage(2) + QByteArray(188, '\x13') << QStringList{};
-    QTest::newRow("wrong CRCs, numbers and addresses are accepted")
-        << everyByteImage(5) << QStringList{"--fault", "scrambled"};
-    QTest::newRow("replies of control bytes") << everyByteImage(2) << QStringList{"--reply", "0d0a001311"};
+    QTest::newRow("blocks of other lengths") << everyByteImage(2) + QByteArray(188, '\x13') << QStringList{}
+                                             << BlockChecks::Verify;
+    QTest::newRow("without checks wrong CRCs, numbers and addresses are accepted")
+        << everyByteImage(5) << QStringList{"--fault", "scrambled"} << BlockChecks::Skip;
+    QTest::newRow("replies of control bytes") << everyByteImage(2) << QStringList{"--reply", "0d0a001311"}
+                                              << BlockChecks::Verify;
 }
 
 void ReceiveImageTest::completeReceiveHandsOverTheImage()
 {
     QFETCH(QByteArray, image);
     QFETCH(QStringList, simArguments);
+    QFETCH(BlockChecks, checks);
     const QString record = m_dir.filePath(QStringLiteral("record.bin"));
     QFile::remove(record);
     SimProcess sim(simArguments + QStringList{"--image", writeImage(image), "--record", record});
     QVERIFY(sim.isReady());
 
-    const Outcome outcome = receive(sim.devicePath());
+    const Outcome outcome = receive(sim.devicePath(), QStringLiteral("115200"), checks);
 
     QCOMPARE(outcome.failures, QStringList());
     QCOMPARE(outcome.deliveries, QList<QByteArray>{image});
@@ -97,6 +103,20 @@ void ReceiveImageTest::receiverFaults_data()
                                             << QList<int>{0, 25} << acked + QByteArray("2ACK3").repeated(4) << 0;
     QTest::newRow("block header too late") << QStringList{"--fault", "slow", "--at", "1", "--delay", "1400"} << size
                                            << QList<int>{0} << acked + "2ACK32ACK3" << 1000;
+    // A damaged or misplaced block ends the receive as it arrives, before
+    // the editor acknowledges it.
+    QTest::newRow("block headers fail their CRC")
+        << QStringList{"--fault", "scrambled"}
+        << "Получение настроек: Ошибка контрольной суммы в блоке 0: данные повреждены при передаче. Повторите приём."
+        << QList<int>{} << acked << 0;
+    QTest::newRow("block data fail their CRC")
+        << QStringList{"--fault", "damaged", "--at", "2"}
+        << "Получение настроек: Ошибка контрольной суммы в блоке 2: данные повреждены при передаче. Повторите приём."
+        << QList<int>{0, 25} << acked + QByteArray("2ACK3").repeated(5) << 0;
+    QTest::newRow("two blocks swapped")
+        << QStringList{"--fault", "swapped", "--at", "1"}
+        << "Получение настроек: Блок 2 пришёл вместо блока 1: данные повреждены при передаче. Повторите приём."
+        << QList<int>{0} << acked + "2ACK32ACK3" << 0;
 }
 
 void ReceiveImageTest::receiverFaults()

@@ -8,6 +8,10 @@
 #include "LinkTestSupport.h"
 #include "SimProcess.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 using namespace linktest;
 
 namespace {
@@ -26,6 +30,33 @@ ToolRun runTool(const QStringList &arguments)
             QString::fromUtf8(tool.readAllStandardError())};
 }
 
+// Runs k510-tool with its stderr on a terminal, as from a user's shell, and
+// returns what it drew there. The test keeps a descriptor of the terminal
+// open, so what the tool wrote stays readable after it has ended.
+ToolRun runToolOnTerminal(const QStringList &arguments)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        return {};
+    const QByteArray terminal = ::ptsname(master);
+    const int keptOpen = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
+    QProcess tool;
+    tool.setChildProcessModifier([terminal] {
+        const int stderrTerminal = ::open(terminal.constData(), O_RDWR | O_NOCTTY);
+        if (stderrTerminal >= 0)
+            ::dup2(stderrTerminal, STDERR_FILENO);
+    });
+    tool.start(QStringLiteral(K510_TOOL_PATH), arguments);
+    tool.waitForFinished(60000);
+    QByteArray drawn;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(master, buffer, sizeof buffer)) > 0;)
+        drawn.append(buffer, got);
+    ::close(keptOpen);
+    ::close(master);
+    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1, QString::fromUtf8(drawn)};
+}
+
 } // namespace
 
 class ToolTransfersTest : public QObject {
@@ -34,8 +65,12 @@ class ToolTransfersTest : public QObject {
 private slots:
     void sendFailures_data();
     void sendFailures();
+    void speedsOutsideTheReceiversAreRefused_data();
+    void speedsOutsideTheReceiversAreRefused();
     void forcedSendOfAnyFile();
+    void progressOnATerminalEndsAtHundred();
     void completeReceiveWritesTheFile();
+    void forcedReceiveKeepsUncheckedBlocks();
     void failedReceivesLeaveTheFile_data();
     void failedReceivesLeaveTheFile();
 
@@ -91,6 +126,38 @@ void ToolTransfersTest::sendFailures()
         QVERIFY(!QFile::exists(record));   // nothing went out
 }
 
+void ToolTransfersTest::speedsOutsideTheReceiversAreRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("speed");
+    QTest::newRow("send, letters") << "send" << "abc";
+    QTest::newRow("receive, a number no receiver takes") << "receive" << "1234";
+    QTest::newRow("send, 28800 is not among them") << "send" << "28800";
+    QTest::newRow("receive, empty") << "receive" << "";
+    QTest::newRow("send, a speed with a space") << "send" << "115200 ";
+}
+
+void ToolTransfersTest::speedsOutsideTheReceiversAreRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, speed);
+    const QString record = m_dir.filePath(QStringLiteral("speed-record.bin"));
+    QFile::remove(record);
+    SimProcess sim({"--record", record});
+    QVERIFY(sim.isReady());
+    const QString file = writeFile(QStringLiteral("speed.k5d"), demoImage());
+
+    const ToolRun run = runTool({command, file, "--port", sim.devicePath(), "--speed", speed});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errors.contains(QStringLiteral("'%1'").arg(speed)), qPrintable(run.errors));
+    QVERIFY2(run.errors.contains(QStringLiteral("115200, 57600, 38400, 31200, 19200, 14400, 9600")),
+             qPrintable(run.errors));
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(record));   // the line was never opened
+    QCOMPARE(readFile(file), demoImage());
+}
+
 void ToolTransfersTest::forcedSendOfAnyFile()
 {
     const QString stored = m_dir.filePath(QStringLiteral("stored.bin"));
@@ -104,6 +171,18 @@ void ToolTransfersTest::forcedSendOfAnyFile()
     QCOMPARE(readFile(stored), image);
 }
 
+void ToolTransfersTest::progressOnATerminalEndsAtHundred()
+{
+    SimProcess sim;
+    QVERIFY(sim.isReady());
+    const ToolRun run = runToolOnTerminal({"send", writeFile(QStringLiteral("bar.bin"), everyByteImage(3)), "--port",
+                                           sim.devicePath(), "--force"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(QStringLiteral("Передача данных [########################################] 100%")),
+             qPrintable(run.errors));
+    QVERIFY2(run.errors.trimmed().endsWith(QStringLiteral("100%\r\nГотово")), qPrintable(run.errors));
+}
+
 void ToolTransfersTest::completeReceiveWritesTheFile()
 {
     SimProcess sim;   // sends the demo database
@@ -111,6 +190,18 @@ void ToolTransfersTest::completeReceiveWritesTheFile()
     const QString target = m_dir.filePath(QStringLiteral("received.k5d"));
     const ToolRun run = runTool({"receive", target, "--port", sim.devicePath()});
     QCOMPARE(run.exitCode, 0);
+    QCOMPARE(readFile(target), demoImage());
+}
+
+void ToolTransfersTest::forcedReceiveKeepsUncheckedBlocks()
+{
+    // The demo database, in order, under wrong block numbers and CRCs.
+    SimProcess sim({"--fault", "scrambled"});
+    QVERIFY(sim.isReady());
+    const QString target = m_dir.filePath(QStringLiteral("forced.k5d"));
+    const ToolRun run = runTool({"receive", target, "--port", sim.devicePath(), "--force"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.contains(QStringLiteral("not checked")), qPrintable(run.errors));
     QCOMPARE(readFile(target), demoImage());
 }
 
@@ -123,6 +214,12 @@ void ToolTransfersTest::failedReceivesLeaveTheFile_data()
     QTest::newRow("short block") << QStringList{"--fault", "short-block"}
                                  << "Получение настроек: Размер данных при приеме/передаче не совпадает с требуемым!";
     QTest::newRow("image of the wrong size") << QStringList{} << "Загрузка файла: Ошибка, файл имеет не тот размер!";
+    QTest::newRow("block CRCs wrong")
+        << QStringList{"--fault", "scrambled"}
+        << "Получение настроек: Ошибка контрольной суммы в блоке 0: данные повреждены при передаче. Повторите приём.";
+    QTest::newRow("two blocks swapped")
+        << QStringList{"--fault", "swapped"}
+        << "Получение настроек: Блок 1 пришёл вместо блока 0: данные повреждены при передаче. Повторите приём.";
 }
 
 void ToolTransfersTest::failedReceivesLeaveTheFile()

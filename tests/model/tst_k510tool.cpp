@@ -9,8 +9,11 @@
 #include "TestImages.h"
 #include "model/CsvExport.h"
 #include "model/ImageCheck.h"
+#include "model/Repair.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
+
+#include <sys/stat.h>
 
 using namespace k510;
 using namespace k510::testing;
@@ -23,10 +26,10 @@ struct Run {
     QString err;
 };
 
-Run tool(const QStringList &arguments)
+Run tool(const QStringList &arguments, const QString &program = QStringLiteral(K510_TOOL_PATH))
 {
     QProcess process;
-    process.start(QStringLiteral(K510_TOOL_PATH), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(30000))
         qFatal("k510-tool did not finish");
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
@@ -185,6 +188,43 @@ private slots:
         const Run run = tool({"normalize", path("foreign.k5d"), path("normal.k5d")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(readFile(path("normal.k5d")), bytesOf(canonical));
+    }
+
+    void repair_data()
+    {
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("order entry 0 and a favourite naming no channel") << true;
+        QTest::newRow("nothing to repair, in a layout of its own") << false;
+    }
+    void repair()
+    {
+        QFETCH(bool, broken);
+        Image image = imageOf(samples::demoDatabase());
+        if (broken) {
+            poke16(image, layout::kOrdersOffset + 2 * 3, 0);
+            poke16(image, ImageOffsets(image).tvFavourites, 500);
+        } else {
+            std::fill(image.begin() + 0x44000, image.end(), 0);   // a save would write 0xFF there
+        }
+        writeFile(path("unrepaired.k5d"), image);
+        const Run run = tool({"repair", path("unrepaired.k5d"), path("repaired.k5d")});
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray written = readFile(path("repaired.k5d"));
+        if (!broken) {
+            QCOMPARE(QString::fromUtf8(run.out), QString("нумерация в порядке, исправлять нечего\n"));
+            QCOMPARE(written, bytesOf(image));
+            return;
+        }
+        // The lines and the database of the window's repair.
+        ChannelDatabase db = databaseOf(image);
+        QString expected;
+        for (const std::string &change : repairNumbering(db))
+            expected += QString::fromStdString(change) + '\n';
+        QCOMPARE(QString::fromUtf8(run.out), expected);
+        QCOMPARE(run.out.count('\n'), 3);
+        QCOMPARE(written, bytesOf(imageOf(db)));
+        const Image repaired(written.begin(), written.end());
+        QVERIFY(checkImage(repaired).problems.empty());
     }
 
     void refusedInputLeavesTheOutputAlone()
@@ -381,6 +421,40 @@ private slots:
         QFETCH(QString, message);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(path("refused.csv")));
+    }
+
+    void inputsThatAreNoImageFiles_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("input");
+        for (const char *command : {"info", "check", "dump"}) {
+            for (const char *input : {"FIFO", "folder", "sparse 10 GB file", "/dev/zero"})
+                QTest::addRow("%s %s", command, input) << QString(command) << QString(input);
+        }
+    }
+    // Refused at once, by type or size, without waiting for a writer or
+    // reading more than an image: the memory limit would stop the tool.
+    void inputsThatAreNoImageFiles()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, input);
+        QString file = input;
+        if (input == QLatin1String("FIFO")) {
+            file = path(QStringLiteral("fifo.k5d"));
+            QVERIFY(QFile::exists(file) || ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        } else if (input == QLatin1String("folder")) {
+            file = path(QStringLiteral("folder.k5d"));
+            QVERIFY(QDir().mkpath(file));
+        } else if (input.startsWith(QLatin1String("sparse"))) {
+            file = path(QStringLiteral("sparse.k5d"));
+            QFile sparse(file);
+            QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(10) << 30));
+        }
+        const Run run = tool({"-c", "ulimit -v 1000000 && exec \"$0\" \"$@\"", K510_TOOL_PATH, command, file},
+                             QStringLiteral("/bin/sh"));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.contains(file), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
     }
 
     void errorsGoToStderr_data()

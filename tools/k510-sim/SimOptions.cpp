@@ -1,17 +1,17 @@
 #include "SimOptions.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 
 #include <array>
 #include <utility>
 
+#include "link/FileAccess.h"
 #include "model/ImageWriter.h"
 #include "tools/samples/SampleDatabases.h"
 
 namespace {
 
-constexpr std::array<std::pair<const char *, Fault>, 8> kFaults = {{
+constexpr std::array<std::pair<const char *, Fault>, 10> kFaults = {{
     {"none", Fault::None},
     {"silent", Fault::Silent},
     {"bad-tag", Fault::BadTag},
@@ -19,6 +19,8 @@ constexpr std::array<std::pair<const char *, Fault>, 8> kFaults = {{
     {"short-block", Fault::ShortBlock},
     {"oversize", Fault::Oversize},
     {"scrambled", Fault::Scrambled},
+    {"swapped", Fault::Swapped},
+    {"damaged", Fault::Damaged},
     {"slow", Fault::Slow},
 }};
 
@@ -46,8 +48,8 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
     const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("image the receiver sends (default: the demo database)"), QStringLiteral("FILE"));
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("where an image sent to the receiver is written"), QStringLiteral("FILE"));
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("where the bytes the editor writes in the latest transfer are kept, as they arrive"), QStringLiteral("FILE"));
-    const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("none, silent, bad-tag, zero-blocks, short-block, oversize, scrambled or slow"), QStringLiteral("MODE"));
-    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("the block a short-block, oversize or slow fault hits (default: 0; slow: every answer)"), QStringLiteral("N"));
+    const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("none, silent, bad-tag, zero-blocks, short-block, oversize, scrambled, swapped, damaged or slow"), QStringLiteral("MODE"));
+    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("the block a short-block, oversize, swapped (N and N+1), damaged or slow fault hits (default: 0; slow: every answer)"), QStringLiteral("N"));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("how late a slow answer comes, in ms (default 1500)"), QStringLiteral("MS"));
     const QCommandLineOption reply(QStringLiteral("reply"), QStringLiteral("the five reply bytes in hexadecimal (default: 2ACK3)"), QStringLiteral("HEX"));
     const QCommandLineOption help(QStringLiteral("help"), QStringLiteral("this text"));
@@ -62,12 +64,16 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
 
     SimOptions options;
     if (parser.isSet(image)) {
-        QFile file(parser.value(image));
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("cannot open %1: %2").arg(file.fileName(), file.errorString());
+        // Any size up to what the wire can announce (a 16-bit block count).
+        constexpr qint64 kMaxImage = 0xFFFF * 256;
+        k510::files::FileRead file = k510::files::readRegularFile(parser.value(image), kMaxImage);
+        if (!file.ok()) {
+            *error = QStringLiteral("cannot use %1 as the image: %2")
+                         .arg(parser.value(image),
+                              file.reason.isEmpty() ? QStringLiteral("no regular file, or too large") : file.reason);
             return std::nullopt;
         }
-        options.imageToSend = file.readAll();
+        options.imageToSend = std::move(file.bytes);
     } else {
         options.imageToSend = demoImage();
     }

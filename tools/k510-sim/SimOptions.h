@@ -15,6 +15,8 @@ enum class Fault {
     ShortBlock,   // block N's data stop halfway
     Oversize,     // block N announces 4096 data bytes
     Scrambled,    // wrong CRCs, block numbers counting down, odd addresses
+    Swapped,      // blocks N and N+1 come in each other's place, each sound
+    Damaged,      // one byte of block N's data changes on the way
     Slow,         // every answer (from block N on, if given) comes late
 };
 

@@ -1,6 +1,5 @@
 #include "SimulatedReceiver.h"
 
-#include <QSaveFile>
 #include <QThread>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <utility>
 
 #include "link/Crc32.h"
+#include "link/FileAccess.h"
 #include "link/WireFormat.h"
 
 using namespace k510::link;
@@ -27,8 +27,7 @@ void report(const QString &text)
 
 bool saveFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return k510::files::writeFileSafely(path, bytes).ok();
 }
 
 } // namespace
@@ -139,21 +138,29 @@ void SimulatedReceiver::giveImage()
     answer(-1);
 
     for (int block = 0; block < header.blockCount; ++block) {
-        const qsizetype offset = qsizetype(block) * qsizetype(wire::kBlockSize);
-        const QByteArray data = image.mid(offset, qsizetype(wire::kBlockSize));
+        const int sentBlock = swappedBlock(block, header.blockCount);
+        const qsizetype offset = qsizetype(sentBlock) * qsizetype(wire::kBlockSize);
+        QByteArray data = image.mid(offset, qsizetype(wire::kBlockSize));
         const std::span<const std::uint8_t> dataBytes(reinterpret_cast<const std::uint8_t *>(data.constData()),
                                                       std::size_t(data.size()));
-        BlockHeader blockHeader = BlockHeader::forBlock(std::uint16_t(block), dataBytes);
+        BlockHeader blockHeader = BlockHeader::forBlock(std::uint16_t(sentBlock), dataBytes);
+        // A line error after the CRC was taken.
+        if (faultAt(Fault::Damaged, block) && !data.isEmpty())
+            data[data.size() / 2] = char(data[data.size() / 2] ^ 0x10);
         if (m_options.fault == Fault::Scrambled) {
-            // Everything the editor does not examine is wrong; the data
-            // still come in image order.
+            // Numbers, addresses and both CRCs are wrong; the data still
+            // come in image order, so a receive that skips its block checks
+            // gets the image.
             blockHeader.blockIndex = std::uint16_t(blockCount - 1 - block);
             blockHeader.address = 0x12345678u + 7u * std::uint32_t(block);
             blockHeader.headerCrc = ~blockHeader.computedCrc();
             blockHeader.dataCrc = ~blockHeader.dataCrc;
         }
-        if (faultAt(Fault::Oversize, block))
+        if (faultAt(Fault::Oversize, block)) {
+            // Announced, not garbled: the header's CRC matches.
             blockHeader.dataLength = kOversizeLength;
+            blockHeader.headerCrc = blockHeader.computedCrc();
+        }
         waitIfSlow(block);
         const auto blockBytes = blockHeader.toWire();
         sendToEditor(blockBytes.data(), blockBytes.size());
@@ -218,6 +225,16 @@ void SimulatedReceiver::waitIfSlow(int block) const
 bool SimulatedReceiver::faultAt(Fault fault, int block) const
 {
     return m_options.fault == fault && block == std::max(m_options.faultBlock, 0);
+}
+
+int SimulatedReceiver::swappedBlock(int block, int blockCount) const
+{
+    const int first = std::max(m_options.faultBlock, 0);
+    if (m_options.fault != Fault::Swapped || first + 1 >= blockCount)
+        return block;
+    if (block == first)
+        return first + 1;
+    return block == first + 1 ? first : block;
 }
 
 void SimulatedReceiver::startRecord(const QByteArray &openingToken)

@@ -31,6 +31,8 @@ private:
     void answer(int block);                  // one reply, late if slow
     void waitIfSlow(int block) const;
     [[nodiscard]] bool faultAt(Fault fault, int block) const;
+    // The block whose data and header go out in place of `block`.
+    [[nodiscard]] int swappedBlock(int block, int blockCount) const;
     void startRecord(const QByteArray &openingToken);
     void record(const char *data, std::size_t count);
 

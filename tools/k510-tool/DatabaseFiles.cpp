@@ -14,7 +14,7 @@ std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode)
     QString error;
     const auto data = loadFile(path, &error);
     if (!data) {
-        *exitCode = fail(error);
+        *exitCode = fail(error, NotAnImage);
         return std::nullopt;
     }
     ReadResult result = readImage(bytesOf(*data));

@@ -1,30 +1,53 @@
 #include "ImageFiles.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "link/FileAccess.h"
+
+using namespace k510::files;
+
+namespace {
+
+// Far more than any image (and than the wire can carry); a larger input is
+// refused before a byte of it is read.
+constexpr qint64 kMaxInputSize = 16 * 1024 * 1024;
+
+QString readProblemText(const QString &path, FileProblem problem, const QString &reason)
+{
+    switch (problem) {
+    case FileProblem::NotRegularFile:
+        return QStringLiteral("%1 is not a regular file (a folder, FIFO or device); nothing was done").arg(path);
+    case FileProblem::TooLarge:
+        return QStringLiteral("%1 is too large for a database image; nothing was read").arg(path);
+    case FileProblem::OpenFailed:
+        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+    case FileProblem::ReadFailed:
+    case FileProblem::WriteFailed:
+    case FileProblem::None:
+        break;
+    }
+    return QStringLiteral("cannot read %1: %2").arg(path, reason);
+}
+
+} // namespace
 
 std::optional<QByteArray> loadFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    FileRead file = readRegularFile(path, kMaxInputSize);
+    if (!file.ok()) {
+        *error = readProblemText(path, file.problem, file.reason);
         return std::nullopt;
     }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return std::nullopt;
-    }
-    return data;
+    return std::move(file.bytes);
 }
 
 bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size())) != qint64(bytes.size())
-        || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    const FileWrite written
+        = writeFileSafely(path, QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
+    if (!written.ok()) {
+        // A folder or device named as the output is refused, not written to.
+        *error = written.problem == FileProblem::NotRegularFile
+                     ? QStringLiteral("%1 is not a regular file (a folder, FIFO or device); nothing was written").arg(path)
+                     : QStringLiteral("cannot write %1: %2").arg(path, written.reason);
         return false;
     }
     return true;

@@ -9,8 +9,10 @@
 
 // Whole image files in and out of memory, for the command-line tool.
 
+// Refuses anything but a regular file, and files far larger than an image.
 [[nodiscard]] std::optional<QByteArray> loadFile(const QString &path, QString *error);
-// Writes through a temporary file that replaces `path` only once complete.
+// Writes through a temporary file that replaces `path` only once complete and
+// flushed; on any failure the old file stays.
 [[nodiscard]] bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes, QString *error);
 
 [[nodiscard]] inline std::span<const std::uint8_t> bytesOf(const QByteArray &data)

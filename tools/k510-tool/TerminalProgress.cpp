@@ -30,6 +30,16 @@ void TerminalProgress::show(int percent)
     m_drawn = true;
 }
 
+void TerminalProgress::complete()
+{
+    if (!m_enabled)
+        return;
+    show(100);
+    finish();
+    std::fputs("Готово\n", stderr);
+    std::fflush(stderr);
+}
+
 void TerminalProgress::finish()
 {
     if (m_drawn) {

@@ -10,6 +10,9 @@ public:
     ~TerminalProgress();
 
     void show(int percent);
+    // After a successful transfer, whose own progress stops at 99: the bar
+    // full at 100%, then a line saying the transfer is done.
+    void complete();
     // Ends the bar's line, once.
     void finish();
 

@@ -6,6 +6,7 @@
 #include "ImageFiles.h"
 #include "TerminalProgress.h"
 #include "ToolExit.h"
+#include "link/PortSettings.h"
 #include "link/ReceiveImage.h"
 #include "link/SendImage.h"
 #include "model/ImageReader.h"
@@ -13,29 +14,43 @@
 TransferCommands::TransferCommands(QCommandLineParser &parser)
     : m_parser(parser)
     , m_port(QStringLiteral("port"), QStringLiteral("send/receive: COM1..COM4 or a device path"), QStringLiteral("NAME"))
-    , m_speed(QStringLiteral("speed"), QStringLiteral("send/receive: speed in baud (default 115200)"),
+    , m_speed(QStringLiteral("speed"),
+              QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
+                  .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
               QStringLiteral("N"), QStringLiteral("115200"))
-    , m_force(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image"))
+    , m_force(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image; "
+                                                      "receive: keep blocks whose CRC or number is wrong"))
 {
     parser.addOptions({m_port, m_speed, m_force});
 }
 
-std::optional<TransferCommands::Line> TransferCommands::line() const
+std::optional<TransferCommands::Line> TransferCommands::line(const QString &command, QString *error) const
 {
-    if (m_parser.value(m_port).isEmpty())
+    if (m_parser.value(m_port).isEmpty()) {
+        *error = QStringLiteral("%1 needs --port NAME").arg(command);
         return std::nullopt;
-    return Line{m_parser.value(m_port), m_parser.value(m_speed)};
+    }
+    // The line would be opened at whatever the text reads as; only the
+    // receiver's speeds are taken.
+    const QString speed = m_parser.value(m_speed);
+    const QStringList speeds = k510::link::speedChoices();
+    if (!speeds.contains(speed)) {
+        *error = QStringLiteral("--speed '%1' is not a speed of the receiver; use one of %2")
+                     .arg(speed, speeds.join(QStringLiteral(", ")));
+        return std::nullopt;
+    }
+    return Line{m_parser.value(m_port), speed};
 }
 
 int TransferCommands::send(const QStringList &arguments) const
 {
-    const auto port = line();
-    if (!port)
-        return fail(QStringLiteral("send needs --port NAME"));
     QString error;
+    const auto port = line(QStringLiteral("send"), &error);
+    if (!port)
+        return fail(error);
     const auto image = loadFile(arguments.value(0), &error);
     if (!image)
-        return fail(error);
+        return fail(error, NotAnImage);
     if (!m_parser.isSet(m_force)) {
         const k510::ReadResult check = k510::readImage(bytesOf(*image));
         if (!check.ok())
@@ -49,34 +64,49 @@ int TransferCommands::send(const QStringList &arguments) const
     k510::link::SendImage(
         port->port, port->speed, *image, [&](int percent) { progress.show(percent); },
         [&](const QString &text) { failure = text; });
-    progress.finish();
-    return failure.isEmpty() ? Success : fail(failure);
+    if (!failure.isEmpty()) {
+        progress.finish();
+        return fail(failure);
+    }
+    progress.complete();
+    return Success;
 }
 
 int TransferCommands::receive(const QStringList &arguments) const
 {
-    const auto port = line();
+    QString error;
+    const auto port = line(QStringLiteral("receive"), &error);
     if (!port)
-        return fail(QStringLiteral("receive needs --port NAME"));
+        return fail(error);
+    const bool forced = m_parser.isSet(m_force);
+    if (forced)
+        QTextStream(stderr) << "k510-tool: --force: block CRCs and numbers are not checked; "
+                               "a line error goes into FILE unnoticed"
+                            << Qt::endl;
 
     TerminalProgress progress(QStringLiteral("Прием данных"));
     QByteArray received;
     QString failure;
     k510::link::ReceiveImage(
         port->port, port->speed, [&](int percent) { progress.show(percent); },
-        [&](const QByteArray &image) { received = image; }, [&](const QString &text) { failure = text; });
-    progress.finish();
-    if (!failure.isEmpty())
+        [&](const QByteArray &image) { received = image; }, [&](const QString &text) { failure = text; },
+        forced ? k510::link::BlockChecks::Skip : k510::link::BlockChecks::Verify);
+    if (!failure.isEmpty()) {
+        progress.finish();
         return fail(failure);
+    }
 
+    // "Готово" only once FILE holds what arrived.
     const k510::ReadResult result = k510::readImage(bytesOf(received));
+    if (!result.ok() || !saveFileAtomically(arguments.value(0), bytesOf(received), &error)) {
+        progress.finish();
+        if (!result.ok())
+            error = QStringLiteral("received image refused, %1 not written: %2")
+                        .arg(arguments.value(0), QString::fromStdString(result.error));
+        return fail(error);
+    }
+    progress.complete();
     for (const auto &warning : result.warnings)
         QTextStream(stderr) << "k510-tool: received image: " << QString::fromStdString(warning) << Qt::endl;
-    if (!result.ok())
-        return fail(QStringLiteral("received image refused, %1 not written: %2")
-                        .arg(arguments.value(0), QString::fromStdString(result.error)));
-    QString error;
-    if (!saveFileAtomically(arguments.value(0), bytesOf(received), &error))
-        return fail(error);
     return Success;
 }

@@ -9,7 +9,7 @@ class QCommandLineParser;
 
 // "send" and "receive": transfers with the receiver from the command line,
 // with their options --port NAME (COM1..COM4 or a device path), --speed N
-// and --force.
+// (one of the receiver's speeds) and --force.
 class TransferCommands {
 public:
     // Adds the options to `parser`, which must outlive this object.
@@ -18,6 +18,7 @@ public:
     // send FILE: FILE must be an image the editor would open, unless --force.
     [[nodiscard]] int send(const QStringList &arguments) const;
     // receive FILE: FILE is written only after a complete transfer whose
+    // blocks passed their checks (all of them skipped with --force) and whose
     // image reads as a database; otherwise it is left as it was.
     [[nodiscard]] int receive(const QStringList &arguments) const;
 
@@ -26,7 +27,8 @@ private:
         QString port;
         QString speed;
     };
-    [[nodiscard]] std::optional<Line> line() const;
+    // --port and --speed, checked; nothing and `error` if one is wrong.
+    [[nodiscard]] std::optional<Line> line(const QString &command, QString *error) const;
 
     const QCommandLineParser &m_parser;
     QCommandLineOption m_port;

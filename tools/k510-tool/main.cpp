@@ -14,6 +14,7 @@
 #include "EditCommands.h"
 #include "ImageFiles.h"
 #include "JsonDump.h"
+#include "RepairCommand.h"
 #include "ToolExit.h"
 #include "TransferCommands.h"
 #include "model/ImageCheck.h"
@@ -119,10 +120,11 @@ int main(int argc, char *argv[])
         {"dump", {1, "dump FILE           the whole database as JSON", dump}},
         {"check", {1, "check FILE          every break of the numbering scheme (exit 1 if any)", check}},
         {"normalize", {2, "normalize IN OUT    write IN again in the canonical layout", normalize}},
+        {"repair", {2, "repair IN OUT       write IN with its numbering repaired; prints each change", runRepair}},
         {"demo", {1, "demo FILE           write the demo database to FILE", demo}},
         {"send", {1, "send FILE           load FILE into the receiver on --port [--speed] (--force: any file)",
                   [&transfers](const QStringList &a) { return transfers.send(a); }}},
-        {"receive", {1, "receive FILE        fetch the receiver's database on --port [--speed] into FILE",
+        {"receive", {1, "receive FILE        fetch the receiver's database on --port [--speed] into FILE (--force: blocks unchecked)",
                      [&transfers](const QStringList &a) { return transfers.receive(a); }}},
     };
 
@@ -135,7 +137,8 @@ int main(int argc, char *argv[])
     description += QStringLiteral("\n\nExit status:\n"
                                   "  0  success\n"
                                   "  1  failure; check: the numbering scheme is broken\n"
-                                  "  2  check: FILE is no database image or cannot be read;\n"
+                                  "  2  FILE cannot be read (missing, no plain file, far too large);\n"
+                                  "     check: FILE is no database image;\n"
                                   "     send: FILE is no database image and --force is not given\n"
                                   "\nExamples:\n"
                                   "  $ k510-tool demo demo.k5d\n"
@@ -143,7 +146,7 @@ int main(int argc, char *argv[])
                                   "  $ k510-tool send demo.k5d --port /dev/ttyUSB0");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, demo, delete, purge, csv, send or receive"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, send or receive"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

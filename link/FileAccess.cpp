@@ -1,0 +1,102 @@
+#include "FileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace k510::files {
+
+namespace {
+
+// QFileInfo follows symbolic links: a link to a device is no regular file.
+bool isSomethingElseThanAFile(const QFileInfo &info)
+{
+    return info.exists() && !info.isFile();
+}
+
+QString problemReason(FileProblem problem, const QString &systemReason)
+{
+    switch (problem) {
+    case FileProblem::NotRegularFile: return QStringLiteral("это не обычный файл");
+    case FileProblem::TooLarge: return QStringLiteral("файл слишком велик");
+    default: return systemReason;
+    }
+}
+
+void tell(QString *problem, const QString &text)
+{
+    if (problem)
+        *problem = text;
+}
+
+} // namespace
+
+FileRead readRegularFile(const QString &path, qint64 maxSize, bool truncate)
+{
+    const QFileInfo info(path);
+    if (isSomethingElseThanAFile(info))
+        return {{}, FileProblem::NotRegularFile, {}};
+    if (!truncate && info.size() > maxSize)
+        return {{}, FileProblem::TooLarge, {}};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, FileProblem::OpenFailed, file.errorString()};
+    FileRead result;
+    result.bytes = file.read(maxSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, FileProblem::ReadFailed, file.errorString()};
+    if (!truncate && result.bytes.size() > maxSize)
+        return {{}, FileProblem::TooLarge, {}};
+    return result;
+}
+
+FileWrite writeFileSafely(const QString &path, QByteArrayView bytes)
+{
+    if (isSomethingElseThanAFile(QFileInfo(path)))
+        return {FileProblem::NotRegularFile, {}};
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {FileProblem::OpenFailed, file.errorString()};
+    // QSaveFile::commit() renames even when its final flush failed (a full
+    // disk), so the data are flushed and every error looked at first.
+    const bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush()
+                         && file.error() == QFileDevice::NoError;
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return {FileProblem::WriteFailed, reason};
+    }
+    if (!file.commit())
+        return {FileProblem::WriteFailed, file.errorString()};
+    return {};
+}
+
+std::optional<QByteArray> readSettingsFile(const QString &path, QString *problem)
+{
+    // Also a link to nothing yet: writing creates its target.
+    if (!QFileInfo::exists(path))
+        return QByteArray();
+    FileRead file = readRegularFile(path, kMaxSettingsFileSize);
+    if (!file.ok()) {
+        tell(problem, QStringLiteral("Файл настроек «%1» не прочитан: %2")
+                          .arg(QDir::toNativeSeparators(path), problemReason(file.problem, file.reason)));
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+bool writeSettingsFile(const QString &path, QByteArrayView content, QString *problem)
+{
+    const FileWrite written = writeFileSafely(path, content);
+    if (!written.ok()) {
+        tell(problem, QStringLiteral("Файл настроек «%1» не записан: %2")
+                          .arg(QDir::toNativeSeparators(path), problemReason(written.problem, written.reason)));
+        return false;
+    }
+    return true;
+}
+
+} // namespace k510::files

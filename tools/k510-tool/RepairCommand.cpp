@@ -1,0 +1,38 @@
+#include "RepairCommand.h"
+
+#include <QTextStream>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "DatabaseFiles.h"
+#include "ImageFiles.h"
+#include "ToolExit.h"
+#include "model/Repair.h"
+
+int runRepair(const QStringList &arguments)
+{
+    const QString &in = arguments.at(0);
+    const QString &out = arguments.at(1);
+    int code = Success;
+    std::optional<k510::ChannelDatabase> db = readDatabase(in, &code);
+    if (!db)
+        return code;
+    const std::vector<std::string> changes = k510::repairNumbering(*db);
+    if (!changes.empty()) {
+        if (!writeDatabase(*db, out, &code))
+            return code;
+        QTextStream stdoutStream(stdout);
+        for (const std::string &change : changes)
+            stdoutStream << QString::fromStdString(change) << '\n';
+        return Success;
+    }
+    // Nothing to repair: the image itself, not the layout a save would give it.
+    QString error;
+    const std::optional<QByteArray> bytes = loadFile(in, &error);
+    if (!bytes || !saveFileAtomically(out, bytesOf(*bytes), &error))
+        return fail(error);
+    QTextStream(stdout) << QStringLiteral("нумерация в порядке, исправлять нечего") << Qt::endl;
+    return Success;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+
+// "repair IN OUT": writes IN with its numbering repaired as the editor
+// repairs it, printing one line per change; an image with nothing to repair
+// is written unchanged, byte for byte.
+[[nodiscard]] int runRepair(const QStringList &arguments);

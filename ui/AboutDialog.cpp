@@ -38,6 +38,11 @@ QString shortcutTable()
 
 } // namespace
 
+QString AboutDialog::version()
+{
+    return QStringLiteral("2.00");
+}
+
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDlg"));
@@ -46,9 +51,9 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     text->setObjectName(QStringLiteral("aboutText"));
     text->setTextFormat(Qt::RichText);
     text->setText(QStringLiteral("<h3>Редактор Каналов Tessora K-510/560/565</h3>"
-                                 "<p>Версия 2.00</p>"
-                                 "<p>Клавиши:</p>%1")
-                      .arg(shortcutTable()));
+                                 "<p>Версия %1</p>"
+                                 "<p>Клавиши:</p>%2")
+                      .arg(version(), shortcutTable()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

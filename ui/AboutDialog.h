@@ -8,4 +8,7 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
+
+    // "2.00", as the box and `k510-editor --version` show it.
+    [[nodiscard]] static QString version();
 };

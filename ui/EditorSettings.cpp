@@ -1,15 +1,33 @@
 #include "EditorSettings.h"
 
+#include "link/FileAccess.h"
+#include "link/IniText.h"
+
+#include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
+
+using k510::link::iniValue;
+using k510::link::withIniValue;
 
 namespace {
 
-const QString kRecent = QStringLiteral("Files/recent");
-const QString kFolder = QStringLiteral("Files/folder");
-const QString kGeometry = QStringLiteral("Window/geometry");
-const QString kPage = QStringLiteral("Window/page");
+constexpr QByteArrayView kFiles("Files");
+constexpr QByteArrayView kWindow("Window");
+constexpr QByteArrayView kFolder("folder");
+constexpr QByteArrayView kGeometry("geometry");
+constexpr QByteArrayView kPage("page");
+
+QByteArray recentKey(int index)
+{
+    return "recent" + QByteArray::number(index + 1);
+}
+
+// A value is one line of the file.
+bool fitsOnOneLine(const QString &text)
+{
+    return !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'));
+}
 
 } // namespace
 
@@ -19,54 +37,99 @@ EditorSettings::EditorSettings()
 {
 }
 
-EditorSettings::EditorSettings(QString path) : m_path(std::move(path)) {}
-
-QStringList EditorSettings::recentFiles() const
+EditorSettings::EditorSettings(QString path) : m_path(std::move(path))
 {
-    return QSettings(m_path, QSettings::IniFormat).value(kRecent).toStringList().mid(0, kRecentFiles);
+    load();
+}
+
+void EditorSettings::load()
+{
+    QString problem;
+    const std::optional<QByteArray> content = k510::files::readSettingsFile(m_path, &problem);
+    if (!content) {
+        m_writable = false;
+        report(problem);
+        return;
+    }
+    m_content = *content;
+    const auto text = [this](QByteArrayView section, QByteArrayView key) {
+        return QString::fromUtf8(iniValue(m_content, section, key).value_or(QByteArray()));
+    };
+    for (int i = 0; i < kRecentFiles; ++i) {
+        const QString file = text(kFiles, recentKey(i));
+        if (!file.isEmpty() && !m_recentFiles.contains(file))
+            m_recentFiles.append(file);
+    }
+    m_folder = text(kFiles, kFolder);
+    m_geometry = QByteArray::fromBase64(iniValue(m_content, kWindow, kGeometry).value_or(QByteArray()));
+    m_page = text(kWindow, kPage).toInt();
+}
+
+void EditorSettings::setProblemHandler(std::function<void(const QString &)> handler)
+{
+    m_problemHandler = std::move(handler);
+    if (!m_unreportedProblem.isEmpty())
+        report(std::exchange(m_unreportedProblem, QString()));
+}
+
+void EditorSettings::report(const QString &problem)
+{
+    if (m_problemHandler)
+        m_problemHandler(problem);
+    else
+        m_unreportedProblem = problem;
+}
+
+void EditorSettings::write()
+{
+    if (!m_writable)
+        return;
+    QByteArray content = m_content;
+    for (int i = 0; i < kRecentFiles; ++i)
+        content = withIniValue(content, kFiles, recentKey(i), m_recentFiles.value(i).toUtf8());
+    content = withIniValue(content, kFiles, kFolder, m_folder.toUtf8());
+    content = withIniValue(content, kWindow, kGeometry, m_geometry.toBase64());
+    content = withIniValue(content, kWindow, kPage, QByteArray::number(m_page));
+    if (content == m_content && QFileInfo::exists(m_path))
+        return;
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QString problem;
+    if (k510::files::writeSettingsFile(m_path, content, &problem))
+        m_content = content;
+    else
+        report(problem);
 }
 
 void EditorSettings::addRecentFile(const QString &path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    QStringList files = recentFiles();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(kRecent, files.mid(0, kRecentFiles));
-    settings.setValue(kFolder, QFileInfo(absolute).absolutePath());
+    if (!fitsOnOneLine(absolute))
+        return;
+    m_recentFiles.removeAll(absolute);
+    m_recentFiles.prepend(absolute);
+    m_recentFiles = m_recentFiles.mid(0, kRecentFiles);
+    m_folder = QFileInfo(absolute).absolutePath();
+    write();
 }
 
 void EditorSettings::rememberFolder(const QString &path)
 {
-    QSettings(m_path, QSettings::IniFormat).setValue(kFolder, QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!fitsOnOneLine(folder))
+        return;
+    m_folder = folder;
+    write();
 }
 
 void EditorSettings::removeRecentFile(const QString &path)
 {
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    QSettings(m_path, QSettings::IniFormat).setValue(kRecent, files);
-}
-
-QString EditorSettings::lastFolder() const
-{
-    return QSettings(m_path, QSettings::IniFormat).value(kFolder).toString();
-}
-
-QByteArray EditorSettings::windowGeometry() const
-{
-    return QSettings(m_path, QSettings::IniFormat).value(kGeometry).toByteArray();
-}
-
-int EditorSettings::lastPage() const
-{
-    return QSettings(m_path, QSettings::IniFormat).value(kPage, 0).toInt();
+    m_recentFiles.removeAll(path);
+    write();
 }
 
 void EditorSettings::storeWindow(const QByteArray &geometry, int page)
 {
-    QSettings settings(m_path, QSettings::IniFormat);
-    settings.setValue(kGeometry, geometry);
-    settings.setValue(kPage, page);
+    m_geometry = geometry;
+    m_page = page;
+    write();
 }

@@ -4,10 +4,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the editor remembers between runs besides the port: the files last
 // opened or saved, the folder the file dialogs start in, and the window's
 // place and page. Kept in "k510-editor.ini" beside "k510.ini", whose content
 // stays exactly the port and the speed.
+//
+// The file is read once; every change is written at once, patching only the
+// editor's own keys, through a temporary file that replaces the old one only
+// when complete. A file that cannot be read (no regular file, unreadable,
+// absurdly large) is never written over: the editor then remembers for this
+// run only. Each such problem goes to the problem handler.
 class EditorSettings {
 public:
     static constexpr int kRecentFiles = 8;
@@ -15,21 +23,37 @@ public:
     EditorSettings();
     explicit EditorSettings(QString path);
 
+    // Receives every problem with the file as a Russian sentence; one met
+    // before the handler was set is passed on at once.
+    void setProblemHandler(std::function<void(const QString &)> handler);
+
     // Newest first, at most kRecentFiles.
-    [[nodiscard]] QStringList recentFiles() const;
+    [[nodiscard]] QStringList recentFiles() const { return m_recentFiles; }
     // Puts the file first (once) and remembers its folder for the dialogs.
     void addRecentFile(const QString &path);
     void removeRecentFile(const QString &path);
     // The dialogs start where this file is, next time.
     void rememberFolder(const QString &path);
-    [[nodiscard]] QString lastFolder() const;
+    [[nodiscard]] QString lastFolder() const { return m_folder; }
 
-    [[nodiscard]] QByteArray windowGeometry() const;
-    [[nodiscard]] int lastPage() const;
+    [[nodiscard]] QByteArray windowGeometry() const { return m_geometry; }
+    [[nodiscard]] int lastPage() const { return m_page; }
     void storeWindow(const QByteArray &geometry, int page);
 
     [[nodiscard]] const QString &path() const { return m_path; }
 
 private:
+    void load();
+    void write();
+    void report(const QString &problem);
+
     QString m_path;
+    QByteArray m_content;   // the file as read, patched by every write
+    bool m_writable = true;
+    QStringList m_recentFiles;
+    QString m_folder;
+    QByteArray m_geometry;
+    int m_page = 0;
+    QString m_unreportedProblem;
+    std::function<void(const QString &)> m_problemHandler;
 };

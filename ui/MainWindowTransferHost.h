@@ -13,10 +13,11 @@ public:
     void setTransferStatus(const QString &text) override { m_window.setTransferStatus(text); }
     bool loadReceivedImage(const QByteArray &image) override
     {
-        return m_window.loadImage({reinterpret_cast<const std::uint8_t *>(image.constData()), std::size_t(image.size())});
+        return m_window.loadReceivedImage({reinterpret_cast<const std::uint8_t *>(image.constData()), std::size_t(image.size())});
     }
     bool mayDropChanges() override { return m_window.mayDropChanges(); }
     UserDialogs &dialogs() override { return m_window.dialogs(); }
+    void reportSettingsProblem(const QString &problem) override { m_window.reportSettingsProblem(problem); }
     QWidget *window() override { return &m_window; }
 
 private:

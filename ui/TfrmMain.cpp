@@ -17,6 +17,7 @@
 #include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/NumberingRepair.h"
 #include "model/ImageReader.h"
 #include "pages/ChannelPage.h"
 #include "pages/FavouritesPage.h"
@@ -39,6 +40,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 
 using namespace k510::ui;
 
@@ -58,6 +60,7 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     buildPages();
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
+    m_settings.setProblemHandler([this](const QString &problem) { reportSettingsProblem(problem); });
     m_popupMenu = new PopupMenu(this);
     m_history = new EditHistory(m_database, [this] { showDatabaseAgain(); }, this);
     m_edits = std::make_unique<EditCommands>(
@@ -209,11 +212,38 @@ bool TfrmMain::openFile(const QString &path)
         return false;
     }
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
-    if (!loadImage({bytes, std::size_t(file.bytes.size())}))
+    const std::span<const std::uint8_t> image{bytes, std::size_t(file.bytes.size())};
+    if (!loadImage(image))
         return false;
     setTitle(path);
     rememberFile(path);
+    offerNumberingRepair(image);
     return true;
+}
+
+bool TfrmMain::loadReceivedImage(std::span<const std::uint8_t> image)
+{
+    if (!loadImage(image))
+        return false;
+    setTitle({});
+    m_history->markUnsaved();
+    // Asked once the receiver has had its closing tokens: it does not wait
+    // for a user reading a list of problems.
+    QTimer::singleShot(0, this, [this, received = QByteArray(reinterpret_cast<const char *>(image.data()),
+                                                             qsizetype(image.size()))] {
+        offerNumberingRepair({reinterpret_cast<const std::uint8_t *>(received.constData()),
+                              std::size_t(received.size())});
+    });
+    return true;
+}
+
+void TfrmMain::offerNumberingRepair(std::span<const std::uint8_t> image)
+{
+    std::optional<k510::ChannelDatabase> repaired = askNumberingRepair(image, m_database, m_dialogs);
+    if (!repaired)
+        return;
+    m_history->record(QStringLiteral("Исправление нумерации"), [&] { m_database = std::move(*repaired); });
+    showDatabaseAgain();
 }
 
 void TfrmMain::showReadWarnings(const std::vector<std::string> &warnings)
@@ -237,6 +267,15 @@ void TfrmMain::setTransferStatus(const QString &text)
     m_status->setPanelText(0, text);
 }
 
+void TfrmMain::reportSettingsProblem(const QString &problem)
+{
+    constexpr int kShownMs = 20000;
+    if (m_reportedSettingsProblems.contains(problem))
+        return;
+    m_reportedSettingsProblems.append(problem);
+    m_status->showMessage(problem, kShownMs);
+}
+
 void TfrmMain::setTitle(const QString &path)
 {
     m_filePath = path;
@@ -258,15 +297,24 @@ bool TfrmMain::mayDropChanges()
 
 bool TfrmMain::save()
 {
-    if (m_filePath.isEmpty()) {
-        const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
-        if (path.isEmpty())
-            return false;
-        rememberFile(path);
-    } else if (!saveDatabase(m_database, m_filePath, m_dialogs)) {
+    if (m_filePath.isEmpty())
+        return saveAs();
+    if (!saveDatabase(m_database, m_filePath, m_dialogs))
         return false;
-    }
     m_history->markSaved();
+    return true;
+}
+
+bool TfrmMain::saveAs()
+{
+    const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
+    if (path.isEmpty())
+        return false;
+    // From now on the window's file is the one just written: the title names
+    // it and "Сохранить" writes there, never over the file opened before.
+    setTitle(path);
+    m_history->markSaved();
+    rememberFile(path);
     return true;
 }
 
@@ -358,11 +406,7 @@ void TfrmMain::mmFileOpenClick()
 
 void TfrmMain::N5Click()
 {
-    const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
-    if (path.isEmpty())
-        return;
-    m_history->markSaved();
-    rememberFile(path);
+    saveAs();
 }
 
 void TfrmMain::N6Click()

@@ -59,9 +59,16 @@ public:
     // "Открыть" for a known path (the command line): reads, loads, and on
     // success names the file in the title.
     bool openFile(const QString &path);
+    // A database fetched from the receiver: loaded as an opened file is, but
+    // it lives in no file yet, so the title names none and it counts as
+    // unsaved until "Сохранить как..." writes it somewhere.
+    bool loadReceivedImage(std::span<const std::uint8_t> image);
 
     // Status panel 0 belongs to transfers.
     void setTransferStatus(const QString &text);
+    // A settings file could not be read or written: said once in the status
+    // bar, since the editor works on without it.
+    void reportSettingsProblem(const QString &problem);
 
     // The "Связь" menu: sending, receiving and the port settings, with the
     // port name and speed text they use.
@@ -140,9 +147,14 @@ private:
     // What the context menu offers on the page shown, as it stands now.
     [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
     void showReadWarnings(const std::vector<std::string> &warnings);
+    // After an image has been loaded: when its numbering is broken, says how
+    // and offers to repair it.
+    void offerNumberingRepair(std::span<const std::uint8_t> image);
     void showChannelTypeErrors(int count);
     // "Сохранить": to the file the title names, else as "Сохранить как...".
     bool save();
+    // "Сохранить как...": on success the file written becomes the window's file.
+    bool saveAs();
     void setTitle(const QString &path);
     // After undo and redo: every page shows the database as it now is, on
     // the same page and selector entries where they still exist.
@@ -188,4 +200,5 @@ private:
     // "Нет" was answered while closing; the close that follows a running
     // transfer does not ask again.
     bool m_changesDropped = false;
+    QStringList m_reportedSettingsProblems;
 };

@@ -1,13 +1,24 @@
 // "k510.ini" on its raw bytes: storing the port and speed changes those two
-// values and nothing else of the file, whatever else it holds.
+// values and nothing else of the file, whatever else it holds. And what every
+// file the editor and k510-tool write does on a full disk, and what the two
+// settings files do when they are no plain files.
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "FullDisk.h"
+#include "link/FileAccess.h"
 #include "link/IniText.h"
 #include "link/SettingsFile.h"
+#include "tools/samples/SampleDatabases.h"
+#include "model/ImageWriter.h"
+#include "ui/EditorSettings.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using k510::link::SettingsFile;
@@ -29,6 +40,10 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
+// Writes a file; returns the failure it reported, empty when none.
+using Writer = std::function<QString(const QString &path)>;
+Q_DECLARE_METATYPE(Writer)
+
 class SettingsFileTest : public QObject {
     Q_OBJECT
 
@@ -40,6 +55,13 @@ private slots:
     void withoutFileStoreCreatesIt();
     void unchangedValuesLeaveTheFileAlone();
     void unwritableFolderIsReported();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void settingsFilesThatAreNoPlainFiles_data();
+    void settingsFilesThatAreNoPlainFiles();
+
+private:
+    QTemporaryDir m_scratch;
 };
 
 void SettingsFileTest::storeChangesOnlyTheTwoValues_data()
@@ -143,6 +165,122 @@ void SettingsFileTest::unwritableFolderIsReported()
     QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     QVERIFY(!SettingsFile(dir.filePath(QStringLiteral("k510.ini"))).store({1, 1}));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void SettingsFileTest::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<Writer>("write");
+    QTest::newRow("database image") << Writer([](const QString &path) {
+        return k510::files::writeFileSafely(path, QByteArray(294912, '\x5a')).reason;
+    });
+    // Small enough to stay in the write buffer until the final flush.
+    QTest::newRow("small file") << Writer([](const QString &path) {
+        return k510::files::writeFileSafely(path, "Name;Freq\r\n").reason;
+    });
+    QTest::newRow("k510.ini") << Writer([](const QString &path) {
+        QString problem;
+        return SettingsFile(path).store({3, 6}, &problem) ? QString() : problem;
+    });
+    QTest::newRow("k510-editor.ini") << Writer([](const QString &path) {
+        QString problem;
+        EditorSettings settings(path);
+        settings.setProblemHandler([&](const QString &text) { problem = text; });
+        settings.addRecentFile(QStringLiteral("/home/user/новая.k5d"));
+        return problem;
+    });
+    const QString demo = m_scratch.filePath(QStringLiteral("demo.k5d"));
+    const k510::WriteResult image = k510::writeImage(k510::samples::demoDatabase());
+    QVERIFY(writeBytes(demo, QByteArray(reinterpret_cast<const char *>(image.image.data()), qsizetype(image.image.size()))));
+    QTest::newRow("k510-tool csv --output") << Writer([demo](const QString &path) {
+        QProcess tool;
+        tool.start(QStringLiteral(K510_TOOL_PATH), {QStringLiteral("csv"), demo, QStringLiteral("--output"), path});
+        if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
+            return QStringLiteral("k510-tool did not end normally");
+        return tool.exitCode() == 0 ? QString() : QString::fromUtf8(tool.readAllStandardError());
+    });
+}
+
+// The old content stays, no temporary file is left, and the failure names
+// the system's reason.
+void SettingsFileTest::fullDiskKeepsTheOldFile()
+{
+    QFETCH(Writer, write);
+    FullDisk disk;
+    const QByteArray old("[Comm]\nPort=1\nSpeed=1\n[Files]\nrecent1=/old.k5d\n");
+    disk.place(QStringLiteral("target"), old);
+    QString failure;
+    disk.run([&] { failure = write(disk.path(QStringLiteral("target"))); });
+    QVERIFY2(!failure.isEmpty(), "the write was reported as done");
+    QVERIFY2(failure.contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
+                                                : QStringLiteral("File too large")),
+             qPrintable(failure));
+    QCOMPARE(readBytes(disk.path(QStringLiteral("target"))), old);
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("target")});
+}
+
+void SettingsFileTest::settingsFilesThatAreNoPlainFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("FIFO") << "fifo" << false;
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("link to a device") << "device link" << false;
+    QTest::newRow("far too large") << "huge" << false;
+    QTest::newRow("link to a plain file") << "file link" << true;
+}
+
+// Neither settings file blocks, swallows memory, or replaces what is not a
+// plain file; a link to a plain file is written through and stays a link.
+void SettingsFileTest::settingsFilesThatAreNoPlainFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, usable);
+    QTemporaryDir dir;
+    for (const QString &name : {QStringLiteral("k510.ini"), QStringLiteral("k510-editor.ini")}) {
+        const QString path = dir.filePath(name);
+        const QString target = dir.filePath(name + QStringLiteral(".target"));
+        const QByteArray encoded = QFile::encodeName(path);
+        if (kind == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(encoded.constData(), 0600) == 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
+        } else if (kind == QLatin1String("device link")) {
+            // A copy of the null device, made here: never the system's own.
+            if (::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("this machine does not let the test make a device node");
+            QVERIFY(QFile::link(target, path));
+        } else if (kind == QLatin1String("huge")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(10) << 30));
+        } else {
+            QVERIFY(writeBytes(target, "[Comm]\nPort=1\nSpeed=1\n"));
+            QVERIFY(QFile::link(target, path));
+        }
+        const QFileInfo before(path);
+
+        QString loadProblem, storeProblem, editorProblems;
+        if (name == QLatin1String("k510.ini")) {
+            const SettingsPositions loaded = SettingsFile(path).load(&loadProblem);
+            QCOMPARE(loaded.port, usable ? 1 : 0);
+            QCOMPARE(SettingsFile(path).store({2, 3}, &storeProblem), usable);
+        } else {
+            EditorSettings settings(path);
+            settings.setProblemHandler([&](const QString &text) { editorProblems += text; });
+            settings.addRecentFile(QStringLiteral("/x/db.k5d"));
+            QCOMPARE(settings.recentFiles(), QStringList{QStringLiteral("/x/db.k5d")});   // for this run at least
+        }
+        QCOMPARE(loadProblem.isEmpty() && storeProblem.isEmpty() && editorProblems.isEmpty(), usable);
+        const QString problem = loadProblem + storeProblem + editorProblems;
+        QVERIFY2(usable || problem.contains(QDir::toNativeSeparators(path)), qPrintable(problem));
+
+        const QFileInfo after(path);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.size(), before.size());
+        if (usable)
+            QVERIFY(readBytes(target).contains(name == QLatin1String("k510.ini") ? "Port=2" : "recent1=/x/db.k5d"));
+    }
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

@@ -1,6 +1,6 @@
 // The "Связь" menu of the real main window against k510-sim: the menu items
-// reach the transfers, panel 0 tells how they went, and a failed receive
-// leaves the database on every page as it was.
+// reach the transfers, panel 0 tells how they went, and a failed or damaged
+// receive leaves the database on every page, and the title, as they were.
 
 #include <QAction>
 #include <QFile>
@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "LinkTestSupport.h"
+#include "tests/ui/EditingDatabase.h"
 #include "tests/ui/EditorDriver.h"
 #include "tools/k510-sim/SimProcess.h"
 #include "ui/transfer/TransferController.h"
@@ -44,7 +45,7 @@ private slots:
         editor.window().findChild<QAction *>(QStringLiteral("N3"))->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!editor.window().transfers().transferRunning(), 5000);
         QCOMPARE(editor.dialogs().errors, QStringList{"Отправка настроек: Нет связи с ресивером!"});
-        QCOMPARE(editor.statusPanel(0), QStringLiteral("Готово"));
+        QCOMPARE(editor.statusPanel(0), QStringLiteral("Ошибка передачи"));
     }
 
     void receiveOfAWrongSizedImageKeepsTheDatabase()
@@ -72,8 +73,45 @@ private slots:
         QCOMPARE(editor.dialogs().messages,
                  QStringList{"Загрузка файла: Ошибка, файл имеет не тот размер!"});
         QVERIFY(editor.dialogs().errors.isEmpty());
-        QCOMPARE(editor.statusPanel(0), QStringLiteral("Готово"));
+        // Refused, so not "Готово": the editor has nothing to show for it.
+        QCOMPARE(editor.statusPanel(0), QStringLiteral("Ошибка передачи"));
         QCOMPARE(editor.window().database().channels.size(), std::size_t(58));
+        QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), tvNames);
+        QCOMPARE(editor.title(), title);
+    }
+
+    void damagedReceiveKeepsTheDatabase_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("block CRCs wrong")
+            << QStringList{"--fault", "scrambled"}
+            << "Получение настроек: Ошибка контрольной суммы в блоке 0: данные повреждены при передаче. Повторите приём.";
+        QTest::newRow("two blocks swapped")
+            << QStringList{"--fault", "swapped", "--at", "7"}
+            << "Получение настроек: Блок 8 пришёл вместо блока 7: данные повреждены при передаче. Повторите приём.";
+    }
+    void damagedReceiveKeepsTheDatabase()
+    {
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, error);
+        SimProcess sim(simArguments);   // the demo database
+        QVERIFY(sim.isReady());
+        qputenv("K510_COM1", sim.devicePath().toLocal8Bit());
+        EditorDriver editor;
+        editor.open(editingDatabase());
+        const QString title = editor.title();
+        const auto before = k510::writeImage(editor.window().database()).image;
+        editor.clickTab(TfrmMain::PageTv);
+        const QStringList tvNames = EditorDriver::column(editor.list("lvTvCh"), 1);
+
+        editor.window().findChild<QAction *>(QStringLiteral("N4"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.window().transfers().transferRunning(), 5000);
+
+        QCOMPARE(editor.dialogs().errors, QStringList{error});
+        QVERIFY(editor.dialogs().messages.isEmpty());
+        QCOMPARE(editor.statusPanel(0), QStringLiteral("Ошибка передачи"));
+        QVERIFY(k510::writeImage(editor.window().database()).image == before);
         QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), tvNames);
         QCOMPARE(editor.title(), title);
     }

@@ -15,11 +15,13 @@
 
 using k510::ui::ReportList;
 
-EditorDriver::EditorDriver()
+EditorDriver::EditorDriver(const std::function<void(const QString &)> &prepareConfig)
 {
     // The window reads and writes "k510.ini" in the user's configuration
     // folder; keep it in the scratch folder.
     qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    if (prepareConfig)
+        prepareConfig(m_dir.path());
     m_window = std::make_unique<TfrmMain>(m_dialogs);
     // The offscreen platform says so once for every main window shown.
     QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");

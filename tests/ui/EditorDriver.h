@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,7 +19,9 @@ class QComboBox;
 // clicks, selector choices, clicks on rows and column titles, keys.
 class EditorDriver {
 public:
-    EditorDriver();
+    // `prepareConfig` may put files into the configuration folder before
+    // the window reads it.
+    explicit EditorDriver(const std::function<void(const QString &configFolder)> &prepareConfig = {});
 
     [[nodiscard]] TfrmMain &window() { return *m_window; }
     [[nodiscard]] ScriptedDialogs &dialogs() { return m_dialogs; }

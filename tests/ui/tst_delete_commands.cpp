@@ -7,9 +7,12 @@
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "model/ImageCheck.h"
 
 using k510::ui::ReportList;
 using Numbers = std::vector<std::uint16_t>;
+
+Q_DECLARE_METATYPE(Numbers)
 
 namespace {
 
@@ -69,6 +72,8 @@ private slots:
     void purgeKeepsFavouritesAndOtherSatellites();
     void favouriteRemovalFromASortedList();
     void badTypesAfterADeleteAreSummed();
+    void deleteOverAnUnrepairedOrder_data();
+    void deleteOverAnUnrepairedOrder();
 };
 
 void DeleteCommandsTest::tvChannelRenumbersOrderAndGroups()
@@ -222,6 +227,52 @@ void DeleteCommandsTest::badTypesAfterADeleteAreSummed()
     QCOMPARE(messages.size(), 4);
     QCOMPARE(messages.mid(0, 3), QStringList(3, QStringLiteral("Ошибка типа канала!")));
     QVERIFY2(messages.last().contains(QStringLiteral("ещё у 2 каналов")), qPrintable(messages.last()));
+}
+
+void DeleteCommandsTest::deleteOverAnUnrepairedOrder_data()
+{
+    QTest::addColumn<Numbers>("tvOrder");
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<Numbers>("expectedOrder");
+    QTest::addColumn<QStringList>("rowsLeft");   // "#" and name
+    // "E" (TV 5) is missing from the order: an entry 0 or a repeat stands
+    // in its place.
+    QTest::newRow("the channel an entry 0 hides") << Numbers{3, 1, 0, 2, 4} << 1 << 4 << Numbers{3, 1, 2, 4}
+                                                  << QStringList{"1 A", "2 B", "3 C", "4 D"};
+    QTest::newRow("the channel a repeat hides") << Numbers{3, 1, 1, 2, 4} << 1 << 4 << Numbers{3, 1, 2, 4}
+                                                << QStringList{"1 A", "2 B", "3 C", "4 D"};
+    QTest::newRow("a channel beside an entry 0") << Numbers{3, 1, 0, 2, 4} << 0 << 0 << Numbers{1, 0, 2, 3}
+                                                 << QStringList{"1 A", "2 ", "3 B", "4 D"};
+}
+
+void DeleteCommandsTest::deleteOverAnUnrepairedOrder()
+{
+    QFETCH(Numbers, tvOrder);
+    QFETCH(int, satelliteEntry);
+    QFETCH(int, row);
+    k510::ChannelDatabase damaged = orderedDatabase();
+    damaged.tvOrder = tvOrder;
+    EditorDriver editor;
+    editor.dialogs().answers = {false, true};   // no repair; delete a favourite
+    editor.open(damaged);
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), satelliteEntry);
+    ReportList *list = editor.list("lvTvCh");
+    editor.clickRow(list, row);
+    editor.window().pmDeleteClick();
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QTEST(db.tvOrder, "expectedOrder");
+    QCOMPARE(db.tvCount(), 4);
+    QStringList rows;
+    for (int shown = 0; shown < list->rowCount(); ++shown)
+        rows << list->text(shown, 0) + ' ' + list->text(shown, 1);
+    QTEST(rows, "rowsLeft");
+    // The radio channels are where they were, and no break was added.
+    QCOMPARE(names(db, db.radioOrder, true), (QStringList{"R2", "R3", "R1"}));
+    for (const std::string &problem : k510::checkImage(imageOf(db)).problems)
+        QVERIFY2(problem.find("порядок ТВ") != std::string::npos, problem.c_str());
 }
 
 QTEST_MAIN(DeleteCommandsTest)

@@ -48,7 +48,10 @@ class DragFixture {
 public:
     explicit DragFixture(const k510::ChannelDatabase &db, int page)
     {
+        // Groups naming no channel stay as they are: the repair is declined.
+        m_editor.dialogs().answers = {false};
         m_editor.open(db);
+        m_editor.dialogs().answers.clear();
         m_editor.clickTab(page);
         m_drags = m_editor.window().findChild<k510::ui::DragCommands *>();
     }

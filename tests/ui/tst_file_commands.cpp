@@ -1,6 +1,8 @@
 #include "EditorDriver.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/commands/FileCommands.h"
+#include "model/ImageCheck.h"
+#include "ui/commands/EditHistory.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -10,6 +12,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <QUndoStack>
 
 using k510::ui::ReportList;
 
@@ -40,13 +45,15 @@ private slots:
     void cancelledOpenChangesNothing();
     void refusedOpenChangesNothing_data();
     void refusedOpenChangesNothing();
-    void receivedImageLeavesTitle();
+    void receivedImageNamesNoFile();
     void saveReproducesImage();
     void defaultSuffix_data();
     void defaultSuffix();
     void saveAsksBeforeReplacingOrCreating();
     void failedSaveKeepsExistingFile();
     void exitWritesTheSettingsAndCloses();
+    void damagedNumberingIsOfferedForRepair_data();
+    void damagedNumberingIsOfferedForRepair();
 };
 
 void FileCommandsTest::openSetsTitleAfterLoading()
@@ -87,6 +94,10 @@ void FileCommandsTest::refusedOpenChangesNothing_data()
     zeroTransponder.replace(0, 8, QByteArray("\x01\x00\x01\x00\x01\x00AA", 8));
     QTest::newRow("refused content") << zeroTransponder << true << QString() << false;
     QTest::newRow("missing file") << QByteArray() << false << QStringLiteral("не удалось открыть файл") << true;
+    // Neither may block the window: a FIFO waits in open(2) for a writer.
+    const QString noFile = QStringLiteral("не файл, а папка, канал или устройство");
+    QTest::newRow("FIFO") << QByteArray("fifo") << false << noFile << true;
+    QTest::newRow("folder") << QByteArray("folder") << false << noFile << true;
 }
 
 void FileCommandsTest::refusedOpenChangesNothing()
@@ -107,10 +118,17 @@ void FileCommandsTest::refusedOpenChangesNothing()
     const QString bad = editor.path(QStringLiteral("bad.k5d"));
     if (createFile)
         writeBytes(bad, content);
+    else if (content == "fifo")
+        QVERIFY(::mkfifo(QFile::encodeName(bad).constData(), 0600) == 0);
+    else if (content == "folder")
+        QVERIFY(QDir().mkpath(bad));
+    // Through the open dialog, then as named on the command line.
     editor.openThroughMenu(bad);
+    QVERIFY(!editor.window().openFile(bad));
 
     const QStringList &shown = isError ? editor.dialogs().errors : editor.dialogs().messages;
-    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1], shown[0]);
     if (!message.isEmpty())
         QVERIFY2(shown[0].contains(message), qPrintable(shown[0]));
     QCOMPARE(editor.title(), titleFor(good));
@@ -121,14 +139,19 @@ void FileCommandsTest::refusedOpenChangesNothing()
     QCOMPARE(editor.statusPanel(1), status);
 }
 
-void FileCommandsTest::receivedImageLeavesTitle()
+void FileCommandsTest::receivedImageNamesNoFile()
 {
     EditorDriver editor;
+    const QString opened = editor.writeImageFile(k510::samples::demoDatabase());
+    editor.openThroughMenu(opened);
     const std::vector<std::uint8_t> image = imageOf(k510::samples::demoDatabase());
-    QVERIFY(editor.window().loadImage(image));
-    QCOMPARE(editor.title(), kTitle);
+    QVERIFY(editor.window().loadReceivedImage(image));
+    QCOMPARE(editor.title(), kTitle + QLatin1Char('*'));
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
-    QVERIFY(!editor.window().loadImage(std::span(image).first(100)));
+    // A refused image changes nothing, the title included.
+    editor.openThroughMenu(opened);
+    QVERIFY(!editor.window().loadReceivedImage(std::span(image).first(100)));
+    QCOMPARE(editor.title(), titleFor(opened));
     QCOMPARE(editor.list("lvSatView")->rowCount(), 6);
 }
 
@@ -144,7 +167,7 @@ void FileCommandsTest::saveReproducesImage()
     editor.saveThroughMenu(copy);
     QCOMPARE(editor.dialogs().errors, QStringList());
     QCOMPARE(fileBytes(copy), fileBytes(opened));
-    QCOMPARE(editor.title(), titleFor(opened));
+    QCOMPARE(editor.title(), titleFor(copy));
     QCOMPARE(editor.dialogs().saveOptions.at(0).defaultSuffix, QStringLiteral("k5d"));
     QCOMPARE(editor.dialogs().saveOptions.at(0).filter, QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"));
 }
@@ -233,6 +256,68 @@ void FileCommandsTest::exitWritesTheSettingsAndCloses()
     QCOMPARE(file.value(QStringLiteral("Comm/Port")).toInt(), 0);
     QCOMPARE(file.value(QStringLiteral("Comm/Speed")).toInt(), 0);
     QVERIFY(file.contains(QStringLiteral("Comm/Port")));
+}
+
+void FileCommandsTest::damagedNumberingIsOfferedForRepair_data()
+{
+    QTest::addColumn<int>("zeroEntries");   // TV order entries set to 0
+    QTest::addColumn<bool>("received");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("sound, opened") << 0 << false << true;
+    QTest::newRow("entry 0, opened, Да") << 1 << false << true;
+    QTest::newRow("entry 0, opened, Нет") << 1 << false << false;
+    QTest::newRow("twelve entries 0, received, Да") << 12 << true << true;
+}
+
+void FileCommandsTest::damagedNumberingIsOfferedForRepair()
+{
+    QFETCH(int, zeroEntries);
+    QFETCH(bool, received);
+    QFETCH(bool, yes);
+    const k510::ChannelDatabase demo = k510::samples::demoDatabase();
+    k510::ChannelDatabase damaged = demo;
+    std::fill_n(damaged.tvOrder.begin(), zeroEntries, 0);
+    const std::vector<std::uint8_t> image = imageOf(damaged);
+    EditorDriver editor;
+    editor.dialogs().answers = {yes};
+    if (received) {
+        QVERIFY(editor.window().loadReceivedImage(image));
+        QTRY_COMPARE(editor.dialogs().questions.size(), 1);   // asked once the transfer has ended
+    } else {
+        editor.openThroughMenu(editor.writeImageFile(damaged));
+    }
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    if (zeroEntries == 0) {
+        QVERIFY(editor.dialogs().questions.isEmpty());
+        QCOMPARE(editor.window().history().stack().count(), 0);
+        return;
+    }
+    // One line for each entry out of range.
+    const std::vector<std::string> problems = k510::checkImage(image).problems;
+    QCOMPARE(int(problems.size()), zeroEntries);
+    QStringList question{QStringLiteral("Нумерация каналов в базе нарушена:")};
+    for (std::size_t k = 0; k < std::min<std::size_t>(problems.size(), 10); ++k)
+        question << QString::fromStdString(problems[k]);
+    if (problems.size() > 10)
+        question << QStringLiteral("... и ещё %1").arg(problems.size() - 10);
+    question << QString() << QStringLiteral("Исправить нумерацию?");
+    QCOMPARE(editor.dialogs().questions, QStringList{question.join('\n')});
+    if (!yes) {
+        QCOMPARE(db.tvOrder, damaged.tvOrder);
+        QCOMPARE(editor.window().history().stack().count(), 0);
+        return;
+    }
+    QVERIFY(k510::numberingProblems(db).empty());
+    editor.clickTab(TfrmMain::PageTv);
+    QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1).size(), int(db.tvOrder.size()));
+    QVERIFY(!EditorDriver::column(editor.list("lvTvCh"), 1).contains(QString()));
+    QVERIFY(editor.title().endsWith(QLatin1Char('*')));
+    QUndoStack &steps = editor.window().history().stack();
+    QCOMPARE(steps.count(), 1);
+    QCOMPARE(steps.undoText(), QStringLiteral("Исправление нумерации"));
+    steps.undo();
+    QCOMPARE(db.tvOrder, damaged.tvOrder);
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -7,12 +7,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QTabWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QUrl>
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "tests/link/FullDisk.h"
+#include "ui/transfer/TdlgOptions.h"
+#include "ui/transfer/TransferController.h"
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -66,7 +71,12 @@ private slots:
     void csvExport_data();
     void csvExport();
     void windowComesBackAsItWas();
+    void csvExportOnAFullDisk();
+    void unusableSettingsFileIsSaidOnce_data();
+    void unusableSettingsFileIsSaidOnce();
     void aboutBox();
+    void commandLineUsageAndVersion_data();
+    void commandLineUsageAndVersion();
 };
 
 void FilesAndHelpTest::recentFilesNewestFirstAtMostEight()
@@ -194,6 +204,50 @@ void FilesAndHelpTest::windowComesBackAsItWas()
     }
 }
 
+// The export says why it failed and leaves the CSV file that was there.
+void FilesAndHelpTest::csvExportOnAFullDisk()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    FullDisk disk;
+    disk.place(QStringLiteral("list.csv"), "old list\r\n");
+    editor.dialogs().saveNames = {disk.path(QStringLiteral("list.csv"))};
+    editor.dialogs().answers = {true};   // replace it
+    disk.run([&] { editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger(); });
+    QCOMPARE(editor.dialogs().errors.size(), 1);
+    QVERIFY2(editor.dialogs().errors[0].contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
+                                                                   : QStringLiteral("File too large")),
+             qPrintable(editor.dialogs().errors[0]));
+    QCOMPARE(fileBytes(disk.path(QStringLiteral("list.csv"))), QByteArray("old list\r\n"));
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("list.csv")});
+}
+
+void FilesAndHelpTest::unusableSettingsFileIsSaidOnce_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("k510.ini") << QStringLiteral("k510.ini");
+    QTest::newRow("k510-editor.ini") << QStringLiteral("k510-editor.ini");
+}
+
+// A settings file that is a folder is neither read nor replaced; the status
+// bar says so once, not at every later write.
+void FilesAndHelpTest::unusableSettingsFileIsSaidOnce()
+{
+    QFETCH(QString, file);
+    QString blocked;
+    EditorDriver editor([&](const QString &config) {
+        blocked = config + QLatin1Char('/') + file;
+        QDir().mkpath(blocked);
+    });
+    QStatusBar *bar = editor.window().statusBar();
+    QVERIFY2(bar->currentMessage().contains(QDir::toNativeSeparators(blocked)), qPrintable(bar->currentMessage()));
+    bar->clearMessage();
+    editor.open(editingDatabase());                            // remembers the file
+    editor.window().transfers().optionsDialog().OKBtnClick();  // stores the port
+    QCOMPARE(bar->currentMessage(), QString());
+    QVERIFY(QFileInfo(blocked).isDir());
+}
+
 void FilesAndHelpTest::aboutBox()
 {
     EditorDriver editor;
@@ -206,6 +260,36 @@ void FilesAndHelpTest::aboutBox()
     QCOMPARE(editor.dialogs().shownDialogs, QStringList{"aboutDlg"});
     for (const char *expected : {"Tessora K-510/560/565", "2.00", "Ctrl+Z", "Ctrl+F", "Shift+F10", "Ctrl+Home"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+}
+
+void FilesAndHelpTest::commandLineUsageAndVersion_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("--help") << "--help" << "Usage: ";
+    QTest::newRow("-h") << "-h" << " [FILE]\n";
+    QTest::newRow("--version") << "--version" << "k510-editor 2.00\n";
+}
+
+// The editor binary answers without a display, and opens no file named so.
+void FilesAndHelpTest::commandLineUsageAndVersion()
+{
+    QFETCH(QString, argument);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(K510_EDITOR_PATH), {argument});
+    const bool ended = program.waitForFinished(10000);
+    if (!ended)
+        program.kill();
+    QVERIFY(ended);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    const QString output = QString::fromUtf8(program.readAllStandardOutput());
+    QFETCH(QString, printed);
+    QVERIFY2(output.contains(printed), qPrintable(output));
 }
 
 QTEST_MAIN(FilesAndHelpTest)

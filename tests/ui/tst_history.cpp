@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QMenu>
 #include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -45,12 +47,29 @@ void setText(QDialog &dialog, const char *name, const QString &text)
 }
 
 // An edit that changes the database, on the TV page.
-void renameFirstTvChannel(EditorDriver &editor)
+void renameFirstTvChannelTo(EditorDriver &editor, const QString &name)
 {
     editor.clickTab(TfrmMain::PageTv);
     editor.clickRow(editor.list("lvTvCh"), 0);
-    fillAndAccept(editor, [](QDialog &dialog) { setText(dialog, "leName", QStringLiteral("Другое имя")); });
+    fillAndAccept(editor, [name](QDialog &dialog) { setText(dialog, "leName", name); });
     editor.window().pmChangeClick();
+}
+
+void renameFirstTvChannel(EditorDriver &editor)
+{
+    renameFirstTvChannelTo(editor, QStringLiteral("Другое имя"));
+}
+
+QString titleNaming(const QString &path)
+{
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    return path.isEmpty() ? title : title + QStringLiteral(" | ") + QDir::toNativeSeparators(path);
+}
+
+QByteArray imageBytes(const k510::ChannelDatabase &db)
+{
+    const std::vector<std::uint8_t> image = imageOf(db);
+    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
 }
 
 } // namespace
@@ -72,6 +91,8 @@ private slots:
     void receivingAsksFirst();
     void saveWritesTheOpenedFile();
     void saveWithoutAFileSavesAs();
+    void saveWritesOnlyTheFileTheTitleNames_data();
+    void saveWritesOnlyTheFileTheTitleNames();
 };
 
 void HistoryTest::undoAndRedoEveryCommand_data()
@@ -367,13 +388,62 @@ void HistoryTest::saveWithoutAFileSavesAs()
 {
     EditorDriver editor;
     const std::vector<std::uint8_t> image = imageOf(editingDatabase());
-    QVERIFY(editor.window().loadImage(image));   // as a receive hands it over: no file named
+    QVERIFY(editor.window().loadReceivedImage(image));
     renameFirstTvChannel(editor);
     editor.dialogs().saveNames = {editor.path(QStringLiteral("received"))};
     action(editor, "mmFileSave")->trigger();
     QCOMPARE(editor.dialogs().saveOptions.size(), std::size_t(1));
     QVERIFY(QFile::exists(editor.path(QStringLiteral("received.k5d"))));
     QVERIFY(!editor.title().endsWith(QLatin1Char('*')));
+}
+
+void HistoryTest::saveWritesOnlyTheFileTheTitleNames_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("saved as another file") << "save as";
+    QTest::newRow("received from the receiver") << "receive";
+    QTest::newRow("save as that failed") << "failed save as";
+}
+
+// Whatever happened to the window's file, "Сохранить" writes the file the
+// title names, and that file then holds what the window shows.
+void HistoryTest::saveWritesOnlyTheFileTheTitleNames()
+{
+    QFETCH(QString, way);
+    EditorDriver editor;
+    const QString opened = editor.writeImageFile(editingDatabase());
+    const QByteArray openedBytes = fileBytes(opened);
+    editor.openThroughMenu(opened);
+    renameFirstTvChannel(editor);
+
+    QString windowFile = opened;
+    if (way == QLatin1String("save as")) {
+        windowFile = editor.path(QStringLiteral("other.k5d"));
+        editor.saveThroughMenu(windowFile);
+        QCOMPARE(editor.title(), titleNaming(windowFile));
+        const QMenu *recent = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
+        QCOMPARE(recent->actions().value(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(windowFile));
+    } else if (way == QLatin1String("receive")) {
+        QVERIFY(editor.window().loadReceivedImage(imageOf(k510::samples::demoDatabase())));
+        // No file holds the received database yet: unsaved, and asked about.
+        QCOMPARE(editor.title(), titleNaming({}) + QLatin1Char('*'));
+        editor.dialogs().threeWayAnswers = {Answer::Cancel};
+        QVERIFY(!editor.window().mayDropChanges());
+        QCOMPARE(editor.dialogs().questions, QStringList{kSaveQuestion});
+        windowFile = editor.path(QStringLiteral("fetched.k5d"));
+        editor.dialogs().saveNames = {windowFile};
+    } else {
+        editor.saveThroughMenu(editor.path(QStringLiteral("missing/other.k5d")));
+        QCOMPARE(editor.dialogs().errors.size(), 1);
+        QCOMPARE(editor.title(), titleNaming(opened) + QLatin1Char('*'));
+    }
+
+    renameFirstTvChannelTo(editor, QStringLiteral("Ещё имя"));
+    action(editor, "mmFileSave")->trigger();
+    QCOMPARE(editor.title(), titleNaming(windowFile));
+    QCOMPARE(fileBytes(windowFile), imageBytes(editor.window().database()));
+    if (windowFile != opened)
+        QCOMPARE(fileBytes(opened), openedBytes);
 }
 
 QTEST_MAIN(HistoryTest)

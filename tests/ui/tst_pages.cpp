@@ -268,6 +268,7 @@ void PagesTest::entriesNamingNoChannelShowEmptyRows()
     builder.setRadioGroup(1, "Битая", {0, 2, 3});
 
     EditorDriver editor;
+    editor.dialogs().answers = {false};   // the numbering repair is declined
     editor.open(builder.build());
     QVERIFY(editor.dialogs().messages.isEmpty());
 

@@ -2,6 +2,7 @@
 
 #include "model/Deletion.h"
 #include "model/Favourites.h"
+#include "model/OrderLists.h"
 #include "model/Purge.h"
 #include "ui/UserDialogs.h"
 #include "ui/lists/ReportList.h"
@@ -105,9 +106,12 @@ void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &num
     for (int row = 0; row < rows.count(); ++row)
         rowNumbers[std::size_t(row)] = numberOfRow(kind, row);
 
+    // A damaged order list may lose another entry than the deleted channel's;
+    // its rows are then filled again from the list as it now is.
+    const bool soundOrder = isPermutation(kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder);
     const DeletionSummary summary = kind == ChannelKind::Tv ? deleteTvChannels(m.database, numbers)
                                                             : deleteRadioChannels(m.database, numbers);
-    if (!page.showsWholeOrder()) {
+    if (!page.showsWholeOrder() || !soundOrder) {
         kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
     } else {
         // The rows keep their places (the list may be sorted by any column);

@@ -68,6 +68,11 @@ void EditHistory::markSaved()
     m_stack.setClean();
 }
 
+void EditHistory::markUnsaved()
+{
+    m_stack.resetClean();
+}
+
 void EditHistory::show(const State &state)
 {
     m_current = state;

@@ -34,6 +34,9 @@ public:
     // A new database (opened or received): no steps, clean.
     void restart();
     void markSaved();
+    // A database that lives in no file (received): modified until saved,
+    // whatever is undone.
+    void markUnsaved();
     [[nodiscard]] bool isModified() const { return !m_stack.isClean(); }
     [[nodiscard]] QUndoStack &stack() { return m_stack; }
 

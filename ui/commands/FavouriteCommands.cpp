@@ -61,7 +61,10 @@ void FavouriteCommands::addChosenChannel(int orderPosition)
     const auto &order = tv ? m.database.tvOrder : m.database.radioOrder;
     if (orderPosition < 0 || std::size_t(orderPosition) >= order.size())
         return;
-    if (!addFavourite(groupOf(m_kind, m_group), order[std::size_t(orderPosition)])) {
+    const int number = order[std::size_t(orderPosition)];
+    if (!(tv ? namesTvChannel(m.database, number) : namesRadioChannel(m.database, number)))
+        return;
+    if (!addFavourite(groupOf(m_kind, m_group), number)) {
         m.dialogs.showMessage(QString::fromUtf8(kGroupFull));
         return;
     }

@@ -2,12 +2,11 @@
 
 #include "model/CsvExport.h"
 #include "model/ImageLayout.h"
+#include "link/FileAccess.h"
 #include "model/ImageWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace k510::ui {
 
@@ -43,35 +42,40 @@ QString withDefaultSuffix(const QString &path, const QString &suffix)
 
 FileBytes readDatabaseFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // One byte past the image is enough for the reader to refuse a longer
+    // file for its size; a huge or endless file is never read further.
+    files::FileRead file = files::readRegularFile(path, qint64(layout::kImageSize), true);
+    switch (file.problem) {
+    case files::FileProblem::None:
+        return {std::move(file.bytes), {}};
+    case files::FileProblem::NotRegularFile:
+        return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
+                                   "открыть его нельзя.")
+                        .arg(shownPath(path))};
+    case files::FileProblem::ReadFailed:
+        return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.reason)};
+    default:
         return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
-                        .arg(shownPath(path), file.errorString())};
-    FileBytes result;
-    result.bytes = file.read(qint64(layout::kImageSize) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.errorString())};
-    return result;
+                        .arg(shownPath(path), file.reason)};
+    }
+}
+
+QString writeFileText(const QString &path, QByteArrayView bytes)
+{
+    const files::FileWrite written = files::writeFileSafely(path, bytes);
+    if (written.ok())
+        return {};
+    if (written.problem == files::FileProblem::NotRegularFile)
+        return QStringLiteral("Сохранение файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
+                              "записать в него нельзя.")
+            .arg(shownPath(path));
+    return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2. Прежний файл не изменён.")
+        .arg(shownPath(path), written.reason);
 }
 
 QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image)
 {
-    QSaveFile file(path);
-    const auto failed = [&] {
-        return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2")
-            .arg(shownPath(path), file.errorString());
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed();
-    const auto size = qint64(image.size());
-    if (file.write(reinterpret_cast<const char *>(image.data()), size) != size) {
-        const QString error = failed();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return failed();
-    return {};
+    return writeFileText(path, QByteArrayView(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
 }
 
 QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
@@ -92,8 +96,8 @@ QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &di
         && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
         return {};
     const std::string csv = channelListCsv(db, radio);
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(csv.data());
-    if (const QString error = writeDatabaseFile(path, {bytes, csv.size()}); !error.isEmpty()) {
+    if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
+        !error.isEmpty()) {
         dialogs.showError(error);
         return {};
     }

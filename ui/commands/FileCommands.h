@@ -34,12 +34,15 @@ struct FileBytes {
     [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
-// Reads a file for the image reader. Never more than one byte past the image
-// size is read: anything longer is refused by the reader for its size anyway.
+// Reads a file for the image reader. Only a regular file is opened (a FIFO
+// would block for ever), and never more than one byte past the image size is
+// read: anything longer is refused by the reader for its size anyway.
 [[nodiscard]] FileBytes readDatabaseFile(const QString &path);
 
-// Writes the image beside the target and renames it over the target only
-// once it is complete. Returns an error text, empty on success.
+// Writes the bytes beside the target and renames them over the target only
+// once they are complete and flushed; a failure leaves the old file and is
+// named with the system's reason. Returns an error text, empty on success.
+[[nodiscard]] QString writeFileText(const QString &path, QByteArrayView bytes);
 [[nodiscard]] QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image);
 
 // The open dialog, starting in `directory`; an empty string when the user

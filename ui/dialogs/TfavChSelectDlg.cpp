@@ -1,5 +1,6 @@
 #include "TfavChSelectDlg.h"
 
+#include "model/Favourites.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/lists/DragEdgeScroll.h"
 #include "ui/lists/ChannelRows.h"
@@ -121,8 +122,13 @@ void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const Fa
         channels.clear();
         const int count = int(tv ? db.tvOrder.size() : db.radioOrder.size());
         channels.reserve(count);
-        for (int position = 0; position < count; ++position)
-            AddChannelRow(channels, db, position, orderMode(kind));
+        const auto &order = tv ? db.tvOrder : db.radioOrder;
+        for (int position = 0; position < count; ++position) {
+            // An entry of a damaged order list that names no channel is not offered.
+            const int number = order[std::size_t(position)];
+            if (tv ? k510::namesTvChannel(db, number) : k510::namesRadioChannel(db, number))
+                AddChannelRow(channels, db, position, orderMode(kind));
+        }
         // The rows arrive in "#" order already.
         if (m_sortColumn != numberColumn)
             m_lvFavCh->sortRowsBy(m_sortColumn);

@@ -20,8 +20,9 @@ class TfavChSelectDlg : public QDialog {
 public:
     explicit TfavChSelectDlg(QWidget *parent = nullptr);
 
-    // lvFavCh: one row per position of the kind's order list, "#" being the
-    // position + 1, sorted again by the column it was last sorted by.
+    // lvFavCh: one row per position of the kind's order list whose entry
+    // names a channel of the kind, "#" being the position + 1, sorted again
+    // by the column it was last sorted by.
     // lvSelectedCh: one row per group entry, "#" being the entry's position
     // + 1; an entry that names no channel of the kind shows empty cells.
     void fill(const k510::ChannelDatabase &db, k510::ui::ChannelKind kind, const k510::FavouriteGroup &group);

@@ -27,7 +27,7 @@ TdlgOptions::TdlgOptions(k510::link::SettingsFile settingsFile, QWidget *parent)
     setObjectName(QStringLiteral("dlgOptions"));
     setWindowTitle(QStringLiteral("Настройки связи"));
 
-    const k510::link::SettingsPositions stored = m_settingsFile.load();
+    const k510::link::SettingsPositions stored = m_settingsFile.load(&m_loadProblem);
     m_cbPort = choiceList(QStringLiteral("cbPort"), k510::link::portChoices(), stored.port, this);
     m_cbSpeed = choiceList(QStringLiteral("cbSpeed"), k510::link::speedChoices(), stored.speed, this);
 
@@ -66,7 +66,9 @@ k510::link::PortSettings TdlgOptions::shownSettings() const
 
 void TdlgOptions::OKBtnClick()
 {
-    m_settingsFile.store({m_cbPort->currentIndex(), m_cbSpeed->currentIndex()});
+    QString problem;
+    if (!m_settingsFile.store({m_cbPort->currentIndex(), m_cbSpeed->currentIndex()}, &problem))
+        emit settingsNotWritten(problem);
     emit settingsStored(shownSettings());
     accept();
 }

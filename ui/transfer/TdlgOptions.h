@@ -18,16 +18,21 @@ public:
 
     // The texts the two lists show (empty where nothing is selected).
     [[nodiscard]] k510::link::PortSettings shownSettings() const;
+    // Why "k510.ini" could not be read at start-up; empty when it was.
+    [[nodiscard]] const QString &loadProblem() const { return m_loadProblem; }
 
 public slots:
     void OKBtnClick();
 
 signals:
     void settingsStored(const k510::link::PortSettings &settings);
+    // "OK" could not write the file; the settings are active all the same.
+    void settingsNotWritten(const QString &problem);
 
 private:
     QComboBox *m_cbPort = nullptr;
     QComboBox *m_cbSpeed = nullptr;
     k510::link::SettingsFile m_settingsFile;
+    QString m_loadProblem;
 };
 

@@ -18,6 +18,7 @@ using k510::link::TransferThread;
 namespace {
 
 const char *const kDone = "Готово";
+const char *const kFailed = "Ошибка передачи";
 const char *const kSendNoMemory = "Отправка настроек: Невозможно выделить память для файла!";
 const char *const kSendNoThread = "Отправка настроек: Невозможно создать поток для передачи данных!";
 const char *const kReceiveNoThread = "Прием настроек: Невозможно создать поток для передачи данных!";
@@ -35,6 +36,10 @@ TransferController::TransferController(TransferHost &host, QObject *parent, k510
     m_portSettings = m_options->shownSettings();
     connect(m_options, &TdlgOptions::settingsStored, this,
             [this](const k510::link::PortSettings &settings) { m_portSettings = settings; });
+    connect(m_options, &TdlgOptions::settingsNotWritten, this,
+            [this](const QString &problem) { m_host.reportSettingsProblem(problem); });
+    if (!m_options->loadProblem().isEmpty())
+        m_host.reportSettingsProblem(m_options->loadProblem());
 }
 
 TransferController::~TransferController()
@@ -97,8 +102,9 @@ void TransferController::N4Click()
         m_receiveThread = worker;
         connect(worker, &TReceiveThread::ShowProgress, this, &TransferController::ShowProgress,
                 Qt::BlockingQueuedConnection);
-        connect(worker, &TReceiveThread::HandOverImage, this, &TransferController::HandOverImage,
-                Qt::BlockingQueuedConnection);
+        connect(
+            worker, &TReceiveThread::HandOverImage, this,
+            [this, worker](const QByteArray &image) { HandOverImage(worker, image); }, Qt::BlockingQueuedConnection);
         connect(worker, &TReceiveThread::ShowFailure, this,
                 [this, worker](const QString &text) { showFailure(worker, text); });
         start(worker);
@@ -114,9 +120,9 @@ void TransferController::N7Click()
     m_options->open();
 }
 
-void TransferController::TransferDone()
+void TransferController::TransferDone(bool failed)
 {
-    m_host.setTransferStatus(QString::fromUtf8(kDone));
+    m_host.setTransferStatus(QString::fromUtf8(failed ? kFailed : kDone));
 }
 
 bool TransferController::mayCloseNow()
@@ -151,9 +157,12 @@ void TransferController::ShowProgress(const QString &panel0Text)
     m_host.setTransferStatus(panel0Text);
 }
 
-void TransferController::HandOverImage(const QByteArray &image)
+void TransferController::HandOverImage(TransferThread *worker, const QByteArray &image)
 {
-    (void)m_host.loadReceivedImage(image);
+    // The line worked, but the editor has nothing to show for it: its own
+    // message said why, and panel 0 must not call that done.
+    if (!m_host.loadReceivedImage(image))
+        m_refusedImages.append(worker);
 }
 
 void TransferController::showFailure(TransferThread *worker, const QString &text)
@@ -179,7 +188,7 @@ void TransferController::start(TransferThread *worker)
 void TransferController::workerFinished(TransferThread *worker)
 {
     m_running.removeOne(worker);
-    TransferDone();
+    TransferDone(worker->failed() || m_refusedImages.removeAll(worker) > 0);
     if (m_closeWhenDone && m_running.isEmpty()) {
         m_closeWhenDone = false;
         // A hidden window's close does not end the program by itself.

@@ -50,11 +50,13 @@ public slots:
     void N3Click();   // "Отправить Настройки"
     void N4Click();   // "Получить Настройки"
     void N7Click();   // "Настройки Порта"
-    void TransferDone();
+    // The end of every transfer: "Готово", or "Ошибка передачи" after a
+    // failure, so that panel 0 never calls a failed transfer done.
+    void TransferDone(bool failed);
 
 private:
     void ShowProgress(const QString &panel0Text);
-    void HandOverImage(const QByteArray &image);
+    void HandOverImage(k510::link::TransferThread *worker, const QByteArray &image);
     void showFailure(k510::link::TransferThread *worker, const QString &text);
     void start(k510::link::TransferThread *worker);
     void workerFinished(k510::link::TransferThread *worker);
@@ -68,6 +70,8 @@ private:
     QPointer<k510::link::TSendThread> m_sendThread;
     QPointer<k510::link::TReceiveThread> m_receiveThread;
     QList<k510::link::TransferThread *> m_running;
+    // Receives whose image the editor refused (wrong size, unreadable).
+    QList<k510::link::TransferThread *> m_refusedImages;
     bool m_closeWhenDone = false;
 };
 

@@ -26,5 +26,7 @@ public:
     // False when the user cancelled (or a save failed).
     [[nodiscard]] virtual bool mayDropChanges() = 0;
     [[nodiscard]] virtual UserDialogs &dialogs() = 0;
+    // A settings file could not be read or written; the window says so.
+    virtual void reportSettingsProblem(const QString &problem) { (void)problem; }
     [[nodiscard]] virtual QWidget *window() = 0;
 };

@@ -115,6 +115,8 @@ private slots:
     void dragOver();
     void drop_data();
     void drop();
+    void damagedOrderListOffersOnlyChannels_data();
+    void damagedOrderListOffersOnlyChannels();
     void eventsFromNoSourceAreRefused();
     void activation_data();
     void activation();
@@ -328,6 +330,44 @@ void FavouriteDialogsTest::drop()
     QCOMPARE(positions, chosen);
     // The command adds the row, not the dialog.
     QCOMPARE(dialog.selectedChannels()->rowCount(), 1);
+}
+
+void FavouriteDialogsTest::damagedOrderListOffersOnlyChannels_data()
+{
+    QTest::addColumn<bool>("tv");
+    QTest::addColumn<QList<int>>("order");
+    QTest::addColumn<QStringList>("offered");   // "#" and name of each row
+    QTest::addColumn<int>("lastPosition");      // announced for the last row
+
+    QTest::newRow("TV order entry 0") << true << QList<int>{3, 0, 2} << QStringList{"1 ZDF", "3 Rai 1"} << 2;
+    // 4 would be the index of the first radio channel.
+    QTest::newRow("TV order entry beyond T") << true << QList<int>{3, 4, 1} << QStringList{"1 ZDF", "3 Das Erste"} << 2;
+    QTest::newRow("radio order entry 0") << false << QList<int>{2, 0} << QStringList{"1 Radio 1"} << 0;
+    QTest::newRow("radio order entry beyond R") << false << QList<int>{3, 1} << QStringList{"2 Bayern 3"} << 1;
+}
+
+void FavouriteDialogsTest::damagedOrderListOffersOnlyChannels()
+{
+    QFETCH(bool, tv);
+    QFETCH(QList<int>, order);
+    QFETCH(QStringList, offered);
+    QFETCH(int, lastPosition);
+    ChannelDatabase db = database();
+    (tv ? db.tvOrder : db.radioOrder) = std::vector<std::uint16_t>(order.begin(), order.end());
+
+    TfavChSelectDlg dialog;
+    dialog.fill(db, kindOf(tv), groupOf({}));
+    ReportList &channels = *dialog.favouriteChannels();
+    QStringList rows;
+    for (int row = 0; row < channels.rowCount(); ++row)
+        rows << channels.text(row, 0) + ' ' + channels.text(row, 1);
+    QCOMPARE(rows, offered);
+
+    select(channels, {channels.rowCount() - 1});
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    dialog.lvSelectedChDragDrop();
+    QCOMPARE(announced.size(), 1);
+    QCOMPARE(announced.at(0).at(0).toInt(), lastPosition);
 }
 
 void FavouriteDialogsTest::eventsFromNoSourceAreRefused()

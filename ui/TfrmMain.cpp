@@ -273,7 +273,9 @@ void TfrmMain::reportSettingsProblem(const QString &problem)
     if (m_reportedSettingsProblems.contains(problem))
         return;
     m_reportedSettingsProblems.append(problem);
-    m_status->showMessage(problem, kShownMs);
+    // A problem met at start-up waits until the window is shown: a status
+    // bar that is not visible yet would draw the message over its panels.
+    QTimer::singleShot(0, this, [this, problem] { m_status->showMessage(problem, kShownMs); });
 }
 
 void TfrmMain::setTitle(const QString &path)

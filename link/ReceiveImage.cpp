@@ -32,7 +32,8 @@ std::uint16_t readTransferHeader(SerialPort &port)
     field += 2;
 
     // A tag byte that does not arrive stays 0 and so is a bad header too.
-    (void)port.Read(field, 1);
+    if (port.Read(field, 1) != 1 && port.isLost())
+        throw LinkFailure{Failure::Disconnected};
     if (*field != 0x01)
         throw LinkFailure{Failure::BadHeader};
     field += 1;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -59,6 +60,7 @@ bool SerialPort::Open(const QString &portName)
         return false;
     }
     m_port = std::move(port);
+    m_lost = false;
     return true;
 }
 
@@ -98,7 +100,10 @@ qint64 SerialPort::Write(const void *data, qint64 count)
             && m_port->error() != QSerialPort::NoError)
             break;
     }
-    return queued - m_port->bytesToWrite();
+    const qint64 written = queued - m_port->bytesToWrite();
+    if (written < count)
+        m_lost = m_port->error() == QSerialPort::ResourceError || hungUp();
+    return written;
 }
 
 qint64 SerialPort::Read(void *data, qint64 count)
@@ -114,10 +119,17 @@ qint64 SerialPort::Read(void *data, qint64 count)
             got += now;
         if (got == count || deadline.hasExpired())
             break;
+        // A hung-up device wakes every wait at once and never delivers.
+        if (hungUp()) {
+            m_lost = true;
+            break;
+        }
         m_port->clearError();
         if (!m_port->waitForReadyRead(int(deadline.remainingTime())) && m_port->error() != QSerialPort::TimeoutError
-            && m_port->error() != QSerialPort::NoError)
+            && m_port->error() != QSerialPort::NoError) {
+            m_lost = m_port->error() == QSerialPort::ResourceError || hungUp();
             break;
+        }
     }
     return got;
 }
@@ -134,7 +146,8 @@ void SerialPort::Purge(Queue queue)
     // unread at the far end of a pseudo-terminal); flushing at once would
     // throw away the last bytes of a complete transfer, such as the closing
     // tokens. Give them the write time-out to leave, then discard the rest.
-    const QDeadlineTimer deadline(m_timeoutConstantMs);
+    // Nothing leaves a port that has gone.
+    const QDeadlineTimer deadline(m_lost ? 0 : m_timeoutConstantMs);
     while (pendingOutput() > 0 && !deadline.hasExpired()) {
         if (m_port->bytesToWrite() > 0)
             (void)m_port->waitForBytesWritten(int(deadline.remainingTime()));
@@ -153,6 +166,16 @@ qint64 SerialPort::driverOutputQueue() const
         return queued;
 #endif
     return 0;
+}
+
+bool SerialPort::hungUp() const
+{
+#ifdef Q_OS_UNIX
+    pollfd watched{int(m_port->handle()), 0, 0};
+    return !m_port->isOpen() || (::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0);
+#else
+    return !m_port->isOpen();
+#endif
 }
 
 qint64 SerialPort::pendingOutput() const

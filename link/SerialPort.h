@@ -39,6 +39,9 @@ public:
     void Close();
 
     [[nodiscard]] bool isOpen() const;
+    // Whether the last short Read or Write met a port that has gone away (a
+    // USB adapter unplugged, the far end of a pseudo-terminal closed).
+    [[nodiscard]] bool isLost() const { return m_lost; }
 
     // The protocol's fixed pause.
     static void Pause();
@@ -56,10 +59,13 @@ private:
     // Bytes written but not yet sent: in QSerialPort's buffer and the driver's.
     [[nodiscard]] qint64 pendingOutput() const;
     [[nodiscard]] qint64 driverOutputQueue() const;
+    // The device has hung up or reports an error that waiting will not cure.
+    [[nodiscard]] bool hungUp() const;
 
     std::unique_ptr<QSerialPort> m_port;
     std::optional<LineSettings> m_savedSettings;
     int m_timeoutConstantMs = 0;
+    bool m_lost = false;
 };
 
 } // namespace k510::link

@@ -45,11 +45,21 @@ SettingsPositions SettingsFile::load(QString *problem) const
 
 bool SettingsFile::store(SettingsPositions positions, QString *problem) const
 {
+    return storeValues(positions.port, positions.speed, problem);
+}
+
+bool SettingsFile::storeSpeed(int speedPosition, QString *problem) const
+{
+    return storeValues(std::nullopt, speedPosition, problem);
+}
+
+bool SettingsFile::storeValues(std::optional<int> port, int speed, QString *problem) const
+{
     const std::optional<QByteArray> before = files::readSettingsFile(m_path, problem);
     if (!before)
         return false;
-    QByteArray after = withIniValue(*before, kSection, kPortKey, QByteArray::number(positions.port));
-    after = withIniValue(after, kSection, kSpeedKey, QByteArray::number(positions.speed));
+    QByteArray after = port ? withIniValue(*before, kSection, kPortKey, QByteArray::number(*port)) : *before;
+    after = withIniValue(after, kSection, kSpeedKey, QByteArray::number(speed));
     if (after == *before && QFileInfo::exists(m_path))
         return true;
 

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "PortSettings.h"
 
 namespace k510::link {
@@ -25,10 +27,15 @@ public:
     // Returns whether the file now holds the positions; when not, `problem`
     // says why. A file that exists but cannot be read is not overwritten.
     bool store(SettingsPositions positions, QString *problem = nullptr) const;
+    // As store, but "Port" stays as it is: the port in use is none of the
+    // numbered ones the file can name.
+    bool storeSpeed(int speedPosition, QString *problem = nullptr) const;
 
     [[nodiscard]] const QString &path() const { return m_path; }
 
 private:
+    bool storeValues(std::optional<int> port, int speed, QString *problem) const;
+
     QString m_path;
 };
 

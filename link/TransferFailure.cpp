@@ -23,6 +23,8 @@ QString failureText(Direction direction, Failure failure)
         return prefix + QStringLiteral("Нет связи с ресивером!");
     case Failure::BadHeader:
         return prefix + QStringLiteral("Неправильный заголовок пакета!");
+    case Failure::Disconnected:
+        return prefix + QStringLiteral("Порт отключён во время передачи!");
     case Failure::Size:
         break;
     }

@@ -15,6 +15,7 @@ enum class Failure {
     NoLink,       // the first token or its reply did not pass in full
     BadHeader,    // a received transfer header does not begin 55 55 01
     Size,         // any later short write or read, a zero or oversized count
+    Disconnected, // the port went away during the transfer (adapter unplugged)
 };
 
 [[nodiscard]] QString failureText(Direction direction, Failure failure);

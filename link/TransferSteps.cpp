@@ -9,10 +9,21 @@
 
 namespace k510::link::steps {
 
+namespace {
+
+// A short write or read on a port that has gone says so rather than blaming
+// the receiver.
+[[noreturn]] void fallShort(const SerialPort &port, Failure onShort)
+{
+    throw LinkFailure{port.isLost() ? Failure::Disconnected : onShort};
+}
+
+} // namespace
+
 void writeExactly(SerialPort &port, const void *data, std::size_t count, Failure onShort)
 {
     if (port.Write(data, qint64(count)) != qint64(count))
-        throw LinkFailure{onShort};
+        fallShort(port, onShort);
 }
 
 void writeToken(SerialPort &port, std::string_view token, Failure onShort)
@@ -23,7 +34,7 @@ void writeToken(SerialPort &port, std::string_view token, Failure onShort)
 void readExactly(SerialPort &port, void *data, std::size_t count, Failure onShort)
 {
     if (port.Read(data, qint64(count)) != qint64(count))
-        throw LinkFailure{onShort};
+        fallShort(port, onShort);
 }
 
 void readReply(SerialPort &port, Failure onShort)

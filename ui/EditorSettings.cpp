@@ -17,6 +17,8 @@ constexpr QByteArrayView kWindow("Window");
 constexpr QByteArrayView kFolder("folder");
 constexpr QByteArrayView kGeometry("geometry");
 constexpr QByteArrayView kPage("page");
+constexpr QByteArrayView kLink("Link");
+constexpr QByteArrayView kPort("port");
 
 QByteArray recentKey(int index)
 {
@@ -63,6 +65,7 @@ void EditorSettings::load()
     m_folder = text(kFiles, kFolder);
     m_geometry = QByteArray::fromBase64(iniValue(m_content, kWindow, kGeometry).value_or(QByteArray()));
     m_page = text(kWindow, kPage).toInt();
+    m_port = text(kLink, kPort);
 }
 
 void EditorSettings::setProblemHandler(std::function<void(const QString &)> handler)
@@ -90,6 +93,9 @@ void EditorSettings::write()
     content = withIniValue(content, kFiles, kFolder, m_folder.toUtf8());
     content = withIniValue(content, kWindow, kGeometry, m_geometry.toBase64());
     content = withIniValue(content, kWindow, kPage, QByteArray::number(m_page));
+    // A file that never named a port gets no empty [Link] section.
+    if (!m_port.isEmpty() || iniValue(content, kLink, kPort))
+        content = withIniValue(content, kLink, kPort, m_port.toUtf8());
     if (content == m_content && QFileInfo::exists(m_path))
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
@@ -131,5 +137,13 @@ void EditorSettings::storeWindow(const QByteArray &geometry, int page)
 {
     m_geometry = geometry;
     m_page = page;
+    write();
+}
+
+void EditorSettings::rememberPort(const QString &systemName)
+{
+    if (!fitsOnOneLine(systemName) || systemName == m_port)
+        return;
+    m_port = systemName;
     write();
 }

@@ -6,9 +6,9 @@
 
 #include <functional>
 
-// What the editor remembers between runs besides the port: the files last
-// opened or saved, the folder the file dialogs start in, and the window's
-// place and page. Kept in "k510-editor.ini" beside "k510.ini", whose content
+// What the editor remembers between runs besides "k510.ini": the files last
+// opened or saved, the folder the file dialogs start in, the window's place
+// and page, and a serial port that "k510.ini" has no number for. Kept in "k510-editor.ini" beside "k510.ini", whose content
 // stays exactly the port and the speed.
 //
 // The file is read once; every change is written at once, patching only the
@@ -40,6 +40,11 @@ public:
     [[nodiscard]] int lastPage() const { return m_page; }
     void storeWindow(const QByteArray &geometry, int page);
 
+    // A serial port chosen beyond COM1..COM4, by its system name ("ttyUSB0",
+    // "COM7"); empty when one of those is chosen. "k510.ini" cannot hold it.
+    [[nodiscard]] QString port() const { return m_port; }
+    void rememberPort(const QString &systemName);
+
     [[nodiscard]] const QString &path() const { return m_path; }
 
 private:
@@ -54,6 +59,7 @@ private:
     QString m_folder;
     QByteArray m_geometry;
     int m_page = 0;
+    QString m_port;
     QString m_unreportedProblem;
     std::function<void(const QString &)> m_problemHandler;
 };

@@ -19,6 +19,8 @@ public:
     UserDialogs &dialogs() override { return m_window.dialogs(); }
     void reportSettingsProblem(const QString &problem) override { m_window.reportSettingsProblem(problem); }
     QWidget *window() override { return &m_window; }
+    QString rememberedPort() const override { return m_window.editorSettings().port(); }
+    void rememberPort(const QString &systemName) override { m_window.editorSettings().rememberPort(systemName); }
 
 private:
     TfrmMain &m_window;

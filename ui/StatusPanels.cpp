@@ -1,6 +1,7 @@
 #include "StatusPanels.h"
 
 #include <QLabel>
+#include <QProgressBar>
 
 #include <algorithm>
 
@@ -34,12 +35,28 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         addWidget(panel);
         m_panels[size_t(i)] = panel;
     }
+    m_transferProgress = new QProgressBar(this);
+    m_transferProgress->setObjectName(QStringLiteral("sbTransferProgress"));
+    m_transferProgress->setRange(0, 100);
+    m_transferProgress->setTextVisible(false);   // panel 0 says the percentage
+    m_transferProgress->setFixedWidth(int(100 * scale));
+    insertWidget(1, m_transferProgress);
+    m_transferProgress->hide();
 }
 
-void StatusPanels::setPanelText(int panel, const QString &text)
+void StatusPanels::showTransferProgress(int percent)
 {
-    if (panel >= 0 && panel < kPanelCount)
-        m_panels[size_t(panel)]->setText(text);
+    m_transferProgress->setVisible(percent >= 0);
+    if (percent >= 0)
+        m_transferProgress->setValue(percent);
+}
+
+void StatusPanels::setPanelText(int panel, const QString &text, const QString &toolTip)
+{
+    if (panel < 0 || panel >= kPanelCount)
+        return;
+    m_panels[size_t(panel)]->setText(text);
+    m_panels[size_t(panel)]->setToolTip(toolTip);
 }
 
 QString StatusPanels::panelText(int panel) const

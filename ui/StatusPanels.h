@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QProgressBar;
 
 namespace k510::ui {
 
@@ -17,11 +18,15 @@ public:
 
     explicit StatusPanels(QWidget *parent);
 
-    void setPanelText(int panel, const QString &text);
+    // A panel's width is fixed; a long text can be read whole in the tooltip.
+    void setPanelText(int panel, const QString &text, const QString &toolTip = {});
     [[nodiscard]] QString panelText(int panel) const;
+    // The bar beside panel 0 while a transfer runs; a negative value hides it.
+    void showTransferProgress(int percent);
 
 private:
     std::array<QLabel *, kPanelCount> m_panels{};
+    QProgressBar *m_transferProgress = nullptr;
 };
 
 } // namespace k510::ui

@@ -23,6 +23,7 @@ public:
     bool keepFailuresOpen = false;
     bool dropChanges = true;   // the editor's changes may be replaced by a receive
     std::vector<std::function<void()>> openFailures;
+    QString remembered;   // the port kept in the editor's own settings
 
     // Closes as the main window does: asks the controller first.
     class Window : public QWidget {
@@ -68,6 +69,8 @@ public:
     }
     UserDialogs &dialogs() override { return *this; }
     QWidget *window() override { return &windowWidget; }
+    QString rememberedPort() const override { return remembered; }
+    void rememberPort(const QString &systemName) override { remembered = systemName; }
 
     void showMessage(const QString &text) override { log.append(QStringLiteral("message: ") + text); }
     void showError(const QString &text) override { log.append(QStringLiteral("error: ") + text); }

@@ -12,6 +12,7 @@ using namespace k510::link;
 using namespace linktest;
 
 Q_DECLARE_METATYPE(k510::link::BlockChecks)
+Q_DECLARE_METATYPE(k510::link::Direction)
 
 class ReceiveImageTest : public QObject {
     Q_OBJECT
@@ -23,6 +24,8 @@ private slots:
     void receiverFaults();
     void portHeldGivesOpenFailure();
     void errorFromDeliveryEndsWithoutClosingTokens();
+    void portGoneMidTransfer_data();
+    void portGoneMidTransfer();
 
 private:
     QString writeImage(const QByteArray &image);
@@ -165,6 +168,49 @@ void ReceiveImageTest::errorFromDeliveryEndsWithoutClosingTokens()
         [&](const QString &text) { failures.append(text); });
     QCOMPARE(failures, QStringList{QStringLiteral("Загрузка не удалась")});
     QTRY_COMPARE_WITH_TIMEOUT(readFile(record), receiveWire(2).chopped(15), 6000);
+}
+
+void ReceiveImageTest::portGoneMidTransfer_data()
+{
+    QTest::addColumn<Direction>("direction");
+    QTest::addColumn<int>("goneAfterBlock");
+    QTest::newRow("send, after the first block") << Direction::Send << 0;
+    QTest::newRow("send, after the third block") << Direction::Send << 2;
+    QTest::newRow("receive, after the first block") << Direction::Receive << 0;
+    QTest::newRow("receive, after the third block") << Direction::Receive << 2;
+}
+
+void ReceiveImageTest::portGoneMidTransfer()
+{
+    // The simulator ends in the middle of the transfer, as an unplugged USB
+    // adapter would: the transfer ends at once with its own text, nothing is
+    // delivered, and it never waits longer than a read's time-out.
+    QFETCH(Direction, direction);
+    QFETCH(int, goneAfterBlock);
+    const QByteArray image = everyByteImage(6);
+    SimProcess sim({"--image", writeImage(image)});
+    QVERIFY(sim.isReady());
+    int blocksDone = 0;
+    const auto progress = [&](int) {
+        if (blocksDone++ == goneAfterBlock)
+            sim.stop();
+    };
+    QStringList failures;
+    const auto failure = [&](const QString &text) { failures.append(text); };
+    QList<QByteArray> deliveries;
+    QElapsedTimer clock;
+    clock.start();
+    if (direction == Direction::Send)
+        SendImage(sim.devicePath(), QStringLiteral("115200"), image, progress, failure);
+    else
+        ReceiveImage(sim.devicePath(), QStringLiteral("115200"), progress,
+                     [&](const QByteArray &received) { deliveries.append(received); }, failure);
+
+    QCOMPARE(failures, QStringList{failureText(direction, Failure::Disconnected)});
+    QVERIFY(failures.first().endsWith(QStringLiteral("Порт отключён во время передачи!")));
+    QCOMPARE(blocksDone, goneAfterBlock + 1);
+    QVERIFY(deliveries.isEmpty());
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(ReceiveImageTest)

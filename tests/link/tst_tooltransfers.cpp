@@ -2,6 +2,7 @@
 // stderr, and FILE written only after a complete, readable receive.
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +69,8 @@ private slots:
     void speedsOutsideTheReceiversAreRefused_data();
     void speedsOutsideTheReceiversAreRefused();
     void forcedSendOfAnyFile();
+    void portTakesEveryForm_data();
+    void portTakesEveryForm();
     void progressOnATerminalEndsAtHundred();
     void completeReceiveWritesTheFile();
     void forcedReceiveKeepsUncheckedBlocks();
@@ -168,6 +171,45 @@ void ToolTransfersTest::forcedSendOfAnyFile()
                                  "--speed", "57600", "--force"});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errors, QString());   // no progress bar when stderr is no terminal
+    QCOMPARE(readFile(stored), image);
+}
+
+void ToolTransfersTest::portTakesEveryForm_data()
+{
+    // How the simulator's pseudo-terminal is named: "COM1" through K510_COM1,
+    // its system name (a name under /dev), its path.
+    QTest::addColumn<QString>("form");
+    QTest::newRow("COM1") << "COM1";
+    QTest::newRow("system name") << "name";
+    QTest::newRow("device path") << "path";
+}
+
+void ToolTransfersTest::portTakesEveryForm()
+{
+    QFETCH(QString, form);
+    const QString stored = m_dir.filePath(QStringLiteral("form-stored.bin"));
+    QFile::remove(stored);
+    SimProcess sim({"--store", stored});
+    QVERIFY(sim.isReady());
+    QVERIFY(sim.devicePath().startsWith(QStringLiteral("/dev/")));
+    qputenv("K510_COM1", sim.devicePath().toLocal8Bit());
+    const auto unsetCom1 = qScopeGuard([] { qunsetenv("K510_COM1"); });
+
+    // "ports" names the device each numbered port means.
+    QProcess ports;
+    ports.start(QStringLiteral(K510_TOOL_PATH), {"ports"});
+    QVERIFY(ports.waitForFinished(10000));
+    QCOMPARE(ports.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(ports.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(0, 4), (QStringList{"COM1\t" + sim.devicePath(), "COM2\t/dev/ttyS1", "COM3\t/dev/ttyS2",
+                                           "COM4\t/dev/ttyS3"}));
+
+    const QString port = form == QStringLiteral("COM1") ? QStringLiteral("COM1")
+                         : form == QStringLiteral("name") ? sim.devicePath().mid(5)
+                                                          : sim.devicePath();
+    const QByteArray image = everyByteImage(2);
+    const ToolRun run = runTool({"send", writeFile(QStringLiteral("form.bin"), image), "--port", port, "--force"});
+    QCOMPARE(run.exitCode, 0);
     QCOMPARE(readFile(stored), image);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "FakeTransferHost.h"
@@ -140,10 +141,19 @@ void TransferControllerTest::completeReceiveReplacesTheDatabase()
     FakeTransferHost host;
     host.db = otherDatabase();
     TransferController controller(host);
+    QSignalSpy running(&controller, &TransferController::transferRunningChanged);
+    QSignalSpy progress(&controller, &TransferController::transferProgress);
 
     controller.N4Click();
     QTRY_VERIFY_WITH_TIMEOUT(!controller.transferRunning(), 30000);
 
+    // Running from the start to the end of the success, the bar following
+    // the progress texts.
+    QCOMPARE(running, (QList<QVariantList>{{true}, {false}}));
+    QList<int> percents;
+    for (const QVariantList &arguments : std::as_const(progress))
+        percents << arguments.value(0).toInt();
+    QCOMPARE(percents, expectedProgress(1152));
     QStringList expected;
     for (const int percent : expectedProgress(1152))
         expected << QStringLiteral("status: Прием данных %1%").arg(percent);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,6 +33,55 @@ private slots:
         const auto *action = editor.window().findChild<QAction *>(objectName);
         QVERIFY(action);
         QTEST(action->text(), "caption");
+    }
+
+    void menuWaitsForTheRunningTransfer_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("panel0");
+        QTest::newRow("failed send") << QStringList{"--fault", "silent"} << "N3" << "Ошибка передачи";
+        QTest::newRow("complete receive of a four-block image") << QStringList{"--image", "four blocks"} << "N4"
+                                                                << "Ошибка передачи";
+    }
+    void menuWaitsForTheRunningTransfer()
+    {
+        // While a transfer holds the port, neither transfer can be started
+        // again nor the port changed; a bar beside panel 0 shows it runs.
+        QFETCH(QStringList, simArguments);
+        QFETCH(QString, command);
+        QTemporaryDir scratch;
+        const QString image = scratch.filePath(QStringLiteral("small.bin"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(linktest::everyByteImage(4));
+        file.close();
+        simArguments.replaceInStrings(QStringLiteral("four blocks"), image);
+        SimProcess sim(simArguments);
+        QVERIFY(sim.isReady());
+        qputenv("K510_COM1", sim.devicePath().toLocal8Bit());
+        EditorDriver editor;
+        editor.open(k510::samples::demoDatabase());
+        const auto menuItemsEnabled = [&editor] {
+            QList<bool> enabled;
+            for (const char *name : {"N3", "N4", "N7"})
+                enabled << editor.window().findChild<QAction *>(QLatin1String(name))->isEnabled();
+            return enabled;
+        };
+        const auto *bar = editor.window().findChild<QProgressBar *>(QStringLiteral("sbTransferProgress"));
+        QVERIFY(bar);
+        QCOMPARE(menuItemsEnabled(), (QList<bool>{true, true, true}));
+        QVERIFY(bar->isHidden());
+
+        editor.window().findChild<QAction *>(command)->trigger();
+        QVERIFY(editor.window().transfers().transferRunning());
+        QCOMPARE(menuItemsEnabled(), (QList<bool>{false, false, false}));
+        QVERIFY(!bar->isHidden());
+
+        QTRY_VERIFY_WITH_TIMEOUT(!editor.window().transfers().transferRunning(), 5000);
+        QTEST(editor.statusPanel(0), "panel0");
+        QCOMPARE(menuItemsEnabled(), (QList<bool>{true, true, true}));
+        QVERIFY(bar->isHidden());
     }
 
     void sendToASilentReceiverReportsNoLink()

@@ -129,8 +129,10 @@ void WireFormatTest::portDevices_data()
     QTest::newRow("COM4") << "COM4" << "" << "/dev/ttyS3";
     QTest::newRow("COM2 on a USB adapter") << "COM2" << "/dev/ttyUSB0" << "/dev/ttyUSB0";
     QTest::newRow("device path") << "/dev/pts/7" << "" << "/dev/pts/7";
-    QTest::newRow("COM5 is no user port") << "COM5" << "" << "COM5";
-    QTest::newRow("lower case is no user port") << "com1" << "" << "com1";
+    // Any other name is a system name, which lives under /dev.
+    QTest::newRow("system name") << "ttyUSB0" << "" << "/dev/ttyUSB0";
+    QTest::newRow("COM5 is a system name") << "COM5" << "" << "/dev/COM5";
+    QTest::newRow("lower case is a system name") << "com1" << "" << "/dev/com1";
 }
 
 void WireFormatTest::portDevices()

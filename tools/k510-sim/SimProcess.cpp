@@ -18,6 +18,13 @@ SimProcess::SimProcess(const QStringList &arguments)
 
 SimProcess::~SimProcess()
 {
+    stop();
+}
+
+void SimProcess::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
     m_process.kill();
     m_process.waitForFinished();
 }

@@ -17,6 +17,9 @@ public:
     [[nodiscard]] bool isReady() const { return !m_devicePath.isEmpty(); }
     // The pseudo-terminal to open as the serial port.
     [[nodiscard]] const QString &devicePath() const { return m_devicePath; }
+    // Ends the simulator at once, which closes its side of the
+    // pseudo-terminal as an unplugged adapter would.
+    void stop();
     // What the simulator has reported so far.
     [[nodiscard]] QString messages();
 

@@ -6,6 +6,7 @@
 #include "ImageFiles.h"
 #include "TerminalProgress.h"
 #include "ToolExit.h"
+#include "link/PortList.h"
 #include "link/PortSettings.h"
 #include "link/ReceiveImage.h"
 #include "link/SendImage.h"
@@ -13,7 +14,8 @@
 
 TransferCommands::TransferCommands(QCommandLineParser &parser)
     : m_parser(parser)
-    , m_port(QStringLiteral("port"), QStringLiteral("send/receive: COM1..COM4 or a device path"), QStringLiteral("NAME"))
+    , m_port(QStringLiteral("port"), QStringLiteral("send/receive: COM1..COM4, a system name (ttyUSB0, COM7) or a device path; "
+                                           "see the ports command"), QStringLiteral("NAME"))
     , m_speed(QStringLiteral("speed"),
               QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
                   .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
@@ -108,5 +110,13 @@ int TransferCommands::receive(const QStringList &arguments) const
     progress.complete();
     for (const auto &warning : result.warnings)
         QTextStream(stderr) << "k510-tool: received image: " << QString::fromStdString(warning) << Qt::endl;
+    return Success;
+}
+
+int TransferCommands::ports()
+{
+    QTextStream out(stdout);
+    for (const k510::link::PortEntry &entry : k510::link::portEntries(k510::link::SystemPorts().availablePorts()))
+        out << entry.text << '\t' << entry.device << Qt::endl;
     return Success;
 }

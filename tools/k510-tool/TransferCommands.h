@@ -8,8 +8,9 @@
 class QCommandLineParser;
 
 // "send" and "receive": transfers with the receiver from the command line,
-// with their options --port NAME (COM1..COM4 or a device path), --speed N
-// (one of the receiver's speeds) and --force.
+// with their options --port NAME (COM1..COM4, a port's system name such as
+// ttyUSB0 or COM7, or a device path), --speed N (one of the receiver's
+// speeds) and --force; "ports" lists the ports as the editor offers them.
 class TransferCommands {
 public:
     // Adds the options to `parser`, which must outlive this object.
@@ -21,6 +22,8 @@ public:
     // blocks passed their checks (all of them skipped with --force) and whose
     // image reads as a database; otherwise it is left as it was.
     [[nodiscard]] int receive(const QStringList &arguments) const;
+    // ports: one line per port, its name or description, a tab, its device.
+    [[nodiscard]] static int ports();
 
 private:
     struct Line {

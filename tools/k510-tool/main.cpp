@@ -126,6 +126,8 @@ int main(int argc, char *argv[])
                   [&transfers](const QStringList &a) { return transfers.send(a); }}},
         {"receive", {1, "receive FILE        fetch the receiver's database on --port [--speed] into FILE (--force: blocks unchecked)",
                      [&transfers](const QStringList &a) { return transfers.receive(a); }}},
+        {"ports", {0, "ports               the serial ports --port takes, each with its device",
+                   [](const QStringList &) { return TransferCommands::ports(); }}},
     };
 
     QString description = QStringLiteral("Channel database tool for Tessora K-510/560/565 receivers.\n\nCommands:");
@@ -143,10 +145,11 @@ int main(int argc, char *argv[])
                                   "\nExamples:\n"
                                   "  $ k510-tool demo demo.k5d\n"
                                   "  $ k510-tool info demo.k5d\n"
-                                  "  $ k510-tool send demo.k5d --port /dev/ttyUSB0");
+                                  "  $ k510-tool ports\n"
+                                  "  $ k510-tool send demo.k5d --port ttyUSB0");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, send or receive"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, send, receive or ports"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

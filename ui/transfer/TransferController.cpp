@@ -2,6 +2,7 @@
 
 #include "TdlgOptions.h"
 #include "TransferHost.h"
+#include "link/PortNames.h"
 #include "model/ImageWriter.h"
 #include "ui/UserDialogs.h"
 
@@ -25,17 +26,30 @@ const char *const kReceiveNoThread = "Прием настроек: Невозм�
 constexpr unsigned long kShutdownPollMs = 20;
 const char *const kCloseWhileRunning = "Идет обмен данными с ресивером. Закрыть программу после его завершения?";
 
+// The percentage at the end of a progress text, "Прием данных 45%".
+int percentIn(const QString &progressText)
+{
+    const QString last = progressText.section(QLatin1Char(' '), -1);
+    return last.endsWith(QLatin1Char('%')) ? last.chopped(1).toInt() : 0;
+}
+
+// COM1..COM4 live in "k510.ini"; any other port is remembered by name.
+bool isExtraPort(const QString &portName)
+{
+    return !portName.isEmpty() && !k510::link::isNumberedPort(portName);
+}
+
 } // namespace
 
-TransferController::TransferController(TransferHost &host, QObject *parent, k510::link::SettingsFile settingsFile)
+TransferController::TransferController(TransferHost &host, QObject *parent, k510::link::SettingsFile settingsFile,
+                                       std::shared_ptr<const k510::link::PortLister> ports)
     : QObject(parent)
     , m_host(host)
     , m_settingsFile(std::move(settingsFile))
-    , m_options(new TdlgOptions(m_settingsFile, host.window()))
+    , m_options(new TdlgOptions(m_settingsFile, host.window(), host.rememberedPort(), std::move(ports)))
 {
     m_portSettings = m_options->shownSettings();
-    connect(m_options, &TdlgOptions::settingsStored, this,
-            [this](const k510::link::PortSettings &settings) { m_portSettings = settings; });
+    connect(m_options, &TdlgOptions::settingsStored, this, &TransferController::portChosen);
     connect(m_options, &TdlgOptions::settingsNotWritten, this,
             [this](const QString &problem) { m_host.reportSettingsProblem(problem); });
     if (!m_options->loadProblem().isEmpty())
@@ -149,12 +163,23 @@ bool TransferController::anyWorkerAlive() const
 
 void TransferController::writeSettingsOnClose() const
 {
-    m_settingsFile.store(k510::link::positionsOf(m_portSettings));
+    const k510::link::SettingsPositions positions = k510::link::positionsOf(m_portSettings);
+    if (isExtraPort(m_portSettings.portName))
+        m_settingsFile.storeSpeed(positions.speed);
+    else
+        m_settingsFile.store(positions);
+}
+
+void TransferController::portChosen(const k510::link::PortSettings &settings)
+{
+    m_portSettings = settings;
+    m_host.rememberPort(isExtraPort(settings.portName) ? settings.portName : QString());
 }
 
 void TransferController::ShowProgress(const QString &panel0Text)
 {
     m_host.setTransferStatus(panel0Text);
+    emit transferProgress(percentIn(panel0Text));
 }
 
 void TransferController::HandOverImage(TransferThread *worker, const QByteArray &image)
@@ -182,6 +207,8 @@ void TransferController::start(TransferThread *worker)
     connect(worker, &QThread::finished, this, [this, worker] { workerFinished(worker); });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     m_running.append(worker);
+    if (m_running.size() == 1)
+        emit transferRunningChanged(true);
     worker->start();
 }
 
@@ -189,6 +216,8 @@ void TransferController::workerFinished(TransferThread *worker)
 {
     m_running.removeOne(worker);
     TransferDone(worker->failed() || m_refusedImages.removeAll(worker) > 0);
+    if (m_running.isEmpty())
+        emit transferRunningChanged(false);
     if (m_closeWhenDone && m_running.isEmpty()) {
         m_closeWhenDone = false;
         // A hidden window's close does not end the program by itself.

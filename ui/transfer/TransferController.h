@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "link/PortList.h"
 #include "link/PortSettings.h"
 #include "link/SettingsFile.h"
 #include "link/TReceiveThread.h"
@@ -26,7 +27,9 @@ class TransferHost;
 class TransferController : public QObject {
     Q_OBJECT
 public:
-    explicit TransferController(TransferHost &host, QObject *parent = nullptr, k510::link::SettingsFile settingsFile = {});
+    // `ports` lists the serial ports for the dialog; the system's by default.
+    explicit TransferController(TransferHost &host, QObject *parent = nullptr, k510::link::SettingsFile settingsFile = {},
+                                std::shared_ptr<const k510::link::PortLister> ports = {});
     // Running workers are asked to stop at their next block and waited for,
     // with nothing more shown: they never call into a window that is gone.
     ~TransferController() override;
@@ -54,8 +57,18 @@ public slots:
     // failure, so that panel 0 never calls a failed transfer done.
     void TransferDone(bool failed);
 
+signals:
+    // True when the first transfer starts, false when the last one has
+    // ended, whatever its outcome: the window keeps a second one from
+    // starting and shows progress meanwhile.
+    void transferRunningChanged(bool running);
+    // The percentage of the progress text just shown.
+    void transferProgress(int percent);
+
 private:
     void ShowProgress(const QString &panel0Text);
+    // The port settings "OK" made active.
+    void portChosen(const k510::link::PortSettings &settings);
     void HandOverImage(k510::link::TransferThread *worker, const QByteArray &image);
     void showFailure(k510::link::TransferThread *worker, const QString &text);
     void start(k510::link::TransferThread *worker);

@@ -29,4 +29,8 @@ public:
     // A settings file could not be read or written; the window says so.
     virtual void reportSettingsProblem(const QString &problem) { (void)problem; }
     [[nodiscard]] virtual QWidget *window() = 0;
+    // A port chosen beyond COM1..COM4, remembered by its system name in the
+    // editor's own settings; empty when one of those is chosen.
+    [[nodiscard]] virtual QString rememberedPort() const { return {}; }
+    virtual void rememberPort(const QString &systemName) { (void)systemName; }
 };

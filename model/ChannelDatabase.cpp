@@ -46,16 +46,17 @@ std::string groupName(const GroupNames &names, bool radio, int group)
     if (group < 1 || group > kFavouriteGroupCount)
         return {};
     const auto *slot = reinterpret_cast<const char *>(&names[groupNameOffset(radio, group)]);
-    return std::string(slot, strnlen(slot, kGroupNameSlotSize));
+    return std::string(slot, strnlen(slot, kGroupNameLength));
 }
 
 void setGroupName(GroupNames &names, bool radio, int group, std::string_view windows1251)
 {
     if (group < 1 || group > kFavouriteGroupCount)
         return;
+    // The slot's last byte is not the name's: it keeps what the receiver put there.
     std::uint8_t *slot = &names[groupNameOffset(radio, group)];
-    std::memset(slot, 0, kGroupNameSlotSize);
-    std::memcpy(slot, windows1251.data(), std::min(windows1251.size(), kGroupNameSlotSize - 1));
+    std::memset(slot, 0, kGroupNameLength);
+    std::memcpy(slot, windows1251.data(), std::min(windows1251.size(), kGroupNameLength));
 }
 
 } // namespace

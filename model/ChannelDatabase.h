@@ -15,6 +15,7 @@ constexpr int kSatelliteCapacity = 255;       // a transponder's satellite numbe
 constexpr int kTransponderCapacity = 65535;   // a channel's transponder number is 16 bits
 constexpr std::size_t kGroupNamesSize = 442;
 constexpr std::size_t kGroupNameSlotSize = 17;
+constexpr std::size_t kGroupNameLength = 16;   // the slot's last byte is not part of the name
 constexpr std::size_t kGroupNameBlockSize = 221;
 
 // A favourite group: TV channel numbers or radio numbers, in the user's order.
@@ -92,7 +93,9 @@ struct ChannelDatabase {
     // index out of range or a full transponder list.
     [[nodiscard]] int appendTransponder(int satelliteIndex, const Transponder &values);
 
-    // The name of favourite group 1..12 (Windows-1251, up to its NUL).
+    // The name of favourite group 1..12 (Windows-1251, up to its NUL, at
+    // most 16 bytes). Setting it fills the first 16 bytes of the slot (cut,
+    // zero-padded); the seventeenth keeps its value.
     [[nodiscard]] std::string tvGroupName(int group) const;
     [[nodiscard]] std::string radioGroupName(int group) const;
     void setTvGroupName(int group, std::string_view windows1251);

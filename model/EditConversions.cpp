@@ -1,7 +1,6 @@
 #include "EditConversions.h"
 
 #include <algorithm>
-#include <array>
 
 #include "TextCodec.h"
 
@@ -71,13 +70,13 @@ std::size_t utf8SequenceLength(std::string_view text)
     return length;
 }
 
-// A Windows-1251 byte that the receiver's character set gives back unchanged.
-bool survivesImageRoundTrip(char windows1251)
+// A Windows-1251 byte that the receiver shows as the same character: its own
+// set agrees with Windows-1251 only on printable ASCII and the letters А..я
+// (0x80..0xBF are other signs there, "Ё" at 0xA8 is "Ј").
+bool receiverShowsAsTyped(char windows1251)
 {
-    std::array<std::uint8_t, 1> byte = {std::uint8_t(windows1251)};
-    displayToImage(byte);
-    imageToDisplay(byte);
-    return byte[0] == std::uint8_t(windows1251);
+    const auto byte = std::uint8_t(windows1251);
+    return (byte >= 0x20 && byte <= 0x7E) || byte >= 0xC0;
 }
 
 // A run of digits without leading zeros; "0" when nothing remains.
@@ -159,7 +158,7 @@ std::string nameToWindows1251(std::string_view utf8)
         // is kept only when it converts to one byte that reads back as itself.
         const std::string converted = utf8ToWindows1251(character);
         if (converted.size() != 1 || windows1251ToUtf8(converted) != character
-            || !survivesImageRoundTrip(converted[0]))
+            || !receiverShowsAsTyped(converted[0]))
             throw NameError(character);
         out += converted;
         at += length;

@@ -37,9 +37,9 @@ public:
 // another form and RangeError for a value outside 0..65535.
 [[nodiscard]] std::uint16_t channelNumberFromText(std::string_view text);
 
-// A name typed in UTF-8, as Windows-1251. Every character must survive the
-// way to the receiver and back (Windows-1251, then the receiver's set), else
-// NameError names the first one that does not. Nothing is cut here: the
+// A name typed in UTF-8, as Windows-1251. Every character must be one the
+// receiver shows as typed: printable ASCII or a letter А..я. NameError names
+// the first one that is not ("Ё", "«", "–", "№", a tab). Nothing is cut here: the
 // record setters keep the first 16 bytes, which in a single-byte character
 // set always ends on a character boundary.
 [[nodiscard]] std::string nameToWindows1251(std::string_view utf8);

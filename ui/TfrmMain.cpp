@@ -1,7 +1,6 @@
 #include "TfrmMain.h"
 
 #include "AboutDialog.h"
-#include "ChannelListKeys.h"
 #include "ui/lists/ChannelRows.h"
 #include "InfoPanel.h"
 #include "MainWindowTransferHost.h"
@@ -88,7 +87,12 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     setAcceptDrops(true);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain()
+{
+    // The history is destroyed with the window's children and announces that
+    // it is emptied; the pages are gone by then.
+    disconnect(&m_history->stack(), nullptr, this, nullptr);
+}
 
 void TfrmMain::buildPages()
 {
@@ -129,6 +133,14 @@ void TfrmMain::connectHandlers()
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
     connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
     connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
+    // A running transfer holds the port: it cannot be started twice, nor the
+    // port changed under it.
+    connect(m_transfers.get(), &TransferController::transferRunningChanged, this, [this](bool running) {
+        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.N7})
+            action->setEnabled(!running);
+        m_status->showTransferProgress(running ? 0 : -1);
+    });
+    connect(m_transfers.get(), &TransferController::transferProgress, m_status, &StatusPanels::showTransferProgress);
 
     connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::onPageShown);
     connect(m_tpPage->selector(), &SatelliteChoiceList::entryChosen, this, &TfrmMain::cbTpSelectSatSelect);
@@ -143,7 +155,14 @@ void TfrmMain::connectHandlers()
     }
     for (ChannelListPage *page : m_channelPages) {
         ReportList *list = page->list();
-        connect(list, &ReportList::clicked, this, [this, list] { ShowChannelInfo(list); });
+        // Ctrl held means the click extends a selection: the panel stays.
+        connect(list, &ReportList::rowClicked, this, [this, list](int, Qt::KeyboardModifiers modifiers) {
+            if (!modifiers.testFlag(Qt::ControlModifier))
+                ShowChannelInfo(list);
+        });
+        connect(list, &ReportList::keyHandled, this, [this, page](int key, Qt::KeyboardModifiers modifiers) {
+            channelListKeyPressed(page, key, modifiers);
+        });
     }
 
     connect(m_popupMenu->pmAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
@@ -304,7 +323,14 @@ bool TfrmMain::save()
     if (!saveDatabase(m_database, m_filePath, m_dialogs))
         return false;
     m_history->markSaved();
+    showFileWritten(QStringLiteral("Сохранено"), m_filePath);
     return true;
+}
+
+void TfrmMain::showFileWritten(const QString &what, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    m_status->setPanelText(0, QStringLiteral("%1: %2").arg(what, QFileInfo(path).fileName()), shown);
 }
 
 bool TfrmMain::saveAs()
@@ -317,6 +343,7 @@ bool TfrmMain::saveAs()
     setTitle(path);
     m_history->markSaved();
     rememberFile(path);
+    showFileWritten(QStringLiteral("Сохранено"), path);
     return true;
 }
 
@@ -364,8 +391,10 @@ void TfrmMain::mmFileExportCsvClick()
     const int page = m_pages->currentIndex();
     const bool radio = page == PageRadio || page == PageFavRadio;
     const QString path = exportChannelList(m_database, radio, m_dialogs, this, m_settings.lastFolder());
-    if (!path.isEmpty())
-        m_settings.rememberFolder(path);   // a CSV file is no database to open again
+    if (path.isEmpty())
+        return;
+    m_settings.rememberFolder(path);   // a CSV file is no database to open again
+    showFileWritten(QStringLiteral("Экспортировано"), path);
 }
 
 void TfrmMain::mmHelpAboutClick()
@@ -529,26 +558,30 @@ void TfrmMain::sheetFavTvShow()
     cbFavTvGrpSelect();
 }
 
+// The favourites pages show their group as it is, also once every channel of
+// the kind has gone (the groups are empty then): a list left as it was would
+// show deleted channels.
 void TfrmMain::cbFavTvGrpSelect()
 {
-    if (m_database.tvOrder.empty())
-        return;
     m_favTvPage->refill(m_database);
     UpdateStatusBar();
 }
 
 void TfrmMain::sheetFavRadioShow()
 {
-    if (m_database.radioOrder.empty())
+    // Without radio channels the groups are not offered, as after opening
+    // such an image; the list may still show the channels of before a delete.
+    if (m_database.radioOrder.empty()) {
+        m_favRadioPage->reset();
+        UpdateStatusBar();
         return;
+    }
     m_favRadioPage->prepareGroups(m_database);
     cbFavRadioGrpSelect();
 }
 
 void TfrmMain::cbFavRadioGrpSelect()
 {
-    if (m_database.radioOrder.empty())
-        return;
     m_favRadioPage->refill(m_database);
     UpdateStatusBar();
 }
@@ -593,7 +626,7 @@ ChannelListPage *TfrmMain::channelPageOf(const ReportList *list) const
 void TfrmMain::ShowChannelInfo(ReportList *list)
 {
     const ChannelListPage *page = channelPageOf(list);
-    if (!page || !m_infoTracking)
+    if (!page)
         return;
     const int row = list->firstSelectedRow();
     if (row < 0)
@@ -612,12 +645,6 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        for (ChannelListPage *page : m_channelPages) {
-            if (page->list() == watched) {
-                channelListKeyPressed(page, key->key(), key->modifiers());
-                break;
-            }
-        }
         for (int page = 0; page < PageCount; ++page) {
             if (listOfPage(page) == watched && editingKeyPressed(listOfPage(page), *key))
                 return true;
@@ -764,8 +791,10 @@ void TfrmMain::pmChangeClick()
     case PageRadio:
         m_history->record(QStringLiteral("Изменение канала"), [&] { m_edits->editChannel(ChannelKind::Radio); });
         break;
-    default: break;
+    default: return;
     }
+    // A renamed channel may have left the rows "Поиск" shows, or joined them.
+    UpdateStatusBar();
 }
 
 void TfrmMain::wireHistory()
@@ -787,6 +816,8 @@ void TfrmMain::wireHistory()
     connect(&stack, &QUndoStack::redoTextChanged, redo,
             [redo, named](const QString &step) { redo->setText(named(QStringLiteral("Повторить"), step)); });
     connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
+    // A deleted channel must not stay in a panel, nor one undone away.
+    connect(&stack, &QUndoStack::indexChanged, this, &TfrmMain::showSelectedChannels);
 }
 
 void TfrmMain::wireFindFields()
@@ -851,24 +882,20 @@ void TfrmMain::showDatabaseAgain()
 
 void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers)
 {
+    // The list has handled the key already: plain and Shift keys moved or
+    // extended the selection as in any list, and the panel follows. A key
+    // with Ctrl (a move, Ctrl+A, Ctrl+F) leaves the panel where it is.
     ReportList *list = page->list();
-    if (list->rowCount() == 0)
+    if (list->rowCount() == 0 || modifiers.testFlag(Qt::ControlModifier) || key == Qt::Key_Control)
         return;
-    m_infoTracking = true;
-    // Ctrl extends selections by clicking; the panel then stays where it is.
-    if (modifiers.testFlag(Qt::ControlModifier) || key == Qt::Key_Control) {
-        m_infoTracking = false;
-        return;
-    }
-    const int first = list->firstSelectedRow();
-    const int row = rowAfterKey(first, list->rowCount(), key, [list](int row) { return !list->isRowHidden(row); });
-    if (row < 0)
-        return;
-    // The list moves its own cursor from its current row when it handles the
-    // arrow key next; starting it from the row the panel showed makes both
-    // land on the same row.
-    if (key == Qt::Key_Up || key == Qt::Key_Down)
-        list->selectionModel()->setCurrentIndex(list->rows().index(first, 0), QItemSelectionModel::NoUpdate);
-    list->selectOnly(row);
     ShowChannelInfo(list);
+}
+
+void TfrmMain::showSelectedChannels()
+{
+    for (ChannelListPage *page : m_channelPages) {
+        const int row = page->list()->firstSelectedRow();
+        const auto info = row < 0 ? std::nullopt : channelInfo(m_database, page->channelIndexOfRow(m_database, row));
+        page->infoPanel()->showInfo(info.value_or(ChannelInfo{}));
+    }
 }

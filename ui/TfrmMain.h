@@ -37,7 +37,7 @@ class TransponderPage;
 // The editor's main window: it owns the channel database, shows it on six
 // pages and carries the handlers of the "Файл" menu. The pages, rows, status
 // bar and file work live in their own classes; this class wires them
-// together and keeps the state they share (sortColumn, infoTracking).
+// together and keeps the state they share (sortColumn).
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,7 +50,6 @@ public:
     [[nodiscard]] const k510::ChannelDatabase &database() const { return m_database; }
     [[nodiscard]] UserDialogs &dialogs() const { return m_dialogs; }
     [[nodiscard]] int sortColumn() const { return m_sortColumn; }
-    [[nodiscard]] bool infoTracking() const { return m_infoTracking; }
 
     // Loads a whole image exactly as "Открыть" does, without touching the
     // title (a received image). A refused image changes nothing and its
@@ -73,6 +72,8 @@ public:
     // The "Связь" menu: sending, receiving and the port settings, with the
     // port name and speed text they use.
     [[nodiscard]] TransferController &transfers() const { return *m_transfers; }
+    // "k510-editor.ini": what the window remembers between runs.
+    [[nodiscard]] EditorSettings &editorSettings() { return m_settings; }
 
     // "Файл" menu.
     void mmFileOpenClick();
@@ -138,7 +139,11 @@ private:
     void onPageShown(int index);
     void showPage(int index);
     void sortListByColumn(k510::ui::ReportList *list, int column);
+    // After the list has handled a key: the panel shows the selected channel.
     void channelListKeyPressed(k510::ui::ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers);
+    // Each panel shows its list's selected channel, or nothing when no row
+    // is selected: after every change to the database.
+    void showSelectedChannels();
     // Menu key and Shift+F10 open the context menu; Enter edits the selected
     // row and Insert adds, where the menu offers that. True when taken.
     bool editingKeyPressed(k510::ui::ReportList *list, const QKeyEvent &key);
@@ -155,6 +160,9 @@ private:
     bool save();
     // "Сохранить как...": on success the file written becomes the window's file.
     bool saveAs();
+    // Panel 0 after a file was written: "Сохранено: db.k5d", the full path
+    // in its tooltip.
+    void showFileWritten(const QString &what, const QString &path);
     void setTitle(const QString &path);
     // After undo and redo: every page shows the database as it now is, on
     // the same page and selector entries where they still exist.
@@ -172,7 +180,6 @@ private:
     UserDialogs &m_dialogs;
     k510::ChannelDatabase m_database;
     int m_sortColumn = 0;
-    bool m_infoTracking = true;
     bool m_showingPageFromCode = false;
     // Declared in this order so the controller, which waits for running
     // workers when destroyed, goes before the host it calls into.

@@ -2,6 +2,7 @@
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QTest>
 
@@ -44,8 +45,11 @@ private slots:
     void panelForClickedRow();
     void numbersAreFullRangeDecimal();
     void arrowKeysMoveSelectionAndPanel();
-    void ctrlStopsTrackingUntilNextKey();
+    void clicksAfterACtrlKey_data();
+    void clicksAfterACtrlKey();
     void keyInEmptyListChangesNothing();
+    void panelLeavesADeletedChannel_data();
+    void panelLeavesADeletedChannel();
 };
 
 void ChannelInfoTest::panelForClickedRow_data()
@@ -131,14 +135,16 @@ void ChannelInfoTest::arrowKeysMoveSelectionAndPanel()
     QCOMPARE(list->currentIndex().row(), 1);
     QCOMPARE(shownService(), QStringLiteral("8601"));
 
-    // Several rows selected: a key without Ctrl keeps only the first one,
-    // moved by Down.
+    // Shift+Down extends the selection, the panel staying on its first row;
+    // Down then moves on from the row the cursor reached.
     editor.clickRow(list, 2);
-    editor.clickRow(list, 4, Qt::ShiftModifier);
+    editor.pressKey(list, Qt::Key_Down, Qt::ShiftModifier);
+    editor.pressKey(list, Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(EditorDriver::selectedRows(list), (std::vector<int>{2, 3, 4}));
+    QCOMPARE(shownService(), QStringLiteral("8602"));
     editor.pressKey(list, Qt::Key_Down);
-    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{3});
-    QCOMPARE(shownService(), QStringLiteral("7001"));
+    QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{5});
+    QCOMPARE(shownService(), QStringLiteral("2001"));
 
     editor.clickRow(list, 5);
     editor.pressKey(list, Qt::Key_Down);   // already on the last row
@@ -146,55 +152,99 @@ void ChannelInfoTest::arrowKeysMoveSelectionAndPanel()
     QCOMPARE(shownService(), QStringLiteral("2001"));
 }
 
-void ChannelInfoTest::ctrlStopsTrackingUntilNextKey()
+namespace {
+
+// The service ID the TV page's row shows under "ВСЕ СПУТНИКИ".
+QString serviceIdOfTvRow(EditorDriver &editor, int row)
 {
+    const k510::ChannelDatabase &db = editor.window().database();
+    const int number = editor.list("lvTvCh")->referenceOf(row);
+    return QString::number(db.tvChannel(db.tvOrder[std::size_t(number - 1)])->serviceId);
+}
+
+} // namespace
+
+void ChannelInfoTest::clicksAfterACtrlKey_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Ctrl") << int(Qt::Key_Control);
+    QTest::newRow("Ctrl+Down") << int(Qt::Key_Down);
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A);
+    QTest::newRow("Ctrl+F") << int(Qt::Key_F);
+}
+
+// Whether a click extends a selection, and so leaves the panel alone, is
+// told by the Ctrl of that click alone, whatever keys came before.
+void ChannelInfoTest::clicksAfterACtrlKey()
+{
+    QFETCH(int, key);
     EditorDriver editor;
     editor.open(k510::samples::demoDatabase());
     editor.clickTab(2);
     ReportList *tv = editor.list("lvTvCh");
-    const auto shownName = [&] { return editor.fieldText("leTvSIDInfo"); };
+    const auto shown = [&] { return editor.fieldText("leTvSIDInfo"); };
 
     editor.clickRow(tv, 0);
-    QCOMPARE(shownName(), QStringLiteral("1001"));
-    editor.pressKey(tv, Qt::Key_Control, Qt::ControlModifier);
-    QVERIFY(!editor.window().infoTracking());
-    editor.clickRow(tv, 2, Qt::ControlModifier);
-    QCOMPARE(EditorDriver::selectedRows(tv), (std::vector<int>{0, 2}));
+    editor.pressKey(tv, Qt::Key(key), Qt::ControlModifier);
     editor.clickRow(tv, 3);
-    QCOMPARE(shownName(), QStringLiteral("1001"));
-
-    // Ctrl in one list stops tracking in all of them.
-    editor.clickTab(3);
-    editor.clickRow(editor.list("lvRadioCh"), 1);
-    QCOMPARE(editor.fieldText("leRadioSIDInfo"), QString());
-
-    // The next key without Ctrl turns tracking on again and shows the
-    // selected row; clicks are followed from then on.
-    editor.clickTab(2);
-    editor.clickRow(tv, 3);
+    QCOMPARE(shown(), serviceIdOfTvRow(editor, 3));
     editor.clickRow(tv, 1, Qt::ControlModifier);
     QCOMPARE(EditorDriver::selectedRows(tv), (std::vector<int>{1, 3}));
-    editor.pressKey(tv, Qt::Key_Shift, Qt::ShiftModifier);
-    QVERIFY(editor.window().infoTracking());
-    QCOMPARE(EditorDriver::selectedRows(tv), std::vector<int>{1});
-    QCOMPARE(shownName(), QStringLiteral("1002"));
-    editor.clickRow(tv, 4);
-    QCOMPARE(shownName(), QStringLiteral("1005"));
+    QCOMPARE(shown(), serviceIdOfTvRow(editor, 3));
+    editor.clickRow(tv, 2);
+    QCOMPARE(shown(), serviceIdOfTvRow(editor, 2));
+
+    // The other lists follow their clicks too.
+    editor.clickTab(3);
+    editor.clickRow(editor.list("lvRadioCh"), 1);
+    QVERIFY(!editor.fieldText("leRadioSIDInfo").isEmpty());
 }
 
 void ChannelInfoTest::keyInEmptyListChangesNothing()
 {
     EditorDriver editor;
     editor.open(k510::samples::demoDatabase());
-    editor.clickTab(2);
-    editor.clickRow(editor.list("lvTvCh"), 0);
-    editor.pressKey(editor.list("lvTvCh"), Qt::Key_Control, Qt::ControlModifier);
     editor.clickTab(4);
+    editor.clickRow(editor.list("lvTvFavCh"), 0);
+    const QStringList before = panelOf(editor, "TvFav");
     editor.choose(editor.combo("cbFavTvGrp"), 6);
     ReportList *empty = editor.list("lvTvFavCh");
     QCOMPARE(empty->rowCount(), 0);
     editor.pressKey(empty, Qt::Key_Down);
-    QVERIFY(!editor.window().infoTracking());
+    QCOMPARE(panelOf(editor, "TvFav"), before);
+}
+
+void ChannelInfoTest::panelLeavesADeletedChannel_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("redo");   // deleted, undone, shown again, then deleted by redo
+    QTest::newRow("TV, Del") << 2 << false;
+    QTest::newRow("TV, redo") << 2 << true;
+    QTest::newRow("radio, Del") << 3 << false;
+    QTest::newRow("radio, redo") << 3 << true;
+}
+
+// A channel that is gone is never shown: the panel shows the row then
+// selected, or nothing.
+void ChannelInfoTest::panelLeavesADeletedChannel()
+{
+    QFETCH(int, page);
+    QFETCH(bool, redo);
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(page);
+    const PageNames names = namesOf(page);
+    ReportList *list = editor.list(names.list);
+    editor.clickRow(list, 1);
+    editor.pressKey(list, Qt::Key_Delete);
+    if (redo) {
+        editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+        editor.clickRow(list, 1);
+        QVERIFY(!panelOf(editor, names.prefix).front().isEmpty());
+        editor.window().findChild<QAction *>(QStringLiteral("mmEditRedo"))->trigger();
+    }
+    QCOMPARE(list->firstSelectedRow(), -1);
+    QCOMPARE(panelOf(editor, names.prefix), QStringList(7, QString()));
 }
 
 QTEST_MAIN(ChannelInfoTest)

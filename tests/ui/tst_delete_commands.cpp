@@ -3,11 +3,23 @@
 // references, the questions come one per favourite channel, and the rows
 // show the database as it now is.
 
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
+
+#include <array>
+#include <optional>
+#include <random>
+#include <tuple>
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "model/Deletion.h"
+#include "model/Favourites.h"
 #include "model/ImageCheck.h"
+#include "model/Purge.h"
+#include "tools/samples/SampleDatabases.h"
 
 using k510::ui::ReportList;
 using Numbers = std::vector<std::uint16_t>;
@@ -74,6 +86,10 @@ private slots:
     void badTypesAfterADeleteAreSummed();
     void deleteOverAnUnrepairedOrder_data();
     void deleteOverAnUnrepairedOrder();
+    void favouritesPageOnceEveryChannelIsGone_data();
+    void favouritesPageOnceEveryChannelIsGone();
+    void randomStepsActOnShownSelectedRows_data();
+    void randomStepsActOnShownSelectedRows();
 };
 
 void DeleteCommandsTest::tvChannelRenumbersOrderAndGroups()
@@ -273,6 +289,209 @@ void DeleteCommandsTest::deleteOverAnUnrepairedOrder()
     QCOMPARE(names(db, db.radioOrder, true), (QStringList{"R2", "R3", "R1"}));
     for (const std::string &problem : k510::checkImage(imageOf(db)).problems)
         QVERIFY2(problem.find("порядок ТВ") != std::string::npos, problem.c_str());
+}
+
+namespace {
+
+QByteArray imageBytes(const k510::ChannelDatabase &db)
+{
+    const std::vector<std::uint8_t> image = imageOf(db);
+    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
+}
+
+// Every row of every list, unfiltered: satellites, all transponders, the TV
+// and radio order, and each of the twelve groups of both kinds.
+QStringList everyList(EditorDriver &editor)
+{
+    QStringList rows;
+    const auto take = [&](const char *name) {
+        const ReportList *list = editor.list(name);
+        for (int row = 0; row < list->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < list->model()->columnCount(); ++column)
+                cells << list->text(row, column);
+            rows << QString::fromLatin1(name) + QLatin1Char(':') + cells.join(QLatin1Char('|'));
+        }
+    };
+    for (const char *find : {"edTvFind", "edRadioFind", "edTvFavFind", "edRadioFavFind"})
+        editor.window().findChild<QLineEdit *>(QLatin1String(find))->clear();
+    editor.clickTab(TfrmMain::PageSat);
+    take("lvSatView");
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(0);
+    take("lvTpView");
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), 0);
+    take("lvTvCh");
+    editor.clickTab(TfrmMain::PageRadio);
+    editor.choose(editor.combo("cbRadioSelectSat"), 0);
+    take("lvRadioCh");
+    for (const auto &[page, selector, list] : {std::tuple{TfrmMain::PageFavTv, "cbFavTvGrp", "lvTvFavCh"},
+                                               std::tuple{TfrmMain::PageFavRadio, "cbFavRadioGrp", "lvRadioFavCh"}}) {
+        editor.clickTab(page);
+        for (int group = 0; group < editor.combo(selector)->count(); ++group) {
+            editor.choose(editor.combo(selector), group);
+            take(list);
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+void DeleteCommandsTest::favouritesPageOnceEveryChannelIsGone_data()
+{
+    QTest::addColumn<bool>("radio");
+    QTest::newRow("TV") << false;
+    QTest::newRow("radio") << true;
+}
+
+// The groups are empty then, and so is the page that shows them.
+void DeleteCommandsTest::favouritesPageOnceEveryChannelIsGone()
+{
+    QFETCH(bool, radio);
+    k510::ChannelDatabase db = orderedDatabase();
+    db.radioFavourites[0] = {3, 1};
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(radio ? TfrmMain::PageFavRadio : TfrmMain::PageFavTv);   // shown once with its entries
+    QVERIFY(editor.list(radio ? "lvRadioFavCh" : "lvTvFavCh")->rowCount() > 0);
+    editor.clickTab(radio ? TfrmMain::PageRadio : TfrmMain::PageTv);
+    editor.window().pmDelAllClick();   // favourites stay ...
+    ReportList *list = editor.list(radio ? "lvRadioCh" : "lvTvCh");
+    EditorDriver::selectRows(list, {});
+    for (int row = 0; row < list->rowCount(); ++row)
+        list->selectionModel()->select(list->model()->index(row, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    editor.window().pmDeleteClick();   // ... until they are deleted too
+    QVERIFY(radio ? editor.window().database().radioOrder.empty() : editor.window().database().tvOrder.empty());
+
+    editor.clickTab(radio ? TfrmMain::PageFavRadio : TfrmMain::PageFavTv);
+    QCOMPARE(editor.list(radio ? "lvRadioFavCh" : "lvTvFavCh")->rowCount(), 0);
+    QCOMPARE(editor.statusPanel(1), QStringLiteral("Элементов: 0"));
+}
+
+void DeleteCommandsTest::randomStepsActOnShownSelectedRows_data()
+{
+    QTest::addColumn<unsigned>("seed");
+    for (const unsigned seed : {1u, 2u, 3u})
+        QTest::addRow("seed %u", seed) << seed;
+}
+
+// A user's session in random steps: rows chosen by clicks, Ctrl+clicks,
+// Shift+click ranges and Ctrl+A, with and without a filter, then Del, the
+// purge, undo and redo. After every step the database is what the model
+// makes of the rows that were shown and selected, and every list shows what
+// a fresh open of the saved image shows.
+void DeleteCommandsTest::randomStepsActOnShownSelectedRows()
+{
+    QFETCH(unsigned, seed);
+    std::mt19937 random(seed);
+    const auto below = [&](int n) { return n <= 1 ? 0 : int(random() % unsigned(n)); };
+
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    k510::ChannelDatabase expected = editor.window().database();
+    std::vector<k510::ChannelDatabase> undoable, redoable;
+    const auto done = [&](const k510::ChannelDatabase &before) {
+        if (imageBytes(before) == imageBytes(expected))
+            return;
+        undoable.push_back(before);
+        redoable.clear();
+    };
+
+    struct Page {
+        TfrmMain::Page page;
+        const char *list, *selector, *find;
+    };
+    const std::array<Page, 4> pages{{{TfrmMain::PageTv, "lvTvCh", "cbTvSelectSat", "edTvFind"},
+                                     {TfrmMain::PageRadio, "lvRadioCh", "cbRadioSelectSat", "edRadioFind"},
+                                     {TfrmMain::PageFavTv, "lvTvFavCh", "cbFavTvGrp", "edTvFavFind"},
+                                     {TfrmMain::PageFavRadio, "lvRadioFavCh", "cbFavRadioGrp", "edRadioFavFind"}}};
+
+    for (int step = 0; step < 25; ++step) {
+        const int kind = below(10);
+        const k510::ChannelDatabase before = expected;
+        if (kind == 0 && !undoable.empty()) {
+            editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+            redoable.push_back(expected);
+            expected = undoable.back();
+            undoable.pop_back();
+        } else if (kind == 1 && !redoable.empty()) {
+            editor.window().findChild<QAction *>(QStringLiteral("mmEditRedo"))->trigger();
+            undoable.push_back(expected);
+            expected = redoable.back();
+            redoable.pop_back();
+        } else {
+            const Page &page = pages[std::size_t(below(4))];
+            const bool tv = page.page == TfrmMain::PageTv || page.page == TfrmMain::PageFavTv;
+            const bool favourites = page.page == TfrmMain::PageFavTv || page.page == TfrmMain::PageFavRadio;
+            editor.clickTab(page.page);
+            QComboBox *selector = editor.combo(page.selector);
+            editor.choose(selector, below(selector->count()));
+            ReportList *list = editor.list(page.list);
+            auto *find = editor.window().findChild<QLineEdit *>(QLatin1String(page.find));
+            find->clear();
+            if (list->rowCount() > 0 && below(2) == 0)
+                find->setText(list->text(below(list->rowCount()), 1).left(1 + below(2)));
+            std::vector<int> shown;
+            for (int row = 0; row < list->rowCount(); ++row)
+                if (!list->isRowHidden(row))
+                    shown.push_back(row);
+            const bool purge = kind == 2 && !favourites && find->text().isEmpty();
+            if (purge) {
+                editor.window().pmDelAllClick();
+                const int entry = selector->currentIndex();
+                const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;
+                const std::vector<int> numbers = tv ? k510::unfavouredTvNumbers(expected, satellite)
+                                                    : k510::unfavouredRadioNumbers(expected, satellite);
+                tv ? k510::deleteTvChannels(expected, numbers) : k510::deleteRadioChannels(expected, numbers);
+            } else if (!shown.empty()) {
+                // The user's choice of rows, by the means every list offers.
+                const int way = below(3);
+                editor.clickRow(list, shown[std::size_t(below(int(shown.size())))]);
+                if (way == 0) {
+                    for (int more = below(4); more > 0; --more)
+                        editor.clickRow(list, shown[std::size_t(below(int(shown.size())))], Qt::ControlModifier);
+                } else if (way == 1) {
+                    editor.clickRow(list, shown[std::size_t(below(int(shown.size())))], Qt::ShiftModifier);
+                } else {
+                    editor.pressKey(list, Qt::Key_A, Qt::ControlModifier);
+                }
+                std::vector<int> references;
+                for (int row = 0; row < list->rowCount(); ++row) {
+                    if (!list->selectionModel()->isRowSelected(row, {}))
+                        continue;
+                    QVERIFY2(!list->isRowHidden(row), "a hidden row is selected");
+                    references.push_back(list->referenceOf(row));
+                }
+                editor.pressKey(list, Qt::Key_Delete);
+
+                const int entry = selector->currentIndex();
+                if (favourites) {
+                    auto &groups = tv ? expected.tvFavourites : expected.radioFavourites;
+                    k510::removeFavouriteEntries(groups[std::size_t(entry)], references);
+                } else {
+                    // "#" is the place in the order under "ВСЕ СПУТНИКИ", else the channel index + 1.
+                    const int tvCount = int(expected.tvOrder.size());
+                    const auto &order = tv ? expected.tvOrder : expected.radioOrder;
+                    std::vector<int> numbers;
+                    for (const int reference : references)
+                        numbers.push_back(entry <= 0 ? order[std::size_t(reference - 1)]
+                                                     : (tv ? reference : reference - tvCount));
+                    tv ? k510::deleteTvChannels(expected, numbers) : k510::deleteRadioChannels(expected, numbers);
+                }
+            }
+            done(before);
+        }
+        QVERIFY2(imageBytes(editor.window().database()) == imageBytes(expected),
+                 qPrintable(QStringLiteral("step %1: the database is not what the shown, selected rows give").arg(step)));
+        QVERIFY(k510::numberingProblems(editor.window().database()).empty());
+
+        EditorDriver fresh;
+        fresh.open(editor.window().database());
+        QCOMPARE(everyList(editor), everyList(fresh));
+    }
 }
 
 QTEST_MAIN(DeleteCommandsTest)

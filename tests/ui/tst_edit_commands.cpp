@@ -81,6 +81,55 @@ int rowShowing(const ReportList *list, int column, const QString &text)
     return int(EditorDriver::column(list, column).indexOf(text));
 }
 
+// Sets a control as the user would: "leName=Text" types into an edit or an
+// editable list, chooses a list entry by its text; "rgPolarization_V"
+// clicks a radio button.
+void setField(QDialog &dialog, const QString &assignment)
+{
+    const QString name = assignment.section(QLatin1Char('='), 0, 0);
+    const QString text = assignment.section(QLatin1Char('='), 1);
+    if (auto *button = dialog.findChild<QRadioButton *>(name))
+        return button->click();
+    if (auto *edit = dialog.findChild<QLineEdit *>(name))
+        return edit->setText(text);
+    auto *list = child<QComboBox>(dialog, name);
+    if (list->isEditable())
+        list->setEditText(text);
+    else
+        pick(*list, list->findText(text));
+}
+
+// Every text and choice the dialog shows.
+QStringList shownFields(const QDialog &dialog)
+{
+    QStringList fields;
+    for (const QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+        fields << edit->objectName() + QLatin1Char('=') + edit->text();
+    for (const QComboBox *list : dialog.findChildren<QComboBox *>())
+        fields << list->objectName() + QLatin1Char('=') + list->currentText();
+    for (const QRadioButton *button : dialog.findChildren<QRadioButton *>())
+        fields << button->objectName() + QLatin1Char('=') + (button->isChecked() ? "on" : "off");
+    for (const QCheckBox *box : dialog.findChildren<QCheckBox *>())
+        fields << box->objectName() + QLatin1Char('=') + (box->isChecked() ? "on" : "off");
+    return fields;
+}
+
+// Many transponders, TV and radio channels on one satellite: more rows than
+// a list shows at once.
+k510::ChannelDatabase longListsDatabase()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    int tp = 0;
+    for (int n = 0; n < 60; ++n)
+        tp = b.addTransponder(sat, 10700 + n, 'H', 27500, 3);
+    for (int n = 1; n <= 60; ++n) {
+        b.addTv(tp, {.name = QStringLiteral("TV %1").arg(n).toStdString()});
+        b.addRadio(tp, {.name = QStringLiteral("Radio %1").arg(n).toStdString()});
+    }
+    return b.build();
+}
+
 } // namespace
 
 class EditCommandsTest : public QObject {
@@ -96,6 +145,8 @@ private slots:
     void refusedSatelliteTextsChangeNothing_data();
     void refusedSatelliteTextsChangeNothing();
     void cancelChangesNothing();
+    void refusedFieldStaysForCorrection_data();
+    void refusedFieldStaysForCorrection();
 
     void transponderAddMessagesInOrder_data();
     void transponderAddMessagesInOrder();
@@ -107,6 +158,8 @@ private slots:
     void channelAddValidation();
     void tvAddKeepsRadioNumbers();
     void radioAdd();
+    void addedRowIsSelectedAndShown_data();
+    void addedRowIsSelectedAndShown();
     void channelEditFindsItsChannel_data();
     void channelEditFindsItsChannel();
     void refusedChannelEditChangesNothing_data();
@@ -236,7 +289,8 @@ void EditCommandsTest::refusedSatelliteTextsChangeNothing_data()
     QTest::newRow("hexadecimal low oscillator") << "leLnbLow" << "9A50" << "'0x9A50' is not a valid integer value";
     QTest::newRow("seven digits") << "leLnbHigh" << "1234567" << "'0x1234567' is not a valid integer value";
     QTest::newRow("empty oscillator") << "leLnbHigh" << "" << "'0x' is not a valid integer value";
-    QTest::newRow("letter the receiver lacks") << "leSatName" << "Ёлки-ёлки" << "Символ «ё» не поддерживается ресивером";
+    QTest::newRow("letter the receiver lacks") << "leSatName" << "Ёлки-ёлки" << "Символ «Ё» не поддерживается ресивером";
+    QTest::newRow("guillemets") << "leSatName" << "«Astra»" << "Символ ««» не поддерживается ресивером";
     QTest::newRow("Ukrainian letter") << "leSatName" << "Київ" << "Символ «ї» не поддерживается ресивером";
 }
 
@@ -272,6 +326,97 @@ void EditCommandsTest::cancelChangesNothing()
     triggerChange(editor);
     QVERIFY(Snapshot(editor) == before);
     QVERIFY(editor.dialogs().messages.isEmpty());
+}
+
+void EditCommandsTest::refusedFieldStaysForCorrection_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<bool>("adding");        // else the first row is edited
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("refused");
+    QTest::addColumn<QString>("mended");     // typed into the refused field, or clicked; empty: cancel
+    QTest::addColumn<QString>("message");
+    const int sat = TfrmMain::PageSat, tp = TfrmMain::PageTp, tv = TfrmMain::PageTv, radio = TfrmMain::PageRadio;
+    QTest::newRow("satellite: oscillator")
+        << sat << 0 << false << QStringList{"leSatName=Astra 1KR", "cbDS10=A", "leLnbLow=9A50"} << "leLnbLow" << "leLnbLow=9750"
+        << "'0x9A50' is not a valid integer value";
+    QTest::newRow("satellite: name")
+        << sat << 0 << false << QStringList{"leLnbHigh=10750", "leSatName=Ёлка"} << "leSatName" << "leSatName=Елка"
+        << "Символ «Ё» не поддерживается ресивером";
+    QTest::newRow("satellite: cancelled after the refusal")
+        << sat << 0 << false << QStringList{"leSatName=Astra 1KR", "leLnbHigh=1O600"} << "leLnbHigh" << ""
+        << "'0x1O600' is not a valid integer value";
+    QTest::newRow("transponder add: no polarisation")
+        << tp << 1 << true << QStringList{"leFrequency=11475", "leRate=27500"} << "rgPolarization" << "rgPolarization_V"
+        << "Не указан тип поляризации!";
+    QTest::newRow("transponder add: frequency")
+        << tp << 1 << true << QStringList{"rgPolarization_H", "leRate=27500", "leFrequency=11A75"}
+        << "leFrequency" << "leFrequency=11475" << "'0x11A75' is not a valid integer value";
+    QTest::newRow("transponder edit: rate")
+        << tp << 0 << false << QStringList{"leFrequency=12000", "leRate=27 500"} << "leRate" << "leRate=27500"
+        << "'0x27 500' is not a valid integer value";
+    const QStringList channel{"leName=Новый", "leSIDInfo=100", "lePMTInfo=101", "leVPid=102", "lePcrInfo=104"};
+    QTest::newRow("TV add: empty field") << tv << 1 << true << channel + QStringList{"leAPid="} << "leAPid" << "leAPid=103"
+                                         << "Необходимо заполнить все поля!";
+    QTest::newRow("TV add: PID not a number") << tv << 1 << true << channel + QStringList{"leAPid=1O3"}
+                                              << "leAPid" << "leAPid=103" << "'1O3' is not a valid integer value";
+    QTest::newRow("radio add: service ID too large")
+        << radio << 2 << true << QStringList{"leName=Радио", "lePMTInfo=1", "leAPid=2", "lePcrInfo=3", "leSIDInfo=70000"}
+        << "leSIDInfo" << "leSIDInfo=7000" << "Значение '70000' вне допустимого диапазона 0..65535";
+    QTest::newRow("channel edit: name") << tv << 0 << false << QStringList{"leSIDInfo=1", "leName=«Рен»"}
+                                        << "leName" << "leName=Рен" << "Символ ««» не поддерживается ресивером";
+}
+
+void EditCommandsTest::refusedFieldStaysForCorrection()
+{
+    QFETCH(int, page);
+    QFETCH(int, satelliteEntry);
+    QFETCH(bool, adding);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, refused);
+    QFETCH(QString, mended);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(page);
+    if (page == TfrmMain::PageTp)
+        editor.chooseTransponderSatellite(satelliteEntry);
+    else if (page != TfrmMain::PageSat)
+        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+    if (!adding) {
+        const char *lists[] = {"lvSatView", "lvTpView", "lvTvCh", "lvRadioCh"};
+        editor.clickRow(editor.list(lists[page]), 0);
+    }
+    const Snapshot before(editor);
+
+    QStringList shownWhenRefused;
+    answer(editor, [&](QDialog &dialog) {
+        for (const QString &field : typed)
+            setField(dialog, field);
+        shownWhenRefused = shownFields(dialog);
+    });
+    answer(editor, [&](QDialog &dialog) {
+        // Nothing has changed yet, and the dialog is as the user left it.
+        QVERIFY(Snapshot(editor) == before);
+        QCOMPARE(shownFields(dialog), shownWhenRefused);
+        auto *field = child<QWidget>(dialog, refused);
+        QVERIFY(dialog.focusWidget() == field || field->isAncestorOf(dialog.focusWidget()));
+        auto *edit = qobject_cast<QLineEdit *>(field);
+        if (auto *list = qobject_cast<QComboBox *>(field))
+            edit = list->lineEdit();
+        if (edit)
+            QCOMPARE(edit->selectedText(), edit->text());
+        if (!mended.isEmpty())
+            setField(dialog, mended);
+    }, !mended.isEmpty());
+    adding ? triggerAdd(editor) : triggerChange(editor);
+
+    QCOMPARE(editor.dialogs().shownDialogs.size(), 2);
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    if (mended.isEmpty())
+        QVERIFY(Snapshot(editor) == before);
+    else
+        QVERIFY(imageOf(editor.window().database()) != before.image);
 }
 
 void EditCommandsTest::transponderAddMessagesInOrder_data()
@@ -486,26 +631,92 @@ void EditCommandsTest::radioAdd()
 {
     EditorDriver editor;
     editor.open(editingDatabase());
+    // What the TV add dialog was given does not show in the radio one.
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), 2);
+    answer(editor, [](QDialog &dialog) { setText(dialog, "leName", QStringLiteral("Телеканал")); }, false);
+    triggerAdd(editor);
     editor.clickTab(TfrmMain::PageRadio);
     editor.choose(editor.combo("cbRadioSelectSat"), 2);   // Hotbird
-    answer(editor, [](QDialog &dialog) {
+    const auto fillRadio = [](QDialog &dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Добавить радиоканал"));
+        QVERIFY(!dialog.findChild<QLineEdit *>(QStringLiteral("leVPid")));
+        for (const QLineEdit *edit : dialog.findChildren<QLineEdit *>())
+            QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+        QVERIFY(!child<QCheckBox>(dialog, "boxFTA")->isChecked());
         QCOMPARE(items(*child<QComboBox>(dialog, "cbSelTp")), QStringList{" H/11766/27500"});
         setText(dialog, "leName", QStringLiteral("Радио"));
-        for (const char *name : {"leSIDInfo", "lePMTInfo", "leVPid", "leAPid", "lePcrInfo"})
+        for (const char *name : {"leSIDInfo", "lePMTInfo", "leAPid", "lePcrInfo"})
             setText(dialog, name, QStringLiteral("7"));
         child<QCheckBox>(dialog, "boxFTA")->setChecked(true);
-    });
+    };
+    answer(editor, fillRadio);
+    triggerAdd(editor);
+    // The next radio add starts empty again.
+    answer(editor, fillRadio, false);
     triggerAdd(editor);
 
+    QCOMPARE(editor.dialogs().shownDialogs, (QStringList{"svcAddDlg", "svcAddDlg", "svcAddDlg"}));
     const k510::ChannelDatabase &db = editor.window().database();
     const k510::ChannelDatabase original = editingDatabase();
     QCOMPARE(db.channels.size(), std::size_t(6));
     QCOMPARE(db.radioOrder, (std::vector<std::uint16_t>{2, 1, 3}));
     QCOMPARE(db.tvOrder, original.tvOrder);
-    QCOMPARE(db.radioChannel(3)->nameText(), std::string("\xd0\xe0\xe4\xe8\xee"));
-    QCOMPARE(db.radioChannel(3)->serviceType(), k510::ServiceType::Radio);
-    QVERIFY(!db.radioChannel(3)->isScrambled());
+    const k510::Channel &added = *db.radioChannel(3);
+    QCOMPARE(added.nameText(), std::string("\xd0\xe0\xe4\xe8\xee"));
+    QCOMPARE(added.serviceType(), k510::ServiceType::Radio);
+    QCOMPARE(int(added.videoPid), 0);
+    QCOMPARE(int(added.audioPid), 7);
+    QVERIFY(!added.isScrambled());
     QCOMPARE(EditorDriver::column(editor.list("lvRadioCh"), 0), (QStringList{"5", "6"}));
+}
+
+void EditCommandsTest::addedRowIsSelectedAndShown_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<int>("nameColumn");
+    QTest::addColumn<QString>("shown");   // what the new row shows in that column
+    QTest::newRow("transponder") << int(TfrmMain::PageTp) << "lvTpView" << "" << 2 << "12345";
+    QTest::newRow("TV channel") << int(TfrmMain::PageTv) << "lvTvCh" << "cbTvSelectSat" << 1 << "Новый";
+    QTest::newRow("radio channel") << int(TfrmMain::PageRadio) << "lvRadioCh" << "cbRadioSelectSat" << 1 << "Новый";
+}
+
+void EditCommandsTest::addedRowIsSelectedAndShown()
+{
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    QFETCH(QString, selector);
+    QFETCH(int, nameColumn);
+    QFETCH(QString, shown);
+    EditorDriver editor;
+    editor.open(longListsDatabase());
+    editor.clickTab(page);
+    if (selector.isEmpty())
+        editor.chooseTransponderSatellite(1);
+    else
+        editor.choose(editor.combo(qPrintable(selector)), 1);
+    ReportList *rows = editor.list(qPrintable(list));
+    editor.clickRow(rows, 0);
+    answer(editor, [](QDialog &dialog) {
+        for (const QString &field : {"rgPolarization_H", "leFrequency=12345", "leRate=27500", "leName=Новый",
+                                     "leSIDInfo=1", "lePMTInfo=2", "leVPid=3", "leAPid=4", "lePcrInfo=5"}) {
+            if (dialog.findChild<QWidget *>(field.section(QLatin1Char('='), 0, 0)))
+                setField(dialog, field);
+        }
+        // The channels' transponder, whose rows come last.
+        if (auto *transponders = dialog.findChild<QComboBox *>(QStringLiteral("cbSelTp")))
+            transponders->setCurrentIndex(transponders->count() - 1);
+    });
+    triggerAdd(editor);
+
+    QVERIFY(editor.dialogs().messages.isEmpty());
+    const int added = rowShowing(rows, nameColumn, shown);
+    QCOMPARE(added, rows->rowCount() - 1);
+    QCOMPARE(EditorDriver::selectedRows(rows), std::vector<int>{added});
+    const QRect place = rows->visualRect(rows->rows().index(added, 0));
+    QVERIFY(rows->viewport()->rect().contains(place.center()));
 }
 
 void EditCommandsTest::channelEditFindsItsChannel_data()
@@ -562,6 +773,7 @@ void EditCommandsTest::refusedChannelEditChangesNothing_data()
     QTest::newRow("video PID too large") << "leVPid" << "70000" << "Значение '70000' вне допустимого диапазона 0..65535";
     QTest::newRow("empty service ID") << "leSIDInfo" << "" << "'' is not a valid integer value";
     QTest::newRow("name with ґ") << "leName" << "ґанок" << "Символ «ґ» не поддерживается ресивером";
+    QTest::newRow("name with an en dash") << "leName" << "Мир – ТВ" << "Символ «–» не поддерживается ресивером";
 }
 
 void EditCommandsTest::refusedChannelEditChangesNothing()

@@ -1,13 +1,18 @@
 // Filling a favourite group in the selection dialog and renaming it, through
 // the real window: every drop joins the group at once and shows on the page,
-// the group holds at most 80 entries, and "OK" and "Отмена" only close.
+// the group holds at most 80 entries, "OK" keeps the drops as one undo step
+// and "Отмена" takes them back.
 
+#include <QAction>
 #include <QComboBox>
+#include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "EditorDriver.h"
+#include "tests/ui/dialogs/DialogTestHelpers.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "model/TextCodec.h"
 #include "ui/dialogs/TfavChSelectDlg.h"
@@ -61,7 +66,8 @@ private slots:
     void dropAddsTheChannelOfThatOrderPosition();
     void radioNumbersAndReopening();
     void eightyEntriesAtMost();
-    void cancelKeepsTheDrops();
+    void okOrCancel_data();
+    void okOrCancel();
     void noDialogWithoutChannels();
     void rename_data();
     void rename();
@@ -125,18 +131,76 @@ void FavouriteCommandsTest::eightyEntriesAtMost()
     QCOMPARE(editor.list("lvTvFavCh")->rowCount(), 80);
 }
 
-void FavouriteCommandsTest::cancelKeepsTheDrops()
+void FavouriteCommandsTest::okOrCancel_data()
 {
+    QTest::addColumn<bool>("tv");
+    QTest::addColumn<int>("group");            // selector entry
+    QTest::addColumn<QList<int>>("positions"); // dropped, by order position
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("caption");      // lbGroupName
+    QTest::addColumn<QStringList>("marked");   // lvFavCh names in bold, before the drops
+    QTest::addColumn<Numbers>("after");
+    QTest::newRow("TV, OK keeps the drops") << true << 0 << QList<int>{1, 3, 1} << true << "Группа 1: Новости"
+                                            << QStringList{"T3"} << Numbers{3, 1, 3, 1};
+    QTest::newRow("TV, Отмена takes them back") << true << 0 << QList<int>{1, 5, 9} << false << "Группа 1: Новости"
+                                                << QStringList{"T3"} << Numbers{3};
+    QTest::newRow("radio, unnamed group, Отмена") << false << 3 << QList<int>{2} << false << "Группа 4"
+                                                   << QStringList{} << Numbers{};
+    QTest::newRow("radio, OK") << false << 1 << QList<int>{2, 6} << true << "Группа 2: Музыка" << QStringList{}
+                               << Numbers{5, 6};
+}
+
+void FavouriteCommandsTest::okOrCancel()
+{
+    QFETCH(bool, tv);
+    QFETCH(int, group);
+    QFETCH(QList<int>, positions);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, marked);
+    QFETCH(Numbers, after);
     EditorDriver editor;
-    editor.open(database());
-    editor.clickTab(TfrmMain::PageFavTv);
-    editor.choose(editor.combo("cbFavTvGrp"), 3);
-    script(editor, [](TfavChSelectDlg &dialog) {
-        for (const int position : {1, 5, 9})
+    const k510::ChannelDatabase db = database();
+    editor.open(db);
+    editor.clickTab(tv ? TfrmMain::PageFavTv : TfrmMain::PageFavRadio);
+    editor.choose(editor.combo(tv ? "cbFavTvGrp" : "cbFavRadioGrp"), group);
+    ReportList *page = editor.list(tv ? "lvTvFavCh" : "lvRadioFavCh");
+    const QStringList pageBefore = EditorDriver::column(page, 1);
+    const auto boldNames = [](const ReportList *list) {
+        QStringList names;
+        for (int row = 0; row < list->rowCount(); ++row)
+            if (list->model()->data(list->model()->index(row, 1), Qt::FontRole).value<QFont>().bold())
+                names << list->text(row, 1);
+        return names;
+    };
+    QStringList droppedNames;
+    script(editor, [&](TfavChSelectDlg &dialog) {
+        QTEST(child<QLabel>(dialog, "lbGroupName")->text(), "caption");
+        QCOMPARE(boldNames(dialog.favouriteChannels()), marked);
+        for (const int position : positions)
             dropOrderPosition(dialog, position);
-    }, false);
+        droppedNames = EditorDriver::column(dialog.selectedChannels(), 1);
+        // The drops show at once, in the dialog and on the page.
+        QCOMPARE(EditorDriver::column(page, 1), droppedNames);
+        QStringList nowMarked = droppedNames;
+        nowMarked.removeDuplicates();
+        QStringList shownMarked = boldNames(dialog.favouriteChannels());
+        nowMarked.sort();
+        shownMarked.sort();
+        QCOMPARE(shownMarked, nowMarked);
+    }, ok);
     editor.window().pmAddClick();
-    QCOMPARE(editor.window().database().tvFavourites[3], (Numbers{1, 5, 8}));
+
+    const auto &groups = tv ? editor.window().database().tvFavourites : editor.window().database().radioFavourites;
+    QCOMPARE(groups[std::size_t(group)], after);
+    QCOMPARE(EditorDriver::column(page, 1), ok ? droppedNames : pageBefore);
+    auto *undo = editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"));
+    QCOMPARE(undo->isEnabled(), ok);
+    if (!ok)
+        return;
+    // One step takes back every drop.
+    undo->trigger();
+    QCOMPARE(groups[std::size_t(group)], (tv ? db.tvFavourites : db.radioFavourites)[std::size_t(group)]);
+    QVERIFY(!undo->isEnabled());
 }
 
 void FavouriteCommandsTest::noDialogWithoutChannels()
@@ -162,14 +226,20 @@ void FavouriteCommandsTest::rename_data()
     QTest::newRow("empty") << "" << "Новости" << "Группа не может не меть названия!";
     QTest::newRow("twenty characters") << "Двадцать символов!!!" << "Двадцать символо" << "";
     QTest::newRow("a letter the receiver lacks") << "Всё" << "Новости" << "Символ «ё» не поддерживается ресивером";
+    QTest::newRow("a sign the receiver shows otherwise") << "«Спорт»" << "Новости"
+                                                         << "Символ ««» не поддерживается ресивером";
 }
 
 void FavouriteCommandsTest::rename()
 {
     QFETCH(QString, typed);
     QFETCH(QString, stored);
+    // The receiver's own byte at the end of the group's 17-byte name slot.
+    constexpr std::size_t slotEnd = 17 * 1 + 16;
+    k510::ChannelDatabase db = database();
+    db.groupNames[slotEnd] = 0x5A;
     EditorDriver editor;
-    editor.open(database());
+    editor.open(db);
     editor.clickTab(TfrmMain::PageFavTv);
     QString shownName;
     editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
@@ -189,6 +259,7 @@ void FavouriteCommandsTest::rename()
     QCOMPARE(QString::fromUtf8(k510::windows1251ToUtf8(editor.window().database().tvGroupName(1))), stored);
     QCOMPARE(editor.combo("cbFavTvGrp")->itemText(0), stored);
     QCOMPARE(editor.combo("cbFavTvGrp")->currentIndex(), 0);
+    QCOMPARE(int(editor.window().database().groupNames[slotEnd]), 0x5A);
 }
 
 QTEST_MAIN(FavouriteCommandsTest)

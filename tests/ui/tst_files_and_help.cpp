@@ -174,6 +174,7 @@ void FilesAndHelpTest::csvExport()
     editor.dialogs().saveNames = {editor.path(QStringLiteral("list"))};
     editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
 
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Экспортировано: list.csv"));
     const QByteArray written = fileBytes(editor.path(QStringLiteral("list.csv")));
     const std::string expected = k510::channelListCsv(db, radio);
     QCOMPARE(written, QByteArray(expected.data(), qsizetype(expected.size())));

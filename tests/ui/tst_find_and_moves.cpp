@@ -1,5 +1,8 @@
 // Finding channels with the "Поиск" field and moving them from the keyboard.
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
@@ -67,6 +70,10 @@ private slots:
     void keyboardMovesAsADrag_data();
     void keyboardMovesAsADrag();
     void movesWalkAndEndAtTheEnds();
+    void everyWayToDeleteTakesTheShownSelection_data();
+    void everyWayToDeleteTakesTheShownSelection();
+    void anEditedRowFollowsTheFilter_data();
+    void anEditedRowFollowsTheFilter();
 };
 
 void FindAndMovesTest::filterShowsMatchingRowsOnEveryPage_data()
@@ -251,6 +258,144 @@ void FindAndMovesTest::movesWalkAndEndAtTheEnds()
     editor.clickRow(list, 0);
     editor.pressKey(list, Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(editor.window().history().stack().count(), 5);
+}
+
+namespace {
+
+enum Pick { CtrlClicks, ShiftClick, ShiftDowns, SelectAll };
+enum DeleteWay { DelKey, MenuKey, ShiftF10, RightClick };
+
+QStringList tvNames(const k510::ChannelDatabase &db, const Numbers &numbers)
+{
+    QStringList names;
+    for (const std::uint16_t number : numbers)
+        names << QString::fromStdString(k510::windows1251ToUtf8(db.tvChannel(number)->nameText()));
+    return names;
+}
+
+} // namespace
+
+void FindAndMovesTest::everyWayToDeleteTakesTheShownSelection_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<QList<int>>("rows");   // clicked rows; for ShiftDowns the first row and the presses
+    QTest::addColumn<int>("way");
+    QTest::addColumn<QStringList>("left");  // the TV order, or the TV group, afterwards
+
+    const int tv = TfrmMain::PageTv;
+    const int favourites = TfrmMain::PageFavTv;
+    // TV order: Альфа, бета, Гамма, альфа два, Дельта; group: Альфа, альфа два, Дельта, Гамма.
+    QTest::newRow("Ctrl+clicks, Del") << tv << "" << int(CtrlClicks) << QList<int>{0, 2, 4} << int(DelKey)
+                                      << QStringList{"бета", "альфа два"};
+    QTest::newRow("Shift+Down three times, Del") << tv << "" << int(ShiftDowns) << QList<int>{1, 3} << int(DelKey)
+                                                 << QStringList{"Альфа"};
+    QTest::newRow("Shift+click, menu key") << tv << "" << int(ShiftClick) << QList<int>{1, 3} << int(MenuKey)
+                                           << QStringList{"Альфа", "Дельта"};
+    QTest::newRow("Ctrl+clicks, Shift+F10") << tv << "" << int(CtrlClicks) << QList<int>{4, 1} << int(ShiftF10)
+                                            << QStringList{"Альфа", "Гамма", "альфа два"};
+    QTest::newRow("Shift+click upwards, right click") << tv << "" << int(ShiftClick) << QList<int>{3, 0}
+                                                     << int(RightClick) << QStringList{"Дельта"};
+    // "льф" shows rows 0 and 3 only.
+    QTest::newRow("filter, Ctrl+A, Del") << tv << "льф" << int(SelectAll) << QList<int>{3} << int(DelKey)
+                                         << QStringList{"бета", "Гамма", "Дельта"};
+    QTest::newRow("filter, Shift+click over hidden rows, menu key")
+        << tv << "льф" << int(ShiftClick) << QList<int>{0, 3} << int(MenuKey) << QStringList{"бета", "Гамма", "Дельта"};
+    QTest::newRow("filter, Shift+Down over hidden rows, Del")
+        << tv << "льф" << int(ShiftDowns) << QList<int>{0, 1} << int(DelKey) << QStringList{"бета", "Гамма", "Дельта"};
+    QTest::newRow("favourites, filter, Ctrl+A, Del") << favourites << "льф" << int(SelectAll) << QList<int>{0}
+                                                     << int(DelKey) << QStringList{"Дельта", "Гамма"};
+    QTest::newRow("favourites, Ctrl+clicks, Shift+F10") << favourites << "" << int(CtrlClicks) << QList<int>{0, 2}
+                                                        << int(ShiftF10) << QStringList{"альфа два", "Гамма"};
+}
+
+// However the rows were chosen and however "Удалить" is reached, it takes
+// every selected row the user can see, and no other.
+void FindAndMovesTest::everyWayToDeleteTakesTheShownSelection()
+{
+    QFETCH(int, page);
+    QFETCH(QString, find);
+    QFETCH(int, pick);
+    QFETCH(QList<int>, rows);
+    QFETCH(int, way);
+    QFETCH(QStringList, left);
+
+    EditorDriver editor;
+    editor.open(greekDatabase());
+    editor.clickTab(page);
+    const bool tv = page == TfrmMain::PageTv;
+    ReportList *list = editor.list(tv ? "lvTvCh" : "lvTvFavCh");
+    field(editor, tv ? "edTvFind" : "edTvFavFind")->setText(find);
+
+    editor.clickRow(list, rows.front());
+    switch (pick) {
+    case CtrlClicks:
+        for (const int row : rows.mid(1))
+            editor.clickRow(list, row, Qt::ControlModifier);
+        break;
+    case ShiftClick: editor.clickRow(list, rows.back(), Qt::ShiftModifier); break;
+    case ShiftDowns:
+        for (int press = 0; press < rows.back(); ++press)
+            editor.pressKey(list, Qt::Key_Down, Qt::ShiftModifier);
+        break;
+    default: editor.pressKey(list, Qt::Key_A, Qt::ControlModifier); break;
+    }
+
+    auto *menu = editor.window().findChild<k510::ui::PopupMenu *>();
+    switch (way) {
+    case DelKey: editor.pressKey(list, Qt::Key_Delete); break;
+    case MenuKey: editor.pressKey(list, Qt::Key_Menu); break;
+    case ShiftF10: editor.pressKey(list, Qt::Key_F10, Qt::ShiftModifier); break;
+    default: {
+        // A right click on the last row clicked: a press, then the menu.
+        const QPoint at = list->visualRect(list->model()->index(rows.back(), 1)).center();
+        QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &menuEvent);
+        QTest::mouseRelease(list->viewport(), Qt::RightButton, {}, at);
+        break;
+    }
+    }
+    if (way != DelKey) {
+        QTRY_VERIFY(menu->isVisible());
+        menu->pmDelete->trigger();
+        menu->hide();
+    }
+
+    const k510::ChannelDatabase &db = editor.window().database();
+    QCOMPARE(tvNames(db, tv ? db.tvOrder : db.tvFavourites[0]), left);
+}
+
+void FindAndMovesTest::anEditedRowFollowsTheFilter_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<int>("selected");   // the edited row, or -1 once it is hidden
+
+    // "льф" shows "Альфа" and "альфа два"; the first is renamed.
+    QTest::newRow("still matching") << "Альфа три" << QStringList{"Альфа три", "альфа два"} << 0;
+    QTest::newRow("no longer matching") << "Омега" << QStringList{"альфа два"} << -1;
+}
+
+void FindAndMovesTest::anEditedRowFollowsTheFilter()
+{
+    QFETCH(QString, name);
+    EditorDriver editor;
+    editor.open(greekDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    ReportList *list = editor.list("lvTvCh");
+    field(editor, "edTvFind")->setText(QStringLiteral("льф"));
+    editor.clickRow(list, 0);
+    editor.dialogs().dialogScript.push_back([name](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(name);
+        return true;
+    });
+    editor.pressKey(list, Qt::Key_Return);
+
+    QTEST(shownColumn(list, 1), "shown");
+    QTEST(list->firstSelectedRow(), "selected");
+    QCOMPARE(editor.statusPanel(1), QStringLiteral("Элементов: %1").arg(shownColumn(list, 1).size()));
 }
 
 QTEST_MAIN(FindAndMovesTest)

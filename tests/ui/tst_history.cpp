@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QLineEdit>
 #include <QTest>
@@ -441,6 +442,7 @@ void HistoryTest::saveWritesOnlyTheFileTheTitleNames()
     renameFirstTvChannelTo(editor, QStringLiteral("Ещё имя"));
     action(editor, "mmFileSave")->trigger();
     QCOMPARE(editor.title(), titleNaming(windowFile));
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Сохранено: ") + QFileInfo(windowFile).fileName());
     QCOMPARE(fileBytes(windowFile), imageBytes(editor.window().database()));
     if (windowFile != opened)
         QCOMPARE(fileBytes(opened), openedBytes);

@@ -55,13 +55,20 @@ bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, co
 {
     if (source != &list || !list.dragEnabled())
         return false;
-    scrollNearEdge(list, viewportPosition.y(), list.verticalHeader()->defaultSectionSize());
+    // One step per move of the pointer: the row under a pointer that has not
+    // moved is the one the user sees there.
+    if (&list != m_hoverList || viewportPosition != m_hoverPoint)
+        scrollNearEdge(list, viewportPosition.y(), list.verticalHeader()->defaultSectionSize());
+    m_hoverList = &list;
+    m_hoverPoint = viewportPosition;
     return true;
 }
 
 void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
 {
-    moveSelectedOnto(list, list.indexAt(viewportPosition).row());
+    m_hoverList = nullptr;
+    const int grabbed = list.draggedRow();
+    moveRowOnto(list, grabbed >= 0 ? grabbed : list.firstSelectedRow(), list.indexAt(viewportPosition).row());
 }
 
 bool DragCommands::moveSelectedRow(ReportList &list, int key)
@@ -75,24 +82,23 @@ bool DragCommands::moveSelectedRow(ReportList &list, int key)
     switch (key) {
     case Qt::Key_Up:
         if (selected > 0)
-            moveSelectedOnto(list, selected - 1);
+            moveRowOnto(list, selected, selected - 1);
         break;
     case Qt::Key_Down:
         if (selected + 1 < rows)
-            moveSelectedOnto(list, selected + 2 < rows ? selected + 2 : -1);
+            moveRowOnto(list, selected, selected + 2 < rows ? selected + 2 : -1);
         break;
-    case Qt::Key_Home: moveSelectedOnto(list, 0); break;
-    default: moveSelectedOnto(list, -1); break;
+    case Qt::Key_Home: moveRowOnto(list, selected, 0); break;
+    default: moveRowOnto(list, selected, -1); break;
     }
     return true;
 }
 
-void DragCommands::moveSelectedOnto(ReportList &list, int target)
+void DragCommands::moveRowOnto(ReportList &list, int dragged, int target)
 {
     ChannelListPage *page = pageOf(&list);
     std::vector<std::uint16_t> *entries = page ? underlyingList(*page) : nullptr;
-    const int dragged = list.firstSelectedRow();
-    if (!entries || dragged < 0)
+    if (!entries || dragged < 0 || dragged >= list.rowCount())
         return;
     // "#" - 1 is the entry a row stands for while the page shows its list.
     const int from = list.referenceOf(dragged) - 1;

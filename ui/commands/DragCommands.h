@@ -31,8 +31,9 @@ public:
                  std::function<void(ChannelListPage &)> refill,
                  std::function<void(const std::function<void()> &)> record, QObject *parent = nullptr);
 
-    // What the list's drag-over and drop events run; public for tests,
-    // which cannot start a platform drag.
+    // What the list's drag-over and drop events run. The drop moves the row
+    // the drag was started on (the rest of the selection stays where it is);
+    // called with no drag under way, it moves the first selected row.
     bool dragOver(ReportList &list, const QPoint &viewportPosition, const QObject *source);
     void drop(ReportList &list, const QPoint &viewportPosition);
 
@@ -48,14 +49,18 @@ protected:
 private:
     [[nodiscard]] ChannelListPage *pageOf(const QObject *viewportOrList) const;
     [[nodiscard]] std::vector<std::uint16_t> *underlyingList(ChannelListPage &page);
-    // Moves the entry of the selected row to land before the entry of row
-    // `target` (at the end for -1), as one step, and shows the page again.
-    void moveSelectedOnto(ReportList &list, int target);
+    // Moves the entry of `row` to land before the entry of row `target` (at
+    // the end for -1), as one step, and shows the page again.
+    void moveRowOnto(ReportList &list, int row, int target);
 
     ChannelDatabase &m_database;
     std::array<ChannelListPage *, 4> m_pages;
     std::function<void(ChannelListPage &)> m_refill;
     std::function<void(const std::function<void()> &)> m_record;
+    // Where the last drag-over was: a drag arriving gives an enter and a
+    // move at one point, which must scroll once, not twice.
+    const ReportList *m_hoverList = nullptr;
+    QPoint m_hoverPoint;
 };
 
 } // namespace k510::ui

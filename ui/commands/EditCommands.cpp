@@ -17,7 +17,9 @@
 
 #include <QComboBox>
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace k510::ui {
 
@@ -35,13 +37,25 @@ const char *const kNoRoomForTransponder =
 const char *const kNoRoomForChannel = "Канал не добавлен: в образе базы нет места ещё для одного канала.";
 const char *const kOrderFull = "Канал не добавлен: в списке уже %1 каналов, больше ресивер не принимает.";
 
-bool anyEmpty(const ChannelForm &form)
+// The first of the channel dialog's fields that is empty, if any.
+std::optional<FormField> firstEmpty(const ChannelForm &form)
 {
-    for (const QString *text :
-         {&form.serviceId, &form.pmtPid, &form.videoPid, &form.audioPid, &form.pcrPid, &form.name})
+    const std::pair<FormField, const QString *> fields[] = {
+        {FormField::ServiceId, &form.serviceId}, {FormField::PmtPid, &form.pmtPid},
+        {FormField::VideoPid, &form.videoPid},   {FormField::AudioPid, &form.audioPid},
+        {FormField::PcrPid, &form.pcrPid},       {FormField::Name, &form.name}};
+    for (const auto &[field, text] : fields) {
+        if (field == FormField::VideoPid && !form.hasVideoPid)
+            continue;
         if (text->isEmpty())
-            return true;
-    return false;
+            return field;
+    }
+    return std::nullopt;
+}
+
+[[noreturn]] void refuse(FormField field, const char *message)
+{
+    throw RefusedField(field, message);
 }
 
 } // namespace
@@ -51,24 +65,42 @@ EditCommands::EditCommands(EditTargets targets, QWidget *dialogParent)
     , m_satelliteDialog(new TsatEditDlg(dialogParent))
     , m_transponderDialog(new TtpEditDlg(dialogParent))
     , m_channelEditDialog(new TsvcEditDlg(dialogParent))
-    , m_channelAddDialog(new TsvcAddDlg(dialogParent))
+    , m_channelAddDialog(new TsvcAddDlg(ChannelKind::Tv, dialogParent))
+    , m_radioAddDialog(new TsvcAddDlg(ChannelKind::Radio, dialogParent))
 {
 }
 
-bool EditCommands::attempt(const std::function<void()> &step)
+template <typename Dialog>
+bool EditCommands::runUntilAccepted(Dialog &dialog, const std::function<void()> &accept)
 {
-    try {
-        step();
-        return true;
-    } catch (const std::exception &refused) {
-        tell(QString::fromUtf8(refused.what()));
-        return false;
+    while (m.dialogs.runDialog(dialog)) {
+        try {
+            accept();
+            return true;
+        } catch (const RefusedField &refused) {
+            tell(QString::fromUtf8(refused.what()));
+            dialog.markRefused(refused.field());
+        } catch (const std::exception &refused) {
+            tell(QString::fromUtf8(refused.what()));
+            return false;
+        }
     }
+    return false;
 }
 
 void EditCommands::tell(const QString &message)
 {
     m.dialogs.showMessage(message);
+}
+
+void EditCommands::showAddedRow(ReportList &list, int row)
+{
+    if (row < 0 || list.isRowHidden(row))
+        return;
+    list.selectOnly(row);
+    // After a refill the view lays its rows out later; scrolling needs them now.
+    list.doItemsLayout();
+    list.scrollTo(list.model()->index(row, 0));
 }
 
 ChannelPage &EditCommands::pageOf(ChannelKind kind) const
@@ -88,14 +120,12 @@ void EditCommands::editSatellite()
 
     m_satelliteDialog->load(satelliteFormOf(satellite));
     const SatelliteForm opened = m_satelliteDialog->form();
-    if (!m.dialogs.runDialog(*m_satelliteDialog))
-        return;
-    const SatelliteForm typed = m_satelliteDialog->form();
-    if (!attempt([&] { applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened)); }))
-        return;
-
-    m.satellites.showSatellite(entry - 1, satellite.rowTexts);
-    renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
+    runUntilAccepted(*m_satelliteDialog, [&] {
+        const SatelliteForm typed = m_satelliteDialog->form();
+        applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
+        m.satellites.showSatellite(entry - 1, satellite.rowTexts);
+        renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
+    });
 }
 
 void EditCommands::renameSatelliteEntries(int entry, const QString &name)
@@ -111,33 +141,30 @@ void EditCommands::addTransponder()
     if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
         return;
     m_transponderDialog->setCaption(QStringLiteral("Добавление транспондера"));
-    if (!m.dialogs.runDialog(*m_transponderDialog))
-        return;
+    runUntilAccepted(*m_transponderDialog, [&] {
+        const TransponderForm form = m_transponderDialog->form();
+        if (form.polarisation < 0)
+            refuse(FormField::Polarisation, kNoPolarisation);
+        if (form.fec < 0)
+            refuse(FormField::Fec, kNoFec);
+        if (form.frequency.isEmpty())
+            refuse(FormField::Frequency, kNoFrequency);
+        if (form.rate.isEmpty())
+            refuse(FormField::Rate, kNoRate);
+        const TransponderValues values = transponderValuesOf(form);
+        if (!hasRoomFor(m.database, 1, 0))
+            throw std::runtime_error(kNoRoomForTransponder);
 
-    const TransponderForm form = m_transponderDialog->form();
-    const char *missing = form.polarisation < 0 ? kNoPolarisation
-                          : form.fec < 0        ? kNoFec
-                          : form.frequency.isEmpty() ? kNoFrequency
-                          : form.rate.isEmpty()      ? kNoRate
-                                                     : nullptr;
-    if (missing)
-        return tell(QString::fromUtf8(missing));
-    TransponderValues values;
-    if (!attempt([&] { values = transponderValuesOf(form); }))
-        return;
-    if (!hasRoomFor(m.database, 1, 0))
-        return tell(QString::fromUtf8(kNoRoomForTransponder));
-
-    Transponder transponder;
-    applyTransponderValues(transponder, values);
-    const int index = m.database.appendTransponder(entry - 1, transponder);
-    if (index < 0)
-        return tell(QString::fromUtf8(kNoRoomForTransponder));
-    const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
-    const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
-    m.transponders.list()->selectOnly(row);
-    m.transponders.list()->scrollTo(m.transponders.list()->model()->index(row, 0));
-    m.updateStatusBar();
+        Transponder transponder;
+        applyTransponderValues(transponder, values);
+        const int index = m.database.appendTransponder(entry - 1, transponder);
+        if (index < 0)
+            throw std::runtime_error(kNoRoomForTransponder);
+        const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
+        const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
+        showAddedRow(*m.transponders.list(), row);
+        m.updateStatusBar();
+    });
 }
 
 void EditCommands::editTransponder()
@@ -155,15 +182,12 @@ void EditCommands::editTransponder()
     shown.fec = fecIndexOf(list.text(row, 4));
     m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
     m_transponderDialog->load(shown);
-    if (!m.dialogs.runDialog(*m_transponderDialog))
-        return;
-
-    TransponderValues values;
-    if (!attempt([&] { values = transponderValuesOf(m_transponderDialog->form()); }))
-        return;
-    Transponder &transponder = m.database.transponders[std::size_t(index)];
-    applyTransponderValues(transponder, values);
-    m.transponders.showTransponder(row, transponder);
+    runUntilAccepted(*m_transponderDialog, [&] {
+        const TransponderValues values = transponderValuesOf(m_transponderDialog->form());
+        Transponder &transponder = m.database.transponders[std::size_t(index)];
+        applyTransponderValues(transponder, values);
+        m.transponders.showTransponder(row, transponder);
+    });
 }
 
 void EditCommands::addChannel(ChannelKind kind)
@@ -173,35 +197,47 @@ void EditCommands::addChannel(ChannelKind kind)
     if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
         return;
     const Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
-    m_channelAddDialog->setTransponders(transponderEntries(m.database, entry - 1));
-    if (!m.dialogs.runDialog(*m_channelAddDialog))
-        return;
+    TsvcAddDlg &dialog = kind == ChannelKind::Tv ? *m_channelAddDialog : *m_radioAddDialog;
+    if (kind == ChannelKind::Radio)
+        dialog.clearFields();
+    dialog.setTransponders(transponderEntries(m.database, entry - 1));
+    int addedIndex = -1;
+    const bool added = runUntilAccepted(dialog, [&] {
+        const ChannelForm form = dialog.form();
+        if (const auto empty = firstEmpty(form))
+            refuse(*empty, kFillEveryField);
+        if (form.transponder < 0 || std::size_t(form.transponder) >= satellite.transponderIndices.size())
+            refuse(FormField::Transponder, kChooseTransponder);
+        const ChannelValues values = channelValuesOf(form);
+        const std::size_t ordered =
+            kind == ChannelKind::Tv ? m.database.tvOrder.size() : m.database.radioOrder.size();
+        if (ordered >= std::size_t(kOrderCapacity))
+            throw std::runtime_error(QString::fromUtf8(kOrderFull).arg(kOrderCapacity).toStdString());
+        if (!hasRoomFor(m.database, 0, 1))
+            throw std::runtime_error(kNoRoomForChannel);
 
-    const ChannelForm form = m_channelAddDialog->form();
-    if (anyEmpty(form))
-        return tell(QString::fromUtf8(kFillEveryField));
-    if (form.transponder < 0 || std::size_t(form.transponder) >= satellite.transponderIndices.size())
-        return tell(QString::fromUtf8(kChooseTransponder));
-    ChannelValues values;
-    if (!attempt([&] { values = channelValuesOf(form); }))
+        Channel channel;
+        channel.tpNumber = std::uint16_t(satellite.transponderIndices[std::size_t(form.transponder)] + 1);
+        applyChannelValues(channel, values);
+        channel.setServiceType(kind == ChannelKind::Tv ? ServiceType::Tv : ServiceType::Radio);
+        if (!form.freeToAir)
+            channel.chFlags |= ChannelFlag::Scrambled;
+        // A TV channel ends the TV block, a radio channel the radio block.
+        addedIndex = kind == ChannelKind::Tv ? m.database.tvCount()
+                                             : int(m.database.tvOrder.size() + m.database.radioOrder.size());
+        const int wronglyTyped =
+            kind == ChannelKind::Tv ? m.database.appendTvChannel(channel) : m.database.appendRadioChannel(channel);
+        if (wronglyTyped > 0)
+            tell(QString::fromUtf8(kChannelTypeError));
+    });
+    if (!added)
         return;
-    const std::size_t ordered = kind == ChannelKind::Tv ? m.database.tvOrder.size() : m.database.radioOrder.size();
-    if (ordered >= std::size_t(kOrderCapacity))
-        return tell(QString::fromUtf8(kOrderFull).arg(kOrderCapacity));
-    if (!hasRoomFor(m.database, 0, 1))
-        return tell(QString::fromUtf8(kNoRoomForChannel));
-
-    Channel channel;
-    channel.tpNumber = std::uint16_t(satellite.transponderIndices[std::size_t(form.transponder)] + 1);
-    applyChannelValues(channel, values);
-    channel.setServiceType(kind == ChannelKind::Tv ? ServiceType::Tv : ServiceType::Radio);
-    if (!form.freeToAir)
-        channel.chFlags |= ChannelFlag::Scrambled;
-    const int wronglyTyped =
-        kind == ChannelKind::Tv ? m.database.appendTvChannel(channel) : m.database.appendRadioChannel(channel);
-    if (wronglyTyped > 0)
-        tell(QString::fromUtf8(kChannelTypeError));
     kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
+    ReportList &list = *page.list();
+    for (int row = 0; row < list.rowCount(); ++row) {
+        if (page.channelIndexOfRow(m.database, row) == addedIndex)
+            return showAddedRow(list, row);
+    }
 }
 
 void EditCommands::editChannel(ChannelKind kind)
@@ -213,14 +249,11 @@ void EditCommands::editChannel(ChannelKind kind)
         return;
     Channel &channel = m.database.channels[std::size_t(index)];
     m_channelEditDialog->load(channelFormOf(channel));
-    if (!m.dialogs.runDialog(*m_channelEditDialog))
-        return;
-
-    ChannelValues values;
-    if (!attempt([&] { values = channelValuesOf(m_channelEditDialog->form()); }))
-        return;
-    applyChannelValues(channel, values);
-    page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
+    runUntilAccepted(*m_channelEditDialog, [&] {
+        const ChannelValues values = channelValuesOf(m_channelEditDialog->form());
+        applyChannelValues(channel, values);
+        page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
+    });
 }
 
 } // namespace k510::ui

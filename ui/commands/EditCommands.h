@@ -15,6 +15,7 @@ class UserDialogs;
 namespace k510::ui {
 
 class ChannelPage;
+class ReportList;
 class SatellitePage;
 class TransponderPage;
 
@@ -35,9 +36,10 @@ struct EditTargets {
 // transponders and channels, with their dialogs, which are created once and
 // keep their contents between uses. Each command fills its dialog from the
 // database, shows it through the seam, converts and checks every text, and
-// only then changes the database and the rows: a refused text shows its
-// message and leaves everything as it was. A command without the row or the
-// satellite it needs does nothing.
+// only then changes the database and the rows. A refused text shows its
+// message and the dialog shows again as the user left it, the refused field
+// focused; the database changes only once OK is accepted, and not at all on
+// "Отмена". A command without the row or the satellite it needs does nothing.
 class EditCommands {
 public:
     EditCommands(EditTargets targets, QWidget *dialogParent);
@@ -49,10 +51,16 @@ public:
     void editChannel(ChannelKind kind);
 
 private:
-    // Runs a conversion or an apply step; a refused text is shown and false
-    // returned.
-    bool attempt(const std::function<void()> &step);
+    // Shows the dialog until `accept` takes what it holds (true) or the user
+    // cancels (false). `accept` converts and checks everything before it
+    // changes anything; a RefusedField it throws is shown, its field focused
+    // and the dialog shown again unchanged; any other refusal, which no field
+    // can mend, is shown and ends the command.
+    template <typename Dialog>
+    bool runUntilAccepted(Dialog &dialog, const std::function<void()> &accept);
     void tell(const QString &message);
+    // Selects an added row alone and scrolls it into view.
+    static void showAddedRow(ReportList &list, int row);
     void renameSatelliteEntries(int entry, const QString &name);
     [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;
 
@@ -61,6 +69,7 @@ private:
     TtpEditDlg *m_transponderDialog;
     TsvcEditDlg *m_channelEditDialog;
     TsvcAddDlg *m_channelAddDialog;
+    TsvcAddDlg *m_radioAddDialog;
 };
 
 } // namespace k510::ui

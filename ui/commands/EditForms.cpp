@@ -32,7 +32,31 @@ constexpr int kSwitchTypeCount = 5;      // none, 1.0, 1.1, motor, USALS
 constexpr int kDiseqc10PortCount = 5;    // none, A..D
 constexpr int kFecCount = 6;             // AUTO .. 7/8
 
-Bcd4 frequencyOf(const QString &text) { return bcdFromDecimalDigits(utf8(text), "0x"); }
+// Runs one field's conversion; what it refuses names the field.
+template <typename Convert>
+auto checked(FormField field, Convert convert)
+{
+    try {
+        return convert();
+    } catch (const std::runtime_error &refused) {
+        throw RefusedField(field, refused.what());
+    }
+}
+
+Bcd4 frequencyOf(FormField field, const QString &text)
+{
+    return checked(field, [&] { return bcdFromDecimalDigits(utf8(text), "0x"); });
+}
+
+std::uint16_t channelNumberOf(FormField field, const QString &text)
+{
+    return checked(field, [&] { return channelNumberFromText(utf8(text)); });
+}
+
+std::string nameOf(const QString &text)
+{
+    return checked(FormField::Name, [&] { return nameToWindows1251(utf8(text)); });
+}
 
 } // namespace
 
@@ -61,9 +85,9 @@ SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const Satellit
                                       const SatelliteForm &shown)
 {
     SatelliteSettings settings;
-    settings.name = nameToWindows1251(utf8(typed.name));
-    settings.lnbLow = frequencyOf(typed.lnbLow);
-    settings.lnbHigh = frequencyOf(typed.lnbHigh);
+    settings.name = nameOf(typed.name);
+    settings.lnbLow = frequencyOf(FormField::LnbLow, typed.lnbLow);
+    settings.lnbHigh = frequencyOf(FormField::LnbHigh, typed.lnbHigh);
     settings.tone22k = typed.tone22k;
     settings.power12v = typed.power12v;
     settings.lnbp = typed.lnbp;
@@ -73,14 +97,14 @@ SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const Satellit
     settings.west = typed.west;
     const bool keepStored = typed.longitude == shown.longitude && storedLongitudeText(satellite.usalsLongitude);
     if (!keepStored)
-        settings.longitude = utf8(typed.longitude);
+        settings.longitude = checked(FormField::Longitude, [&] { return normalizedLongitude(utf8(typed.longitude)); });
     return settings;
 }
 
 TransponderValues transponderValuesOf(const TransponderForm &form)
 {
-    return {std::uint8_t(form.polarisation == 0 ? 0 : 1), frequencyOf(form.frequency), frequencyOf(form.rate),
-            std::uint8_t(std::max(0, form.fec))};
+    return {std::uint8_t(form.polarisation == 0 ? 0 : 1), frequencyOf(FormField::Frequency, form.frequency),
+            frequencyOf(FormField::Rate, form.rate), std::uint8_t(std::max(0, form.fec))};
 }
 
 int fecIndexOf(const QString &text)
@@ -112,12 +136,13 @@ ChannelForm channelFormOf(const Channel &channel)
 ChannelValues channelValuesOf(const ChannelForm &form)
 {
     ChannelValues values;
-    values.serviceId = channelNumberFromText(utf8(form.serviceId));
-    values.pmtPid = channelNumberFromText(utf8(form.pmtPid));
-    values.videoPid = channelNumberFromText(utf8(form.videoPid));
-    values.audioPid = channelNumberFromText(utf8(form.audioPid));
-    values.pcrPid = channelNumberFromText(utf8(form.pcrPid));
-    values.name = nameToWindows1251(utf8(form.name));
+    values.serviceId = channelNumberOf(FormField::ServiceId, form.serviceId);
+    values.pmtPid = channelNumberOf(FormField::PmtPid, form.pmtPid);
+    if (form.hasVideoPid)
+        values.videoPid = channelNumberOf(FormField::VideoPid, form.videoPid);
+    values.audioPid = channelNumberOf(FormField::AudioPid, form.audioPid);
+    values.pcrPid = channelNumberOf(FormField::PcrPid, form.pcrPid);
+    values.name = nameOf(form.name);
     return values;
 }
 

@@ -6,13 +6,24 @@
 
 #include <QStringList>
 
+#include <stdexcept>
+#include <string>
+
 // Between the database and the editing dialogs: what a dialog shows for a
 // record, and the dialog's texts converted into model values. The
 // conversions check every text before the command changes anything and
-// throw the error the user is shown (ConversionError, RangeError, NameError,
-// all std::runtime_error).
+// throw RefusedField: the message the user is shown and the field to mend.
 
 namespace k510::ui {
+
+class RefusedField : public std::runtime_error {
+public:
+    RefusedField(FormField field, const std::string &message) : std::runtime_error(message), m_field(field) {}
+    [[nodiscard]] FormField field() const { return m_field; }
+
+private:
+    FormField m_field;
+};
 
 // The satellite dialog as it opens: name and switching from the row texts,
 // oscillators and supply bits from the record, the LNB type from the low
@@ -37,7 +48,9 @@ void applyTransponderValues(Transponder &transponder, const TransponderValues &v
 // The FEC code whose text a transponder row shows, or -1.
 [[nodiscard]] int fecIndexOf(const QString &text);
 
-// The channel dialogs: the five numbers in decimal and the name.
+// The channel dialogs: the five numbers in decimal and the name. A form
+// without a Video PID (the radio add dialog) gives Video PID 0: a radio
+// channel has no picture.
 [[nodiscard]] ChannelForm channelFormOf(const Channel &channel);
 struct ChannelValues {
     std::uint16_t serviceId = 0, pmtPid = 0, videoPid = 0, audioPid = 0, pcrPid = 0;

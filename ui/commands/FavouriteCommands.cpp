@@ -50,8 +50,13 @@ void FavouriteCommands::chooseChannels(ChannelKind kind)
         return;
     m_kind = kind;
     m_group = page.groupIndex();
-    m_selection->fill(m.database, kind, groupOf(kind, m_group));
-    m.dialogs.runDialog(*m_selection);
+    const FavouriteGroup opened = groupOf(kind, m_group);
+    m_selection->fill(m.database, kind, opened);
+    m_selection->showGroup(m_group + 1, page.selector()->itemText(m_group));
+    if (!m.dialogs.runDialog(*m_selection)) {
+        groupOf(kind, m_group) = opened;
+        page.refill(m.database);
+    }
     m.updateStatusBar();
 }
 

@@ -27,7 +27,8 @@ struct FavouriteTargets {
 // Filling a favourite group in the selection dialog ("Добавить" on a
 // favourites page) and renaming it ("R"). Each channel the user drops into
 // the dialog joins the group at once and shows in both the dialog and the
-// page; "OK" and "Отмена" only close the dialog.
+// page; "OK" keeps them, "Отмена" gives the group back as it was when the
+// dialog opened.
 class FavouriteCommands : public QObject {
     Q_OBJECT
 public:

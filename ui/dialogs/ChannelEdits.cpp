@@ -26,7 +26,8 @@ void ChannelEdits::load(const ChannelForm &form) const
     name->setText(form.name);
     serviceId->setText(form.serviceId);
     pmtPid->setText(form.pmtPid);
-    videoPid->setText(form.videoPid);
+    if (videoPid)
+        videoPid->setText(form.videoPid);
     audioPid->setText(form.audioPid);
     pcrPid->setText(form.pcrPid);
 }
@@ -36,19 +37,34 @@ void ChannelEdits::store(ChannelForm &form) const
     form.name = name->text();
     form.serviceId = serviceId->text();
     form.pmtPid = pmtPid->text();
-    form.videoPid = videoPid->text();
+    form.hasVideoPid = videoPid != nullptr;
+    form.videoPid = videoPid ? videoPid->text() : QString();
     form.audioPid = audioPid->text();
     form.pcrPid = pcrPid->text();
 }
 
-ChannelEdits addChannelEdits(QWidget &parent, QFormLayout &fields)
+QLineEdit *ChannelEdits::edit(FormField field) const
+{
+    switch (field) {
+    case FormField::Name: return name;
+    case FormField::ServiceId: return serviceId;
+    case FormField::PmtPid: return pmtPid;
+    case FormField::VideoPid: return videoPid;
+    case FormField::AudioPid: return audioPid;
+    case FormField::PcrPid: return pcrPid;
+    default: return nullptr;
+    }
+}
+
+ChannelEdits addChannelEdits(QWidget &parent, QFormLayout &fields, VideoPidEdit videoPidEdit)
 {
     ChannelEdits edits;
     edits.name = addEdit(parent, fields, QStringLiteral("leName"), QStringLiteral("Название"));
     edits.name->setMaxLength(nameLength);
     edits.serviceId = addEdit(parent, fields, QStringLiteral("leSIDInfo"), QStringLiteral("Service ID"));
     edits.pmtPid = addEdit(parent, fields, QStringLiteral("lePMTInfo"), QStringLiteral("PMT PID"));
-    edits.videoPid = addEdit(parent, fields, QStringLiteral("leVPid"), QStringLiteral("Video PID"));
+    if (videoPidEdit == VideoPidEdit::Shown)
+        edits.videoPid = addEdit(parent, fields, QStringLiteral("leVPid"), QStringLiteral("Video PID"));
     edits.audioPid = addEdit(parent, fields, QStringLiteral("leAPid"), QStringLiteral("Audio PID"));
     edits.pcrPid = addEdit(parent, fields, QStringLiteral("lePcrInfo"), QStringLiteral("PCR PID"));
     return edits;

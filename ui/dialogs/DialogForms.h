@@ -6,6 +6,25 @@
 // texts stay texts and choices are list positions. Converting and checking
 // them is the commands' business, after the dialog has closed with OK.
 
+// A field of an editing dialog that can hold a text or a choice the command
+// refuses; the dialog focuses it so the user can mend it.
+enum class FormField {
+    Name,
+    LnbLow,
+    LnbHigh,
+    Longitude,
+    Polarisation,
+    Frequency,
+    Rate,
+    Fec,
+    Transponder,
+    ServiceId,
+    PmtPid,
+    VideoPid,
+    AudioPid,
+    PcrPid,
+};
+
 // What TsatEditDlg shows and hands back.
 struct SatelliteForm {
     QString name;             // leSatName
@@ -35,6 +54,7 @@ struct ChannelForm {
     QString name, serviceId, pmtPid, videoPid, audioPid, pcrPid;
     bool freeToAir = false; // boxFTA, add dialog only
     int transponder = -1;   // cbSelTp index, add dialog only
+    bool hasVideoPid = true; // false in the radio add dialog, which has no leVPid
 
     bool operator==(const ChannelForm &) const = default;
 };

@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using k510::ChannelDatabase;
 using k510::FavouriteGroup;
 using k510::ui::ChannelKind;
@@ -65,7 +67,8 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
       m_lvSelectedCh(new ReportList(QStringLiteral("lvSelectedCh"), k510::ui::channelListColumns(numberWidth),
                                     ReportList::Selection::Multiple, this)),
       m_lvFavCh(new ReportList(QStringLiteral("lvFavCh"), k510::ui::channelListColumns(numberWidth),
-                               ReportList::Selection::Multiple, this))
+                               ReportList::Selection::Multiple, this)),
+      m_lbGroupName(new QLabel(this))
 {
     setObjectName(QStringLiteral("favChSelectDlg"));
     setWindowTitle(QStringLiteral("Выбор каналов для внесения в фаворитный список"));
@@ -87,7 +90,10 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     connect(m_lvFavCh, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { chooseFavChRow(index.row()); });
 
+    m_lbGroupName->setObjectName(QStringLiteral("lbGroupName"));
+    m_lbGroupName->setTextFormat(Qt::PlainText);
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lbGroupName);
     auto *lists = new QHBoxLayout;
     layout->addLayout(lists, 1);
     lists->addLayout(captioned(QStringLiteral("Список избранных каналов"), m_lvSelectedCh, this), 1);
@@ -126,8 +132,10 @@ void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const Fa
         for (int position = 0; position < count; ++position) {
             // An entry of a damaged order list that names no channel is not offered.
             const int number = order[std::size_t(position)];
-            if (tv ? k510::namesTvChannel(db, number) : k510::namesRadioChannel(db, number))
-                AddChannelRow(channels, db, position, orderMode(kind));
+            if (!(tv ? k510::namesTvChannel(db, number) : k510::namesRadioChannel(db, number)))
+                continue;
+            const int row = AddChannelRow(channels, db, position, orderMode(kind));
+            channels.setMarked(row, std::find(group.begin(), group.end(), number) != group.end());
         }
         // The rows arrive in "#" order already.
         if (m_sortColumn != numberColumn)
@@ -151,6 +159,16 @@ void TfavChSelectDlg::appendSelectedRow(const ChannelDatabase &db, int orderPosi
         return;
     entries.setText(row, numberColumn, QString::number(entries.count()));
     m_lvSelectedCh->scrollTo(entries.index(row, numberColumn));
+    for (int channel = 0; channel < m_lvFavCh->rowCount(); ++channel) {
+        if (m_lvFavCh->referenceOf(channel) == orderPosition + 1)
+            m_lvFavCh->rows().setMarked(channel, true);
+    }
+}
+
+void TfavChSelectDlg::showGroup(int number, const QString &name)
+{
+    m_lbGroupName->setText(name.isEmpty() ? QStringLiteral("Группа %1").arg(number)
+                                          : QStringLiteral("Группа %1: %2").arg(number).arg(name));
 }
 
 bool TfavChSelectDlg::lvSelectedChDragOver(const QObject *source) const
@@ -160,7 +178,8 @@ bool TfavChSelectDlg::lvSelectedChDragOver(const QObject *source) const
 
 void TfavChSelectDlg::lvSelectedChDragDrop()
 {
-    chooseFavChRow(m_lvFavCh->firstSelectedRow());
+    const int grabbed = m_lvFavCh->draggedRow();
+    chooseFavChRow(grabbed >= 0 ? grabbed : m_lvFavCh->firstSelectedRow());
 }
 
 void TfavChSelectDlg::lvFavChColumnClick(int column)

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace k510::ui {
 class ReportList;
 }
@@ -13,8 +15,9 @@ class ReportList;
 // in its order list (lvFavCh, right) beside the entries of one favourite
 // group (lvSelectedCh, left). Dropping a channel on the group's list, double-
 // clicking it or pressing Enter on it announces the channel; the command
-// decides whether it joins the group and then appends its row here. Both
-// buttons only close the dialog: the group changes at each drop, not on OK.
+// decides whether it joins the group and then appends its row here. The
+// channels the group holds are marked (bold) in lvFavCh; choosing one again
+// is still allowed. Whether OK keeps the drops is the command's business.
 class TfavChSelectDlg : public QDialog {
     Q_OBJECT
 public:
@@ -22,13 +25,16 @@ public:
 
     // lvFavCh: one row per position of the kind's order list whose entry
     // names a channel of the kind, "#" being the position + 1, sorted again
-    // by the column it was last sorted by.
+    // by the column it was last sorted by, marked when the group holds it.
     // lvSelectedCh: one row per group entry, "#" being the entry's position
     // + 1; an entry that names no channel of the kind shows empty cells.
     void fill(const k510::ChannelDatabase &db, k510::ui::ChannelKind kind, const k510::FavouriteGroup &group);
     // Appends to lvSelectedCh the channel at this 0-based position of the
-    // kind's order list, numbered with the list's new row count.
+    // kind's order list, numbered with the list's new row count, and marks
+    // it in lvFavCh.
     void appendSelectedRow(const k510::ChannelDatabase &db, int orderPosition);
+    // Names the group being filled (1..12) above the lists.
+    void showGroup(int number, const QString &name);
 
     [[nodiscard]] k510::ui::ChannelKind kind() const { return m_kind; }
     [[nodiscard]] k510::ui::ReportList *favouriteChannels() const;
@@ -39,7 +45,8 @@ public:
     // Whether lvSelectedCh takes a drag from this source: any list view but
     // itself.
     [[nodiscard]] bool lvSelectedChDragOver(const QObject *source) const;
-    // A drop on lvSelectedCh: announces lvFavCh's first selected row, if any.
+    // A drop on lvSelectedCh: announces the lvFavCh row the drag was started
+    // on; called with no drag under way, lvFavCh's first selected row, if any.
     void lvSelectedChDragDrop();
 
 public slots:
@@ -60,6 +67,7 @@ private:
 
     k510::ui::ReportList *m_lvSelectedCh;
     k510::ui::ReportList *m_lvFavCh;
+    QLabel *m_lbGroupName;
     k510::ui::ChannelKind m_kind = k510::ui::ChannelKind::Tv;
     int m_sortColumn = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/RadioGroup.h"
+#include "ui/dialogs/RefusedField.h"
 #include "ui/dialogs/SatelliteChoices.h"
 #include "ui/dialogs/UsalsText.h"
 
@@ -200,6 +201,17 @@ SatelliteForm TsatEditDlg::form() const
     form.west = m_rgEW->checkedIndex() == westIndex;
     form.longitude = usalsLongitude(m_leUSALS->displayText());
     return form;
+}
+
+void TsatEditDlg::markRefused(FormField field)
+{
+    switch (field) {
+    case FormField::Name: return focusForCorrection(m_leSatName);
+    case FormField::LnbLow: return focusForCorrection(m_leLnbLow);
+    case FormField::LnbHigh: return focusForCorrection(m_leLnbHigh);
+    case FormField::Longitude: return focusForCorrection(m_leUSALS);
+    default: return;
+    }
 }
 
 void TsatEditDlg::rgLnbTypeClick()

@@ -24,6 +24,8 @@ public:
     void load(const SatelliteForm &form);
     // What the dialog shows, disabled boxes included.
     [[nodiscard]] SatelliteForm form() const;
+    // Focuses a refused field with its text selected.
+    void markRefused(FormField field);
 
 public slots:
     // The user picked an LNB type: offer its presets, lock "0" for Single.

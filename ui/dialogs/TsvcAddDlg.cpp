@@ -1,18 +1,21 @@
 #include "TsvcAddDlg.h"
 
 #include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/RefusedField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
-TsvcAddDlg::TsvcAddDlg(QWidget *parent)
+TsvcAddDlg::TsvcAddDlg(k510::ui::ChannelKind kind, QWidget *parent)
     : QDialog(parent)
 {
+    const bool tv = kind == k510::ui::ChannelKind::Tv;
     setObjectName(QStringLiteral("svcAddDlg"));
-    setWindowTitle(QStringLiteral("Добавить канал"));
+    setWindowTitle(tv ? QStringLiteral("Добавить канал") : QStringLiteral("Добавить радиоканал"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -27,7 +30,7 @@ TsvcAddDlg::TsvcAddDlg(QWidget *parent)
     auto *tpLabel = new QLabel(QStringLiteral("Транспондер"), this);
     tpLabel->setBuddy(m_cbSelTp);
     fields->addRow(tpLabel, m_cbSelTp);
-    m_edits = addChannelEdits(*this, *fields);
+    m_edits = addChannelEdits(*this, *fields, tv ? VideoPidEdit::Shown : VideoPidEdit::LeftOut);
     m_boxFTA = new QCheckBox(QStringLiteral("FTA"), this);
     m_boxFTA->setObjectName(QStringLiteral("boxFTA"));
     fields->addRow(QString(), m_boxFTA);
@@ -41,6 +44,12 @@ void TsvcAddDlg::setTransponders(const QStringList &entries)
     m_cbSelTp->setCurrentIndex(entries.isEmpty() ? -1 : 0);
 }
 
+void TsvcAddDlg::clearFields()
+{
+    m_edits.load(ChannelForm{});
+    m_boxFTA->setChecked(false);
+}
+
 ChannelForm TsvcAddDlg::form() const
 {
     ChannelForm form;
@@ -48,4 +57,12 @@ ChannelForm TsvcAddDlg::form() const
     form.freeToAir = m_boxFTA->isChecked();
     form.transponder = m_cbSelTp->currentIndex();
     return form;
+}
+
+void TsvcAddDlg::markRefused(FormField field)
+{
+    if (field == FormField::Transponder)
+        focusForCorrection(m_cbSelTp);
+    else
+        focusForCorrection(m_edits.edit(field));
 }

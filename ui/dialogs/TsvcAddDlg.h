@@ -4,21 +4,28 @@
 
 #include "ui/dialogs/ChannelEdits.h"
 #include "ui/dialogs/DialogForms.h"
+#include "ui/lists/ChannelKind.h"
 
 class QCheckBox;
 class QComboBox;
 
-// The dialog that adds a TV channel, "Добавить канал": a transponder of the
-// chosen satellite, the channel's name, identifiers and FTA. What the user
-// typed stays for the next use; only the transponder list is refilled.
+// The dialog that adds a channel: a transponder of the chosen satellite, the
+// channel's name, identifiers and FTA. The TV face, "Добавить канал", keeps
+// what the user typed for the next use; only the transponder list is
+// refilled. The radio face, "Добавить радиоканал", has no Video PID, and the
+// command empties it before each add.
 class TsvcAddDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TsvcAddDlg(QWidget *parent = nullptr);
+    explicit TsvcAddDlg(k510::ui::ChannelKind kind = k510::ui::ChannelKind::Tv, QWidget *parent = nullptr);
 
     // Replaces the transponder list and chooses its first entry, if any.
     void setTransponders(const QStringList &entries);
+    // Empties every edit and clears FTA.
+    void clearFields();
     [[nodiscard]] ChannelForm form() const;
+    // Focuses a refused field with its text selected.
+    void markRefused(FormField field);
 
 private:
     QComboBox *m_cbSelTp = nullptr;

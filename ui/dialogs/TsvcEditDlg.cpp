@@ -1,8 +1,10 @@
 #include "TsvcEditDlg.h"
 
 #include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/RefusedField.h"
 
 #include <QFormLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 TsvcEditDlg::TsvcEditDlg(QWidget *parent)
@@ -29,4 +31,9 @@ ChannelForm TsvcEditDlg::form() const
     ChannelForm form;
     m_edits.store(form);
     return form;
+}
+
+void TsvcEditDlg::markRefused(FormField field)
+{
+    focusForCorrection(m_edits.edit(field));
 }

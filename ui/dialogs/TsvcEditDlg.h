@@ -15,6 +15,8 @@ public:
 
     void load(const ChannelForm &form);
     [[nodiscard]] ChannelForm form() const;
+    // Focuses a refused field with its text selected.
+    void markRefused(FormField field);
 
 private:
     ChannelEdits m_edits;

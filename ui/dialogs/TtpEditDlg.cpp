@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/RadioGroup.h"
+#include "ui/dialogs/RefusedField.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -59,4 +60,15 @@ void TtpEditDlg::load(const TransponderForm &form)
 TransponderForm TtpEditDlg::form() const
 {
     return {m_rgPolarization->checkedIndex(), m_leFrequency->text(), m_leRate->text(), m_cbFec->currentIndex()};
+}
+
+void TtpEditDlg::markRefused(FormField field)
+{
+    switch (field) {
+    case FormField::Polarisation: return focusForCorrection(m_rgPolarization);
+    case FormField::Frequency: return focusForCorrection(m_leFrequency);
+    case FormField::Rate: return focusForCorrection(m_leRate);
+    case FormField::Fec: return focusForCorrection(m_cbFec);
+    default: return;
+    }
 }

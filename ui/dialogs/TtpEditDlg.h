@@ -22,6 +22,8 @@ public:
     // keeps the previous choice; a polarisation outside 0..1 clears it.
     void load(const TransponderForm &form);
     [[nodiscard]] TransponderForm form() const;
+    // Focuses a refused field (or choice) with its text selected.
+    void markRefused(FormField field);
 
 private:
     RadioGroup *m_rgPolarization = nullptr;

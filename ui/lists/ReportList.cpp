@@ -1,7 +1,11 @@
 #include "ReportList.h"
 
+#include "ShownRowsSelection.h"
+
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -26,6 +30,9 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
 {
     setObjectName(objectName);
     setModel(m_rows);
+    QItemSelectionModel *unfiltered = selectionModel();
+    setSelectionModel(new ShownRowsSelection(m_rows, [this](int row) { return isRowHidden(row); }, this));
+    delete unfiltered;
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::ExtendedSelection
                                                       : QAbstractItemView::SingleSelection);
@@ -63,6 +70,41 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
     connect(m_rows, &QAbstractItemModel::layoutChanged, this, [this] { applyRowFilter(); });
     connect(m_rows, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex &, int first, int last) { applyRowFilter(first, last); });
+    // An edited row is shown or hidden by its new texts.
+    connect(m_rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                applyRowFilter(topLeft.row(), bottomRight.row());
+            });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex &index) { emit rowClicked(index.row(), m_releaseModifiers); });
+}
+
+void ReportList::keyPressEvent(QKeyEvent *event)
+{
+    QTableView::keyPressEvent(event);
+    emit keyHandled(event->key(), event->modifiers());
+}
+
+void ReportList::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedRow = indexAt(event->position().toPoint()).row();
+    QTableView::mousePressEvent(event);
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent *event)
+{
+    // clicked() carries no modifiers; rowClicked gives those of this very click.
+    m_releaseModifiers = event->modifiers();
+    QTableView::mouseReleaseEvent(event);
+}
+
+void ReportList::startDrag(Qt::DropActions supportedActions)
+{
+    // A press on a row that is already selected keeps the selection, so the
+    // drag carries the row pressed, not the selection.
+    m_draggedRow = m_pressedRow;
+    QTableView::startDrag(supportedActions);
+    m_draggedRow = -1;
 }
 
 void ReportList::setRowFilter(int column, const QString &text)
@@ -81,8 +123,12 @@ void ReportList::applyRowFilter(int first, int last)
     for (int row = first; row <= last; ++row) {
         const bool shown = m_filterText.isEmpty()
                            || m_rows->text(row, m_filterColumn).contains(m_filterText, Qt::CaseInsensitive);
-        if (isRowHidden(row) == shown)
-            setRowHidden(row, !shown);
+        if (isRowHidden(row) != shown)
+            continue;
+        setRowHidden(row, !shown);
+        // A row the user cannot see is never acted on.
+        if (!shown && selectionModel()->isRowSelected(row, {}))
+            selectionModel()->select(m_rows->index(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     }
 }
 
@@ -136,19 +182,17 @@ int ReportList::referenceOf(int row) const
 
 int ReportList::firstSelectedRow() const
 {
-    int first = -1;
-    for (const QItemSelectionRange &range : selectionModel()->selection()) {
-        if (first < 0 || range.top() < first)
-            first = range.top();
-    }
-    return first;
+    const std::vector<int> selected = selectedRowNumbers();
+    return selected.empty() ? -1 : selected.front();
 }
 
 std::vector<int> ReportList::selectedRowNumbers() const
 {
     std::vector<int> selected;
-    for (const QModelIndex &index : selectionModel()->selectedRows())
-        selected.push_back(index.row());
+    for (const QModelIndex &index : selectionModel()->selectedRows()) {
+        if (!isRowHidden(index.row()))
+            selected.push_back(index.row());
+    }
     std::sort(selected.begin(), selected.end());
     return selected;
 }

@@ -35,9 +35,12 @@ public:
     // The "#" / "№" cell as a number; 0 when the row does not exist.
     [[nodiscard]] int referenceOf(int row) const;
 
-    // The topmost selected row, or -1.
+    // The topmost selected row, or -1. Hidden rows are never selected.
     [[nodiscard]] int firstSelectedRow() const;
     [[nodiscard]] std::vector<int> selectedRowNumbers() const;
+    // While a drag from this list runs: the row under the press point that
+    // started it, which need not be the first selected row. -1 otherwise.
+    [[nodiscard]] int draggedRow() const { return m_draggedRow; }
     // Selects this one row and nothing else; the current row stays.
     void selectOnly(int row);
 
@@ -57,6 +60,16 @@ public:
 
 signals:
     void columnClicked(int column);
+    // A click on a row, with the modifiers held at that click.
+    void rowClicked(int row, Qt::KeyboardModifiers modifiers);
+    // A key the list has just handled (the selection already moved).
+    void keyHandled(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     void applyColumnWidths();
@@ -67,6 +80,9 @@ private:
     std::vector<ReportColumn> m_columns;
     QString m_filterText;
     int m_filterColumn = 1;
+    int m_pressedRow = -1;
+    int m_draggedRow = -1;
+    Qt::KeyboardModifiers m_releaseModifiers;
 };
 
 } // namespace k510::ui

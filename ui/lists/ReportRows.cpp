@@ -1,5 +1,7 @@
 #include "ReportRows.h"
 
+#include <QFont>
+
 namespace k510::ui {
 
 ReportRows::ReportRows(QStringList columnTitles, QObject *parent)
@@ -25,6 +27,11 @@ QVariant ReportRows::data(const QModelIndex &index, int role) const
         return text(index.row(), index.column());
     if (role == Qt::UserRole)
         return tag(index.row());
+    if (role == Qt::FontRole && isMarked(index.row())) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     return {};
 }
 
@@ -57,6 +64,20 @@ QStringList ReportRows::cells(int row) const
 int ReportRows::tag(int row) const
 {
     return row >= 0 && row < count() ? m_rows[size_t(row)].tag : -1;
+}
+
+bool ReportRows::isMarked(int row) const
+{
+    return row >= 0 && row < count() && m_rows[size_t(row)].marked;
+}
+
+void ReportRows::setMarked(int row, bool marked)
+{
+    if (row < 0 || row >= count() || m_rows[size_t(row)].marked == marked)
+        return;
+    m_rows[size_t(row)].marked = marked;
+    if (!updating())
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::FontRole});
 }
 
 void ReportRows::clear()

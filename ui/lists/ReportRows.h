@@ -12,6 +12,7 @@ namespace k510::ui {
 struct ReportRow {
     QStringList cells;
     int tag = -1;
+    bool marked = false;   // shown in bold, e.g. a channel the group being filled holds
 };
 
 // The rows behind one report list of the main window. Rows are plain texts;
@@ -34,6 +35,7 @@ public:
     [[nodiscard]] QString text(int row, int column) const;
     [[nodiscard]] QStringList cells(int row) const;
     [[nodiscard]] int tag(int row) const;
+    [[nodiscard]] bool isMarked(int row) const;
     [[nodiscard]] const QStringList &columnTitles() const { return m_titles; }
 
     void clear();
@@ -41,6 +43,7 @@ public:
     // Appends when position is -1 or past the end; returns the row's position.
     int insertRow(ReportRow row, int position = -1);
     void setText(int row, int column, const QString &text);
+    void setMarked(int row, bool marked);
     // Reorders the rows: newOrder[i] is the old position of the row that
     // becomes row i. Selections and current rows follow their rows.
     void reorder(const std::vector<int> &newOrder);

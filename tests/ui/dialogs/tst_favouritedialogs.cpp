@@ -513,11 +513,16 @@ void FavouriteDialogsTest::realDrag_data()
 {
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("edgeHovers");  // drag moves at the target's bottom edge
+    QTest::addColumn<QList<int>>("selected");  // lvFavCh rows selected before the press
+    QTest::addColumn<int>("grabbed");
     QTest::addColumn<QList<int>>("chosen");
 
-    QTest::newRow("onto the group's list") << "lvSelectedCh" << 0 << QList<int>{1};
-    QTest::newRow("hovering at the group list's bottom edge") << "lvSelectedCh" << 3 << QList<int>{1};
-    QTest::newRow("back onto the channel list") << "lvFavCh" << 0 << QList<int>{};
+    QTest::newRow("onto the group's list") << "lvSelectedCh" << 0 << QList<int>{} << 1 << QList<int>{1};
+    QTest::newRow("hovering at the group list's bottom edge")
+        << "lvSelectedCh" << 3 << QList<int>{} << 1 << QList<int>{1};
+    QTest::newRow("back onto the channel list") << "lvFavCh" << 0 << QList<int>{} << 1 << QList<int>{};
+    // A press on a selected row keeps the selection; the row pressed is the one taken.
+    QTest::newRow("the later of two selected rows") << "lvSelectedCh" << 0 << QList<int>{0, 2} << 2 << QList<int>{2};
 }
 
 void FavouriteDialogsTest::realDrag()
@@ -526,6 +531,8 @@ void FavouriteDialogsTest::realDrag()
         QSKIP("the offscreen platform ends every drag at once; run with QT_QPA_PLATFORM=minimal");
     QFETCH(QString, target);
     QFETCH(int, edgeHovers);
+    QFETCH(QList<int>, selected);
+    QFETCH(int, grabbed);
     QFETCH(QList<int>, chosen);
 
     TfavChSelectDlg dialog;
@@ -535,6 +542,7 @@ void FavouriteDialogsTest::realDrag()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     ReportList &channels = *dialog.favouriteChannels();
+    select(channels, selected);
     QWidget *dropOn = child<ReportList>(dialog, target)->viewport();
     QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
 
@@ -549,7 +557,7 @@ void FavouriteDialogsTest::realDrag()
         }
         QTest::mouseRelease(dropOn, Qt::LeftButton, {}, at);
     });
-    const QPoint from = centreOfRow(channels, 1);
+    const QPoint from = centreOfRow(channels, grabbed);
     QTest::mousePress(channels.viewport(), Qt::LeftButton, {}, from);
     QTest::mouseMove(channels.viewport(), from + QPoint(1, 0));
     QTest::mouseMove(channels.viewport(), from + QPoint(QApplication::startDragDistance() + 5, 0));

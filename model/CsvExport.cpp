@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvExport.h"
 
 #include <array>
@@ -22,11 +23,12 @@ const Row kHeader = {
     "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID", "Закодирован", "Блок.",
 };
 
-// RFC 4180: a field holding a separator, a quote or a line break is quoted,
-// its quotes doubled; any other field goes as it is.
-void appendField(std::string &out, std::string_view field)
+// RFC 4180: a field holding the separator, a quote or a line break is
+// quoted, its quotes doubled; any other field goes as it is.
+void appendField(std::string &out, std::string_view field, char separator)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const char specials[] = {separator, '"', '\r', '\n'};
+    if (field.find_first_of(std::string_view(specials, sizeof specials)) == std::string_view::npos) {
         out += field;
         return;
     }
@@ -39,12 +41,12 @@ void appendField(std::string &out, std::string_view field)
     out += '"';
 }
 
-void appendRow(std::string &out, const Row &row)
+void appendRow(std::string &out, const Row &row, char separator)
 {
     for (std::size_t i = 0; i < row.size(); ++i) {
         if (i > 0)
-            out += ',';
-        appendField(out, row[i]);
+            out += separator;
+        appendField(out, row[i], separator);
     }
     out += "\r\n";
 }
@@ -102,15 +104,15 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
 
 } // namespace
 
-std::string channelListCsv(const ChannelDatabase &db, bool radio)
+std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
 {
     std::string out(kByteOrderMark);
-    appendRow(out, kHeader);
+    appendRow(out, kHeader, separator);
     const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
     for (std::size_t position = 0; position < entries; ++position) {
         const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));
         if (const Channel *channel = db.channelAt(index))
-            appendRow(out, channelRow(db, *channel, int(position) + 1));
+            appendRow(out, channelRow(db, *channel, int(position) + 1), separator);
     }
     return out;
 }

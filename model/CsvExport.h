@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -12,7 +13,10 @@ namespace k510 {
 //
 // UTF-8 with a byte-order mark (without one, spreadsheet programs read the
 // Cyrillic names in the local code page), then RFC 4180 records ending in
-// CRLF. A header row, then one row per entry of tvOrder (radioOrder):
+// CRLF, their fields parted by separator: "," or, for spreadsheets set up
+// for a language that writes decimals with a comma, ";" (or a tab). The
+// cells are the same whichever it is; a cell holding the separator is quoted.
+// A header row, then one row per entry of tvOrder (radioOrder):
 //   "№"            the entry's position in the order list, 1-based; entries
 //                  that name no channel are left out, the others keep their
 //                  positions so the numbers match the pages
@@ -28,6 +32,6 @@ namespace k510 {
 //   "FEC"          "AUTO", "1/2" .. "7/8"; empty for an unknown code
 //   "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID"   decimal
 //   "Закодирован", "Блок."   "да" / "нет"
-[[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, bool radio);
+[[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator = ',');
 
 } // namespace k510

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the editor needs to build, run and test,
 # but only those that are missing. Never prompts (CI has no input).
 set -euo pipefail
 
 # The second line makes and checks the Debian package: icon, manual pages,
 # dpkg-shlibdeps and the checks of the menu entry and file type.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n zlib1g-dev fonts-dejavu-core
-          librsvg2-bin help2man dpkg-dev desktop-file-utils shared-mime-info "$@")
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools zlib1g-dev fonts-dejavu-core
+          librsvg2-bin help2man dpkg-dev desktop-file-utils shared-mime-info appstream lintian "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFileDialog.h"
+
+#include "FileColumnTexts.h"
 
 #include <QFileInfo>
 
@@ -9,6 +12,7 @@ DatabaseFileDialog::DatabaseFileDialog(QWidget *parent, AcceptMode mode,
 {
     setObjectName(mode == AcceptOpen ? QStringLiteral("openDialog") : QStringLiteral("saveDialog"));
     setOption(DontUseNativeDialog, true);
+    setProxyModel(new FileColumnTexts(this));
     setAcceptMode(mode);
     setFileMode(mode == AcceptOpen ? ExistingFile : AnyFile);
     setNameFilter(options.filter);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainMenu.h"
 
 #include <QAction>
@@ -26,17 +27,33 @@ QAction *namedAction(QMenu *menu, const QString &objectName, const QString &text
     return action;
 }
 
+// A command whose key belongs to the lists: the key is named after a tab,
+// the way a menu shows a shortcut, without taking the key.
+QAction *namedListCommand(QMenu *menu, const QString &objectName, const QString &text, const QString &key = {})
+{
+    return namedAction(menu, objectName, key.isEmpty() ? text : text + QLatin1Char('\t') + key);
+}
+
 } // namespace
 
 MainMenuActions buildMainMenu(QMainWindow &window)
 {
     QMenuBar *bar = window.menuBar();
-    QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("Файл"));
-    QMenu *edit = namedMenu(bar, QStringLiteral("mmEdit"), QStringLiteral("Правка"));
-    QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("Связь"));
-    QMenu *help = namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Справка"));
+    QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("&Файл"));
+    QMenu *edit = namedMenu(bar, QStringLiteral("mmEdit"), QStringLiteral("&Правка"));
+    QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("С&вязь"));
+    QMenu *help = namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Спр&авка"));
+
+    // F10 opens the first menu; the arrow keys go on from there.
+    auto *openMenuBar = new QAction(&window);
+    openMenuBar->setObjectName(QStringLiteral("mmOpenMenuBar"));
+    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    QObject::connect(openMenuBar, &QAction::triggered, bar, [bar, file] { bar->setActiveAction(file->menuAction()); });
+    window.addAction(openMenuBar);
 
     MainMenuActions actions{};
+    actions.mmFile = file;
+    actions.mmEdit = edit;
     actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("Открыть"), QKeySequence::Open);
     actions.mmFileSave = namedAction(file, QStringLiteral("mmFileSave"), QStringLiteral("Сохранить"),
                                      QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -48,7 +65,7 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     actions.mmFileRecent = file->addMenu(QStringLiteral("Последние файлы"));
     actions.mmFileRecent->setObjectName(QStringLiteral("mmFileRecent"));
     file->addSeparator();
-    actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"));
+    actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     actions.mmEditUndo = namedAction(edit, QStringLiteral("mmEditUndo"), QStringLiteral("Отменить"),
                                      QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions.mmEditRedo = namedAction(edit, QStringLiteral("mmEditRedo"), QStringLiteral("Повторить"));
@@ -56,10 +73,21 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     edit->addSeparator();
     actions.mmEditFind = namedAction(edit, QStringLiteral("mmEditFind"), QStringLiteral("Найти"),
                                      QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit->addSeparator();
+    actions.mmEditAdd = namedListCommand(edit, QStringLiteral("mmEditAdd"), QStringLiteral("Добавить"),
+                                         QStringLiteral("Ins"));
+    actions.mmEditChange = namedListCommand(edit, QStringLiteral("mmEditChange"), QStringLiteral("Изменить"),
+                                            QStringLiteral("Enter"));
+    actions.mmEditDelete = namedListCommand(edit, QStringLiteral("mmEditDelete"), QStringLiteral("Удалить"),
+                                            QStringLiteral("Del"));
+    actions.mmEditDelAll = namedListCommand(edit, QStringLiteral("mmEditDelAll"),
+                                            QStringLiteral("Удалить все кроме избранных"));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
     link->addSeparator();
     actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("Настройки Порта"));
+    actions.mmHelpKeys = namedAction(help, QStringLiteral("mmHelpKeys"), QStringLiteral("Клавиши"),
+                                     QKeySequence(Qt::Key_F1));
     actions.mmHelpAbout = namedAction(help, QStringLiteral("mmHelpAbout"), QStringLiteral("О программе"));
     return actions;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class QAction;
@@ -6,9 +7,12 @@ class QMainWindow;
 
 namespace k510::ui {
 
-// The menu bar "Файл" / "Связь" / "Справка" and its items, named as the
-// window's handlers know them.
+// The menu bar "Файл" / "Правка" / "Связь" / "Справка" and its items, named
+// as the window's handlers know them. Alt with the underlined letter opens a
+// menu, F10 the first one.
 struct MainMenuActions {
+    QMenu *mmFile;
+    QMenu *mmEdit;
     QAction *mmFileOpen;   // "Открыть"
     QAction *mmFileSave;   // "Сохранить"
     QAction *N5;           // "Сохранить как..."
@@ -18,9 +22,17 @@ struct MainMenuActions {
     QAction *mmEditUndo;   // "Отменить «…»"
     QAction *mmEditRedo;   // "Повторить «…»"
     QAction *mmEditFind;   // "Найти", the page's "Поиск" field
+    // The context menu's commands for the page shown. Their keys are the
+    // list's own and only named here (a shortcut would take them from the
+    // list, or fire while the menu bar has the keyboard).
+    QAction *mmEditAdd;      // "Добавить", Ins
+    QAction *mmEditChange;   // "Изменить", Enter
+    QAction *mmEditDelete;   // "Удалить", Del
+    QAction *mmEditDelAll;   // "Удалить все кроме избранных"
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"
+    QAction *mmHelpKeys;   // "Клавиши", F1
     QAction *mmHelpAbout;  // "О программе"
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopupMenu.h"
 
 namespace k510::ui {
@@ -6,10 +7,14 @@ namespace {
 
 enum Page { Satellites, Transponders, Tv, Radio, FavouriteTv, FavouriteRadio };
 
-QAction *namedAction(QMenu &menu, const char *objectName, const QString &text)
+QAction *namedAction(QMenu &menu, const char *objectName, const QString &text, const QKeySequence &keys = {})
 {
     QAction *action = menu.addAction(text);
     action->setObjectName(QLatin1String(objectName));
+    // Shown beside the caption only: a menu that is not in a menu bar never
+    // has the focus a widget shortcut waits for, so the list keeps the key.
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
     return action;
 }
 
@@ -46,9 +51,9 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering)
 
 PopupMenu::PopupMenu(QWidget *parent)
     : QMenu(parent)
-    , pmAdd(namedAction(*this, "pmAdd", QStringLiteral("Добавить")))
-    , pmChange(namedAction(*this, "pmChange", QStringLiteral("Редактировать")))
-    , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить")))
+    , pmAdd(namedAction(*this, "pmAdd", QStringLiteral("Добавить"), QKeySequence(Qt::Key_Insert)))
+    , pmChange(namedAction(*this, "pmChange", QStringLiteral("Редактировать"), QKeySequence(Qt::Key_Enter)))
+    , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete)))
     , pmDelAll(namedAction(*this, "pmDelAll", QStringLiteral("Удалить все кроме добавленного в Избранные")))
 {
     setObjectName(QStringLiteral("PopupMenu"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QMenu>
@@ -14,6 +15,11 @@ struct PopupEntries {
     bool deleteAllEnabled = true;
 
     [[nodiscard]] bool anyShown() const { return addShown || changeShown || deleteShown || deleteAllShown; }
+    // Whether a command can be chosen now, in any menu: offered and not greyed.
+    [[nodiscard]] bool addAvailable() const { return addShown && addEnabled; }
+    [[nodiscard]] bool changeAvailable() const { return changeShown; }
+    [[nodiscard]] bool deleteAvailable() const { return deleteShown; }
+    [[nodiscard]] bool deleteAllAvailable() const { return deleteAllShown && deleteAllEnabled; }
     bool operator==(const PopupEntries &) const = default;
 };
 
@@ -25,7 +31,9 @@ struct PopupEntries {
 [[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering = false);
 
 // The context menu shared by the six lists of the main window. Its items
-// carry the names the window's handlers know them by.
+// carry the names the window's handlers know them by, and show the keys that
+// do the same in a list (Ins, Enter, Del); the window's event filter handles
+// those keys, the menu only names them.
 class PopupMenu : public QMenu {
     Q_OBJECT
 public:

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfrmMain.h"
 
 #include "AboutDialog.h"
 #include "ui/lists/ChannelRows.h"
 #include "InfoPanel.h"
+#include "KeysHelpWindow.h"
 #include "MainWindowTransferHost.h"
 #include "PopupMenu.h"
 #include "ui/lists/ModelStrings.h"
@@ -169,6 +171,12 @@ void TfrmMain::connectHandlers()
     connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
     connect(m_popupMenu->pmDelete, &QAction::triggered, this, &TfrmMain::pmDeleteClick);
     connect(m_popupMenu->pmDelAll, &QAction::triggered, this, &TfrmMain::pmDelAllClick);
+    connect(m_menu.mmEditAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
+    connect(m_menu.mmEditChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
+    connect(m_menu.mmEditDelete, &QAction::triggered, this, &TfrmMain::pmDeleteClick);
+    connect(m_menu.mmEditDelAll, &QAction::triggered, this, &TfrmMain::pmDelAllClick);
+    connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
+    connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
         m_database, m_channelPages,
         [this](ChannelListPage &page) {
@@ -401,6 +409,15 @@ void TfrmMain::mmHelpAboutClick()
 {
     AboutDialog about(this);
     m_dialogs.runDialog(about);
+}
+
+void TfrmMain::mmHelpKeysClick()
+{
+    if (!m_keysHelp)
+        m_keysHelp = new KeysHelpWindow(this);
+    m_keysHelp->show();
+    m_keysHelp->raise();
+    m_keysHelp->activateWindow();
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent *event)
@@ -665,8 +682,8 @@ bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
     if (key.modifiers() == Qt::ControlModifier && channelPageOf(list) && m_drags->moveSelectedRow(*list, key.key()))
         return true;
     const PopupEntries entries = currentPopupEntries();
-    if ((key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && entries.changeShown
-        && list->firstSelectedRow() >= 0) {
+    const bool editKey = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_F2;
+    if (editKey && entries.changeShown && list->firstSelectedRow() >= 0) {
         pmChangeClick();
         return true;
     }
@@ -696,6 +713,15 @@ PopupEntries TfrmMain::currentPopupEntries() const
     const int page = m_pages->currentIndex();
     const ReportList *list = listOfPage(page);
     return popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering());
+}
+
+void TfrmMain::updateEditMenu()
+{
+    const PopupEntries entries = currentPopupEntries();
+    m_menu.mmEditAdd->setEnabled(entries.addAvailable());
+    m_menu.mmEditChange->setEnabled(entries.changeAvailable());
+    m_menu.mmEditDelete->setEnabled(entries.deleteAvailable());
+    m_menu.mmEditDelAll->setEnabled(entries.deleteAllAvailable());
 }
 
 void TfrmMain::PopupMenuPopup()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "EditorSettings.h"
@@ -11,6 +12,7 @@
 #include <memory>
 #include <span>
 
+class KeysHelpWindow;
 class MainWindowTransferHost;
 class QKeyEvent;
 class QTabWidget;
@@ -82,6 +84,8 @@ public:
     void N6Click();
     void mmFileExportCsvClick();
     void mmHelpAboutClick();
+    // "Справка" > "Клавиши" (F1): the key list, in its own window.
+    void mmHelpKeysClick();
     // Opens a file from "Последние файлы"; a file that is gone is reported
     // and taken off the list.
     void openRecentFile(const QString &path);
@@ -144,13 +148,15 @@ private:
     // Each panel shows its list's selected channel, or nothing when no row
     // is selected: after every change to the database.
     void showSelectedChannels();
-    // Menu key and Shift+F10 open the context menu; Enter edits the selected
+    // Menu key and Shift+F10 open the context menu; Enter or F2 edits the selected
     // row and Insert adds, where the menu offers that. True when taken.
     bool editingKeyPressed(k510::ui::ReportList *list, const QKeyEvent &key);
     void openPopupMenu(k510::ui::ReportList *list, const QPoint &viewportPosition);
     [[nodiscard]] int satelliteEntryOfPage(int page) const;
     // What the context menu offers on the page shown, as it stands now.
     [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
+    // "Правка" offers the context menu's commands as the page shown does.
+    void updateEditMenu();
     void showReadWarnings(const std::vector<std::string> &warnings);
     // After an image has been loaded: when its numbering is broken, says how
     // and offers to repair it.
@@ -197,6 +203,7 @@ private:
     std::array<k510::ui::ChannelListPage *, 4> m_channelPages{};
     k510::ui::StatusPanels *m_status = nullptr;
     k510::ui::PopupMenu *m_popupMenu = nullptr;
+    KeysHelpWindow *m_keysHelp = nullptr;   // made when first asked for
     std::unique_ptr<k510::ui::EditCommands> m_edits;
     std::unique_ptr<k510::ui::DeleteCommands> m_deletes;
     k510::ui::DragCommands *m_drags = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one full-size send: 1152 blocks of the 294912-byte image of the demo
 // database, byte for byte, with the worked header values. (The full-size
 // receive runs through the window's controller, tst_transfercontroller.)

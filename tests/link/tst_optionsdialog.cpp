@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port settings dialog and "k510.ini": loading at start-up, "OK",
 // "Отмена", writing back when the window closes. XDG_CONFIG_HOME points
 // at a scratch folder, so the file is the real one the editor would use.

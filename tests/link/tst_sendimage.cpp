@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SendImage against the simulated receiver over a real pseudo-terminal.
 
 #include <QTemporaryDir>

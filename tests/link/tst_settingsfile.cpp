@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "k510.ini" on its raw bytes: storing the port and speed changes those two
 // values and nothing else of the file, whatever else it holds. And what every
 // file the editor and k510-tool write does on a full disk, and what the two

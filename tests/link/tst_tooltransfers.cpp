@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // k510-tool send and receive against k510-sim: exit codes, failure texts on
 // stderr, and FILE written only after a complete, readable receive.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Связь" commands through the controller and its worker threads,
 // against k510-sim: status panel 0, failure boxes, the hand-over of a
 // received image, a held port, and closing the window during a transfer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Связь" menu of the real main window against k510-sim: the menu items
 // reach the transfers, panel 0 tells how they went, and a failed or damaged
 // receive leaves the database on every page, and the title, as they were.

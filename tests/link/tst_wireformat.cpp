@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of the protocol without a line: CRC, headers, progress, port
 // names and the settings lists' positions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
 
 #include "model/CsvExport.h"
@@ -55,6 +56,20 @@ QByteArray astraRow(const QByteArray &position, const QByteArray &name, const QB
 
 QByteArray bytes(const std::string &text) { return QByteArray::fromStdString(text); }
 
+// The file with another separator: header and rows given as cells.
+QByteArray csvFileWith(char separator, const QList<QByteArrayList> &rows)
+{
+    QByteArray file = kBom + kHeader.trimmed().replace(',', separator) + "\r\n";
+    for (const QByteArrayList &cells : rows)
+        file += cells.join(separator) + "\r\n";
+    return file;
+}
+
+QByteArrayList astraCells(const QByteArray &position, const QByteArray &name)
+{
+    return {position, name, "Astra", "11766", "H", "27500", "3/4", "100", "101", "102", "103", "104", "нет", "нет"};
+}
+
 } // namespace
 
 class TestCsvExport : public QObject {
@@ -66,8 +81,9 @@ private slots:
         QTest::addColumn<ChannelDatabase>("db");
         QTest::addColumn<bool>("radio");
         QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<char>("separator");
         const auto row = [](const char *name, const ChannelDatabase &db, bool radio, const QList<QByteArray> &rows) {
-            QTest::newRow(name) << db << radio << csvFile(rows);
+            QTest::newRow(name) << db << radio << csvFile(rows) << ',';
         };
 
         row("plain name", database({channel("Arte")}), false, {astraRow("1", "Arte")});
@@ -126,12 +142,24 @@ private slots:
             {"1,Pay,Astra,11766,V,27500,,65535,8191,0,65534,1,да,да", "2,Odd,Astra,11766,V,27500,,100,101,102,103,104,нет,нет"});
 
         row("empty list: header only", database({}), false, {});
+
+        // The same cells; only the separator is quoted.
+        const ChannelDatabase separators = database({channel("News, 24"), channel("A; B"), channel("C\tD")});
+        QTest::newRow("semicolon: commas as they are, semicolons quoted")
+            << separators << false
+            << csvFileWith(';', {astraCells("1", "News, 24"), astraCells("2", "\"A; B\""), astraCells("3", "C\tD")})
+            << ';';
+        QTest::newRow("tab: tabs quoted")
+            << separators << false
+            << csvFileWith('\t', {astraCells("1", "News, 24"), astraCells("2", "A; B"), astraCells("3", "\"C\tD\"")})
+            << '\t';
     }
     void channelList()
     {
         QFETCH(ChannelDatabase, db);
         QFETCH(bool, radio);
-        QTEST(bytes(channelListCsv(db, radio)), "expected");
+        QFETCH(char, separator);
+        QTEST(bytes(channelListCsv(db, radio, separator)), "expected");
     }
 
     // The demo database from one end to the other, as a user would export it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch deletion against the single-item deletions it replaces, and the
 // choice of channels a purge deletes.
 

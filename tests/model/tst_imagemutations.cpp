@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mutated images through the reader, the writer and the checker. The core is
 // built with AddressSanitizer and UBSan for this test, so a read or write
 // outside any buffer ends it at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,12 +92,12 @@ QList<int> serviceIds(const QString &path)
 }
 
 // What the window's export writes for the database in the file at path.
-QByteArray csvOf(const QString &path, bool radio)
+QByteArray csvOf(const QString &path, bool radio, char separator = ',')
 {
     const QByteArray data = readFile(path);
     const ReadResult read = readImage(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
                                                 std::size_t(data.size())));
-    return read.ok() ? QByteArray::fromStdString(channelListCsv(*read.database, radio)) : QByteArray();
+    return read.ok() ? QByteArray::fromStdString(channelListCsv(*read.database, radio, separator)) : QByteArray();
 }
 
 QString summary(int tv, int radio, int transponders)
@@ -360,22 +361,29 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("radio");
         QTest::addColumn<QString>("writtenTo");   // "" for stdout
-        QTest::newRow("TV to stdout") << QStringList{"csv", "IN"} << false << "";
-        QTest::newRow("radio to stdout") << QStringList{"csv", "IN", "--radio"} << true << "";
-        QTest::newRow("TV to OUT") << QStringList{"csv", "IN", "--output", "OUT"} << false << "OUT";
+        QTest::addColumn<char>("separator");
+        QTest::newRow("TV to stdout") << QStringList{"csv", "IN"} << false << "" << ',';
+        QTest::newRow("radio to stdout") << QStringList{"csv", "IN", "--radio"} << true << "" << ',';
+        QTest::newRow("TV to OUT") << QStringList{"csv", "IN", "--output", "OUT"} << false << "OUT" << ',';
         QTest::newRow("radio to OUT, options first") << QStringList{"csv", "--radio", "--output", "OUT", "IN"} << true
-                                                     << "OUT";
-        QTest::newRow("OUT may be FILE") << QStringList{"csv", "IN", "--output", "IN"} << false << "IN";
+                                                     << "OUT" << ',';
+        QTest::newRow("OUT may be FILE") << QStringList{"csv", "IN", "--output", "IN"} << false << "IN" << ',';
+        QTest::newRow("separator ,") << QStringList{"csv", "IN", "--separator", ","} << false << "" << ',';
+        QTest::newRow("separator ;") << QStringList{"csv", "--separator", ";", "IN", "--radio"} << true << "" << ';';
+        QTest::newRow("separator tab, to OUT") << QStringList{"csv", "IN", "--separator", "tab", "--output", "OUT"}
+                                               << false << "OUT" << '\t';
     }
     void csv()
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, radio);
         QFETCH(QString, writtenTo);
+        QFETCH(char, separator);
         const QMap<QString, QString> files{{"IN", path("list.k5d")}, {"OUT", path("list.csv")}};
         writeFile(files["IN"], imageOf(samples::demoDatabase()));
         writeFile(files["OUT"], Image{1, 2, 3});   // to be replaced whole, not appended to
-        const QByteArray expected = csvOf(files["IN"], radio);
+        const QByteArray expected = csvOf(files["IN"], radio, separator);
+        QVERIFY(expected.contains(QByteArray("\r\n1") + separator));
         QVERIFY(expected.contains("Росси"));   // in both lists: UTF-8 must pass unchanged
         for (auto it = files.begin(); it != files.end(); ++it)
             arguments.replaceInStrings(QRegularExpression('^' + it.key() + '$'), it.value());
@@ -404,6 +412,8 @@ private slots:
         row("two files", {"csv", "IN", "OUT"}, "usage: k510-tool csv FILE");
         row("unknown option", {"csv", "IN", "--tv"}, "Unknown option");
         row("--output without OUT", {"csv", "IN", "--output"}, "Missing value");
+        row("unknown separator", {"csv", "IN", "--separator", "|", "--output", "OUT"}, "--separator takes");
+        row("--separator without a value", {"csv", "IN", "--separator"}, "Missing value");
         row("unwritable OUT", {"csv", "IN", "--output", "/nonexistent/dir/out.csv"}, "cannot write");
     }
     void csvRefusals()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits of one order list or favourite group: moving an entry, adding and
 // removing favourites.
 

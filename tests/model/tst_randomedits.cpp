@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random editing commands on the demo and the full-capacity
 // databases, sound and damaged. The core is built with AddressSanitizer and
 // UBSan for this test, so a read or write outside any list ends it at once.

@@ -1,13 +1,18 @@
-// The context menu of the six lists, double-clicks and the editing keys:
-// which entries each page offers and which dialog each way opens.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The context menu of the six lists, the same commands in "Правка",
+// double-clicks and the editing keys: which entries each page offers and
+// which dialog each way opens.
 
 #include <QAction>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
 #include "ui/PopupMenu.h"
+#include "ui/commands/EditHistory.h"
 
 using k510::ui::PopupEntries;
 using k510::ui::ReportList;
@@ -45,6 +50,9 @@ private slots:
     void keys_data();
     void keys();
     void menuKeyOpensTheMenu();
+    void editMenuOffersWhatTheContextMenuOffers_data();
+    void editMenuOffersWhatTheContextMenuOffers();
+    void menusNameTheKeysTheListKeeps();
 };
 
 void ContextMenuTest::entriesPerPage_data()
@@ -142,6 +150,9 @@ void ContextMenuTest::keys_data()
     QTest::newRow("Insert adds a radio channel") << int(TfrmMain::PageRadio) << 2 << int(Qt::Key_Insert) << "svcAddDlg";
     QTest::newRow("no Insert with all satellites") << int(TfrmMain::PageTv) << 0 << int(Qt::Key_Insert) << "";
     QTest::newRow("no Enter on favourites") << int(TfrmMain::PageFavTv) << -1 << int(Qt::Key_Return) << "";
+    QTest::newRow("F2 edits a transponder") << int(TfrmMain::PageTp) << 1 << int(Qt::Key_F2) << "tpEditDlg";
+    QTest::newRow("F2 edits a radio channel") << int(TfrmMain::PageRadio) << 0 << int(Qt::Key_F2) << "svcEditDlg";
+    QTest::newRow("no F2 on favourites") << int(TfrmMain::PageFavRadio) << -1 << int(Qt::Key_F2) << "";
 }
 
 void ContextMenuTest::keys()
@@ -175,6 +186,93 @@ void ContextMenuTest::menuKeyOpensTheMenu()
         QVERIFY(!menu->actions().at(0)->isVisible());   // no "Добавить" on the satellites page
         menu->hide();
     }
+}
+
+void ContextMenuTest::editMenuOffersWhatTheContextMenuOffers_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<QString>("findText");
+    // Add, change, delete, delete all but favourites: '+' can be chosen.
+    QTest::addColumn<QString>("available");
+    QTest::newRow("satellites") << int(TfrmMain::PageSat) << -1 << "" << "-+--";
+    QTest::newRow("transponders, all satellites") << int(TfrmMain::PageTp) << 0 << "" << "-++-";
+    QTest::newRow("transponders, one satellite") << int(TfrmMain::PageTp) << 1 << "" << "+++-";
+    QTest::newRow("TV, all satellites") << int(TfrmMain::PageTv) << 0 << "" << "-+++";
+    QTest::newRow("TV, one satellite") << int(TfrmMain::PageTv) << 1 << "" << "++++";
+    QTest::newRow("TV, one satellite, filtered") << int(TfrmMain::PageTv) << 1 << "а" << "+++-";
+    QTest::newRow("radio, one satellite") << int(TfrmMain::PageRadio) << 2 << "" << "++++";
+    QTest::newRow("radio, filtered") << int(TfrmMain::PageRadio) << 0 << "а" << "-++-";
+    QTest::newRow("TV favourites") << int(TfrmMain::PageFavTv) << -1 << "" << "+-+-";
+    QTest::newRow("radio favourites, filtered") << int(TfrmMain::PageFavRadio) << -1 << "а" << "+-+-";
+}
+
+void ContextMenuTest::editMenuOffersWhatTheContextMenuOffers()
+{
+    QFETCH(int, page);
+    QFETCH(int, satelliteEntry);
+    QFETCH(QString, findText);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(page);
+    if (page == TfrmMain::PageTp)
+        editor.chooseTransponderSatellite(satelliteEntry);
+    else if (satelliteEntry >= 0)
+        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+    if (!findText.isEmpty()) {
+        const QString fields[] = {"", "", "edTvFind", "edRadioFind", "edTvFavFind", "edRadioFavFind"};
+        editor.window().findChild<QLineEdit *>(fields[page])->setText(findText);
+    }
+    const auto availability = [](std::initializer_list<const QAction *> actions) {
+        QString shown;
+        for (const QAction *action : actions)
+            shown += action->isVisible() && action->isEnabled() ? QLatin1Char('+') : QLatin1Char('-');
+        return shown;
+    };
+
+    auto *popup = editor.window().findChild<k510::ui::PopupMenu *>(QStringLiteral("PopupMenu"));
+    editor.window().PopupMenuPopup();
+    QTEST(availability({popup->pmAdd, popup->pmChange, popup->pmDelete, popup->pmDelAll}), "available");
+
+    auto *edit = editor.window().findChild<QMenu *>(QStringLiteral("mmEdit"));
+    const auto action = [&](const char *name) { return edit->findChild<QAction *>(QLatin1String(name)); };
+    edit->popup(QPoint(0, 0));
+    QTRY_VERIFY(edit->isVisible());
+    QTEST(availability({action("mmEditAdd"), action("mmEditChange"), action("mmEditDelete"), action("mmEditDelAll")}),
+          "available");
+    edit->hide();
+}
+
+// Both menus show Ins, Enter and Del beside their commands, but the keys
+// stay the list's: each does its one thing once, never a menu's twice.
+void ContextMenuTest::menusNameTheKeysTheListKeeps()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    auto *popup = editor.window().findChild<k510::ui::PopupMenu *>(QStringLiteral("PopupMenu"));
+    QCOMPARE(popup->pmAdd->shortcut(), QKeySequence(Qt::Key_Insert));
+    QCOMPARE(popup->pmChange->shortcut(), QKeySequence(Qt::Key_Enter));
+    QCOMPARE(popup->pmDelete->shortcut(), QKeySequence(Qt::Key_Delete));
+    QCOMPARE(popup->pmDelete->text(), QStringLiteral("Удалить"));
+    const auto editText = [&](const char *name) {
+        return editor.window().findChild<QAction *>(QLatin1String(name))->text();
+    };
+    QCOMPARE(editText("mmEditAdd"), QStringLiteral("Добавить\tIns"));
+    QCOMPARE(editText("mmEditChange"), QStringLiteral("Изменить\tEnter"));
+    QCOMPARE(editText("mmEditDelete"), QStringLiteral("Удалить\tDel"));
+
+    editor.clickTab(TfrmMain::PageTv);
+    editor.choose(editor.combo("cbTvSelectSat"), 1);
+    ReportList *tv = editor.list("lvTvCh");
+    const int rows = tv->rowCount();
+    editor.clickRow(tv, 0);
+    editor.pressKey(tv, Qt::Key_Delete);
+    QCOMPARE(tv->rowCount(), rows - 1);
+    QCOMPARE(editor.window().history().stack().count(), 1);
+    editor.clickRow(tv, 0);
+    editor.pressKey(tv, Qt::Key_F2);
+    editor.pressKey(tv, Qt::Key_Insert);
+    QCOMPARE(editor.dialogs().shownDialogs, (QStringList{"svcEditDlg", "svcAddDlg"}));
 }
 
 QTEST_MAIN(ContextMenuTest)

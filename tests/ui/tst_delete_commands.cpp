@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Удалить" and "Удалить все кроме добавленного в Избранные" through the
 // real window: the renumbering reaches the order lists, favourite groups and
 // references, the questions come one per favourite channel, and the rows

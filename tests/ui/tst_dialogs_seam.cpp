@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real dialogs behind the seam: message boxes without icons and with
 // Russian buttons, a transfer failure that blocks nothing, the file dialogs
 // listing and opening files without an extension, and Qt's own texts in
@@ -6,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "ui/DatabaseFileDialog.h"
 #include "ui/RussianLanguage.h"
@@ -211,6 +214,30 @@ void DialogsSeamTest::qtTextsAreRussian()
         QVERIFY2(!texts.contains(QLatin1String(english)), qPrintable(texts.join(QLatin1Char('|'))));
     QVERIFY(texts.contains(QStringLiteral("Отмена")));
     QVERIFY(QLocale().formattedDataSize(0).contains(QStringLiteral("байт")));
+
+    // The list's columns too, whatever the system's locale: a folder's
+    // type, a file's size and date.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Папка1")));
+    QFile file(dir.filePath(QStringLiteral("a.k5d")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(2048, 'x')) == 2048 && file.flush());
+    QVERIFY(file.setFileTime(QDateTime(QDate(2024, 12, 9), QTime(14, 3)), QFileDevice::FileModificationTime));
+    file.close();
+    DatabaseFileDialog listing(&m_window, QFileDialog::AcceptOpen, k510::ui::databaseFileOptions(dir.path()));
+    listing.show();
+    const auto *view = listing.findChild<QTreeView *>(QStringLiteral("treeView"));
+    QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 2);
+    const auto cell = [view](const QString &name, int column) {
+        const QAbstractItemModel *model = view->model();
+        for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+            if (model->index(row, 0, view->rootIndex()).data().toString() == name)
+                return model->index(row, column, view->rootIndex()).data().toString();
+        }
+        return QStringLiteral("no row %1").arg(name);
+    };
+    QCOMPARE(cell(QStringLiteral("Папка1"), 2), QStringLiteral("Папка"));
+    QCOMPARE(cell(QStringLiteral("a.k5d"), 1), QStringLiteral("2,0 кБ"));
+    QCOMPARE(cell(QStringLiteral("a.k5d"), 3), QStringLiteral("09.12.2024 14:03"));
 }
 
 QTEST_MAIN(DialogsSeamTest)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reordering by drag and drop: each drop moves the dragged entry of the list
 // behind the page to just before the entry under the drop point, and the
 // rows then show that list in its order, so every "#" stays true.

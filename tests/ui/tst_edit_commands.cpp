@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Редактировать" and "Добавить" for satellites, transponders and channels
 // through the real window: each dialog is filled through its controls by
 // object name, and what the command did is read back from the rows, the

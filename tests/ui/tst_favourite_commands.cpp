@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling a favourite group in the selection dialog and renaming it, through
 // the real window: every drop joins the group at once and shows on the page,
 // the group holds at most 80 entries, "OK" keeps the drops as one undo step
@@ -223,7 +224,7 @@ void FavouriteCommandsTest::rename_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("message");
     QTest::newRow("new name") << "Спорт" << "Спорт" << "";
-    QTest::newRow("empty") << "" << "Новости" << "Группа не может не меть названия!";
+    QTest::newRow("empty") << "" << "Новости" << "Группа не может не иметь названия!";
     QTest::newRow("twenty characters") << "Двадцать символов!!!" << "Двадцать символо" << "";
     QTest::newRow("a letter the receiver lacks") << "Всё" << "Новости" << "Символ «ё» не поддерживается ресивером";
     QTest::newRow("a sign the receiver shows otherwise") << "«Спорт»" << "Новости"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What users of a desktop editor expect around their files: recent files,
 // dialogs starting where they were, files dropped onto the window, the CSV
 // export, the window coming back as it was, and the help box.
@@ -20,6 +21,7 @@
 #include "ui/transfer/TransferController.h"
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
+#include "ui/commands/FileCommands.h"
 
 using Answer = UserDialogs::Answer;
 
@@ -70,11 +72,16 @@ private slots:
     void droppedFileOpens();
     void csvExport_data();
     void csvExport();
+    void csvSeparatorFollowsTheLocale_data();
+    void csvSeparatorFollowsTheLocale();
     void windowComesBackAsItWas();
     void csvExportOnAFullDisk();
     void unusableSettingsFileIsSaidOnce_data();
     void unusableSettingsFileIsSaidOnce();
     void aboutBox();
+    void windowKeys_data();
+    void windowKeys();
+    void quitKeyAsksAboutUnsavedChanges();
     void commandLineUsageAndVersion_data();
     void commandLineUsageAndVersion();
 };
@@ -176,15 +183,39 @@ void FilesAndHelpTest::csvExport()
 
     QCOMPARE(editor.statusPanel(0), QStringLiteral("Экспортировано: list.csv"));
     const QByteArray written = fileBytes(editor.path(QStringLiteral("list.csv")));
-    const std::string expected = k510::channelListCsv(db, radio);
+    // ctest runs this test with a Russian LC_NUMERIC: ";" then.
+    const char separator = k510::ui::spreadsheetSeparator(QLocale::system());
+    const std::string expected = k510::channelListCsv(db, radio, separator);
     QCOMPARE(written, QByteArray(expected.data(), qsizetype(expected.size())));
     QVERIFY(written.startsWith("\xEF\xBB\xBF"));
     const QList<QByteArray> lines = written.mid(3).split('\n');
     QCOMPARE(lines.size(), 3);   // header, one row, and nothing after the last CRLF
-    const QByteArray row = radio ? QByteArray("1,\"Радио, FM\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,9,")
-                                 : QByteArray("1,\"Say \"\"Hi\"\", all\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,7,");
+    const QByteArray row = separator == ';'
+        ? (radio ? QByteArray("1;Радио, FM;\"Astra, 19.2\"\"E\";11494;H;22000;7/8;9;")
+                 : QByteArray("1;\"Say \"\"Hi\"\", all\";\"Astra, 19.2\"\"E\";11494;H;22000;7/8;7;"))
+        : (radio ? QByteArray("1,\"Радио, FM\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,9,")
+                 : QByteArray("1,\"Say \"\"Hi\"\", all\",\"Astra, 19.2\"\"E\",11494,H,22000,7/8,7,"));
     QVERIFY2(lines[1].startsWith(row), lines[1].constData());
-    QVERIFY(lines[1].endsWith(radio ? "нет,да\r" : "да,нет\r"));
+    QVERIFY(lines[1].endsWith(QByteArray(radio ? "нет" : "да") + separator + (radio ? "да\r" : "нет\r")));
+}
+
+// Spreadsheets split on ";" where a comma is the decimal point.
+void FilesAndHelpTest::csvSeparatorFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<char>("separator");
+    QTest::newRow("Russian") << "ru_RU" << ';';
+    QTest::newRow("Ukrainian") << "uk_UA" << ';';
+    QTest::newRow("German") << "de_DE" << ';';
+    QTest::newRow("English, US") << "en_US" << ',';
+    QTest::newRow("English, UK") << "en_GB" << ',';
+    QTest::newRow("C") << "C" << ',';
+}
+
+void FilesAndHelpTest::csvSeparatorFollowsTheLocale()
+{
+    QFETCH(QString, locale);
+    QTEST(k510::ui::spreadsheetSeparator(QLocale(locale)), "separator");
 }
 
 void FilesAndHelpTest::windowComesBackAsItWas()
@@ -261,6 +292,63 @@ void FilesAndHelpTest::aboutBox()
     QCOMPARE(editor.dialogs().shownDialogs, QStringList{"aboutDlg"});
     for (const char *expected : {"Tessora K-510/560/565", "2.00", "Ctrl+Z", "Ctrl+F", "Shift+F10", "Ctrl+Home"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+}
+
+// Alt with a menu's underlined letter or F10 opens the menu; F1 the key list
+// in a window of its own.
+void FilesAndHelpTest::windowKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("Alt+Ф") << int(0x0424) << int(Qt::AltModifier) << "mmFile";
+    QTest::newRow("Alt+П") << int(0x041F) << int(Qt::AltModifier) << "mmEdit";
+    QTest::newRow("Alt+В") << int(0x0412) << int(Qt::AltModifier) << "N1";
+    QTest::newRow("Alt+А") << int(0x0410) << int(Qt::AltModifier) << "mmHelp";
+    QTest::newRow("F10") << int(Qt::Key_F10) << int(Qt::NoModifier) << "mmFile";
+    QTest::newRow("F1") << int(Qt::Key_F1) << int(Qt::NoModifier) << "keysHelp";
+}
+
+void FilesAndHelpTest::windowKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, opened);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    QVERIFY(QTest::qWaitForWindowActive(&editor.window()));
+    k510::ui::ReportList *satellites = editor.list("lvSatView");
+    satellites->setFocus();
+    // Cyrillic keys carry their letter; QTest knows only Latin ones.
+    const QString text = key > 0xFF && key < 0xFFFF ? QString(QChar(key)) : QString();
+    QTest::sendKeyEvent(QTest::Click, satellites, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+    auto *shown = editor.window().findChild<QWidget *>(opened);
+    QVERIFY(shown);
+    QTRY_VERIFY(shown->isVisible());
+    if (opened == QLatin1String("keysHelp")) {
+        QVERIFY(shown->isWindow());
+        const QString text = shown->findChild<QLabel *>(QStringLiteral("keysText"))->text();
+        for (const char *expected : {"Ctrl+Z", "Ctrl+Q", "F2", "Shift+F10"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        QVERIFY(editor.dialogs().shownDialogs.isEmpty());   // no modal box
+    }
+    shown->close();
+}
+
+void FilesAndHelpTest::quitKeyAsksAboutUnsavedChanges()
+{
+    EditorDriver editor;
+    QVERIFY(editor.window().loadReceivedImage(imageOf(editingDatabase())));   // unsaved
+    QVERIFY(QTest::qWaitForWindowActive(&editor.window()));
+    QCOMPARE(editor.window().findChild<QAction *>(QStringLiteral("N6"))->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
+    editor.dialogs().threeWayAnswers = {Answer::Cancel, Answer::No};
+    QTest::keyClick(editor.list("lvSatView"), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(editor.dialogs().questions, QStringList{"Сохранить изменения в базе каналов?"});
+    QVERIFY(editor.window().isVisible());
+    QTest::keyClick(editor.list("lvSatView"), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(editor.dialogs().questions.size(), 2);
+    QVERIFY(!editor.window().isVisible());
 }
 
 void FilesAndHelpTest::commandLineUsageAndVersion_data()

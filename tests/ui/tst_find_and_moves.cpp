@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding channels with the "Поиск" field and moving them from the keyboard.
 
 #include <QApplication>

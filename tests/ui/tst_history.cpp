@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work is never lost: the modified marker, the question before a database
 // is replaced or the window closes, "Сохранить", and undo and redo of every
 // kind of command, checked on the bytes of the image a save would write.

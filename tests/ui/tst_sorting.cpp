@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "ui/lists/ListSorting.h"
 #include "ui/lists/ModelStrings.h"
 
+#include <QHeaderView>
 #include <QTest>
 
 using k510::ui::ReportList;
@@ -34,8 +36,9 @@ k510::ChannelDatabase sortingDatabase()
 
 } // namespace
 
-// Sorting by a column title: ascending, stable, numeric or Windows-1251 text
-// per list and column, and the shared sortColumn.
+// Sorting by a column title: ascending, descending on a second click, stable
+// both ways, numeric or Windows-1251 text per list and column, the title's
+// sort indicator, and the shared sortColumn.
 class SortingTest : public QObject {
     Q_OBJECT
 private slots:
@@ -45,6 +48,8 @@ private slots:
     void numericComparison();
     void channelListByName();
     void channelListFrequencyIsText();
+    void secondClickDescends_data();
+    void secondClickDescends();
     void transponderColumns();
     void selectionFollowsRows();
 };
@@ -115,18 +120,20 @@ void SortingTest::channelListByName()
              (QStringList{"8", "5", "6", "7", "11", "10", "9", "4", "2", "3", "1"}));
     QCOMPARE(editor.window().sortColumn(), 1);
 
-    // Ascending only: a second click changes nothing; "#" restores the order.
-    editor.clickColumnTitle(tv, 1);
-    QCOMPARE(EditorDriver::column(tv, 0).first(), QStringLiteral("8"));
+    // "#" restores the order.
     editor.clickColumnTitle(tv, 0);
     QCOMPARE(EditorDriver::column(tv, 0), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
     QCOMPARE(editor.window().sortColumn(), 0);
 
-    // A refill shows the database's order again.
+    // A refill shows the database's order again, without an indicator, and
+    // the next click sorts ascending.
     editor.clickColumnTitle(tv, 1);
     editor.clickTab(0);
     editor.clickTab(2);
     QCOMPARE(EditorDriver::column(tv, 1).first(), QStringLiteral("яблоко"));
+    QVERIFY(!tv->horizontalHeader()->isSortIndicatorShown());
+    editor.clickColumnTitle(tv, 1);
+    QCOMPARE(EditorDriver::column(tv, 1).first(), QStringLiteral("123"));
 }
 
 void SortingTest::channelListFrequencyIsText()
@@ -142,6 +149,54 @@ void SortingTest::channelListFrequencyIsText()
              (QStringList{"10750", "10750", "11200", "11200", "11200", "12000", "12000", "3900", "3900", "5150", "5150"}));
     QCOMPARE(EditorDriver::column(tv, 0),
              (QStringList{"3", "8", "1", "6", "11", "5", "10", "4", "9", "2", "7"}));
+}
+
+void SortingTest::secondClickDescends_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QList<int>>("clickedColumns");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<bool>("descending");
+
+    // Ascending: 123 alpha(5) Alpha(6) beta Rai "Rai 1" Ёлка Банан Яблоко арбуз яблоко.
+    // "alpha" and "Alpha" compare equal and stay 5, 6 both ways.
+    QTest::newRow("names") << 2 << "lvTvCh" << QList<int>{1, 1}
+                           << QStringList{"1", "3", "2", "4", "9", "10", "11", "7", "5", "6", "8"} << true;
+    QTest::newRow("third click ascends") << 2 << "lvTvCh" << QList<int>{1, 1, 1}
+                                         << QStringList{"8", "5", "6", "7", "11", "10", "9", "4", "2", "3", "1"}
+                                         << false;
+    QTest::newRow("another column starts ascending") << 2 << "lvTvCh" << QList<int>{4, 4, 1}
+                                                     << QStringList{"8", "5", "6", "7", "11", "10", "9", "4", "2",
+                                                                    "3", "1"}
+                                                     << false;
+    // Pairs and a triple of equal frequencies, each in its ascending order.
+    QTest::newRow("frequency text") << 2 << "lvTvCh" << QList<int>{4, 4}
+                                    << QStringList{"2", "7", "4", "9", "5", "10", "1", "6", "11", "3", "8"} << true;
+    QTest::newRow("numeric frequency") << 1 << "lvTpView" << QList<int>{2, 2}
+                                       << QStringList{"5", "1", "3", "2", "4"} << true;
+    QTest::newRow("all rows equal") << 1 << "lvTpView" << QList<int>{3, 3}
+                                    << QStringList{"1", "2", "3", "4", "5"} << true;
+}
+
+void SortingTest::secondClickDescends()
+{
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    QFETCH(QList<int>, clickedColumns);
+    EditorDriver editor;
+    editor.open(sortingDatabase());
+    editor.clickTab(page);
+    ReportList *rows = editor.list(qPrintable(list));
+    for (const int column : clickedColumns)
+        editor.clickColumnTitle(rows, column);
+    QTEST(EditorDriver::column(rows, 0), "numbers");
+    QFETCH(bool, descending);
+    const QHeaderView *titles = rows->horizontalHeader();
+    QVERIFY(titles->isSortIndicatorShown());
+    QCOMPARE(titles->sortIndicatorSection(), clickedColumns.last());
+    QCOMPARE(titles->sortIndicatorOrder(), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    QCOMPARE(editor.window().sortColumn(), clickedColumns.last());
 }
 
 void SortingTest::transponderColumns()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // k510-sim: a simulated Tessora K-510 receiver on a pseudo-terminal, the peer
 // of the editor's transfers for tests and for users without the hardware.
 

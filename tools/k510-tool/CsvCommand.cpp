@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvCommand.h"
 
 #include <QCommandLineParser>
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,9 +19,22 @@ using namespace k510;
 namespace {
 
 const QString kCsvSynopsis = QStringLiteral(
-    "csv FILE [--radio] [--output OUT]\n"
+    "csv FILE [--radio] [--separator ,|;|tab] [--output OUT]\n"
     "                      the TV (radio) channel list in the user's order as CSV, UTF-8 with BOM,\n"
-    "                      on stdout, or written to OUT as a save writes");
+    "                      on stdout, or written to OUT as a save writes; fields parted by \",\"\n"
+    "                      (\";\" suits spreadsheets that write decimals with a comma)");
+
+// The separator an option value names, or none.
+std::optional<char> separatorNamed(const QString &value)
+{
+    if (value == QLatin1String(","))
+        return ',';
+    if (value == QLatin1String(";"))
+        return ';';
+    if (value == QLatin1String("tab"))
+        return '\t';
+    return std::nullopt;
+}
 
 // Byte for byte: the file's CRLF line ends and BOM must reach a redirect unchanged.
 int writeToStdout(const std::string &csv)
@@ -40,18 +55,23 @@ int runCsvCommand(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption radio(QStringLiteral("radio"));
     const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("OUT"));
-    parser.addOptions({radio, output});
+    const QCommandLineOption separator(QStringLiteral("separator"), QString(), QStringLiteral("SEPARATOR"),
+                                       QStringLiteral(","));
+    parser.addOptions({radio, output, separator});
     if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments))
         return fail(parser.errorText());
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
         return fail(QStringLiteral("usage: k510-tool %1").arg(kCsvSynopsis.section(QLatin1Char('\n'), 0, 0)));
+    const std::optional<char> separatorChar = separatorNamed(parser.value(separator));
+    if (!separatorChar)
+        return fail(QStringLiteral("--separator takes \",\", \";\" or \"tab\", not \"%1\"").arg(parser.value(separator)));
 
     int code = Success;
     const auto db = readDatabase(positional.front(), &code);
     if (!db)
         return code;
-    const std::string csv = channelListCsv(*db, parser.isSet(radio));
+    const std::string csv = channelListCsv(*db, parser.isSet(radio), *separatorChar);
     if (!parser.isSet(output))
         return writeToStdout(csv);
     QString error;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // k510-tool: the channel database core from the command line.
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FavouriteCommands.h"
 
 #include "model/EditConversions.h"
@@ -17,7 +18,7 @@ namespace k510::ui {
 namespace {
 
 const char *const kGroupFull = "Максимальное количество каналов в списке - 80!";
-const char *const kNameless = "Группа не может не меть названия!";
+const char *const kNameless = "Группа не может не иметь названия!";
 
 } // namespace
 

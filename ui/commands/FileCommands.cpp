@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileCommands.h"
 
 #include "model/CsvExport.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace k510::ui {
 
@@ -83,6 +85,13 @@ QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QStrin
     return dialogs.openFileName(parent, databaseFileOptions(directory));
 }
 
+char spreadsheetSeparator(const QLocale &locale)
+{
+    // Spreadsheets take the list separator of the regional settings, which
+    // QLocale does not tell; it is ";" wherever the decimal point is ",".
+    return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
+}
+
 QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
                           const QString &directory)
 {
@@ -95,7 +104,9 @@ QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &di
     if (QFileInfo::exists(path)
         && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
         return {};
-    const std::string csv = channelListCsv(db, radio);
+    // The system's locale, not the editor's Russian default: the spreadsheet
+    // that opens the file follows the system's regional settings.
+    const std::string csv = channelListCsv(db, radio, spreadsheetSeparator(QLocale::system()));
     if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
         !error.isEmpty()) {
         dialogs.showError(error);

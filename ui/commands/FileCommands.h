@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/ChannelDatabase.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+class QLocale;
 class QWidget;
 
 // The "Файл" menu's work that does not belong to the window: choosing files,
@@ -59,9 +61,15 @@ bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &d
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent,
                        const QString &directory = {});
 
+// The field separator spreadsheets set up for locale split a CSV file on
+// when it is opened by double-click: ";" where decimals are written with a
+// comma (as in Russian), "," elsewhere.
+[[nodiscard]] char spreadsheetSeparator(const QLocale &locale);
+
 // "Экспорт в CSV...": the TV or radio channel list as CSV, to a file chosen
 // in the save dialog (replacing one only after a question), written
-// atomically. Returns the path written, empty when nothing was.
+// atomically, its fields parted as the system's spreadsheets expect. Returns
+// the path written, empty when nothing was.
 QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
                           const QString &directory = {});
 

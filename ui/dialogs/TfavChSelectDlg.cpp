@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfavChSelectDlg.h"
 
 #include "model/Favourites.h"
@@ -137,10 +138,11 @@ void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const Fa
             const int row = AddChannelRow(channels, db, position, orderMode(kind));
             channels.setMarked(row, std::find(group.begin(), group.end(), number) != group.end());
         }
-        // The rows arrive in "#" order already.
-        if (m_sortColumn != numberColumn)
-            m_lvFavCh->sortRowsBy(m_sortColumn);
     }
+    // Sorted once the refill has ended, which forgets the order the rows
+    // had; the rows arrive in "#" order already.
+    if (m_sortColumn != numberColumn)
+        m_lvFavCh->sortRowsBy(m_sortColumn);
     ReportRows &entries = m_lvSelectedCh->rows();
     const ReportRows::UpdateBracket bracket(entries);
     entries.clear();

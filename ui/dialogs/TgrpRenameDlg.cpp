@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TgrpRenameDlg.h"
 
 #include "model/ChannelDatabase.h"
 #include "ui/dialogs/DialogButtons.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,8 +30,6 @@ TgrpRenameDlg::TgrpRenameDlg(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(m_ebGrpName);
     addOkCancelButtons(*this, *layout);
-    // Unlike the editing dialogs, this one says "Cancel".
-    findChild<QPushButton *>(QStringLiteral("CancelBtn"))->setText(QStringLiteral("Cancel"));
 
     // Wide enough for the caption beside the title bar's buttons, and for a
     // whole name in capitals.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TsvcAddDlg.h"
 
 #include "ui/dialogs/DialogButtons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListSorting.h"
 
 #include "ModelStrings.h"
@@ -45,16 +46,21 @@ int compareText(const QByteArray &a, const QByteArray &b)
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
-std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order)
+std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order, SortDirection direction)
 {
     std::vector<int> rows(cells.size());
     std::iota(rows.begin(), rows.end(), 0);
+    // Descending swaps the operands, so equal rows still compare "not before".
+    const bool descending = direction == SortDirection::Descending;
+    const auto sortBy = [&](const auto &compare) {
+        std::stable_sort(rows.begin(), rows.end(),
+                         [&](int x, int y) { return descending ? compare(y, x) < 0 : compare(x, y) < 0; });
+    };
     switch (order) {
     case ColumnOrder::Unordered:
         break;
     case ColumnOrder::Numeric:
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](int x, int y) { return compareNumeric(cells[size_t(x)], cells[size_t(y)]) < 0; });
+        sortBy([&](int x, int y) { return compareNumeric(cells[size_t(x)], cells[size_t(y)]); });
         break;
     case ColumnOrder::Text: {
         // Convert each cell once rather than at every comparison.
@@ -62,8 +68,7 @@ std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder 
         keys.reserve(cells.size());
         for (const QString &cell : cells)
             keys.push_back(toWindows1251(cell));
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](int x, int y) { return compareText(keys[size_t(x)], keys[size_t(y)]) < 0; });
+        sortBy([&](int x, int y) { return compareText(keys[size_t(x)], keys[size_t(y)]); });
         break;
     }
     }

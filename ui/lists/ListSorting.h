@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -7,8 +8,8 @@
 #include <vector>
 
 // How the lists of the main window order their rows when a column title is
-// clicked: always ascending, and stable, so rows that compare equal keep the
-// order they had.
+// clicked: ascending, or descending on a second click, and always stable, so
+// rows that compare equal keep the order they had.
 
 namespace k510::ui {
 
@@ -27,7 +28,12 @@ enum class ColumnOrder {
 // shorter text first; 0 for equal texts. Arguments are Windows-1251 bytes.
 [[nodiscard]] int compareText(const QByteArray &a, const QByteArray &b);
 
+enum class SortDirection { Ascending, Descending };
+
 // The new order of rows, as old row positions, for the given column cells.
-[[nodiscard]] std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order);
+// Descending is not the ascending order reversed: equal rows still keep
+// their order.
+[[nodiscard]] std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order,
+                                               SortDirection direction = SortDirection::Ascending);
 
 } // namespace k510::ui

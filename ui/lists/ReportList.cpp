@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportList.h"
 
 #include "ShownRowsSelection.h"
@@ -72,9 +73,14 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
             [this](const QModelIndex &, int first, int last) { applyRowFilter(first, last); });
     // An edited row is shown or hidden by its new texts.
     connect(m_rows, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) {
                 applyRowFilter(topLeft.row(), bottomRight.row());
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
+                    forgetSortOrder();
             });
+    // A refill need not be in order; a moved, added or deleted row keeps the
+    // indicator (a drag moves rows by removing and inserting them).
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &ReportList::forgetSortOrder);
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { emit rowClicked(index.row(), m_releaseModifiers); });
 }
@@ -207,13 +213,30 @@ void ReportList::selectOnly(int row)
 
 void ReportList::sortRowsBy(int column)
 {
-    if (column < 0 || column >= int(m_columns.size()) || rowCount() < 2)
+    if (column < 0 || column >= int(m_columns.size()))
         return;
-    std::vector<QString> cells;
-    cells.reserve(size_t(rowCount()));
-    for (int row = 0; row < rowCount(); ++row)
-        cells.push_back(text(row, column));
-    m_rows->reorder(stableSortOrder(cells, m_columns[size_t(column)].order));
+    const SortDirection direction = column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
+                                        ? SortDirection::Descending
+                                        : SortDirection::Ascending;
+    if (rowCount() >= 2) {
+        std::vector<QString> cells;
+        cells.reserve(size_t(rowCount()));
+        for (int row = 0; row < rowCount(); ++row)
+            cells.push_back(text(row, column));
+        m_rows->reorder(stableSortOrder(cells, m_columns[size_t(column)].order, direction));
+    }
+    m_sortedColumn = column;
+    m_sortDirection = direction;
+    QHeaderView *titles = horizontalHeader();
+    titles->setSortIndicator(column, direction == SortDirection::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    titles->setSortIndicatorShown(true);
+}
+
+void ReportList::forgetSortOrder()
+{
+    m_sortedColumn = -1;
+    m_sortDirection = SortDirection::Ascending;
+    horizontalHeader()->setSortIndicatorShown(false);
 }
 
 } // namespace k510::ui

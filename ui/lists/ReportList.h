@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ListSorting.h"
@@ -44,8 +45,12 @@ public:
     // Selects this one row and nothing else; the current row stays.
     void selectOnly(int row);
 
-    // Sorts the rows ascending and stably by the column, with its order rule.
+    // Sorts the rows stably by the column, with its order rule: ascending,
+    // or descending when the rows are sorted ascending by that column now.
+    // The title shows the order until the rows change.
     void sortRowsBy(int column);
+    // The column the rows are sorted by now, or -1.
+    [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
 
     // Shows only the rows whose text in `column` contains `text`, ignoring
     // case (Cyrillic too); an empty text shows every row. The rows keep their
@@ -75,11 +80,15 @@ private:
     void applyColumnWidths();
     void applyRowFilter(int first, int last);
     void applyRowFilter() { applyRowFilter(0, rowCount() - 1); }
+    // Rows refilled or retitled need not be in order.
+    void forgetSortOrder();
 
     ReportRows *m_rows;
     std::vector<ReportColumn> m_columns;
     QString m_filterText;
     int m_filterColumn = 1;
+    int m_sortedColumn = -1;
+    SortDirection m_sortDirection = SortDirection::Ascending;
     int m_pressedRow = -1;
     int m_draggedRow = -1;
     Qt::KeyboardModifiers m_releaseModifiers;

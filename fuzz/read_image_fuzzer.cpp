@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds fuzzer input to the image reader, writer and checker.
 //
 // Inputs of any length are read as they are (almost all are refused for their

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package of the editor and its tools, made by CPack's DEB
 # generator: `cpack -G DEB` in the build folder, or scripts/package.sh.
 set(K510_PACKAGE_MAINTAINER "K-510 editor developers <k510-editor@example.org>"

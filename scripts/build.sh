@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures (once) and builds the project into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

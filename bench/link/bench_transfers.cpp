@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full-size send and receive against k510-sim over a pseudo-terminal.
 // A pseudo-terminal has no wire time, so the protocol's own floor is its
 // fixed pauses: 2304 of 10 ms when sending (two per block), 1152 when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times batch deletion on the full-capacity database (6000 TV channels, 960
 // TV favourite entries): purging the TV list, which keeps only the
 // favourites, deleting every TV channel, and deleting 100 TV channels spread

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times reading and writing a full-capacity image: region A filled to its
 // limit (64 satellites, 2000 transponders, 6000 TV and the remaining radio
 // channels) and every favourite group full.

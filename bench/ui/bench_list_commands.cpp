@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowBench.h"
 #include "model/ImageWriter.h"
 #include "tests/ui/ScriptedDialogs.h"

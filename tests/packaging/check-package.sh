@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree into a temporary folder,
 # unpacks it and checks what a user gets: the files, the dependencies, the
 # menu entry and file type, the icons, the manual pages, and programs that
@@ -43,6 +44,7 @@ usr/share/icons/hicolor/scalable/apps/k510-editor.svg
 usr/share/man/man1/k510-editor.1.gz
 usr/share/man/man1/k510-sim.1.gz
 usr/share/man/man1/k510-tool.1.gz
+usr/share/metainfo/k510-editor.metainfo.xml
 usr/share/mime/packages/k510-editor.xml"
 actual=$(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "file list differs:
@@ -92,6 +94,14 @@ for program in k510-tool k510-sim; do
         grep -q -- "$name" <<<"$page" || fail "$program.1 does not mention $name"
     done
 done
+
+# The software centre's entry, and Debian's own review of the package: no
+# error, and nothing about hardening flags the build left out.
+appstreamcli validate --no-net "$root/usr/share/metainfo/k510-editor.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli validate: $(cat "$work/appstream.log")"
+lintian --pedantic --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
+    fail "lintian: $(cat "$work/lintian.log")"
+grep -i 'hardening' "$work/lintian.log" && fail "lintian: hardening flags missing"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "package $(basename "$deb") checked"

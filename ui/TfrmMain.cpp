@@ -34,6 +34,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +49,10 @@ using namespace k510::ui;
 namespace {
 
 constexpr QSize kInitialSize(592, 380);
+// Rows a channel list shows when the window first opens, where the screen
+// has room (25 on a 1280×800 screen).
+constexpr int kInitialRows = 25;
+constexpr int kRecentFileTextChars = 60;
 // An image full of channels of a bad type would otherwise raise a box per channel.
 constexpr std::size_t kWarningsShownSingly = 3;
 
@@ -81,8 +86,16 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
     connectHandlers();
 
-    // 592 by 380 unless the fonts need more room to show every caption whole.
-    const QSize size = kInitialSize.expandedTo(minimumSizeHint());
+    // Room for kInitialRows rows of a channel list and every caption whole,
+    // within the screen; never less than 592 by 380.
+    const QRect screenArea = screen()->availableGeometry();
+    const ReportList *tvList = m_tvPage->list();
+    const int rowHeight = tvList->verticalHeader()->defaultSectionSize();
+    const int chrome = sizeHint().height() - tvList->sizeHint().height()
+                       + tvList->horizontalHeader()->sizeHint().height() + 2 * tvList->frameWidth();
+    const QSize wanted(std::min(screenArea.width() * 3 / 4, 900), chrome + kInitialRows * rowHeight);
+    const QSize size = kInitialSize.expandedTo(minimumSizeHint())
+                           .expandedTo(wanted.boundedTo(screenArea.size() - QSize(0, 40)));
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
     // Where the user left it last time, if that is known.
     restoreGeometry(m_settings.windowGeometry());
@@ -368,9 +381,15 @@ void TfrmMain::fillRecentFilesMenu()
     const QStringList files = m_settings.recentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        // A long path keeps its start and its file name; the tooltip has it whole.
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString elided = menu->fontMetrics().elidedText(shown, Qt::ElideMiddle,
+                                                              kRecentFileTextChars * menu->fontMetrics().averageCharWidth());
+        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(elided));
+        item->setToolTip(shown);
         connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }
+    menu->setToolTipsVisible(true);
     menu->setEnabled(!files.isEmpty());
 }
 

@@ -39,6 +39,7 @@ private slots:
     void imageWithoutSatellitesOrRadio();
     void entriesNamingNoChannelShowEmptyRows();
     void channelTypeWarnings();
+    void abbreviatedTitlesSayWhatTheyMean();
 };
 
 void PagesTest::startsEmpty()
@@ -315,6 +316,25 @@ void PagesTest::channelTypeWarnings()
     editor.clickTab(2);
     editor.choose(editor.combo("cbTvSelectSat"), 1);
     QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 0).first(), QStringLiteral("6"));
+}
+
+void PagesTest::abbreviatedTitlesSayWhatTheyMean()
+{
+    EditorDriver editor;
+    const std::vector<std::pair<const char *, QString>> titles = {
+        {"lvSatView", QStringLiteral("0/12В")}, {"lvSatView", QStringLiteral("E/W")},
+        {"lvTvCh", QStringLiteral("Блок.")},    {"lvTvCh", QStringLiteral("FTA")},
+        {"lvRadioFavCh", QStringLiteral("FTA")},
+    };
+    for (const auto &[list, title] : titles) {
+        const QAbstractItemModel *model = editor.list(list)->model();
+        int column = 0;
+        while (column < model->columnCount() && model->headerData(column, Qt::Horizontal).toString() != title)
+            ++column;
+        QVERIFY2(column < model->columnCount(), qPrintable(title));
+        QVERIFY2(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString().size() > title.size(),
+                 qPrintable(title));
+    }
 }
 
 QTEST_MAIN(PagesTest)

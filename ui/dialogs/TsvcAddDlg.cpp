@@ -36,6 +36,7 @@ TsvcAddDlg::TsvcAddDlg(k510::ui::ChannelKind kind, QWidget *parent)
     m_boxFTA->setObjectName(QStringLiteral("boxFTA"));
     fields->addRow(QString(), m_boxFTA);
     addOkCancelButtons(*this, *layout);
+    keepCaptionWhole(*this);
 }
 
 void TsvcAddDlg::setTransponders(const QStringList &entries)

@@ -20,6 +20,7 @@ TsvcEditDlg::TsvcEditDlg(QWidget *parent)
     layout->addLayout(fields);
     m_edits = addChannelEdits(*this, *fields);
     addOkCancelButtons(*this, *layout);
+    keepCaptionWhole(*this);
 }
 
 void TsvcEditDlg::load(const ChannelForm &form)

@@ -42,11 +42,13 @@ TtpEditDlg::TtpEditDlg(QWidget *parent)
     addField(QStringLiteral("Скорость"), m_leRate);
     addField(QStringLiteral("FEC"), m_cbFec);
     addOkCancelButtons(*this, *layout);
+    keepCaptionWhole(*this);
 }
 
 void TtpEditDlg::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
+    keepCaptionWhole(*this);
 }
 
 void TtpEditDlg::load(const TransponderForm &form)

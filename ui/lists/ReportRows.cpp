@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportRows.h"
 
+#include <QHash>
+
 #include <QFont>
 
 namespace k510::ui {
@@ -36,10 +38,34 @@ QVariant ReportRows::data(const QModelIndex &index, int role) const
     return {};
 }
 
+namespace {
+
+// What the abbreviated column titles stand for.
+QString titleMeaning(const QString &title)
+{
+    static const QHash<QString, QString> meanings = {
+        {QStringLiteral("Блок."), QStringLiteral("Блокирован: канал закрыт замком ресивера")},
+        {QStringLiteral("FTA"), QStringLiteral("Free To Air: канал не кодирован")},
+        {QStringLiteral("0/12В"), QStringLiteral("Управляющее напряжение 0/12 В для этого спутника")},
+        {QStringLiteral("E/W"), QStringLiteral("Восточная (E) или западная (W) долгота спутника")},
+        {QStringLiteral("1.0"), QStringLiteral("Порт переключателя DiSEqC 1.0")},
+        {QStringLiteral("1.1"), QStringLiteral("Порт переключателя DiSEqC 1.1")},
+    };
+    return meanings.value(title);
+}
+
+} // namespace
+
 QVariant ReportRows::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_titles.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_titles.size())
+        return {};
+    if (role == Qt::DisplayRole)
         return m_titles[section];
+    if (role == Qt::ToolTipRole) {
+        const QString meaning = titleMeaning(m_titles[section]);
+        return meaning.isEmpty() ? QVariant() : QVariant(meaning);
+    }
     return {};
 }
 

@@ -32,6 +32,8 @@ class DialogControlsTest : public QObject {
 private slots:
     void controls_data();
     void controls();
+    void captionsFitTheDialogs_data();
+    void captionsFitTheDialogs();
 };
 
 void DialogControlsTest::controls_data()
@@ -74,6 +76,39 @@ void DialogControlsTest::controls()
     dialog->show();
     QTest::keyClick(child<QWidget>(*dialog, names.first()), Qt::Key_Escape);
     QCOMPARE(rejected.count(), 1);
+}
+
+void DialogControlsTest::captionsFitTheDialogs_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");   // set by the command, when not the dialog's own
+    QTest::newRow("transponder add") << "transponder" << "Добавление транспондера";
+    QTest::newRow("transponder edit") << "transponder" << "Редактирование транспондера";
+    QTest::newRow("TV add") << "add channel" << "";
+    QTest::newRow("radio add") << "add radio" << "";
+    QTest::newRow("channel edit") << "edit channel" << "";
+}
+
+// A shown dialog is wide enough for its caption in a bold title-bar font
+// beside the title bar's buttons, so it is never cut to "Добавл… ндера".
+void DialogControlsTest::captionsFitTheDialogs()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    std::unique_ptr<QDialog> dialog;
+    if (kind == QLatin1String("add radio"))
+        dialog = std::make_unique<TsvcAddDlg>(k510::ui::ChannelKind::Radio);
+    else
+        dialog = makeDialog(kind);
+    if (!caption.isEmpty())
+        static_cast<TtpEditDlg &>(*dialog).setCaption(caption);
+    QVERIFY(showWithoutExec(*dialog));
+    QFont bold = dialog->font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    QVERIFY2(dialog->width() >= title.horizontalAdvance(dialog->windowTitle()) + 4 * title.height(),
+             qPrintable(QStringLiteral("%1: %2 px").arg(dialog->windowTitle()).arg(dialog->width())));
+    dialog->reject();
 }
 
 QTEST_MAIN(DialogControlsTest)

@@ -91,6 +91,8 @@ std::optional<QByteArray> readSettingsFile(const QString &path, QString *problem
 
 bool writeSettingsFile(const QString &path, QByteArrayView content, QString *problem)
 {
+    // The configuration folder may not exist yet on a new machine.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     const FileWrite written = writeFileSafely(path, content);
     if (!written.ok()) {
         tell(problem, QStringLiteral("Файл настроек «%1» не записан: %2")

@@ -4,7 +4,6 @@
 #include "FileAccess.h"
 #include "IniText.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -64,7 +63,6 @@ bool SettingsFile::storeValues(std::optional<int> port, int speed, QString *prob
     if (after == *before && QFileInfo::exists(m_path))
         return true;
 
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
     return files::writeSettingsFile(m_path, after, problem);
 }
 

@@ -4,7 +4,6 @@
 #include "link/FileAccess.h"
 #include "link/IniText.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -99,7 +98,6 @@ void EditorSettings::write()
         content = withIniValue(content, kLink, kPort, m_port.toUtf8());
     if (content == m_content && QFileInfo::exists(m_path))
         return;
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
     QString problem;
     if (k510::files::writeSettingsFile(m_path, content, &problem))
         m_content = content;

@@ -350,8 +350,7 @@ bool TfrmMain::save()
 
 void TfrmMain::showFileWritten(const QString &what, const QString &path)
 {
-    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    m_status->setPanelText(0, QStringLiteral("%1: %2").arg(what, QFileInfo(path).fileName()), shown);
+    m_status->setPanelText(0, QStringLiteral("%1: %2").arg(what, QFileInfo(path).fileName()), shownPath(path));
 }
 
 bool TfrmMain::saveAs()

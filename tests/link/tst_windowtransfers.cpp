@@ -15,6 +15,21 @@
 #include "tools/k510-sim/SimProcess.h"
 #include "ui/transfer/TransferController.h"
 
+namespace {
+
+// Four blocks: a complete transfer, but no database image. Empty when the
+// file could not be written.
+QString fourBlockImage(const QTemporaryDir &scratch)
+{
+    const QString image = scratch.filePath(QStringLiteral("small.bin"));
+    QFile file(image);
+    if (!file.open(QIODevice::WriteOnly) || file.write(linktest::everyByteImage(4)) < 0)
+        return {};
+    return image;
+}
+
+} // namespace
+
 class WindowTransfersTest : public QObject {
     Q_OBJECT
 
@@ -52,11 +67,8 @@ private slots:
         QFETCH(QStringList, simArguments);
         QFETCH(QString, command);
         QTemporaryDir scratch;
-        const QString image = scratch.filePath(QStringLiteral("small.bin"));
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(linktest::everyByteImage(4));
-        file.close();
+        const QString image = fourBlockImage(scratch);
+        QVERIFY(!image.isEmpty());
         simArguments.replaceInStrings(QStringLiteral("four blocks"), image);
         SimProcess sim(simArguments);
         QVERIFY(sim.isReady());
@@ -103,11 +115,8 @@ private slots:
     {
         // Four blocks are a complete transfer but no database image.
         QTemporaryDir scratch;
-        const QString image = scratch.filePath(QStringLiteral("small.bin"));
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(linktest::everyByteImage(4));
-        file.close();
+        const QString image = fourBlockImage(scratch);
+        QVERIFY(!image.isEmpty());
         SimProcess sim({"--image", image});
         QVERIFY(sim.isReady());
         qputenv("K510_COM1", sim.devicePath().toLocal8Bit());

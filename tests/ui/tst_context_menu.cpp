@@ -36,6 +36,18 @@ void doubleClickRow(ReportList *list, int row)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
+// Opens the editing database on `page`, with the page's satellite selector
+// at `satelliteEntry` (-1: left as it is).
+void showPage(EditorDriver &editor, int page, int satelliteEntry)
+{
+    editor.open(editingDatabase());
+    editor.clickTab(page);
+    if (page == TfrmMain::PageTp)
+        editor.chooseTransponderSatellite(satelliteEntry);
+    else if (satelliteEntry >= 0)
+        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+}
+
 } // namespace
 
 class ContextMenuTest : public QObject {
@@ -161,12 +173,7 @@ void ContextMenuTest::keys()
     QFETCH(int, satelliteEntry);
     QFETCH(int, key);
     EditorDriver editor;
-    editor.open(editingDatabase());
-    editor.clickTab(page);
-    if (page == TfrmMain::PageTp)
-        editor.chooseTransponderSatellite(satelliteEntry);
-    else if (satelliteEntry >= 0)
-        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+    showPage(editor, page, satelliteEntry);
     ReportList *list = qobject_cast<ReportList *>(
         editor.window().findChild<QTabWidget *>(QStringLiteral("Pages"))->currentWidget()->findChild<ReportList *>());
     QVERIFY(list);
@@ -213,12 +220,7 @@ void ContextMenuTest::editMenuOffersWhatTheContextMenuOffers()
     QFETCH(int, satelliteEntry);
     QFETCH(QString, findText);
     EditorDriver editor;
-    editor.open(editingDatabase());
-    editor.clickTab(page);
-    if (page == TfrmMain::PageTp)
-        editor.chooseTransponderSatellite(satelliteEntry);
-    else if (satelliteEntry >= 0)
-        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), satelliteEntry);
+    showPage(editor, page, satelliteEntry);
     if (!findText.isEmpty()) {
         const QString fields[] = {"", "", "edTvFind", "edRadioFind", "edTvFavFind", "edRadioFavFind"};
         editor.window().findChild<QLineEdit *>(fields[page])->setText(findText);

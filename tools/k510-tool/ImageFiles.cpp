@@ -11,11 +11,16 @@ namespace {
 // refused before a byte of it is read.
 constexpr qint64 kMaxInputSize = 16 * 1024 * 1024;
 
+QString notARegularFile(const QString &path, const char *consequence)
+{
+    return QStringLiteral("%1 is not a regular file (a folder, FIFO or device); %2").arg(path, QLatin1String(consequence));
+}
+
 QString readProblemText(const QString &path, FileProblem problem, const QString &reason)
 {
     switch (problem) {
     case FileProblem::NotRegularFile:
-        return QStringLiteral("%1 is not a regular file (a folder, FIFO or device); nothing was done").arg(path);
+        return notARegularFile(path, "nothing was done");
     case FileProblem::TooLarge:
         return QStringLiteral("%1 is too large for a database image; nothing was read").arg(path);
     case FileProblem::OpenFailed:
@@ -47,7 +52,7 @@ bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes
     if (!written.ok()) {
         // A folder or device named as the output is refused, not written to.
         *error = written.problem == FileProblem::NotRegularFile
-                     ? QStringLiteral("%1 is not a regular file (a folder, FIFO or device); nothing was written").arg(path)
+                     ? notARegularFile(path, "nothing was written")
                      : QStringLiteral("cannot write %1: %2").arg(path, written.reason);
         return false;
     }

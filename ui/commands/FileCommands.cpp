@@ -12,14 +12,10 @@
 
 namespace k510::ui {
 
-namespace {
-
 QString shownPath(const QString &path)
 {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
-
-} // namespace
 
 QString editorTitle(const QString &loadedPath)
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/AboutDialog.h"
-#include "ui/RussianLanguage.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/TfrmMain.h"
 

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PopupMenu.h"
 
+#include "ui/lists/ReportList.h"
+
+#include <QKeyEvent>
+
 namespace k510::ui {
 
 namespace {
@@ -49,14 +53,64 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering)
     return entries;
 }
 
-PopupMenu::PopupMenu(QWidget *parent)
+PopupMenu::PopupMenu(std::function<PopupEntries()> entriesNow, QWidget *parent)
     : QMenu(parent)
     , pmAdd(namedAction(*this, "pmAdd", QStringLiteral("Добавить"), QKeySequence(Qt::Key_Insert)))
     , pmChange(namedAction(*this, "pmChange", QStringLiteral("Редактировать"), QKeySequence(Qt::Key_Enter)))
     , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete)))
     , pmDelAll(namedAction(*this, "pmDelAll", QStringLiteral("Удалить все кроме добавленного в Избранные")))
+    , m_entriesNow(std::move(entriesNow))
 {
     setObjectName(QStringLiteral("PopupMenu"));
+}
+
+void PopupMenu::serve(ReportList &list)
+{
+    list.installEventFilter(this);
+    list.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list, &ReportList::customContextMenuRequested, this,
+            [this, &list](const QPoint &position) { openOver(list, position); });
+}
+
+void PopupMenu::openOver(ReportList &list, const QPoint &viewportPosition)
+{
+    const PopupEntries entries = m_entriesNow();
+    PopupMenuPopup(entries);
+    if (entries.anyShown())
+        popup(list.viewport()->mapToGlobal(viewportPosition));
+}
+
+bool PopupMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *list = qobject_cast<ReportList *>(watched);
+    if (list && event->type() == QEvent::KeyPress && itemKeyPressed(*list, *static_cast<QKeyEvent *>(event)))
+        return true;
+    // Every other key goes on to the list.
+    return QMenu::eventFilter(watched, event);
+}
+
+bool PopupMenu::itemKeyPressed(ReportList &list, const QKeyEvent &key)
+{
+    const bool shift = key.modifiers() == Qt::ShiftModifier;
+    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && shift)) {
+        const QModelIndex current = list.currentIndex();
+        openOver(list, current.isValid() ? list.visualRect(current).center() : QPoint(0, 0));
+        return true;
+    }
+    const PopupEntries entries = m_entriesNow();
+    PopupMenuPopup(entries);
+    const bool editKey = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_F2;
+    QAction *item = nullptr;
+    if (editKey && entries.changeShown && list.firstSelectedRow() >= 0)
+        item = pmChange;
+    else if (key.key() == Qt::Key_Insert && entries.addAvailable())
+        item = pmAdd;
+    else if (key.key() == Qt::Key_Delete && entries.deleteShown)
+        item = pmDelete;
+    if (!item)
+        return false;
+    item->trigger();
+    return true;
 }
 
 void PopupMenu::PopupMenuPopup(const PopupEntries &entries)

@@ -3,7 +3,13 @@
 
 #include <QMenu>
 
+#include <functional>
+
+class QKeyEvent;
+
 namespace k510::ui {
+
+class ReportList;
 
 // What the context menu offers on one page.
 struct PopupEntries {
@@ -32,12 +38,17 @@ struct PopupEntries {
 
 // The context menu shared by the six lists of the main window. Its items
 // carry the names the window's handlers know them by, and show the keys that
-// do the same in a list (Ins, Enter, Del); the window's event filter handles
-// those keys, the menu only names them.
+// do the same in a list (Ins, Enter, Del).
 class PopupMenu : public QMenu {
     Q_OBJECT
 public:
-    explicit PopupMenu(QWidget *parent);
+    // entriesNow tells what the menu offers on the page shown, as it stands.
+    PopupMenu(std::function<PopupEntries()> entriesNow, QWidget *parent);
+
+    // The list opens this menu on a right click, the menu key and Shift+F10,
+    // and runs its items by key: Enter or F2 edits the selected row, Insert
+    // adds and Delete deletes, where the menu offers that.
+    void serve(ReportList &list);
 
     // Shows and enables the entries for the page about to be served.
     void PopupMenuPopup(const PopupEntries &entries);
@@ -46,6 +57,16 @@ public:
     QAction *const pmChange;   // "Редактировать"
     QAction *const pmDelete;   // "Удалить"
     QAction *const pmDelAll;   // "Удалить все кроме добавленного в Избранные"
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void openOver(ReportList &list, const QPoint &viewportPosition);
+    // True when the key was one of the menu's and taken.
+    bool itemKeyPressed(ReportList &list, const QKeyEvent &key);
+
+    std::function<PopupEntries()> m_entriesNow;
 };
 
 } // namespace k510::ui

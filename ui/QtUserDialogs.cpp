@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtUserDialogs.h"
 
-#include "DatabaseFileDialog.h"
-#include "commands/FileCommands.h"
+#include "ui/dialogs/DatabaseFileDialog.h"
+#include "commands/DatabaseFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusPanels.h"
 
+#include <QTimer>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -63,6 +64,17 @@ void StatusPanels::setPanelText(int panel, const QString &text, const QString &t
 QString StatusPanels::panelText(int panel) const
 {
     return panel >= 0 && panel < kPanelCount ? m_panels[size_t(panel)]->text() : QString();
+}
+
+void StatusPanels::showProblemOnce(const QString &problem)
+{
+    constexpr int kShownMs = 20000;
+    if (m_problemsShown.contains(problem))
+        return;
+    m_problemsShown.append(problem);
+    // A problem met at start-up waits until the window is shown: a status
+    // bar that is not visible yet would draw the message over its panels.
+    QTimer::singleShot(0, this, [this, problem] { showMessage(problem, kShownMs); });
 }
 
 } // namespace k510::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStatusBar>
+#include <QStringList>
 
 #include <array>
 
@@ -24,10 +25,15 @@ public:
     [[nodiscard]] QString panelText(int panel) const;
     // The bar beside panel 0 while a transfer runs; a negative value hides it.
     void showTransferProgress(int percent);
+    // A problem the editor works on despite (a settings file it cannot
+    // read), said once over the panels for a while; said again, it is not
+    // shown again.
+    void showProblemOnce(const QString &problem);
 
 private:
     std::array<QLabel *, kPanelCount> m_panels{};
     QProgressBar *m_transferProgress = nullptr;
+    QStringList m_problemsShown;
 };
 
 } // namespace k510::ui

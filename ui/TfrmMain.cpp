@@ -1,62 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TfrmMain.h"
 
-#include "AboutDialog.h"
-#include "ui/lists/ChannelRows.h"
-#include "InfoPanel.h"
-#include "KeysHelpWindow.h"
+#include "FirstWindowGeometry.h"
 #include "MainWindowTransferHost.h"
 #include "PopupMenu.h"
-#include "ui/lists/ModelStrings.h"
-#include "ui/lists/ReportList.h"
-#include "SatelliteChoiceList.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
+#include "commands/DatabaseFiles.h"
 #include "commands/DeleteCommands.h"
 #include "commands/DragCommands.h"
 #include "commands/EditCommands.h"
 #include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
-#include "commands/NumberingRepair.h"
-#include "model/ImageReader.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/KeysHelpWindow.h"
 #include "pages/ChannelPage.h"
 #include "pages/FavouritesPage.h"
-#include "pages/FindField.h"
+#include "pages/PageTabs.h"
+#include "pages/SatelliteChoiceList.h"
 #include "pages/SatellitePage.h"
 #include "pages/TransponderPage.h"
 #include "transfer/TransferController.h"
+#include "ui/lists/ModelStrings.h"
+#include "ui/lists/ReportList.h"
 
 #include <QCloseEvent>
-#include <QDir>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QUndoStack>
-#include <QScreen>
-#include <QStyle>
-#include <QTabWidget>
-#include <QTimer>
 
 using namespace k510::ui;
-
-namespace {
-
-constexpr QSize kInitialSize(592, 380);
-// Rows a channel list shows when the window first opens, where the screen
-// has room (25 on a 1280×800 screen).
-constexpr int kInitialRows = 25;
-constexpr int kRecentFileTextChars = 60;
-// An image full of channels of a bad type would otherwise raise a box per channel.
-constexpr std::size_t kWarningsShownSingly = 3;
-
-} // namespace
 
 TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
 {
@@ -67,36 +42,32 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     m_status = new StatusPanels(this);
     setStatusBar(m_status);
     m_settings.setProblemHandler([this](const QString &problem) { reportSettingsProblem(problem); });
-    m_popupMenu = new PopupMenu(this);
+    m_popupMenu = new PopupMenu([this] { return currentPopupEntries(); }, this);
     m_history = new EditHistory(m_database, [this] { showDatabaseAgain(); }, this);
+    m_files = new FileCommands(
+        FileTargets{m_database, m_dialogs, m_settings, *m_history, *this, *m_menu.mmFileRecent,
+                    [this] { showNewDatabase(); }, [this] { showDatabaseAgain(); },
+                    [this](const QString &path) { setTitle(path); },
+                    [this](const QString &what, const QString &path) { showFileWritten(what, path); }},
+        this);
     m_edits = std::make_unique<EditCommands>(
-        EditTargets{m_database, m_dialogs, *m_satPage, *m_tpPage, *m_tvPage, *m_radioPage,
+        EditTargets{m_database, m_dialogs, *m_history, *m_satPage, *m_tpPage, *m_tvPage, *m_radioPage,
                     [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
                     [this] { UpdateStatusBar(); }},
         this);
     m_favourites = new FavouriteCommands(
-        FavouriteTargets{m_database, m_dialogs, *m_favTvPage, *m_favRadioPage, [this] { UpdateStatusBar(); }}, this);
+        FavouriteTargets{m_database, m_dialogs, *m_history, *m_favTvPage, *m_favRadioPage, [this] { UpdateStatusBar(); }}, this);
     m_deletes = std::make_unique<DeleteCommands>(DeleteTargets{
-        m_database, m_dialogs, *m_tpPage, *m_tvPage, *m_radioPage, *m_favTvPage, *m_favRadioPage,
+        m_database, m_dialogs, *m_history, *m_tpPage, *m_tvPage, *m_radioPage, *m_favTvPage, *m_favRadioPage,
         [this] { cbTpSelectSatSelect(); }, [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
         [this] { cbFavTvGrpSelect(); }, [this] { cbFavRadioGrpSelect(); },
-        [this](int count) { showChannelTypeErrors(count); }});
+        [this](int count) { showChannelTypeErrors(m_dialogs, count); }});
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
     connectHandlers();
 
-    // Room for kInitialRows rows of a channel list and every caption whole,
-    // within the screen; never less than 592 by 380.
-    const QRect screenArea = screen()->availableGeometry();
-    const ReportList *tvList = m_tvPage->list();
-    const int rowHeight = tvList->verticalHeader()->defaultSectionSize();
-    const int chrome = sizeHint().height() - tvList->sizeHint().height()
-                       + tvList->horizontalHeader()->sizeHint().height() + 2 * tvList->frameWidth();
-    const QSize wanted(std::min(screenArea.width() * 3 / 4, 900), chrome + kInitialRows * rowHeight);
-    const QSize size = kInitialSize.expandedTo(minimumSizeHint())
-                           .expandedTo(wanted.boundedTo(screenArea.size() - QSize(0, 40)));
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, screen()->availableGeometry()));
+    setGeometry(firstWindowGeometry(*this, *m_tvPage->list()));
     // Where the user left it last time, if that is known.
     restoreGeometry(m_settings.windowGeometry());
     setAcceptDrops(true);
@@ -111,26 +82,15 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::buildPages()
 {
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("Pages"));
-    // Every tab caption stays whole; the window is never narrower than the tabs.
-    m_pages->setElideMode(Qt::ElideNone);
-    m_pages->setUsesScrollButtons(false);
-    m_satPage = new SatellitePage(m_pages);
-    m_tpPage = new TransponderPage(m_pages);
-    m_tvPage = new ChannelPage(ChannelKind::Tv, m_pages);
-    m_radioPage = new ChannelPage(ChannelKind::Radio, m_pages);
-    m_favTvPage = new FavouritesPage(ChannelKind::Tv, m_pages);
-    m_favRadioPage = new FavouritesPage(ChannelKind::Radio, m_pages);
-    m_pages->addTab(m_satPage, QStringLiteral(" Спутники"));
-    m_pages->addTab(m_tpPage, QStringLiteral("Транспондеры"));
-    m_pages->addTab(m_tvPage, QStringLiteral("Каналы ТВ"));
-    m_pages->addTab(m_radioPage, QStringLiteral("Каналы Радио"));
-    m_pages->addTab(m_favTvPage, QStringLiteral("Избранные ТВ"));
-    m_pages->addTab(m_favRadioPage, QStringLiteral("Избранные Радио"));
-    m_pages->setCurrentIndex(PageSat);
+    m_pages = new PageTabs(this);
     setCentralWidget(m_pages);
-    m_channelPages = {m_tvPage, m_radioPage, m_favTvPage, m_favRadioPage};
+    m_satPage = m_pages->satellites;
+    m_tpPage = m_pages->transponders;
+    m_tvPage = m_pages->tv;
+    m_radioPage = m_pages->radio;
+    m_favTvPage = m_pages->favouriteTv;
+    m_favRadioPage = m_pages->favouriteRadio;
+    m_channelPages = m_pages->channelPages();
 }
 
 void TfrmMain::connectHandlers()
@@ -139,8 +99,6 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
     connect(m_menu.mmFileExportCsv, &QAction::triggered, this, &TfrmMain::mmFileExportCsvClick);
     connect(m_menu.mmHelpAbout, &QAction::triggered, this, &TfrmMain::mmHelpAboutClick);
-    connect(m_menu.mmFileRecent, &QMenu::aboutToShow, this, &TfrmMain::fillRecentFilesMenu);
-    fillRecentFilesMenu();
     wireHistory();
     wireFindFields();
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
@@ -165,20 +123,11 @@ void TfrmMain::connectHandlers()
     connect(m_favRadioPage->selector(), &QComboBox::activated, this, &TfrmMain::cbFavRadioGrpSelect);
 
     for (int page = 0; page < PageCount; ++page) {
-        ReportList *list = listOfPage(page);
+        ReportList *list = m_pages->listOf(page);
         connect(list, &ReportList::columnClicked, this, [this, list](int column) { sortListByColumn(list, column); });
     }
-    for (ChannelListPage *page : m_channelPages) {
-        ReportList *list = page->list();
-        // Ctrl held means the click extends a selection: the panel stays.
-        connect(list, &ReportList::rowClicked, this, [this, list](int, Qt::KeyboardModifiers modifiers) {
-            if (!modifiers.testFlag(Qt::ControlModifier))
-                ShowChannelInfo(list);
-        });
-        connect(list, &ReportList::keyHandled, this, [this, page](int key, Qt::KeyboardModifiers modifiers) {
-            channelListKeyPressed(page, key, modifiers);
-        });
-    }
+    for (ChannelListPage *page : m_channelPages)
+        page->followSelection(m_database);
 
     connect(m_popupMenu->pmAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
     connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
@@ -204,20 +153,9 @@ void TfrmMain::connectHandlers()
         },
         [this](const std::function<void()> &move) { m_history->record(QStringLiteral("Перемещение канала"), move); },
         this);
-    for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
-        FavouritesPage *page = kind == ChannelKind::Tv ? m_favTvPage : m_favRadioPage;
-        connect(page->renameButton(), &QPushButton::clicked, this, [this, kind] {
-            m_history->record(QStringLiteral("Переименование группы"), [&] { m_favourites->renameGroup(kind); });
-        });
-    }
     updateDragging();
-    for (int page = 0; page < PageCount; ++page) {
-        ReportList *list = listOfPage(page);
-        list->installEventFilter(this);
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(list, &ReportList::customContextMenuRequested, this,
-                [this, list](const QPoint &position) { openPopupMenu(list, position); });
-    }
+    for (int page = 0; page < PageCount; ++page)
+        m_popupMenu->serve(*m_pages->listOf(page));
     // The favourites lists have no double-click action.
     for (ReportList *list : {m_satPage->list(), m_tpPage->list(), m_tvPage->list(), m_radioPage->list()})
         connect(list, &ReportList::doubleClicked, this, &TfrmMain::pmChangeClick);
@@ -225,81 +163,17 @@ void TfrmMain::connectHandlers()
 
 bool TfrmMain::loadImage(std::span<const std::uint8_t> image)
 {
-    k510::ReadResult result = k510::readImage(image);
-    if (!result.ok()) {
-        m_dialogs.showMessage(QString::fromStdString(result.error));
-        return false;
-    }
-    m_database = std::move(*result.database);
-
-    ResetViews();
-    m_tpPage->selector()->setCurrentIndex(0);
-    m_tvPage->selector()->setCurrentIndex(0);
-    m_radioPage->selector()->setCurrentIndex(0);
-    showPage(PageSat);
-    // The counts would otherwise still be those of the previous database.
-    UpdateStatusBar();
-    m_history->restart();
-    showReadWarnings(result.warnings);
-    return true;
+    return m_files->loadImage(image);
 }
 
 bool TfrmMain::openFile(const QString &path)
 {
-    const FileBytes file = readDatabaseFile(path);
-    if (!file.ok()) {
-        m_dialogs.showError(file.error);
-        return false;
-    }
-    const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
-    const std::span<const std::uint8_t> image{bytes, std::size_t(file.bytes.size())};
-    if (!loadImage(image))
-        return false;
-    setTitle(path);
-    rememberFile(path);
-    offerNumberingRepair(image);
-    return true;
+    return m_files->openFile(path);
 }
 
 bool TfrmMain::loadReceivedImage(std::span<const std::uint8_t> image)
 {
-    if (!loadImage(image))
-        return false;
-    setTitle({});
-    m_history->markUnsaved();
-    // Asked once the receiver has had its closing tokens: it does not wait
-    // for a user reading a list of problems.
-    QTimer::singleShot(0, this, [this, received = QByteArray(reinterpret_cast<const char *>(image.data()),
-                                                             qsizetype(image.size()))] {
-        offerNumberingRepair({reinterpret_cast<const std::uint8_t *>(received.constData()),
-                              std::size_t(received.size())});
-    });
-    return true;
-}
-
-void TfrmMain::offerNumberingRepair(std::span<const std::uint8_t> image)
-{
-    std::optional<k510::ChannelDatabase> repaired = askNumberingRepair(image, m_database, m_dialogs);
-    if (!repaired)
-        return;
-    m_history->record(QStringLiteral("Исправление нумерации"), [&] { m_database = std::move(*repaired); });
-    showDatabaseAgain();
-}
-
-void TfrmMain::showReadWarnings(const std::vector<std::string> &warnings)
-{
-    for (std::size_t i = 0; i < warnings.size() && i < kWarningsShownSingly; ++i)
-        m_dialogs.showMessage(QString::fromStdString(warnings[i]));
-    if (warnings.size() > kWarningsShownSingly) {
-        m_dialogs.showMessage(QString::fromStdString(warnings.back())
-                              + QStringLiteral("\nТакая же ошибка ещё у %1 каналов.")
-                                    .arg(warnings.size() - kWarningsShownSingly));
-    }
-}
-
-void TfrmMain::showChannelTypeErrors(int count)
-{
-    showReadWarnings(std::vector<std::string>(std::size_t(std::max(count, 0)), "Ошибка типа канала!"));
+    return m_files->loadReceivedImage(image);
 }
 
 void TfrmMain::setTransferStatus(const QString &text)
@@ -309,43 +183,18 @@ void TfrmMain::setTransferStatus(const QString &text)
 
 void TfrmMain::reportSettingsProblem(const QString &problem)
 {
-    constexpr int kShownMs = 20000;
-    if (m_reportedSettingsProblems.contains(problem))
-        return;
-    m_reportedSettingsProblems.append(problem);
-    // A problem met at start-up waits until the window is shown: a status
-    // bar that is not visible yet would draw the message over its panels.
-    QTimer::singleShot(0, this, [this, problem] { m_status->showMessage(problem, kShownMs); });
+    m_status->showProblemOnce(problem);
 }
 
 void TfrmMain::setTitle(const QString &path)
 {
-    m_filePath = path;
     // "[*]" is where Qt shows that the database holds unsaved changes.
     setWindowTitle(editorTitle(path) + QStringLiteral("[*]"));
 }
 
 bool TfrmMain::mayDropChanges()
 {
-    if (!m_history->isModified() || m_changesDropped)
-        return true;
-    switch (m_dialogs.askYesNoCancel(QStringLiteral("Сохранить изменения в базе каналов?"))) {
-    case UserDialogs::Answer::Yes: return save();
-    case UserDialogs::Answer::No: return true;
-    case UserDialogs::Answer::Cancel: break;
-    }
-    return false;
-}
-
-bool TfrmMain::save()
-{
-    if (m_filePath.isEmpty())
-        return saveAs();
-    if (!saveDatabase(m_database, m_filePath, m_dialogs))
-        return false;
-    m_history->markSaved();
-    showFileWritten(QStringLiteral("Сохранено"), m_filePath);
-    return true;
+    return m_files->mayDropChanges();
 }
 
 void TfrmMain::showFileWritten(const QString &what, const QString &path)
@@ -353,56 +202,9 @@ void TfrmMain::showFileWritten(const QString &what, const QString &path)
     m_status->setPanelText(0, QStringLiteral("%1: %2").arg(what, QFileInfo(path).fileName()), shownPath(path));
 }
 
-bool TfrmMain::saveAs()
-{
-    const QString path = saveDatabaseAs(m_database, m_dialogs, this, m_settings.lastFolder());
-    if (path.isEmpty())
-        return false;
-    // From now on the window's file is the one just written: the title names
-    // it and "Сохранить" writes there, never over the file opened before.
-    setTitle(path);
-    m_history->markSaved();
-    rememberFile(path);
-    showFileWritten(QStringLiteral("Сохранено"), path);
-    return true;
-}
-
-void TfrmMain::rememberFile(const QString &path)
-{
-    m_settings.addRecentFile(path);
-    fillRecentFilesMenu();
-}
-
-void TfrmMain::fillRecentFilesMenu()
-{
-    QMenu *menu = m_menu.mmFileRecent;
-    menu->clear();
-    const QStringList files = m_settings.recentFiles();
-    for (int i = 0; i < files.size(); ++i) {
-        const QString path = files[i];
-        // A long path keeps its start and its file name; the tooltip has it whole.
-        const QString shown = QDir::toNativeSeparators(path);
-        const QString elided = menu->fontMetrics().elidedText(shown, Qt::ElideMiddle,
-                                                              kRecentFileTextChars * menu->fontMetrics().averageCharWidth());
-        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(elided));
-        item->setToolTip(shown);
-        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
-    }
-    menu->setToolTipsVisible(true);
-    menu->setEnabled(!files.isEmpty());
-}
-
 void TfrmMain::openRecentFile(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
-        m_dialogs.showError(QStringLiteral("Файл «%1» не найден; он убран из списка последних файлов.")
-                                .arg(QDir::toNativeSeparators(path)));
-        m_settings.removeRecentFile(path);
-        fillRecentFilesMenu();
-        return;
-    }
-    if (mayDropChanges())
-        openFile(path);
+    m_files->openRecentFile(path);
 }
 
 void TfrmMain::showLastPage()
@@ -415,12 +217,7 @@ void TfrmMain::showLastPage()
 void TfrmMain::mmFileExportCsvClick()
 {
     const int page = m_pages->currentIndex();
-    const bool radio = page == PageRadio || page == PageFavRadio;
-    const QString path = exportChannelList(m_database, radio, m_dialogs, this, m_settings.lastFolder());
-    if (path.isEmpty())
-        return;
-    m_settings.rememberFolder(path);   // a CSV file is no database to open again
-    showFileWritten(QStringLiteral("Экспортировано"), path);
+    m_files->exportCsv(page == PageRadio || page == PageFavRadio);
 }
 
 void TfrmMain::mmHelpAboutClick()
@@ -431,48 +228,36 @@ void TfrmMain::mmHelpAboutClick()
 
 void TfrmMain::mmHelpKeysClick()
 {
-    if (!m_keysHelp)
-        m_keysHelp = new KeysHelpWindow(this);
-    m_keysHelp->show();
-    m_keysHelp->raise();
-    m_keysHelp->activateWindow();
+    KeysHelpWindow::showFor(this);
 }
 
 void TfrmMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile()
-        && urls.front().toLocalFile().endsWith(QStringLiteral(".k5d"), Qt::CaseInsensitive))
+    if (FileCommands::acceptsDrop(*event->mimeData()))
         event->acceptProposedAction();
 }
 
 void TfrmMain::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile())
+    if (!FileCommands::acceptsDrop(*event->mimeData()))
         return;
     event->acceptProposedAction();
-    if (mayDropChanges())
-        openFile(urls.front().toLocalFile());
+    m_files->openDropped(*event->mimeData());
 }
 
 void TfrmMain::mmFileSaveClick()
 {
-    save();
+    m_files->save();
 }
 
 void TfrmMain::mmFileOpenClick()
 {
-    if (!mayDropChanges())
-        return;
-    const QString path = chooseDatabaseToOpen(m_dialogs, this, m_settings.lastFolder());
-    if (!path.isEmpty())
-        openFile(path);
+    m_files->open();
 }
 
 void TfrmMain::N5Click()
 {
-    saveAs();
+    m_files->saveAs();
 }
 
 void TfrmMain::N6Click()
@@ -488,9 +273,9 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_changesDropped = true;
+    m_files->setChangesDropped(true);
     if (!m_transfers->mayCloseNow()) {
-        m_changesDropped = !isVisible();   // hidden: it closes once the transfer has ended
+        m_files->setChangesDropped(!isVisible());   // hidden: it closes once the transfer has ended
         event->ignore();
         return;
     }
@@ -502,12 +287,7 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::ResetViews()
 {
-    m_satPage->reset();
-    m_tpPage->reset();
-    m_tvPage->reset();
-    m_radioPage->reset();
-    m_favTvPage->reset();
-    m_favRadioPage->reset();
+    m_pages->resetAll();
 }
 
 void TfrmMain::showPage(int index)
@@ -626,94 +406,26 @@ void TfrmMain::PagesChange()
     UpdateStatusBar();
 }
 
-ReportList *TfrmMain::listOfPage(int index) const
-{
-    switch (index) {
-    case PageSat: return m_satPage->list();
-    case PageTp: return m_tpPage->list();
-    case PageTv: return m_tvPage->list();
-    case PageRadio: return m_radioPage->list();
-    case PageFavTv: return m_favTvPage->list();
-    case PageFavRadio: return m_favRadioPage->list();
-    default: return nullptr;
-    }
-}
-
 void TfrmMain::UpdateStatusBar()
 {
     // With a filter, the rows the user sees.
-    if (const ReportList *list = listOfPage(m_pages->currentIndex()))
+    if (const ReportList *list = m_pages->listOf(m_pages->currentIndex()))
         m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->shownRowCount()));
     m_status->setPanelText(2, QStringLiteral("Спутников: %1").arg(m_database.satellites.size()));
     m_status->setPanelText(3, QStringLiteral("Трансп.: %1").arg(m_database.transponders.size()));
     m_status->setPanelText(4, QStringLiteral("Каналов: %1").arg(m_database.channels.size()));
 }
 
-ChannelListPage *TfrmMain::channelPageOf(const ReportList *list) const
-{
-    for (ChannelListPage *page : m_channelPages) {
-        if (page->list() == list)
-            return page;
-    }
-    return nullptr;
-}
-
 void TfrmMain::ShowChannelInfo(ReportList *list)
 {
-    const ChannelListPage *page = channelPageOf(list);
-    if (!page)
-        return;
-    const int row = list->firstSelectedRow();
-    if (row < 0)
-        return;
-    if (const auto info = channelInfo(m_database, page->channelIndexOfRow(m_database, row)))
-        page->infoPanel()->showInfo(*info);
+    if (ChannelListPage *page = m_pages->channelPageOf(list))
+        page->showChannelOfSelectedRow(m_database);
 }
 
 void TfrmMain::sortListByColumn(ReportList *list, int column)
 {
     m_sortColumn = column;
     list->sortRowsBy(column);
-}
-
-bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        for (int page = 0; page < PageCount; ++page) {
-            if (listOfPage(page) == watched && editingKeyPressed(listOfPage(page), *key))
-                return true;
-        }
-    }
-    // Every other key goes on to the list.
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TfrmMain::editingKeyPressed(ReportList *list, const QKeyEvent &key)
-{
-    const bool shift = key.modifiers() == Qt::ShiftModifier;
-    if (key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && shift)) {
-        const QModelIndex current = list->currentIndex();
-        openPopupMenu(list, current.isValid() ? list->visualRect(current).center() : QPoint(0, 0));
-        return true;
-    }
-    if (key.modifiers() == Qt::ControlModifier && channelPageOf(list) && m_drags->moveSelectedRow(*list, key.key()))
-        return true;
-    const PopupEntries entries = currentPopupEntries();
-    const bool editKey = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_F2;
-    if (editKey && entries.changeShown && list->firstSelectedRow() >= 0) {
-        pmChangeClick();
-        return true;
-    }
-    if (key.key() == Qt::Key_Insert && entries.addShown && entries.addEnabled) {
-        pmAddClick();
-        return true;
-    }
-    if (key.key() == Qt::Key_Delete && entries.deleteShown) {
-        pmDeleteClick();
-        return true;
-    }
-    return false;
 }
 
 int TfrmMain::satelliteEntryOfPage(int page) const
@@ -729,7 +441,7 @@ int TfrmMain::satelliteEntryOfPage(int page) const
 PopupEntries TfrmMain::currentPopupEntries() const
 {
     const int page = m_pages->currentIndex();
-    const ReportList *list = listOfPage(page);
+    const ReportList *list = m_pages->listOf(page);
     return popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering());
 }
 
@@ -747,63 +459,30 @@ void TfrmMain::PopupMenuPopup()
     m_popupMenu->PopupMenuPopup(currentPopupEntries());
 }
 
-void TfrmMain::openPopupMenu(ReportList *list, const QPoint &viewportPosition)
-{
-    const PopupEntries entries = currentPopupEntries();
-    m_popupMenu->PopupMenuPopup(entries);
-    if (entries.anyShown())
-        m_popupMenu->popup(list->viewport()->mapToGlobal(viewportPosition));
-}
-
 void TfrmMain::pmAddClick()
 {
-    switch (m_pages->currentIndex()) {
-    case PageTp:
-        m_history->record(QStringLiteral("Добавление транспондера"), [&] { m_edits->addTransponder(); });
-        break;
+    switch (const int page = m_pages->currentIndex()) {
+    case PageTp: m_edits->addTransponder(); break;
     case PageTv:
-    case PageRadio: {
-        const ChannelKind kind = m_pages->currentIndex() == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
-        m_history->record(QStringLiteral("Добавление канала"), [&] { m_edits->addChannel(kind); });
-        break;
-    }
+    case PageRadio: m_edits->addChannel(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio); break;
     // The selection dialog updates the status bar itself, and only when shown.
     case PageFavTv:
-    case PageFavRadio: {
-        const ChannelKind kind = m_pages->currentIndex() == PageFavTv ? ChannelKind::Tv : ChannelKind::Radio;
-        m_history->record(QStringLiteral("Добавление в избранные"), [&] { m_favourites->chooseChannels(kind); });
-        return;
-    }
+    case PageFavRadio: m_favourites->chooseChannels(page == PageFavTv ? ChannelKind::Tv : ChannelKind::Radio); return;
     default: return;
     }
     UpdateStatusBar();
 }
-
-namespace {
-
-QString channelsDeleted(const k510::ChannelDatabase &before, const k510::ChannelDatabase &after)
-{
-    return channelsDeletedName(int(before.channels.size() - after.channels.size()));
-}
-
-} // namespace
 
 void TfrmMain::pmDeleteClick()
 {
     const int page = m_pages->currentIndex();
     const ChannelKind kind = page == PageTv || page == PageFavTv ? ChannelKind::Tv : ChannelKind::Radio;
     switch (page) {
-    case PageTp:
-        m_history->record(QStringLiteral("Удаление транспондера"), [&] { m_deletes->deleteTransponder(); });
-        break;
+    case PageTp: m_deletes->deleteTransponder(); break;
     case PageTv:
-    case PageRadio:
-        m_history->record(channelsDeleted, [&] { m_deletes->deleteChannels(kind); });
-        break;
+    case PageRadio: m_deletes->deleteChannels(kind); break;
     case PageFavTv:
-    case PageFavRadio:
-        m_history->record(QStringLiteral("Удаление из избранных"), [&] { m_deletes->removeFavourites(kind); });
-        break;
+    case PageFavRadio: m_deletes->removeFavourites(kind); break;
     default: return;
     }
     UpdateStatusBar();
@@ -813,28 +492,19 @@ void TfrmMain::pmDelAllClick()
 {
     const int page = m_pages->currentIndex();
     // Never a purge of rows a filter hides.
-    if ((page != PageTv && page != PageRadio) || listOfPage(page)->filtering())
+    if ((page != PageTv && page != PageRadio) || m_pages->listOf(page)->filtering())
         return;
-    const ChannelKind kind = page == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
-    m_history->record(channelsDeleted, [&] { m_deletes->purge(kind); });
+    m_deletes->purge(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
     UpdateStatusBar();
 }
 
 void TfrmMain::pmChangeClick()
 {
     switch (m_pages->currentIndex()) {
-    case PageSat:
-        m_history->record(QStringLiteral("Изменение спутника"), [&] { m_edits->editSatellite(); });
-        break;
-    case PageTp:
-        m_history->record(QStringLiteral("Изменение транспондера"), [&] { m_edits->editTransponder(); });
-        break;
-    case PageTv:
-        m_history->record(QStringLiteral("Изменение канала"), [&] { m_edits->editChannel(ChannelKind::Tv); });
-        break;
-    case PageRadio:
-        m_history->record(QStringLiteral("Изменение канала"), [&] { m_edits->editChannel(ChannelKind::Radio); });
-        break;
+    case PageSat: m_edits->editSatellite(); break;
+    case PageTp: m_edits->editTransponder(); break;
+    case PageTv: m_edits->editChannel(ChannelKind::Tv); break;
+    case PageRadio: m_edits->editChannel(ChannelKind::Radio); break;
     default: return;
     }
     // A renamed channel may have left the rows "Поиск" shows, or joined them.
@@ -843,48 +513,26 @@ void TfrmMain::pmChangeClick()
 
 void TfrmMain::wireHistory()
 {
-    QUndoStack &stack = m_history->stack();
-    QAction *undo = m_menu.mmEditUndo;
-    QAction *redo = m_menu.mmEditRedo;
-    undo->setEnabled(false);
-    redo->setEnabled(false);
-    connect(undo, &QAction::triggered, &stack, &QUndoStack::undo);
-    connect(redo, &QAction::triggered, &stack, &QUndoStack::redo);
-    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    const auto named = [](const QString &verb, const QString &step) {
-        return step.isEmpty() ? verb : QStringLiteral("%1 «%2»").arg(verb, step);
-    };
-    connect(&stack, &QUndoStack::undoTextChanged, undo,
-            [undo, named](const QString &step) { undo->setText(named(QStringLiteral("Отменить"), step)); });
-    connect(&stack, &QUndoStack::redoTextChanged, redo,
-            [redo, named](const QString &step) { redo->setText(named(QStringLiteral("Повторить"), step)); });
+    m_history->connectMenu(*m_menu.mmEditUndo, *m_menu.mmEditRedo);
     connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // A deleted channel must not stay in a panel, nor one undone away.
-    connect(&stack, &QUndoStack::indexChanged, this, &TfrmMain::showSelectedChannels);
+    connect(&m_history->stack(), &QUndoStack::indexChanged, this, &TfrmMain::showSelectedChannels);
 }
 
 void TfrmMain::wireFindFields()
 {
     for (ChannelListPage *page : m_channelPages) {
-        connect(page->findField(), &QLineEdit::textChanged, this, [this, page](const QString &text) {
-            page->list()->setRowFilter(1, text);
+        connect(page, &ChannelListPage::rowFilterChanged, this, [this] {
             updateDragging();
             UpdateStatusBar();
         });
     }
-    connect(m_menu.mmEditFind, &QAction::triggered, this, &TfrmMain::focusFindField);
+    connect(m_menu.mmEditFind, &QAction::triggered, this, [this] {
+        if (auto *page = qobject_cast<ChannelListPage *>(m_pages->currentWidget()))
+            page->focusFindField();
+    });
 }
 
-void TfrmMain::focusFindField()
-{
-    for (ChannelListPage *page : m_channelPages) {
-        if (page == m_pages->currentWidget()) {
-            page->findField()->setFocus(Qt::ShortcutFocusReason);
-            page->findField()->selectAll();
-        }
-    }
-}
 
 void TfrmMain::updateDragging()
 {
@@ -893,6 +541,17 @@ void TfrmMain::updateDragging()
         const bool wholeList = !channels || channels->showsWholeOrder();
         page->list()->setDragEnabled(wholeList && !page->list()->filtering());
     }
+}
+
+void TfrmMain::showNewDatabase()
+{
+    ResetViews();
+    m_tpPage->selector()->setCurrentIndex(0);
+    m_tvPage->selector()->setCurrentIndex(0);
+    m_radioPage->selector()->setCurrentIndex(0);
+    showPage(PageSat);
+    // The counts would otherwise still be those of the previous database.
+    UpdateStatusBar();
 }
 
 void TfrmMain::showDatabaseAgain()
@@ -924,22 +583,8 @@ void TfrmMain::showDatabaseAgain()
     UpdateStatusBar();
 }
 
-void TfrmMain::channelListKeyPressed(ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers)
-{
-    // The list has handled the key already: plain and Shift keys moved or
-    // extended the selection as in any list, and the panel follows. A key
-    // with Ctrl (a move, Ctrl+A, Ctrl+F) leaves the panel where it is.
-    ReportList *list = page->list();
-    if (list->rowCount() == 0 || modifiers.testFlag(Qt::ControlModifier) || key == Qt::Key_Control)
-        return;
-    ShowChannelInfo(list);
-}
-
 void TfrmMain::showSelectedChannels()
 {
-    for (ChannelListPage *page : m_channelPages) {
-        const int row = page->list()->firstSelectedRow();
-        const auto info = row < 0 ? std::nullopt : channelInfo(m_database, page->channelIndexOfRow(m_database, row));
-        page->infoPanel()->showInfo(info.value_or(ChannelInfo{}));
-    }
+    for (ChannelListPage *page : m_channelPages)
+        page->showSelectedChannel(m_database);
 }

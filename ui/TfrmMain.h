@@ -12,10 +12,7 @@
 #include <memory>
 #include <span>
 
-class KeysHelpWindow;
 class MainWindowTransferHost;
-class QKeyEvent;
-class QTabWidget;
 class TransferController;
 class UserDialogs;
 
@@ -26,10 +23,12 @@ class DragCommands;
 class EditCommands;
 class EditHistory;
 class FavouriteCommands;
+class FileCommands;
 class PopupMenu;
 struct PopupEntries;
 class ChannelPage;
 class FavouritesPage;
+class PageTabs;
 class ReportList;
 class SatellitePage;
 class StatusPanels;
@@ -37,8 +36,8 @@ class TransponderPage;
 } // namespace k510::ui
 
 // The editor's main window: it owns the channel database, shows it on six
-// pages and carries the handlers of the "Файл" menu. The pages, rows, status
-// bar and file work live in their own classes; this class wires them
+// pages and dispatches the menus' and the lists' commands. The pages, rows,
+// status bar and commands live in their own classes; this class wires them
 // together and keeps the state they share (sortColumn).
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -135,7 +134,6 @@ protected:
     // A .k5d file dropped onto the window opens as "Открыть" opens it.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildPages();
@@ -143,33 +141,21 @@ private:
     void onPageShown(int index);
     void showPage(int index);
     void sortListByColumn(k510::ui::ReportList *list, int column);
-    // After the list has handled a key: the panel shows the selected channel.
-    void channelListKeyPressed(k510::ui::ChannelListPage *page, int key, Qt::KeyboardModifiers modifiers);
     // Each panel shows its list's selected channel, or nothing when no row
     // is selected: after every change to the database.
     void showSelectedChannels();
-    // Menu key and Shift+F10 open the context menu; Enter or F2 edits the selected
-    // row and Insert adds, where the menu offers that. True when taken.
-    bool editingKeyPressed(k510::ui::ReportList *list, const QKeyEvent &key);
-    void openPopupMenu(k510::ui::ReportList *list, const QPoint &viewportPosition);
     [[nodiscard]] int satelliteEntryOfPage(int page) const;
     // What the context menu offers on the page shown, as it stands now.
     [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
     // "Правка" offers the context menu's commands as the page shown does.
     void updateEditMenu();
-    void showReadWarnings(const std::vector<std::string> &warnings);
-    // After an image has been loaded: when its numbering is broken, says how
-    // and offers to repair it.
-    void offerNumberingRepair(std::span<const std::uint8_t> image);
-    void showChannelTypeErrors(int count);
-    // "Сохранить": to the file the title names, else as "Сохранить как...".
-    bool save();
-    // "Сохранить как...": on success the file written becomes the window's file.
-    bool saveAs();
     // Panel 0 after a file was written: "Сохранено: db.k5d", the full path
     // in its tooltip.
     void showFileWritten(const QString &what, const QString &path);
     void setTitle(const QString &path);
+    // After a database was loaded: every page starts again from it, the
+    // satellites page shown.
+    void showNewDatabase();
     // After undo and redo: every page shows the database as it now is, on
     // the same page and selector entries where they still exist.
     void showDatabaseAgain();
@@ -177,11 +163,6 @@ private:
     void wireFindFields();
     // Rows can be dragged while a page shows its whole list unfiltered.
     void updateDragging();
-    void focusFindField();
-    void fillRecentFilesMenu();
-    void rememberFile(const QString &path);
-    [[nodiscard]] k510::ui::ChannelListPage *channelPageOf(const k510::ui::ReportList *list) const;
-    [[nodiscard]] k510::ui::ReportList *listOfPage(int index) const;
 
     UserDialogs &m_dialogs;
     k510::ChannelDatabase m_database;
@@ -193,7 +174,7 @@ private:
     std::unique_ptr<TransferController> m_transfers;
 
     k510::ui::MainMenuActions m_menu{};
-    QTabWidget *m_pages = nullptr;
+    k510::ui::PageTabs *m_pages = nullptr;
     k510::ui::SatellitePage *m_satPage = nullptr;
     k510::ui::TransponderPage *m_tpPage = nullptr;
     k510::ui::ChannelPage *m_tvPage = nullptr;
@@ -203,16 +184,11 @@ private:
     std::array<k510::ui::ChannelListPage *, 4> m_channelPages{};
     k510::ui::StatusPanels *m_status = nullptr;
     k510::ui::PopupMenu *m_popupMenu = nullptr;
-    KeysHelpWindow *m_keysHelp = nullptr;   // made when first asked for
     std::unique_ptr<k510::ui::EditCommands> m_edits;
     std::unique_ptr<k510::ui::DeleteCommands> m_deletes;
     k510::ui::DragCommands *m_drags = nullptr;
     k510::ui::FavouriteCommands *m_favourites = nullptr;
     k510::ui::EditHistory *m_history = nullptr;
-    QString m_filePath;   // the file the title names
+    k510::ui::FileCommands *m_files = nullptr;
     EditorSettings m_settings;
-    // "Нет" was answered while closing; the close that follows a running
-    // transfer does not ask again.
-    bool m_changesDropped = false;
-    QStringList m_reportedSettingsProblems;
 };

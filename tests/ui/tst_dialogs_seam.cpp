@@ -19,10 +19,10 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "ui/DatabaseFileDialog.h"
-#include "ui/RussianLanguage.h"
+#include "ui/dialogs/DatabaseFileDialog.h"
+#include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
-#include "ui/commands/FileCommands.h"
+#include "ui/commands/DatabaseFiles.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/commands/FileCommands.h"
+#include "ui/commands/DatabaseFiles.h"
 #include "model/ImageCheck.h"
 #include "ui/commands/EditHistory.h"
 

@@ -21,7 +21,7 @@
 #include "ui/transfer/TransferController.h"
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/commands/FileCommands.h"
+#include "ui/commands/DatabaseFiles.h"
 
 using Answer = UserDialogs::Answer;
 

@@ -5,6 +5,7 @@
 #include "model/Favourites.h"
 #include "model/OrderLists.h"
 #include "model/Purge.h"
+#include "EditHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/ChannelPage.h"
@@ -33,6 +34,12 @@ int renumbered(int number, const std::vector<int> &deletedSorted)
     return number - int(below - deletedSorted.begin());
 }
 
+// "Удаление 3 каналов": the step's name says how many channels went.
+QString channelsDeleted(const ChannelDatabase &before, const ChannelDatabase &after)
+{
+    return channelsDeletedName(int(before.channels.size() - after.channels.size()));
+}
+
 } // namespace
 
 DeleteCommands::DeleteCommands(DeleteTargets targets) : m(std::move(targets)) {}
@@ -52,50 +59,56 @@ int DeleteCommands::numberOfRow(ChannelKind kind, int row) const
 
 void DeleteCommands::deleteTransponder()
 {
-    ReportList &list = *m.transponders.list();
-    const int row = list.firstSelectedRow();
-    const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
-    if (index < 0)
-        return;
-    const std::array<int, 1> number{index + 1};
-    const DeletionSummary summary = deleteTransponders(m.database, number);
-    m.refillTransponders();
-    m.reportChannelTypeErrors(summary.channelsOfBadType);
+    m.history.record(QStringLiteral("Удаление транспондера"), [&] {
+        ReportList &list = *m.transponders.list();
+        const int row = list.firstSelectedRow();
+        const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
+        if (index < 0)
+            return;
+        const std::array<int, 1> number{index + 1};
+        const DeletionSummary summary = deleteTransponders(m.database, number);
+        m.refillTransponders();
+        m.reportChannelTypeErrors(summary.channelsOfBadType);
+    });
 }
 
 void DeleteCommands::deleteChannels(ChannelKind kind)
 {
-    ReportList &list = *pageOf(kind).list();
-    if (m.database.channels.empty())
-        return;
-    std::vector<int> marked;
-    for (const int row : list.selectedRowNumbers()) {
-        const int number = numberOfRow(kind, row);
-        if (number < 1)
-            continue;
-        const bool favourite =
-            kind == ChannelKind::Tv ? m.database.isInTvFavourites(number) : m.database.isInRadioFavourites(number);
-        if (favourite && !m.dialogs.askYesNo(QString::fromUtf8(kFavouriteQuestion))) {
-            list.selectionModel()->select(list.model()->index(row, 0),
-                                          QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-            continue;
+    m.history.record(channelsDeleted, [&] {
+        ReportList &list = *pageOf(kind).list();
+        if (m.database.channels.empty())
+            return;
+        std::vector<int> marked;
+        for (const int row : list.selectedRowNumbers()) {
+            const int number = numberOfRow(kind, row);
+            if (number < 1)
+                continue;
+            const bool favourite =
+                kind == ChannelKind::Tv ? m.database.isInTvFavourites(number) : m.database.isInRadioFavourites(number);
+            if (favourite && !m.dialogs.askYesNo(QString::fromUtf8(kFavouriteQuestion))) {
+                list.selectionModel()->select(list.model()->index(row, 0),
+                                              QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+                continue;
+            }
+            marked.push_back(number);
         }
-        marked.push_back(number);
-    }
-    if (!marked.empty())
-        deleteAndShow(kind, marked);
+        if (!marked.empty())
+            deleteAndShow(kind, marked);
+    });
 }
 
 void DeleteCommands::purge(ChannelKind kind)
 {
-    if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion)))
-        return;
-    const int entry = pageOf(kind).selector()->currentIndex();
-    const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;
-    const std::vector<int> numbers = kind == ChannelKind::Tv ? unfavouredTvNumbers(m.database, satellite)
-                                                             : unfavouredRadioNumbers(m.database, satellite);
-    if (!numbers.empty())
-        deleteAndShow(kind, numbers);
+    m.history.record(channelsDeleted, [&] {
+        if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion)))
+            return;
+        const int entry = pageOf(kind).selector()->currentIndex();
+        const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;
+        const std::vector<int> numbers = kind == ChannelKind::Tv ? unfavouredTvNumbers(m.database, satellite)
+                                                                 : unfavouredRadioNumbers(m.database, satellite);
+        if (!numbers.empty())
+            deleteAndShow(kind, numbers);
+    });
 }
 
 void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &numbers)
@@ -144,16 +157,18 @@ void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &num
 
 void DeleteCommands::removeFavourites(ChannelKind kind)
 {
-    FavouritesPage &page = kind == ChannelKind::Tv ? m.favouriteTv : m.favouriteRadio;
-    ReportList &list = *page.list();
-    std::vector<int> positions;
-    for (const int row : list.selectedRowNumbers())
-        positions.push_back(list.referenceOf(row));
-    if (positions.empty())
-        return;
-    FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
-    removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
-    kind == ChannelKind::Tv ? m.refillFavouriteTv() : m.refillFavouriteRadio();
+    m.history.record(QStringLiteral("Удаление из избранных"), [&] {
+        FavouritesPage &page = kind == ChannelKind::Tv ? m.favouriteTv : m.favouriteRadio;
+        ReportList &list = *page.list();
+        std::vector<int> positions;
+        for (const int row : list.selectedRowNumbers())
+            positions.push_back(list.referenceOf(row));
+        if (positions.empty())
+            return;
+        FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
+        removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
+        kind == ChannelKind::Tv ? m.refillFavouriteTv() : m.refillFavouriteRadio();
+    });
 }
 
 } // namespace k510::ui

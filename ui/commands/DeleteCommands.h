@@ -11,6 +11,8 @@ class UserDialogs;
 
 namespace k510::ui {
 
+class EditHistory;
+
 class ChannelPage;
 class FavouritesPage;
 class TransponderPage;
@@ -19,6 +21,7 @@ class TransponderPage;
 struct DeleteTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
+    EditHistory &history;   // each command is one step
     TransponderPage &transponders;
     ChannelPage &tv;
     ChannelPage &radio;

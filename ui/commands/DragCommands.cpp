@@ -8,6 +8,7 @@
 #include "ui/pages/FavouritesPage.h"
 
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 
 namespace k510::ui {
@@ -27,6 +28,8 @@ DragCommands::DragCommands(ChannelDatabase &database, std::array<ChannelListPage
         list->setDefaultDropAction(Qt::CopyAction);
         list->setDropIndicatorShown(false);
         list->viewport()->installEventFilter(this);
+        // Ctrl with an arrow, Home or End moves the selected row.
+        list->installEventFilter(this);
     }
 }
 
@@ -117,6 +120,12 @@ void DragCommands::moveRowOnto(ReportList &list, int dragged, int target)
 bool DragCommands::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        ChannelListPage *page = pageOf(watched);
+        return page && watched == page->list() && key->modifiers() == Qt::ControlModifier
+               && moveSelectedRow(*page->list(), key->key());
+    }
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     ChannelListPage *page = pageOf(watched);

@@ -4,9 +4,10 @@
 #include "EditForms.h"
 #include "model/ImageWriter.h"
 #include "model/SatelliteSettings.h"
+#include "EditHistory.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
-#include "ui/SatelliteChoiceList.h"
+#include "ui/pages/SatelliteChoiceList.h"
 #include "ui/UserDialogs.h"
 #include "ui/dialogs/TsatEditDlg.h"
 #include "ui/dialogs/TsvcAddDlg.h"
@@ -111,21 +112,23 @@ ChannelPage &EditCommands::pageOf(ChannelKind kind) const
 
 void EditCommands::editSatellite()
 {
-    ReportList &list = *m.satellites.list();
-    const int row = list.firstSelectedRow();
-    // The "№" of the row names the satellite, wherever sorting has put it.
-    const int entry = list.referenceOf(row);
-    if (row < 0 || entry < 1 || std::size_t(entry) > m.database.satellites.size())
-        return;
-    Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
+    m.history.record(QStringLiteral("Изменение спутника"), [&] {
+        ReportList &list = *m.satellites.list();
+        const int row = list.firstSelectedRow();
+        // The "№" of the row names the satellite, wherever sorting has put it.
+        const int entry = list.referenceOf(row);
+        if (row < 0 || entry < 1 || std::size_t(entry) > m.database.satellites.size())
+            return;
+        Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
 
-    m_satelliteDialog->load(satelliteFormOf(satellite));
-    const SatelliteForm opened = m_satelliteDialog->form();
-    runUntilAccepted(*m_satelliteDialog, [&] {
-        const SatelliteForm typed = m_satelliteDialog->form();
-        applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
-        m.satellites.showSatellite(entry - 1, satellite.rowTexts);
-        renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
+        m_satelliteDialog->load(satelliteFormOf(satellite));
+        const SatelliteForm opened = m_satelliteDialog->form();
+        runUntilAccepted(*m_satelliteDialog, [&] {
+            const SatelliteForm typed = m_satelliteDialog->form();
+            applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
+            m.satellites.showSatellite(entry - 1, satellite.rowTexts);
+            renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
+        });
     });
 }
 
@@ -138,122 +141,130 @@ void EditCommands::renameSatelliteEntries(int entry, const QString &name)
 
 void EditCommands::addTransponder()
 {
-    const int entry = m.transponders.selector()->currentIndex();
-    if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
-        return;
-    m_transponderDialog->setCaption(QStringLiteral("Добавление транспондера"));
-    runUntilAccepted(*m_transponderDialog, [&] {
-        const TransponderForm form = m_transponderDialog->form();
-        if (form.polarisation < 0)
-            refuse(FormField::Polarisation, kNoPolarisation);
-        if (form.fec < 0)
-            refuse(FormField::Fec, kNoFec);
-        if (form.frequency.isEmpty())
-            refuse(FormField::Frequency, kNoFrequency);
-        if (form.rate.isEmpty())
-            refuse(FormField::Rate, kNoRate);
-        const TransponderValues values = transponderValuesOf(form);
-        if (!hasRoomFor(m.database, 1, 0))
-            throw std::runtime_error(kNoRoomForTransponder);
+    m.history.record(QStringLiteral("Добавление транспондера"), [&] {
+        const int entry = m.transponders.selector()->currentIndex();
+        if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
+            return;
+        m_transponderDialog->setCaption(QStringLiteral("Добавление транспондера"));
+        runUntilAccepted(*m_transponderDialog, [&] {
+            const TransponderForm form = m_transponderDialog->form();
+            if (form.polarisation < 0)
+                refuse(FormField::Polarisation, kNoPolarisation);
+            if (form.fec < 0)
+                refuse(FormField::Fec, kNoFec);
+            if (form.frequency.isEmpty())
+                refuse(FormField::Frequency, kNoFrequency);
+            if (form.rate.isEmpty())
+                refuse(FormField::Rate, kNoRate);
+            const TransponderValues values = transponderValuesOf(form);
+            if (!hasRoomFor(m.database, 1, 0))
+                throw std::runtime_error(kNoRoomForTransponder);
 
-        Transponder transponder;
-        applyTransponderValues(transponder, values);
-        const int index = m.database.appendTransponder(entry - 1, transponder);
-        if (index < 0)
-            throw std::runtime_error(kNoRoomForTransponder);
-        const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
-        const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
-        showAddedRow(*m.transponders.list(), row);
-        m.updateStatusBar();
+            Transponder transponder;
+            applyTransponderValues(transponder, values);
+            const int index = m.database.appendTransponder(entry - 1, transponder);
+            if (index < 0)
+                throw std::runtime_error(kNoRoomForTransponder);
+            const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
+            const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
+            showAddedRow(*m.transponders.list(), row);
+            m.updateStatusBar();
+        });
     });
 }
 
 void EditCommands::editTransponder()
 {
-    ReportList &list = *m.transponders.list();
-    const int row = list.firstSelectedRow();
-    const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
-    if (index < 0)
-        return;
+    m.history.record(QStringLiteral("Изменение транспондера"), [&] {
+        ReportList &list = *m.transponders.list();
+        const int row = list.firstSelectedRow();
+        const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
+        if (index < 0)
+            return;
 
-    TransponderForm shown;
-    shown.polarisation = list.text(row, 1) == QLatin1String("H") ? 0 : 1;
-    shown.frequency = list.text(row, 2);
-    shown.rate = list.text(row, 3);
-    shown.fec = fecIndexOf(list.text(row, 4));
-    m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
-    m_transponderDialog->load(shown);
-    runUntilAccepted(*m_transponderDialog, [&] {
-        const TransponderValues values = transponderValuesOf(m_transponderDialog->form());
-        Transponder &transponder = m.database.transponders[std::size_t(index)];
-        applyTransponderValues(transponder, values);
-        m.transponders.showTransponder(row, transponder);
+        TransponderForm shown;
+        shown.polarisation = list.text(row, 1) == QLatin1String("H") ? 0 : 1;
+        shown.frequency = list.text(row, 2);
+        shown.rate = list.text(row, 3);
+        shown.fec = fecIndexOf(list.text(row, 4));
+        m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
+        m_transponderDialog->load(shown);
+        runUntilAccepted(*m_transponderDialog, [&] {
+            const TransponderValues values = transponderValuesOf(m_transponderDialog->form());
+            Transponder &transponder = m.database.transponders[std::size_t(index)];
+            applyTransponderValues(transponder, values);
+            m.transponders.showTransponder(row, transponder);
+        });
     });
 }
 
 void EditCommands::addChannel(ChannelKind kind)
 {
-    ChannelPage &page = pageOf(kind);
-    const int entry = page.selector()->currentIndex();
-    if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
-        return;
-    const Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
-    TsvcAddDlg &dialog = kind == ChannelKind::Tv ? *m_channelAddDialog : *m_radioAddDialog;
-    if (kind == ChannelKind::Radio)
-        dialog.clearFields();
-    dialog.setTransponders(transponderEntries(m.database, entry - 1));
-    int addedIndex = -1;
-    const bool added = runUntilAccepted(dialog, [&] {
-        const ChannelForm form = dialog.form();
-        if (const auto empty = firstEmpty(form))
-            refuse(*empty, kFillEveryField);
-        if (form.transponder < 0 || std::size_t(form.transponder) >= satellite.transponderIndices.size())
-            refuse(FormField::Transponder, kChooseTransponder);
-        const ChannelValues values = channelValuesOf(form);
-        const std::size_t ordered =
-            kind == ChannelKind::Tv ? m.database.tvOrder.size() : m.database.radioOrder.size();
-        if (ordered >= std::size_t(kOrderCapacity))
-            throw std::runtime_error(QString::fromUtf8(kOrderFull).arg(kOrderCapacity).toStdString());
-        if (!hasRoomFor(m.database, 0, 1))
-            throw std::runtime_error(kNoRoomForChannel);
+    m.history.record(QStringLiteral("Добавление канала"), [&] {
+        ChannelPage &page = pageOf(kind);
+        const int entry = page.selector()->currentIndex();
+        if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
+            return;
+        const Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
+        TsvcAddDlg &dialog = kind == ChannelKind::Tv ? *m_channelAddDialog : *m_radioAddDialog;
+        if (kind == ChannelKind::Radio)
+            dialog.clearFields();
+        dialog.setTransponders(transponderEntries(m.database, entry - 1));
+        int addedIndex = -1;
+        const bool added = runUntilAccepted(dialog, [&] {
+            const ChannelForm form = dialog.form();
+            if (const auto empty = firstEmpty(form))
+                refuse(*empty, kFillEveryField);
+            if (form.transponder < 0 || std::size_t(form.transponder) >= satellite.transponderIndices.size())
+                refuse(FormField::Transponder, kChooseTransponder);
+            const ChannelValues values = channelValuesOf(form);
+            const std::size_t ordered =
+                kind == ChannelKind::Tv ? m.database.tvOrder.size() : m.database.radioOrder.size();
+            if (ordered >= std::size_t(kOrderCapacity))
+                throw std::runtime_error(QString::fromUtf8(kOrderFull).arg(kOrderCapacity).toStdString());
+            if (!hasRoomFor(m.database, 0, 1))
+                throw std::runtime_error(kNoRoomForChannel);
 
-        Channel channel;
-        channel.tpNumber = std::uint16_t(satellite.transponderIndices[std::size_t(form.transponder)] + 1);
-        applyChannelValues(channel, values);
-        channel.setServiceType(kind == ChannelKind::Tv ? ServiceType::Tv : ServiceType::Radio);
-        if (!form.freeToAir)
-            channel.chFlags |= ChannelFlag::Scrambled;
-        // A TV channel ends the TV block, a radio channel the radio block.
-        addedIndex = kind == ChannelKind::Tv ? m.database.tvCount()
-                                             : int(m.database.tvOrder.size() + m.database.radioOrder.size());
-        const int wronglyTyped =
-            kind == ChannelKind::Tv ? m.database.appendTvChannel(channel) : m.database.appendRadioChannel(channel);
-        if (wronglyTyped > 0)
-            tell(QString::fromUtf8(kChannelTypeError));
+            Channel channel;
+            channel.tpNumber = std::uint16_t(satellite.transponderIndices[std::size_t(form.transponder)] + 1);
+            applyChannelValues(channel, values);
+            channel.setServiceType(kind == ChannelKind::Tv ? ServiceType::Tv : ServiceType::Radio);
+            if (!form.freeToAir)
+                channel.chFlags |= ChannelFlag::Scrambled;
+            // A TV channel ends the TV block, a radio channel the radio block.
+            addedIndex = kind == ChannelKind::Tv ? m.database.tvCount()
+                                                 : int(m.database.tvOrder.size() + m.database.radioOrder.size());
+            const int wronglyTyped =
+                kind == ChannelKind::Tv ? m.database.appendTvChannel(channel) : m.database.appendRadioChannel(channel);
+            if (wronglyTyped > 0)
+                tell(QString::fromUtf8(kChannelTypeError));
+        });
+        if (!added)
+            return;
+        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
+        ReportList &list = *page.list();
+        for (int row = 0; row < list.rowCount(); ++row) {
+            if (page.channelIndexOfRow(m.database, row) == addedIndex)
+                return showAddedRow(list, row);
+        }
     });
-    if (!added)
-        return;
-    kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
-    ReportList &list = *page.list();
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (page.channelIndexOfRow(m.database, row) == addedIndex)
-            return showAddedRow(list, row);
-    }
 }
 
 void EditCommands::editChannel(ChannelKind kind)
 {
-    ChannelPage &page = pageOf(kind);
-    const int row = page.list()->firstSelectedRow();
-    const int index = row < 0 ? -1 : page.channelIndexOfRow(m.database, row);
-    if (index < 0)
-        return;
-    Channel &channel = m.database.channels[std::size_t(index)];
-    m_channelEditDialog->load(channelFormOf(channel));
-    runUntilAccepted(*m_channelEditDialog, [&] {
-        const ChannelValues values = channelValuesOf(m_channelEditDialog->form());
-        applyChannelValues(channel, values);
-        page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
+    m.history.record(QStringLiteral("Изменение канала"), [&] {
+        ChannelPage &page = pageOf(kind);
+        const int row = page.list()->firstSelectedRow();
+        const int index = row < 0 ? -1 : page.channelIndexOfRow(m.database, row);
+        if (index < 0)
+            return;
+        Channel &channel = m.database.channels[std::size_t(index)];
+        m_channelEditDialog->load(channelFormOf(channel));
+        runUntilAccepted(*m_channelEditDialog, [&] {
+            const ChannelValues values = channelValuesOf(m_channelEditDialog->form());
+            applyChannelValues(channel, values);
+            page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
+        });
     });
 }
 

@@ -15,6 +15,8 @@ class UserDialogs;
 
 namespace k510::ui {
 
+class EditHistory;
+
 class ChannelPage;
 class ReportList;
 class SatellitePage;
@@ -24,6 +26,7 @@ class TransponderPage;
 struct EditTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
+    EditHistory &history;   // each command is one step
     SatellitePage &satellites;
     TransponderPage &transponders;
     ChannelPage &tv;

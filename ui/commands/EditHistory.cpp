@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditHistory.h"
 
+#include <QAction>
 #include <QUndoCommand>
 
 namespace k510::ui {
@@ -79,6 +80,23 @@ void EditHistory::show(const State &state)
     m_current = state;
     m_database = *state;
     m_showDatabase();
+}
+
+void EditHistory::connectMenu(QAction &undo, QAction &redo)
+{
+    undo.setEnabled(false);
+    redo.setEnabled(false);
+    connect(&undo, &QAction::triggered, &m_stack, &QUndoStack::undo);
+    connect(&redo, &QAction::triggered, &m_stack, &QUndoStack::redo);
+    connect(&m_stack, &QUndoStack::canUndoChanged, &undo, &QAction::setEnabled);
+    connect(&m_stack, &QUndoStack::canRedoChanged, &redo, &QAction::setEnabled);
+    const auto named = [](const QString &verb, const QString &step) {
+        return step.isEmpty() ? verb : QStringLiteral("%1 «%2»").arg(verb, step);
+    };
+    connect(&m_stack, &QUndoStack::undoTextChanged, &undo,
+            [&undo, named](const QString &step) { undo.setText(named(QStringLiteral("Отменить"), step)); });
+    connect(&m_stack, &QUndoStack::redoTextChanged, &redo,
+            [&redo, named](const QString &step) { redo.setText(named(QStringLiteral("Повторить"), step)); });
 }
 
 QString channelsDeletedName(int count)

@@ -4,6 +4,8 @@
 #include "model/ChannelDatabase.h"
 
 #include <QObject>
+
+class QAction;
 #include <QString>
 #include <QUndoStack>
 
@@ -40,6 +42,10 @@ public:
     void markUnsaved();
     [[nodiscard]] bool isModified() const { return !m_stack.isClean(); }
     [[nodiscard]] QUndoStack &stack() { return m_stack; }
+    // "Отменить" and "Повторить" undo and redo, are greyed when there is
+    // nothing to, and name the step they would take: "Отменить «Удаление 3
+    // каналов»".
+    void connectMenu(QAction &undo, QAction &redo);
 
 signals:
     void modifiedChanged(bool modified);

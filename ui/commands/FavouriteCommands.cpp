@@ -3,6 +3,7 @@
 
 #include "model/EditConversions.h"
 #include "model/Favourites.h"
+#include "EditHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/dialogs/TfavChSelectDlg.h"
 #include "ui/dialogs/TgrpRenameDlg.h"
@@ -11,6 +12,7 @@
 #include "ui/lists/ReportList.h"
 #include "ui/pages/FavouritesPage.h"
 
+#include <QPushButton>
 #include <QComboBox>
 
 namespace k510::ui {
@@ -29,6 +31,8 @@ FavouriteCommands::FavouriteCommands(FavouriteTargets targets, QWidget *dialogPa
     , m_rename(new TgrpRenameDlg(dialogParent))
 {
     connect(m_selection, &TfavChSelectDlg::channelChosen, this, &FavouriteCommands::addChosenChannel);
+    for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio})
+        connect(pageOf(kind).renameButton(), &QPushButton::clicked, this, [this, kind] { renameGroup(kind); });
 }
 
 FavouritesPage &FavouriteCommands::pageOf(ChannelKind kind) const
@@ -44,21 +48,23 @@ FavouriteGroup &FavouriteCommands::groupOf(ChannelKind kind, int group) const
 
 void FavouriteCommands::chooseChannels(ChannelKind kind)
 {
-    FavouritesPage &page = pageOf(kind);
-    page.list()->clearSelection();
-    const auto &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
-    if (order.empty())
-        return;
-    m_kind = kind;
-    m_group = page.groupIndex();
-    const FavouriteGroup opened = groupOf(kind, m_group);
-    m_selection->fill(m.database, kind, opened);
-    m_selection->showGroup(m_group + 1, page.selector()->itemText(m_group));
-    if (!m.dialogs.runDialog(*m_selection)) {
-        groupOf(kind, m_group) = opened;
-        page.refill(m.database);
-    }
-    m.updateStatusBar();
+    m.history.record(QStringLiteral("Добавление в избранные"), [&] {
+        FavouritesPage &page = pageOf(kind);
+        page.list()->clearSelection();
+        const auto &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
+        if (order.empty())
+            return;
+        m_kind = kind;
+        m_group = page.groupIndex();
+        const FavouriteGroup opened = groupOf(kind, m_group);
+        m_selection->fill(m.database, kind, opened);
+        m_selection->showGroup(m_group + 1, page.selector()->itemText(m_group));
+        if (!m.dialogs.runDialog(*m_selection)) {
+            groupOf(kind, m_group) = opened;
+            page.refill(m.database);
+        }
+        m.updateStatusBar();
+    });
 }
 
 void FavouriteCommands::addChosenChannel(int orderPosition)
@@ -83,31 +89,33 @@ void FavouriteCommands::addChosenChannel(int orderPosition)
 
 void FavouriteCommands::renameGroup(ChannelKind kind)
 {
-    QComboBox *groups = pageOf(kind).selector();
-    if (m.database.channels.empty() || groups->count() == 0)
-        return;
-    const int group = pageOf(kind).groupIndex();
-    const bool tv = kind == ChannelKind::Tv;
-    m_rename->load(fromWindows1251(tv ? m.database.tvGroupName(group + 1) : m.database.radioGroupName(group + 1)));
-    if (!m.dialogs.runDialog(*m_rename))
-        return;
-    const QString typed = m_rename->name();
-    if (typed.isEmpty()) {
-        m.dialogs.showMessage(QString::fromUtf8(kNameless));
-        return;
-    }
-    std::string name;
-    try {
-        name = nameToWindows1251(typed.toStdString());
-    } catch (const std::exception &refused) {
-        m.dialogs.showMessage(QString::fromUtf8(refused.what()));
-        return;
-    }
-    tv ? m.database.setTvGroupName(group + 1, name) : m.database.setRadioGroupName(group + 1, name);
-    // The selector shows what is stored.
-    groups->setItemText(group, fromWindows1251(tv ? m.database.tvGroupName(group + 1)
-                                                  : m.database.radioGroupName(group + 1)));
-    groups->setCurrentIndex(group);
+    m.history.record(QStringLiteral("Переименование группы"), [&] {
+        QComboBox *groups = pageOf(kind).selector();
+        if (m.database.channels.empty() || groups->count() == 0)
+            return;
+        const int group = pageOf(kind).groupIndex();
+        const bool tv = kind == ChannelKind::Tv;
+        m_rename->load(fromWindows1251(tv ? m.database.tvGroupName(group + 1) : m.database.radioGroupName(group + 1)));
+        if (!m.dialogs.runDialog(*m_rename))
+            return;
+        const QString typed = m_rename->name();
+        if (typed.isEmpty()) {
+            m.dialogs.showMessage(QString::fromUtf8(kNameless));
+            return;
+        }
+        std::string name;
+        try {
+            name = nameToWindows1251(typed.toStdString());
+        } catch (const std::exception &refused) {
+            m.dialogs.showMessage(QString::fromUtf8(refused.what()));
+            return;
+        }
+        tv ? m.database.setTvGroupName(group + 1, name) : m.database.setRadioGroupName(group + 1, name);
+        // The selector shows what is stored.
+        groups->setItemText(group, fromWindows1251(tv ? m.database.tvGroupName(group + 1)
+                                                      : m.database.radioGroupName(group + 1)));
+        groups->setCurrentIndex(group);
+    });
 }
 
 } // namespace k510::ui

@@ -15,11 +15,14 @@ class QWidget;
 
 namespace k510::ui {
 
+class EditHistory;
+
 class FavouritesPage;
 
 struct FavouriteTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
+    EditHistory &history;   // each command is one step
     FavouritesPage &tv;
     FavouritesPage &radio;
     std::function<void()> updateStatusBar;   // UpdateStatusBar

@@ -1,145 +1,200 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileCommands.h"
 
-#include "model/CsvExport.h"
-#include "model/ImageLayout.h"
-#include "link/FileAccess.h"
-#include "model/ImageWriter.h"
+#include "DatabaseFiles.h"
+#include "EditHistory.h"
+#include "NumberingRepair.h"
+#include "model/ImageReader.h"
+#include "ui/EditorSettings.h"
+#include "ui/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 
 namespace k510::ui {
 
-QString shownPath(const QString &path)
+namespace {
+
+constexpr int kRecentFileTextChars = 60;
+
+} // namespace
+
+FileCommands::FileCommands(FileTargets targets, QObject *parent) : QObject(parent), m_targets(std::move(targets))
 {
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    connect(&m_targets.recentFiles, &QMenu::aboutToShow, this, &FileCommands::fillRecentFilesMenu);
+    fillRecentFilesMenu();
 }
 
-QString editorTitle(const QString &loadedPath)
+void FileCommands::useFile(const QString &path)
 {
-    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
-    return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
+    m_filePath = path;
+    m_targets.fileChanged(path);
 }
 
-UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory)
+bool FileCommands::loadImage(std::span<const std::uint8_t> image)
 {
-    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"), QStringLiteral("k5d"), directory};
-}
-
-QString withDefaultSuffix(const QString &path, const QString &suffix)
-{
-    if (path.isEmpty() || suffix.isEmpty())
-        return path;
-    const QString fileName = QFileInfo(path).fileName();
-    if (fileName.isEmpty() || fileName.contains(QLatin1Char('.')))
-        return path;
-    return path + QLatin1Char('.') + suffix;
-}
-
-FileBytes readDatabaseFile(const QString &path)
-{
-    // One byte past the image is enough for the reader to refuse a longer
-    // file for its size; a huge or endless file is never read further.
-    files::FileRead file = files::readRegularFile(path, qint64(layout::kImageSize), true);
-    switch (file.problem) {
-    case files::FileProblem::None:
-        return {std::move(file.bytes), {}};
-    case files::FileProblem::NotRegularFile:
-        return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
-                                   "открыть его нельзя.")
-                        .arg(shownPath(path))};
-    case files::FileProblem::ReadFailed:
-        return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.reason)};
-    default:
-        return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
-                        .arg(shownPath(path), file.reason)};
-    }
-}
-
-QString writeFileText(const QString &path, QByteArrayView bytes)
-{
-    const files::FileWrite written = files::writeFileSafely(path, bytes);
-    if (written.ok())
-        return {};
-    if (written.problem == files::FileProblem::NotRegularFile)
-        return QStringLiteral("Сохранение файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
-                              "записать в него нельзя.")
-            .arg(shownPath(path));
-    return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2. Прежний файл не изменён.")
-        .arg(shownPath(path), written.reason);
-}
-
-QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image)
-{
-    return writeFileText(path, QByteArrayView(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
-}
-
-QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
-{
-    return dialogs.openFileName(parent, databaseFileOptions(directory));
-}
-
-char spreadsheetSeparator(const QLocale &locale)
-{
-    // Spreadsheets take the list separator of the regional settings, which
-    // QLocale does not tell; it is ";" wherever the decimal point is ",".
-    return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
-}
-
-QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
-                          const QString &directory)
-{
-    const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"),
-                                                 QStringLiteral("csv"), directory};
-    const QString chosen = dialogs.saveFileName(parent, options);
-    if (chosen.isEmpty())
-        return {};
-    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
-    if (QFileInfo::exists(path)
-        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
-        return {};
-    // The system's locale, not the editor's Russian default: the spreadsheet
-    // that opens the file follows the system's regional settings.
-    const std::string csv = channelListCsv(db, radio, spreadsheetSeparator(QLocale::system()));
-    if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
-        !error.isEmpty()) {
-        dialogs.showError(error);
-        return {};
-    }
-    return path;
-}
-
-QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
-{
-    const UserDialogs::FileDialogOptions options = databaseFileOptions(directory);
-    const QString chosen = dialogs.saveFileName(parent, options);
-    if (chosen.isEmpty())
-        return {};
-    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
-
-    const QString question = QFileInfo::exists(path)
-                                 ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
-                                 : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
-    if (!dialogs.askYesNo(question.arg(shownPath(path))))
-        return {};
-
-    return saveDatabase(db, path, dialogs) ? path : QString();
-}
-
-bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs)
-{
-    const WriteResult written = writeImage(db);
-    if (!written.ok()) {
-        dialogs.showError(QString::fromStdString(written.error));
+    ReadResult result = readImage(image);
+    if (!result.ok()) {
+        m_targets.dialogs.showMessage(QString::fromStdString(result.error));
         return false;
     }
-    if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
-        dialogs.showError(error);
-        return false;
-    }
+    m_targets.database = std::move(*result.database);
+    m_targets.showNewDatabase();
+    m_targets.history.restart();
+    showReadWarnings(m_targets.dialogs, result.warnings);
     return true;
+}
+
+bool FileCommands::loadReceivedImage(std::span<const std::uint8_t> image)
+{
+    if (!loadImage(image))
+        return false;
+    useFile({});
+    m_targets.history.markUnsaved();
+    // Asked once the receiver has had its closing tokens: it does not wait
+    // for a user reading a list of problems.
+    QTimer::singleShot(0, this, [this, received = QByteArray(reinterpret_cast<const char *>(image.data()),
+                                                             qsizetype(image.size()))] {
+        offerNumberingRepair({reinterpret_cast<const std::uint8_t *>(received.constData()),
+                              std::size_t(received.size())});
+    });
+    return true;
+}
+
+void FileCommands::offerNumberingRepair(std::span<const std::uint8_t> image)
+{
+    std::optional<ChannelDatabase> repaired = askNumberingRepair(image, m_targets.database, m_targets.dialogs);
+    if (!repaired)
+        return;
+    m_targets.history.record(QStringLiteral("Исправление нумерации"),
+                             [&] { m_targets.database = std::move(*repaired); });
+    m_targets.showDatabaseAgain();
+}
+
+void FileCommands::open()
+{
+    if (!mayDropChanges())
+        return;
+    const QString path = chooseDatabaseToOpen(m_targets.dialogs, &m_targets.window, m_targets.settings.lastFolder());
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool FileCommands::openFile(const QString &path)
+{
+    const FileBytes file = readDatabaseFile(path);
+    if (!file.ok()) {
+        m_targets.dialogs.showError(file.error);
+        return false;
+    }
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
+    const std::span<const std::uint8_t> image{bytes, std::size_t(file.bytes.size())};
+    if (!loadImage(image))
+        return false;
+    useFile(path);
+    m_targets.settings.addRecentFile(path);
+    fillRecentFilesMenu();
+    offerNumberingRepair(image);
+    return true;
+}
+
+void FileCommands::openRecentFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        m_targets.dialogs.showError(QStringLiteral("Файл «%1» не найден; он убран из списка последних файлов.")
+                                        .arg(QDir::toNativeSeparators(path)));
+        m_targets.settings.removeRecentFile(path);
+        fillRecentFilesMenu();
+        return;
+    }
+    if (mayDropChanges())
+        openFile(path);
+}
+
+bool FileCommands::acceptsDrop(const QMimeData &data)
+{
+    const QList<QUrl> urls = data.urls();
+    return urls.size() == 1 && urls.front().isLocalFile()
+           && urls.front().toLocalFile().endsWith(QStringLiteral(".k5d"), Qt::CaseInsensitive);
+}
+
+void FileCommands::openDropped(const QMimeData &data)
+{
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() == 1 && urls.front().isLocalFile() && mayDropChanges())
+        openFile(urls.front().toLocalFile());
+}
+
+bool FileCommands::save()
+{
+    if (m_filePath.isEmpty())
+        return saveAs();
+    if (!saveDatabase(m_targets.database, m_filePath, m_targets.dialogs))
+        return false;
+    m_targets.history.markSaved();
+    m_targets.fileWritten(QStringLiteral("Сохранено"), m_filePath);
+    return true;
+}
+
+bool FileCommands::saveAs()
+{
+    const QString path = saveDatabaseAs(m_targets.database, m_targets.dialogs, &m_targets.window,
+                                        m_targets.settings.lastFolder());
+    if (path.isEmpty())
+        return false;
+    // From now on the window's file is the one just written: the title names
+    // it and "Сохранить" writes there, never over the file opened before.
+    useFile(path);
+    m_targets.history.markSaved();
+    m_targets.settings.addRecentFile(path);
+    fillRecentFilesMenu();
+    m_targets.fileWritten(QStringLiteral("Сохранено"), path);
+    return true;
+}
+
+void FileCommands::exportCsv(bool radio)
+{
+    const QString path = exportChannelList(m_targets.database, radio, m_targets.dialogs, &m_targets.window,
+                                           m_targets.settings.lastFolder());
+    if (path.isEmpty())
+        return;
+    m_targets.settings.rememberFolder(path);   // a CSV file is no database to open again
+    m_targets.fileWritten(QStringLiteral("Экспортировано"), path);
+}
+
+bool FileCommands::mayDropChanges()
+{
+    if (!m_targets.history.isModified() || m_changesDropped)
+        return true;
+    switch (m_targets.dialogs.askYesNoCancel(QStringLiteral("Сохранить изменения в базе каналов?"))) {
+    case UserDialogs::Answer::Yes: return save();
+    case UserDialogs::Answer::No: return true;
+    case UserDialogs::Answer::Cancel: break;
+    }
+    return false;
+}
+
+void FileCommands::fillRecentFilesMenu()
+{
+    QMenu &menu = m_targets.recentFiles;
+    menu.clear();
+    const QStringList files = m_targets.settings.recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        // A long path keeps its start and its file name; the tooltip has it whole.
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString elided = menu.fontMetrics().elidedText(shown, Qt::ElideMiddle,
+                                                             kRecentFileTextChars * menu.fontMetrics().averageCharWidth());
+        QAction *item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(elided));
+        item->setToolTip(shown);
+        connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
+    }
+    menu.setToolTipsVisible(true);
+    menu.setEnabled(!files.isEmpty());
 }
 
 } // namespace k510::ui

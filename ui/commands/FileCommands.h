@@ -2,78 +2,101 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
-#include "ui/UserDialogs.h"
 
-#include <QByteArray>
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <span>
 
-class QLocale;
+class EditorSettings;
+class QMenu;
+class QMimeData;
 class QWidget;
-
-// The "Файл" menu's work that does not belong to the window: choosing files,
-// reading a database file, and saving the database without ever leaving a
-// damaged file behind.
+class UserDialogs;
 
 namespace k510::ui {
 
-// A path as messages and the title show it: absolute, in the system's form.
-[[nodiscard]] QString shownPath(const QString &path);
+class EditHistory;
 
-// The window title, naming the last file loaded when there is one.
-[[nodiscard]] QString editorTitle(const QString &loadedPath = {});
-
-// "Файлы Tessora (*.k5d);;Все файлы (*)" with the default suffix k5d. "*",
-// not "*.*": names without a dot are files too.
-[[nodiscard]] UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory = {});
-
-// Appends "." + suffix to a path whose file name has no extension.
-[[nodiscard]] QString withDefaultSuffix(const QString &path, const QString &suffix);
-
-struct FileBytes {
-    QByteArray bytes;
-    QString error;   // empty when the file was read
-
-    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+// What the "Файл" commands work on and what they ask of the window.
+struct FileTargets {
+    ChannelDatabase &database;
+    UserDialogs &dialogs;
+    EditorSettings &settings;
+    EditHistory &history;
+    QWidget &window;      // the parent of the file dialogs
+    QMenu &recentFiles;   // "Последние файлы"
+    // A new database was loaded: every page starts again from it.
+    std::function<void()> showNewDatabase;
+    // The database changed as a whole: every page shows it again where it was.
+    std::function<void()> showDatabaseAgain;
+    // The window's file changed (empty: the database lives in no file).
+    std::function<void(const QString &path)> fileChanged;
+    // A file was written: "Сохранено" or "Экспортировано" and its path.
+    std::function<void(const QString &what, const QString &path)> fileWritten;
 };
 
-// Reads a file for the image reader. Only a regular file is opened (a FIFO
-// would block for ever), and never more than one byte past the image size is
-// read: anything longer is refused by the reader for its size anyway.
-[[nodiscard]] FileBytes readDatabaseFile(const QString &path);
+// The "Файл" menu: opening (from the dialog, the command line, the recent
+// files and a dropped file), loading what the receiver sent, saving, saving
+// as and the CSV export, and the question about unsaved changes that comes
+// before the database is replaced. The file the window's title names lives
+// here.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(FileTargets targets, QObject *parent);
 
-// Writes the bytes beside the target and renames them over the target only
-// once they are complete and flushed; a failure leaves the old file and is
-// named with the system's reason. Returns an error text, empty on success.
-[[nodiscard]] QString writeFileText(const QString &path, QByteArrayView bytes);
-[[nodiscard]] QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image);
+    [[nodiscard]] const QString &filePath() const { return m_filePath; }
 
-// The open dialog, starting in `directory`; an empty string when the user
-// cancelled.
-[[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory = {});
+    // Loads a whole image as "Открыть" does, without naming a file. A refused
+    // image changes nothing and its reason is shown. Returns whether the
+    // image was taken.
+    bool loadImage(std::span<const std::uint8_t> image);
+    // A database fetched from the receiver: loaded as an opened file is, but
+    // it lives in no file yet, so it counts as unsaved until "Сохранить
+    // как..." writes it somewhere.
+    bool loadReceivedImage(std::span<const std::uint8_t> image);
 
-// Builds the image and writes it to path, atomically. Every failure is shown
-// through dialogs; returns whether the file was written.
-bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs);
+    // "Открыть": asks about unsaved changes, then for the file.
+    void open();
+    // Reads, loads, and on success makes the path the window's file.
+    bool openFile(const QString &path);
+    // A file that is gone is reported and taken off the list.
+    void openRecentFile(const QString &path);
+    // A single .k5d file dragged over the window may be dropped.
+    [[nodiscard]] static bool acceptsDrop(const QMimeData &data);
+    // A dropped file opens as "Открыть" opens it.
+    void openDropped(const QMimeData &data);
 
-// "Сохранить как...": asks for the file, confirms replacing an existing one
-// or creating a new one, builds the image and writes it. Every failure is
-// shown through dialogs. Returns the path written, empty when nothing was.
-QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent,
-                       const QString &directory = {});
+    // "Сохранить": to the window's file, else as "Сохранить как...".
+    bool save();
+    // "Сохранить как...": on success the file written becomes the window's file.
+    bool saveAs();
+    // "Экспорт в CSV...": the TV or the radio list.
+    void exportCsv(bool radio);
 
-// The field separator spreadsheets set up for locale split a CSV file on
-// when it is opened by double-click: ";" where decimals are written with a
-// comma (as in Russian), "," elsewhere.
-[[nodiscard]] char spreadsheetSeparator(const QLocale &locale);
+    // Before the database is replaced or the window closes: asks
+    // "Сохранить изменения в базе каналов?" when there are unsaved changes.
+    // "Да" saves (a failed or cancelled save answers false), "Нет" drops
+    // them, "Отмена" answers false.
+    [[nodiscard]] bool mayDropChanges();
+    // "Нет" was answered while closing: the close that follows a running
+    // transfer does not ask again.
+    void setChangesDropped(bool dropped) { m_changesDropped = dropped; }
 
-// "Экспорт в CSV...": the TV or radio channel list as CSV, to a file chosen
-// in the save dialog (replacing one only after a question), written
-// atomically, its fields parted as the system's spreadsheets expect. Returns
-// the path written, empty when nothing was.
-QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
-                          const QString &directory = {});
+    void fillRecentFilesMenu();
+
+private:
+    void useFile(const QString &path);
+    // After an image was loaded: when its numbering is broken, says how and
+    // offers to repair it.
+    void offerNumberingRepair(std::span<const std::uint8_t> image);
+
+    FileTargets m_targets;
+    QString m_filePath;
+    bool m_changesDropped = false;
+};
 
 } // namespace k510::ui

@@ -14,7 +14,6 @@ class FindField;
 class InfoPanel;
 class ReportList;
 
-
 // A page whose list shows channels, with the information panel beside it:
 // the TV and radio pages and the two favourites pages.
 class ChannelListPage : public QWidget {
@@ -30,6 +29,27 @@ public:
     [[nodiscard]] virtual int channelIndexOfRow(const ChannelDatabase &db, int row) const = 0;
     // The "Поиск" field above the list.
     [[nodiscard]] virtual FindField *findField() const = 0;
+
+    // Ctrl+F and "Правка" > "Найти": the cursor goes to "Поиск", its text selected.
+    void focusFindField();
+    // The panel shows the channel of the first selected row; with no row
+    // selected it keeps what it shows (showSelectedChannel clears it then).
+    void showChannelOfSelectedRow(const ChannelDatabase &db);
+    void showSelectedChannel(const ChannelDatabase &db);
+    // From now on the panel follows the selection: a click on a row (one
+    // with Ctrl extends a selection and leaves the panel) and the keys that
+    // move the selection (keys with Ctrl move rows or select all: the panel
+    // stays).
+    void followSelection(const ChannelDatabase &db);
+
+signals:
+    // "Поиск" changed the rows the list shows.
+    void rowFilterChanged();
+
+protected:
+    // Each page calls this once its list and "Поиск" field exist: the list
+    // then shows only the rows whose name holds the text typed.
+    void wireFindField();
 };
 
 } // namespace k510::ui

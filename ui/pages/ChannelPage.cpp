@@ -4,7 +4,7 @@
 #include "FindField.h"
 #include "PageTexts.h"
 #include "ui/lists/ChannelRows.h"
-#include "ui/InfoPanel.h"
+#include "InfoPanel.h"
 #include "ui/lists/ReportList.h"
 
 #include <QComboBox>
@@ -43,6 +43,7 @@ ChannelPage::ChannelPage(ChannelKind kind, QWidget *parent)
     layout->addWidget(m_info, 0, 1, 4, 1);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(3, 1);
+    wireFindField();
 }
 
 bool ChannelPage::showsWholeOrder() const

@@ -3,7 +3,7 @@
 
 #include "FindField.h"
 #include "ui/lists/ChannelRows.h"
-#include "ui/InfoPanel.h"
+#include "InfoPanel.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 
@@ -55,6 +55,7 @@ FavouritesPage::FavouritesPage(ChannelKind kind, QWidget *parent)
     layout->addWidget(m_info, 0, 1, 4, 1);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(3, 1);
+    wireFindField();
 }
 
 int FavouritesPage::groupIndex() const

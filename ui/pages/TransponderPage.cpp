@@ -5,7 +5,7 @@
 #include "model/DisplayTexts.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ReportList.h"
-#include "ui/SatelliteChoiceList.h"
+#include "ui/pages/SatelliteChoiceList.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -57,3 +57,13 @@ KeysHelpWindow::KeysHelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(text);
     layout->addWidget(buttons);
 }
+
+void KeysHelpWindow::showFor(QWidget *parent)
+{
+    auto *window = parent->findChild<KeysHelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new KeysHelpWindow(parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

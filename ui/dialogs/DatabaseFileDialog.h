@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 #include <QFileDialog>
 

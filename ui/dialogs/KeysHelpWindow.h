@@ -10,6 +10,10 @@ class KeysHelpWindow : public QWidget {
 public:
     explicit KeysHelpWindow(QWidget *parent);
 
+    // Shows the parent's key window, made the first time it is asked for,
+    // and brings it to the front.
+    static void showFor(QWidget *parent);
+
     // The keys as a rich-text table, also shown by "О программе".
     [[nodiscard]] static QString keyTable();
 };

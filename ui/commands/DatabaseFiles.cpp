@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DatabaseFiles.h"
+
+#include "model/CsvExport.h"
+#include "model/ImageLayout.h"
+#include "link/FileAccess.h"
+#include "model/ImageWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace k510::ui {
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QString editorTitle(const QString &loadedPath)
+{
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
+}
+
+UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory)
+{
+    return {QStringLiteral("Файлы Tessora (*.k5d);;Все файлы (*)"), QStringLiteral("k5d"), directory};
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty() || suffix.isEmpty())
+        return path;
+    const QString fileName = QFileInfo(path).fileName();
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+void showReadWarnings(UserDialogs &dialogs, const std::vector<std::string> &warnings)
+{
+    constexpr std::size_t kShownSingly = 3;
+    for (std::size_t i = 0; i < warnings.size() && i < kShownSingly; ++i)
+        dialogs.showMessage(QString::fromStdString(warnings[i]));
+    if (warnings.size() > kShownSingly) {
+        dialogs.showMessage(QString::fromStdString(warnings.back())
+                            + QStringLiteral("\nТакая же ошибка ещё у %1 каналов.").arg(warnings.size() - kShownSingly));
+    }
+}
+
+void showChannelTypeErrors(UserDialogs &dialogs, int count)
+{
+    showReadWarnings(dialogs, std::vector<std::string>(std::size_t(std::max(count, 0)), "Ошибка типа канала!"));
+}
+
+FileBytes readDatabaseFile(const QString &path)
+{
+    // One byte past the image is enough for the reader to refuse a longer
+    // file for its size; a huge or endless file is never read further.
+    files::FileRead file = files::readRegularFile(path, qint64(layout::kImageSize), true);
+    switch (file.problem) {
+    case files::FileProblem::None:
+        return {std::move(file.bytes), {}};
+    case files::FileProblem::NotRegularFile:
+        return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
+                                   "открыть его нельзя.")
+                        .arg(shownPath(path))};
+    case files::FileProblem::ReadFailed:
+        return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.reason)};
+    default:
+        return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
+                        .arg(shownPath(path), file.reason)};
+    }
+}
+
+QString writeFileText(const QString &path, QByteArrayView bytes)
+{
+    const files::FileWrite written = files::writeFileSafely(path, bytes);
+    if (written.ok())
+        return {};
+    if (written.problem == files::FileProblem::NotRegularFile)
+        return QStringLiteral("Сохранение файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
+                              "записать в него нельзя.")
+            .arg(shownPath(path));
+    return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2. Прежний файл не изменён.")
+        .arg(shownPath(path), written.reason);
+}
+
+QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image)
+{
+    return writeFileText(path, QByteArrayView(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
+}
+
+QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
+{
+    return dialogs.openFileName(parent, databaseFileOptions(directory));
+}
+
+char spreadsheetSeparator(const QLocale &locale)
+{
+    // Spreadsheets take the list separator of the regional settings, which
+    // QLocale does not tell; it is ";" wherever the decimal point is ",".
+    return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
+}
+
+QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
+                          const QString &directory)
+{
+    const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"),
+                                                 QStringLiteral("csv"), directory};
+    const QString chosen = dialogs.saveFileName(parent, options);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
+    if (QFileInfo::exists(path)
+        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
+        return {};
+    // The system's locale, not the editor's Russian default: the spreadsheet
+    // that opens the file follows the system's regional settings.
+    const std::string csv = channelListCsv(db, radio, spreadsheetSeparator(QLocale::system()));
+    if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
+        !error.isEmpty()) {
+        dialogs.showError(error);
+        return {};
+    }
+    return path;
+}
+
+QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
+{
+    const UserDialogs::FileDialogOptions options = databaseFileOptions(directory);
+    const QString chosen = dialogs.saveFileName(parent, options);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
+
+    const QString question = QFileInfo::exists(path)
+                                 ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
+                                 : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
+    if (!dialogs.askYesNo(question.arg(shownPath(path))))
+        return {};
+
+    return saveDatabase(db, path, dialogs) ? path : QString();
+}
+
+bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs)
+{
+    const WriteResult written = writeImage(db);
+    if (!written.ok()) {
+        dialogs.showError(QString::fromStdString(written.error));
+        return false;
+    }
+    if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
+        dialogs.showError(error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace k510::ui

@@ -129,9 +129,9 @@ void OptionsDialogTest::dialogShowsTheOfferedChoices()
     auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"));
     auto *cancel = dialog.findChild<QPushButton *>(QStringLiteral("CancelBtn"));
     QVERIFY(ok && cancel);
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
     QVERIFY(ok->isDefault());
-    QCOMPARE(cancel->text(), QStringLiteral("Отмена"));
+    QCOMPARE(cancel->text(), QStringLiteral("&Отмена"));
 }
 
 void OptionsDialogTest::withoutFileDefaultsAndClosingCreatesIt()

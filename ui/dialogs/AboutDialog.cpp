@@ -25,7 +25,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
                                  "<p>Клавиши:</p>%2")
                       .arg(version(), KeysHelpWindow::keyTable()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(text);

@@ -10,10 +10,10 @@
 
 void addOkCancelButtons(QDialog &dialog, QBoxLayout &layout)
 {
-    auto *okButton = new QPushButton(QStringLiteral("OK"), &dialog);
+    auto *okButton = new QPushButton(QStringLiteral("&OK"), &dialog);
     okButton->setObjectName(QStringLiteral("OKBtn"));
     okButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Отмена"), &dialog);
+    auto *cancelButton = new QPushButton(QStringLiteral("&Отмена"), &dialog);
     cancelButton->setObjectName(QStringLiteral("CancelBtn"));
     QObject::connect(okButton, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancelButton, &QPushButton::clicked, &dialog, &QDialog::reject);

@@ -4,8 +4,9 @@
 class QBoxLayout;
 class QDialog;
 
-// Ends a dialog's layout with the "OK" (default, accepts) and "Отмена"
-// (rejects) buttons every editing dialog has, right-aligned in a row.
+// Ends a dialog's layout with the "OK" (default, accepts; Alt+O) and
+// "Отмена" (rejects; Alt+О) buttons every editing dialog has, right-aligned
+// in a row.
 void addOkCancelButtons(QDialog &dialog, QBoxLayout &layout);
 
 // Makes the dialog at least as wide as its caption needs in a title bar

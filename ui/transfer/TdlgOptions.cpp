@@ -65,10 +65,10 @@ TdlgOptions::TdlgOptions(k510::link::SettingsFile settingsFile, QWidget *parent,
     refreshButton->setObjectName(QStringLiteral("RefreshBtn"));
     refreshButton->setAutoDefault(false);
     connect(refreshButton, &QPushButton::clicked, this, &TdlgOptions::RefreshBtnClick);
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(QStringLiteral("&OK"), this);
     okButton->setObjectName(QStringLiteral("OKBtn"));
     okButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+    auto *cancelButton = new QPushButton(QStringLiteral("&Отмена"), this);
     cancelButton->setObjectName(QStringLiteral("CancelBtn"));
     connect(okButton, &QPushButton::clicked, this, &TdlgOptions::OKBtnClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

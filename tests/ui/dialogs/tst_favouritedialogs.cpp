@@ -150,8 +150,8 @@ void FavouriteDialogsTest::selectionControls()
 
     auto *ok = child<QPushButton>(dialog, "OKBtn");
     auto *cancel = child<QPushButton>(dialog, "CancelBtn");
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(cancel->text(), QStringLiteral("Отмена"));
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QCOMPARE(cancel->text(), QStringLiteral("&Отмена"));
     QVERIFY(ok->isDefault());
     QSignalSpy accepted(&dialog, &QDialog::accepted);
     QSignalSpy rejected(&dialog, &QDialog::rejected);
@@ -577,8 +577,8 @@ void FavouriteDialogsTest::renameControls()
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Переименование группы"));
     auto *ok = child<QPushButton>(dialog, "OKBtn");
     auto *cancel = child<QPushButton>(dialog, "CancelBtn");
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(cancel->text().remove(QLatin1Char('&')), QStringLiteral("Отмена"));
+    QCOMPARE(ok->text(), QStringLiteral("&OK"));
+    QCOMPARE(cancel->text(), QStringLiteral("&Отмена"));
     QVERIFY(ok->isDefault());
 
     dialog.load(QStringLiteral("Новости"));
@@ -595,6 +595,20 @@ void FavouriteDialogsTest::renameControls()
     dialog.show();
     ok->click();
     QCOMPARE(accepted.count(), 2);
+    // The buttons' mnemonics: Alt with the Latin O, Alt with the Cyrillic О.
+    const auto showActive = [&dialog] {
+        dialog.show();
+        dialog.activateWindow();
+        return QTest::qWaitForWindowActive(&dialog);
+    };
+    QVERIFY(showActive());
+    // A mnemonic clicks its button the way a mouse does, a moment later.
+    QTest::keyClick(dialog.focusWidget(), Qt::Key_O, Qt::AltModifier);
+    QTRY_COMPARE(accepted.count(), 3);
+    QVERIFY(showActive());
+    const QChar cyrillicO(0x041E);
+    QTest::sendKeyEvent(QTest::Click, dialog.focusWidget(), Qt::Key(cyrillicO.unicode()), QString(cyrillicO), Qt::AltModifier);
+    QTRY_COMPARE(rejected.count(), 2);
 }
 
 void FavouriteDialogsTest::renameNameLimit_data()

@@ -4,6 +4,7 @@
 // export, the window coming back as it was, and the help box.
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -106,6 +107,25 @@ void FilesAndHelpTest::recentFilesNewestFirstAtMostEight()
     // Opening one from the menu opens it as "Открыть" would.
     editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"))->actions().at(1)->trigger();
     QVERIFY(editor.title().endsWith(QStringLiteral("db4.k5d")));
+
+    // A long path keeps its start and its file name with the middle elided;
+    // the tooltip holds it whole, and the item still opens it.
+    const QString folders = QStringLiteral("Спутниковые базы каналов за много лет/").repeated(4);
+    QVERIFY(QDir().mkpath(editor.path(folders)));
+    const QString longPath = editor.writeImageFile(editingDatabase(), folders + QStringLiteral("длинная.k5d"));
+    editor.openThroughMenu(longPath);
+    editor.openThroughMenu(paths[0]);
+    auto *menu = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
+    emit menu->aboutToShow();
+    const QAction *item = menu->actions().at(1);
+    const QString shown = item->text().section(QLatin1Char(' '), 1);
+    QCOMPARE(item->toolTip(), QDir::toNativeSeparators(longPath));
+    QVERIFY2(shown.size() < longPath.size() && shown.contains(QChar(0x2026)), qPrintable(shown));
+    QVERIFY(shown.startsWith(longPath.left(5)));
+    QVERIFY(shown.endsWith(QStringLiteral("длинная.k5d")));
+    QVERIFY(menu->toolTipsVisible());
+    menu->actions().at(1)->trigger();
+    QVERIFY(editor.title().endsWith(QStringLiteral("длинная.k5d")));
 }
 
 void FilesAndHelpTest::missingRecentFileIsReportedAndRemoved()

@@ -55,6 +55,14 @@ std::uint32_t bcdValue(const Bcd4 &field)
 
 std::string bcdText(const Bcd4 &field) { return hexText(bcdValue(field)); }
 
+std::uint32_t bcdDigitsValue(std::uint32_t packed)
+{
+    std::uint32_t value = 0;
+    for (int shift = 20; shift >= 0; shift -= 4)
+        value = value * 10 + ((packed >> shift) & 0xF);
+    return value;
+}
+
 Bcd4 bcdFromText(std::string_view decimalText)
 {
     const long long value = parseHex(decimalText);

@@ -24,6 +24,9 @@ public:
 // A BCD field as text: its three bytes in hexadecimal, lower case, no leading
 // zeros ("0" for zero). For valid BCD this is the decimal value.
 [[nodiscard]] std::string bcdText(const Bcd4 &field);
+// Packed BCD digits (six nibbles) as the decimal number they spell. A nibble
+// above 9 simply counts as its value, so a damaged field still gives a number.
+[[nodiscard]] std::uint32_t bcdDigitsValue(std::uint32_t packed);
 // A decimal text stored as BCD: read as hexadecimal into three bytes, the
 // fourth byte zero. Throws ConversionError for a text that is not a number or
 // does not fit.

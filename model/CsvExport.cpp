@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CsvExport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,13 +16,14 @@ namespace k510 {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kColumnCount = 14;
-using Row = std::array<std::string, kColumnCount>;
+using Row = std::array<std::string, kChannelListCsvHeader.size()>;
 
-const Row kHeader = {
-    "№", "Название", "Спутник", "Частота", "Поляризация", "Скорость", "FEC",
-    "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID", "Закодирован", "Блок.",
-};
+Row headerRow()
+{
+    Row row;
+    std::copy(kChannelListCsvHeader.begin(), kChannelListCsvHeader.end(), row.begin());
+    return row;
+}
 
 // RFC 4180: a field holding the separator, a quote or a line break is
 // quoted, its quotes doubled; any other field goes as it is.
@@ -70,11 +72,10 @@ bool isControlByte(std::uint8_t byte)
 std::string textCell(std::string_view windows1251)
 {
     constexpr std::string_view kReplacement = "\xEF\xBF\xBD";   // U+FFFD in UTF-8
-    constexpr std::string_view kFormulaLeads = "=+-@\t\r";
     std::string cell;
     for (const char c : windows1251)
         cell += isControlByte(std::uint8_t(c)) ? std::string(kReplacement) : windows1251ToUtf8({&c, 1});
-    if (!cell.empty() && kFormulaLeads.find(cell.front()) != std::string_view::npos)
+    if (!cell.empty() && kCsvFormulaLeads.find(cell.front()) != std::string_view::npos)
         cell.insert(0, 1, '\'');
     return cell;
 }
@@ -107,7 +108,7 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
 std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
 {
     std::string out(kByteOrderMark);
-    appendRow(out, kHeader, separator);
+    appendRow(out, headerRow(), separator);
     const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
     for (std::size_t position = 0; position < entries; ++position) {
         const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));

@@ -1,11 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "ChannelDatabase.h"
 
 namespace k510 {
+
+// The header row of the exported list, and the columns a reader of it needs.
+inline constexpr std::array<std::string_view, 14> kChannelListCsvHeader = {
+    "№", "Название", "Спутник", "Частота", "Поляризация", "Скорость", "FEC",
+    "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID", "Закодирован", "Блок.",
+};
+namespace CsvColumn {
+inline constexpr std::size_t Name = 1;
+inline constexpr std::size_t Satellite = 2;
+inline constexpr std::size_t Frequency = 3;
+inline constexpr std::size_t Polarisation = 4;
+inline constexpr std::size_t ServiceId = 7;
+}
+// A name cell beginning with one of these gets an apostrophe in front.
+inline constexpr std::string_view kCsvFormulaLeads = "=+-@\t\r";
 
 // The TV (radio) channel list in the user's order as a CSV file, for
 // spreadsheets: the bytes of the whole file, the same whether the window or

@@ -16,16 +16,6 @@ std::string textOf(const std::array<const char *, N> &texts, int code)
     return code >= 0 && std::size_t(code) < N ? texts[std::size_t(code)] : "";
 }
 
-// Packed-BCD nibbles weighted as decimal digits (a nibble above 9 simply
-// counts as its value, so damaged fields still give a number).
-int bcdDigitsValue(std::uint32_t packed, int digits)
-{
-    int value = 0;
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        value = value * 10 + int((packed >> shift) & 0xF);
-    return value;
-}
-
 bool isDecimalBcd(std::uint32_t packed, int digits)
 {
     for (int shift = 0; shift < digits * 4; shift += 4)
@@ -65,7 +55,7 @@ std::string lnbTypeText(const Bcd4 &lnbLow)
     const std::uint32_t packed = bcdValue(lnbLow);
     if (packed == 0)
         return "Single";
-    return bcdDigitsValue(packed, 6) >= 9000 ? "Universal" : "OCS";
+    return int(bcdDigitsValue(packed)) >= 9000 ? "Universal" : "OCS";
 }
 
 std::optional<std::string> storedLongitudeText(const std::array<std::uint8_t, 3> &longitude)
@@ -76,7 +66,7 @@ std::optional<std::string> storedLongitudeText(const std::array<std::uint8_t, 3>
         std::snprintf(text, sizeof text, "%02X %02X %02X", longitude[0], longitude[1], longitude[2]);
         return text;
     }
-    const int value = bcdDigitsValue(packed, 6);
+    const int value = int(bcdDigitsValue(packed));
     if (value < kFullCircleTenths)
         return std::nullopt;
     return std::to_string(value / 10) + "," + std::to_string(value % 10);
@@ -102,7 +92,7 @@ SatelliteRowTexts makeRowTexts(const Satellite &s)
     // Longitudes above 180.0° are shown mirrored into the other hemisphere.
     const std::uint32_t packed = (std::uint32_t(s.usalsLongitude[0]) << 16)
                                  | (std::uint32_t(s.usalsLongitude[1]) << 8) | s.usalsLongitude[2];
-    const int value = bcdDigitsValue(packed, 6);
+    const int value = int(bcdDigitsValue(packed));
     const int degrees = value / 10;
     const int tenths = value % 10;
     if (degrees <= 180) {

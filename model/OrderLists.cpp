@@ -28,6 +28,23 @@ bool isPermutation(const std::vector<std::uint16_t> &order)
     return firstStrayEntry(order) == order.size();
 }
 
+std::vector<int> orderedNumbers(const std::vector<std::uint16_t> &order)
+{
+    const std::size_t size = order.size();
+    std::vector<char> listed(size + 1, 0);
+    std::vector<int> numbers;
+    numbers.reserve(size);
+    for (const std::uint16_t entry : order)
+        if (entry >= 1 && entry <= size && !listed[entry]) {
+            listed[entry] = 1;
+            numbers.push_back(entry);
+        }
+    for (std::size_t number = 1; number <= size; ++number)
+        if (!listed[number])
+            numbers.push_back(int(number));
+    return numbers;
+}
+
 void removeFromOrder(std::vector<std::uint16_t> &order, int number)
 {
     auto doomed = std::find(order.begin(), order.end(), number);

@@ -12,6 +12,11 @@ namespace k510 {
 
 [[nodiscard]] bool isPermutation(const std::vector<std::uint16_t> &order);
 
+// Every number 1..size of an order list once, in the user's order: the
+// list's entries in that range at their first occurrence, then the numbers
+// it misses, ascending. For a sound list, the list itself.
+[[nodiscard]] std::vector<int> orderedNumbers(const std::vector<std::uint16_t> &order);
+
 // Takes a deleted channel's number out of its order list and closes the gap
 // it leaves. The list loses exactly one entry whenever the number lies in
 // 1..size, so its length keeps matching its block of channel records: the

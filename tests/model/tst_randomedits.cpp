@@ -4,15 +4,21 @@
 // UBSan for this test, so a read or write outside any list ends it at once.
 // After every command a sound database must still be sound, and every
 // database must write an image that reads back as the same database.
+// Likewise ordering after random references made from the database.
 
 #include <QTest>
 
 #include "RandomDatabases.h"
 #include "TestImages.h"
+#include "model/Conversions.h"
+#include "model/CsvExport.h"
 #include "model/Deletion.h"
 #include "model/Favourites.h"
 #include "model/ImageCheck.h"
+#include "model/OrderLists.h"
 #include "model/Purge.h"
+#include "model/ReferenceCsv.h"
+#include "model/ReferenceOrder.h"
 #include "model/Reordering.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -226,6 +232,48 @@ private:
 // The database as an image makes it: written, then read back.
 ChannelDatabase throughImage(const ChannelDatabase &db) { return databaseOf(imageOf(db)); }
 
+// What a rescan or the user makes of the database: channels deleted, added
+// and renamed, transponders moved by up to 3 MHz, orders and groups shuffled.
+ChannelDatabase someReference(const ChannelDatabase &db, std::mt19937 &random)
+{
+    static const char *const names[] = {"tv", "radio", "News", "Новости", ""};
+    const auto someName = [&random] { return names[uniform(random, 0, 4)]; };
+    ChannelDatabase reference = db;
+    Numbers tv, radio;
+    for (int n = 1; n <= reference.tvCount(); ++n)
+        if (chance(random, 15))
+            tv.push_back(n);
+    for (int r = 1; r <= int(reference.radioOrder.size()); ++r)
+        if (chance(random, 15))
+            radio.push_back(r);
+    deleteItems(reference, tv, radio, {});
+    for (int k = uniform(random, 0, 12); k > 0 && !reference.transponders.empty() && hasRoomFor(reference, 0, 1); --k) {
+        Channel channel;
+        channel.serviceId = std::uint16_t(uniform(random, 0, 0xFFFF));
+        channel.tpNumber = std::uint16_t(uniform(random, 1, int(reference.transponders.size())));
+        channel.setName(someName());
+        channel.setServiceType(ServiceType::Tv);
+        if (chance(random, 70))
+            reference.appendTvChannel(channel);
+        else
+            reference.appendRadioChannel(channel);
+    }
+    for (auto &channel : reference.channels)
+        if (chance(random, 10))
+            channel.setName(someName());
+    for (auto &tp : reference.transponders)
+        if (chance(random, 30))
+            tp.frequency = samples::bcdOf(std::max(1, int(bcdDigitsValue(bcdValue(tp.frequency))) + uniform(random, -3, 3)));
+    for (auto *list : {&reference.tvOrder, &reference.radioOrder})
+        if (chance(random, 50))
+            std::shuffle(list->begin(), list->end(), random);
+    for (auto *groups : {&reference.tvFavourites, &reference.radioFavourites})
+        for (auto &group : *groups)
+            if (chance(random, 30))
+                std::shuffle(group.begin(), group.end(), random);
+    return reference;
+}
+
 } // namespace
 
 class TestRandomEdits : public QObject {
@@ -273,6 +321,85 @@ private slots:
             const ReadResult read = readImage(image.image);
             QVERIFY2(read.ok(), qPrintable(QString("%1: %2").arg(where(), read.error.c_str())));
             QVERIFY2(*read.database == db, qPrintable(where()));
+        }
+    }
+
+    void applyOrderAfterRandomReferences_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<int>("base");   // 0 random databases, 1 demo, 2 full capacity
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("random databases") << 11 << 0 << false << 400;
+        QTest::newRow("damaged random databases") << 12 << 0 << true << 400;
+        QTest::newRow("demo") << 13 << 1 << false << 200;
+        QTest::newRow("damaged demo") << 14 << 1 << true << 200;
+        QTest::newRow("full capacity") << 15 << 2 << false << 6;
+        QTest::newRow("damaged full capacity") << 16 << 2 << true << 6;
+    }
+    // Whatever the reference, the order lists stay permutations of their
+    // lengths, records stay, every partnered channel comes before every
+    // channel without partner, and a sound database stays sound.
+    void applyOrderAfterRandomReferences()
+    {
+        QFETCH(int, seed);
+        QFETCH(int, base);
+        QFETCH(bool, damaged);
+        QFETCH(int, rounds);
+        std::mt19937 random{std::uint32_t(seed)};
+        const ChannelDatabase fixed = base == 1 ? samples::demoDatabase() : samples::fullCapacityDatabase();
+        for (int round = 0; round < rounds; ++round) {
+            ChannelDatabase db = base == 0 ? randomDatabase(random, 60) : fixed;
+            if (damaged) {
+                breakNumbering(db, random);
+                if (writeImage(db).ok())   // an order list may have grown past what an image holds
+                    db = throughImage(db);
+            }
+            const bool itself = chance(random, 10);
+            const ChannelDatabase source = itself ? db : someReference(db, random);
+            ChannelReference reference = referenceOf(source);
+            const bool csv = chance(random, 20);
+            if (csv) {
+                const bool radio = chance(random, 50);
+                ReferenceCsvResult read = readReferenceCsv(channelListCsv(source, radio, ';'), radio);
+                QVERIFY2(read.ok(), read.error.c_str());
+                reference = std::move(*read.reference);
+            }
+            const OrderPlan plan = planOrder(db, reference);
+            ChannelDatabase result = db;
+            QVERIFY(k510::applyOrder(result, plan, chance(random, 50)));
+
+            const QString where = QString("round %1").arg(round);
+            QVERIFY2(result.channels == db.channels, qPrintable(where));
+            for (const bool radio : {false, true}) {
+                const auto &order = radio ? result.radioOrder : result.tvOrder;
+                if (!(radio ? plan.radio : plan.tv).referenced) {   // a CSV of the other kind
+                    QVERIFY2(order == (radio ? db.radioOrder : db.tvOrder), qPrintable(where));
+                    continue;
+                }
+                QVERIFY2(order.size() == (radio ? db.radioOrder : db.tvOrder).size(), qPrintable(where));
+                QVERIFY2(isPermutation(order), qPrintable(where));
+                const Partners partners = matchChannels(db, reference, radio);
+                const int matched = (radio ? plan.radio : plan.tv).matched;
+                for (std::size_t k = 0; k < order.size(); ++k)
+                    QVERIFY2((partners.referenceOfChannel[order[k] - 1] != kNoPartner) == (int(k) < matched),
+                             qPrintable(where));
+                for (const auto &group : radio ? result.radioFavourites : result.tvFavourites)
+                    QVERIFY2(group.size() <= std::size_t(kFavouriteGroupCapacity), qPrintable(where));
+            }
+            if (!damaged) {
+                const auto problems = numberingProblems(result);
+                if (!problems.empty())
+                    QFAIL(qPrintable(where + ": " + QString::fromStdString(problems.front())));
+                if (itself && !csv)
+                    QVERIFY2(result == db, qPrintable(where + ": ordering after itself changed the database"));
+            }
+            const WriteResult image = writeImage(result);
+            QVERIFY2(image.ok() || damaged, qPrintable(where));
+            if (image.ok()) {
+                const ReadResult read = readImage(image.image);
+                QVERIFY2(read.ok() && *read.database == result, qPrintable(where));
+            }
         }
     }
 };

@@ -10,7 +10,7 @@
 
 using namespace k510;
 
-std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode)
+std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode, int refusedCode)
 {
     QString error;
     const auto data = loadFile(path, &error);
@@ -22,7 +22,7 @@ std::optional<ChannelDatabase> readDatabase(const QString &path, int *exitCode)
     for (const auto &warning : result.warnings)
         QTextStream(stderr) << path << ": " << QString::fromStdString(warning) << Qt::endl;
     if (!result.ok()) {
-        *exitCode = fail(path + QStringLiteral(": ") + QString::fromStdString(result.error));
+        *exitCode = fail(path + QStringLiteral(": ") + QString::fromStdString(result.error), refusedCode);
         return std::nullopt;
     }
     return std::move(result.database);

@@ -56,3 +56,17 @@ std::vector<int> expand(const std::vector<NumberRange> &ranges)
             numbers.push_back(n);
     return numbers;
 }
+
+QString formatNumberList(const std::vector<int> &ascending)
+{
+    QStringList items;
+    for (std::size_t k = 0; k < ascending.size();) {
+        std::size_t last = k;
+        while (last + 1 < ascending.size() && ascending[last + 1] == ascending[last] + 1)
+            ++last;
+        items.append(last > k ? QStringLiteral("%1-%2").arg(ascending[k]).arg(ascending[last])
+                              : QString::number(ascending[k]));
+        k = last + 1;
+    }
+    return items.join(QLatin1Char(','));
+}

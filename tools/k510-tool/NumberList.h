@@ -23,3 +23,6 @@ struct NumberRange {
 
 // Every number of the ranges, which must already be known to be in bounds.
 [[nodiscard]] std::vector<int> expand(const std::vector<NumberRange> &ranges);
+
+// Ascending numbers as the list parseNumberLists reads: runs become ranges.
+[[nodiscard]] QString formatNumberList(const std::vector<int> &ascending);

@@ -15,6 +15,7 @@
 #include "EditCommands.h"
 #include "ImageFiles.h"
 #include "JsonDump.h"
+#include "ReferenceCommands.h"
 #include "RepairCommand.h"
 #include "ToolExit.h"
 #include "TransferCommands.h"
@@ -112,6 +113,8 @@ int main(int argc, char *argv[])
         return runEditCommand(rawArguments[1], rawArguments.mid(2));
     if (rawArguments.size() > 1 && isCsvCommand(rawArguments[1]))
         return runCsvCommand(rawArguments.mid(2));
+    if (rawArguments.size() > 1 && isReferenceCommand(rawArguments[1]))
+        return runReferenceCommand(rawArguments[1], rawArguments.mid(2));
 
     QCommandLineParser parser;
     const TransferCommands transfers(parser);
@@ -137,20 +140,26 @@ int main(int argc, char *argv[])
     for (const QString &synopsis : editCommandSynopses())
         description += QStringLiteral("\n  ") + synopsis;
     description += QStringLiteral("\n  ") + csvCommandSynopsis();
+    for (const QString &synopsis : referenceCommandSynopses())
+        description += QStringLiteral("\n  ") + synopsis;
     description += QStringLiteral("\n\nExit status:\n"
                                   "  0  success\n"
-                                  "  1  failure; check: the numbering scheme is broken\n"
+                                  "  1  failure; check: the numbering scheme is broken; diff: A and B differ\n"
                                   "  2  FILE cannot be read (missing, no plain file, far too large);\n"
                                   "     check: FILE is no database image;\n"
-                                  "     send: FILE is no database image and --force is not given\n"
+                                  "     send: FILE is no database image and --force is not given;\n"
+                                  "     apply-order, duplicates: an input is no image (REF: nor a CSV list);\n"
+                                  "     diff: any failure\n"
                                   "\nExamples:\n"
                                   "  $ k510-tool demo demo.k5d\n"
                                   "  $ k510-tool info demo.k5d\n"
                                   "  $ k510-tool ports\n"
-                                  "  $ k510-tool send demo.k5d --port ttyUSB0");
+                                  "  $ k510-tool send demo.k5d --port ttyUSB0\n"
+                                  "  $ k510-tool apply-order before-rescan.k5d rescanned.k5d ordered.k5d\n"
+                                  "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, send, receive or ports"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, apply-order, duplicates, diff, send, receive or ports"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

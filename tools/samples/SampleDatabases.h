@@ -3,6 +3,8 @@
 
 #include "model/ChannelDatabase.h"
 
+#include <cstdint>
+
 namespace k510::samples {
 
 // A small, realistic database: six satellites with Universal, Single and
@@ -13,5 +15,12 @@ namespace k510::samples {
 // Region A filled to its limit: 64 satellites, 2000 transponders and as many
 // channels as still fit (6000 TV, the rest radio); every favourite group full.
 [[nodiscard]] ChannelDatabase fullCapacityDatabase();
+
+// The database as the receiver leaves it after a rescan of `old`'s
+// satellites: a tenth of the TV and of the radio channels gone, as many new
+// ones added ("New TV 0", ...), every transponder 1 MHz higher, both orders
+// shuffled and the favourite groups emptied. The same seed gives the same
+// database.
+[[nodiscard]] ChannelDatabase rescannedDatabase(const ChannelDatabase &old, std::uint32_t seed);
 
 } // namespace k510::samples

@@ -1,0 +1,341 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DatabaseDiff.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "ChannelKinds.h"
+#include "Conversions.h"
+#include "DisplayTexts.h"
+#include "OrderLists.h"
+
+namespace k510 {
+
+namespace {
+
+constexpr int kNone = -1;
+
+std::string flagText(bool on) { return on ? "true" : "false"; }
+
+void compare(std::vector<FieldChange> &changes, const char *field, const std::string &before, const std::string &after)
+{
+    if (before != after)
+        changes.push_back({field, before, after});
+}
+
+std::vector<FieldChange> satelliteChanges(const Satellite &a, const Satellite &b)
+{
+    const SatelliteRowTexts &x = a.rowTexts;
+    const SatelliteRowTexts &y = b.rowTexts;
+    std::vector<FieldChange> changes;
+    compare(changes, "name", x.name, y.name);
+    compare(changes, "lnbLow", bcdText(a.lnbLow), bcdText(b.lnbLow));
+    compare(changes, "lnbHigh", bcdText(a.lnbHigh), bcdText(b.lnbHigh));
+    compare(changes, "tone22k", flagText(a.lnbFlags & LnbFlag::Tone22k), flagText(b.lnbFlags & LnbFlag::Tone22k));
+    compare(changes, "power12v", x.power12v, y.power12v);
+    compare(changes, "lnbp", flagText(a.lnbFlags & LnbFlag::Lnbp), flagText(b.lnbFlags & LnbFlag::Lnbp));
+    compare(changes, "switchType", x.switchType, y.switchType);
+    compare(changes, "diseqc10", x.diseqc10, y.diseqc10);
+    compare(changes, "diseqc11", x.diseqc11, y.diseqc11);
+    compare(changes, "hemisphere", x.hemisphere, y.hemisphere);
+    compare(changes, "longitude", x.longitude, y.longitude);
+    return changes;
+}
+
+void diffSatellites(const ChannelDatabase &before, const ChannelDatabase &after, DatabaseDiff &diff)
+{
+    const std::size_t common = std::min(before.satellites.size(), after.satellites.size());
+    for (std::size_t k = 0; k < common; ++k) {
+        auto changes = satelliteChanges(before.satellites[k], after.satellites[k]);
+        if (!changes.empty())
+            diff.satellitesChanged.push_back({int(k) + 1, before.satellites[k].rowTexts.name, std::move(changes)});
+    }
+    for (std::size_t k = common; k < before.satellites.size(); ++k)
+        diff.satellitesRemoved.push_back({int(k) + 1, before.satellites[k].rowTexts.name, {}});
+    for (std::size_t k = common; k < after.satellites.size(); ++k)
+        diff.satellitesAdded.push_back({int(k) + 1, after.satellites[k].rowTexts.name, {}});
+}
+
+TransponderLabel labelOf(const ChannelDatabase &db, std::size_t index)
+{
+    const Transponder &tp = db.transponders[index];
+    const Satellite *satellite = db.satelliteOf(tp);
+    return {int(index) + 1, satellite ? satellite->rowTexts.name : std::string(), tp.polarisation != 0,
+            bcdDigitsValue(bcdValue(tp.frequency))};
+}
+
+std::string labelText(const TransponderLabel &label)
+{
+    return label.satellite + " " + std::to_string(label.frequencyMhz) + (label.vertical ? " V" : " H");
+}
+
+// Transponder indices of one database paired with those of the other, kNone for none.
+struct TransponderPairs {
+    std::vector<int> afterOfBefore;
+    std::vector<int> beforeOfAfter;
+};
+
+TransponderPairs pairTransponders(const ChannelDatabase &before, const ChannelDatabase &after)
+{
+    const auto key = [](int satellite, bool vertical, std::uint32_t frequency) {
+        return (std::uint64_t(std::uint32_t(satellite)) << 32) | (std::uint64_t(vertical) << 31) | frequency;
+    };
+    struct Bucket {
+        std::vector<int> indices;   // ascending; those taken are a prefix
+        std::size_t next = 0;
+    };
+    std::unordered_map<std::uint64_t, Bucket> byIdentity;
+    for (std::size_t index = 0; index < after.transponders.size(); ++index) {
+        const Transponder &tp = after.transponders[index];
+        if (after.satelliteOf(tp))
+            byIdentity[key(tp.satNumber - 1, tp.polarisation != 0, bcdDigitsValue(bcdValue(tp.frequency)))]
+                .indices.push_back(int(index));
+    }
+    std::vector<SatelliteIdentity> identities;
+    for (const Satellite &satellite : before.satellites)
+        identities.push_back(satelliteIdentityOf(satellite));
+    const SatelliteMatcher matcher(after, identities);
+    std::vector<std::vector<int>> satellitesOf;
+    for (const SatelliteIdentity &identity : identities)
+        satellitesOf.push_back(matcher.matches(identity));
+
+    TransponderPairs pairs{std::vector<int>(before.transponders.size(), kNone),
+                           std::vector<int>(after.transponders.size(), kNone)};
+    for (std::uint32_t distance = 0; distance <= kFrequencyToleranceMhz; ++distance)
+        for (std::size_t index = 0; index < before.transponders.size(); ++index) {
+            const Transponder &tp = before.transponders[index];
+            if (pairs.afterOfBefore[index] != kNone || !before.satelliteOf(tp))
+                continue;
+            const std::uint32_t frequency = bcdDigitsValue(bcdValue(tp.frequency));
+            Bucket *best = nullptr;
+            const auto consider = [&](int satellite, std::uint32_t candidate) {
+                const auto it = byIdentity.find(key(satellite, tp.polarisation != 0, candidate));
+                if (it != byIdentity.end() && it->second.next < it->second.indices.size()
+                    && (!best || it->second.indices[it->second.next] < best->indices[best->next]))
+                    best = &it->second;
+            };
+            for (const int satellite : satellitesOf[std::size_t(tp.satNumber - 1)]) {
+                consider(satellite, frequency + distance);
+                if (distance > 0 && frequency >= distance)
+                    consider(satellite, frequency - distance);
+            }
+            if (best) {
+                const int partner = best->indices[best->next++];
+                pairs.afterOfBefore[index] = partner;
+                pairs.beforeOfAfter[std::size_t(partner)] = int(index);
+            }
+        }
+    return pairs;
+}
+
+void diffTransponders(const ChannelDatabase &before, const ChannelDatabase &after, const TransponderPairs &pairs,
+                      DatabaseDiff &diff)
+{
+    for (std::size_t index = 0; index < before.transponders.size(); ++index) {
+        const int partner = pairs.afterOfBefore[index];
+        if (partner == kNone) {
+            diff.transpondersRemoved.push_back(labelOf(before, index));
+            continue;
+        }
+        const Transponder &a = before.transponders[index];
+        const Transponder &b = after.transponders[std::size_t(partner)];
+        std::vector<FieldChange> changes;
+        compare(changes, "frequency", bcdText(a.frequency), bcdText(b.frequency));
+        compare(changes, "symbolRate", bcdText(a.symbolRate), bcdText(b.symbolRate));
+        compare(changes, "fec", fecText(a.fec), fecText(b.fec));
+        if (!changes.empty())
+            diff.transpondersChanged.push_back(
+                {labelOf(before, index), labelOf(after, std::size_t(partner)), std::move(changes)});
+    }
+    for (std::size_t index = 0; index < after.transponders.size(); ++index)
+        if (pairs.beforeOfAfter[index] == kNone)
+            diff.transpondersAdded.push_back(labelOf(after, index));
+}
+
+std::string transponderText(const ChannelDatabase &db, const Channel &channel)
+{
+    const int index = int(channel.tpNumber) - 1;
+    return db.transponderOf(channel) ? labelText(labelOf(db, std::size_t(index))) : std::string();
+}
+
+std::vector<FieldChange> channelChanges(const ChannelDatabase &before, const Channel &a, const ChannelDatabase &after,
+                                        const Channel &b, const TransponderPairs &pairs)
+{
+    std::vector<FieldChange> changes;
+    compare(changes, "name", a.nameText(), b.nameText());
+    compare(changes, "serviceId", std::to_string(a.serviceId), std::to_string(b.serviceId));
+    const bool sameTransponder = before.transponderOf(a) && after.transponderOf(b)
+                                 && pairs.afterOfBefore[std::size_t(a.tpNumber - 1)] == int(b.tpNumber) - 1;
+    if (!sameTransponder)
+        compare(changes, "transponder", transponderText(before, a), transponderText(after, b));
+    compare(changes, "pmtPid", std::to_string(a.pmtPid), std::to_string(b.pmtPid));
+    compare(changes, "videoPid", std::to_string(a.videoPid), std::to_string(b.videoPid));
+    compare(changes, "audioPid", std::to_string(a.audioPid), std::to_string(b.audioPid));
+    compare(changes, "pcrPid", std::to_string(a.pcrPid), std::to_string(b.pcrPid));
+    compare(changes, "scrambled", flagText(a.isScrambled()), flagText(b.isScrambled()));
+    compare(changes, "locked", flagText(a.isLocked()), flagText(b.isLocked()));
+    return changes;
+}
+
+// For pairs (from, to) taken in increasing `from`: which of them form a
+// longest run with increasing `to`, the ones that kept their relative place.
+std::vector<char> keptInPlace(const std::vector<int> &to)
+{
+    std::vector<int> tails;                     // index into `to` ending the best run of each length
+    std::vector<int> previous(to.size(), -1);   // the element before it in that run
+    for (std::size_t k = 0; k < to.size(); ++k) {
+        const auto at = std::lower_bound(tails.begin(), tails.end(), to[k],
+                                         [&to](int index, int value) { return to[std::size_t(index)] < value; });
+        if (at != tails.begin())
+            previous[k] = *(at - 1);
+        if (at == tails.end())
+            tails.push_back(int(k));
+        else
+            *at = int(k);
+    }
+    std::vector<char> kept(to.size(), 0);
+    for (int k = tails.empty() ? -1 : tails.back(); k >= 0; k = previous[std::size_t(k)])
+        kept[std::size_t(k)] = 1;
+    return kept;
+}
+
+struct Placed {
+    ReferenceChannel channel;
+    int from;
+    int to;
+};
+
+std::vector<PositionMove> movesOf(std::vector<Placed> placed)
+{
+    std::vector<int> to;
+    for (const Placed &p : placed)
+        to.push_back(p.to);
+    const std::vector<char> kept = keptInPlace(to);
+    std::vector<PositionMove> moves;
+    for (std::size_t k = 0; k < placed.size(); ++k)
+        if (!kept[k])
+            moves.push_back({std::move(placed[k].channel), placed[k].from, placed[k].to});
+    return moves;
+}
+
+// Per number: its 1-based place in the user's order.
+std::vector<int> placesOf(const ChannelDatabase &db, bool radio)
+{
+    const std::vector<int> numbers = orderedNumbers(orderOf(db, radio));
+    std::vector<int> places(numbers.size() + 1, 0);
+    for (std::size_t k = 0; k < numbers.size(); ++k)
+        places[std::size_t(numbers[k])] = int(k) + 1;
+    return places;
+}
+
+struct KindContext {
+    const ChannelDatabase &before;
+    const ChannelDatabase &after;
+    bool radio;
+    const std::vector<ReferenceChannel> &reference;   // before's list
+    const std::vector<int> &beforeNumbers;            // position by position
+    const Partners &partners;
+};
+
+KindDiff diffKind(const KindContext &c, const TransponderPairs &pairs)
+{
+    KindDiff diff;
+    const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
+    const std::vector<int> afterPlaces = placesOf(c.after, c.radio);
+    std::vector<Placed> placed;
+    for (std::size_t position = 0; position < c.reference.size(); ++position) {
+        const int number = c.beforeNumbers[position];
+        const int partner = c.partners.channelOfReference[position];
+        if (partner == kNoPartner) {
+            diff.removed.push_back({number, c.reference[position]});
+            continue;
+        }
+        const Channel &a = *channelOfKind(c.before, c.radio, number);
+        const Channel &b = *channelOfKind(c.after, c.radio, partner);
+        ReferenceChannel shown = referenceChannelOf(c.after, b);
+        auto changes = channelChanges(c.before, a, c.after, b, pairs);
+        if (!changes.empty())
+            diff.changed.push_back({number, partner, shown, std::move(changes)});
+        placed.push_back({std::move(shown), beforePlaces[std::size_t(number)], afterPlaces[std::size_t(partner)]});
+    }
+    diff.moves = movesOf(std::move(placed));
+    for (const int number : listedNumbers(c.after, c.radio))
+        if (c.partners.referenceOfChannel[std::size_t(number - 1)] == kNoPartner)
+            diff.added.push_back({number, referenceChannelOf(c.after, *channelOfKind(c.after, c.radio, number))});
+    return diff;
+}
+
+GroupDiff diffGroup(const KindContext &c, int group)
+{
+    GroupDiff diff;
+    diff.radio = c.radio;
+    diff.group = group;
+    diff.nameBefore = c.radio ? c.before.radioGroupName(group) : c.before.tvGroupName(group);
+    diff.nameAfter = c.radio ? c.after.radioGroupName(group) : c.after.tvGroupName(group);
+    const FavouriteGroup &a = favouritesOf(c.before, c.radio)[std::size_t(group - 1)];
+    const FavouriteGroup &b = favouritesOf(c.after, c.radio)[std::size_t(group - 1)];
+
+    std::vector<int> positionOf(orderOf(c.before, c.radio).size() + 1, -1);
+    for (std::size_t position = 0; position < c.beforeNumbers.size(); ++position)
+        positionOf[std::size_t(c.beforeNumbers[position])] = int(position);
+    std::vector<char> taken(b.size(), 0);
+    std::vector<Placed> placed;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] >= positionOf.size() || positionOf[a[i]] < 0)
+            continue;   // names no channel
+        const std::size_t position = std::size_t(positionOf[a[i]]);
+        const int partner = c.partners.channelOfReference[position];
+        std::size_t j = 0;
+        while (j < b.size() && (taken[j] || partner == kNoPartner || b[j] != partner))
+            ++j;
+        if (j == b.size()) {
+            diff.removed.push_back({a[i], c.reference[position]});
+            continue;
+        }
+        taken[j] = 1;
+        placed.push_back({c.reference[position], int(i) + 1, int(j) + 1});
+    }
+    diff.moves = movesOf(std::move(placed));
+    for (std::size_t j = 0; j < b.size(); ++j)
+        if (const Channel *channel = channelOfKind(c.after, c.radio, b[j]); channel && !taken[j])
+            diff.added.push_back({b[j], referenceChannelOf(c.after, *channel)});
+    return diff;
+}
+
+} // namespace
+
+bool DatabaseDiff::empty() const
+{
+    const auto kindEmpty = [](const KindDiff &kind) {
+        return kind.added.empty() && kind.removed.empty() && kind.changed.empty() && kind.moves.empty();
+    };
+    return satellitesAdded.empty() && satellitesRemoved.empty() && satellitesChanged.empty()
+           && transpondersAdded.empty() && transpondersRemoved.empty() && transpondersChanged.empty() && kindEmpty(tv)
+           && kindEmpty(radio) && groups.empty();
+}
+
+DatabaseDiff diffDatabases(const ChannelDatabase &before, const ChannelDatabase &after)
+{
+    DatabaseDiff diff;
+    diffSatellites(before, after, diff);
+    const TransponderPairs pairs = pairTransponders(before, after);
+    diffTransponders(before, after, pairs, diff);
+
+    const ChannelReference reference = referenceOf(before);
+    for (const bool radio : {false, true}) {
+        const std::vector<int> beforeNumbers = listedNumbers(before, radio);
+        const Partners partners = matchChannels(after, reference, radio);
+        const KindContext context{before, after, radio, *(radio ? reference.radio : reference.tv), beforeNumbers,
+                                  partners};
+        (radio ? diff.radio : diff.tv) = diffKind(context, pairs);
+        for (int group = 1; group <= kFavouriteGroupCount; ++group) {
+            GroupDiff groupDiff = diffGroup(context, group);
+            if (groupDiff.nameBefore != groupDiff.nameAfter || !groupDiff.added.empty() || !groupDiff.removed.empty()
+                || !groupDiff.moves.empty())
+                diff.groups.push_back(std::move(groupDiff));
+        }
+    }
+    return diff;
+}
+
+} // namespace k510

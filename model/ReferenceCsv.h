@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ChannelIdentity.h"
+
+namespace k510 {
+
+struct ReferenceCsvResult {
+    std::optional<ChannelReference> reference;
+    std::string error;   // why the file was refused, in Russian (UTF-8); empty when read
+
+    [[nodiscard]] bool ok() const { return reference.has_value(); }
+};
+
+// A channel list as the editor exports it (CsvExport.h), read back as a
+// reference: its rows in file order, so rows rearranged in a spreadsheet give
+// that order. The header says nothing of the kind, so the caller tells it:
+// the reference holds a TV list (radio list) and nothing else, no positions
+// of satellites and no favourite groups.
+//
+// Taken as the export writes it and as spreadsheets save it again: byte-order
+// mark or none; separator ",", ";" or tab, whichever follows the header's
+// first cell; RFC 4180 quoting; CRLF, LF or CR line ends; rows with no text
+// at all skipped; the apostrophe the export puts before a name that starts
+// like a formula taken off again. Only the name, satellite, frequency,
+// polarisation and service ID cells are used. Refused: a first row that is
+// not the export's header, a row without exactly its 14 cells, a frequency
+// that is not the export's number, a service ID outside 0..65535, a
+// polarisation other than "H" or "V", a quote left open.
+[[nodiscard]] ReferenceCsvResult readReferenceCsv(std::string_view file, bool radio);
+
+} // namespace k510

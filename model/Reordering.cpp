@@ -19,4 +19,21 @@ int moveEntry(std::vector<std::uint16_t> &list, int from, int before)
     return before;
 }
 
+std::optional<std::vector<std::uint16_t>> orderAsShown(const std::vector<std::uint16_t> &order,
+                                                       std::span<const int> shownPositions)
+{
+    if (shownPositions.size() != order.size())
+        return std::nullopt;
+    std::vector<bool> seen(order.size(), false);
+    std::vector<std::uint16_t> shown;
+    shown.reserve(order.size());
+    for (const int position : shownPositions) {
+        if (position < 1 || position > int(order.size()) || seen[std::size_t(position - 1)])
+            return std::nullopt;
+        seen[std::size_t(position - 1)] = true;
+        shown.push_back(order[std::size_t(position - 1)]);
+    }
+    return shown;
+}
+
 } // namespace k510

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 namespace k510 {
@@ -14,5 +16,14 @@ namespace k510 {
 // `before` is `from` or `from` + 1), or -1, with the list unchanged, when
 // `from` names no entry or `before` lies outside 0..size.
 int moveEntry(std::vector<std::uint16_t> &list, int from, int before);
+
+// An order list rearranged the way a list shows it: `shownPositions` holds,
+// row by row as shown (sorted by a column, say), the 1-based position in
+// `order` of each row's entry. The result's n-th entry is the entry at
+// shownPositions[n]. Nothing is made unless every position 1..size is shown
+// exactly once: a list that leaves out or repeats an entry would lose or
+// double a channel.
+[[nodiscard]] std::optional<std::vector<std::uint16_t>> orderAsShown(const std::vector<std::uint16_t> &order,
+                                                                     std::span<const int> shownPositions);
 
 } // namespace k510

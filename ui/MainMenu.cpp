@@ -82,6 +82,13 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                             QStringLiteral("Del"));
     actions.mmEditDelAll = namedListCommand(edit, QStringLiteral("mmEditDelAll"),
                                             QStringLiteral("Удалить все кроме избранных"));
+    edit->addSeparator();
+    actions.mmEditOrderAsShown =
+        namedListCommand(edit, QStringLiteral("mmEditOrderAsShown"), QStringLiteral("Упорядочить как показано"));
+    actions.mmEditOrderByExample =
+        namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по образцу..."));
+    actions.mmEditSelectDuplicates =
+        namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("Выделить дубликаты"));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
     link->addSeparator();

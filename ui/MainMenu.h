@@ -29,6 +29,9 @@ struct MainMenuActions {
     QAction *mmEditChange;   // "Изменить", Enter
     QAction *mmEditDelete;   // "Удалить", Del
     QAction *mmEditDelAll;   // "Удалить все кроме избранных"
+    QAction *mmEditOrderAsShown;     // "Упорядочить как показано"
+    QAction *mmEditOrderByExample;   // "Упорядочить по образцу..."
+    QAction *mmEditSelectDuplicates; // "Выделить дубликаты"
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"

@@ -24,7 +24,7 @@ QAction *namedAction(QMenu &menu, const char *objectName, const QString &text, c
 
 } // namespace
 
-PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering)
+PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering, bool sorted)
 {
     PopupEntries entries;
     switch (page) {
@@ -40,6 +40,8 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering)
         entries.deleteShown = true;
         entries.deleteAllShown = page != Transponders;
         entries.deleteAllEnabled = !filtering;
+        entries.orderAsShownShown = page != Transponders;
+        entries.orderAsShownEnabled = page != Transponders && satelliteEntry == 0 && !filtering && sorted;
         break;
     case FavouriteTv:
     case FavouriteRadio:
@@ -59,6 +61,7 @@ PopupMenu::PopupMenu(std::function<PopupEntries()> entriesNow, QWidget *parent)
     , pmChange(namedAction(*this, "pmChange", QStringLiteral("Редактировать"), QKeySequence(Qt::Key_Enter)))
     , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete)))
     , pmDelAll(namedAction(*this, "pmDelAll", QStringLiteral("Удалить все кроме добавленного в Избранные")))
+    , pmOrderAsShown(namedAction(*this, "pmOrderAsShown", QStringLiteral("Упорядочить как показано")))
     , m_entriesNow(std::move(entriesNow))
 {
     setObjectName(QStringLiteral("PopupMenu"));
@@ -121,6 +124,8 @@ void PopupMenu::PopupMenuPopup(const PopupEntries &entries)
     pmDelete->setVisible(entries.deleteShown);
     pmDelAll->setVisible(entries.deleteAllShown);
     pmDelAll->setEnabled(entries.deleteAllEnabled);
+    pmOrderAsShown->setVisible(entries.orderAsShownShown);
+    pmOrderAsShown->setEnabled(entries.orderAsShownEnabled);
 }
 
 } // namespace k510::ui

@@ -19,13 +19,21 @@ struct PopupEntries {
     bool deleteShown = false;
     bool deleteAllShown = false;
     bool deleteAllEnabled = true;
+    // "Упорядочить как показано": the TV and radio pages; it can keep a
+    // sorted view of the whole order only.
+    bool orderAsShownShown = false;
+    bool orderAsShownEnabled = false;
 
-    [[nodiscard]] bool anyShown() const { return addShown || changeShown || deleteShown || deleteAllShown; }
+    [[nodiscard]] bool anyShown() const
+    {
+        return addShown || changeShown || deleteShown || deleteAllShown || orderAsShownShown;
+    }
     // Whether a command can be chosen now, in any menu: offered and not greyed.
     [[nodiscard]] bool addAvailable() const { return addShown && addEnabled; }
     [[nodiscard]] bool changeAvailable() const { return changeShown; }
     [[nodiscard]] bool deleteAvailable() const { return deleteShown; }
     [[nodiscard]] bool deleteAllAvailable() const { return deleteAllShown && deleteAllEnabled; }
+    [[nodiscard]] bool orderAsShownAvailable() const { return orderAsShownShown && orderAsShownEnabled; }
     bool operator==(const PopupEntries &) const = default;
 };
 
@@ -33,8 +41,9 @@ struct PopupEntries {
 // chosen in the page's satellite selector (0 "ВСЕ СПУТНИКИ", -1 none).
 // "Добавить" adds to the chosen satellite, so it is greyed while all are
 // listed. A purge must never reach channels the user cannot see, so it is
-// greyed while the list is filtered.
-[[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering = false);
+// greyed while the list is filtered. The order can take the rows' order
+// only while they show all of it ("ВСЕ СПУТНИКИ", nothing filtered), sorted.
+[[nodiscard]] PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering = false, bool sorted = false);
 
 // The context menu shared by the six lists of the main window. Its items
 // carry the names the window's handlers know them by, and show the keys that
@@ -57,6 +66,7 @@ public:
     QAction *const pmChange;   // "Редактировать"
     QAction *const pmDelete;   // "Удалить"
     QAction *const pmDelAll;   // "Удалить все кроме добавленного в Избранные"
+    QAction *const pmOrderAsShown;   // "Упорядочить как показано"
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -13,6 +13,7 @@
 #include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/OrderCommands.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/KeysHelpWindow.h"
 #include "pages/ChannelPage.h"
@@ -62,6 +63,13 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
         [this] { cbTpSelectSatSelect(); }, [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
         [this] { cbFavTvGrpSelect(); }, [this] { cbFavRadioGrpSelect(); },
         [this](int count) { showChannelTypeErrors(m_dialogs, count); }});
+    m_orders = new OrderCommands(
+        OrderTargets{m_database, m_dialogs, *m_history, *m_tvPage, *m_radioPage, m_settings, *this,
+                     [this](ChannelKind kind) {
+                         kind == ChannelKind::Tv ? cbTvSelectSatSelect() : cbRadioSelectSatSelect();
+                     },
+                     [this] { showDatabaseAgain(); }},
+        this);
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
@@ -137,6 +145,10 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmEditChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
     connect(m_menu.mmEditDelete, &QAction::triggered, this, &TfrmMain::pmDeleteClick);
     connect(m_menu.mmEditDelAll, &QAction::triggered, this, &TfrmMain::pmDelAllClick);
+    connect(m_popupMenu->pmOrderAsShown, &QAction::triggered, this, &TfrmMain::pmOrderAsShownClick);
+    connect(m_menu.mmEditOrderAsShown, &QAction::triggered, this, &TfrmMain::pmOrderAsShownClick);
+    connect(m_menu.mmEditOrderByExample, &QAction::triggered, this, &TfrmMain::mmEditOrderByExampleClick);
+    connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
@@ -153,7 +165,7 @@ void TfrmMain::connectHandlers()
         },
         [this](const std::function<void()> &move) { m_history->record(QStringLiteral("Перемещение канала"), move); },
         this);
-    updateDragging();
+    m_pages->updateDragging();
     for (int page = 0; page < PageCount; ++page)
         m_popupMenu->serve(*m_pages->listOf(page));
     // The favourites lists have no double-click action.
@@ -349,7 +361,7 @@ void TfrmMain::sheetTvShow()
 void TfrmMain::cbTvSelectSatSelect()
 {
     m_tvPage->refill(m_database);
-    updateDragging();
+    m_pages->updateDragging();
     UpdateStatusBar();
 }
 
@@ -361,7 +373,7 @@ void TfrmMain::sheetRadioShow()
 void TfrmMain::cbRadioSelectSatSelect()
 {
     m_radioPage->refill(m_database);
-    updateDragging();
+    m_pages->updateDragging();
     UpdateStatusBar();
 }
 
@@ -428,21 +440,12 @@ void TfrmMain::sortListByColumn(ReportList *list, int column)
     list->sortRowsBy(column);
 }
 
-int TfrmMain::satelliteEntryOfPage(int page) const
-{
-    switch (page) {
-    case PageTp: return m_tpPage->selector()->currentIndex();
-    case PageTv: return m_tvPage->selector()->currentIndex();
-    case PageRadio: return m_radioPage->selector()->currentIndex();
-    default: return -1;
-    }
-}
-
 PopupEntries TfrmMain::currentPopupEntries() const
 {
     const int page = m_pages->currentIndex();
     const ReportList *list = m_pages->listOf(page);
-    return popupEntriesOn(page, satelliteEntryOfPage(page), list && list->filtering());
+    return popupEntriesOn(page, m_pages->satelliteEntryOf(page), list && list->filtering(),
+                          list && list->sortedColumn() >= 0);
 }
 
 void TfrmMain::updateEditMenu()
@@ -452,6 +455,10 @@ void TfrmMain::updateEditMenu()
     m_menu.mmEditChange->setEnabled(entries.changeAvailable());
     m_menu.mmEditDelete->setEnabled(entries.deleteAvailable());
     m_menu.mmEditDelAll->setEnabled(entries.deleteAllAvailable());
+    m_menu.mmEditOrderAsShown->setEnabled(entries.orderAsShownAvailable());
+    m_menu.mmEditOrderByExample->setEnabled(!m_database.channels.empty());
+    const int page = m_pages->currentIndex();
+    m_menu.mmEditSelectDuplicates->setEnabled(page == PageTv || page == PageRadio);
 }
 
 void TfrmMain::PopupMenuPopup()
@@ -498,6 +505,30 @@ void TfrmMain::pmDelAllClick()
     UpdateStatusBar();
 }
 
+void TfrmMain::pmOrderAsShownClick()
+{
+    const int page = m_pages->currentIndex();
+    if (page == PageTv || page == PageRadio)
+        m_orders->orderAsShown(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
+}
+
+void TfrmMain::mmEditOrderByExampleClick()
+{
+    const int page = m_pages->currentIndex();
+    m_orders->orderByExample(page == PageRadio || page == PageFavRadio ? ChannelKind::Radio : ChannelKind::Tv);
+}
+
+void TfrmMain::mmEditSelectDuplicatesClick()
+{
+    const int page = m_pages->currentIndex();
+    if (page != PageTv && page != PageRadio)
+        return;
+    const int count = m_orders->selectDuplicates(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
+    m_status->showMessage(count > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(count)
+                                    : QStringLiteral("Дубликатов нет"), 10000);
+    ShowChannelInfo(m_pages->listOf(page));
+}
+
 void TfrmMain::pmChangeClick()
 {
     switch (m_pages->currentIndex()) {
@@ -523,7 +554,7 @@ void TfrmMain::wireFindFields()
 {
     for (ChannelListPage *page : m_channelPages) {
         connect(page, &ChannelListPage::rowFilterChanged, this, [this] {
-            updateDragging();
+            m_pages->updateDragging();
             UpdateStatusBar();
         });
     }
@@ -533,15 +564,6 @@ void TfrmMain::wireFindFields()
     });
 }
 
-
-void TfrmMain::updateDragging()
-{
-    for (ChannelListPage *page : m_channelPages) {
-        const auto *channels = qobject_cast<const ChannelPage *>(page);
-        const bool wholeList = !channels || channels->showsWholeOrder();
-        page->list()->setDragEnabled(wholeList && !page->list()->filtering());
-    }
-}
 
 void TfrmMain::showNewDatabase()
 {
@@ -557,28 +579,10 @@ void TfrmMain::showNewDatabase()
 void TfrmMain::showDatabaseAgain()
 {
     const int page = m_pages->currentIndex();
-    const int tpEntry = m_tpPage->selector()->currentIndex();
-    const int tvEntry = m_tvPage->selector()->currentIndex();
-    const int radioEntry = m_radioPage->selector()->currentIndex();
-    const int tvGroup = m_favTvPage->selector()->currentIndex();
-    const int radioGroup = m_favRadioPage->selector()->currentIndex();
-
+    const PageTabs::Choices choices = m_pages->choices();
     ResetViews();
     sheetSatShow();
-    const auto restore = [](auto *selector, int entry) {
-        selector->setCurrentIndex(entry >= 0 && entry < selector->count() ? entry : 0);
-    };
-    restore(m_tpPage->selector(), tpEntry);
-    restore(m_tvPage->selector(), tvEntry);
-    restore(m_radioPage->selector(), radioEntry);
-    if (tvGroup >= 0 && !m_database.satellites.empty()) {
-        m_favTvPage->prepareGroups(m_database);
-        restore(m_favTvPage->selector(), tvGroup);
-    }
-    if (radioGroup >= 0 && !m_database.radioOrder.empty()) {
-        m_favRadioPage->prepareGroups(m_database);
-        restore(m_favRadioPage->selector(), radioGroup);
-    }
+    m_pages->choose(choices, m_database);
     showPage(page);
     UpdateStatusBar();
 }

@@ -24,6 +24,7 @@ class EditCommands;
 class EditHistory;
 class FavouriteCommands;
 class FileCommands;
+class OrderCommands;
 class PopupMenu;
 struct PopupEntries;
 class ChannelPage;
@@ -124,6 +125,10 @@ public:
     void pmChangeClick();
     void pmDeleteClick();
     void pmDelAllClick();
+    void pmOrderAsShownClick();
+    // "Правка" > "Упорядочить по образцу..." and "Выделить дубликаты".
+    void mmEditOrderByExampleClick();
+    void mmEditSelectDuplicatesClick();
 
 signals:
     // The window closes: the settings file has been written.
@@ -144,7 +149,6 @@ private:
     // Each panel shows its list's selected channel, or nothing when no row
     // is selected: after every change to the database.
     void showSelectedChannels();
-    [[nodiscard]] int satelliteEntryOfPage(int page) const;
     // What the context menu offers on the page shown, as it stands now.
     [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
     // "Правка" offers the context menu's commands as the page shown does.
@@ -161,8 +165,6 @@ private:
     void showDatabaseAgain();
     void wireHistory();
     void wireFindFields();
-    // Rows can be dragged while a page shows its whole list unfiltered.
-    void updateDragging();
 
     UserDialogs &m_dialogs;
     k510::ChannelDatabase m_database;
@@ -190,5 +192,6 @@ private:
     k510::ui::FavouriteCommands *m_favourites = nullptr;
     k510::ui::EditHistory *m_history = nullptr;
     k510::ui::FileCommands *m_files = nullptr;
+    k510::ui::OrderCommands *m_orders = nullptr;
     EditorSettings m_settings;
 };

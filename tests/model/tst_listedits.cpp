@@ -52,6 +52,31 @@ private slots:
         QTEST(list, "expected");
     }
 
+    void orderAsShown_data()
+    {
+        QTest::addColumn<Entries>("order");
+        QTest::addColumn<Positions>("shown");
+        QTest::addColumn<Entries>("expected");   // empty: refused
+        const Entries order = {4, 1, 3, 2};
+        QTest::newRow("sorted view") << order << Positions{2, 4, 3, 1} << Entries{1, 2, 3, 4};
+        QTest::newRow("as it stands") << order << Positions{1, 2, 3, 4} << order;
+        QTest::newRow("reversed") << order << Positions{4, 3, 2, 1} << Entries{2, 3, 1, 4};
+        QTest::newRow("a row left out") << order << Positions{2, 4, 3} << Entries{};
+        QTest::newRow("a row shown twice") << order << Positions{2, 4, 4, 1} << Entries{};
+        QTest::newRow("a position past the end") << order << Positions{2, 5, 3, 1} << Entries{};
+        QTest::newRow("position zero") << order << Positions{0, 4, 3, 1} << Entries{};
+    }
+    void orderAsShown()
+    {
+        QFETCH(Entries, order);
+        QFETCH(Positions, shown);
+        QFETCH(Entries, expected);
+        const auto result = k510::orderAsShown(order, shown);
+        QCOMPARE(result.has_value(), !expected.empty());
+        if (result)
+            QCOMPARE(*result, expected);
+    }
+
     void removeFavouriteEntries_data()
     {
         QTest::addColumn<Entries>("group");

@@ -71,28 +71,40 @@ void ContextMenuTest::entriesPerPage_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("satelliteEntry");
+    QTest::addColumn<bool>("filtering");
+    QTest::addColumn<bool>("sorted");
     QTest::addColumn<PopupEntries>("entries");
     const PopupEntries changeOnly{false, false, true, false, false};
     const PopupEntries transponders{true, false, true, true, false};
-    const PopupEntries channelsGreyed{true, false, true, true, true};
-    const PopupEntries channels{true, true, true, true, true};
+    // add shown/enabled, change, delete, purge shown/enabled, order as shown shown/enabled
+    const PopupEntries channelsGreyed{true, false, true, true, true, true, true, false};
+    const PopupEntries channels{true, true, true, true, true, true, true, false};
     const PopupEntries favourites{true, true, false, true, false};
-    QTest::newRow("satellites") << 0 << -1 << changeOnly;
-    QTest::newRow("transponders, all satellites") << 1 << 0 << transponders;
-    QTest::newRow("transponders, one satellite") << 1 << 2 << PopupEntries{true, true, true, true, false};
-    QTest::newRow("TV, all satellites") << 2 << 0 << channelsGreyed;
-    QTest::newRow("TV, no entry") << 2 << -1 << channelsGreyed;
-    QTest::newRow("TV, one satellite") << 2 << 1 << channels;
-    QTest::newRow("radio, one satellite") << 3 << 1 << channels;
-    QTest::newRow("TV favourites") << 4 << -1 << favourites;
-    QTest::newRow("radio favourites") << 5 << -1 << favourites;
+    QTest::newRow("satellites") << 0 << -1 << false << false << changeOnly;
+    QTest::newRow("transponders, all satellites") << 1 << 0 << false << true << transponders;
+    QTest::newRow("transponders, one satellite") << 1 << 2 << false << false
+                                                 << PopupEntries{true, true, true, true, false};
+    QTest::newRow("TV, all satellites") << 2 << 0 << false << false << channelsGreyed;
+    QTest::newRow("TV, no entry") << 2 << -1 << false << false << channelsGreyed;
+    QTest::newRow("TV, one satellite") << 2 << 1 << false << false << channels;
+    QTest::newRow("radio, one satellite") << 3 << 1 << false << false << channels;
+    QTest::newRow("TV favourites") << 4 << -1 << false << true << favourites;
+    QTest::newRow("radio favourites") << 5 << -1 << false << false << favourites;
+    // The order takes a sorted view of all of it, never of a part.
+    QTest::newRow("TV, all satellites, sorted")
+        << 2 << 0 << false << true << PopupEntries{true, false, true, true, true, true, true, true};
+    QTest::newRow("radio, all satellites, sorted, filtered")
+        << 3 << 0 << true << true << PopupEntries{true, false, true, true, true, false, true, false};
+    QTest::newRow("TV, one satellite, sorted") << 2 << 1 << false << true << channels;
 }
 
 void ContextMenuTest::entriesPerPage()
 {
     QFETCH(int, page);
     QFETCH(int, satelliteEntry);
-    QTEST(k510::ui::popupEntriesOn(page, satelliteEntry), "entries");
+    QFETCH(bool, filtering);
+    QFETCH(bool, sorted);
+    QTEST(k510::ui::popupEntriesOn(page, satelliteEntry, filtering, sorted), "entries");
 }
 
 void ContextMenuTest::menuFollowsThePage()
@@ -122,7 +134,8 @@ void ContextMenuTest::menuFollowsThePage()
     editor.choose(editor.combo("cbTvSelectSat"), 1);
     editor.window().PopupMenuPopup();
     QCOMPARE(captions(), (QStringList{"Добавить", "Редактировать", "Удалить",
-                                      "Удалить все кроме добавленного в Избранные"}));
+                                      "Удалить все кроме добавленного в Избранные",
+                                      "Упорядочить как показано (greyed)"}));
 }
 
 void ContextMenuTest::doubleClickEdits_data()

@@ -4,7 +4,9 @@
 #include "ui/lists/ListSorting.h"
 #include "ui/lists/ModelStrings.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTest>
 
 using k510::ui::ReportList;
@@ -50,6 +52,7 @@ private slots:
     void channelListFrequencyIsText();
     void secondClickDescends_data();
     void secondClickDescends();
+    void orderAsShownKeepsTheSortedView();
     void transponderColumns();
     void selectionFollowsRows();
 };
@@ -197,6 +200,38 @@ void SortingTest::secondClickDescends()
     QCOMPARE(titles->sortIndicatorSection(), clickedColumns.last());
     QCOMPARE(titles->sortIndicatorOrder(), descending ? Qt::DescendingOrder : Qt::AscendingOrder);
     QCOMPARE(editor.window().sortColumn(), clickedColumns.last());
+}
+
+void SortingTest::orderAsShownKeepsTheSortedView()
+{
+    EditorDriver editor;
+    editor.open(sortingDatabase());
+    editor.clickTab(2);
+    ReportList *tv = editor.list("lvTvCh");
+    const QStringList original = EditorDriver::column(tv, 1);
+    auto *edit = editor.window().findChild<QMenu *>(QStringLiteral("mmEdit"));
+    auto *orderAsShown = editor.window().findChild<QAction *>(QStringLiteral("mmEditOrderAsShown"));
+    emit edit->aboutToShow();
+    QVERIFY(!orderAsShown->isEnabled());   // nothing sorted: nothing to keep
+
+    editor.clickColumnTitle(tv, 1);
+    const QStringList byName = EditorDriver::column(tv, 1);
+    emit edit->aboutToShow();
+    QVERIFY(orderAsShown->isEnabled());
+    orderAsShown->trigger();
+    // The rows stay where they stood, now numbered in that order, and the
+    // order list the receiver gets says the same.
+    QCOMPARE(EditorDriver::column(tv, 1), byName);
+    QCOMPARE(EditorDriver::column(tv, 0), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}));
+    const k510::ChannelDatabase &db = editor.window().database();
+    QStringList orderNames;
+    for (int position = 0; position < db.tvCount(); ++position)
+        orderNames << k510::ui::fromWindows1251(db.channels[std::size_t(db.channelIndexOfTvOrder(position))].nameText());
+    QCOMPARE(orderNames, byName);
+
+    // One step, undone as one.
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+    QCOMPARE(EditorDriver::column(tv, 1), original);
 }
 
 void SortingTest::transponderColumns()

@@ -4,7 +4,11 @@
 #include "ChannelPage.h"
 #include "FavouritesPage.h"
 #include "SatellitePage.h"
+#include "SatelliteChoiceList.h"
+#include "ui/lists/ReportList.h"
 #include "TransponderPage.h"
+
+#include <QComboBox>
 
 namespace k510::ui {
 
@@ -57,6 +61,15 @@ ChannelListPage *PageTabs::channelPageOf(const ReportList *list) const
     return nullptr;
 }
 
+void PageTabs::updateDragging()
+{
+    for (ChannelListPage *page : channelPages()) {
+        const auto *channels = qobject_cast<const ChannelPage *>(page);
+        const bool wholeList = !channels || channels->showsWholeOrder();
+        page->list()->setDragEnabled(wholeList && !page->list()->filtering());
+    }
+}
+
 void PageTabs::resetAll()
 {
     satellites->reset();
@@ -65,6 +78,43 @@ void PageTabs::resetAll()
     radio->reset();
     favouriteTv->reset();
     favouriteRadio->reset();
+}
+
+int PageTabs::satelliteEntryOf(int page) const
+{
+    switch (page) {
+    case 1: return transponders->selector()->currentIndex();
+    case 2: return tv->selector()->currentIndex();
+    case 3: return radio->selector()->currentIndex();
+    default: return -1;
+    }
+}
+
+PageTabs::Choices PageTabs::choices() const
+{
+    return {transponders->selector()->currentIndex(), tv->selector()->currentIndex(),
+            radio->selector()->currentIndex(), favouriteTv->selector()->currentIndex(),
+            favouriteRadio->selector()->currentIndex()};
+}
+
+void PageTabs::choose(const Choices &choices, const ChannelDatabase &db)
+{
+    const auto restore = [](auto *selector, int entry) {
+        selector->setCurrentIndex(entry >= 0 && entry < selector->count() ? entry : 0);
+    };
+    restore(transponders->selector(), choices.transponders);
+    restore(tv->selector(), choices.tv);
+    restore(radio->selector(), choices.radio);
+    // As showing the favourites pages does: TV groups once there are
+    // satellites, radio groups once there are radio channels.
+    if (choices.tvGroup >= 0 && !db.satellites.empty()) {
+        favouriteTv->prepareGroups(db);
+        restore(favouriteTv->selector(), choices.tvGroup);
+    }
+    if (choices.radioGroup >= 0 && !db.radioOrder.empty()) {
+        favouriteRadio->prepareGroups(db);
+        restore(favouriteRadio->selector(), choices.radioGroup);
+    }
 }
 
 } // namespace k510::ui

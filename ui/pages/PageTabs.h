@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/ChannelDatabase.h"
+
 #include <QTabWidget>
 
 #include <array>
@@ -33,8 +35,24 @@ public:
     // The list of page 0..5; nullptr for any other number.
     [[nodiscard]] ReportList *listOf(int page) const;
     [[nodiscard]] ChannelListPage *channelPageOf(const ReportList *list) const;
+    // Rows can be dragged while a page shows its whole list unfiltered.
+    void updateDragging();
     // Empties every list and selector, as before a database is shown anew.
     void resetAll();
+
+    // The entry chosen in the satellite selector of the transponder, TV or
+    // radio page (pages 1 to 3), or -1.
+    [[nodiscard]] int satelliteEntryOf(int page) const;
+
+    // The entries the five selectors show, kept while the pages are filled
+    // anew and then chosen again.
+    struct Choices {
+        int transponders, tv, radio, tvGroup, radioGroup;
+    };
+    [[nodiscard]] Choices choices() const;
+    // Each entry that still exists is chosen again, else the first. The
+    // group selectors are filled first where their page offers groups of db.
+    void choose(const Choices &choices, const ChannelDatabase &db);
 };
 
 } // namespace k510::ui

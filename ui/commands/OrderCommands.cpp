@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "OrderCommands.h"
+
+#include "DatabaseFiles.h"
+#include "EditHistory.h"
+#include "link/FileAccess.h"
+#include "model/Duplicates.h"
+#include "model/ReferenceFile.h"
+#include "model/ReferenceOrder.h"
+#include "model/Reordering.h"
+#include "ui/EditorSettings.h"
+#include "ui/UserDialogs.h"
+#include "ui/dialogs/OrderSummaryDialog.h"
+#include "ui/lists/ReportList.h"
+#include "ui/pages/ChannelPage.h"
+
+#include <QItemSelectionModel>
+
+#include <set>
+
+namespace k510::ui {
+
+namespace {
+
+// An exported list of all channels of a full database stays far below this.
+constexpr qint64 kLargestReference = 16 * 1024 * 1024;
+
+struct LoadedReference {
+    std::optional<ChannelReference> reference;
+    QString error;
+};
+
+LoadedReference loadReference(const QString &path, bool radioCsv)
+{
+    const files::FileRead file = files::readRegularFile(path, kLargestReference);
+    if (file.problem == files::FileProblem::NotRegularFile)
+        return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
+                                   "открыть его нельзя.").arg(shownPath(path))};
+    if (file.problem == files::FileProblem::TooLarge)
+        return {{}, QStringLiteral("«%1» — не база каналов и не список каналов CSV: файл слишком велик.")
+                        .arg(shownPath(path))};
+    if (file.problem != files::FileProblem::None)
+        return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
+                        .arg(shownPath(path), file.reason)};
+    const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
+    ReferenceFileResult read = readReferenceFile({bytes, std::size_t(file.bytes.size())}, radioCsv);
+    if (!read.ok())
+        return {{}, QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error))};
+    return {std::move(read.reference), {}};
+}
+
+QStringList linesOf(const std::vector<std::string> &lines)
+{
+    QStringList shown;
+    for (const std::string &line : lines)
+        shown << QString::fromStdString(line);
+    return shown;
+}
+
+QStringList channelLines(const std::vector<ReferenceChannel> &tv, const std::vector<ReferenceChannel> &radio)
+{
+    QStringList lines;
+    for (const ReferenceChannel &channel : tv)
+        lines << QStringLiteral("ТВ: ") + QString::fromStdString(channelLine(channel));
+    for (const ReferenceChannel &channel : radio)
+        lines << QStringLiteral("Радио: ") + QString::fromStdString(channelLine(channel));
+    return lines;
+}
+
+} // namespace
+
+OrderCommands::OrderCommands(OrderTargets targets, QObject *parent)
+    : QObject(parent), m(std::move(targets)), m_summary(new OrderSummaryDialog(&m.window))
+{
+}
+
+ChannelPage &OrderCommands::pageOf(ChannelKind kind) const
+{
+    return kind == ChannelKind::Tv ? m.tv : m.radio;
+}
+
+void OrderCommands::orderAsShown(ChannelKind kind)
+{
+    ChannelPage &page = pageOf(kind);
+    const ReportList &list = *page.list();
+    if (!page.showsWholeOrder() || list.filtering())
+        return;
+    // While the page shows the whole order, a row's "#" is its position there.
+    std::vector<int> shownPositions;
+    shownPositions.reserve(std::size_t(list.rowCount()));
+    for (int row = 0; row < list.rowCount(); ++row)
+        shownPositions.push_back(list.referenceOf(row));
+    std::vector<std::uint16_t> &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
+    std::optional<std::vector<std::uint16_t>> shown = k510::orderAsShown(order, shownPositions);
+    if (!shown || *shown == order)
+        return;
+    m.history.record(QStringLiteral("Упорядочивание как показано"), [&] { order = std::move(*shown); });
+    m.refill(kind);
+}
+
+void OrderCommands::orderByExample(ChannelKind csvKind)
+{
+    if (m.database.channels.empty())
+        return;
+    const UserDialogs::FileDialogOptions options{
+        QStringLiteral("Базы и списки каналов (*.k5d *.csv);;Файлы Tessora (*.k5d);;Файлы CSV (*.csv);;Все файлы (*)"),
+        QString(), m.settings.lastFolder()};
+    const QString path = m.dialogs.openFileName(&m.window, options);
+    if (path.isEmpty())
+        return;
+    const LoadedReference loaded = loadReference(path, csvKind == ChannelKind::Radio);
+    if (!loaded.reference) {
+        m.dialogs.showError(loaded.error);
+        return;
+    }
+    const OrderPlan plan = planOrder(m.database, *loaded.reference);
+    m_summary->load({shownPath(path), linesOf(orderSummary(plan, true)), linesOf(orderSummary(plan, false)),
+                     channelLines(plan.tv.unmatchedReference, plan.radio.unmatchedReference),
+                     channelLines(plan.tv.newChannels, plan.radio.newChannels), plan.favouritesAvailable});
+    if (!m.dialogs.runDialog(*m_summary))
+        return;
+    const bool replaceGroups = m_summary->replaceGroups();
+    m.history.record(QStringLiteral("Упорядочивание по образцу"),
+                     [&] { static_cast<void>(applyOrder(m.database, plan, replaceGroups)); });
+    m.showDatabaseAgain();
+}
+
+int OrderCommands::selectDuplicates(ChannelKind kind)
+{
+    const std::vector<int> numbers =
+        kind == ChannelKind::Tv ? duplicateTvNumbers(m.database) : duplicateRadioNumbers(m.database);
+    const std::set<int> duplicates(numbers.begin(), numbers.end());
+    ChannelPage &page = pageOf(kind);
+    ReportList &list = *page.list();
+    const int firstRadio = m.database.tvCount();
+    QItemSelection rows;
+    int first = -1;
+    int count = 0;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        const int index = page.channelIndexOfRow(m.database, row);
+        const int number = kind == ChannelKind::Tv ? index + 1 : index - firstRadio + 1;
+        if (index < 0 || !duplicates.contains(number) || list.isRowHidden(row))
+            continue;
+        rows.select(list.model()->index(row, 0), list.model()->index(row, 0));
+        first = first < 0 ? row : first;
+        ++count;
+    }
+    list.selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (first >= 0) {
+        list.selectionModel()->setCurrentIndex(list.model()->index(first, 0), QItemSelectionModel::NoUpdate);
+        list.scrollTo(list.model()->index(first, 0));
+    }
+    return count;
+}
+
+} // namespace k510::ui

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "model/ChannelDatabase.h"
+#include "ui/lists/ChannelKind.h"
+
+#include <QObject>
+
+#include <functional>
+
+class EditorSettings;
+class OrderSummaryDialog;
+class QWidget;
+class UserDialogs;
+
+namespace k510::ui {
+
+class ChannelPage;
+class EditHistory;
+
+// What the order commands work on, lent by the main window.
+struct OrderTargets {
+    ChannelDatabase &database;
+    UserDialogs &dialogs;
+    EditHistory &history;   // each command is one step
+    ChannelPage &tv;
+    ChannelPage &radio;
+    EditorSettings &settings;   // the folder the file dialog starts in
+    QWidget &window;        // the parent of the file and summary dialogs
+    std::function<void(ChannelKind)> refill;   // cbTvSelectSatSelect / cbRadioSelectSatSelect
+    // The orders and the groups changed: every page shows the database again.
+    std::function<void()> showDatabaseAgain;
+};
+
+// Commands that set the channel order as a whole: keeping a sorted view as
+// the order, taking the order and the favourite groups of another database
+// after a rescan, and finding the channels a rescan brought in twice.
+class OrderCommands : public QObject {
+    Q_OBJECT
+public:
+    OrderCommands(OrderTargets targets, QObject *parent);
+
+    // "Упорядочить как показано": the TV or radio order becomes the order in
+    // which the page's rows stand now. Only a page showing the whole order
+    // unfiltered can do that; any other does nothing.
+    void orderAsShown(ChannelKind kind);
+
+    // "Упорядочить по образцу...": asks for another database (an image, or a
+    // CSV list the editor exported, read as a list of `csvKind`), shows what
+    // taking its order and groups would do, and does it on "OK" as one step.
+    void orderByExample(ChannelKind csvKind);
+
+    // "Выделить дубликаты": selects the page's rows whose channel repeats
+    // one before it in the order, so "Удалить" takes the later copies.
+    // Returns how many rows it selected.
+    int selectDuplicates(ChannelKind kind);
+
+private:
+    [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;
+
+    OrderTargets m;
+    OrderSummaryDialog *m_summary;
+};
+
+} // namespace k510::ui

@@ -701,10 +701,10 @@ void EditCommandsTest::addedRowIsSelectedAndShown()
     ReportList *rows = editor.list(qPrintable(list));
     editor.clickRow(rows, 0);
     answer(editor, [](QDialog &dialog) {
-        for (const QString &field : {"rgPolarization_H", "leFrequency=12345", "leRate=27500", "leName=Новый",
+        for (const char *field : {"rgPolarization_H", "leFrequency=12345", "leRate=27500", "leName=Новый",
                                      "leSIDInfo=1", "lePMTInfo=2", "leVPid=3", "leAPid=4", "lePcrInfo=5"}) {
-            if (dialog.findChild<QWidget *>(field.section(QLatin1Char('='), 0, 0)))
-                setField(dialog, field);
+            if (dialog.findChild<QWidget *>(QString::fromUtf8(field).section(QLatin1Char('='), 0, 0)))
+                setField(dialog, QString::fromUtf8(field));
         }
         // The channels' transponder, whose rows come last.
         if (auto *transponders = dialog.findChild<QComboBox *>(QStringLiteral("cbSelTp")))

@@ -3,9 +3,9 @@
 
 #include "FileAccess.h"
 #include "IniText.h"
+#include "SettingsFolder.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace k510::link {
 
@@ -25,8 +25,7 @@ int readInteger(const QByteArray &content, QByteArrayView key)
 } // namespace
 
 SettingsFile::SettingsFile()
-    : SettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                   + QStringLiteral("/k510.ini"))
+    : SettingsFile(settingsFolder() + QStringLiteral("/k510.ini"))
 {
 }
 

@@ -10,13 +10,12 @@
 namespace k510::link {
 
 // "k510.ini": section "Comm", integer keys "Port" and "Speed" holding list
-// positions. It lives in the platform's per-user configuration folder
-// (on Linux $XDG_CONFIG_HOME, by default ~/.config). Storing rewrites only
-// the two values, in place: every other byte of the file stays as it was
-// (other sections and keys, comments, text in any character set, line ends),
-// and the new file replaces the old one only once it is complete. A file
-// that is no regular file (a FIFO, a device, a folder, also behind a link)
-// or is absurdly large is neither read nor written.
+// positions. It lives in the settings folder (SettingsFolder.h). Storing
+// rewrites only the two values, in place: every other byte of the file stays
+// as it was (other sections and keys, comments, text in any character set,
+// line ends), and the new file replaces the old one only once it is
+// complete. A file that is no regular file (a FIFO, a device, a folder, also
+// behind a link) or is absurdly large is neither read nor written.
 class SettingsFile {
 public:
     SettingsFile();

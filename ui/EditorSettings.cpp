@@ -3,9 +3,9 @@
 
 #include "link/FileAccess.h"
 #include "link/IniText.h"
+#include "link/SettingsFolder.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using k510::link::iniValue;
 using k510::link::withIniValue;
@@ -34,8 +34,7 @@ bool fitsOnOneLine(const QString &text)
 } // namespace
 
 EditorSettings::EditorSettings()
-    : EditorSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                     + QStringLiteral("/k510-editor.ini"))
+    : EditorSettings(k510::link::settingsFolder() + QStringLiteral("/k510-editor.ini"))
 {
 }
 

@@ -19,6 +19,7 @@
 #include "RepairCommand.h"
 #include "ToolExit.h"
 #include "TransferCommands.h"
+#include "WindowsOutput.h"
 #include "model/ImageCheck.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -106,6 +107,7 @@ struct Command {
 
 int main(int argc, char *argv[])
 {
+    const WindowsOutput output;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("k510-tool"));
     const QStringList rawArguments = QCoreApplication::arguments();

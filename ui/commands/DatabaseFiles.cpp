@@ -54,11 +54,10 @@ void showChannelTypeErrors(UserDialogs &dialogs, int count)
     showReadWarnings(dialogs, std::vector<std::string>(std::size_t(std::max(count, 0)), "Ошибка типа канала!"));
 }
 
-FileBytes readDatabaseFile(const QString &path)
+namespace {
+
+FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &tooLarge)
 {
-    // One byte past the image is enough for the reader to refuse a longer
-    // file for its size; a huge or endless file is never read further.
-    files::FileRead file = files::readRegularFile(path, qint64(layout::kImageSize), true);
     switch (file.problem) {
     case files::FileProblem::None:
         return {std::move(file.bytes), {}};
@@ -66,12 +65,28 @@ FileBytes readDatabaseFile(const QString &path)
         return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
                                    "открыть его нельзя.")
                         .arg(shownPath(path))};
+    case files::FileProblem::TooLarge:
+        return {{}, tooLarge.arg(shownPath(path))};
     case files::FileProblem::ReadFailed:
         return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.reason)};
     default:
         return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
                         .arg(shownPath(path), file.reason)};
     }
+}
+
+} // namespace
+
+FileBytes readDatabaseFile(const QString &path)
+{
+    // One byte past the image is enough for the reader to refuse a longer
+    // file for its size; a huge or endless file is never read further.
+    return fileToOpen(files::readRegularFile(path, qint64(layout::kImageSize), true), path, {});
+}
+
+FileBytes readFileToOpen(const QString &path, qint64 maxSize, const QString &tooLarge)
+{
+    return fileToOpen(files::readRegularFile(path, maxSize), path, tooLarge);
 }
 
 QString writeFileText(const QString &path, QByteArrayView bytes)

@@ -52,6 +52,9 @@ void showChannelTypeErrors(UserDialogs &dialogs, int count);
 // would block for ever), and never more than one byte past the image size is
 // read: anything longer is refused by the reader for its size anyway.
 [[nodiscard]] FileBytes readDatabaseFile(const QString &path);
+// Reads a plain file of at most maxSize bytes for opening, with the same
+// messages; a larger file is refused with tooLarge, naming the path as %1.
+[[nodiscard]] FileBytes readFileToOpen(const QString &path, qint64 maxSize, const QString &tooLarge);
 
 // Writes the bytes beside the target and renames them over the target only
 // once they are complete and flushed; a failure leaves the old file and is

@@ -3,7 +3,6 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
-#include "link/FileAccess.h"
 #include "model/Duplicates.h"
 #include "model/ReferenceFile.h"
 #include "model/ReferenceOrder.h"
@@ -32,16 +31,10 @@ struct LoadedReference {
 
 LoadedReference loadReference(const QString &path, bool radioCsv)
 {
-    const files::FileRead file = files::readRegularFile(path, kLargestReference);
-    if (file.problem == files::FileProblem::NotRegularFile)
-        return {{}, QStringLiteral("Открытие файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
-                                   "открыть его нельзя.").arg(shownPath(path))};
-    if (file.problem == files::FileProblem::TooLarge)
-        return {{}, QStringLiteral("«%1» — не база каналов и не список каналов CSV: файл слишком велик.")
-                        .arg(shownPath(path))};
-    if (file.problem != files::FileProblem::None)
-        return {{}, QStringLiteral("Открытие файла: Ошибка, не удалось открыть файл «%1»: %2")
-                        .arg(shownPath(path), file.reason)};
+    const FileBytes file = readFileToOpen(
+        path, kLargestReference, QStringLiteral("«%1» — не база каналов и не список каналов CSV: файл слишком велик."));
+    if (!file.ok())
+        return {{}, file.error};
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
     ReferenceFileResult read = readReferenceFile({bytes, std::size_t(file.bytes.size())}, radioCsv);
     if (!read.ok())

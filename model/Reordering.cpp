@@ -7,16 +7,43 @@ namespace k510 {
 
 int moveEntry(std::vector<std::uint16_t> &list, int from, int before)
 {
-    const int size = int(list.size());
-    if (from < 0 || from >= size || before < 0 || before > size)
+    if (from < 0 || from >= int(list.size()) || before < 0 || before > int(list.size()))
         return -1;
-    const auto at = [&list](int position) { return list.begin() + position; };
-    if (before > from) {
-        std::rotate(at(from), at(from + 1), at(before));
-        return before - 1;
+    const int position[] = {from};
+    const int landed = blockPositionBefore(position, before);
+    return moveBlock(list, position, landed) ? landed : -1;
+}
+
+bool moveBlock(std::vector<std::uint16_t> &list, std::span<const int> positions, int firstPosition)
+{
+    const int size = int(list.size());
+    const int blockSize = int(positions.size());
+    if (blockSize == 0 || firstPosition < 0 || firstPosition > size - blockSize)
+        return false;
+    for (int i = 0; i < blockSize; ++i) {
+        const int position = positions[std::size_t(i)];
+        if (position < 0 || position >= size || (i > 0 && position <= positions[std::size_t(i - 1)]))
+            return false;
     }
-    std::rotate(at(before), at(from), at(from + 1));
-    return before;
+    std::vector<std::uint16_t> block;
+    std::vector<std::uint16_t> others;
+    block.reserve(std::size_t(blockSize));
+    others.reserve(std::size_t(size - blockSize));
+    auto next = positions.begin();
+    for (int position = 0; position < size; ++position) {
+        const bool moved = next != positions.end() && *next == position;
+        (moved ? block : others).push_back(list[std::size_t(position)]);
+        next += moved ? 1 : 0;
+    }
+    others.insert(others.begin() + firstPosition, block.begin(), block.end());
+    list = std::move(others);
+    return true;
+}
+
+int blockPositionBefore(std::span<const int> positions, int before)
+{
+    const auto movedAhead = std::lower_bound(positions.begin(), positions.end(), before) - positions.begin();
+    return before - int(movedAhead);
 }
 
 std::optional<std::vector<std::uint16_t>> orderAsShown(const std::vector<std::uint16_t> &order,

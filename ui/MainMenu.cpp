@@ -83,6 +83,8 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     actions.mmEditDelAll = namedListCommand(edit, QStringLiteral("mmEditDelAll"),
                                             QStringLiteral("Удалить все кроме избранных"));
     edit->addSeparator();
+    actions.mmEditMoveTo = namedListCommand(edit, QStringLiteral("mmEditMoveTo"),
+                                            QStringLiteral("&Переместить на позицию..."), QStringLiteral("Ctrl+G"));
     actions.mmEditOrderAsShown =
         namedListCommand(edit, QStringLiteral("mmEditOrderAsShown"), QStringLiteral("Упорядочить как показано"));
     actions.mmEditOrderByExample =

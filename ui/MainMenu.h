@@ -29,6 +29,7 @@ struct MainMenuActions {
     QAction *mmEditChange;   // "Изменить", Enter
     QAction *mmEditDelete;   // "Удалить", Del
     QAction *mmEditDelAll;   // "Удалить все кроме избранных"
+    QAction *mmEditMoveTo;           // "Переместить на позицию...", Ctrl+G
     QAction *mmEditOrderAsShown;     // "Упорядочить как показано"
     QAction *mmEditOrderByExample;   // "Упорядочить по образцу..."
     QAction *mmEditSelectDuplicates; // "Выделить дубликаты"

@@ -42,12 +42,16 @@ PopupEntries popupEntriesOn(int page, int satelliteEntry, bool filtering, bool s
         entries.deleteAllEnabled = !filtering;
         entries.orderAsShownShown = page != Transponders;
         entries.orderAsShownEnabled = page != Transponders && satelliteEntry == 0 && !filtering && sorted;
+        entries.moveToShown = page != Transponders;
+        entries.moveToEnabled = page != Transponders && satelliteEntry <= 0 && !filtering;
         break;
     case FavouriteTv:
     case FavouriteRadio:
         entries.addShown = true;
         entries.addEnabled = true;
         entries.deleteShown = true;
+        entries.moveToShown = true;
+        entries.moveToEnabled = !filtering;
         break;
     default:
         break;
@@ -62,6 +66,8 @@ PopupMenu::PopupMenu(std::function<PopupEntries()> entriesNow, QWidget *parent)
     , pmDelete(namedAction(*this, "pmDelete", QStringLiteral("Удалить"), QKeySequence(Qt::Key_Delete)))
     , pmDelAll(namedAction(*this, "pmDelAll", QStringLiteral("Удалить все кроме добавленного в Избранные")))
     , pmOrderAsShown(namedAction(*this, "pmOrderAsShown", QStringLiteral("Упорядочить как показано")))
+    , pmMoveTo(namedAction(*this, "pmMoveTo", QStringLiteral("Переместить на позицию..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_G)))
     , m_entriesNow(std::move(entriesNow))
 {
     setObjectName(QStringLiteral("PopupMenu"));
@@ -126,6 +132,8 @@ void PopupMenu::PopupMenuPopup(const PopupEntries &entries)
     pmDelAll->setEnabled(entries.deleteAllEnabled);
     pmOrderAsShown->setVisible(entries.orderAsShownShown);
     pmOrderAsShown->setEnabled(entries.orderAsShownEnabled);
+    pmMoveTo->setVisible(entries.moveToShown);
+    pmMoveTo->setEnabled(entries.moveToEnabled);
 }
 
 } // namespace k510::ui

@@ -23,10 +23,14 @@ struct PopupEntries {
     // sorted view of the whole order only.
     bool orderAsShownShown = false;
     bool orderAsShownEnabled = false;
+    // "Переместить на позицию...": the channel lists, while rows can be
+    // dragged (the whole order or a group shown, nothing filtered).
+    bool moveToShown = false;
+    bool moveToEnabled = false;
 
     [[nodiscard]] bool anyShown() const
     {
-        return addShown || changeShown || deleteShown || deleteAllShown || orderAsShownShown;
+        return addShown || changeShown || deleteShown || deleteAllShown || orderAsShownShown || moveToShown;
     }
     // Whether a command can be chosen now, in any menu: offered and not greyed.
     [[nodiscard]] bool addAvailable() const { return addShown && addEnabled; }
@@ -34,6 +38,7 @@ struct PopupEntries {
     [[nodiscard]] bool deleteAvailable() const { return deleteShown; }
     [[nodiscard]] bool deleteAllAvailable() const { return deleteAllShown && deleteAllEnabled; }
     [[nodiscard]] bool orderAsShownAvailable() const { return orderAsShownShown && orderAsShownEnabled; }
+    [[nodiscard]] bool moveToAvailable() const { return moveToShown && moveToEnabled; }
     bool operator==(const PopupEntries &) const = default;
 };
 
@@ -67,6 +72,7 @@ public:
     QAction *const pmDelete;   // "Удалить"
     QAction *const pmDelAll;   // "Удалить все кроме добавленного в Избранные"
     QAction *const pmOrderAsShown;   // "Упорядочить как показано"
+    QAction *const pmMoveTo;         // "Переместить на позицию...", Ctrl+G
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -152,7 +152,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
-        m_database, m_channelPages,
+        m_database, m_dialogs, m_channelPages,
         [this](ChannelListPage &page) {
             if (&page == m_tvPage)
                 cbTvSelectSatSelect();
@@ -163,8 +163,14 @@ void TfrmMain::connectHandlers()
             else
                 cbFavRadioGrpSelect();
         },
-        [this](const std::function<void()> &move) { m_history->record(QStringLiteral("Перемещение канала"), move); },
+        [this](int rows, const std::function<void()> &move) {
+            m_history->record(rows == 1 ? QStringLiteral("Перемещение канала")
+                                        : channelsStepName(QStringLiteral("Перемещение"), rows),
+                              move);
+        },
         this);
+    connect(m_popupMenu->pmMoveTo, &QAction::triggered, this, &TfrmMain::mmEditMoveToClick);
+    connect(m_menu.mmEditMoveTo, &QAction::triggered, this, &TfrmMain::mmEditMoveToClick);
     m_pages->updateDragging();
     for (int page = 0; page < PageCount; ++page)
         m_popupMenu->serve(*m_pages->listOf(page));
@@ -456,6 +462,7 @@ void TfrmMain::updateEditMenu()
     m_menu.mmEditDelete->setEnabled(entries.deleteAvailable());
     m_menu.mmEditDelAll->setEnabled(entries.deleteAllAvailable());
     m_menu.mmEditOrderAsShown->setEnabled(entries.orderAsShownAvailable());
+    m_menu.mmEditMoveTo->setEnabled(entries.moveToAvailable());
     m_menu.mmEditOrderByExample->setEnabled(!m_database.channels.empty());
     const int page = m_pages->currentIndex();
     m_menu.mmEditSelectDuplicates->setEnabled(page == PageTv || page == PageRadio);
@@ -510,6 +517,18 @@ void TfrmMain::pmOrderAsShownClick()
     const int page = m_pages->currentIndex();
     if (page == PageTv || page == PageRadio)
         m_orders->orderAsShown(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
+}
+
+void TfrmMain::mmEditMoveToClick()
+{
+    ReportList *list = m_pages->listOf(m_pages->currentIndex());
+    if (!m_pages->channelPageOf(list) || !m_drags->canMoveToPosition(*list))
+        return;
+    if (list->selectedRowNumbers().empty()) {
+        m_dialogs.showMessage(QStringLiteral("Выделите каналы, которые нужно переместить."));
+        return;
+    }
+    m_drags->moveToPosition(*list);
 }
 
 void TfrmMain::mmEditOrderByExampleClick()

@@ -126,6 +126,8 @@ public:
     void pmDeleteClick();
     void pmDelAllClick();
     void pmOrderAsShownClick();
+    // "Переместить на позицию..." (Ctrl+G in a channel list).
+    void mmEditMoveToClick();
     // "Правка" > "Упорядочить по образцу..." and "Выделить дубликаты".
     void mmEditOrderByExampleClick();
     void mmEditSelectDuplicatesClick();

@@ -52,6 +52,44 @@ private slots:
         QTEST(list, "expected");
     }
 
+    // A block lands before the entry a drop names, closed up and in list
+    // order; a refused move leaves the list as it was.
+    void moveBlock_data()
+    {
+        QTest::addColumn<Entries>("list");
+        QTest::addColumn<Positions>("positions");
+        QTest::addColumn<int>("before");     // the entry the block is put before
+        QTest::addColumn<Entries>("expected");
+        QTest::addColumn<int>("first");      // the block's new first position, -1 refused
+        const Entries eight = {1, 2, 3, 4, 5, 6, 7, 8};
+        QTest::newRow("contiguous block down") << eight << Positions{1, 2, 3} << 6 << Entries{1, 5, 6, 2, 3, 4, 7, 8} << 3;
+        QTest::newRow("contiguous block up") << eight << Positions{4, 5} << 1 << Entries{1, 5, 6, 2, 3, 4, 7, 8} << 1;
+        QTest::newRow("scattered rows gather at the end") << eight << Positions{0, 3, 6} << 8
+                                                          << Entries{2, 3, 5, 6, 8, 1, 4, 7} << 5;
+        QTest::newRow("scattered rows gather at the top") << eight << Positions{2, 5, 7} << 0
+                                                          << Entries{3, 6, 8, 1, 2, 4, 5, 7} << 0;
+        QTest::newRow("dropped onto a row of the block") << eight << Positions{1, 4} << 4
+                                                         << Entries{1, 3, 4, 2, 5, 6, 7, 8} << 3;
+        QTest::newRow("block onto itself") << eight << Positions{2, 3} << 2 << eight << 2;
+        QTest::newRow("repeated numbers move by place") << Entries{5, 7, 5, 9} << Positions{2, 3} << 0
+                                                        << Entries{5, 9, 5, 7} << 0;
+        QTest::newRow("whole list") << Entries{1, 2, 3} << Positions{0, 1, 2} << 3 << Entries{1, 2, 3} << 0;
+        QTest::newRow("positions out of order") << eight << Positions{3, 1} << 0 << eight << -1;
+        QTest::newRow("position twice") << eight << Positions{1, 1} << 0 << eight << -1;
+        QTest::newRow("position past the end") << eight << Positions{8} << 0 << eight << -1;
+        QTest::newRow("nothing to move") << eight << Positions{} << 0 << eight << -1;
+    }
+    void moveBlock()
+    {
+        QFETCH(Entries, list);
+        QFETCH(Positions, positions);
+        QFETCH(int, before);
+        const int first = k510::blockPositionBefore(positions, before);
+        const bool moved = k510::moveBlock(list, positions, first);
+        QTEST(moved ? first : -1, "first");
+        QTEST(list, "expected");
+    }
+
     void orderAsShown_data()
     {
         QTest::addColumn<Entries>("order");

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 using k510::ui::ReportList;
@@ -51,6 +52,10 @@ private slots:
     void keyInEmptyListChangesNothing();
     void panelLeavesADeletedChannel_data();
     void panelLeavesADeletedChannel();
+    void panelShowsTheSelectedRowOrNothing_data();
+    void panelShowsTheSelectedRowOrNothing();
+    void homeAndEndInEveryList_data();
+    void homeAndEndInEveryList();
 };
 
 void ChannelInfoTest::panelForClickedRow_data()
@@ -207,8 +212,8 @@ void ChannelInfoTest::keyInEmptyListChangesNothing()
     editor.open(k510::samples::demoDatabase());
     editor.clickTab(4);
     editor.clickRow(editor.list("lvTvFavCh"), 0);
-    const QStringList before = panelOf(editor, "TvFav");
     editor.choose(editor.combo("cbFavTvGrp"), 6);
+    const QStringList before = panelOf(editor, "TvFav");
     ReportList *empty = editor.list("lvTvFavCh");
     QCOMPARE(empty->rowCount(), 0);
     editor.pressKey(empty, Qt::Key_Down);
@@ -246,6 +251,91 @@ void ChannelInfoTest::panelLeavesADeletedChannel()
     }
     QCOMPARE(list->firstSelectedRow(), -1);
     QCOMPARE(panelOf(editor, names.prefix), QStringList(7, QString()));
+}
+
+void ChannelInfoTest::panelShowsTheSelectedRowOrNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("shown");   // whether the panel shows the clicked row's channel afterwards
+    QTest::newRow("order as shown clears the selection") << "order as shown" << false;
+    QTest::newRow("a filter hides the selected row") << "filter" << false;
+    QTest::newRow("a right click selects a row") << "right click" << true;
+}
+
+void ChannelInfoTest::panelShowsTheSelectedRowOrNothing()
+{
+    QFETCH(QString, how);
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(2);
+    ReportList *tv = editor.list("lvTvCh");
+    editor.clickRow(tv, 1);
+    const QString clicked = editor.fieldText("leTvSIDInfo");
+    editor.clickRow(tv, 0);
+    if (how == QLatin1String("order as shown")) {
+        editor.clickColumnTitle(tv, 1);
+        editor.window().pmOrderAsShownClick();
+    } else if (how == QLatin1String("filter")) {
+        editor.window().findChild<QLineEdit *>(QStringLiteral("edTvFind"))->setText(QStringLiteral("zzz"));
+    } else {
+        QTest::mousePress(tv->viewport(), Qt::RightButton, {}, tv->visualRect(tv->model()->index(1, 1)).center());
+        QTest::mouseRelease(tv->viewport(), Qt::RightButton, {}, tv->visualRect(tv->model()->index(1, 1)).center());
+    }
+    QFETCH(bool, shown);
+    QCOMPARE(EditorDriver::selectedRows(tv).empty(), !shown);
+    QCOMPARE(editor.fieldText("leTvSIDInfo"), shown ? clicked : QString());
+}
+
+void ChannelInfoTest::homeAndEndInEveryList_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("find");   // the "Поиск" text, on the channel pages
+    QTest::newRow("satellites") << 0 << "lvSatView" << "";
+    QTest::newRow("transponders") << 1 << "lvTpView" << "";
+    QTest::newRow("TV") << 2 << "lvTvCh" << "";
+    QTest::newRow("TV, filtered") << 2 << "lvTvCh" << "t";
+    QTest::newRow("radio") << 3 << "lvRadioCh" << "";
+    QTest::newRow("TV favourites, filtered") << 4 << "lvTvFavCh" << "e";
+    QTest::newRow("radio favourites") << 5 << "lvRadioFavCh" << "";
+}
+
+// Home and End go to the first and last row shown, Shift extends the
+// selection to them, and the panel shows the row the keys went to.
+void ChannelInfoTest::homeAndEndInEveryList()
+{
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    QFETCH(QString, find);
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(page);
+    ReportList *rows = editor.list(qPrintable(list));
+    if (!find.isEmpty())
+        editor.window().findChild<QLineEdit *>(QStringLiteral("ed%1Find").arg(namesOf(page).prefix))->setText(find);
+    std::vector<int> shown;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        if (!rows->isRowHidden(row))
+            shown.push_back(row);
+    QVERIFY(shown.size() >= 2);
+
+    editor.clickRow(rows, shown[shown.size() / 2]);
+    editor.pressKey(rows, Qt::Key_End);
+    QCOMPARE(EditorDriver::selectedRows(rows), std::vector<int>{shown.back()});
+    if (page >= 2) {
+        const QStringList byKey = panelOf(editor, namesOf(page).prefix);
+        QVERIFY(!byKey.at(2).isEmpty());
+        editor.clickRow(rows, shown.back());
+        QCOMPARE(panelOf(editor, namesOf(page).prefix), byKey);
+    }
+    editor.pressKey(rows, Qt::Key_Home);
+    QCOMPARE(EditorDriver::selectedRows(rows), std::vector<int>{shown.front()});
+    editor.pressKey(rows, Qt::Key_End, Qt::ShiftModifier);
+    if (rows->selectionMode() == QAbstractItemView::ExtendedSelection)
+        QCOMPARE(EditorDriver::selectedRows(rows), shown);
+    editor.pressKey(rows, Qt::Key_Home);
+    editor.pressKey(rows, Qt::Key_Down);
+    QCOMPARE(EditorDriver::selectedRows(rows), std::vector<int>{shown[1]});
 }
 
 QTEST_MAIN(ChannelInfoTest)

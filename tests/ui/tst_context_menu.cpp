@@ -76,10 +76,11 @@ void ContextMenuTest::entriesPerPage_data()
     QTest::addColumn<PopupEntries>("entries");
     const PopupEntries changeOnly{false, false, true, false, false};
     const PopupEntries transponders{true, false, true, true, false};
-    // add shown/enabled, change, delete, purge shown/enabled, order as shown shown/enabled
-    const PopupEntries channelsGreyed{true, false, true, true, true, true, true, false};
-    const PopupEntries channels{true, true, true, true, true, true, true, false};
-    const PopupEntries favourites{true, true, false, true, false};
+    // add shown/enabled, change, delete, purge shown/enabled, order as shown shown/enabled,
+    // move to a position shown/enabled
+    const PopupEntries channelsGreyed{true, false, true, true, true, true, true, false, true, true};
+    const PopupEntries channels{true, true, true, true, true, true, true, false, true, false};
+    const PopupEntries favourites{true, true, false, true, false, true, false, false, true, true};
     QTest::newRow("satellites") << 0 << -1 << false << false << changeOnly;
     QTest::newRow("transponders, all satellites") << 1 << 0 << false << true << transponders;
     QTest::newRow("transponders, one satellite") << 1 << 2 << false << false
@@ -92,9 +93,11 @@ void ContextMenuTest::entriesPerPage_data()
     QTest::newRow("radio favourites") << 5 << -1 << false << false << favourites;
     // The order takes a sorted view of all of it, never of a part.
     QTest::newRow("TV, all satellites, sorted")
-        << 2 << 0 << false << true << PopupEntries{true, false, true, true, true, true, true, true};
+        << 2 << 0 << false << true << PopupEntries{true, false, true, true, true, true, true, true, true, true};
     QTest::newRow("radio, all satellites, sorted, filtered")
-        << 3 << 0 << true << true << PopupEntries{true, false, true, true, true, false, true, false};
+        << 3 << 0 << true << true << PopupEntries{true, false, true, true, true, false, true, false, true, false};
+    QTest::newRow("TV favourites, filtered")
+        << 4 << -1 << true << false << PopupEntries{true, true, false, true, false, true, false, false, true, false};
     QTest::newRow("TV, one satellite, sorted") << 2 << 1 << false << true << channels;
 }
 
@@ -126,7 +129,7 @@ void ContextMenuTest::menuFollowsThePage()
     QCOMPARE(captions(), (QStringList{"Добавить (greyed)", "Редактировать", "Удалить"}));
     editor.clickTab(TfrmMain::PageFavTv);
     editor.window().PopupMenuPopup();
-    QCOMPARE(captions(), (QStringList{"Добавить", "Удалить"}));
+    QCOMPARE(captions(), (QStringList{"Добавить", "Удалить", "Переместить на позицию..."}));
     editor.clickTab(TfrmMain::PageSat);
     editor.window().PopupMenuPopup();
     QCOMPARE(captions(), QStringList{"Редактировать"});
@@ -135,7 +138,8 @@ void ContextMenuTest::menuFollowsThePage()
     editor.window().PopupMenuPopup();
     QCOMPARE(captions(), (QStringList{"Добавить", "Редактировать", "Удалить",
                                       "Удалить все кроме добавленного в Избранные",
-                                      "Упорядочить как показано (greyed)"}));
+                                      "Упорядочить как показано (greyed)",
+                                      "Переместить на позицию... (greyed)"}));
 }
 
 void ContextMenuTest::doubleClickEdits_data()

@@ -94,7 +94,7 @@ private slots:
     void tvOrder();
     void realDrag_data();
     void realDrag();
-    void onlyTheFirstSelectedRowMoves();
+    void selectedRowsMoveAsABlock();
     void noDraggingWithOneSatelliteChosen();
     void radioGroupEntries();
     void theDraggedEntryMovesNotItsTwin();
@@ -143,9 +143,9 @@ void DragDropTest::realDrag_data()
     QTest::addColumn<Numbers>("order");
 
     // Pressing a row that is selected with others keeps the selection, and
-    // the row pressed is the one that moves.
+    // the whole selection moves, closed up.
     QTest::newRow("TV, the later of two selected rows")
-        << int(TfrmMain::PageTv) << QList<int>{1, 3} << 3 << 0 << 0 << Numbers{4, 1, 2, 3, 5, 6};
+        << int(TfrmMain::PageTv) << QList<int>{1, 3} << 3 << 0 << 0 << Numbers{2, 4, 1, 3, 5, 6};
     QTest::newRow("TV, a row outside the selection")
         << int(TfrmMain::PageTv) << QList<int>{1} << 4 << 0 << 2 << Numbers{1, 2, 5, 3, 4, 6};
     QTest::newRow("TV favourites, the later of two selected rows")
@@ -201,13 +201,14 @@ void DragDropTest::realDrag()
         QCOMPARE(list->verticalScrollBar()->value(), scrolled - 2);
 }
 
-void DragDropTest::onlyTheFirstSelectedRowMoves()
+void DragDropTest::selectedRowsMoveAsABlock()
 {
     DragFixture drag(database({}, {}), TfrmMain::PageTv);
     ReportList *list = drag.editor().list("lvTvCh");
     EditorDriver::selectRows(list, {1, 3, 4});
     drag.dropSelection(list, 0);
-    QCOMPARE(drag.db().tvOrder, (Numbers{2, 1, 3, 4, 5, 6}));
+    QCOMPARE(drag.db().tvOrder, (Numbers{2, 4, 5, 1, 3, 6}));
+    QCOMPARE(EditorDriver::selectedRows(list), (std::vector<int>{0, 1, 2}));
 }
 
 void DragDropTest::noDraggingWithOneSatelliteChosen()

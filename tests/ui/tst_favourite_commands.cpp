@@ -67,6 +67,7 @@ private slots:
     void dropAddsTheChannelOfThatOrderPosition();
     void radioNumbersAndReopening();
     void eightyEntriesAtMost();
+    void aSelectionJoinsWholeOrNotAtAll();
     void okOrCancel_data();
     void okOrCancel();
     void noDialogWithoutChannels();
@@ -130,6 +131,32 @@ void FavouriteCommandsTest::eightyEntriesAtMost()
     QCOMPARE(editor.window().database().tvFavourites[0].back(), std::uint16_t(2));
     QCOMPARE(editor.dialogs().messages, QStringList{"Максимальное количество каналов в списке - 80!"});
     QCOMPARE(editor.list("lvTvFavCh")->rowCount(), 80);
+}
+
+// Several selected channels dropped at once join the group together, in the
+// order the list shows them, or not at all when they would overfill it.
+void FavouriteCommandsTest::aSelectionJoinsWholeOrNotAtAll()
+{
+    k510::ChannelDatabase db = database();
+    db.tvFavourites[0] = Numbers(77, 1);
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageFavTv);
+    script(editor, [](TfavChSelectDlg &dialog) {
+        ReportList *channels = dialog.favouriteChannels();
+        dialog.lvFavChColumnClick(1);   // by name: T1, T10, T11, T12, T2, ...
+        EditorDriver::selectRows(channels, {0, 1, 2, 3});
+        dialog.lvSelectedChDragDrop();
+        QCOMPARE(dialog.selectedChannels()->rowCount(), 77);
+        EditorDriver::selectRows(channels, {4, 1, 3});
+        dialog.lvSelectedChDragDrop();
+    });
+    editor.window().pmAddClick();
+    QCOMPARE(editor.dialogs().messages,
+             QStringList{"Максимальное количество каналов в списке - 80! Выбрано каналов: 4, в группу поместится ещё 3."});
+    const Numbers &group = editor.window().database().tvFavourites[0];
+    QCOMPARE(Numbers(group.end() - 3, group.end()), (Numbers{10, 12, 2}));
+    QCOMPARE(EditorDriver::column(editor.list("lvTvFavCh"), 1).mid(77), (QStringList{"T10", "T12", "T2"}));
 }
 
 void FavouriteCommandsTest::okOrCancel_data()

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QRandomGenerator>
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
@@ -71,6 +72,8 @@ private slots:
     void keyboardMovesAsADrag_data();
     void keyboardMovesAsADrag();
     void movesWalkAndEndAtTheEnds();
+    void randomBlockMovesMatchTheModel();
+    void moveToPositionRefusesNumbersOutsideTheList();
     void everyWayToDeleteTakesTheShownSelection_data();
     void everyWayToDeleteTakesTheShownSelection();
     void anEditedRowFollowsTheFilter_data();
@@ -263,6 +266,39 @@ void FindAndMovesTest::movesWalkAndEndAtTheEnds()
 
 namespace {
 
+// Fourteen TV channels whose names share letters, so that a one-letter
+// filter shows a scattered part of them; TV group 1 holds ten of them.
+k510::ChannelDatabase lettersDatabase()
+{
+    k510::samples::DatabaseBuilder b;
+    const int sat = b.addSatellite({.name = "Sat"});
+    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
+    for (const char *name : {"Альфа", "Бета", "Гамма", "Дельта", "Эпсилон", "Дзета", "Эта", "Тета", "Йота",
+                             "Каппа", "Лямбда", "Мю", "Ню", "Кси"})
+        b.addTv(tp, {.name = name});
+    b.setTvGroup(1, "Группа", {3, 1, 4, 10, 5, 9, 2, 6, 14, 8});
+    return b.build();
+}
+
+// The list as a block move leaves it, written out longhand: the entries at
+// `positions` (ascending) leave, and land together before the entry that
+// stood at `before` (the list's size: at the end).
+Numbers blockMoved(const Numbers &list, const std::vector<int> &positions, int before)
+{
+    Numbers block;
+    Numbers result;
+    for (const int position : positions)
+        block.push_back(list[std::size_t(position)]);
+    for (int i = 0; i <= int(list.size()); ++i) {
+        if (i == before)
+            result.insert(result.end(), block.begin(), block.end());
+        const bool moved = std::find(positions.begin(), positions.end(), i) != positions.end();
+        if (i < int(list.size()) && !moved)
+            result.push_back(list[std::size_t(i)]);
+    }
+    return result;
+}
+
 enum Pick { CtrlClicks, ShiftClick, ShiftDowns, SelectAll };
 enum DeleteWay { DelKey, MenuKey, ShiftF10, RightClick };
 
@@ -397,6 +433,158 @@ void FindAndMovesTest::anEditedRowFollowsTheFilter()
     QTEST(shownColumn(list, 1), "shown");
     QTEST(list->firstSelectedRow(), "selected");
     QCOMPARE(editor.statusPanel(1), QStringLiteral("Элементов: %1").arg(shownColumn(list, 1).size()));
+}
+
+// Random selections, with and without a filter, moved by drops, by the
+// Ctrl keys and by "Переместить на позицию...": after each step the list
+// behind the page is the block move of the rows shown and selected, the
+// moved rows are selected and hold the current row, and one undo gives the
+// image back byte for byte.
+void FindAndMovesTest::randomBlockMovesMatchTheModel()
+{
+    QRandomGenerator random(24);
+    EditorDriver editor;
+    editor.open(lettersDatabase());
+    auto *drags = editor.window().findChild<k510::ui::DragCommands *>();
+    enum Action { Drop, CtrlUp, CtrlDown, CtrlHome, CtrlEnd, MoveTo, ActionCount };
+    const Qt::Key keys[] = {Qt::Key_unknown, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_G};
+    for (int step = 0; step < 120; ++step) {
+        const bool tv = random.bounded(2) == 0;
+        editor.clickTab(tv ? TfrmMain::PageTv : TfrmMain::PageFavTv);
+        ReportList *list = editor.list(tv ? "lvTvCh" : "lvTvFavCh");
+        const auto entries = [&] {
+            const k510::ChannelDatabase &db = editor.window().database();
+            return tv ? db.tvOrder : db.tvFavourites[0];
+        };
+        const QString filters[] = {"", "", "а", "т", "л", "п"};
+        field(editor, tv ? "edTvFind" : "edTvFavFind")->setText(filters[random.bounded(6)]);
+        std::vector<int> shown;
+        for (int row = 0; row < list->rowCount(); ++row)
+            if (!list->isRowHidden(row))
+                shown.push_back(row);
+        if (shown.empty())
+            continue;
+        // One to four shown rows, clicked in a random order.
+        std::vector<int> picked;
+        for (int count = 1 + random.bounded(4); count > 0; --count)
+            picked.push_back(shown[random.bounded(int(shown.size()))]);
+        editor.clickRow(list, picked.front());
+        for (const int row : picked)
+            list->selectionModel()->select(list->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        const std::vector<int> selected = EditorDriver::selectedRows(list);
+        const bool filtering = list->filtering();
+        const auto action = Action(random.bounded(filtering ? int(CtrlUp) : int(Drop), int(ActionCount)));
+        if (filtering && action == MoveTo)
+            continue;
+
+        const Numbers before = entries();
+        const std::vector<std::uint8_t> image = imageOf(editor.window().database());
+        const int size = int(before.size());
+        std::vector<int> positions;   // rows are the entries' positions while the page shows its list
+        for (const int row : selected)
+            positions.push_back(list->referenceOf(row) - 1);
+        const int firstShown = shown.front();
+        const auto at = std::find(shown.begin(), shown.end(), selected.front());
+        const auto after = std::find(shown.begin(), shown.end(), selected.back()) + 1;
+        int place = -1;   // the entry the block goes before; -1 when nothing moves
+        int target = -1;  // the row dropped on, -1 below the rows
+        Numbers expected;
+        switch (action) {
+        case Drop:
+            target = random.bounded(-1, list->rowCount());
+            place = target < 0 ? size : target;
+            break;
+        case CtrlUp: place = at == shown.begin() ? -1 : *(at - 1); break;
+        case CtrlDown: place = after == shown.end() ? -1 : *after + 1; break;
+        case CtrlHome: place = firstShown; break;
+        case CtrlEnd: place = shown.back() + 1; break;
+        default: break;
+        }
+        if (action == MoveTo) {
+            const int number = 1 + random.bounded(size);
+            editor.dialogs().dialogScript.push_back([number](QDialog &dialog) {
+                dialog.findChild<QLineEdit *>(QStringLiteral("lePosition"))->setText(QString::number(number));
+                return true;
+            });
+            Numbers others;
+            for (int i = 0; i < size; ++i)
+                if (std::find(positions.begin(), positions.end(), i) == positions.end())
+                    others.push_back(before[std::size_t(i)]);
+            const int first = std::min(number - 1, int(others.size()));
+            expected = others;
+            for (std::size_t i = 0; i < positions.size(); ++i)
+                expected.insert(expected.begin() + first + std::ptrdiff_t(i), before[std::size_t(positions[i])]);
+        } else {
+            expected = place < 0 ? before : blockMoved(before, positions, place);
+        }
+
+        const int steps = editor.window().history().stack().count();
+        if (action == Drop) {
+            const QPoint point = target < 0 ? QPoint(10, list->visualRect(list->model()->index(size - 1, 1)).bottom() + 5)
+                                            : list->visualRect(list->model()->index(target, 1)).center();
+            drags->drop(*list, point);
+        } else {
+            editor.pressKey(list, keys[action], Qt::ControlModifier);
+        }
+        const QByteArray context =
+            QStringLiteral("step %1, action %2, %3 rows").arg(step).arg(int(action)).arg(selected.size()).toUtf8();
+        QVERIFY2(entries() == expected, context.constData());
+        if (expected == before) {
+            QCOMPARE(editor.window().history().stack().count(), steps);
+            continue;
+        }
+        QCOMPARE(editor.window().history().stack().count(), steps + 1);
+        // The block stands together, selected, the current row among it.
+        const std::vector<int> nowSelected = EditorDriver::selectedRows(list);
+        QCOMPARE(int(nowSelected.size()), int(selected.size()));
+        QCOMPARE(nowSelected.back() - nowSelected.front() + 1, int(selected.size()));
+        for (std::size_t i = 0; i < nowSelected.size(); ++i)
+            QCOMPARE(entries()[std::size_t(nowSelected[i])], before[std::size_t(positions[i])]);
+        const int current = list->currentIndex().row();
+        QVERIFY(current >= nowSelected.front() && current <= nowSelected.back());
+        // Down goes on from there.
+        if (current + 1 < list->rowCount() && !filtering) {
+            editor.pressKey(list, Qt::Key_Down);
+            QCOMPARE(EditorDriver::selectedRows(list), std::vector<int>{current + 1});
+        }
+        editor.window().history().stack().undo();
+        QVERIFY(imageOf(editor.window().database()) == image);
+        editor.window().history().stack().redo();
+        QCOMPARE(entries(), expected);
+    }
+}
+
+void FindAndMovesTest::moveToPositionRefusesNumbersOutsideTheList()
+{
+    EditorDriver editor;
+    editor.open(lettersDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    ReportList *list = editor.list("lvTvCh");
+    editor.clickRow(list, 3);
+    const Numbers before = editor.window().database().tvOrder;
+    for (const char *typed : {"0", "15", "семь"}) {
+        editor.dialogs().dialogScript.push_back([typed](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("lePosition"))->setText(QString::fromUtf8(typed));
+            return true;
+        });
+    }
+    // Asked again after each refusal; the script then runs out (Отмена).
+    editor.pressKey(list, Qt::Key_G, Qt::ControlModifier);
+    QCOMPARE(editor.dialogs().messages,
+             (QStringList{"Номер позиции должен быть от 1 до 14.", "Номер позиции должен быть от 1 до 14.",
+                          "«семь» — не число. Номер позиции должен быть от 1 до 14."}));
+    QCOMPARE(editor.dialogs().shownDialogs.count(QStringLiteral("moveToPositionDlg")), 4);
+    QCOMPARE(editor.window().database().tvOrder, before);
+
+    // Unavailable while a filter hides rows or one satellite is chosen.
+    field(editor, "edTvFind")->setText(QStringLiteral("а"));
+    editor.window().mmEditMoveToClick();
+    field(editor, "edTvFind")->clear();
+    editor.choose(editor.combo("cbTvSelectSat"), 1);
+    editor.clickRow(list, 0);
+    editor.window().mmEditMoveToClick();
+    QCOMPARE(editor.dialogs().shownDialogs.count(QStringLiteral("moveToPositionDlg")), 4);
 }
 
 QTEST_MAIN(FindAndMovesTest)

@@ -2,25 +2,32 @@
 #include "DragCommands.h"
 
 #include "model/Reordering.h"
+#include "ui/UserDialogs.h"
+#include "ui/dialogs/MoveToPositionDlg.h"
 #include "ui/lists/DragEdgeScroll.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/ChannelPage.h"
 #include "ui/pages/FavouritesPage.h"
 
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <limits>
 
 namespace k510::ui {
 
-DragCommands::DragCommands(ChannelDatabase &database, std::array<ChannelListPage *, 4> pages,
+DragCommands::DragCommands(ChannelDatabase &database, UserDialogs &dialogs, std::array<ChannelListPage *, 4> pages,
                            std::function<void(ChannelListPage &)> refill,
-                           std::function<void(const std::function<void()> &)> record, QObject *parent)
-    : QObject(parent)
+                           std::function<void(int, const std::function<void()> &)> record, QWidget *dialogParent)
+    : QObject(dialogParent)
     , m_database(database)
+    , m_dialogs(dialogs)
     , m_pages(pages)
     , m_refill(std::move(refill))
     , m_record(std::move(record))
+    , m_positionDialog(new MoveToPositionDlg(dialogParent))
 {
     for (ChannelListPage *page : m_pages) {
         ReportList *list = page->list();
@@ -28,7 +35,7 @@ DragCommands::DragCommands(ChannelDatabase &database, std::array<ChannelListPage
         list->setDefaultDropAction(Qt::CopyAction);
         list->setDropIndicatorShown(false);
         list->viewport()->installEventFilter(this);
-        // Ctrl with an arrow, Home or End moves the selected row.
+        // Ctrl with an arrow, Home, End or G moves the selected rows.
         list->installEventFilter(this);
     }
 }
@@ -41,18 +48,21 @@ ChannelListPage *DragCommands::pageOf(const QObject *viewportOrList) const
     return nullptr;
 }
 
-std::vector<std::uint16_t> *DragCommands::underlyingList(ChannelListPage &page)
+std::vector<std::uint16_t> *DragCommands::underlyingList(ChannelListPage &page) const
 {
-    if (auto *channels = qobject_cast<ChannelPage *>(&page)) {
-        if (channels == m_pages[0])
-            return &m_database.tvOrder;
-        return &m_database.radioOrder;
-    }
+    if (qobject_cast<ChannelPage *>(&page))
+        return &page == m_pages[0] ? &m_database.tvOrder : &m_database.radioOrder;
     auto *favourites = qobject_cast<FavouritesPage *>(&page);
     if (!favourites)
         return nullptr;
     FavouriteGroups &groups = favourites == m_pages[2] ? m_database.tvFavourites : m_database.radioFavourites;
     return &groups[std::size_t(favourites->groupIndex())];
+}
+
+bool DragCommands::showsItsList(ChannelListPage &page) const
+{
+    const auto *channels = qobject_cast<const ChannelPage *>(&page);
+    return !channels || channels->showsWholeOrder();
 }
 
 bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, const QObject *source)
@@ -71,50 +81,132 @@ bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, co
 void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
 {
     m_hoverList = nullptr;
+    std::vector<int> rows = list.selectedRowNumbers();
+    // A drag started on a row outside the selection (Ctrl+press on it, say)
+    // carries that row alone.
     const int grabbed = list.draggedRow();
-    moveRowOnto(list, grabbed >= 0 ? grabbed : list.firstSelectedRow(), list.indexAt(viewportPosition).row());
+    if (grabbed >= 0 && !std::binary_search(rows.begin(), rows.end(), grabbed))
+        rows = {grabbed};
+    // "#" - 1 is the entry a row stands for while the page shows its list;
+    // below the last row is the end.
+    const int target = list.indexAt(viewportPosition).row();
+    moveRowsBefore(list, rows, target < 0 ? std::numeric_limits<int>::max() : list.referenceOf(target) - 1);
 }
 
-bool DragCommands::moveSelectedRow(ReportList &list, int key)
+bool DragCommands::moveSelectedRows(ReportList &list, int key)
 {
-    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Home && key != Qt::Key_End)
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Home && key != Qt::Key_End && key != Qt::Key_G)
         return false;
-    const int selected = list.firstSelectedRow();
-    if (!list.dragEnabled() || selected < 0)
+    ChannelListPage *page = pageOf(&list);
+    const std::vector<int> selected = list.selectedRowNumbers();
+    if (!page || !showsItsList(*page) || selected.empty())
         return true;
-    const int rows = list.rowCount();
+    if (key == Qt::Key_G) {
+        moveToPosition(list);
+        return true;
+    }
+    // The rows the user sees, in the order shown.
+    std::vector<int> shown;
+    for (int row = 0; row < list.rowCount(); ++row)
+        if (!list.isRowHidden(row))
+            shown.push_back(row);
+    const auto firstSelected = std::find(shown.begin(), shown.end(), selected.front());
+    const auto afterLastSelected = std::find(shown.begin(), shown.end(), selected.back()) + 1;
+    // The entry the block goes before; the rows a filter hides keep their
+    // places beside the shown rows around them. Nothing moves past an end.
+    const auto entryOf = [&list](int row) { return list.referenceOf(row) - 1; };
+    int before = 0;
     switch (key) {
     case Qt::Key_Up:
-        if (selected > 0)
-            moveRowOnto(list, selected, selected - 1);
+        if (firstSelected == shown.begin())
+            return true;
+        before = entryOf(*(firstSelected - 1));
         break;
     case Qt::Key_Down:
-        if (selected + 1 < rows)
-            moveRowOnto(list, selected, selected + 2 < rows ? selected + 2 : -1);
+        if (afterLastSelected == shown.end())
+            return true;
+        before = entryOf(*afterLastSelected) + 1;
         break;
-    case Qt::Key_Home: moveRowOnto(list, selected, 0); break;
-    default: moveRowOnto(list, selected, -1); break;
+    case Qt::Key_Home: before = entryOf(shown.front()); break;
+    default: before = entryOf(shown.back()) + 1; break;
     }
+    moveRowsBefore(list, selected, before);
     return true;
 }
 
-void DragCommands::moveRowOnto(ReportList &list, int dragged, int target)
+bool DragCommands::canMoveToPosition(const ReportList &list) const
 {
     ChannelListPage *page = pageOf(&list);
-    std::vector<std::uint16_t> *entries = page ? underlyingList(*page) : nullptr;
-    if (!entries || dragged < 0 || dragged >= list.rowCount())
+    return page && showsItsList(*page) && !list.filtering();
+}
+
+void DragCommands::moveToPosition(ReportList &list)
+{
+    ChannelListPage *page = pageOf(&list);
+    const std::vector<int> rows = list.selectedRowNumbers();
+    if (!page || !canMoveToPosition(list) || rows.empty())
         return;
-    // "#" - 1 is the entry a row stands for while the page shows its list.
-    const int from = list.referenceOf(dragged) - 1;
-    const int before = target < 0 ? int(entries->size()) : list.referenceOf(target) - 1;
-    if (from < 0 || std::size_t(from) >= entries->size() || before < 0 || std::size_t(before) > entries->size())
+    const int count = list.rowCount();
+    m_positionDialog->load(count, list.referenceOf(rows.front()));
+    while (m_dialogs.runDialog(*m_positionDialog)) {
+        const QString typed = m_positionDialog->position().trimmed();
+        bool isNumber = false;
+        const int number = typed.toInt(&isNumber);
+        if (isNumber && number >= 1 && number <= count) {
+            moveRows(list, rows, [number](const std::vector<int> &) { return number - 1; });
+            return;
+        }
+        const QString range = QStringLiteral("Номер позиции должен быть от 1 до %1.").arg(count);
+        m_dialogs.showMessage(isNumber ? range : QStringLiteral("«%1» — не число. %2").arg(typed, range));
+        m_positionDialog->markRefused();
+    }
+}
+
+void DragCommands::moveRowsBefore(ReportList &list, const std::vector<int> &rows, int before)
+{
+    moveRows(list, rows, [before](const std::vector<int> &positions) { return blockPositionBefore(positions, before); });
+}
+
+void DragCommands::moveRows(ReportList &list, const std::vector<int> &rows,
+                            const std::function<int(const std::vector<int> &)> &firstPosition)
+{
+    ChannelListPage *page = pageOf(&list);
+    std::vector<std::uint16_t> *entries = page && showsItsList(*page) ? underlyingList(*page) : nullptr;
+    if (!entries || rows.empty())
         return;
-    m_record([&] {
-        const int landed = moveEntry(*entries, from, before);
+    const int size = int(entries->size());
+    const int currentRow = list.currentIndex().row();
+    std::vector<int> positions;
+    int currentInBlock = 0;
+    for (const int row : rows) {
+        if (row == currentRow)
+            currentInBlock = int(positions.size());
+        positions.push_back(list.referenceOf(row) - 1);
+    }
+    // A list sorted by a column shows the rows in another order than their
+    // entries: the block keeps the order shown.
+    std::vector<int> ascending = positions;
+    std::sort(ascending.begin(), ascending.end());
+    if (ascending.front() < 0 || ascending.back() >= size
+        || std::adjacent_find(ascending.begin(), ascending.end()) != ascending.end())
+        return;
+    // A block that would not fit below its place goes to the end.
+    const int first = std::min(firstPosition(ascending), size - int(positions.size()));
+    std::vector<std::uint16_t> moved = *entries;
+    if (!moveBlock(moved, ascending, first))
+        return;
+    // The block in the order shown, which is the positions' own order.
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        moved[std::size_t(first) + i] = (*entries)[std::size_t(positions[i])];
+    const int count = int(positions.size());
+    m_record(count, [&] {
+        if (moved == *entries)
+            return;
+        *entries = std::move(moved);
         m_refill(*page);
-        list.selectOnly(landed);
-        list.scrollTo(list.model()->index(landed, 0));
+        list.selectRowRange(first, first + count - 1, first + currentInBlock);
     });
+    page->showChannelOfSelectedRow(m_database);
 }
 
 bool DragCommands::eventFilter(QObject *watched, QEvent *event)
@@ -124,7 +216,7 @@ bool DragCommands::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         ChannelListPage *page = pageOf(watched);
         return page && watched == page->list() && key->modifiers() == Qt::ControlModifier
-               && moveSelectedRow(*page->list(), key->key());
+               && moveSelectedRows(*page->list(), key->key());
     }
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);

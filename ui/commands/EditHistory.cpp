@@ -99,10 +99,15 @@ void EditHistory::connectMenu(QAction &undo, QAction &redo)
             [&redo, named](const QString &step) { redo.setText(named(QStringLiteral("Повторить"), step)); });
 }
 
-QString channelsDeletedName(int count)
+QString channelsStepName(const QString &action, int count)
 {
     const bool singular = count % 10 == 1 && count % 100 != 11;
-    return QStringLiteral("Удаление %1 %2").arg(count).arg(singular ? QStringLiteral("канала") : QStringLiteral("каналов"));
+    return QStringLiteral("%1 %2 %3").arg(action).arg(count).arg(singular ? QStringLiteral("канала") : QStringLiteral("каналов"));
+}
+
+QString channelsDeletedName(int count)
+{
+    return channelsStepName(QStringLiteral("Удаление"), count);
 }
 
 } // namespace k510::ui

@@ -63,5 +63,7 @@ private:
 
 // "Удаление 1 канала", "Удаление 3 каналов", "Удаление 21 канала".
 [[nodiscard]] QString channelsDeletedName(int count);
+// The same for another action: "Перемещение 3 каналов".
+[[nodiscard]] QString channelsStepName(const QString &action, int count);
 
 } // namespace k510::ui

@@ -30,7 +30,7 @@ FavouriteCommands::FavouriteCommands(FavouriteTargets targets, QWidget *dialogPa
     , m_selection(new TfavChSelectDlg(dialogParent))
     , m_rename(new TgrpRenameDlg(dialogParent))
 {
-    connect(m_selection, &TfavChSelectDlg::channelChosen, this, &FavouriteCommands::addChosenChannel);
+    connect(m_selection, &TfavChSelectDlg::channelsChosen, this, &FavouriteCommands::addChosenChannels);
     for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio})
         connect(pageOf(kind).renameButton(), &QPushButton::clicked, this, [this, kind] { renameGroup(kind); });
 }
@@ -67,24 +67,41 @@ void FavouriteCommands::chooseChannels(ChannelKind kind)
     });
 }
 
-void FavouriteCommands::addChosenChannel(int orderPosition)
+void FavouriteCommands::addChosenChannels(const QList<int> &orderPositions)
 {
     const bool tv = m_kind == ChannelKind::Tv;
     const auto &order = tv ? m.database.tvOrder : m.database.radioOrder;
-    if (orderPosition < 0 || std::size_t(orderPosition) >= order.size())
+    // Every channel is checked before the group changes.
+    std::vector<std::pair<int, int>> chosen;   // order position, channel number
+    for (const int position : orderPositions) {
+        if (position < 0 || std::size_t(position) >= order.size())
+            continue;
+        const int number = order[std::size_t(position)];
+        if (tv ? namesTvChannel(m.database, number) : namesRadioChannel(m.database, number))
+            chosen.emplace_back(position, number);
+    }
+    if (chosen.empty())
         return;
-    const int number = order[std::size_t(orderPosition)];
-    if (!(tv ? namesTvChannel(m.database, number) : namesRadioChannel(m.database, number)))
-        return;
-    if (!addFavourite(groupOf(m_kind, m_group), number)) {
-        m.dialogs.showMessage(QString::fromUtf8(kGroupFull));
+    FavouriteGroup &group = groupOf(m_kind, m_group);
+    const int room = kFavouriteGroupCapacity - int(group.size());
+    if (int(chosen.size()) > room) {
+        const QString full = QString::fromUtf8(kGroupFull);
+        m.dialogs.showMessage(chosen.size() == 1 || room <= 0
+                                  ? full
+                                  : full + QStringLiteral(" Выбрано каналов: %1, в группу поместится ещё %2.")
+                                               .arg(chosen.size())
+                                               .arg(room));
         return;
     }
     ReportRows &rows = pageOf(m_kind).list()->rows();
-    const int row = AddChannelRow(rows, m.database, orderPosition,
-                                  tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
-    rows.setText(row, 0, QString::number(rows.count()));
-    m_selection->appendSelectedRow(m.database, orderPosition);
+    for (const auto &[position, number] : chosen) {
+        if (!addFavourite(group, number))
+            return;
+        const int row = AddChannelRow(rows, m.database, position,
+                                      tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
+        rows.setText(row, 0, QString::number(rows.count()));
+        m_selection->appendSelectedRow(m.database, position);
+    }
 }
 
 void FavouriteCommands::renameGroup(ChannelKind kind)

@@ -41,9 +41,10 @@ public:
     void chooseChannels(ChannelKind kind);
     void renameGroup(ChannelKind kind);   // ren1Click / ren2Click
 
-    // The channel at this position of the order list joins the group the
-    // dialog serves, unless the group is full.
-    void addChosenChannel(int orderPosition);
+    // The channels at these positions of the order list join the group the
+    // dialog serves, in this order; all of them or, when they would overfill
+    // the group, none.
+    void addChosenChannels(const QList<int> &orderPositions);
 
 private:
     [[nodiscard]] FavouritesPage &pageOf(ChannelKind kind) const;

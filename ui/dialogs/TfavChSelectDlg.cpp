@@ -89,7 +89,7 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     m_lvFavCh->installEventFilter(this);
     connect(m_lvFavCh, &ReportList::columnClicked, this, &TfavChSelectDlg::lvFavChColumnClick);
     connect(m_lvFavCh, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex &index) { chooseFavChRow(index.row()); });
+            [this](const QModelIndex &index) { chooseFavChRows({index.row()}); });
 
     m_lbGroupName->setObjectName(QStringLiteral("lbGroupName"));
     m_lbGroupName->setTextFormat(Qt::PlainText);
@@ -180,8 +180,11 @@ bool TfavChSelectDlg::lvSelectedChDragOver(const QObject *source) const
 
 void TfavChSelectDlg::lvSelectedChDragDrop()
 {
+    std::vector<int> rows = m_lvFavCh->selectedRowNumbers();
     const int grabbed = m_lvFavCh->draggedRow();
-    chooseFavChRow(grabbed >= 0 ? grabbed : m_lvFavCh->firstSelectedRow());
+    if (grabbed >= 0 && !std::binary_search(rows.begin(), rows.end(), grabbed))
+        rows = {grabbed};
+    chooseFavChRows(rows);
 }
 
 void TfavChSelectDlg::lvFavChColumnClick(int column)
@@ -190,11 +193,16 @@ void TfavChSelectDlg::lvFavChColumnClick(int column)
     m_lvFavCh->sortRowsBy(column);
 }
 
-void TfavChSelectDlg::chooseFavChRow(int row)
+void TfavChSelectDlg::chooseFavChRows(const std::vector<int> &rows)
 {
-    const int number = m_lvFavCh->referenceOf(row);
-    if (number > 0)
-        emit channelChosen(number - 1);
+    QList<int> positions;
+    for (const int row : rows) {
+        const int number = m_lvFavCh->referenceOf(row);
+        if (number > 0)
+            positions.append(number - 1);
+    }
+    if (!positions.isEmpty())
+        emit channelsChosen(positions);
 }
 
 bool TfavChSelectDlg::eventFilter(QObject *watched, QEvent *event)
@@ -243,10 +251,13 @@ bool TfavChSelectDlg::handleFavChKey(QEvent &event)
     const int key = static_cast<QKeyEvent &>(event).key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
-    // Enter in the channel list adds the channel; it must not reach the
-    // default button and close the dialog.
+    // Enter in the channel list adds the selected channels (the current one
+    // when none is selected); it must not reach the default button and
+    // close the dialog.
+    std::vector<int> rows = m_lvFavCh->selectedRowNumbers();
     const QModelIndex current = m_lvFavCh->currentIndex();
-    if (current.isValid())
-        chooseFavChRow(current.row());
+    if (rows.empty() && current.isValid())
+        rows = {current.row()};
+    chooseFavChRows(rows);
     return true;
 }

@@ -14,9 +14,10 @@ class ReportList;
 
 // "Выбор каналов для внесения в фаворитный список": every channel of one kind
 // in its order list (lvFavCh, right) beside the entries of one favourite
-// group (lvSelectedCh, left). Dropping a channel on the group's list, double-
-// clicking it or pressing Enter on it announces the channel; the command
-// decides whether it joins the group and then appends its row here. The
+// group (lvSelectedCh, left). Dropping channels on the group's list, double-
+// clicking one or pressing Enter on the selection announces the channels;
+// the command decides whether they join the group and then appends their
+// rows here. The
 // channels the group holds are marked (bold) in lvFavCh; choosing one again
 // is still allowed. Whether OK keeps the drops is the command's business.
 class TfavChSelectDlg : public QDialog {
@@ -46,8 +47,8 @@ public:
     // Whether lvSelectedCh takes a drag from this source: any list view but
     // itself.
     [[nodiscard]] bool lvSelectedChDragOver(const QObject *source) const;
-    // A drop on lvSelectedCh: announces the lvFavCh row the drag was started
-    // on; called with no drag under way, lvFavCh's first selected row, if any.
+    // A drop on lvSelectedCh: announces lvFavCh's selected rows in the order
+    // shown, or the row the drag was started on when that is not selected.
     void lvSelectedChDragDrop();
 
 public slots:
@@ -55,8 +56,9 @@ public slots:
     void lvFavChColumnClick(int column);
 
 signals:
-    // The user chose the channel at this 0-based position of the order list.
-    void channelChosen(int orderPosition);
+    // The user chose the channels at these 0-based positions of the order
+    // list, in this order.
+    void channelsChosen(const QList<int> &orderPositions);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,7 +66,7 @@ protected:
 private:
     [[nodiscard]] bool handleSelectedChDrag(QEvent &event);
     [[nodiscard]] bool handleFavChKey(QEvent &event);
-    void chooseFavChRow(int row);
+    void chooseFavChRows(const std::vector<int> &rows);
 
     k510::ui::ReportList *m_lvSelectedCh;
     k510::ui::ReportList *m_lvFavCh;

@@ -95,6 +95,25 @@ void ReportList::mousePressEvent(QMouseEvent *event)
 {
     m_pressedRow = indexAt(event->position().toPoint()).row();
     QTableView::mousePressEvent(event);
+    if (event->button() == Qt::RightButton && m_pressedRow >= 0)
+        emit rowClicked(m_pressedRow, event->modifiers());
+}
+
+QModelIndex ReportList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (cursorAction != MoveHome && cursorAction != MoveEnd)
+        return QTableView::moveCursor(cursorAction, modifiers);
+    const int column = std::max(currentIndex().column(), 0);
+    if (cursorAction == MoveHome) {
+        for (int row = 0; row < rowCount(); ++row)
+            if (!isRowHidden(row))
+                return m_rows->index(row, column);
+    } else {
+        for (int row = rowCount() - 1; row >= 0; --row)
+            if (!isRowHidden(row))
+                return m_rows->index(row, column);
+    }
+    return {};
 }
 
 void ReportList::mouseReleaseEvent(QMouseEvent *event)
@@ -209,6 +228,21 @@ void ReportList::selectOnly(int row)
         return;
     selectionModel()->select(m_rows->index(row, 0),
                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ReportList::selectRowRange(int first, int last, int current)
+{
+    if (first < 0 || last < first || last >= rowCount())
+        return;
+    const QItemSelection rows(m_rows->index(first, 0), m_rows->index(last, m_rows->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const QModelIndex currentRow = m_rows->index(std::clamp(current, first, last), 0);
+    selectionModel()->setCurrentIndex(currentRow, QItemSelectionModel::NoUpdate);
+    // After a refill the view lays its rows out later; scrolling needs them now.
+    doItemsLayout();
+    scrollTo(m_rows->index(last, 0));
+    scrollTo(m_rows->index(first, 0));
+    scrollTo(currentRow);
 }
 
 void ReportList::sortRowsBy(int column)

@@ -44,6 +44,9 @@ public:
     [[nodiscard]] int draggedRow() const { return m_draggedRow; }
     // Selects this one row and nothing else; the current row stays.
     void selectOnly(int row);
+    // Selects rows first..last and nothing else, makes `current` the current
+    // row (where the arrow keys go on from) and brings it into view.
+    void selectRowRange(int first, int last, int current);
 
     // Sorts the rows stably by the column, with its order rule: ascending,
     // or descending when the rows are sorted ascending by that column now.
@@ -65,7 +68,8 @@ public:
 
 signals:
     void columnClicked(int column);
-    // A click on a row, with the modifiers held at that click.
+    // A click on a row, with the modifiers held at that click; a right
+    // click too, which selects the row before the context menu opens.
     void rowClicked(int row, Qt::KeyboardModifiers modifiers);
     // A key the list has just handled (the selection already moved).
     void keyHandled(int key, Qt::KeyboardModifiers modifiers);
@@ -75,6 +79,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    // Home and End go to the first and the last row shown, not to the ends of
+    // the current row.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void applyColumnWidths();

@@ -22,6 +22,10 @@ void ChannelListPage::followSelection(const ChannelDatabase &db)
         if (!modifiers.testFlag(Qt::ControlModifier))
             showChannelOfSelectedRow(db);
     });
+    // A refill or a filter may take the selected row away: the panel never
+    // shows a channel the list does not show selected.
+    connect(list()->model(), &QAbstractItemModel::modelReset, this, [this, &db] { showSelectedChannel(db); });
+    connect(this, &ChannelListPage::rowFilterChanged, this, [this, &db] { showSelectedChannel(db); });
     // The list has handled the key already and moved or extended the selection.
     connect(list(), &ReportList::keyHandled, this, [this, &db](int key, Qt::KeyboardModifiers modifiers) {
         if (list()->rowCount() > 0 && !modifiers.testFlag(Qt::ControlModifier) && key != Qt::Key_Control)

@@ -37,9 +37,10 @@ public:
     void showChannelOfSelectedRow(const ChannelDatabase &db);
     void showSelectedChannel(const ChannelDatabase &db);
     // From now on the panel follows the selection: a click on a row (one
-    // with Ctrl extends a selection and leaves the panel) and the keys that
-    // move the selection (keys with Ctrl move rows or select all: the panel
-    // stays).
+    // with Ctrl extends a selection and leaves the panel), a right click, and
+    // the keys that move the selection (keys with Ctrl move rows or select
+    // all: the panel stays). When a refill or "Поиск" leaves no row
+    // selected, the panel is emptied.
     void followSelection(const ChannelDatabase &db);
 
 signals:

@@ -306,10 +306,10 @@ void FavouriteDialogsTest::drop_data()
 
     // Rows in "#" order: ZDF, Das Erste, Rai 1; by name: Das Erste, Rai 1, ZDF.
     QTest::newRow("one row") << 0 << QList<int>{1} << QList<int>{1};
-    QTest::newRow("several rows: the topmost only") << 0 << QList<int>{2, 0} << QList<int>{0};
+    QTest::newRow("several rows, in the order shown") << 0 << QList<int>{2, 0} << QList<int>{0, 2};
     QTest::newRow("nothing selected") << 0 << QList<int>{} << QList<int>{};
     QTest::newRow("sorted by name") << 1 << QList<int>{0} << QList<int>{1};
-    QTest::newRow("sorted by name, several rows") << 1 << QList<int>{2, 1} << QList<int>{2};
+    QTest::newRow("sorted by name, several rows") << 1 << QList<int>{2, 1} << QList<int>{2, 0};
 }
 
 void FavouriteDialogsTest::drop()
@@ -322,12 +322,12 @@ void FavouriteDialogsTest::drop()
     dialog.fill(database(), ChannelKind::Tv, groupOf({1}));
     dialog.lvFavChColumnClick(sortColumn);
     select(*dialog.favouriteChannels(), selectedRows);
-    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelsChosen);
     dialog.lvSelectedChDragDrop();
 
     QList<int> positions;
     for (const QList<QVariant> &arguments : announced)
-        positions << arguments.at(0).toInt();
+        positions << arguments.at(0).value<QList<int>>();
     QCOMPARE(positions, chosen);
     // The command adds the row, not the dialog.
     QCOMPARE(dialog.selectedChannels()->rowCount(), 1);
@@ -365,10 +365,10 @@ void FavouriteDialogsTest::damagedOrderListOffersOnlyChannels()
     QCOMPARE(rows, offered);
 
     select(channels, {channels.rowCount() - 1});
-    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelsChosen);
     dialog.lvSelectedChDragDrop();
     QCOMPARE(announced.size(), 1);
-    QCOMPARE(announced.at(0).at(0).toInt(), lastPosition);
+    QCOMPARE(announced.at(0).at(0).value<QList<int>>(), QList<int>{lastPosition});
 }
 
 void FavouriteDialogsTest::eventsFromNoSourceAreRefused()
@@ -376,7 +376,7 @@ void FavouriteDialogsTest::eventsFromNoSourceAreRefused()
     TfavChSelectDlg dialog;
     dialog.fill(database(), ChannelKind::Tv, groupOf({}));
     select(*dialog.favouriteChannels(), {0});
-    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelsChosen);
 
     // Text dragged in from another program.
     QMimeData text;
@@ -420,7 +420,7 @@ void FavouriteDialogsTest::activation()
     QVERIFY(showWithoutExec(dialog));
     ReportList &channels = *dialog.favouriteChannels();
     channels.setFocus();
-    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelsChosen);
     QSignalSpy closed(&dialog, &QDialog::finished);
 
     if (how == QLatin1String("double-click")) {
@@ -435,7 +435,7 @@ void FavouriteDialogsTest::activation()
 
     QList<int> positions;
     for (const QList<QVariant> &arguments : announced)
-        positions << arguments.at(0).toInt();
+        positions << arguments.at(0).value<QList<int>>();
     QCOMPARE(positions, chosen);
     // Enter in the channel list chooses a channel; it does not close the dialog.
     QCOMPARE(closed.count(), 0);
@@ -522,8 +522,8 @@ void FavouriteDialogsTest::realDrag_data()
     QTest::newRow("hovering at the group list's bottom edge")
         << "lvSelectedCh" << 3 << QList<int>{} << 1 << QList<int>{1};
     QTest::newRow("back onto the channel list") << "lvFavCh" << 0 << QList<int>{} << 1 << QList<int>{};
-    // A press on a selected row keeps the selection; the row pressed is the one taken.
-    QTest::newRow("the later of two selected rows") << "lvSelectedCh" << 0 << QList<int>{0, 2} << 2 << QList<int>{2};
+    // A press on a selected row keeps the selection, and the selection is taken.
+    QTest::newRow("the later of two selected rows") << "lvSelectedCh" << 0 << QList<int>{0, 2} << 2 << QList<int>{0, 2};
 }
 
 void FavouriteDialogsTest::realDrag()
@@ -545,7 +545,7 @@ void FavouriteDialogsTest::realDrag()
     ReportList &channels = *dialog.favouriteChannels();
     select(channels, selected);
     QWidget *dropOn = child<ReportList>(dialog, target)->viewport();
-    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelChosen);
+    QSignalSpy announced(&dialog, &TfavChSelectDlg::channelsChosen);
 
     // The drag runs its own event loop from the move that starts it, so the
     // way to the target and the release are queued beforehand.
@@ -565,7 +565,7 @@ void FavouriteDialogsTest::realDrag()
 
     QList<int> positions;
     for (const QList<QVariant> &arguments : announced)
-        positions << arguments.at(0).toInt();
+        positions << arguments.at(0).value<QList<int>>();
     QCOMPARE(positions, chosen);
     QCOMPARE(dialog.selectedChannels()->verticalScrollBar()->value(), edgeHovers);
 }

@@ -20,8 +20,10 @@
 // TV list, deleting 100 selected TV channels, one drop in the 6000-row TV
 // list, opening the favourites selection dialog over 6000 channels,
 // filtering the 6000 rows by two letters and clearing the filter, and one
-// Ctrl+Down in the middle of the list. Run with QT_QPA_PLATFORM=offscreen.
-// Goals: purge under 50 ms, the others under 16 ms.
+// Ctrl+Down in the middle of the list; and a block of 500 selected
+// channels moved by a drop, by Ctrl+Down and by "Переместить на позицию...".
+// Run with QT_QPA_PLATFORM=offscreen. Goals: purge under 50 ms, the others
+// under 16 ms.
 
 using namespace windowbench;
 
@@ -29,6 +31,7 @@ namespace {
 
 struct Figures {
     double purge = 0, deleteHundred = 0, drop = 0, selectionDialog = 0, filter = 0, unfilter = 0, keyMove = 0;
+    double blockDrop = 0, blockKeyMove = 0, blockMoveTo = 0;
 };
 
 } // namespace
@@ -69,6 +72,37 @@ int main(int argc, char *argv[])
         find->clear();
         settle();
         total.unfilter += millisecondsSince(start);
+
+        // 500 rows, every fifth of rows 2000..4499, gathered by each move.
+        const auto selectBlock = [&] {
+            tv->clearSelection();
+            QItemSelection rows;
+            for (int row = 2000; row < 4500; row += 5)
+                rows.select(tv->model()->index(row, 0), tv->model()->index(row, 0));
+            tv->selectionModel()->select(rows, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        selectBlock();
+        const QPoint top = tv->visualRect(tv->model()->index(tv->rowAt(10), 1)).center();
+        start = Clock::now();
+        drags->drop(*tv, top);
+        settle();
+        total.blockDrop += millisecondsSince(start);
+        selectBlock();
+        start = Clock::now();
+        QTest::keyClick(tv, Qt::Key_Down, Qt::ControlModifier);
+        settle();
+        total.blockKeyMove += millisecondsSince(start);
+        selectBlock();
+        dialogs.dialogScript.push_back([](QDialog &dialog) {
+            dialog.findChild<QLineEdit *>(QStringLiteral("lePosition"))->setText(QStringLiteral("100"));
+            return true;
+        });
+        start = Clock::now();
+        window.mmEditMoveToClick();
+        settle();
+        total.blockMoveTo += millisecondsSince(start);
+        if (tv->selectedRowNumbers().size() != 500 || tv->firstSelectedRow() != 99)
+            return 1;
 
         tv->selectOnly(3000);
         start = Clock::now();
@@ -115,6 +149,9 @@ int main(int argc, char *argv[])
     std::printf("filter the 6000 TV rows by two letters:        %6.2f ms  (goal < 16 ms)\n", total.filter / kRounds);
     std::printf("clear the filter:                              %6.2f ms  (goal < 16 ms)\n", total.unfilter / kRounds);
     std::printf("Ctrl+Down in the middle of 6000 rows:          %6.2f ms  (goal < 16 ms)\n", total.keyMove / kRounds);
+    std::printf("drop 500 selected rows near the top:           %6.2f ms  (goal < 16 ms)\n", total.blockDrop / kRounds);
+    std::printf("Ctrl+Down with 500 selected rows:              %6.2f ms  (goal < 16 ms)\n", total.blockKeyMove / kRounds);
+    std::printf("move 500 selected rows to position 100:        %6.2f ms  (goal < 16 ms)\n", total.blockMoveTo / kRounds);
     std::printf("purge the TV list (6000 -> %zu channels):       %6.2f ms  (goal < 50 ms)\n", purgedTo,
                 total.purge / kRounds);
     std::printf("delete 100 selected TV channels:                %6.2f ms  (goal < 16 ms)\n",

@@ -213,12 +213,17 @@ int ReportList::firstSelectedRow() const
 
 std::vector<int> ReportList::selectedRowNumbers() const
 {
+    // Whole rows are selected, so the ranges name the rows; asking the
+    // selection row by row would take a time that grows with the square of a
+    // scattered selection's size.
     std::vector<int> selected;
-    for (const QModelIndex &index : selectionModel()->selectedRows()) {
-        if (!isRowHidden(index.row()))
-            selected.push_back(index.row());
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            if (!isRowHidden(row))
+                selected.push_back(row);
     }
     std::sort(selected.begin(), selected.end());
+    selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
     return selected;
 }
 

@@ -75,12 +75,15 @@ bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, co
         scrollNearEdge(list, viewportPosition.y(), list.verticalHeader()->defaultSectionSize());
     m_hoverList = &list;
     m_hoverPoint = viewportPosition;
+    const int row = list.indexAt(viewportPosition).row();
+    list.showDropLine(row < 0 ? list.rowCount() : row);
     return true;
 }
 
 void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
 {
     m_hoverList = nullptr;
+    list.showDropLine(-1);
     std::vector<int> rows = list.selectedRowNumbers();
     // A drag started on a row outside the selection (Ctrl+press on it, say)
     // carries that row alone.
@@ -218,11 +221,15 @@ bool DragCommands::eventFilter(QObject *watched, QEvent *event)
         return page && watched == page->list() && key->modifiers() == Qt::ControlModifier
                && moveSelectedRows(*page->list(), key->key());
     }
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop && type != QEvent::DragLeave)
         return QObject::eventFilter(watched, event);
     ChannelListPage *page = pageOf(watched);
     if (!page)
         return QObject::eventFilter(watched, event);
+    if (type == QEvent::DragLeave) {
+        page->list()->showDropLine(-1);
+        return QObject::eventFilter(watched, event);
+    }
     ReportList &list = *page->list();
     auto *dropEvent = static_cast<QDropEvent *>(event);
     const QPoint position = dropEvent->position().toPoint();

@@ -6,7 +6,9 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QDrag>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
@@ -125,11 +127,69 @@ void ReportList::mouseReleaseEvent(QMouseEvent *event)
 
 void ReportList::startDrag(Qt::DropActions supportedActions)
 {
-    // A press on a row that is already selected keeps the selection, so the
-    // drag carries the row pressed, not the selection.
+    // A press on a row that is already selected keeps the selection; the
+    // receiver of the drop decides what moves.
     m_draggedRow = m_pressedRow;
-    QTableView::startDrag(supportedActions);
+    std::vector<int> rows = selectedRowNumbers();
+    if (rows.empty() && m_pressedRow >= 0)
+        rows = {m_pressedRow};
+    if (rows.empty())
+        return;
+    QModelIndexList cells;
+    for (const int row : rows)
+        cells.append(m_rows->index(row, 0));
+    auto *drag = new QDrag(this);
+    drag->setMimeData(m_rows->mimeData(cells));
+    // A label beside the pointer rather than a picture of the rows under it,
+    // so the line where the rows would land stays in sight.
+    const int named = m_pressedRow >= 0 ? m_pressedRow : rows.front();
+    const QString caption = rows.size() == 1
+                                ? text(named, 1)
+                                : QStringLiteral("%1 и ещё %2").arg(text(named, 1)).arg(rows.size() - 1);
+    drag->setPixmap(dragLabel(caption));
+    drag->setHotSpot(QPoint(-fontMetrics().height(), -fontMetrics().height() / 2));
+    drag->exec(supportedActions, defaultDropAction());
     m_draggedRow = -1;
+}
+
+QPixmap ReportList::dragLabel(const QString &caption) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const QSize size(metrics.horizontalAdvance(caption) + metrics.height(), metrics.height() + 6);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap label(size * ratio);
+    label.setDevicePixelRatio(ratio);
+    label.fill(Qt::transparent);
+    QPainter painter(&label);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::Active, QPalette::Highlight));
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), 4, 4);
+    painter.setPen(palette().color(QPalette::Active, QPalette::HighlightedText));
+    painter.setFont(font());
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, caption);
+    return label;
+}
+
+void ReportList::showDropLine(int row)
+{
+    if (row == m_dropLineRow)
+        return;
+    m_dropLineRow = row;
+    viewport()->update();
+}
+
+void ReportList::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (m_dropLineRow < 0 || rowCount() == 0)
+        return;
+    const bool belowLast = m_dropLineRow >= rowCount();
+    const QRect row = visualRect(m_rows->index(belowLast ? rowCount() - 1 : m_dropLineRow, 0));
+    const int y = belowLast ? row.bottom() : row.top();
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+    painter.drawLine(0, y, viewport()->width(), y);
 }
 
 void ReportList::setRowFilter(int column, const QString &text)

@@ -48,6 +48,10 @@ public:
     // row (where the arrow keys go on from) and brings it into view.
     void selectRowRange(int first, int last, int current);
 
+    // While rows are dragged over the list: a line where they would land,
+    // above `row`, or below the last row for `row` == rowCount(); -1 hides it.
+    void showDropLine(int row);
+
     // Sorts the rows stably by the column, with its order rule: ascending,
     // or descending when the rows are sorted ascending by that column now.
     // The title shows the order until the rows change.
@@ -82,8 +86,10 @@ protected:
     // Home and End go to the first and the last row shown, not to the ends of
     // the current row.
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    [[nodiscard]] QPixmap dragLabel(const QString &caption) const;
     void applyColumnWidths();
     void applyRowFilter(int first, int last);
     void applyRowFilter() { applyRowFilter(0, rowCount() - 1); }
@@ -98,6 +104,7 @@ private:
     SortDirection m_sortDirection = SortDirection::Ascending;
     int m_pressedRow = -1;
     int m_draggedRow = -1;
+    int m_dropLineRow = -1;
     Qt::KeyboardModifiers m_releaseModifiers;
 };
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QTabWidget>
@@ -60,6 +61,21 @@ void renameFirstTvChannel(EditorDriver &editor)
     editor.window().pmChangeClick();
 }
 
+// The letters Qt underlines in a menu text: each "&" before a character
+// other than "&" ("&&" shows one "&").
+QList<QChar> underlinedLetters(const QString &text)
+{
+    QList<QChar> letters;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            letters.append(text[i + 1].toLower());
+        ++i;
+    }
+    return letters;
+}
+
 } // namespace
 
 class FilesAndHelpTest : public QObject {
@@ -82,6 +98,7 @@ private slots:
     void aboutBox();
     void windowKeys_data();
     void windowKeys();
+    void everyMenuItemHasItsOwnUnderlinedLetter();
     void quitKeyAsksAboutUnsavedChanges();
     void commandLineUsageAndVersion_data();
     void commandLineUsageAndVersion();
@@ -353,6 +370,44 @@ void FilesAndHelpTest::windowKeys()
         QVERIFY(editor.dialogs().shownDialogs.isEmpty());   // no modal box
     }
     shown->close();
+}
+
+// Alt with a letter reaches every item of an open menu, whatever its text
+// says at the moment: the undo and redo items name their step, and the
+// recent files are paths that may hold an "&".
+void FilesAndHelpTest::everyMenuItemHasItsOwnUnderlinedLetter()
+{
+    EditorDriver editor;
+    QVERIFY(QDir().mkpath(editor.path(QStringLiteral("Tom & Jerry"))));
+    editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("Tom & Jerry/db.k5d")));
+    editor.open(editingDatabase());
+    renameFirstTvChannel(editor);
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+
+    QList<QMenu *> menus;
+    for (const QAction *title : editor.window().menuBar()->actions())
+        menus.append(title->menu());
+    for (int m = 0; m < menus.size(); ++m) {
+        QMenu *menu = menus[m];
+        emit menu->aboutToShow();
+        QList<QChar> used;
+        for (const QAction *item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            if (item->menu())
+                menus.append(item->menu());
+            const QList<QChar> letters = underlinedLetters(item->text());
+            const QString where = menu->title() + QStringLiteral(" > ") + item->text();
+            QVERIFY2(letters.size() == 1 && !letters[0].isSpace(), qPrintable(where));
+            QVERIFY2(!used.contains(letters[0]), qPrintable(where));
+            used.append(letters[0]);
+        }
+        QVERIFY2(!used.isEmpty(), qPrintable(menu->title()));
+    }
+    // The path is shown as it is.
+    const QMenu *recent = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
+    QCOMPARE(recent->actions().at(1)->iconText().section(QLatin1Char(' '), 1),
+             QDir::toNativeSeparators(editor.path(QStringLiteral("Tom & Jerry/db.k5d"))));
 }
 
 void FilesAndHelpTest::quitKeyAsksAboutUnsavedChanges()

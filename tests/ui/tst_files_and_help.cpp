@@ -95,6 +95,7 @@ private slots:
     void csvExportOnAFullDisk();
     void unusableSettingsFileIsSaidOnce_data();
     void unusableSettingsFileIsSaidOnce();
+    void statusBarNotesTheFileShown();
     void aboutBox();
     void windowKeys_data();
     void windowKeys();
@@ -315,6 +316,45 @@ void FilesAndHelpTest::unusableSettingsFileIsSaidOnce()
     editor.window().transfers().optionsDialog().OKBtnClick();  // stores the port
     QCOMPARE(bar->currentMessage(), QString());
     QVERIFY(QFileInfo(blocked).isDir());
+}
+
+// Panel 0 names the file last written, as long as that database is shown;
+// panels 1 to 4 keep their counts whatever a command says.
+void FilesAndHelpTest::statusBarNotesTheFileShown()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    auto *panel0 = editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel0"));
+    editor.saveThroughMenu(editor.path(QStringLiteral("before")));
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Сохранено: before.k5d"));
+    editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("other.k5d")));
+    QCOMPARE(editor.statusPanel(0), QString());
+
+    const QString longName = QStringLiteral("Спутниковая база каналов ").repeated(4) + QStringLiteral("конец.k5d");
+    editor.saveThroughMenu(editor.path(longName));
+    const QString shown = editor.statusPanel(0);
+    QVERIFY2(shown.startsWith(QStringLiteral("Сохранено: Сп")) && shown.endsWith(QStringLiteral(".k5d"))
+                 && shown.contains(QChar(0x2026)),
+             qPrintable(shown));
+    QVERIFY2(panel0->fontMetrics().horizontalAdvance(shown) <= panel0->contentsRect().width(), qPrintable(shown));
+    QCOMPARE(panel0->toolTip(), QDir::toNativeSeparators(editor.path(longName)));
+    QVERIFY(editor.window().loadReceivedImage(imageOf(editingDatabase())));
+    QCOMPARE(editor.statusPanel(0), QString());
+    QCOMPARE(panel0->toolTip(), QString());
+
+    k510::ChannelDatabase db = editingDatabase();
+    db.appendTvChannel(db.channels[1]);
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageTv);
+    const QStringList counts{editor.statusPanel(1), editor.statusPanel(2), editor.statusPanel(3),
+                             editor.statusPanel(4)};
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditSelectDuplicates"))->trigger();
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Выделено дубликатов: 1"));
+    QCOMPARE(editor.window().statusBar()->currentMessage(), QString());
+    for (int panel = 1; panel <= 4; ++panel) {
+        QVERIFY(editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel%1").arg(panel))->isVisible());
+        QCOMPARE(editor.statusPanel(panel), counts[panel - 1]);
+    }
 }
 
 void FilesAndHelpTest::aboutBox()

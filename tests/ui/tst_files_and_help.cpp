@@ -11,6 +11,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -24,6 +26,7 @@
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/commands/DatabaseFiles.h"
+#include "ui/dialogs/KeysHelpWindow.h"
 
 using Answer = UserDialogs::Answer;
 
@@ -100,6 +103,10 @@ private slots:
     void windowKeys_data();
     void windowKeys();
     void everyMenuItemHasItsOwnUnderlinedLetter();
+    void keysHelpClosesWithEscAndEnter_data();
+    void keysHelpClosesWithEscAndEnter();
+    void keysHelpOpensBesideTheWindow_data();
+    void keysHelpOpensBesideTheWindow();
     void quitKeyAsksAboutUnsavedChanges();
     void commandLineUsageAndVersion_data();
     void commandLineUsageAndVersion();
@@ -448,6 +455,76 @@ void FilesAndHelpTest::everyMenuItemHasItsOwnUnderlinedLetter()
     const QMenu *recent = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
     QCOMPARE(recent->actions().at(1)->iconText().section(QLatin1Char(' '), 1),
              QDir::toNativeSeparators(editor.path(QStringLiteral("Tom & Jerry/db.k5d"))));
+}
+
+void FilesAndHelpTest::keysHelpClosesWithEscAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void FilesAndHelpTest::keysHelpClosesWithEscAndEnter()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    EditorDriver editor;
+    QVERIFY(QTest::qWaitForWindowExposed(&editor.window()));
+    // The key goes where the keyboard is: the window itself, or the button
+    // the user tabbed to. The second time it is the same window again.
+    for (const bool onButton : {false, true}) {
+        editor.window().findChild<QAction *>(QStringLiteral("mmHelpKeys"))->trigger();
+        auto *keys = editor.window().findChild<QWidget *>(QStringLiteral("keysHelp"));
+        QVERIFY(QTest::qWaitForWindowExposed(keys));
+        QWidget *target = onButton ? keys->findChild<QPushButton *>() : keys;
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(!keys->isVisible());
+    }
+    QCOMPARE(editor.window().findChildren<QWidget *>(QStringLiteral("keysHelp")).size(), 1);
+}
+
+void FilesAndHelpTest::keysHelpOpensBesideTheWindow_data()
+{
+    QTest::addColumn<QRect>("mainFrame");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("expected");
+    const QRect screen(0, 0, 1280, 800);
+    const QSize size(300, 400);
+    QTest::newRow("room on the right") << QRect(100, 50, 700, 500) << size << screen << QPoint(808, 50);
+    QTest::newRow("room on the left only") << QRect(500, 50, 700, 500) << size << screen << QPoint(192, 50);
+    QTest::newRow("no room beside") << QRect(100, 50, 1100, 500) << size << screen << QPoint(980, 50);
+    QTest::newRow("main window low on the screen") << QRect(100, 600, 700, 500) << size << screen << QPoint(808, 400);
+    QTest::newRow("main window above the screen") << QRect(100, -80, 700, 500) << size << screen << QPoint(808, 0);
+    QTest::newRow("main window off the right edge") << QRect(1000, 50, 700, 500) << size << screen << QPoint(692, 50);
+    QTest::newRow("second screen on the left") << QRect(-1200, 100, 700, 500) << size << QRect(-1280, 0, 1280, 1024)
+                                               << QPoint(-492, 100);
+    QTest::newRow("window taller than the screen") << QRect(100, 50, 700, 500) << QSize(300, 900) << screen
+                                                   << QPoint(808, 0);
+}
+
+void FilesAndHelpTest::keysHelpOpensBesideTheWindow()
+{
+    QFETCH(QRect, mainFrame);
+    QFETCH(QSize, size);
+    QFETCH(QRect, screen);
+    QTEST(KeysHelpWindow::placeBeside(mainFrame, size, screen), "expected");
+
+    // The real window, wherever the main window stands, opens on the screen.
+    EditorDriver editor;
+    const QRect available = editor.window().screen()->availableGeometry();
+    editor.window().move(available.topLeft() + mainFrame.topLeft() - screen.topLeft());
+    editor.window().findChild<QAction *>(QStringLiteral("mmHelpKeys"))->trigger();
+    auto *keys = editor.window().findChild<QWidget *>(QStringLiteral("keysHelp"));
+    QVERIFY(QTest::qWaitForWindowExposed(keys));
+    QVERIFY2(available.contains(keys->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(keys->frameGeometry().x())
+                                                                       .arg(keys->frameGeometry().y())
+                                                                       .arg(keys->frameGeometry().width())
+                                                                       .arg(keys->frameGeometry().height())));
+    keys->close();
 }
 
 void FilesAndHelpTest::quitKeyAsksAboutUnsavedChanges()

@@ -27,26 +27,24 @@ std::uint16_t readTransferHeader(SerialPort &port)
     std::array<std::uint8_t, wire::kTransferHeaderSize> header{};
     std::uint8_t *field = header.data();
 
-    readExactly(port, field, 2, Failure::Size);   // sync
+    readExactly(port, field, 2, Failure::NoAnswer);   // sync
     if (field[0] != 0x55 || field[1] != 0x55)
         throw LinkFailure{Failure::BadHeader};
     field += 2;
 
-    // A tag byte that does not arrive stays 0 and so is a bad header too.
-    if (port.Read(field, 1) != 1 && port.isLost())
-        throw LinkFailure{Failure::Disconnected};
+    readExactly(port, field, 1, Failure::NoAnswer);   // tag1
     if (*field != 0x01)
         throw LinkFailure{Failure::BadHeader};
     field += 1;
 
-    readExactly(port, field, 1, Failure::Size);   // tag2, not examined
+    readExactly(port, field, 1, Failure::NoAnswer);   // tag2, not examined
     field += 1;
-    readExactly(port, field, 2, Failure::Size);   // blockCount
+    readExactly(port, field, 2, Failure::NoAnswer);   // blockCount
     const std::uint16_t blockCount = loadBe16(field);
     field += 2;
-    readExactly(port, field, 4, Failure::Size);   // totalSize, not used
+    readExactly(port, field, 4, Failure::NoAnswer);   // totalSize, not used
     field += 4;
-    readExactly(port, field, 4, Failure::Size);   // headerCrc, not verified
+    readExactly(port, field, 4, Failure::NoAnswer);   // headerCrc, not verified
     return blockCount;
 }
 
@@ -56,7 +54,7 @@ BlockHeader readBlockHeader(SerialPort &port)
     std::array<std::uint8_t, wire::kBlockHeaderSize> header{};
     std::size_t offset = 0;
     for (const std::size_t fieldSize : wire::kBlockHeaderFields) {
-        readExactly(port, header.data() + offset, fieldSize, Failure::Size);
+        readExactly(port, header.data() + offset, fieldSize, Failure::NoAnswer);
         offset += fieldSize;
     }
     return BlockHeader::fromWire(header);
@@ -101,7 +99,7 @@ void ReceiveImage(const QString &portName, const QString &speedText, const Progr
 
         const std::uint16_t blockCount = readTransferHeader(port);
         writeToken(port, tokens::Ack, Failure::Size);
-        readReply(port, Failure::Size);
+        readReply(port, Failure::NoAnswer);
         if (blockCount == 0)
             throw LinkFailure{Failure::Size};
 
@@ -118,7 +116,7 @@ void ReceiveImage(const QString &portName, const QString &speedText, const Progr
                 throw LinkFailure{Failure::Size};
             writeToken(port, tokens::Ack, Failure::Size);
             SerialPort::Pause();
-            readExactly(port, blockBuffer.data(), dataLength, Failure::Size);
+            readExactly(port, blockBuffer.data(), dataLength, Failure::NoAnswer);
             if (checks == BlockChecks::Verify)
                 verifyBlockData(header, blockBuffer.data());
             receivedImage.append(blockBuffer.data(), qsizetype(dataLength));

@@ -63,17 +63,17 @@ void SendImage(const QString &portName, const QString &speedText, const QByteArr
             writeExactly(port, transferHeader.data() + offset, fieldSize, Failure::Size);
             offset += fieldSize;
         }
-        readReply(port, Failure::Size);
+        readReply(port, Failure::NoAnswer);
         writeToken(port, tokens::Next, Failure::Size);
 
         for (std::size_t block = 0; block < blockCount; ++block) {
             writeExactly(port, blockHeaders.data() + block * wire::kBlockHeaderSize, wire::kBlockHeaderSize,
                          Failure::Size);
             SerialPort::Pause();
-            readReply(port, Failure::Size);
+            readReply(port, Failure::NoAnswer);
             writeExactly(port, blockData(image, block).data(), wire::kBlockSize, Failure::Size);
             SerialPort::Pause();
-            readReply(port, Failure::Size);
+            readReply(port, Failure::NoAnswer);
             if (progress)
                 progress(progressPercent(std::uint32_t(block), std::uint32_t(blockCount)));
         }

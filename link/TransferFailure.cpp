@@ -26,6 +26,8 @@ QString failureText(Direction direction, Failure failure)
         return prefix + QStringLiteral("Неправильный заголовок пакета!");
     case Failure::Disconnected:
         return prefix + QStringLiteral("Порт отключён во время передачи!");
+    case Failure::NoAnswer:
+        return prefix + QStringLiteral("Ресивер не ответил вовремя! Проверьте кабель, выбранный порт и скорость.");
     case Failure::Size:
         break;
     }

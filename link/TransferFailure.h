@@ -15,7 +15,8 @@ enum class Failure {
     Open,         // the port does not exist or is held elsewhere
     NoLink,       // the first token or its reply did not pass in full
     BadHeader,    // a received transfer header does not begin 55 55 01
-    Size,         // any later short write or read, a zero or oversized count
+    Size,         // a short write, or a count or length the transfer cannot take
+    NoAnswer,     // a read's time-out ran out with fewer bytes than asked
     Disconnected, // the port went away during the transfer (adapter unplugged)
 };
 

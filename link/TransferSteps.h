@@ -21,6 +21,8 @@ struct LinkFailure {
 
 void writeExactly(SerialPort &port, const void *data, std::size_t count, Failure onShort);
 void writeToken(SerialPort &port, std::string_view token, Failure onShort);
+// A read falls short only when its time-out ran out (or the port went): the
+// first reply of a transfer is then NoLink, any later one NoAnswer.
 void readExactly(SerialPort &port, void *data, std::size_t count, Failure onShort);
 // Five bytes of any content.
 void readReply(SerialPort &port, Failure onShort);

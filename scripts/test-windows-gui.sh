@@ -62,8 +62,19 @@ press() {
     sleep 0.5
     xdotool key --clearmodifiers "$@"
 }
-# In the main window: the first row of the satellite list.
-press_main() { press "$1" 200 72 "${@:2}"; }
+# The width and height of a window, as "W H".
+window_size() {
+    xdotool getwindowgeometry "$1" | sed -n 's/^ *Geometry: *\([0-9]*\)x\([0-9]*\).*$/\1 \2/p'
+}
+# In the main window: its middle, which on the satellite page lies in the
+# list (on a row or below the last one) whatever the fonts make the height
+# of the menu, the tabs and the column titles; a click there never sorts.
+press_main() {
+    local width="" height=""
+    read -r width height < <(window_size "$1") || true
+    [ -n "$height" ] || fail "no size for window $1"
+    press "$1" $((width / 2)) $((height / 2)) "${@:2}"
+}
 # In a dialog: its top left corner, a label.
 press_dialog() { press "$1" 8 8 "${@:2}"; }
 
@@ -93,8 +104,10 @@ cp "$database" "$demo"
 main=$(window_titled "Tessora K-510") || fail "no main window"
 wait_for_title "$main" "$(windows_path "$demo")"
 screenshot main-window-demo
-# The first satellite, and Enter opens its edit dialog.
-press_main "$main" Return
+# A satellite chosen by the keyboard, and Enter opens its edit dialog. Down
+# and Up leave a row selected whether or not the click met one; Home then
+# goes to the first.
+press_main "$main" Down Up Home Return
 dialog=$(window_titled "Параметры спутника") || fail "no satellite dialog"
 screenshot satellite-dialog
 press_dialog "$dialog" Escape
@@ -154,8 +167,9 @@ registered_program=$(sed -n 's/^"\([^"]*\)" "%1"$/\1/p' <<< "$open_command")
 "$wine" "$registered_program" "$(windows_path "$database")" &
 main=$(window_titled "Tessora K-510") || fail "no main window from the file type"
 wait_for_title "$main" "$(windows_path "$database")"
-# The "Каналы ТВ" tab.
-xdotool mousemove --window "$main" 238 29 click 1
+# The "Каналы ТВ" tab, two on from the satellites, by the keyboard: where
+# the tabs are depends on the fonts.
+press_main "$main" ctrl+Tab ctrl+Tab
 screenshot installed-editor-tv-channels
 press_main "$main" ctrl+o
 open_dialog=$(window_titled "Открыть") || fail "no open dialog in the installed editor"

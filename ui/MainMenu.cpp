@@ -54,50 +54,50 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     MainMenuActions actions{};
     actions.mmFile = file;
     actions.mmEdit = edit;
-    actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("Открыть"), QKeySequence::Open);
-    actions.mmFileSave = namedAction(file, QStringLiteral("mmFileSave"), QStringLiteral("Сохранить"),
+    actions.mmFileOpen = namedAction(file, QStringLiteral("mmFileOpen"), QStringLiteral("&Открыть"), QKeySequence::Open);
+    actions.mmFileSave = namedAction(file, QStringLiteral("mmFileSave"), QStringLiteral("&Сохранить"),
                                      QKeySequence(Qt::CTRL | Qt::Key_S));
-    actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить как..."),
+    actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить &как..."),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     actions.mmFileExportCsv =
-        namedAction(file, QStringLiteral("mmFileExportCsv"), QStringLiteral("Экспорт в CSV..."));
+        namedAction(file, QStringLiteral("mmFileExportCsv"), QStringLiteral("&Экспорт в CSV..."));
     file->addSeparator();
-    actions.mmFileRecent = file->addMenu(QStringLiteral("Последние файлы"));
+    actions.mmFileRecent = file->addMenu(QStringLiteral("&Последние файлы"));
     actions.mmFileRecent->setObjectName(QStringLiteral("mmFileRecent"));
     file->addSeparator();
-    actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("Выход"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-    actions.mmEditUndo = namedAction(edit, QStringLiteral("mmEditUndo"), QStringLiteral("Отменить"),
+    actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("В&ыход"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    actions.mmEditUndo = namedAction(edit, QStringLiteral("mmEditUndo"), QStringLiteral("&Отменить"),
                                      QKeySequence(Qt::CTRL | Qt::Key_Z));
-    actions.mmEditRedo = namedAction(edit, QStringLiteral("mmEditRedo"), QStringLiteral("Повторить"));
+    actions.mmEditRedo = namedAction(edit, QStringLiteral("mmEditRedo"), QStringLiteral("Пов&торить"));
     actions.mmEditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     edit->addSeparator();
-    actions.mmEditFind = namedAction(edit, QStringLiteral("mmEditFind"), QStringLiteral("Найти"),
+    actions.mmEditFind = namedAction(edit, QStringLiteral("mmEditFind"), QStringLiteral("&Найти"),
                                      QKeySequence(Qt::CTRL | Qt::Key_F));
     edit->addSeparator();
-    actions.mmEditAdd = namedListCommand(edit, QStringLiteral("mmEditAdd"), QStringLiteral("Добавить"),
+    actions.mmEditAdd = namedListCommand(edit, QStringLiteral("mmEditAdd"), QStringLiteral("&Добавить"),
                                          QStringLiteral("Ins"));
-    actions.mmEditChange = namedListCommand(edit, QStringLiteral("mmEditChange"), QStringLiteral("Изменить"),
+    actions.mmEditChange = namedListCommand(edit, QStringLiteral("mmEditChange"), QStringLiteral("&Изменить"),
                                             QStringLiteral("Enter"));
-    actions.mmEditDelete = namedListCommand(edit, QStringLiteral("mmEditDelete"), QStringLiteral("Удалить"),
+    actions.mmEditDelete = namedListCommand(edit, QStringLiteral("mmEditDelete"), QStringLiteral("&Удалить"),
                                             QStringLiteral("Del"));
     actions.mmEditDelAll = namedListCommand(edit, QStringLiteral("mmEditDelAll"),
-                                            QStringLiteral("Удалить все кроме избранных"));
+                                            QStringLiteral("Удалить все к&роме избранных"));
     edit->addSeparator();
     actions.mmEditMoveTo = namedListCommand(edit, QStringLiteral("mmEditMoveTo"),
                                             QStringLiteral("&Переместить на позицию..."), QStringLiteral("Ctrl+G"));
     actions.mmEditOrderAsShown =
-        namedListCommand(edit, QStringLiteral("mmEditOrderAsShown"), QStringLiteral("Упорядочить как показано"));
+        namedListCommand(edit, QStringLiteral("mmEditOrderAsShown"), QStringLiteral("Упорядочить &как показано"));
     actions.mmEditOrderByExample =
-        namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по образцу..."));
+        namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по о&бразцу..."));
     actions.mmEditSelectDuplicates =
-        namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("Выделить дубликаты"));
-    actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("Отправить Настройки"));
-    actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("Получить Настройки"));
+        namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("&Выделить дубликаты"));
+    actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
+    actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
     link->addSeparator();
-    actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("Настройки Порта"));
-    actions.mmHelpKeys = namedAction(help, QStringLiteral("mmHelpKeys"), QStringLiteral("Клавиши"),
+    actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("&Настройки Порта"));
+    actions.mmHelpKeys = namedAction(help, QStringLiteral("mmHelpKeys"), QStringLiteral("&Клавиши"),
                                      QKeySequence(Qt::Key_F1));
-    actions.mmHelpAbout = namedAction(help, QStringLiteral("mmHelpAbout"), QStringLiteral("О программе"));
+    actions.mmHelpAbout = namedAction(help, QStringLiteral("mmHelpAbout"), QStringLiteral("&О программе"));
     return actions;
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StatusPanels.h"
 
-#include <QTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -11,6 +12,8 @@ namespace k510::ui {
 
 namespace {
 
+// A panel's frame and padding, with a little room to spare.
+constexpr int kTextMargin = 12;
 // Widths on a 96-dpi screen, and the longest text each counting panel shows.
 constexpr std::array<int, StatusPanels::kPanelCount> kPanelWidths = {180, 100, 100, 100, 90};
 const std::array<QString, StatusPanels::kPanelCount> kWidestTexts = {
@@ -32,7 +35,7 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
         auto *panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("sbStatusPanel%1").arg(i));
         // A panel never cuts its longest text, whatever the font.
-        const int textWidth = panel->fontMetrics().horizontalAdvance(kWidestTexts[size_t(i)]) + 12;
+        const int textWidth = panel->fontMetrics().horizontalAdvance(kWidestTexts[size_t(i)]) + kTextMargin;
         panel->setFixedWidth(std::max(int(kPanelWidths[size_t(i)] * scale), textWidth));
         addWidget(panel);
         m_panels[size_t(i)] = panel;
@@ -59,6 +62,38 @@ void StatusPanels::setPanelText(int panel, const QString &text, const QString &t
         return;
     m_panels[size_t(panel)]->setText(text);
     m_panels[size_t(panel)]->setToolTip(toolTip);
+    if (panel == 0) {
+        m_noteShown = false;
+        ++m_panel0Writes;
+    }
+}
+
+void StatusPanels::showFileNote(const QString &what, const QString &fileName, const QString &path)
+{
+    QLabel *panel = m_panels[0];
+    const QString prefix = what + QStringLiteral(": ");
+    const QFontMetrics metrics = panel->fontMetrics();
+    const int room = panel->minimumWidth() - kTextMargin - metrics.horizontalAdvance(prefix);
+    setPanelText(0, prefix + metrics.elidedText(fileName, Qt::ElideMiddle, room), path);
+    m_noteShown = true;
+}
+
+void StatusPanels::showNote(const QString &text, int shownMs)
+{
+    setPanelText(0, text);
+    m_noteShown = true;
+    if (shownMs <= 0)
+        return;
+    QTimer::singleShot(shownMs, this, [this, shown = m_panel0Writes] {
+        if (m_panel0Writes == shown)
+            clearNote();
+    });
+}
+
+void StatusPanels::clearNote()
+{
+    if (m_noteShown)
+        setPanelText(0, {});
 }
 
 QString StatusPanels::panelText(int panel) const

@@ -217,7 +217,7 @@ bool TfrmMain::mayDropChanges()
 
 void TfrmMain::showFileWritten(const QString &what, const QString &path)
 {
-    m_status->setPanelText(0, QStringLiteral("%1: %2").arg(what, QFileInfo(path).fileName()), shownPath(path));
+    m_status->showFileNote(what, QFileInfo(path).fileName(), shownPath(path));
 }
 
 void TfrmMain::openRecentFile(const QString &path)
@@ -543,8 +543,8 @@ void TfrmMain::mmEditSelectDuplicatesClick()
     if (page != PageTv && page != PageRadio)
         return;
     const int count = m_orders->selectDuplicates(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
-    m_status->showMessage(count > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(count)
-                                    : QStringLiteral("Дубликатов нет"), 10000);
+    m_status->showNote(count > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(count)
+                                 : QStringLiteral("Дубликатов нет"), 10000);
     ShowChannelInfo(m_pages->listOf(page));
 }
 
@@ -591,8 +591,10 @@ void TfrmMain::showNewDatabase()
     m_tvPage->selector()->setCurrentIndex(0);
     m_radioPage->selector()->setCurrentIndex(0);
     showPage(PageSat);
-    // The counts would otherwise still be those of the previous database.
+    // The counts would otherwise still be those of the previous database,
+    // and "Сохранено: " name a file this one did not come from.
     UpdateStatusBar();
+    m_status->clearNote();
 }
 
 void TfrmMain::showDatabaseAgain()

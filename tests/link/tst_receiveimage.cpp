@@ -91,6 +91,8 @@ void ReceiveImageTest::receiverFaults_data()
     const QString noLink = failureText(Direction::Receive, Failure::NoLink);
     const QString badHeader = failureText(Direction::Receive, Failure::BadHeader);
     const QString size = failureText(Direction::Receive, Failure::Size);
+    const QString noAnswer = QStringLiteral(
+        "Получение настроек: Ресивер не ответил вовремя! Проверьте кабель, выбранный порт и скорость.");
     const QByteArray opening = "DBSND";
     const QByteArray header = "DBSNDNXTDB";
     const QByteArray acked = "DBSNDNXTDB2ACK3";
@@ -101,11 +103,11 @@ void ReceiveImageTest::receiverFaults_data()
     QTest::newRow("third header byte not 01") << QStringList{"--fault", "bad-tag"} << badHeader << QList<int>{}
                                               << header << 0;
     QTest::newRow("zero blocks") << QStringList{"--fault", "zero-blocks"} << size << QList<int>{} << acked << 0;
-    QTest::newRow("block data stop short") << QStringList{"--fault", "short-block", "--at", "1"} << size
+    QTest::newRow("block data stop short") << QStringList{"--fault", "short-block", "--at", "1"} << noAnswer
                                            << QList<int>{0} << acked + "2ACK32ACK32ACK3" << 1250;
     QTest::newRow("data length above 2048") << QStringList{"--fault", "oversize", "--at", "2"} << size
                                             << QList<int>{0, 25} << acked + QByteArray("2ACK3").repeated(4) << 0;
-    QTest::newRow("block header too late") << QStringList{"--fault", "slow", "--at", "1", "--delay", "1400"} << size
+    QTest::newRow("block header too late") << QStringList{"--fault", "slow", "--at", "1", "--delay", "1400"} << noAnswer
                                            << QList<int>{0} << acked + "2ACK32ACK3" << 1000;
     // A damaged or misplaced block ends the receive as it arrives, before
     // the editor acknowledges it.

@@ -77,12 +77,13 @@ void SendImageTest::receiverFaults_data()
     QTest::addColumn<int>("minimumMs");
 
     const QString noLink = failureText(Direction::Send, Failure::NoLink);
-    const QString size = failureText(Direction::Send, Failure::Size);
+    const QString noAnswer = QStringLiteral(
+        "Отправка настроек: Ресивер не ответил вовремя! Проверьте кабель, выбранный порт и скорость.");
     QTest::newRow("silent receiver") << QStringList{"--fault", "silent"} << noLink << QList<int>{} << 500;
     QTest::newRow("first reply too late") << QStringList{"--fault", "slow", "--delay", "900"} << noLink
                                           << QList<int>{} << 500;
     QTest::newRow("reply in the block phase too late")
-        << QStringList{"--fault", "slow", "--at", "2", "--delay", "900"} << size << QList<int>{0, 25} << 500;
+        << QStringList{"--fault", "slow", "--at", "2", "--delay", "900"} << noAnswer << QList<int>{0, 25} << 500;
 }
 
 void SendImageTest::receiverFaults()

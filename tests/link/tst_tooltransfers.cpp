@@ -255,7 +255,8 @@ void ToolTransfersTest::failedReceivesLeaveTheFile_data()
     QTest::newRow("bad header") << QStringList{"--fault", "bad-tag"}
                                 << "Получение настроек: Неправильный заголовок пакета!";
     QTest::newRow("short block") << QStringList{"--fault", "short-block"}
-                                 << "Получение настроек: Размер данных при приеме/передаче не совпадает с требуемым!";
+                                 << "Получение настроек: Ресивер не ответил вовремя! Проверьте кабель, выбранный порт и "
+                                    "скорость.";
     QTest::newRow("image of the wrong size") << QStringList{} << "Загрузка файла: Ошибка, файл имеет не тот размер!";
     QTest::newRow("block CRCs wrong")
         << QStringList{"--fault", "scrambled"}

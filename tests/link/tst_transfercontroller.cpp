@@ -111,7 +111,7 @@ void TransferControllerTest::sendShowsProgressThenItsFailureThenDone()
 
     QCOMPARE(host.log, (QStringList{"status: Передача данных 0%", "status: Передача данных 0%",
                                     "status: Передача данных 0%",
-                                    "error: Отправка настроек: Размер данных при приеме/передаче не совпадает с требуемым!",
+                                    "error: Отправка настроек: Ресивер не ответил вовремя! Проверьте кабель, выбранный порт и скорость.",
                                     "status: Ошибка передачи"}));
 }
 

@@ -38,9 +38,9 @@ private slots:
     {
         QTest::addColumn<QString>("objectName");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("send") << "N3" << "Отправить Настройки";
-        QTest::newRow("receive") << "N4" << "Получить Настройки";
-        QTest::newRow("port settings") << "N7" << "Настройки Порта";
+        QTest::newRow("send") << "N3" << "&Отправить Настройки";
+        QTest::newRow("receive") << "N4" << "&Получить Настройки";
+        QTest::newRow("port settings") << "N7" << "&Настройки Порта";
     }
     void menuItems()
     {

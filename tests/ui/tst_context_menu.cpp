@@ -276,9 +276,9 @@ void ContextMenuTest::menusNameTheKeysTheListKeeps()
     const auto editText = [&](const char *name) {
         return editor.window().findChild<QAction *>(QLatin1String(name))->text();
     };
-    QCOMPARE(editText("mmEditAdd"), QStringLiteral("Добавить\tIns"));
-    QCOMPARE(editText("mmEditChange"), QStringLiteral("Изменить\tEnter"));
-    QCOMPARE(editText("mmEditDelete"), QStringLiteral("Удалить\tDel"));
+    QCOMPARE(editText("mmEditAdd"), QStringLiteral("&Добавить\tIns"));
+    QCOMPARE(editText("mmEditChange"), QStringLiteral("&Изменить\tEnter"));
+    QCOMPARE(editText("mmEditDelete"), QStringLiteral("&Удалить\tDel"));
 
     editor.clickTab(TfrmMain::PageTv);
     editor.choose(editor.combo("cbTvSelectSat"), 1);

@@ -248,7 +248,7 @@ void FileCommandsTest::exitWritesTheSettingsAndCloses()
     const QString settings = editor.path(QStringLiteral("k510.ini"));
     QVERIFY(!QFile::exists(settings));
     QAction *exit = editor.window().findChild<QAction *>(QStringLiteral("N6"));
-    QCOMPARE(exit->text(), QStringLiteral("Выход"));
+    QCOMPARE(exit->text(), QStringLiteral("В&ыход"));
     exit->trigger();
     QVERIFY(!editor.window().isVisible());
     QCOMPARE(closing.count(), 1);

@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QStatusBar>
 #include <QTest>
@@ -23,6 +26,7 @@
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/commands/DatabaseFiles.h"
+#include "ui/dialogs/KeysHelpWindow.h"
 
 using Answer = UserDialogs::Answer;
 
@@ -60,6 +64,21 @@ void renameFirstTvChannel(EditorDriver &editor)
     editor.window().pmChangeClick();
 }
 
+// The letters Qt underlines in a menu text: each "&" before a character
+// other than "&" ("&&" shows one "&").
+QList<QChar> underlinedLetters(const QString &text)
+{
+    QList<QChar> letters;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&'))
+            letters.append(text[i + 1].toLower());
+        ++i;
+    }
+    return letters;
+}
+
 } // namespace
 
 class FilesAndHelpTest : public QObject {
@@ -79,9 +98,15 @@ private slots:
     void csvExportOnAFullDisk();
     void unusableSettingsFileIsSaidOnce_data();
     void unusableSettingsFileIsSaidOnce();
+    void statusBarNotesTheFileShown();
     void aboutBox();
     void windowKeys_data();
     void windowKeys();
+    void everyMenuItemHasItsOwnUnderlinedLetter();
+    void keysHelpClosesWithEscAndEnter_data();
+    void keysHelpClosesWithEscAndEnter();
+    void keysHelpOpensBesideTheWindow_data();
+    void keysHelpOpensBesideTheWindow();
     void quitKeyAsksAboutUnsavedChanges();
     void commandLineUsageAndVersion_data();
     void commandLineUsageAndVersion();
@@ -300,6 +325,45 @@ void FilesAndHelpTest::unusableSettingsFileIsSaidOnce()
     QVERIFY(QFileInfo(blocked).isDir());
 }
 
+// Panel 0 names the file last written, as long as that database is shown;
+// panels 1 to 4 keep their counts whatever a command says.
+void FilesAndHelpTest::statusBarNotesTheFileShown()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    auto *panel0 = editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel0"));
+    editor.saveThroughMenu(editor.path(QStringLiteral("before")));
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Сохранено: before.k5d"));
+    editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("other.k5d")));
+    QCOMPARE(editor.statusPanel(0), QString());
+
+    const QString longName = QStringLiteral("Спутниковая база каналов ").repeated(4) + QStringLiteral("конец.k5d");
+    editor.saveThroughMenu(editor.path(longName));
+    const QString shown = editor.statusPanel(0);
+    QVERIFY2(shown.startsWith(QStringLiteral("Сохранено: Сп")) && shown.endsWith(QStringLiteral(".k5d"))
+                 && shown.contains(QChar(0x2026)),
+             qPrintable(shown));
+    QVERIFY2(panel0->fontMetrics().horizontalAdvance(shown) <= panel0->contentsRect().width(), qPrintable(shown));
+    QCOMPARE(panel0->toolTip(), QDir::toNativeSeparators(editor.path(longName)));
+    QVERIFY(editor.window().loadReceivedImage(imageOf(editingDatabase())));
+    QCOMPARE(editor.statusPanel(0), QString());
+    QCOMPARE(panel0->toolTip(), QString());
+
+    k510::ChannelDatabase db = editingDatabase();
+    db.appendTvChannel(db.channels[1]);
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageTv);
+    const QStringList counts{editor.statusPanel(1), editor.statusPanel(2), editor.statusPanel(3),
+                             editor.statusPanel(4)};
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditSelectDuplicates"))->trigger();
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Выделено дубликатов: 1"));
+    QCOMPARE(editor.window().statusBar()->currentMessage(), QString());
+    for (int panel = 1; panel <= 4; ++panel) {
+        QVERIFY(editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel%1").arg(panel))->isVisible());
+        QCOMPARE(editor.statusPanel(panel), counts[panel - 1]);
+    }
+}
+
 void FilesAndHelpTest::aboutBox()
 {
     EditorDriver editor;
@@ -353,6 +417,114 @@ void FilesAndHelpTest::windowKeys()
         QVERIFY(editor.dialogs().shownDialogs.isEmpty());   // no modal box
     }
     shown->close();
+}
+
+// Alt with a letter reaches every item of an open menu, whatever its text
+// says at the moment: the undo and redo items name their step, and the
+// recent files are paths that may hold an "&".
+void FilesAndHelpTest::everyMenuItemHasItsOwnUnderlinedLetter()
+{
+    EditorDriver editor;
+    QVERIFY(QDir().mkpath(editor.path(QStringLiteral("Tom & Jerry"))));
+    editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("Tom & Jerry/db.k5d")));
+    editor.open(editingDatabase());
+    renameFirstTvChannel(editor);
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+
+    QList<QMenu *> menus;
+    for (const QAction *title : editor.window().menuBar()->actions())
+        menus.append(title->menu());
+    for (int m = 0; m < menus.size(); ++m) {
+        QMenu *menu = menus[m];
+        emit menu->aboutToShow();
+        QList<QChar> used;
+        for (const QAction *item : menu->actions()) {
+            if (item->isSeparator())
+                continue;
+            if (item->menu())
+                menus.append(item->menu());
+            const QList<QChar> letters = underlinedLetters(item->text());
+            const QString where = menu->title() + QStringLiteral(" > ") + item->text();
+            QVERIFY2(letters.size() == 1 && !letters[0].isSpace(), qPrintable(where));
+            QVERIFY2(!used.contains(letters[0]), qPrintable(where));
+            used.append(letters[0]);
+        }
+        QVERIFY2(!used.isEmpty(), qPrintable(menu->title()));
+    }
+    // The path is shown as it is.
+    const QMenu *recent = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
+    QCOMPARE(recent->actions().at(1)->iconText().section(QLatin1Char(' '), 1),
+             QDir::toNativeSeparators(editor.path(QStringLiteral("Tom & Jerry/db.k5d"))));
+}
+
+void FilesAndHelpTest::keysHelpClosesWithEscAndEnter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void FilesAndHelpTest::keysHelpClosesWithEscAndEnter()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    EditorDriver editor;
+    QVERIFY(QTest::qWaitForWindowExposed(&editor.window()));
+    // The key goes where the keyboard is: the window itself, or the button
+    // the user tabbed to. The second time it is the same window again.
+    for (const bool onButton : {false, true}) {
+        editor.window().findChild<QAction *>(QStringLiteral("mmHelpKeys"))->trigger();
+        auto *keys = editor.window().findChild<QWidget *>(QStringLiteral("keysHelp"));
+        QVERIFY(QTest::qWaitForWindowExposed(keys));
+        QWidget *target = onButton ? keys->findChild<QPushButton *>() : keys;
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_VERIFY(!keys->isVisible());
+    }
+    QCOMPARE(editor.window().findChildren<QWidget *>(QStringLiteral("keysHelp")).size(), 1);
+}
+
+void FilesAndHelpTest::keysHelpOpensBesideTheWindow_data()
+{
+    QTest::addColumn<QRect>("mainFrame");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("expected");
+    const QRect screen(0, 0, 1280, 800);
+    const QSize size(300, 400);
+    QTest::newRow("room on the right") << QRect(100, 50, 700, 500) << size << screen << QPoint(808, 50);
+    QTest::newRow("room on the left only") << QRect(500, 50, 700, 500) << size << screen << QPoint(192, 50);
+    QTest::newRow("no room beside") << QRect(100, 50, 1100, 500) << size << screen << QPoint(980, 50);
+    QTest::newRow("main window low on the screen") << QRect(100, 600, 700, 500) << size << screen << QPoint(808, 400);
+    QTest::newRow("main window above the screen") << QRect(100, -80, 700, 500) << size << screen << QPoint(808, 0);
+    QTest::newRow("main window off the right edge") << QRect(1000, 50, 700, 500) << size << screen << QPoint(692, 50);
+    QTest::newRow("second screen on the left") << QRect(-1200, 100, 700, 500) << size << QRect(-1280, 0, 1280, 1024)
+                                               << QPoint(-492, 100);
+    QTest::newRow("window taller than the screen") << QRect(100, 50, 700, 500) << QSize(300, 900) << screen
+                                                   << QPoint(808, 0);
+}
+
+void FilesAndHelpTest::keysHelpOpensBesideTheWindow()
+{
+    QFETCH(QRect, mainFrame);
+    QFETCH(QSize, size);
+    QFETCH(QRect, screen);
+    QTEST(KeysHelpWindow::placeBeside(mainFrame, size, screen), "expected");
+
+    // The real window, wherever the main window stands, opens on the screen.
+    EditorDriver editor;
+    const QRect available = editor.window().screen()->availableGeometry();
+    editor.window().move(available.topLeft() + mainFrame.topLeft() - screen.topLeft());
+    editor.window().findChild<QAction *>(QStringLiteral("mmHelpKeys"))->trigger();
+    auto *keys = editor.window().findChild<QWidget *>(QStringLiteral("keysHelp"));
+    QVERIFY(QTest::qWaitForWindowExposed(keys));
+    QVERIFY2(available.contains(keys->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(keys->frameGeometry().x())
+                                                                       .arg(keys->frameGeometry().y())
+                                                                       .arg(keys->frameGeometry().width())
+                                                                       .arg(keys->frameGeometry().height())));
+    keys->close();
 }
 
 void FilesAndHelpTest::quitKeyAsksAboutUnsavedChanges()

@@ -182,13 +182,13 @@ void HistoryTest::undoAndRedoEveryCommand()
     const std::vector<std::uint8_t> after = imageOf(editor.window().database());
     QVERIFY(after != before);
     QVERIFY(editor.title().endsWith(QLatin1Char('*')));
-    QTEST(action(editor, "mmEditUndo")->text(), "undoText");
+    QTEST(action(editor, "mmEditUndo")->iconText(), "undoText");
 
     action(editor, "mmEditUndo")->trigger();
     QVERIFY(imageOf(editor.window().database()) == before);
     QVERIFY(!editor.title().endsWith(QLatin1Char('*')));
     QVERIFY(!action(editor, "mmEditUndo")->isEnabled());
-    QVERIFY(action(editor, "mmEditRedo")->text().startsWith(QStringLiteral("Повторить «")));
+    QVERIFY(action(editor, "mmEditRedo")->iconText().startsWith(QStringLiteral("Повторить «")));
 
     action(editor, "mmEditRedo")->trigger();
     QVERIFY(imageOf(editor.window().database()) == after);

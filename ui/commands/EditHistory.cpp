@@ -90,13 +90,15 @@ void EditHistory::connectMenu(QAction &undo, QAction &redo)
     connect(&redo, &QAction::triggered, &m_stack, &QUndoStack::redo);
     connect(&m_stack, &QUndoStack::canUndoChanged, &undo, &QAction::setEnabled);
     connect(&m_stack, &QUndoStack::canRedoChanged, &redo, &QAction::setEnabled);
-    const auto named = [](const QString &verb, const QString &step) {
+    // The verb keeps its underlined letter; an "&" in the step is shown as itself.
+    const auto named = [](const QString &verb, QString step) {
+        step.replace(QLatin1Char('&'), QStringLiteral("&&"));
         return step.isEmpty() ? verb : QStringLiteral("%1 «%2»").arg(verb, step);
     };
     connect(&m_stack, &QUndoStack::undoTextChanged, &undo,
-            [&undo, named](const QString &step) { undo.setText(named(QStringLiteral("Отменить"), step)); });
+            [&undo, named](const QString &step) { undo.setText(named(QStringLiteral("&Отменить"), step)); });
     connect(&m_stack, &QUndoStack::redoTextChanged, &redo,
-            [&redo, named](const QString &step) { redo.setText(named(QStringLiteral("Повторить"), step)); });
+            [&redo, named](const QString &step) { redo.setText(named(QStringLiteral("Пов&торить"), step)); });
 }
 
 QString channelsStepName(const QString &action, int count)

@@ -189,7 +189,9 @@ void FileCommands::fillRecentFilesMenu()
         const QString shown = QDir::toNativeSeparators(path);
         const QString elided = menu.fontMetrics().elidedText(shown, Qt::ElideMiddle,
                                                              kRecentFileTextChars * menu.fontMetrics().averageCharWidth());
-        QAction *item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(elided));
+        // The number is the underlined letter; an "&" in the path is shown as itself.
+        QAction *item = menu.addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QString(elided).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         item->setToolTip(shown);
         connect(item, &QAction::triggered, this, [this, path] { openRecentFile(path); });
     }

@@ -2,11 +2,19 @@
 #include "KeysHelpWindow.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// A title bar and a border, for a window that has not been shown yet.
+constexpr QSize kFrameAllowance(16, 40);
 
 struct Shortcut {
     const char *keys;
@@ -60,11 +68,51 @@ KeysHelpWindow::KeysHelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(buttons);
 }
 
+QPoint KeysHelpWindow::placeBeside(const QRect &mainFrame, const QSize &size, const QRect &screen)
+{
+    constexpr int kGap = 8;
+    int x = mainFrame.right() + 1 + kGap;
+    if (x + size.width() > screen.right() + 1)
+        x = mainFrame.left() - kGap - size.width();
+    if (x < screen.left())
+        x = screen.right() + 1 - size.width();   // over the main window's right edge
+    const int y = mainFrame.top();
+    // Within the screen; a window larger than the screen keeps its top left corner on it.
+    return {std::max(screen.left(), std::min(x, screen.right() + 1 - size.width())),
+            std::max(screen.top(), std::min(y, screen.bottom() + 1 - size.height()))};
+}
+
+void KeysHelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            close();
+            return;
+        }
+        break;
+    default: break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void KeysHelpWindow::showFor(QWidget *parent)
 {
     auto *window = parent->findChild<KeysHelpWindow *>(QString(), Qt::FindDirectChildrenOnly);
     if (!window)
         window = new KeysHelpWindow(parent);
+    if (!window->isVisible()) {
+        window->adjustSize();
+        // The frame's size is known once the window has been shown; a title
+        // bar and a border are allowed for until then.
+        const QSize frame =
+            window->windowHandle() ? window->frameGeometry().size() : window->size() + kFrameAllowance;
+        const QRect screen = parent->screen()->availableGeometry();
+        const QPoint frameAt = placeBeside(parent->frameGeometry(), frame, screen);
+        window->move(frameAt);
+    }
     window->show();
     window->raise();
     window->activateWindow();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QWidget>
 
 // "Справка" > "Клавиши" (F1): the keys that work in the editor's window, in
@@ -16,4 +18,13 @@ public:
 
     // The keys as a rich-text table, also shown by "О программе".
     [[nodiscard]] static QString keyTable();
+
+    // Where a window of `size` opens beside `mainFrame`: to its right, else
+    // to its left, else over its right edge; always wholly within `screen`
+    // (as far as it fits at all).
+    [[nodiscard]] static QPoint placeBeside(const QRect &mainFrame, const QSize &size, const QRect &screen);
+
+protected:
+    // Esc and Enter close it, as they close a dialog.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -169,6 +169,8 @@ void TfrmMain::connectHandlers()
                               move);
         },
         this);
+    connect(m_drags, &DragCommands::moveUnavailable, this,
+            [this](const QString &reason) { m_status->showNote(reason, 10000); });
     connect(m_popupMenu->pmMoveTo, &QAction::triggered, this, &TfrmMain::mmEditMoveToClick);
     connect(m_menu.mmEditMoveTo, &QAction::triggered, this, &TfrmMain::mmEditMoveToClick);
     m_pages->updateDragging();

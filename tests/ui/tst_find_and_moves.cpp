@@ -585,6 +585,9 @@ void FindAndMovesTest::moveToPositionRefusesNumbersOutsideTheList()
     editor.clickRow(list, 0);
     editor.window().mmEditMoveToClick();
     QCOMPARE(editor.dialogs().shownDialogs.count(QStringLiteral("moveToPositionDlg")), 4);
+    // The keys say why nothing moves.
+    editor.pressKey(list, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Только для «ВСЕ СПУТНИКИ»"));
 }
 
 QTEST_MAIN(FindAndMovesTest)

@@ -102,9 +102,15 @@ bool DragCommands::moveSelectedRows(ReportList &list, int key)
         return false;
     ChannelListPage *page = pageOf(&list);
     const std::vector<int> selected = list.selectedRowNumbers();
-    if (!page || !showsItsList(*page) || selected.empty())
+    if (!page || selected.empty())
         return true;
+    if (!showsItsList(*page)) {
+        emit moveUnavailable(QStringLiteral("Только для «ВСЕ СПУТНИКИ»"));
+        return true;
+    }
     if (key == Qt::Key_G) {
+        if (list.filtering())
+            emit moveUnavailable(QStringLiteral("Сначала сбросьте «Поиск»"));
         moveToPosition(list);
         return true;
     }

@@ -60,6 +60,10 @@ public:
     // and the question asked again.
     void moveToPosition(ReportList &list);
 
+signals:
+    // A move key was pressed where rows cannot move; the text says why.
+    void moveUnavailable(const QString &reason);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace k510::files {
 
 namespace {
@@ -24,6 +27,25 @@ QString problemReason(FileProblem problem, const QString &systemReason)
     default: return systemReason;
     }
 }
+
+// A write that stores part of its bytes (a disk with room for part of them)
+// returns the shorter count without an error of its own; asking again for the
+// rest then fails with the system's reason, which is what the user is told.
+bool writeWhole(QSaveFile &file, QByteArrayView bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += qsizetype(written);
+    }
+    return true;
+}
+
+// For a write that stopped short without the system giving a reason: the
+// only cause a write short of its bytes has on a file.
+QString noSpaceReason() { return QString::fromLocal8Bit(std::strerror(ENOSPC)); }
 
 void tell(QString *problem, const QString &text)
 {
@@ -63,10 +85,9 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView bytes)
         return {FileProblem::OpenFailed, file.errorString()};
     // QSaveFile::commit() renames even when its final flush failed (a full
     // disk), so the data are flushed and every error looked at first.
-    const bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush()
-                         && file.error() == QFileDevice::NoError;
+    const bool written = writeWhole(file, bytes) && file.flush() && file.error() == QFileDevice::NoError;
     if (!written) {
-        const QString reason = file.errorString();
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : noSpaceReason();
         file.cancelWriting();
         return {FileProblem::WriteFailed, reason};
     }

@@ -195,29 +195,33 @@ int ChannelDatabase::appendRadioChannel(const Channel &channel)
     return rebuildChannelIndices();
 }
 
-int ChannelDatabase::deleteTvChannel(int tvNumber)
+int ChannelDatabase::deleteTvChannel(int tvNumber, int *clearedOrderEntries)
 {
     const Channel *channel = tvChannel(tvNumber);
     if (!channel)
         return 0;
-    removeFromOrder(tvOrder, tvNumber);
+    const int cleared = removeFromOrder(tvOrder, tvNumber);
+    if (clearedOrderEntries)
+        *clearedOrderEntries += cleared;
     channels.erase(channels.begin() + (tvNumber - 1));
     removeAndRenumber(tvFavourites, tvNumber);
     return rebuildChannelIndices();
 }
 
-int ChannelDatabase::deleteRadioChannel(int listNumber)
+int ChannelDatabase::deleteRadioChannel(int listNumber, int *clearedOrderEntries)
 {
     const int radioNumber = listNumber - tvCount();
     if (!radioChannel(radioNumber))
         return 0;
-    removeFromOrder(radioOrder, radioNumber);
+    const int cleared = removeFromOrder(radioOrder, radioNumber);
+    if (clearedOrderEntries)
+        *clearedOrderEntries += cleared;
     channels.erase(channels.begin() + (listNumber - 1));
     removeAndRenumber(radioFavourites, radioNumber);
     return rebuildChannelIndices();
 }
 
-int ChannelDatabase::deleteTransponder(int transponderNumber)
+int ChannelDatabase::deleteTransponder(int transponderNumber, int *clearedOrderEntries)
 {
     if (transponderNumber < 1 || std::size_t(transponderNumber) > transponders.size())
         return 0;
@@ -236,9 +240,9 @@ int ChannelDatabase::deleteTransponder(int transponderNumber)
             doomed.push_back(int(i));
     for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
         if (*it >= tvCount())
-            deleteRadioChannel(*it + 1);
+            deleteRadioChannel(*it + 1, clearedOrderEntries);
         else
-            deleteTvChannel(*it + 1);
+            deleteTvChannel(*it + 1, clearedOrderEntries);
     }
 
     for (auto &ch : channels)

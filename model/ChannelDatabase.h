@@ -80,13 +80,16 @@ struct ChannelDatabase {
     // Renumbering operations; each keeps every reference pointing at the same
     // record (many deletions at once: Deletion.h). They return the count of invalid-typed channels met by the final
     // rebuild of the channel index lists. Numbers out of range change nothing.
+    // A deletion removes every favourite entry naming the channel; an order
+    // list loses one entry, and a further copy of the number in a damaged
+    // list is cleared to name nothing, counted in *clearedOrderEntries.
     int appendTvChannel(const Channel &channel);
     // Appends after the last radio channel as a radio channel (its service
     // type is set to radio); its radio number is R+1.
     int appendRadioChannel(const Channel &channel);
-    int deleteTvChannel(int tvNumber);
-    int deleteRadioChannel(int listNumber);   // list number = T + radio number
-    int deleteTransponder(int transponderNumber);
+    int deleteTvChannel(int tvNumber, int *clearedOrderEntries = nullptr);
+    int deleteRadioChannel(int listNumber, int *clearedOrderEntries = nullptr);   // list number = T + radio number
+    int deleteTransponder(int transponderNumber, int *clearedOrderEntries = nullptr);
 
     // Appends a transponder of the satellite at satelliteIndex, numbered one
     // after the last transponder of the database, so no channel reference

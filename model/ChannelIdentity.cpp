@@ -2,6 +2,7 @@
 #include "ChannelIdentity.h"
 
 #include <algorithm>
+#include <compare>
 #include <initializer_list>
 
 #include "ChannelKinds.h"
@@ -47,11 +48,41 @@ std::uint64_t identityKey(int satellite, bool vertical, std::uint32_t frequencyM
 
 std::string nameKey(int satellite, const std::string &name) { return std::to_string(satellite) + '\0' + name; }
 
-// Current channels with one identity, in the user's order. Pairing always
-// takes the first one not yet taken, so those taken are a prefix.
+// The identity key with a channel name: same channel, same name.
+std::string namedIdentityKey(std::uint64_t identity, const std::string &name)
+{
+    std::string key(sizeof identity, '\0');
+    for (std::size_t k = 0; k < sizeof identity; ++k)
+        key[k] = char(identity >> (8 * k));
+    return key + name;
+}
+
+// Current channels with one identity, in the user's order. Pairing takes the
+// first one still open; those before `next` are taken.
 struct Bucket {
     std::vector<int> numbers;
     std::size_t next = 0;
+};
+
+// The channels of one transponder, on either side, for recognising a
+// transponder that moved further than kFrequencyToleranceMhz.
+struct TransponderChannels {
+    int satellite = 0;   // database: satellite index; reference: satellite identity
+    bool vertical = false;
+    std::uint32_t frequencyMhz = 0;
+    std::vector<int> members;              // numbers in the user's order, or reference positions in order
+    std::vector<std::uint16_t> serviceIds;   // distinct, ascending
+    bool partnerNearby = false;            // a transponder of the other side within the tolerance
+};
+
+// Two transponders that may be one: nearest first, then keeping the
+// polarisation, then in the reference's order.
+struct TransponderCandidate {
+    std::uint32_t distance;
+    bool otherPolarisation;
+    int reference;
+    int current;
+    auto operator<=>(const TransponderCandidate &) const = default;
 };
 
 // The reference's satellites, each distinct identity once, with the
@@ -105,23 +136,41 @@ public:
             if (!location)
                 continue;
             m_satelliteOf[std::size_t(number)] = location->satellite;
-            m_byIdentity[identityKey(location->satellite, location->vertical, location->frequencyMhz, channel->serviceId)]
-                .numbers.push_back(number);
+            m_located.push_back({number, *location});
+            const std::uint64_t identity
+                = identityKey(location->satellite, location->vertical, location->frequencyMhz, channel->serviceId);
+            m_byIdentity[identity].numbers.push_back(number);
+            if (const std::string name = channel->nameText(); !name.empty())
+                m_byNamedIdentity[namedIdentityKey(identity, name)].numbers.push_back(number);
         }
     }
 
     Partners run() &&
     {
-        for (std::uint32_t distance = 0; distance <= kFrequencyToleranceMhz; ++distance)
-            pairByIdentity(distance);
+        // Among twins of one identity the one of the same name is the
+        // partner: a database with duplicates would otherwise hand one
+        // channel's place and groups to another.
+        for (const bool sameName : {true, false})
+            for (std::uint32_t distance = 0; distance <= kFrequencyToleranceMhz; ++distance)
+                pairByIdentity(distance, sameName);
+        pairMovedTransponders();
         pairByName();
         return std::move(m_partners);
     }
 
 private:
+    struct Located {
+        int number;
+        Location location;
+    };
+
     [[nodiscard]] bool isOpen(std::size_t position) const
     {
         return m_partners.channelOfReference[position] == kNoPartner && m_satellites.idOfPosition[position] >= 0;
+    }
+    [[nodiscard]] bool isTaken(int number) const
+    {
+        return m_partners.referenceOfChannel[std::size_t(number - 1)] != kNoPartner;
     }
 
     [[nodiscard]] const std::vector<int> &satellitesOf(std::size_t position) const
@@ -135,21 +184,36 @@ private:
         m_partners.referenceOfChannel[std::size_t(number - 1)] = int(position);
     }
 
-    // Reference entries whose transponder lies exactly `distance` MHz away.
-    void pairByIdentity(std::uint32_t distance)
+    // The bucket's first open channel, or nullptr; channels are only ever
+    // taken, so the scan never goes back.
+    Bucket *open(Bucket &bucket) const
+    {
+        while (bucket.next < bucket.numbers.size() && isTaken(bucket.numbers[bucket.next]))
+            ++bucket.next;
+        return bucket.next < bucket.numbers.size() ? &bucket : nullptr;
+    }
+
+    // Reference entries whose transponder lies exactly `distance` MHz away;
+    // with sameName only candidates of the entry's name.
+    void pairByIdentity(std::uint32_t distance, bool sameName)
     {
         for (std::size_t position = 0; position < m_reference.size(); ++position) {
-            if (!isOpen(position))
-                continue;
             const ReferenceChannel &wanted = m_reference[position];
+            if (!isOpen(position) || (sameName && wanted.name.empty()))
+                continue;
             Bucket *best = nullptr;
             const auto consider = [&](int satellite, std::uint32_t frequency) {
-                const auto it = m_byIdentity.find(identityKey(satellite, wanted.vertical, frequency, wanted.serviceId));
-                if (it == m_byIdentity.end() || it->second.next == it->second.numbers.size())
-                    return;
-                Bucket &bucket = it->second;
-                if (!best || rankOf(bucket) < rankOf(*best))
-                    best = &bucket;
+                const std::uint64_t identity = identityKey(satellite, wanted.vertical, frequency, wanted.serviceId);
+                Bucket *bucket = nullptr;
+                if (sameName) {
+                    const auto it = m_byNamedIdentity.find(namedIdentityKey(identity, wanted.name));
+                    bucket = it == m_byNamedIdentity.end() ? nullptr : open(it->second);
+                } else {
+                    const auto it = m_byIdentity.find(identity);
+                    bucket = it == m_byIdentity.end() ? nullptr : open(it->second);
+                }
+                if (bucket && (!best || rankOf(*bucket) < rankOf(*best)))
+                    best = bucket;
             };
             for (const int satellite : satellitesOf(position)) {
                 consider(satellite, wanted.frequencyMhz + distance);
@@ -157,11 +221,159 @@ private:
                     consider(satellite, wanted.frequencyMhz - distance);
             }
             if (best)
-                pair(position, best->numbers[best->next++]);
+                pair(position, best->numbers[best->next]);
         }
     }
 
     [[nodiscard]] int rankOf(const Bucket &bucket) const { return m_rank[std::size_t(bucket.numbers[bucket.next])]; }
+
+    // A transponder that moved further than the tolerance, or to the other
+    // polarisation, keeps its service IDs. Transponders of matching
+    // satellites with no transponder of the other side within the tolerance
+    // are partners when they share at least two service IDs, and at least
+    // half of those of the one with fewer; nearest frequencies pair first.
+    // Their open channels then pair by service ID, same name first.
+    void pairMovedTransponders()
+    {
+        std::vector<TransponderChannels> current = currentTransponders();
+        std::vector<TransponderChannels> referenced = referenceTransponders();
+        markPartnersNearby(current, referenced);
+
+        // Per database satellite and service ID: the transponders carrying it.
+        std::unordered_map<std::uint64_t, std::vector<int>> carriers;
+        for (std::size_t d = 0; d < current.size(); ++d)
+            if (!current[d].partnerNearby)
+                for (const std::uint16_t serviceId : current[d].serviceIds)
+                    carriers[satelliteServiceKey(current[d].satellite, serviceId)].push_back(int(d));
+
+        std::vector<TransponderCandidate> candidates;
+        for (std::size_t r = 0; r < referenced.size(); ++r) {
+            const TransponderChannels &wanted = referenced[r];
+            if (wanted.partnerNearby)
+                continue;
+            std::unordered_map<int, int> shared;   // per database transponder
+            for (const std::uint16_t serviceId : wanted.serviceIds)
+                for (const int satellite : m_satellites.matchesOfId[std::size_t(wanted.satellite)])
+                    if (const auto it = carriers.find(satelliteServiceKey(satellite, serviceId)); it != carriers.end())
+                        for (const int d : it->second)
+                            ++shared[d];
+            for (const auto &[d, count] : shared) {
+                const TransponderChannels &candidate = current[std::size_t(d)];
+                const std::size_t fewer = std::min(wanted.serviceIds.size(), candidate.serviceIds.size());
+                if (count < 2 || 2 * std::size_t(count) < fewer)
+                    continue;
+                const std::uint32_t distance = wanted.frequencyMhz > candidate.frequencyMhz
+                                                   ? wanted.frequencyMhz - candidate.frequencyMhz
+                                                   : candidate.frequencyMhz - wanted.frequencyMhz;
+                candidates.push_back({distance, wanted.vertical != candidate.vertical, int(r), d});
+            }
+        }
+        std::sort(candidates.begin(), candidates.end());
+        std::vector<char> referenceTaken(referenced.size(), 0), currentTaken(current.size(), 0);
+        for (const TransponderCandidate &candidate : candidates) {
+            if (referenceTaken[std::size_t(candidate.reference)] || currentTaken[std::size_t(candidate.current)])
+                continue;
+            referenceTaken[std::size_t(candidate.reference)] = currentTaken[std::size_t(candidate.current)] = 1;
+            pairByServiceId(referenced[std::size_t(candidate.reference)].members,
+                            current[std::size_t(candidate.current)].members);
+        }
+    }
+
+    static std::uint64_t satelliteServiceKey(int satellite, std::uint16_t serviceId)
+    {
+        return (std::uint64_t(std::uint32_t(satellite)) << 16) | serviceId;
+    }
+
+    // The database's transponders, as their channels of this kind show them.
+    [[nodiscard]] std::vector<TransponderChannels> currentTransponders() const
+    {
+        std::vector<TransponderChannels> transponders;
+        std::unordered_map<std::uint64_t, std::size_t> indexOf;
+        for (const Located &channel : m_located) {
+            const Location &at = channel.location;
+            const auto [it, added]
+                = indexOf.try_emplace(identityKey(at.satellite, at.vertical, at.frequencyMhz, 0), transponders.size());
+            if (added)
+                transponders.push_back({at.satellite, at.vertical, at.frequencyMhz, {}, {}, false});
+            TransponderChannels &transponder = transponders[it->second];
+            transponder.members.push_back(channel.number);
+            transponder.serviceIds.push_back(channelOfKind(m_db, m_radio, channel.number)->serviceId);
+        }
+        for (TransponderChannels &transponder : transponders)
+            makeDistinct(transponder.serviceIds);
+        return transponders;
+    }
+
+    // The reference's transponders; `satellite` is the satellite identity.
+    [[nodiscard]] std::vector<TransponderChannels> referenceTransponders() const
+    {
+        std::vector<TransponderChannels> transponders;
+        std::unordered_map<std::uint64_t, std::size_t> indexOf;
+        for (std::size_t position = 0; position < m_reference.size(); ++position) {
+            const int satellite = m_satellites.idOfPosition[position];
+            if (satellite < 0)
+                continue;
+            const ReferenceChannel &channel = m_reference[position];
+            const auto [it, added] = indexOf.try_emplace(
+                identityKey(satellite, channel.vertical, channel.frequencyMhz, 0), transponders.size());
+            if (added)
+                transponders.push_back({satellite, channel.vertical, channel.frequencyMhz, {}, {}, false});
+            TransponderChannels &transponder = transponders[it->second];
+            transponder.members.push_back(int(position));
+            transponder.serviceIds.push_back(channel.serviceId);
+        }
+        for (TransponderChannels &transponder : transponders)
+            makeDistinct(transponder.serviceIds);
+        return transponders;
+    }
+
+    static void makeDistinct(std::vector<std::uint16_t> &serviceIds)
+    {
+        std::sort(serviceIds.begin(), serviceIds.end());
+        serviceIds.erase(std::unique(serviceIds.begin(), serviceIds.end()), serviceIds.end());
+    }
+
+    // Marks the transponders that have one of the other side on a matching
+    // satellite, of the same polarisation, within the tolerance.
+    void markPartnersNearby(std::vector<TransponderChannels> &current, std::vector<TransponderChannels> &referenced) const
+    {
+        std::unordered_map<std::uint64_t, std::size_t> referenceAt;
+        for (std::size_t r = 0; r < referenced.size(); ++r)
+            referenceAt[identityKey(referenced[r].satellite, referenced[r].vertical, referenced[r].frequencyMhz, 0)] = r;
+        for (TransponderChannels &transponder : current)
+            for (const int id : m_satellites.idsOfSatellite[std::size_t(transponder.satellite)])
+                for (std::uint32_t distance = 0; distance <= 2 * kFrequencyToleranceMhz; ++distance) {
+                    if (transponder.frequencyMhz + kFrequencyToleranceMhz < distance)
+                        continue;
+                    const std::uint32_t frequency = transponder.frequencyMhz + kFrequencyToleranceMhz - distance;
+                    const auto it = referenceAt.find(identityKey(id, transponder.vertical, frequency, 0));
+                    if (it != referenceAt.end()) {
+                        transponder.partnerNearby = true;
+                        referenced[it->second].partnerNearby = true;
+                    }
+                }
+    }
+
+    // The open reference entries of one transponder, in order, with the
+    // open channels of its partner: the same service ID and name first, then
+    // the same service ID; the candidate earliest in the user's order.
+    void pairByServiceId(const std::vector<int> &positions, const std::vector<int> &numbers)
+    {
+        for (const bool sameName : {true, false})
+            for (const int position : positions) {
+                const ReferenceChannel &wanted = m_reference[std::size_t(position)];
+                if (!isOpen(std::size_t(position)) || (sameName && wanted.name.empty()))
+                    continue;
+                for (const int number : numbers) {
+                    const Channel &channel = *channelOfKind(m_db, m_radio, number);
+                    if (!isTaken(number) && channel.serviceId == wanted.serviceId
+                        && (!sameName || channel.nameText() == wanted.name)) {
+                        pair(std::size_t(position), number);
+                        break;
+                    }
+                }
+            }
+    }
 
     void pairByName()
     {
@@ -212,7 +424,9 @@ private:
     Partners m_partners;
     std::vector<int> m_rank;          // per number: its place in the user's order
     std::vector<int> m_satelliteOf;   // per number: satellite index, -1 when not located
+    std::vector<Located> m_located;   // in the user's order
     std::unordered_map<std::uint64_t, Bucket> m_byIdentity;
+    std::unordered_map<std::string, Bucket> m_byNamedIdentity;
 };
 
 } // namespace

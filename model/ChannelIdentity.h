@@ -116,13 +116,20 @@ struct Partners {
 // numbers 1..R, as far as records stand behind them) with the reference's
 // list of that kind (no partners when it has none):
 // 1. Same channel: satellites match (SatelliteMatcher), same polarisation,
-//    frequencies within kFrequencyToleranceMhz, equal service IDs. Exact
-//    frequencies pair first, then those 1 MHz apart, then 2 MHz; within
-//    that, reference entries in their order take the candidate earliest in
-//    the user's order, so twins pair in the order they stand.
-// 2. Then, among the channels still without partner: the same name (byte
-//    for byte, and not empty: an empty name tells nothing) on a matching
-//    satellite, when exactly one such channel is on each side.
+//    frequencies within kFrequencyToleranceMhz, equal service IDs. First
+//    only candidates that also have the entry's name, then any; each time
+//    exact frequencies pair first, then those 1 MHz apart, then 2 MHz;
+//    within that, reference entries in their order take the candidate
+//    earliest in the user's order, so twins pair in the order they stand.
+// 2. A transponder that moved: transponders of matching satellites that have
+//    none of the other side within kFrequencyToleranceMhz at their
+//    polarisation are one when they share at least two service IDs (of the
+//    kind's channels), and at least half of those of the one with fewer.
+//    Nearest frequencies pair first, each transponder once; their channels
+//    still without partner then pair by service ID as in 1.
+// 3. Then, among the channels still without partner on both sides: the same
+//    name (byte for byte, and not empty: an empty name tells nothing) on a
+//    matching satellite, when exactly one such channel is left on each side.
 [[nodiscard]] Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, bool radio);
 
 // "Name — Satellite — 11766 H" in UTF-8, for lists shown to the user.

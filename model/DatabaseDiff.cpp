@@ -2,6 +2,7 @@
 #include "DatabaseDiff.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 
 #include "ChannelKinds.h"
@@ -177,43 +178,63 @@ std::vector<FieldChange> channelChanges(const ChannelDatabase &before, const Cha
     return changes;
 }
 
-// For pairs (from, to) taken in increasing `from`: which of them form a
-// longest run with increasing `to`, the ones that kept their relative place.
-std::vector<char> keptInPlace(const std::vector<int> &to)
-{
-    std::vector<int> tails;                     // index into `to` ending the best run of each length
-    std::vector<int> previous(to.size(), -1);   // the element before it in that run
-    for (std::size_t k = 0; k < to.size(); ++k) {
-        const auto at = std::lower_bound(tails.begin(), tails.end(), to[k],
-                                         [&to](int index, int value) { return to[std::size_t(index)] < value; });
-        if (at != tails.begin())
-            previous[k] = *(at - 1);
-        if (at == tails.end())
-            tails.push_back(int(k));
-        else
-            *at = int(k);
-    }
-    std::vector<char> kept(to.size(), 0);
-    for (int k = tails.empty() ? -1 : tails.back(); k >= 0; k = previous[std::size_t(k)])
-        kept[std::size_t(k)] = 1;
-    return kept;
-}
-
 struct Placed {
     ReferenceChannel channel;
     int from;
     int to;
 };
 
+// For pairs taken in increasing `from`, with distinct `to` from 1 up: which
+// of them form a longest run with increasing `to`, the ones that kept their
+// relative place. Among runs of that length it takes one holding the most
+// pairs that stand where they stood, so a channel others moved round is not
+// the one reported as moved.
+std::vector<char> keptInPlace(const std::vector<Placed> &placed)
+{
+    int maxTo = 0;
+    for (const Placed &p : placed)
+        maxTo = std::max(maxTo, p.to);
+    // A run's length counts before its pairs in place.
+    const std::int64_t lengthWeight = std::int64_t(placed.size()) + 1;
+    struct Best {
+        std::int64_t score = 0;
+        int index = -1;
+    };
+    // Prefix maxima over `to` (a Fenwick tree): the best run ending below a `to`.
+    std::vector<Best> tree(std::size_t(maxTo) + 1);
+    std::vector<int> previous(placed.size(), -1);
+    Best overall;
+    for (std::size_t k = 0; k < placed.size(); ++k) {
+        // Of runs alike, the one ending later is taken.
+        const auto better = [](const Best &a, const Best &b) {
+            return a.score > b.score || (a.score == b.score && a.index > b.index);
+        };
+        Best prior;
+        for (int i = placed[k].to - 1; i > 0; i -= i & -i)
+            if (better(tree[std::size_t(i)], prior))
+                prior = tree[std::size_t(i)];
+        const Best run{prior.score + lengthWeight + (placed[k].from == placed[k].to ? 1 : 0), int(k)};
+        previous[k] = prior.index;
+        for (int i = placed[k].to; i <= maxTo; i += i & -i)
+            if (better(run, tree[std::size_t(i)]))
+                tree[std::size_t(i)] = run;
+        if (better(run, overall))
+            overall = run;
+    }
+    std::vector<char> kept(placed.size(), 0);
+    for (int k = overall.index; k >= 0; k = previous[std::size_t(k)])
+        kept[std::size_t(k)] = 1;
+    return kept;
+}
+
 std::vector<PositionMove> movesOf(std::vector<Placed> placed)
 {
-    std::vector<int> to;
-    for (const Placed &p : placed)
-        to.push_back(p.to);
-    const std::vector<char> kept = keptInPlace(to);
+    const std::vector<char> kept = keptInPlace(placed);
     std::vector<PositionMove> moves;
+    // One left outside the run can still stand where it stood (its
+    // neighbours changed places round it): that is no move.
     for (std::size_t k = 0; k < placed.size(); ++k)
-        if (!kept[k])
+        if (!kept[k] && placed[k].from != placed[k].to)
             moves.push_back({std::move(placed[k].channel), placed[k].from, placed[k].to});
     return moves;
 }

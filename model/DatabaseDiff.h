@@ -62,7 +62,7 @@ struct ChannelDiff {
 // A change of place in an order list or group, 1-based positions. Only
 // channels that changed place relative to the others count: one inserted at
 // the top moves nothing. The rest keep the longest run of channels whose
-// relative order is kept.
+// relative order is kept, and one that stands where it stood is no move.
 struct PositionMove {
     ReferenceChannel channel;
     int from = 0;

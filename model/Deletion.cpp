@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace k510 {
@@ -66,34 +67,40 @@ private:
 // its own entry with it and the rest close up in one pass. A damaged list
 // follows the single deletions, from the largest number down, which decide
 // which entry stands in for a number the list misses.
-void closeOrderGaps(std::vector<std::uint16_t> &order, const NumberSet &deleted)
+// Returns the count of entries cleared.
+int closeOrderGaps(std::vector<std::uint16_t> &order, const NumberSet &deleted)
 {
     if (!isPermutation(order)) {
+        int cleared = 0;
         for (const int number : deleted.descending())
-            removeFromOrder(order, number);
-        return;
+            cleared += removeFromOrder(order, number);
+        return cleared;
     }
     std::size_t kept = 0;
     for (const std::uint16_t entry : order)
         if (!deleted.contains(entry))
             order[kept++] = std::uint16_t(deleted.renumbered(entry));
     order.resize(kept);
+    return 0;
 }
 
 // A group may hold a number twice; every occurrence of a deleted one goes.
-void closeGroupGaps(FavouriteGroups &groups, const NumberSet &deleted)
+// Returns the count of entries removed.
+int closeGroupGaps(FavouriteGroups &groups, const NumberSet &deleted)
 {
+    int removed = 0;
     for (auto &group : groups) {
-        std::erase_if(group, [&deleted](std::uint16_t entry) { return deleted.contains(entry); });
+        removed += int(std::erase_if(group, [&deleted](std::uint16_t entry) { return deleted.contains(entry); }));
         for (auto &entry : group)
             entry = std::uint16_t(deleted.renumbered(entry));
     }
+    return removed;
 }
 
 // Removes the channel records of the deleted TV and radio numbers and closes
-// the gaps in both order lists and all groups. The index lists are left for
-// the caller to rebuild.
-void removeChannels(ChannelDatabase &db, const NumberSet &tv, const NumberSet &radio)
+// the gaps in both order lists and all groups, counting the entries that
+// went with them. The index lists are left for the caller to rebuild.
+void removeChannels(ChannelDatabase &db, const NumberSet &tv, const NumberSet &radio, DeletionSummary &summary)
 {
     const int tvCount = db.tvCount();
     std::size_t kept = 0;
@@ -104,10 +111,8 @@ void removeChannels(ChannelDatabase &db, const NumberSet &tv, const NumberSet &r
             db.channels[kept++] = db.channels[i];
     }
     db.channels.resize(kept);
-    closeOrderGaps(db.tvOrder, tv);
-    closeOrderGaps(db.radioOrder, radio);
-    closeGroupGaps(db.tvFavourites, tv);
-    closeGroupGaps(db.radioFavourites, radio);
+    summary.orderEntriesCleared += closeOrderGaps(db.tvOrder, tv) + closeOrderGaps(db.radioOrder, radio);
+    summary.favouriteEntriesRemoved += closeGroupGaps(db.tvFavourites, tv) + closeGroupGaps(db.radioFavourites, radio);
 }
 
 // Removes transponders whose channels are already gone and lowers every
@@ -121,6 +126,16 @@ void removeTransponders(ChannelDatabase &db, const NumberSet &transponders)
     db.transponders.resize(kept);
     for (auto &channel : db.channels)
         channel.tpNumber = std::uint16_t(transponders.renumbered(channel.tpNumber));
+}
+
+// Favourite entries only ever go when their channel does.
+std::size_t favouriteEntryCount(const ChannelDatabase &db)
+{
+    std::size_t count = 0;
+    for (const FavouriteGroups *groups : {&db.tvFavourites, &db.radioFavourites})
+        for (const FavouriteGroup &group : *groups)
+            count += group.size();
+    return count;
 }
 
 } // namespace
@@ -167,7 +182,7 @@ DeletionSummary deleteItems(ChannelDatabase &db, std::span<const int> tvNumbers,
     if (summary.tvDeleted + summary.radioDeleted + summary.transpondersDeleted == 0)
         return summary;
 
-    removeChannels(db, tv, radio);
+    removeChannels(db, tv, radio, summary);
     if (summary.transpondersDeleted == 0) {
         summary.channelsOfBadType = db.rebuildChannelIndices();
         return summary;
@@ -180,8 +195,10 @@ DeletionSummary deleteItems(ChannelDatabase &db, std::span<const int> tvNumbers,
     }
     // A damaged image: the single deletions decide each channel's kind as
     // they go, so they are followed one by one.
+    const std::size_t favouritesBefore = favouriteEntryCount(db);
     for (const int number : transponders.descending())
-        summary.channelsOfBadType = db.deleteTransponder(number);
+        summary.channelsOfBadType = db.deleteTransponder(number, &summary.orderEntriesCleared);
+    summary.favouriteEntriesRemoved += int(favouritesBefore - favouriteEntryCount(db));
     return summary;
 }
 

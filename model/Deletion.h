@@ -14,6 +14,10 @@ struct DeletionSummary {
     int radioDeleted = 0;
     int transpondersDeleted = 0;
     int channelsOfBadType = 0;   // met by the final rebuild of the channel index lists
+    // Entries that named a deleted channel: favourite entries removed, and
+    // further copies in a damaged order list, cleared to name no channel.
+    int favouriteEntriesRemoved = 0;
+    int orderEntriesCleared = 0;
 
     bool operator==(const DeletionSummary &) const = default;
 };

@@ -7,6 +7,10 @@ namespace k510 {
 
 namespace {
 
+// Numbers start at 1, so an entry 0 never names a channel, whatever the
+// list's length becomes.
+constexpr std::uint16_t kNoChannel = 0;
+
 // The position of the first entry outside 1..size or repeating an earlier
 // one; size when there is none.
 std::size_t firstStrayEntry(const std::vector<std::uint16_t> &order)
@@ -45,20 +49,23 @@ std::vector<int> orderedNumbers(const std::vector<std::uint16_t> &order)
     return numbers;
 }
 
-void removeFromOrder(std::vector<std::uint16_t> &order, int number)
+int removeFromOrder(std::vector<std::uint16_t> &order, int number)
 {
     auto doomed = std::find(order.begin(), order.end(), number);
     if (doomed == order.end() && number >= 1 && std::size_t(number) <= order.size())
         doomed = order.begin() + std::ptrdiff_t(firstStrayEntry(order));   // a list that misses a number has one
     if (doomed != order.end())
         order.erase(doomed);   // else the number lies beyond the list and has no entry to lose
-    const int size = int(order.size());
+    int cleared = 0;
     for (auto &entry : order) {
-        if (entry == number)
-            entry = std::uint16_t(std::min(number, size));
-        else if (entry > number)
+        if (entry == number) {
+            entry = kNoChannel;
+            ++cleared;
+        } else if (entry > number) {
             --entry;
+        }
     }
+    return cleared;
 }
 
 } // namespace k510

@@ -22,9 +22,11 @@ namespace k510 {
 // 1..size, so its length keeps matching its block of channel records: the
 // number's first occurrence, or, in a damaged list that misses the number,
 // the first entry outside 1..size or repeating an earlier one. Every entry
-// above the number goes down by one; a further copy of the number names its
-// successor, or the last channel when it was the last. No entry inside the
-// new range is moved out of it, and none outside it is moved in.
-void removeFromOrder(std::vector<std::uint16_t> &order, int number);
+// above the number goes down by one, so it keeps naming its channel; a
+// further copy of the number becomes 0 and names nothing, rather than the
+// channel that moves into the number. No entry ever starts naming a channel
+// it did not name before.
+// Returns how many such copies it cleared.
+int removeFromOrder(std::vector<std::uint16_t> &order, int number);
 
 } // namespace k510

@@ -14,6 +14,8 @@ namespace k510 {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
 constexpr const char *kNotAChannelList
     = "Файл не является списком каналов, записанным экспортом в CSV: первая строка не заголовок списка";
 
@@ -194,13 +196,36 @@ std::optional<ReferenceChannel> channelOf(const Record &record, std::string &err
     return channel;
 }
 
+// The file as UTF-8 text. A spreadsheet saves the list again in UTF-8 or
+// UTF-16, each with its byte-order mark, or in the system's code page, which
+// for Cyrillic is Windows-1251: text that is no UTF-8 is read as that.
+std::string textOf(std::string_view file)
+{
+    if (file.starts_with(kByteOrderMark))
+        return std::string(file.substr(kByteOrderMark.size()));
+    if (file.starts_with(kUtf16LeMark) || file.starts_with(kUtf16BeMark))
+        return utf16ToUtf8(file.substr(2), file.starts_with(kUtf16BeMark));
+    return isUtf8(file) ? std::string(file) : windows1251ToUtf8(file);
+}
+
 } // namespace
 
-ReferenceCsvResult readReferenceCsv(std::string_view file, bool radio)
+bool startsAsChannelList(std::string_view file)
+{
+    if (file.starts_with(kByteOrderMark) || file.starts_with(kUtf16LeMark) || file.starts_with(kUtf16BeMark))
+        return true;
+    // The header's first cell, quoted or not, and its separator: in UTF-8
+    // at most six bytes. No image starts so: its satellite count would be
+    // far beyond what an image holds.
+    const std::string_view start = file.substr(0, 6);
+    return separatorOf(start).has_value() || separatorOf(windows1251ToUtf8(start)).has_value();
+}
+
+ReferenceCsvResult readReferenceCsv(std::string_view bytes, bool radio)
 {
     ReferenceCsvResult result;
-    if (file.starts_with(kByteOrderMark))
-        file.remove_prefix(kByteOrderMark.size());
+    const std::string text = textOf(bytes);
+    const std::string_view file = text;
     const std::optional<char> separator = separatorOf(file);
     if (!separator) {
         result.error = kNotAChannelList;

@@ -22,8 +22,9 @@ struct ReferenceCsvResult {
 // the reference holds a TV list (radio list) and nothing else, no positions
 // of satellites and no favourite groups.
 //
-// Taken as the export writes it and as spreadsheets save it again: byte-order
-// mark or none; separator ",", ";" or tab, whichever follows the header's
+// Taken as the export writes it and as spreadsheets save it again: UTF-8
+// with or without byte-order mark, UTF-16 with one, or Windows-1251 (a file
+// that is no UTF-8); separator ",", ";" or tab, whichever follows the header's
 // first cell; RFC 4180 quoting; CRLF, LF or CR line ends; rows with no text
 // at all skipped; the apostrophe the export puts before a name that starts
 // like a formula taken off again. Only the name, satellite, frequency,
@@ -32,5 +33,11 @@ struct ReferenceCsvResult {
 // that is not the export's number, a service ID outside 0..65535, a
 // polarisation other than "H" or "V", a quote left open.
 [[nodiscard]] ReferenceCsvResult readReferenceCsv(std::string_view file, bool radio);
+
+// Whether a file opens as a channel list does: with a byte-order mark, or
+// with the header's first cell and a separator, in any of the encodings
+// above. Decides between a list and an image by content, since a list can
+// have an image's size.
+[[nodiscard]] bool startsAsChannelList(std::string_view file);
 
 } // namespace k510

@@ -12,7 +12,13 @@ namespace k510 {
 ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool radioCsv)
 {
     ReferenceFileResult result;
-    if (file.size() == layout::kImageSize) {
+    const std::string_view bytes(reinterpret_cast<const char *>(file.data()), file.size());
+    // A list may have an image's size, and an image may be cut short: what
+    // the file starts with decides, then its size, then whether it is text
+    // at all (an image is full of zero bytes, a list never has one).
+    const bool list = startsAsChannelList(bytes)
+                      || (file.size() != layout::kImageSize && bytes.find('\0') == std::string_view::npos);
+    if (!list) {
         result.image = true;
         ReadResult read = readImage(file);
         result.warnings = std::move(read.warnings);
@@ -22,8 +28,7 @@ ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool r
             result.error = std::move(read.error);
         return result;
     }
-    ReferenceCsvResult csv
-        = readReferenceCsv(std::string_view(reinterpret_cast<const char *>(file.data()), file.size()), radioCsv);
+    ReferenceCsvResult csv = readReferenceCsv(bytes, radioCsv);
     result.reference = std::move(csv.reference);
     result.error = std::move(csv.error);
     return result;

@@ -13,16 +13,17 @@ namespace k510 {
 
 struct ReferenceFileResult {
     std::optional<ChannelReference> reference;
-    bool image = false;                  // the file had an image's size and was read as one
+    bool image = false;                  // the file was read as an image
     std::string error;                   // why it was refused, in Russian (UTF-8)
     std::vector<std::string> warnings;   // the image reader's
 
     [[nodiscard]] bool ok() const { return reference.has_value(); }
 };
 
-// The file a user picks as the reference for ordering: a database image when
-// it has an image's size, otherwise a CSV list the editor exported (a radio
-// list when radioCsv is set, ReferenceCsv.h).
+// The file a user picks as the reference for ordering: a CSV list the editor
+// exported (a radio list when radioCsv is set, ReferenceCsv.h) when it starts
+// as one, or when it is text that is no image; otherwise a database image,
+// refused with the image reader's own message when damaged or cut short.
 [[nodiscard]] ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool radioCsv);
 
 } // namespace k510

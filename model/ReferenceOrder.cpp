@@ -104,8 +104,14 @@ bool applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourit
     return true;
 }
 
+bool matchesNothing(const OrderPlan &plan) { return plan.tv.matched + plan.radio.matched == 0; }
+
 std::vector<std::string> orderSummary(const OrderPlan &plan, bool replaceFavourites)
 {
+    if (matchesNothing(plan))
+        return {"Ни один канал образца не найден в этой базе, упорядочивать нечего.",
+                "Образцом может быть только база каналов или список каналов этой же базы до пересканирования "
+                "(список ТВ — на странице ТВ, список радио — на странице радио)."};
     std::string groups;
     if (!plan.favouritesAvailable)
         groups = "Избранные группы: в образце их нет, они остаются прежними";

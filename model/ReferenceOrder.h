@@ -49,8 +49,14 @@ struct OrderPlan {
 // when the plan's order lists do not fit the database (made from another).
 [[nodiscard]] bool applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourites);
 
+// Not one channel of the reference was found: applying would only move every
+// channel to the end of its list in the same order, and replacing the groups
+// would empty them. The window and the tool do not apply such a plan.
+[[nodiscard]] bool matchesNothing(const OrderPlan &plan);
+
 // The summary shown before applying, one line per kind and one for the
-// groups, in Russian (UTF-8); the same in the window and the tool.
+// groups, in Russian (UTF-8); the same in the window and the tool. When
+// nothing matches it says so instead, and what a reference has to be.
 [[nodiscard]] std::vector<std::string> orderSummary(const OrderPlan &plan, bool replaceFavourites);
 
 } // namespace k510

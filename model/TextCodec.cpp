@@ -49,11 +49,30 @@ void appendUtf8(std::string &out, char32_t cp)
     } else if (cp < 0x800) {
         out += char(0xC0 | (cp >> 6));
         out += char(0x80 | (cp & 0x3F));
-    } else {
+    } else if (cp < 0x10000) {
         out += char(0xE0 | (cp >> 12));
         out += char(0x80 | ((cp >> 6) & 0x3F));
         out += char(0x80 | (cp & 0x3F));
+    } else {
+        out += char(0xF0 | (cp >> 18));
+        out += char(0x80 | ((cp >> 12) & 0x3F));
+        out += char(0x80 | ((cp >> 6) & 0x3F));
+        out += char(0x80 | (cp & 0x3F));
     }
+}
+
+// The length of the UTF-8 sequence a lead byte opens, 0 for no lead byte.
+int sequenceLength(std::uint8_t lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return lead >= 0xC2 ? 2 : 0;   // C0 and C1 would be overlong
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return lead <= 0xF4 ? 4 : 0;
+    return 0;
 }
 
 } // namespace
@@ -120,6 +139,45 @@ std::string utf8ToWindows1251(std::string_view utf8)
         }
         out += byteOf(cp);
         i += std::size_t(extra) + 1;
+    }
+    return out;
+}
+
+bool isUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const int length = sequenceLength(std::uint8_t(text[i]));
+        if (length == 0 || i + std::size_t(length) > text.size())
+            return false;
+        for (int k = 1; k < length; ++k)
+            if ((std::uint8_t(text[i + std::size_t(k)]) & 0xC0) != 0x80)
+                return false;
+        i += std::size_t(length);
+    }
+    return true;
+}
+
+std::string utf16ToUtf8(std::string_view utf16, bool bigEndian)
+{
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = std::uint8_t(utf16[i]), second = std::uint8_t(utf16[i + 1]);
+        return char32_t(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    constexpr char32_t kReplacement = 0xFFFD;
+    std::string out;
+    out.reserve(utf16.size());
+    for (std::size_t i = 0; i + 1 < utf16.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < utf16.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        appendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
     }
     return out;
 }

@@ -21,4 +21,10 @@ void displayToImage(std::span<std::uint8_t> bytes);
 [[nodiscard]] std::string windows1251ToUtf8(std::string_view windows1251);
 [[nodiscard]] std::string utf8ToWindows1251(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8.
+[[nodiscard]] bool isUtf8(std::string_view text);
+// UTF-16 (without its byte-order mark) to UTF-8; a lone surrogate becomes
+// U+FFFD, an odd last byte is dropped.
+[[nodiscard]] std::string utf16ToUtf8(std::string_view utf16, bool bigEndian);
+
 } // namespace k510

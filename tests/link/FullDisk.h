@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 
@@ -12,17 +13,19 @@
 #include <sys/resource.h>
 
 // A folder on a full disk, for tests of what every write does when the disk
-// fills up. Where the test may mount (as root), it is a 64 KiB tmpfs filled
-// to the last byte, and writes fail with ENOSPC as on a real full disk.
-// Elsewhere the same failure is injected through the same system calls: a
-// file-size limit of zero makes every write into a file fail (EFBIG) while
-// `run` runs, and for the children it starts.
+// fills up. Where the test may mount (as root), it is a tmpfs filled to the
+// last byte but `room` bytes, and writes fail with ENOSPC as on a real full
+// disk; with room, a large write first stores part of its bytes and comes
+// back short. Elsewhere the same failures are injected through the same
+// system calls: a file-size limit of `room` makes writes into a file stop
+// there (EFBIG) while `run` runs, and for the children it starts.
 class FullDisk {
 public:
-    FullDisk()
+    explicit FullDisk(qint64 room = 0) : m_room(room)
     {
+        const QByteArray options = "size=" + QByteArray::number(64 * 1024 + room);
         m_mounted = ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_NOSUID | MS_NODEV,
-                            "size=64k")
+                            options.constData())
                     == 0;
         if (m_mounted)
             fill();
@@ -62,9 +65,9 @@ public:
         rlimit saved{};
         ::getrlimit(RLIMIT_FSIZE, &saved);
         const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = saved;
-        none.rlim_cur = 0;
-        ::setrlimit(RLIMIT_FSIZE, &none);
+        rlimit limited = saved;
+        limited.rlim_cur = rlim_t(m_room);
+        ::setrlimit(RLIMIT_FSIZE, &limited);
         write();
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
@@ -89,8 +92,12 @@ private:
         }
         while (filler.write(block.constData(), 1) == 1) {
         }
+        // tmpfs gives the pages of a shortened file back.
+        if (m_room > 0)
+            filler.resize(std::max<qint64>(filler.size() - m_room, 0));
     }
 
     QTemporaryDir m_dir;
+    qint64 m_room = 0;
     bool m_mounted = false;
 };

@@ -17,6 +17,7 @@
 #include "tools/samples/SampleDatabases.h"
 #include "model/ImageWriter.h"
 #include "ui/EditorSettings.h"
+#include "ui/commands/DatabaseFiles.h"
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -171,34 +172,51 @@ void SettingsFileTest::unwritableFolderIsReported()
 void SettingsFileTest::fullDiskKeepsTheOldFile_data()
 {
     QTest::addColumn<Writer>("write");
+    QTest::addColumn<qint64>("room");
     QTest::newRow("database image") << Writer([](const QString &path) {
         return k510::files::writeFileSafely(path, QByteArray(294912, '\x5a')).reason;
-    });
+    }) << qint64(0);
+    // Room for a third of the image: the write stores part of it and comes
+    // back short without an error of its own.
+    constexpr qint64 aThird = 100 * 1024;
+    QTest::newRow("database image, room for a third") << Writer([](const QString &path) {
+        return k510::files::writeFileSafely(path, QByteArray(294912, '\x5a')).reason;
+    }) << aThird;
+    QTest::newRow("the window's save, room for a third") << Writer([](const QString &path) {
+        const k510::WriteResult image = k510::writeImage(k510::samples::demoDatabase());
+        return k510::ui::writeDatabaseFile(path, image.image);
+    }) << aThird;
     // Small enough to stay in the write buffer until the final flush.
     QTest::newRow("small file") << Writer([](const QString &path) {
         return k510::files::writeFileSafely(path, "Name;Freq\r\n").reason;
-    });
+    }) << qint64(0);
     QTest::newRow("k510.ini") << Writer([](const QString &path) {
         QString problem;
         return SettingsFile(path).store({3, 6}, &problem) ? QString() : problem;
-    });
+    }) << qint64(0);
     QTest::newRow("k510-editor.ini") << Writer([](const QString &path) {
         QString problem;
         EditorSettings settings(path);
         settings.setProblemHandler([&](const QString &text) { problem = text; });
         settings.addRecentFile(QStringLiteral("/home/user/новая.k5d"));
         return problem;
-    });
+    }) << qint64(0);
     const QString demo = m_scratch.filePath(QStringLiteral("demo.k5d"));
     const k510::WriteResult image = k510::writeImage(k510::samples::demoDatabase());
     QVERIFY(writeBytes(demo, QByteArray(reinterpret_cast<const char *>(image.image.data()), qsizetype(image.image.size()))));
-    QTest::newRow("k510-tool csv --output") << Writer([demo](const QString &path) {
+    const auto tool = [](const QStringList &arguments) {
         QProcess tool;
-        tool.start(QStringLiteral(K510_TOOL_PATH), {QStringLiteral("csv"), demo, QStringLiteral("--output"), path});
+        tool.start(QStringLiteral(K510_TOOL_PATH), arguments);
         if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
             return QStringLiteral("k510-tool did not end normally");
         return tool.exitCode() == 0 ? QString() : QString::fromUtf8(tool.readAllStandardError());
-    });
+    };
+    QTest::newRow("k510-tool csv --output") << Writer([demo, tool](const QString &path) {
+        return tool({QStringLiteral("csv"), demo, QStringLiteral("--output"), path});
+    }) << qint64(0);
+    QTest::newRow("k510-tool normalize, room for a third") << Writer([demo, tool](const QString &path) {
+        return tool({QStringLiteral("normalize"), demo, path});
+    }) << aThird;
 }
 
 // The old content stays, no temporary file is left, and the failure names
@@ -206,7 +224,8 @@ void SettingsFileTest::fullDiskKeepsTheOldFile_data()
 void SettingsFileTest::fullDiskKeepsTheOldFile()
 {
     QFETCH(Writer, write);
-    FullDisk disk;
+    QFETCH(qint64, room);
+    FullDisk disk(room);
     const QByteArray old("[Comm]\nPort=1\nSpeed=1\n[Files]\nrecent1=/old.k5d\n");
     disk.place(QStringLiteral("target"), old);
     QString failure;

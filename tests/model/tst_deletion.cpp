@@ -110,6 +110,43 @@ ChannelDatabase threeTransponders(int tv, int radio)
     return builder.build();
 }
 
+// Which record each entry of a list names, as a tag (the record's service
+// ID, made unique beforehand); -1 where it names none.
+std::vector<int> namedRecords(const ChannelDatabase &db, const std::vector<std::uint16_t> &entries, bool radio)
+{
+    std::vector<int> named;
+    for (const std::uint16_t entry : entries) {
+        const Channel *channel = radio ? db.radioChannel(entry) : db.tvChannel(entry);
+        named.push_back(channel ? channel->serviceId : -1);
+    }
+    return named;
+}
+
+// Every list of entries that name channels: both orders, then the groups.
+std::vector<std::vector<int>> everyNamingList(const ChannelDatabase &db)
+{
+    std::vector<std::vector<int>> lists{namedRecords(db, db.tvOrder, false), namedRecords(db, db.radioOrder, true)};
+    for (const bool radio : {false, true})
+        for (const FavouriteGroup &group : radio ? db.radioFavourites : db.tvFavourites)
+            lists.push_back(namedRecords(db, group, radio));
+    return lists;
+}
+
+// True when `after` is `before` with entries left out, and where it names a
+// record, it names what that entry named before.
+bool namesOnlyWhatItNamed(const std::vector<int> &after, const std::vector<int> &before)
+{
+    std::size_t k = 0;
+    for (const int named : after) {
+        while (k < before.size() && before[k] != named)
+            ++k;
+        if (k == before.size())
+            return false;
+        ++k;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestDeletion : public QObject {
@@ -181,8 +218,11 @@ private slots:
                                                                  << Order{1, 2, 3, 4, 5};
         QTest::newRow("an entry beyond T stands for the channel it hides") << false << Order{7, 2, 3, 4, 5, 6} << 1
                                                                           << Order{1, 2, 3, 4, 5};
-        QTest::newRow("a copy of the last channel stays in range") << false << Order{6, 2, 3, 4, 5, 6} << 6
-                                                                  << Order{2, 3, 4, 5, 5};
+        QTest::newRow("a copy of the last channel names nothing") << false << Order{6, 2, 3, 4, 5, 6} << 6
+                                                                 << Order{2, 3, 4, 5, 0};
+        QTest::newRow("a copy names nothing, not the next channel") << false << Order{1, 2, 2, 4, 5, 6} << 2
+                                                                   << Order{1, 0, 3, 4, 5};
+        QTest::newRow("radio: a copy names nothing") << true << Order{3, 1, 3, 2} << 3 << Order{1, 0, 2};
         QTest::newRow("radio: entry 0") << true << Order{0, 2, 3, 4} << 1 << Order{1, 2, 3};
         QTest::newRow("radio: a repeat") << true << Order{4, 4, 1, 2} << 3 << Order{3, 1, 2};
     }
@@ -208,6 +248,54 @@ private slots:
         for (std::size_t index = 0; index < batch.channels.size(); ++index)
             QCOMPARE(batch.channels[index].serviceType(),
                      int(index) < batch.tvCount() ? int(ServiceType::Tv) : int(ServiceType::Radio));
+    }
+
+    // On damaged lists too, a deletion takes away every entry that names a
+    // deleted channel (or leaves it naming none) and never lets an entry
+    // name a channel it did not name before.
+    void noEntryStartsNamingAnotherChannel()
+    {
+        std::mt19937 random{41};
+        for (int trial = 0; trial < 1500; ++trial) {
+            ChannelDatabase db = randomDatabase(random, 40);
+            for (std::size_t index = 0; index < db.channels.size(); ++index)
+                db.channels[index].serviceId = std::uint16_t(index);
+            breakNumbering(db, random);
+            for (int copies = uniform(random, 0, 3); copies > 0; --copies)
+                for (auto *order : {&db.tvOrder, &db.radioOrder})
+                    if (order->size() > 1)
+                        (*order)[std::size_t(uniform(random, 0, int(order->size()) - 1))]
+                            = (*order)[std::size_t(uniform(random, 0, int(order->size()) - 1))];
+            const Numbers tv = chance(random, 70) ? someNumbers(random, db.tvCount(), 30) : Numbers{};
+            const Numbers radio = chance(random, 50) ? someNumbers(random, int(db.radioOrder.size()), 30) : Numbers{};
+            const Numbers transponders
+                = chance(random, 30) ? someNumbers(random, int(db.transponders.size()), 20) : Numbers{};
+
+            const std::vector<std::vector<int>> original = everyNamingList(db);
+            std::vector<std::vector<int>> before = original;
+            const DeletionSummary summary = deleteItems(db, tv, radio, transponders);
+            std::vector<char> kept(1 << 16, 0);
+            for (const Channel &channel : db.channels)
+                kept[channel.serviceId] = 1;
+            for (auto &list : before)
+                for (int &named : list)
+                    if (named >= 0 && !kept[std::size_t(named)])
+                        named = -1;   // its channel is gone: the entry goes or names nothing
+            const std::vector<std::vector<int>> after = everyNamingList(db);
+            for (std::size_t list = 0; list < after.size(); ++list)
+                if (!namesOnlyWhatItNamed(after[list], before[list]))
+                    QFAIL(qPrintable(QString("trial %1, list %2").arg(trial).arg(list)));
+            // A favourite entry of a deleted channel goes; only entries that
+            // named nothing before may name nothing now.
+            std::size_t favouritesBefore = 0, favouritesAfter = 0;
+            for (std::size_t list = 2; list < after.size(); ++list) {
+                favouritesBefore += before[list].size();
+                favouritesAfter += after[list].size();
+                QVERIFY(std::count(after[list].begin(), after[list].end(), -1)
+                        <= std::count(original[list].begin(), original[list].end(), -1));
+            }
+            QCOMPARE(summary.favouriteEntriesRemoved, int(favouritesBefore - favouritesAfter));
+        }
     }
 
     void fullCapacityBatchEqualsOneByOne()

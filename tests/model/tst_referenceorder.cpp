@@ -16,7 +16,10 @@
 #include "model/Deletion.h"
 #include "model/Duplicates.h"
 #include "model/ImageCheck.h"
+#include "model/ImageReader.h"
+#include "model/ImageWriter.h"
 #include "model/ReferenceCsv.h"
+#include "model/ReferenceFile.h"
 #include "model/ReferenceOrder.h"
 #include "model/TextCodec.h"
 #include "tools/samples/DatabaseBuilder.h"
@@ -319,6 +322,38 @@ private slots:
         row("one partner each: twins pair in order, the spare one gets none",
             {{astra}, {{1, 11766, 'H', 1, "x"}, {1, 11766, 'H', 1, "x"}}},
             {{astra}, {{1, 11766, 'H', 1, "x"}, {1, 11766, 'H', 1, "x"}, {1, 11766, 'H', 1, "x"}}}, {1, 2, 0});
+        row("twins of one service ID: the one of the same name is the partner",
+            {{astra}, {{1, 11766, 'H', 100, "Ch 462"}}},
+            {{astra}, {{1, 11766, 'H', 100, "Rai 2"}, {1, 11766, 'H', 100, "Ch 462"}}}, {0, 1});
+        row("the same name first, even a megahertz further",
+            {{astra}, {{1, 11767, 'H', 100, "Ch 462"}, {1, 11766, 'H', 100, "Rai 2"}}},
+            {{astra}, {{1, 11766, 'H', 100, "Ch 462"}}}, {1});
+        const std::vector<Ch> moved{{1, 11316, 'V', 1, "a"}, {1, 11316, 'V', 2, "b"}, {1, 11316, 'V', 3, "c"}};
+        row("a transponder 3 MHz away, known by its service IDs", {{astra}, moved},
+            {{astra}, {{1, 11319, 'V', 3, "z"}, {1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 2, "y"}}}, {3, 1, 2});
+        row("a transponder on the other polarisation, known by its service IDs", {{astra}, moved},
+            {{astra}, {{1, 11600, 'H', 1, "x"}, {1, 11600, 'H', 2, "y"}}}, {1, 2});
+        row("one service ID shared: another transponder", {{astra}, moved},
+            {{astra}, {{1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 7, "y"}}}, {0, 0});
+        std::vector<Ch> five = moved;
+        five.push_back({1, 11316, 'V', 4, "d"});
+        five.push_back({1, 11316, 'V', 5, "e"});
+        row("two shared, fewer than half of the smaller: another transponder", {{astra}, five},
+            {{astra}, {{1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 2, "y"}, {1, 11319, 'V', 7, "p"},
+                       {1, 11319, 'V', 8, "q"}, {1, 11319, 'V', 9, "r"}}},
+            {0, 0, 0, 0, 0});
+        row("a transponder with one of the other side within 2 MHz is no moved one",
+            {{astra}, {{1, 11316, 'V', 1, "a"}, {1, 11316, 'V', 2, "b"}, {1, 11321, 'V', 9, "c"}}},
+            {{astra}, {{1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 2, "y"}}}, {0, 0});
+        row("moved transponders: the nearest first",
+            {{astra}, {{1, 11330, 'V', 1, "a"}, {1, 11330, 'V', 2, "b"}, {1, 11316, 'V', 1, "c"}, {1, 11316, 'V', 2, "d"}}},
+            {{astra}, {{1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 2, "y"}}}, {3, 4});
+        row("a moved transponder's twins: the same name first",
+            {{astra}, {{1, 11316, 'V', 1, "p"}, {1, 11316, 'V', 1, "q"}, {1, 11316, 'V', 2, "r"}}},
+            {{astra}, {{1, 11319, 'V', 1, "q"}, {1, 11319, 'V', 2, "r"}}}, {2, 3});
+        row("a moved transponder on another satellite is none",
+            {{astra, hotBird13}, {{2, 11316, 'V', 1, "a"}, {2, 11316, 'V', 2, "b"}}},
+            {{astra, hotBird13}, {{1, 11319, 'V', 1, "x"}, {1, 11319, 'V', 2, "y"}}}, {0, 0});
         row("TV never matches radio", {{astra}, {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 2, "b", true}}},
             {{astra}, {{1, 11766, 'H', 2, "b"}, {1, 11766, 'H', 1, "a", true}}}, {0}, {0});
     }
@@ -398,6 +433,10 @@ private slots:
         QTest::newRow("LF line ends, no byte-order mark") << ',' << false << "lf";
         QTest::newRow("blank rows, no line end at the end") << ';' << false << "blank";
         QTest::newRow("header cells quoted") << ',' << true << "quoted";
+        // As spreadsheets save a list again.
+        QTest::newRow("Windows-1251, semicolon") << ';' << false << "cp1251";
+        QTest::newRow("UTF-16 with byte-order mark, tab") << '\t' << false << "utf16le";
+        QTest::newRow("UTF-16 big-endian, comma, radio") << ',' << true << "utf16be";
     }
     // The CSV export read back gives the image's reference, but for the
     // satellites' positions, which a CSV does not hold.
@@ -416,6 +455,18 @@ private slots:
             file.replace(QByteArray::fromStdString(channelListCsv(ChannelDatabase{}, radio, separator)).trimmed().mid(3),
                          "\"№\",\"Название\",\"Спутник\",Частота,Поляризация,Скорость,FEC,Service ID,PMT PID,"
                          "Video PID,Audio PID,PCR PID,Закодирован,\"Блок.\"");
+        if (variant == "cp1251")
+            file = QByteArray::fromStdString(utf8ToWindows1251(file.mid(3).toStdString()));
+        if (variant.startsWith("utf16")) {
+            const QString text = QString::fromUtf8(file.mid(3));
+            const bool bigEndian = variant == "utf16be";
+            QByteArray encoded = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+            for (const QChar c : text) {
+                const char high = char(c.unicode() >> 8), low = char(c.unicode() & 0xFF);
+                encoded += bigEndian ? QByteArray{&high, 1} + QByteArray{&low, 1} : QByteArray{&low, 1} + QByteArray{&high, 1};
+            }
+            file = encoded;
+        }
         const ReferenceCsvResult read = readReferenceCsv(file.toStdString(), radio);
         QVERIFY2(read.ok(), read.error.c_str());
         QVERIFY(!(radio ? read.reference->tv : read.reference->radio));
@@ -431,6 +482,43 @@ private slots:
             QVERIFY(got[k] == expected[k]);
         }
         QCOMPARE(partnersOf(db, *read.reference, radio), partnersOf(db, referenceOf(db), radio));
+    }
+
+    // A list or an image by what the file holds, not by its size.
+    void referenceFileKinds_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("image");
+        QTest::addColumn<QString>("error");   // empty: read
+        const ChannelDatabase demo = samples::demoDatabase();
+        const WriteResult written = writeImage(demo);
+        const QByteArray image(reinterpret_cast<const char *>(written.image.data()), qsizetype(written.image.size()));
+        QByteArray list = QByteArray::fromStdString(channelListCsv(demo, false, ';'));
+        const QByteArray listOfImageSize = list + QByteArray(image.size() - list.size(), '\n');
+        QByteArray damaged = image;
+        damaged[0] = damaged[1] = char(0x7F);   // far more satellites than an image holds
+        QTest::newRow("an image") << image << true << "";
+        QTest::newRow("a list of exactly an image's size") << listOfImageSize << false << "";
+        QTest::newRow("the same without byte-order mark") << listOfImageSize.mid(3) + "\n\n\n" << false << "";
+        QTest::newRow("a list in Windows-1251")
+            << QByteArray::fromStdString(utf8ToWindows1251(list.mid(3).toStdString())) << false << "";
+        QTest::newRow("an image cut short") << image.left(100000) << true << QString::fromUtf8(ReadMessages::WrongSize);
+        QTest::newRow("an image cut to a few bytes") << image.left(7) << true << QString::fromUtf8(ReadMessages::WrongSize);
+        QTest::newRow("a damaged image") << damaged << true << "Загрузка файла: Ошибка, записи спутников";
+        QTest::newRow("a text that is no list") << QByteArray("Name;Freq\r\n") << false << "первая строка не заголовок";
+        QTest::newRow("an empty file") << QByteArray() << false << "первая строка не заголовок";
+    }
+    void referenceFileKinds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        const ReferenceFileResult read
+            = readReferenceFile({reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, false);
+        QTEST(read.image, "image");
+        QCOMPARE(read.ok(), error.isEmpty());
+        QVERIFY2(QString::fromStdString(read.error).contains(error), read.error.c_str());
+        if (read.ok() && !read.image)
+            QCOMPARE(read.reference->tv->size(), referenceOf(samples::demoDatabase()).tv->size());
     }
 
     void refusedCsv_data()
@@ -516,6 +604,8 @@ private slots:
         QTest::newRow("a channel deleted: no moves") << 6 << QStringList{"tv removed 1"};
         QTest::newRow("a group renamed and filled") << 7 << QStringList{"tv group 5: name", "tv group 5: added 3"};
         QTest::newRow("two group entries swapped") << 8 << QStringList{"radio group 1: move 1 -> 2"};
+        QTest::newRow("first and third swapped: the second stays") << 9
+                                                                   << QStringList{"tv move 1 -> 3", "tv move 3 -> 1"};
     }
     void diff()
     {
@@ -548,6 +638,9 @@ private slots:
             break;
         case 8:
             std::swap(after.radioFavourites[0][0], after.radioFavourites[0][1]);
+            break;
+        case 9:
+            std::swap(after.tvOrder[0], after.tvOrder[2]);
             break;
         }
         const DatabaseDiff diff = diffDatabases(before, after);

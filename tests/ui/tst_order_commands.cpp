@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 
@@ -64,6 +65,7 @@ class OrderCommandsTest : public QObject {
 private slots:
     void orderByExample_data();
     void orderByExample();
+    void referenceMatchingNothing();
     void duplicatesSelectedForDeletion();
 };
 
@@ -146,6 +148,36 @@ void OrderCommandsTest::orderByExample()
     QCOMPARE(editor.window().history().stack().count(), 1);
     editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
     QVERIFY(editor.window().database() == original);
+}
+
+// A radio list chosen on the TV page: not one channel is found, the summary
+// says so, "OK" cannot be pressed, and nothing changes.
+void OrderCommandsTest::referenceMatchingNothing()
+{
+    EditorDriver editor;
+    const ChannelDatabase original = editingDatabase();
+    editor.open(original);
+    editor.clickTab(TfrmMain::PageTv);
+    const QString path = editor.path(QStringLiteral("radio.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(k510::channelListCsv(original, true, ';')));
+    file.close();
+    editor.dialogs().openNames << path;
+    QString shownSummary;
+    bool okEnabled = true;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        shownSummary = dialog.findChild<QLabel *>(QStringLiteral("lbSummary"))->text();
+        okEnabled = dialog.findChild<QPushButton *>(QStringLiteral("OKBtn"))->isEnabled();
+        return true;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditOrderByExample"))->trigger();
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"orderSummaryDlg"});
+    QVERIFY2(shownSummary.startsWith(QStringLiteral("Ни один канал образца не найден в этой базе")),
+             qPrintable(shownSummary));
+    QVERIFY(!okEnabled);
+    QVERIFY(editor.window().database() == original);
+    QCOMPARE(editor.window().history().stack().count(), 0);
 }
 
 void OrderCommandsTest::duplicatesSelectedForDeletion()

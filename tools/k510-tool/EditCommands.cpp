@@ -74,11 +74,18 @@ int finish(const ChannelDatabase &db, const DeletionSummary &summary, const QStr
     int code = Success;
     if (!writeDatabase(db, out, &code))
         return code;
-    QTextStream(stdout) << QStringLiteral("deleted: tv channels %1, radio channels %2, transponders %3")
-                               .arg(summary.tvDeleted)
-                               .arg(summary.radioDeleted)
-                               .arg(summary.transpondersDeleted)
-                        << Qt::endl;
+    QTextStream stream(stdout);
+    stream << QStringLiteral("deleted: tv channels %1, radio channels %2, transponders %3\n")
+                  .arg(summary.tvDeleted)
+                  .arg(summary.radioDeleted)
+                  .arg(summary.transpondersDeleted);
+    if (summary.favouriteEntriesRemoved > 0)
+        stream << QStringLiteral("favourite entries removed: %1\n").arg(summary.favouriteEntriesRemoved);
+    if (summary.orderEntriesCleared > 0)
+        stream << QStringLiteral("order entries cleared: %1 (a deleted channel listed twice in a damaged order; "
+                                 "they name no channel now)\n")
+                      .arg(summary.orderEntriesCleared);
+    stream.flush();
     return Success;
 }
 

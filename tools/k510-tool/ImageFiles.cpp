@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageFiles.h"
 
+#include "ToolExit.h"
 #include "link/FileAccess.h"
 
 using namespace k510::files;
@@ -24,13 +25,13 @@ QString readProblemText(const QString &path, FileProblem problem, const QString 
     case FileProblem::TooLarge:
         return QStringLiteral("%1 is too large for a database image; nothing was read").arg(path);
     case FileProblem::OpenFailed:
-        return QStringLiteral("cannot open %1: %2").arg(path, reason);
+        return withReason(QStringLiteral("cannot open %1").arg(path), path, reason);
     case FileProblem::ReadFailed:
     case FileProblem::WriteFailed:
     case FileProblem::None:
         break;
     }
-    return QStringLiteral("cannot read %1: %2").arg(path, reason);
+    return withReason(QStringLiteral("cannot read %1").arg(path), path, reason);
 }
 
 } // namespace
@@ -53,7 +54,8 @@ bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes
         // A folder or device named as the output is refused, not written to.
         *error = written.problem == FileProblem::NotRegularFile
                      ? notARegularFile(path, "nothing was written")
-                     : QStringLiteral("cannot write %1: %2").arg(path, written.reason);
+                     : withReason(QStringLiteral("cannot write %1; nothing there was changed").arg(path), path,
+                                  written.reason);
         return false;
     }
     return true;

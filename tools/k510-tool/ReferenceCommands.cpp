@@ -26,7 +26,7 @@ const QString kApplyOrderSynopsis = QStringLiteral(
     "                      order IN's channels after REF, an image or a CSV list the editor exported\n"
     "                      (a TV list; --radio-csv: a radio list), and take REF's favourite groups;\n"
     "                      prints the summary, with --list every new channel and every channel of REF\n"
-    "                      without partner");
+    "                      without partner; writes nothing (exit 1) when not one channel of REF is in IN");
 const QString kDuplicatesSynopsis = QStringLiteral(
     "duplicates FILE [--tv] [--radio]\n"
     "                      channels repeating one before them in the order (same transponder and service\n"
@@ -66,10 +66,10 @@ std::optional<ChannelReference> readReference(const QString &path, bool radioCsv
     for (const auto &warning : read.warnings)
         QTextStream(stderr) << path << ": " << QString::fromStdString(warning) << Qt::endl;
     if (!read.ok()) {
-        const QString reason = QString::fromStdString(read.error);
-        *exitCode = fail(read.image ? path + QStringLiteral(": ") + reason
-                                    : QStringLiteral("%1 is no database image, nor a channel list: %2").arg(path, reason),
-                         NotAnImage);
+        // The reason is the window's own text, so it keeps a line of its own.
+        *exitCode = fail(path + QStringLiteral(": ") + QString::fromStdString(read.error), NotAnImage);
+        if (!read.image)
+            fail(QStringLiteral("%1 is no database image, nor a channel list").arg(path));
         return std::nullopt;
     }
     return std::move(read.reference);
@@ -101,20 +101,28 @@ int applyOrderCommand(const QStringList &arguments)
 
     const OrderPlan plan = planOrder(*db, *reference);
     const bool replaceFavourites = !parser.isSet(keepFavourites);
+    QTextStream out(stdout);
+    const auto printSummary = [&] {
+        for (const std::string &line : orderSummary(plan, replaceFavourites))
+            out << QString::fromStdString(line) << '\n';
+        if (parser.isSet(list)) {
+            listChannels(out, "новый ТВ: ", plan.tv.newChannels);
+            listChannels(out, "без пары в образце, ТВ: ", plan.tv.unmatchedReference);
+            listChannels(out, "новый радио: ", plan.radio.newChannels);
+            listChannels(out, "без пары в образце, радио: ", plan.radio.unmatchedReference);
+        }
+        out.flush();
+    };
+    // As the window, which offers no "OK" then.
+    if (matchesNothing(plan)) {
+        printSummary();
+        return fail(QStringLiteral("not one channel of REF is in IN; OUT was not written"));
+    }
     if (!applyOrder(*db, plan, replaceFavourites))
         return fail(QStringLiteral("the order planned does not fit IN"));
     if (!writeDatabase(*db, files->at(2), &code))
         return code;
-
-    QTextStream out(stdout);
-    for (const std::string &line : orderSummary(plan, replaceFavourites))
-        out << QString::fromStdString(line) << '\n';
-    if (parser.isSet(list)) {
-        listChannels(out, "новый ТВ: ", plan.tv.newChannels);
-        listChannels(out, "без пары в образце, ТВ: ", plan.tv.unmatchedReference);
-        listChannels(out, "новый радио: ", plan.radio.newChannels);
-        listChannels(out, "без пары в образце, радио: ", plan.radio.unmatchedReference);
-    }
+    printSummary();
     return Success;
 }
 

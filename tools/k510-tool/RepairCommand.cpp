@@ -34,6 +34,6 @@ int runRepair(const QStringList &arguments)
     const std::optional<QByteArray> bytes = loadFile(in, &error);
     if (!bytes || !saveFileAtomically(out, bytesOf(*bytes), &error))
         return fail(error);
-    QTextStream(stdout) << QStringLiteral("нумерация в порядке, исправлять нечего") << Qt::endl;
+    QTextStream(stdout) << QStringLiteral("the numbering is sound; nothing to repair") << Qt::endl;
     return Success;
 }

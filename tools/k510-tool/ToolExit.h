@@ -8,8 +8,17 @@
 
 enum ExitCode { Success = 0, Failure = 1, NotAnImage = 2 };
 
+inline constexpr const char *kLinePrefix = "k510-tool: ";
+
 inline int fail(const QString &message, int code = Failure)
 {
-    QTextStream(stderr) << "k510-tool: " << message << Qt::endl;
+    QTextStream(stderr) << kLinePrefix << message << Qt::endl;
     return code;
+}
+
+// The tool's own words, then on a line of its own what the system or the
+// window says about `path`: the two may be in different languages.
+inline QString withReason(const QString &message, const QString &path, const QString &reason)
+{
+    return message + QLatin1Char('\n') + QLatin1String(kLinePrefix) + path + QStringLiteral(": ") + reason;
 }

@@ -56,10 +56,11 @@ int TransferCommands::send(const QStringList &arguments) const
         return fail(error, NotAnImage);
     if (!m_parser.isSet(m_force)) {
         const k510::ReadResult check = k510::readImage(bytesOf(*image));
-        if (!check.ok())
-            return fail(QStringLiteral("%1: %2 (--force sends it anyway)")
-                            .arg(arguments.value(0), QString::fromStdString(check.error)),
-                        NotAnImage);
+        if (!check.ok()) {
+            // The refusal is the window's own text, so it keeps a line of its own.
+            fail(arguments.value(0) + QStringLiteral(": ") + QString::fromStdString(check.error));
+            return fail(QStringLiteral("nothing was sent; --force sends it anyway"), NotAnImage);
+        }
     }
 
     TerminalProgress progress(QStringLiteral("Передача данных"));
@@ -101,16 +102,18 @@ int TransferCommands::receive(const QStringList &arguments) const
 
     // "Готово" only once FILE holds what arrived.
     const k510::ReadResult result = k510::readImage(bytesOf(received));
-    if (!result.ok() || !saveFileAtomically(arguments.value(0), bytesOf(received), &error)) {
+    if (!result.ok()) {
         progress.finish();
-        if (!result.ok())
-            error = QStringLiteral("received image refused, %1 not written: %2")
-                        .arg(arguments.value(0), QString::fromStdString(result.error));
+        fail(QString::fromStdString(result.error));
+        return fail(QStringLiteral("the received image is refused; %1 was not written").arg(arguments.value(0)));
+    }
+    if (!saveFileAtomically(arguments.value(0), bytesOf(received), &error)) {
+        progress.finish();
         return fail(error);
     }
     progress.complete();
     for (const auto &warning : result.warnings)
-        QTextStream(stderr) << "k510-tool: received image: " << QString::fromStdString(warning) << Qt::endl;
+        fail(QString::fromStdString(warning));
     return Success;
 }
 

@@ -21,6 +21,7 @@
 #include "TransferCommands.h"
 #include "WindowsOutput.h"
 #include "model/ImageCheck.h"
+#include "model/ImageReader.h"
 #include "tools/samples/SampleDatabases.h"
 
 using namespace k510;
@@ -79,6 +80,9 @@ int check(const QStringList &args)
     for (const auto &problem : result.problems)
         out() << fromUtf8(problem) << '\n';
     out().flush();
+    // An image the window refuses to open is no database image, whatever its size.
+    if (const ReadResult read = readImage(bytesOf(*data)); !read.ok())
+        return fail(args.value(0) + QStringLiteral(": ") + fromUtf8(read.error), NotAnImage);
     return result.problems.empty() ? Success : Failure;
 }
 

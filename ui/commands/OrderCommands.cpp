@@ -109,8 +109,9 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
     const OrderPlan plan = planOrder(m.database, *loaded.reference);
     m_summary->load({shownPath(path), linesOf(orderSummary(plan, true)), linesOf(orderSummary(plan, false)),
                      channelLines(plan.tv.unmatchedReference, plan.radio.unmatchedReference),
-                     channelLines(plan.tv.newChannels, plan.radio.newChannels), plan.favouritesAvailable});
-    if (!m.dialogs.runDialog(*m_summary))
+                     channelLines(plan.tv.newChannels, plan.radio.newChannels), plan.favouritesAvailable,
+                     !matchesNothing(plan)});
+    if (!m.dialogs.runDialog(*m_summary) || matchesNothing(plan))
         return;
     const bool replaceGroups = m_summary->replaceGroups();
     m.history.record(QStringLiteral("Упорядочивание по образцу"),

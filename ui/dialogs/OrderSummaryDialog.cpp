@@ -47,6 +47,7 @@ OrderSummaryDialog::OrderSummaryDialog(QWidget *parent)
     layout->addLayout(showRow);
     layout->addWidget(m_lists, 1);
     addOkCancelButtons(*this, *layout);
+    m_ok = findChild<QPushButton *>(QStringLiteral("OKBtn"));
     keepCaptionWhole(*this);
 }
 
@@ -57,6 +58,7 @@ void OrderSummaryDialog::load(const Summary &summary)
     m_source->setToolTip(summary.reference);
     m_replaceGroups->setEnabled(summary.groupsAvailable);
     m_replaceGroups->setChecked(summary.groupsAvailable);
+    m_ok->setEnabled(summary.applicable);
     m_lists->hide();
     m_show->setEnabled(!summary.unmatched.isEmpty() || !summary.newChannels.isEmpty());
     showSummary();

@@ -21,6 +21,7 @@ public:
         QStringList unmatched;             // reference channels without partner
         QStringList newChannels;           // channels without partner, going to the end
         bool groupsAvailable = false;      // the reference brings favourite groups
+        bool applicable = true;            // false: nothing matched, "OK" is disabled
     };
 
     explicit OrderSummaryDialog(QWidget *parent = nullptr);
@@ -40,4 +41,5 @@ private:
     QCheckBox *m_replaceGroups;
     QPushButton *m_show;
     QPlainTextEdit *m_lists;
+    QPushButton *m_ok = nullptr;
 };

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 // How the lists of the main window order their rows when a column title is
@@ -14,19 +14,21 @@
 namespace k510::ui {
 
 enum class ColumnOrder {
-    Numeric,     // decimal integers
-    Text,        // Windows-1251 bytes, only a-z folded onto A-Z
-    Unordered,   // every pair of rows compares equal
+    // Numbers by value, as cellNumber reads them; a cell that is no number
+    // (the FEC "AUTO", a frequency shown in hexadecimal, "-") sorts after
+    // every number, such cells among themselves as Text.
+    Numeric,
+    // Russian collation as a reader sorts words: letter case ignored, Ё
+    // beside Е, punctuation, then digits (a run of digits by its value, so
+    // "Канал 9" before "Канал 10"), then Cyrillic, then Latin letters.
+    // Empty cells come after every text.
+    Text,
 };
 
-// -1, 0 or 1. A cell that is not a decimal integer (a frequency whose stored
-// nibbles are not decimal digits) sorts after every number; such cells
-// compare equal among themselves.
-[[nodiscard]] int compareNumeric(QStringView a, QStringView b);
-
-// The difference of the first differing bytes after folding a-z, or the
-// shorter text first; 0 for equal texts. Arguments are Windows-1251 bytes.
-[[nodiscard]] int compareText(const QByteArray &a, const QByteArray &b);
+// The value a cell shows: an integer ("10723"), a decimal fraction with a
+// comma ("9,5", a USALS longitude) or a rate ("3/4", a FEC); nothing for
+// any other text.
+[[nodiscard]] std::optional<double> cellNumber(QStringView cell);
 
 enum class SortDirection { Ascending, Descending };
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
+#include <utility>
 
 namespace k510::ui {
 
@@ -41,8 +43,7 @@ int compareKeys(const std::optional<Key> &a, const std::optional<Key> &b)
     return (difference > 0) - (difference < 0);
 }
 
-} // namespace
-
+// The value a cell shows, or nothing for a text that is no number.
 std::optional<double> cellNumber(QStringView cell)
 {
     const auto split = [&](QChar separator) -> std::optional<std::pair<long long, long long>> {
@@ -65,6 +66,8 @@ std::optional<double> cellNumber(QStringView cell)
         return double(rate->first) / double(rate->second);
     return std::nullopt;
 }
+
+} // namespace
 
 std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order, SortDirection direction)
 {

@@ -2,9 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
-
-#include <optional>
 #include <vector>
 
 // How the lists of the main window order their rows when a column title is
@@ -14,9 +11,10 @@
 namespace k510::ui {
 
 enum class ColumnOrder {
-    // Numbers by value, as cellNumber reads them; a cell that is no number
-    // (the FEC "AUTO", a frequency shown in hexadecimal, "-") sorts after
-    // every number, such cells among themselves as Text.
+    // Numbers by value: integers ("10723"), decimal fractions with a comma
+    // ("9,5", a USALS longitude) and rates ("3/4", a FEC). A cell that is no
+    // number (the FEC "AUTO", a frequency shown in hexadecimal, "-") sorts
+    // after every number, such cells among themselves as Text.
     Numeric,
     // Russian collation as a reader sorts words: letter case ignored, Ё
     // beside Е, punctuation, then digits (a run of digits by its value, so
@@ -24,11 +22,6 @@ enum class ColumnOrder {
     // Empty cells come after every text.
     Text,
 };
-
-// The value a cell shows: an integer ("10723"), a decimal fraction with a
-// comma ("9,5", a USALS longitude) or a rate ("3/4", a FEC); nothing for
-// any other text.
-[[nodiscard]] std::optional<double> cellNumber(QStringView cell);
 
 enum class SortDirection { Ascending, Descending };
 

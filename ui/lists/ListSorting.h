@@ -18,8 +18,9 @@ enum class ColumnOrder {
     Numeric,
     // Russian collation as a reader sorts words: letter case ignored, Ё
     // beside Е, punctuation, then digits (a run of digits by its value, so
-    // "Канал 9" before "Канал 10"), then Cyrillic, then Latin letters.
-    // Empty cells come after every text.
+    // "Канал 9" before "Канал 10"), then letters. Where Qt collates through
+    // ICU (the Linux builds) Cyrillic comes before Latin; elsewhere the
+    // system's Russian order decides. Empty cells come after every text.
     Text,
 };
 

@@ -90,7 +90,8 @@ std::string withoutLeadingZeros(const std::string &digits)
 } // namespace
 
 RangeError::RangeError(std::string_view text, std::string_view allowedRange)
-    : std::runtime_error("Значение '" + std::string(text) + "' вне допустимого диапазона " + std::string(allowedRange))
+    : std::runtime_error("Значение '" + std::string(text) + "' вне допустимого диапазона " + std::string(allowedRange)),
+      m_allowedRange(allowedRange)
 {
 }
 

@@ -20,6 +20,10 @@ class RangeError : public std::runtime_error {
 public:
     // allowedRange is shown as it is, e.g. "0..65535".
     RangeError(std::string_view text, std::string_view allowedRange);
+    [[nodiscard]] const std::string &allowedRange() const { return m_allowedRange; }
+
+private:
+    std::string m_allowedRange;
 };
 
 // A name holding a character the receiver cannot show.

@@ -28,24 +28,25 @@ const BoxButton kCancel{QMessageBox::Cancel, QStringLiteral("Отмена"), QMe
 
 // A box without an icon whose buttons read in Russian whether or not Qt's
 // own translation is installed (buttons of our own, which Qt does not
-// retranslate). The first button is the default one.
+// retranslate). The default button is the one given, else the first one.
 QMessageBox *makeBox(const QString &caption, const QString &text, std::initializer_list<BoxButton> buttons,
-                     QWidget *parent)
+                     QWidget *parent, QMessageBox::StandardButton defaultAnswer = QMessageBox::NoButton)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent);
     for (const BoxButton &button : buttons) {
         QPushButton *shown = box->addButton(button.text, button.role);
         shown->setProperty("answer", int(button.answer));
-        if (&button == buttons.begin())
+        if (defaultAnswer == QMessageBox::NoButton ? &button == buttons.begin() : button.answer == defaultAnswer)
             box->setDefaultButton(shown);
     }
     return box;
 }
 
 QMessageBox::StandardButton runBox(const QString &caption, const QString &text,
-                                   std::initializer_list<BoxButton> buttons)
+                                   std::initializer_list<BoxButton> buttons,
+                                   QMessageBox::StandardButton defaultAnswer = QMessageBox::NoButton)
 {
-    std::unique_ptr<QMessageBox> box(makeBox(caption, text, buttons, QApplication::activeWindow()));
+    std::unique_ptr<QMessageBox> box(makeBox(caption, text, buttons, QApplication::activeWindow(), defaultAnswer));
     box->exec();
     const QAbstractButton *clicked = box->clickedButton();
     return clicked ? QMessageBox::StandardButton(clicked->property("answer").toInt()) : QMessageBox::NoButton;
@@ -72,9 +73,10 @@ void QtUserDialogs::showTransferFailure(const QString &text, std::function<void(
     box->show();
 }
 
-bool QtUserDialogs::askYesNo(const QString &text)
+bool QtUserDialogs::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
 {
-    return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}) == QMessageBox::Yes;
+    const auto preset = defaultAnswer == DefaultAnswer::No ? QMessageBox::No : QMessageBox::Yes;
+    return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}, preset) == QMessageBox::Yes;
 }
 
 UserDialogs::Answer QtUserDialogs::askYesNoCancel(const QString &text)

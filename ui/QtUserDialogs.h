@@ -10,7 +10,8 @@ public:
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
     void showTransferFailure(const QString &text, std::function<void()> closed) override;
-    bool askYesNo(const QString &text) override;
+    using UserDialogs::askYesNo;
+    bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) override;
     Answer askYesNoCancel(const QString &text) override;
     bool runDialog(QDialog &dialog) override;
     QString openFileName(QWidget *parent, const FileDialogOptions &options) override;

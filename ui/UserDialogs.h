@@ -24,8 +24,12 @@ public:
     // window goes on working while it is shown; `closed` runs on the window
     // thread once the user has closed it.
     virtual void showTransferFailure(const QString &text, std::function<void()> closed) = 0;
-    // A Yes/No box captioned "Предупреждение"; true only for Yes.
-    virtual bool askYesNo(const QString &text) = 0;
+    // A Yes/No box captioned "Предупреждение"; true only for Yes. Enter
+    // gives the default answer: "Нет" where "Да" would destroy at once
+    // what the user may still want.
+    enum class DefaultAnswer { Yes, No };
+    virtual bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) = 0;
+    bool askYesNo(const QString &text) { return askYesNo(text, DefaultAnswer::Yes); }
     // The same box with "Да", "Нет" and "Отмена" (Escape).
     enum class Answer { Yes, No, Cancel };
     virtual Answer askYesNoCancel(const QString &text) = 0;

@@ -83,7 +83,8 @@ public:
         else
             closed();
     }
-    bool askYesNo(const QString &text) override
+    using UserDialogs::askYesNo;
+    bool askYesNo(const QString &text, DefaultAnswer) override
     {
         log.append(QStringLiteral("question: ") + text);
         if (whileAsking)

@@ -25,15 +25,18 @@ public:
         else
             closed();
     }
-    bool askYesNo(const QString &text) override
+    using UserDialogs::askYesNo;
+    bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) override
     {
         questions.append(text);
+        questionDefaults.append(defaultAnswer);
         return answers.isEmpty() ? true : answers.takeFirst();
     }
     // Answered from threeWayAnswers; "Нет" when the script has run out.
     Answer askYesNoCancel(const QString &text) override
     {
         questions.append(text);
+        questionDefaults.append(DefaultAnswer::Yes);
         return threeWayAnswers.isEmpty() ? Answer::No : threeWayAnswers.takeFirst();
     }
     // The next step of the dialog script fills the dialog and answers OK
@@ -61,6 +64,7 @@ public:
     QStringList messages;
     QStringList errors;
     QStringList questions;
+    QList<DefaultAnswer> questionDefaults;   // the default answer of each question, in order
     QList<bool> answers;       // Yes when the script has run out
     QList<Answer> threeWayAnswers;
     QStringList openNames;     // cancel when the script has run out

@@ -168,6 +168,7 @@ void DeleteCommandsTest::questionsNoThenYes()
 
     const k510::ChannelDatabase &db = editor.window().database();
     QCOMPARE(editor.dialogs().questions, (QStringList{kFavouriteQuestion, kFavouriteQuestion}));
+    QCOMPARE(editor.dialogs().questionDefaults, QList<UserDialogs::DefaultAnswer>(2, UserDialogs::DefaultAnswer::Yes));
     QCOMPARE(names(db, db.tvOrder, false), (QStringList{"C", "E", "D"}));
     QCOMPARE(EditorDriver::column(list, 1), (QStringList{"C", "E", "D"}));
     QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3"}));
@@ -188,6 +189,8 @@ void DeleteCommandsTest::purgeKeepsFavouritesAndOtherSatellites()
     const k510::ChannelDatabase &db = editor.window().database();
     QCOMPARE(editor.dialogs().questions,
              QStringList{"Будут удалены все каналы из списка, кроме добавленных в Избранные, Вы уверены?"});
+    // Enter must not purge: "Нет" is the default answer.
+    QCOMPARE(editor.dialogs().questionDefaults, QList{UserDialogs::DefaultAnswer::No});
     QCOMPARE(names(db, db.tvOrder, false), (QStringList{"ZDF", "Rai 1"}));
     QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1), QStringList{"ZDF"});
     QCOMPARE(db.radioOrder, original.radioOrder);

@@ -97,9 +97,12 @@ void DialogsSeamTest::modalBoxes_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("buttons");
-    QTest::newRow("question") << "question" << "Предупреждение" << QStringList{"Да", "Нет"};
-    QTest::newRow("error") << "error" << "Ошибка в приложении" << QStringList{"OK"};
-    QTest::newRow("message") << "message" << k510::ui::editorTitle() << QStringList{"OK"};
+    QTest::addColumn<QString>("defaultButton");
+    QTest::newRow("question") << "question" << "Предупреждение" << QStringList{"Да", "Нет"} << "Да";
+    QTest::newRow("destructive question") << "destructive question" << "Предупреждение" << QStringList{"Да", "Нет"}
+                                          << "Нет";
+    QTest::newRow("error") << "error" << "Ошибка в приложении" << QStringList{"OK"} << "OK";
+    QTest::newRow("message") << "message" << k510::ui::editorTitle() << QStringList{"OK"} << "OK";
 }
 
 void DialogsSeamTest::modalBoxes()
@@ -107,23 +110,29 @@ void DialogsSeamTest::modalBoxes()
     QFETCH(QString, kind);
     QString caption;
     QStringList buttons;
+    QString defaultButton;
     QMessageBox::Icon icon = QMessageBox::Warning;
     onNextModalBox([&](QMessageBox *box) {
         caption = box->windowTitle();
         buttons = buttonTexts(box);
         icon = box->icon();
+        if (box->defaultButton())
+            defaultButton = box->defaultButton()->text();
         for (QAbstractButton *button : box->buttons())
             if (button->text() == QLatin1String("OK") || button->text() == QStringLiteral("Нет"))
                 button->click();
     });
     if (kind == QLatin1String("question"))
         QVERIFY(!m_dialogs.askYesNo(QStringLiteral("Удалить?")));
+    else if (kind == QLatin1String("destructive question"))
+        QVERIFY(!m_dialogs.askYesNo(QStringLiteral("Удалить всё?"), UserDialogs::DefaultAnswer::No));
     else if (kind == QLatin1String("error"))
         m_dialogs.showError(QStringLiteral("Ошибка"));
     else
         m_dialogs.showMessage(QStringLiteral("Сообщение"));
     QTEST(caption, "caption");
     QTEST(buttons, "buttons");
+    QTEST(defaultButton, "defaultButton");
     QCOMPARE(icon, QMessageBox::NoIcon);
 }
 

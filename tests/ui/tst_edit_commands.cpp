@@ -9,8 +9,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <algorithm>
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
@@ -148,6 +151,8 @@ private slots:
     void cancelChangesNothing();
     void refusedFieldStaysForCorrection_data();
     void refusedFieldStaysForCorrection();
+    void dialogsOpenOnTheirFirstField_data();
+    void dialogsOpenOnTheirFirstField();
 
     void transponderAddMessagesInOrder_data();
     void transponderAddMessagesInOrder();
@@ -287,9 +292,10 @@ void EditCommandsTest::refusedSatelliteTextsChangeNothing_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("hexadecimal low oscillator") << "leLnbLow" << "9A50" << "'0x9A50' is not a valid integer value";
-    QTest::newRow("seven digits") << "leLnbHigh" << "1234567" << "'0x1234567' is not a valid integer value";
-    QTest::newRow("empty oscillator") << "leLnbHigh" << "" << "'0x' is not a valid integer value";
+    QTest::newRow("hexadecimal low oscillator") << "leLnbLow" << "9A50" << "Начальная частота LNB: «9A50» — не число.";
+    QTest::newRow("seven digits") << "leLnbHigh" << "1234567"
+                                  << "Конечная частота LNB: «1234567» — вне допустимого диапазона 0..999999.";
+    QTest::newRow("empty oscillator") << "leLnbHigh" << "" << "Конечная частота LNB: нужно число.";
     QTest::newRow("letter the receiver lacks") << "leSatName" << "Ёлки-ёлки" << "Символ «Ё» не поддерживается ресивером";
     QTest::newRow("guillemets") << "leSatName" << "«Astra»" << "Символ ««» не поддерживается ресивером";
     QTest::newRow("Ukrainian letter") << "leSatName" << "Київ" << "Символ «ї» не поддерживается ресивером";
@@ -339,34 +345,65 @@ void EditCommandsTest::refusedFieldStaysForCorrection_data()
     QTest::addColumn<QString>("mended");     // typed into the refused field, or clicked; empty: cancel
     QTest::addColumn<QString>("message");
     const int sat = TfrmMain::PageSat, tp = TfrmMain::PageTp, tv = TfrmMain::PageTv, radio = TfrmMain::PageRadio;
-    QTest::newRow("satellite: oscillator")
+    // Every number field, and every name, of the satellite, transponder and
+    // channel dialogs: a refused number names its field as the dialog labels
+    // it and quotes the text as typed.
+    QTest::newRow("satellite: low oscillator")
         << sat << 0 << false << QStringList{"leSatName=Astra 1KR", "cbDS10=A", "leLnbLow=9A50"} << "leLnbLow" << "leLnbLow=9750"
-        << "'0x9A50' is not a valid integer value";
+        << "Начальная частота LNB: «9A50» — не число.";
     QTest::newRow("satellite: name")
         << sat << 0 << false << QStringList{"leLnbHigh=10750", "leSatName=Ёлка"} << "leSatName" << "leSatName=Елка"
         << "Символ «Ё» не поддерживается ресивером";
-    QTest::newRow("satellite: cancelled after the refusal")
+    QTest::newRow("satellite: blank name")
+        << sat << 0 << false << QStringList{"leSatName=   "} << "leSatName" << "leSatName=Astra 2"
+        << "Не задано название спутника!";
+    QTest::newRow("satellite: high oscillator, cancelled after the refusal")
         << sat << 0 << false << QStringList{"leSatName=Astra 1KR", "leLnbHigh=1O600"} << "leLnbHigh" << ""
-        << "'0x1O600' is not a valid integer value";
+        << "Конечная частота LNB: «1O600» — не число.";
+    QTest::newRow("satellite: high oscillator, seven digits")
+        << sat << 0 << false << QStringList{"leLnbHigh=1060000"} << "leLnbHigh" << "leLnbHigh=10700"
+        << "Конечная частота LNB: «1060000» — вне допустимого диапазона 0..999999.";
+    QTest::newRow("satellite: longitude")
+        << sat << 0 << false << QStringList{"cbSwitchType=USALS", "leUSALS=360,0"} << "leUSALS" << "leUSALS=192,0"
+        << "Долгота USALS: «360,0» — вне допустимого диапазона 0,0..359,9.";
     QTest::newRow("transponder add: no polarisation")
         << tp << 1 << true << QStringList{"leFrequency=11475", "leRate=27500"} << "rgPolarization" << "rgPolarization_V"
         << "Не указан тип поляризации!";
     QTest::newRow("transponder add: frequency")
-        << tp << 1 << true << QStringList{"rgPolarization_H", "leRate=27500", "leFrequency=11A75"}
-        << "leFrequency" << "leFrequency=11475" << "'0x11A75' is not a valid integer value";
+        << tp << 1 << true << QStringList{"rgPolarization_H", "leRate=27500", "leFrequency=10a7 23"}
+        << "leFrequency" << "leFrequency=10723" << "Частота: «10a7 23» — не число.";
+    QTest::newRow("transponder add: rate")
+        << tp << 1 << true << QStringList{"rgPolarization_H", "leFrequency=10723", "leRate=0x6B6C"}
+        << "leRate" << "leRate=27500" << "Скорость: «0x6B6C» — не число.";
+    QTest::newRow("transponder edit: frequency")
+        << tp << 0 << false << QStringList{"leFrequency=12,5"} << "leFrequency" << "leFrequency=12500"
+        << "Частота: «12,5» — не число.";
     QTest::newRow("transponder edit: rate")
         << tp << 0 << false << QStringList{"leFrequency=12000", "leRate=27 500"} << "leRate" << "leRate=27500"
-        << "'0x27 500' is not a valid integer value";
-    const QStringList channel{"leName=Новый", "leSIDInfo=100", "lePMTInfo=101", "leVPid=102", "lePcrInfo=104"};
+        << "Скорость: «27 500» — не число.";
+    const QStringList channel{"leName=Новый", "leSIDInfo=100", "lePMTInfo=101", "leVPid=102", "leAPid=103",
+                              "lePcrInfo=104"};
     QTest::newRow("TV add: empty field") << tv << 1 << true << channel + QStringList{"leAPid="} << "leAPid" << "leAPid=103"
                                          << "Необходимо заполнить все поля!";
-    QTest::newRow("TV add: PID not a number") << tv << 1 << true << channel + QStringList{"leAPid=1O3"}
-                                              << "leAPid" << "leAPid=103" << "'1O3' is not a valid integer value";
+    QTest::newRow("TV add: blank name") << tv << 1 << true << channel + QStringList{"leName=  "} << "leName"
+                                        << "leName=Новый" << "Необходимо заполнить все поля!";
+    QTest::newRow("TV add: service ID") << tv << 1 << true << channel + QStringList{"leSIDInfo=1OO"} << "leSIDInfo"
+                                        << "leSIDInfo=100" << "Service ID: «1OO» — не число.";
+    QTest::newRow("TV add: PMT PID") << tv << 1 << true << channel + QStringList{"lePMTInfo=-5"} << "lePMTInfo"
+                                     << "lePMTInfo=101" << "PMT PID: «-5» — вне допустимого диапазона 0..65535.";
+    QTest::newRow("TV add: video PID") << tv << 1 << true << channel + QStringList{"leVPid=0x1G"} << "leVPid"
+                                       << "leVPid=102" << "Video PID: «0x1G» — не число.";
+    QTest::newRow("TV add: audio PID") << tv << 1 << true << channel + QStringList{"leAPid=1O3"}
+                                       << "leAPid" << "leAPid=103" << "Audio PID: «1O3» — не число.";
     QTest::newRow("radio add: service ID too large")
         << radio << 2 << true << QStringList{"leName=Радио", "lePMTInfo=1", "leAPid=2", "lePcrInfo=3", "leSIDInfo=70000"}
-        << "leSIDInfo" << "leSIDInfo=7000" << "Значение '70000' вне допустимого диапазона 0..65535";
+        << "leSIDInfo" << "leSIDInfo=7000" << "Service ID: «70000» — вне допустимого диапазона 0..65535.";
+    QTest::newRow("channel edit: PCR PID") << tv << 0 << false << QStringList{"lePcrInfo=1 04"} << "lePcrInfo"
+                                           << "lePcrInfo=104" << "PCR PID: «1 04» — не число.";
     QTest::newRow("channel edit: name") << tv << 0 << false << QStringList{"leSIDInfo=1", "leName=«Рен»"}
                                         << "leName" << "leName=Рен" << "Символ ««» не поддерживается ресивером";
+    QTest::newRow("radio edit: blank name") << radio << 0 << false << QStringList{"leName= "}
+                                            << "leName" << "leName=Радио" << "Необходимо заполнить все поля!";
 }
 
 void EditCommandsTest::refusedFieldStaysForCorrection()
@@ -420,6 +457,68 @@ void EditCommandsTest::refusedFieldStaysForCorrection()
         QVERIFY(imageOf(editor.window().database()) != before.image);
 }
 
+void EditCommandsTest::dialogsOpenOnTheirFirstField_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("adding");        // else the first row is edited
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("later");      // where the user left the dialog the time before
+    const int sat = TfrmMain::PageSat, tp = TfrmMain::PageTp, tv = TfrmMain::PageTv, radio = TfrmMain::PageRadio;
+    QTest::newRow("satellite") << sat << false << "leSatName" << "leLnbHigh";
+    QTest::newRow("transponder add") << tp << true << "rgPolarization" << "leRate";
+    QTest::newRow("transponder edit") << tp << false << "rgPolarization" << "leFrequency";
+    QTest::newRow("TV add") << tv << true << "cbSelTp" << "lePcrInfo";
+    QTest::newRow("radio add") << radio << true << "cbSelTp" << "leAPid";
+    QTest::newRow("TV edit") << tv << false << "leName" << "leVPid";
+    QTest::newRow("radio edit") << radio << false << "leName" << "lePcrInfo";
+    QTest::newRow("group rename") << int(TfrmMain::PageFavTv) << false << "ebGrpName" << "";
+}
+
+void EditCommandsTest::dialogsOpenOnTheirFirstField()
+{
+    QFETCH(int, page);
+    QFETCH(bool, adding);
+    QFETCH(QString, first);
+    QFETCH(QString, later);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(page);
+    if (page == TfrmMain::PageTp)
+        editor.chooseTransponderSatellite(1);
+    else if (page == TfrmMain::PageTv || page == TfrmMain::PageRadio)
+        editor.choose(editor.combo(page == TfrmMain::PageTv ? "cbTvSelectSat" : "cbRadioSelectSat"), 1);
+    if (!adding && page != TfrmMain::PageFavTv) {
+        const char *lists[] = {"lvSatView", "lvTpView", "lvTvCh", "lvRadioCh"};
+        editor.clickRow(editor.list(lists[page]), 0);
+    }
+    const auto openDialog = [&] {
+        if (page == TfrmMain::PageFavTv)
+            QTest::mouseClick(editor.window().findChild<QPushButton *>(QStringLiteral("ren1")), Qt::LeftButton);
+        else
+            adding ? triggerAdd(editor) : triggerChange(editor);
+    };
+
+    answer(editor, [&](QDialog &dialog) {
+        if (!later.isEmpty())
+            child<QWidget>(dialog, later)->setFocus();
+    }, false);
+    openDialog();
+    answer(editor, [&](QDialog &dialog) {
+        auto *field = child<QWidget>(dialog, first);
+        QVERIFY(dialog.focusWidget() == field || field->isAncestorOf(dialog.focusWidget()));
+        // A radio group is entered on its chosen button.
+        if (auto *button = qobject_cast<QRadioButton *>(dialog.focusWidget())) {
+            const auto buttons = field->findChildren<QRadioButton *>();
+            QVERIFY(button->isChecked()
+                    || std::none_of(buttons.begin(), buttons.end(), [](auto *b) { return b->isChecked(); }));
+        }
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            QCOMPARE(edit->selectedText(), edit->text());
+    }, false);
+    openDialog();
+    QCOMPARE(editor.dialogs().shownDialogs.size(), 2);
+}
+
 void EditCommandsTest::transponderAddMessagesInOrder_data()
 {
     QTest::addColumn<int>("polarisation");
@@ -431,8 +530,8 @@ void EditCommandsTest::transponderAddMessagesInOrder_data()
     QTest::newRow("no FEC") << 0 << -1 << "" << "" << "Не указан тип FEC!";
     QTest::newRow("both empty") << 1 << 3 << "" << "" << "Не задана частота!";
     QTest::newRow("no rate") << 1 << 3 << "11475" << "" << "Не задана скорость потока!";
-    QTest::newRow("hexadecimal frequency") << 0 << 3 << "11A75" << "27500" << "'0x11A75' is not a valid integer value";
-    QTest::newRow("rate with a blank") << 0 << 3 << "11475" << "27 500" << "'0x27 500' is not a valid integer value";
+    QTest::newRow("hexadecimal frequency") << 0 << 3 << "11A75" << "27500" << "Частота: «11A75» — не число.";
+    QTest::newRow("rate with a blank") << 0 << 3 << "11475" << "27 500" << "Скорость: «27 500» — не число.";
 }
 
 void EditCommandsTest::transponderAddMessagesInOrder()
@@ -533,7 +632,7 @@ void EditCommandsTest::transponderEditFindsItsTransponder()
         setText(dialog, "leFrequency", QStringLiteral("12A00"));
     });
     triggerChange(editor);
-    QCOMPARE(editor.dialogs().messages, QStringList{"'0x12A00' is not a valid integer value"});
+    QCOMPARE(editor.dialogs().messages, QStringList{"Частота: «12A00» — не число."});
     QVERIFY(Snapshot(editor) == before);
 }
 
@@ -550,13 +649,13 @@ void EditCommandsTest::channelAddValidation_data()
     QTest::newRow("satellite without transponders") << 3 << filled << "Выберите транспондер!";
     QStringList big = filled;
     big[1] = QStringLiteral("65536");
-    QTest::newRow("service ID above 16 bits") << 1 << big << "Значение '65536' вне допустимого диапазона 0..65535";
+    QTest::newRow("service ID above 16 bits") << 1 << big << "Service ID: «65536» — вне допустимого диапазона 0..65535.";
     QStringList negative = filled;
     negative[4] = QStringLiteral("-1");
-    QTest::newRow("negative PID") << 1 << negative << "Значение '-1' вне допустимого диапазона 0..65535";
+    QTest::newRow("negative PID") << 1 << negative << "Audio PID: «-1» — вне допустимого диапазона 0..65535.";
     QStringList letters = filled;
     letters[2] = QStringLiteral("1O1");
-    QTest::newRow("not a number") << 1 << letters << "'1O1' is not a valid integer value";
+    QTest::newRow("not a number") << 1 << letters << "PMT PID: «1O1» — не число.";
     QStringList name = filled;
     name[0] = QStringLiteral("№1 канал");
     QTest::newRow("name the receiver cannot show") << 1 << name << "Символ «№» не поддерживается ресивером";
@@ -770,9 +869,10 @@ void EditCommandsTest::refusedChannelEditChangesNothing_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("PCR PID not a number") << "lePcrInfo" << "abc" << "'abc' is not a valid integer value";
-    QTest::newRow("video PID too large") << "leVPid" << "70000" << "Значение '70000' вне допустимого диапазона 0..65535";
-    QTest::newRow("empty service ID") << "leSIDInfo" << "" << "'' is not a valid integer value";
+    QTest::newRow("PCR PID not a number") << "lePcrInfo" << "abc" << "PCR PID: «abc» — не число.";
+    QTest::newRow("video PID too large") << "leVPid" << "70000"
+                                         << "Video PID: «70000» — вне допустимого диапазона 0..65535.";
+    QTest::newRow("empty service ID") << "leSIDInfo" << "" << "Необходимо заполнить все поля!";
     QTest::newRow("name with ґ") << "leName" << "ґанок" << "Символ «ґ» не поддерживается ресивером";
     QTest::newRow("name with an en dash") << "leName" << "Мир – ТВ" << "Символ «–» не поддерживается ресивером";
 }

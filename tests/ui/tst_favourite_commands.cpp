@@ -252,6 +252,7 @@ void FavouriteCommandsTest::rename_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("new name") << "Спорт" << "Спорт" << "";
     QTest::newRow("empty") << "" << "Новости" << "Группа не может не иметь названия!";
+    QTest::newRow("blanks only") << "   " << "Новости" << "Группа не может не иметь названия!";
     QTest::newRow("twenty characters") << "Двадцать символов!!!" << "Двадцать символо" << "";
     QTest::newRow("a letter the receiver lacks") << "Всё" << "Новости" << "Символ «ё» не поддерживается ресивером";
     QTest::newRow("a sign the receiver shows otherwise") << "«Спорт»" << "Новости"
@@ -279,9 +280,24 @@ void FavouriteCommandsTest::rename()
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
         return true;
     });
+    // A refused name keeps the dialog open on what was typed, selected for
+    // retyping; here the user then cancels.
+    QString typedAfterRefusal;
+    bool readyForRetyping = false;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("ebGrpName"));
+        typedAfterRefusal = name->text();
+        readyForRetyping = dialog.focusWidget() == name && name->selectedText() == name->text();
+        return false;
+    });
     QTest::mouseClick(editor.window().findChild<QPushButton *>(QStringLiteral("ren1")), Qt::LeftButton);
 
-    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"grpRenameDlg"});
+    QFETCH(QString, message);
+    QCOMPARE(editor.dialogs().shownDialogs.size(), message.isEmpty() ? 1 : 2);
+    if (!message.isEmpty()) {
+        QCOMPARE(typedAfterRefusal, typed);
+        QVERIFY(readyForRetyping);
+    }
     QCOMPARE(shownName, QStringLiteral("Новости"));
     QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
     QCOMPARE(QString::fromUtf8(k510::windows1251ToUtf8(editor.window().database().tvGroupName(1))), stored);

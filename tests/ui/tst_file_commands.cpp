@@ -205,6 +205,7 @@ void FileCommandsTest::saveAsksBeforeReplacingOrCreating()
     editor.dialogs().answers = {false};
     editor.saveThroughMenu(fresh);
     QVERIFY(editor.dialogs().questions.last().contains(QStringLiteral("не существует")));
+    QCOMPARE(editor.dialogs().questionDefaults.last(), UserDialogs::DefaultAnswer::Yes);
     QVERIFY(!QFile::exists(fresh));
 
     const QString existing = editor.path(QStringLiteral("existing.k5d"));
@@ -212,6 +213,8 @@ void FileCommandsTest::saveAsksBeforeReplacingOrCreating()
     editor.dialogs().answers = {false};
     editor.saveThroughMenu(existing);
     QVERIFY(editor.dialogs().questions.last().contains(QStringLiteral("уже существует")));
+    // Replacing cannot be undone, so Enter keeps the file.
+    QCOMPARE(editor.dialogs().questionDefaults.last(), UserDialogs::DefaultAnswer::No);
     QCOMPARE(fileBytes(existing), QByteArray("keep me"));
 
     editor.dialogs().answers = {true};

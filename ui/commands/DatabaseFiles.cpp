@@ -129,7 +129,8 @@ QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &di
         return {};
     const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
     if (QFileInfo::exists(path)
-        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path))))
+        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path)),
+                             UserDialogs::DefaultAnswer::No))
         return {};
     // The system's locale, not the editor's Russian default: the spreadsheet
     // that opens the file follows the system's regional settings.
@@ -150,10 +151,12 @@ QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget 
         return {};
     const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
 
-    const QString question = QFileInfo::exists(path)
-                                 ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
-                                 : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
-    if (!dialogs.askYesNo(question.arg(shownPath(path))))
+    // Replacing a file cannot be undone; creating one loses nothing.
+    const bool exists = QFileInfo::exists(path);
+    const QString question = exists ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
+                                    : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
+    if (!dialogs.askYesNo(question.arg(shownPath(path)),
+                          exists ? UserDialogs::DefaultAnswer::No : UserDialogs::DefaultAnswer::Yes))
         return {};
 
     return saveDatabase(db, path, dialogs) ? path : QString();

@@ -100,7 +100,7 @@ void DeleteCommands::deleteChannels(ChannelKind kind)
 void DeleteCommands::purge(ChannelKind kind)
 {
     m.history.record(channelsDeleted, [&] {
-        if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion)))
+        if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion), UserDialogs::DefaultAnswer::No))
             return;
         const int entry = pageOf(kind).selector()->currentIndex();
         const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;

@@ -39,7 +39,8 @@ const char *const kNoRoomForTransponder =
 const char *const kNoRoomForChannel = "Канал не добавлен: в образе базы нет места ещё для одного канала.";
 const char *const kOrderFull = "Канал не добавлен: в списке уже %1 каналов, больше ресивер не принимает.";
 
-// The first of the channel dialog's fields that is empty, if any.
+// The first of the channel dialog's fields that is empty or holds only
+// blanks, if any.
 std::optional<FormField> firstEmpty(const ChannelForm &form)
 {
     const std::pair<FormField, const QString *> fields[] = {
@@ -49,7 +50,7 @@ std::optional<FormField> firstEmpty(const ChannelForm &form)
     for (const auto &[field, text] : fields) {
         if (field == FormField::VideoPid && !form.hasVideoPid)
             continue;
-        if (text->isEmpty())
+        if (text->trimmed().isEmpty())
             return field;
     }
     return std::nullopt;
@@ -75,6 +76,7 @@ EditCommands::EditCommands(EditTargets targets, QWidget *dialogParent)
 template <typename Dialog>
 bool EditCommands::runUntilAccepted(Dialog &dialog, const std::function<void()> &accept)
 {
+    dialog.focusFirstField();
     while (m.dialogs.runDialog(dialog)) {
         try {
             accept();
@@ -261,7 +263,10 @@ void EditCommands::editChannel(ChannelKind kind)
         Channel &channel = m.database.channels[std::size_t(index)];
         m_channelEditDialog->load(channelFormOf(channel));
         runUntilAccepted(*m_channelEditDialog, [&] {
-            const ChannelValues values = channelValuesOf(m_channelEditDialog->form());
+            const ChannelForm form = m_channelEditDialog->form();
+            if (const auto empty = firstEmpty(form))
+                refuse(*empty, kFillEveryField);
+            const ChannelValues values = channelValuesOf(form);
             applyChannelValues(channel, values);
             page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
         });

@@ -7,6 +7,8 @@
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ModelStrings.h"
 
+#include <QRegularExpression>
+
 namespace k510::ui {
 
 namespace {
@@ -33,12 +35,47 @@ constexpr int kSwitchTypeCount = 5;      // none, 1.0, 1.1, motor, USALS
 constexpr int kDiseqc10PortCount = 5;    // none, A..D
 constexpr int kFecCount = 6;             // AUTO .. 7/8
 
-// Runs one field's conversion; what it refuses names the field.
+constexpr int kBcdDigits = 6;            // frequencies and rates: up to 999999
+const char *const kNoSatelliteName = "Не задано название спутника!";
+
+// The field as its dialog labels it.
+QString captionOf(FormField field)
+{
+    switch (field) {
+    case FormField::LnbLow: return QStringLiteral("Начальная частота LNB");
+    case FormField::LnbHigh: return QStringLiteral("Конечная частота LNB");
+    case FormField::Longitude: return QStringLiteral("Долгота USALS");
+    case FormField::Frequency: return QStringLiteral("Частота");
+    case FormField::Rate: return QStringLiteral("Скорость");
+    case FormField::ServiceId: return QStringLiteral("Service ID");
+    case FormField::PmtPid: return QStringLiteral("PMT PID");
+    case FormField::VideoPid: return QStringLiteral("Video PID");
+    case FormField::AudioPid: return QStringLiteral("Audio PID");
+    case FormField::PcrPid: return QStringLiteral("PCR PID");
+    default: return QStringLiteral("Название");
+    }
+}
+
+[[noreturn]] void refuseOutOfRange(FormField field, const QString &typed, const std::string &allowedRange)
+{
+    throw RefusedField(field, QStringLiteral("%1: «%2» — вне допустимого диапазона %3.")
+                                  .arg(captionOf(field), typed, QString::fromStdString(allowedRange))
+                                  .toStdString());
+}
+
+// Runs one field's conversion; what it refuses names the field and quotes
+// the text as the user typed it.
 template <typename Convert>
-auto checked(FormField field, Convert convert)
+auto checked(FormField field, const QString &typed, Convert convert)
 {
     try {
         return convert();
+    } catch (const RangeError &refused) {
+        refuseOutOfRange(field, typed, refused.allowedRange());
+    } catch (const ConversionError &) {
+        const QString message = typed.isEmpty() ? QStringLiteral("%1: нужно число.").arg(captionOf(field))
+                                                : QStringLiteral("%1: «%2» — не число.").arg(captionOf(field), typed);
+        throw RefusedField(field, message.toStdString());
     } catch (const std::runtime_error &refused) {
         throw RefusedField(field, refused.what());
     }
@@ -46,17 +83,20 @@ auto checked(FormField field, Convert convert)
 
 Bcd4 frequencyOf(FormField field, const QString &text)
 {
-    return checked(field, [&] { return bcdFromDecimalDigits(utf8(text), "0x"); });
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    if (text.size() > kBcdDigits && digits.match(text).hasMatch())
+        refuseOutOfRange(field, text, "0.." + std::string(kBcdDigits, '9'));
+    return checked(field, text, [&] { return bcdFromDecimalDigits(utf8(text)); });
 }
 
 std::uint16_t channelNumberOf(FormField field, const QString &text)
 {
-    return checked(field, [&] { return channelNumberFromText(utf8(text)); });
+    return checked(field, text, [&] { return channelNumberFromText(utf8(text)); });
 }
 
 std::string nameOf(const QString &text)
 {
-    return checked(FormField::Name, [&] { return nameToWindows1251(utf8(text)); });
+    return checked(FormField::Name, text, [&] { return nameToWindows1251(utf8(text)); });
 }
 
 } // namespace
@@ -85,6 +125,9 @@ SatelliteForm satelliteFormOf(const Satellite &satellite)
 SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const SatelliteForm &typed,
                                       const SatelliteForm &shown)
 {
+    // A blank name would show as an empty selector entry nobody can tell apart.
+    if (typed.name.trimmed().isEmpty())
+        throw RefusedField(FormField::Name, kNoSatelliteName);
     SatelliteSettings settings;
     settings.name = nameOf(typed.name);
     settings.lnbLow = frequencyOf(FormField::LnbLow, typed.lnbLow);
@@ -98,7 +141,8 @@ SatelliteSettings satelliteSettingsOf(const Satellite &satellite, const Satellit
     settings.west = typed.west;
     const bool keepStored = typed.longitude == shown.longitude && storedLongitudeText(satellite.usalsLongitude);
     if (!keepStored)
-        settings.longitude = checked(FormField::Longitude, [&] { return normalizedLongitude(utf8(typed.longitude)); });
+        settings.longitude = checked(FormField::Longitude, typed.longitude,
+                                     [&] { return normalizedLongitude(utf8(typed.longitude)); });
     return settings;
 }
 

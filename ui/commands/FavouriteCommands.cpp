@@ -22,6 +22,20 @@ namespace {
 const char *const kGroupFull = "Максимальное количество каналов в списке - 80!";
 const char *const kNameless = "Группа не может не иметь названия!";
 
+// Why a typed group name cannot be stored, or nothing. Blanks alone are no
+// name: the selector would show an empty entry.
+QString refusalOf(const QString &typed)
+{
+    if (typed.trimmed().isEmpty())
+        return QString::fromUtf8(kNameless);
+    try {
+        (void)nameToWindows1251(typed.toStdString());
+    } catch (const NameError &refused) {
+        return QString::fromUtf8(refused.what());
+    }
+    return {};
+}
+
 } // namespace
 
 FavouriteCommands::FavouriteCommands(FavouriteTargets targets, QWidget *dialogParent)
@@ -113,20 +127,17 @@ void FavouriteCommands::renameGroup(ChannelKind kind)
         const int group = pageOf(kind).groupIndex();
         const bool tv = kind == ChannelKind::Tv;
         m_rename->load(fromWindows1251(tv ? m.database.tvGroupName(group + 1) : m.database.radioGroupName(group + 1)));
-        if (!m.dialogs.runDialog(*m_rename))
-            return;
-        const QString typed = m_rename->name();
-        if (typed.isEmpty()) {
-            m.dialogs.showMessage(QString::fromUtf8(kNameless));
-            return;
+        // A refused name keeps the dialog open on it.
+        for (;;) {
+            if (!m.dialogs.runDialog(*m_rename))
+                return;
+            const QString refusal = refusalOf(m_rename->name());
+            if (refusal.isEmpty())
+                break;
+            m.dialogs.showMessage(refusal);
+            m_rename->markRefused();
         }
-        std::string name;
-        try {
-            name = nameToWindows1251(typed.toStdString());
-        } catch (const std::exception &refused) {
-            m.dialogs.showMessage(QString::fromUtf8(refused.what()));
-            return;
-        }
+        const std::string name = nameToWindows1251(m_rename->name().toStdString());
         tv ? m.database.setTvGroupName(group + 1, name) : m.database.setRadioGroupName(group + 1, name);
         // The selector shows what is stored.
         groups->setItemText(group, fromWindows1251(tv ? m.database.tvGroupName(group + 1)

@@ -5,13 +5,19 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 void focusForCorrection(QWidget *field)
 {
     if (!field)
         return;
     if (field->focusPolicy() == Qt::NoFocus) {
-        if (auto *button = field->findChild<QAbstractButton *>())
-            field = button;
+        const auto buttons = field->findChildren<QAbstractButton *>();
+        const auto chosen = std::find_if(buttons.begin(), buttons.end(), [](auto *b) { return b->isChecked(); });
+        if (chosen != buttons.end())
+            field = *chosen;
+        else if (!buttons.isEmpty())
+            field = buttons.first();
     }
     field->setFocus(Qt::OtherFocusReason);
     if (auto *edit = qobject_cast<QLineEdit *>(field))

@@ -3,6 +3,7 @@
 
 #include "model/ChannelDatabase.h"
 #include "ui/dialogs/DialogButtons.h"
+#include "ui/dialogs/RefusedField.h"
 
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -48,4 +49,9 @@ void TgrpRenameDlg::load(const QString &name)
 QString TgrpRenameDlg::name() const
 {
     return m_ebGrpName->text();
+}
+
+void TgrpRenameDlg::markRefused()
+{
+    focusForCorrection(m_ebGrpName);
 }

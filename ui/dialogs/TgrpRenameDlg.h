@@ -16,6 +16,8 @@ public:
     // Shows the name, selected, so typing replaces it.
     void load(const QString &name);
     [[nodiscard]] QString name() const;
+    // Focuses the name with its text selected, after the command refused it.
+    void markRefused();
 
 private:
     QLineEdit *m_ebGrpName;

@@ -248,3 +248,8 @@ void TsatEditDlg::enableSwitchPorts(int switchType)
     m_leUSALS->setEnabled(ports.usals);
     m_rgEW->setEnabled(ports.usals);
 }
+
+void TsatEditDlg::focusFirstField()
+{
+    focusForCorrection(m_leSatName);
+}

@@ -25,6 +25,8 @@ public:
     void load(const SatelliteForm &form);
     // What the dialog shows, disabled boxes included.
     [[nodiscard]] SatelliteForm form() const;
+    // Puts the focus on the first field, as the dialog opens.
+    void focusFirstField();
     // Focuses a refused field with its text selected.
     void markRefused(FormField field);
 

@@ -68,3 +68,8 @@ void TsvcAddDlg::markRefused(FormField field)
     else
         focusForCorrection(m_edits.edit(field));
 }
+
+void TsvcAddDlg::focusFirstField()
+{
+    focusForCorrection(m_cbSelTp);
+}

@@ -25,6 +25,8 @@ public:
     // Empties every edit and clears FTA.
     void clearFields();
     [[nodiscard]] ChannelForm form() const;
+    // Puts the focus on the first field, as the dialog opens.
+    void focusFirstField();
     // Focuses a refused field with its text selected.
     void markRefused(FormField field);
 

@@ -39,3 +39,8 @@ void TsvcEditDlg::markRefused(FormField field)
 {
     focusForCorrection(m_edits.edit(field));
 }
+
+void TsvcEditDlg::focusFirstField()
+{
+    focusForCorrection(m_edits.name);
+}

@@ -16,6 +16,8 @@ public:
 
     void load(const ChannelForm &form);
     [[nodiscard]] ChannelForm form() const;
+    // Puts the focus on the first field, as the dialog opens.
+    void focusFirstField();
     // Focuses a refused field with its text selected.
     void markRefused(FormField field);
 

@@ -75,3 +75,8 @@ void TtpEditDlg::markRefused(FormField field)
     default: return;
     }
 }
+
+void TtpEditDlg::focusFirstField()
+{
+    focusForCorrection(m_rgPolarization);
+}

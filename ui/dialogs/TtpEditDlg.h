@@ -23,6 +23,8 @@ public:
     // keeps the previous choice; a polarisation outside 0..1 clears it.
     void load(const TransponderForm &form);
     [[nodiscard]] TransponderForm form() const;
+    // Puts the focus on the first field, as the dialog opens.
+    void focusFirstField();
     // Focuses a refused field (or choice) with its text selected.
     void markRefused(FormField field);
 

@@ -32,13 +32,12 @@ QString decimal(unsigned value)
 
 std::vector<ReportColumn> channelListColumns(int numberWidth)
 {
-    // The frequency is a text column here, unlike in the transponder list.
     return {
         {QStringLiteral("#"), numberWidth, ColumnOrder::Numeric},
         {QStringLiteral("Название"), 0, ColumnOrder::Text, true},
         {QStringLiteral("Блок."), 40, ColumnOrder::Text},
         {QStringLiteral("FTA"), 35, ColumnOrder::Text},
-        {QStringLiteral("Частота"), 70, ColumnOrder::Text},
+        {QStringLiteral("Частота"), 70, ColumnOrder::Numeric},
         {QStringLiteral("Поляризация"), 0, ColumnOrder::Text},
     };
 }

@@ -1,77 +1,102 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListSorting.h"
 
-#include "ModelStrings.h"
+#include <QCollator>
+#include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace k510::ui {
 
 namespace {
 
-std::optional<long long> decimalValue(QStringView text)
+std::optional<long long> digitsValue(QStringView digits)
 {
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
     bool ok = false;
-    const long long value = text.toLongLong(&ok, 10);
+    const long long value = digits.toLongLong(&ok, 10);
     return ok ? std::optional(value) : std::nullopt;
 }
 
-unsigned char folded(char byte)
+QCollator russianCollator()
 {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 'a' && value <= 'z' ? static_cast<unsigned char>(value - 'a' + 'A') : value;
+    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    collator.setIgnorePunctuation(false);
+    return collator;
+}
+
+// -1, 0 or 1 for two cells' text order keys; an empty cell has no key and
+// sorts after every other one.
+template <typename Key>
+int compareKeys(const std::optional<Key> &a, const std::optional<Key> &b)
+{
+    if (!a || !b)
+        return a ? -1 : (b ? 1 : 0);
+    const int difference = a->compare(*b);
+    return (difference > 0) - (difference < 0);
+}
+
+// The value a cell shows, or nothing for a text that is no number.
+std::optional<double> cellNumber(QStringView cell)
+{
+    const auto split = [&](QChar separator) -> std::optional<std::pair<long long, long long>> {
+        const qsizetype at = cell.indexOf(separator);
+        if (at < 0)
+            return std::nullopt;
+        const auto whole = digitsValue(cell.left(at));
+        const auto part = digitsValue(cell.mid(at + 1));
+        if (!whole || !part)
+            return std::nullopt;
+        return std::pair(*whole, *part);
+    };
+    if (const auto whole = digitsValue(cell))
+        return double(*whole);
+    if (const auto decimal = split(QLatin1Char(','))) {
+        const qsizetype fractionDigits = cell.size() - cell.indexOf(QLatin1Char(',')) - 1;
+        return double(decimal->first) + double(decimal->second) / std::pow(10.0, double(fractionDigits));
+    }
+    if (const auto rate = split(QLatin1Char('/')); rate && rate->second != 0)
+        return double(rate->first) / double(rate->second);
+    return std::nullopt;
 }
 
 } // namespace
 
-int compareNumeric(QStringView a, QStringView b)
-{
-    const auto x = decimalValue(a);
-    const auto y = decimalValue(b);
-    if (!x || !y)
-        return x ? -1 : (y ? 1 : 0);
-    return *x < *y ? -1 : (*x > *y ? 1 : 0);
-}
-
-int compareText(const QByteArray &a, const QByteArray &b)
-{
-    const qsizetype common = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const int difference = int(folded(a[i])) - int(folded(b[i]));
-        if (difference != 0)
-            return difference;
-    }
-    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
-}
-
 std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order, SortDirection direction)
 {
+    // Each cell's key is made once rather than at every comparison.
+    const QCollator collator = russianCollator();
+    std::vector<std::optional<QCollatorSortKey>> texts;
+    std::vector<std::optional<double>> numbers;
+    texts.reserve(cells.size());
+    numbers.reserve(cells.size());
+    for (const QString &cell : cells) {
+        numbers.push_back(order == ColumnOrder::Numeric ? cellNumber(cell) : std::nullopt);
+        texts.push_back(cell.isEmpty() ? std::nullopt : std::optional(collator.sortKey(cell)));
+    }
+    const auto compare = [&](int x, int y) {
+        const auto &a = numbers[size_t(x)];
+        const auto &b = numbers[size_t(y)];
+        if (a && b)
+            return (*a > *b) - (*a < *b);
+        if (a || b)
+            return a ? -1 : 1;
+        return compareKeys(texts[size_t(x)], texts[size_t(y)]);
+    };
+
     std::vector<int> rows(cells.size());
     std::iota(rows.begin(), rows.end(), 0);
     // Descending swaps the operands, so equal rows still compare "not before".
     const bool descending = direction == SortDirection::Descending;
-    const auto sortBy = [&](const auto &compare) {
-        std::stable_sort(rows.begin(), rows.end(),
-                         [&](int x, int y) { return descending ? compare(y, x) < 0 : compare(x, y) < 0; });
-    };
-    switch (order) {
-    case ColumnOrder::Unordered:
-        break;
-    case ColumnOrder::Numeric:
-        sortBy([&](int x, int y) { return compareNumeric(cells[size_t(x)], cells[size_t(y)]); });
-        break;
-    case ColumnOrder::Text: {
-        // Convert each cell once rather than at every comparison.
-        std::vector<QByteArray> keys;
-        keys.reserve(cells.size());
-        for (const QString &cell : cells)
-            keys.push_back(toWindows1251(cell));
-        sortBy([&](int x, int y) { return compareText(keys[size_t(x)], keys[size_t(y)]); });
-        break;
-    }
-    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](int x, int y) { return descending ? compare(y, x) < 0 : compare(x, y) < 0; });
     return rows;
 }
 

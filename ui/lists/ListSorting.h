@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-#include <QStringView>
-
 #include <vector>
 
 // How the lists of the main window order their rows when a column title is
@@ -14,19 +11,18 @@
 namespace k510::ui {
 
 enum class ColumnOrder {
-    Numeric,     // decimal integers
-    Text,        // Windows-1251 bytes, only a-z folded onto A-Z
-    Unordered,   // every pair of rows compares equal
+    // Numbers by value: integers ("10723"), decimal fractions with a comma
+    // ("9,5", a USALS longitude) and rates ("3/4", a FEC). A cell that is no
+    // number (the FEC "AUTO", a frequency shown in hexadecimal, "-") sorts
+    // after every number, such cells among themselves as Text.
+    Numeric,
+    // Russian collation as a reader sorts words: letter case ignored, Ё
+    // beside Е, punctuation, then digits (a run of digits by its value, so
+    // "Канал 9" before "Канал 10"), then letters. Where Qt collates through
+    // ICU (the Linux builds) Cyrillic comes before Latin; elsewhere the
+    // system's Russian order decides. Empty cells come after every text.
+    Text,
 };
-
-// -1, 0 or 1. A cell that is not a decimal integer (a frequency whose stored
-// nibbles are not decimal digits) sorts after every number; such cells
-// compare equal among themselves.
-[[nodiscard]] int compareNumeric(QStringView a, QStringView b);
-
-// The difference of the first differing bytes after folding a-z, or the
-// shorter text first; 0 for equal texts. Arguments are Windows-1251 bytes.
-[[nodiscard]] int compareText(const QByteArray &a, const QByteArray &b);
 
 enum class SortDirection { Ascending, Descending };
 

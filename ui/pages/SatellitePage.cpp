@@ -21,9 +21,9 @@ std::vector<ReportColumn> satelliteColumns()
         {QStringLiteral("0/12В"), 50, ColumnOrder::Text, false, true},
         {QStringLiteral("DiSEqC"), 60},
         {QStringLiteral("1.0"), 35, ColumnOrder::Text, false, true},
-        {QStringLiteral("1.1"), 35, ColumnOrder::Text, false, true},
+        {QStringLiteral("1.1"), 35, ColumnOrder::Numeric, false, true},
         {QStringLiteral("E/W"), 40, ColumnOrder::Text, false, true},
-        {QStringLiteral("USALS"), 60, ColumnOrder::Text, false, true},
+        {QStringLiteral("USALS"), 60, ColumnOrder::Numeric, false, true},
     };
 }
 

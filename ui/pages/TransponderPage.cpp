@@ -21,8 +21,8 @@ std::vector<ReportColumn> transponderColumns()
         {QStringLiteral("#"), 40, ColumnOrder::Numeric},
         {QStringLiteral("Поляриз."), 60, ColumnOrder::Text},
         {QStringLiteral("Частота"), 60, ColumnOrder::Numeric},
-        {QStringLiteral("Скорость"), 70, ColumnOrder::Unordered},
-        {QStringLiteral("FEC"), 0, ColumnOrder::Unordered, true},
+        {QStringLiteral("Скорость"), 70, ColumnOrder::Numeric},
+        {QStringLiteral("FEC"), 0, ColumnOrder::Numeric, true},
     };
 }
 

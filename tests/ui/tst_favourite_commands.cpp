@@ -144,7 +144,7 @@ void FavouriteCommandsTest::aSelectionJoinsWholeOrNotAtAll()
     editor.clickTab(TfrmMain::PageFavTv);
     script(editor, [](TfavChSelectDlg &dialog) {
         ReportList *channels = dialog.favouriteChannels();
-        dialog.lvFavChColumnClick(1);   // by name: T1, T10, T11, T12, T2, ...
+        dialog.lvFavChColumnClick(1);   // by name: T1, T2, ... T12
         EditorDriver::selectRows(channels, {0, 1, 2, 3});
         dialog.lvSelectedChDragDrop();
         QCOMPARE(dialog.selectedChannels()->rowCount(), 77);
@@ -155,8 +155,8 @@ void FavouriteCommandsTest::aSelectionJoinsWholeOrNotAtAll()
     QCOMPARE(editor.dialogs().messages,
              QStringList{"Максимальное количество каналов в списке - 80! Выбрано каналов: 4, в группу поместится ещё 3."});
     const Numbers &group = editor.window().database().tvFavourites[0];
-    QCOMPARE(Numbers(group.end() - 3, group.end()), (Numbers{10, 12, 2}));
-    QCOMPARE(EditorDriver::column(editor.list("lvTvFavCh"), 1).mid(77), (QStringList{"T10", "T12", "T2"}));
+    QCOMPARE(Numbers(group.end() - 3, group.end()), (Numbers{2, 4, 5}));
+    QCOMPARE(EditorDriver::column(editor.list("lvTvFavCh"), 1).mid(77), (QStringList{"T2", "T4", "T5"}));
 }
 
 void FavouriteCommandsTest::okOrCancel_data()

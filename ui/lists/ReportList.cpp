@@ -230,6 +230,10 @@ int ReportList::shownRowCount() const
 void ReportList::applyColumnWidths()
 {
     QHeaderView *titles = horizontalHeader();
+    // Measured with room for the sort indicator, so a sorted column's title
+    // is not clipped.
+    const bool indicatorShown = titles->isSortIndicatorShown();
+    titles->setSortIndicatorShown(true);
     const double scale = logicalDpiX() / 96.0;
     for (int c = 0; c < int(m_columns.size()); ++c) {
         const ReportColumn &column = m_columns[size_t(c)];
@@ -241,6 +245,7 @@ void ReportList::applyColumnWidths()
         const int wanted = column.width > 0 ? int(column.width * scale) : titles->defaultSectionSize();
         titles->resizeSection(c, std::max(wanted, titles->sectionSizeHint(c)));
     }
+    titles->setSortIndicatorShown(indicatorShown);
 }
 
 void ReportList::fitColumnsToContents()

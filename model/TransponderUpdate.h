@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ChannelDatabase.h"
+#include "SatellitesList.h"
+
+// Bringing one satellite of the database up to date from one satellite of a
+// satellites.xml list: which of the list's transponders are new, which the
+// database has already, and which it has at a frequency or symbol rate that
+// drifted. Nothing changes until the chosen rows are applied.
+
+namespace k510 {
+
+enum class ListTransponderFate {
+    New,        // no transponder of the same polarisation within 2 MHz
+    Present,    // one within 2 MHz with the same frequency and symbol rate
+    Changes,    // one within 2 MHz whose frequency or symbol rate differs
+    DvbS2,      // the receiver tunes DVB-S only
+};
+
+struct PlannedTransponder {
+    ListTransponder source;
+    ListTransponderFate fate = ListTransponderFate::New;
+    // In the receiver's terms: polarisation 0 H / 1 V (L as H, R as V, as a
+    // circular LNB converts them), MHz, ks/s, the FEC code (AUTO for codes
+    // the receiver lacks).
+    std::uint8_t polarisation = 0;
+    std::uint32_t frequencyMhz = 0;
+    std::uint32_t symbolRateKs = 0;
+    std::uint8_t fec = 0;
+    int existingIndex = -1;   // the database transponder it is or changes; -1 for new and DVB-S2
+    std::string text;         // what happens to it: "новый", "уже есть", "частота изменится: 11727 → 11728"...
+};
+
+struct TransponderUpdatePlan {
+    int satelliteIndex = -1;
+    std::vector<PlannedTransponder> rows;     // the list's order
+    std::vector<UnusableEntry> unusable;      // the list satellite's entries the reader could not use
+
+    [[nodiscard]] int count(ListTransponderFate fate) const;
+};
+
+// The receiver's FEC code of a list's fec_inner: 0..5 are the same codes
+// (AUTO, 1/2, 2/3, 3/4, 5/6, 7/8), anything else is AUTO.
+[[nodiscard]] std::uint8_t receiverFecOf(int fecInner);
+
+// The plan for the database satellite at satelliteIndex (which must exist).
+[[nodiscard]] TransponderUpdatePlan planTransponderUpdate(const ChannelDatabase &db, int satelliteIndex,
+                                                          const ListSatellite &listSatellite);
+
+// Per row: whether it is ticked when offered. New transponders are; changes
+// are offered unticked; DVB-S2 and present rows cannot be ticked.
+[[nodiscard]] std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan);
+[[nodiscard]] bool isTickable(const PlannedTransponder &row);
+
+struct UpdateOutcome {
+    int added = 0;
+    int changed = 0;
+};
+
+// Adds the ticked new transponders to the plan's satellite (after the last
+// transponder of the database, as the window's add command does) and sets
+// the ticked changes. Ticks on rows that cannot be ticked count for nothing.
+// Whole or not at all: nullopt, and the database unchanged, when the added
+// transponders would not fit the image.
+[[nodiscard]] std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
+                                                                  const std::vector<bool> &ticked);
+
+// The counts, one line each, then every unusable entry named with its line.
+[[nodiscard]] std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan);
+
+// A database satellite's longitude in tenths of a degree, east positive,
+// as its row shows it; nullopt when the row gives none.
+[[nodiscard]] std::optional<int> satellitePosition(const Satellite &satellite);
+
+inline constexpr const char *kNoRoomForListTransponders =
+    "Новые транспондеры не поместятся в образ: уберите отметки с части из них.";
+
+} // namespace k510

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "TestImages.h"
+#include "model/Conversions.h"
 #include "model/CsvExport.h"
 #include "model/Duplicates.h"
 #include "model/ImageCheck.h"
@@ -140,6 +141,21 @@ QString summary(int tv, int radio, int transponders, int favouriteEntries = 0)
 {
     return QString("deleted: tv channels %1, radio channels %2, transponders %3\n").arg(tv).arg(radio).arg(transponders)
            + (favouriteEntries ? QString("favourite entries removed: %1\n").arg(favouriteEntries) : QString());
+}
+
+// A satellites.xml list for editable()'s satellite A (10700 H, 10900 H):
+// 10700 H is there, 10901 H drifted, 10700 V and 11000 L are new, 11500 is
+// DVB-S2, and one entry has no frequency.
+QByteArray satellitesXml()
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n<sat name=\"A (13.0E)\" flags=\"0\" position=\"130\">\n"
+           "<transponder frequency=\"10700000\" symbol_rate=\"27500000\" polarization=\"0\" fec_inner=\"3\"/>\n"
+           "<transponder frequency=\"10901000\" symbol_rate=\"27500000\" polarization=\"0\" fec_inner=\"3\"/>\n"
+           "<transponder frequency=\"10700000\" symbol_rate=\"27500000\" polarization=\"1\" fec_inner=\"2\"/>\n"
+           "<transponder frequency=\"11000000\" symbol_rate=\"22000000\" polarization=\"2\" fec_inner=\"9\"/>\n"
+           "<transponder frequency=\"11500000\" symbol_rate=\"27500000\" polarization=\"0\" system=\"1\"/>\n"
+           "<transponder symbol_rate=\"27500000\" polarization=\"0\"/>\n"
+           "</sat>\n</satellites>\n";
 }
 
 } // namespace
@@ -435,6 +451,23 @@ private slots:
         row("satellite range", {"purge", "IN", "OUT", "--tv", "--satellite", "1-2"}, "one number");
         row("unreadable IN", {"delete", "/nonexistent/in.k5d", "OUT", "--tv", "1"}, "cannot open");
         row("IN of the wrong size", {"purge", "SHORT", "OUT", "--all"}, "не тот размер");
+        const QStringList satelliteA = {"--position", "130", "--satellite", "A"};
+        row("missing list", QStringList{"transponders-from", "/nonexistent/list.xml", "IN", "OUT"} + satelliteA,
+            "cannot open");
+        row("list that is no XML", QStringList{"transponders-from", "SHORT", "IN", "OUT"} + satelliteA,
+            "Файл не является списком satellites.xml: строка 1, столбец 1");
+        row("list cut off", QStringList{"transponders-from", "CUTXML", "IN", "OUT"} + satelliteA,
+            "Файл не является списком satellites.xml: строка 5, столбец 10: Premature end of document");
+        row("position the list lacks", {"transponders-from", "XML", "IN", "OUT", "--position", "192", "--satellite", "A"},
+            "has no satellite at position 192");
+        row("position not a number", {"transponders-from", "XML", "IN", "OUT", "--position", "13E", "--satellite", "A"},
+            "--position takes tenths");
+        row("satellite IN lacks", {"transponders-from", "XML", "IN", "OUT", "--position", "130", "--satellite", "C"},
+            "has no satellite named 'C'");
+        row("without a satellite", {"transponders-from", "XML", "IN", "OUT", "--position", "130"},
+            "usage: k510-tool transponders-from");
+        row("IN of the wrong size for a list", QStringList{"transponders-from", "XML", "SHORT", "OUT"} + satelliteA,
+            "не тот размер");
     }
     void editRefusals()
     {
@@ -445,6 +478,11 @@ private slots:
         arguments.replaceInStrings(QRegularExpression("^IN$"), path("edit.k5d"));
         arguments.replaceInStrings(QRegularExpression("^SHORT$"), path("short.k5d"));
         arguments.replaceInStrings(QRegularExpression("^OUT$"), path("refused.k5d"));
+        const QByteArray xml = satellitesXml();
+        writeFile(path("list.xml"), Image(xml.begin(), xml.end()));
+        writeFile(path("cut.xml"), Image(xml.begin(), xml.begin() + 200));
+        arguments.replaceInStrings(QRegularExpression("^XML$"), path("list.xml"));
+        arguments.replaceInStrings(QRegularExpression("^CUTXML$"), path("cut.xml"));
         const Run run = tool(arguments);
         QVERIFY(run.exitCode != 0);
         QVERIFY(run.out.isEmpty());
@@ -453,6 +491,48 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(path("refused.k5d")));
         QCOMPARE(readFile(path("edit.k5d")), bytesOf(imageOf(editable())));
+    }
+
+    void transpondersFrom_data()
+    {
+        QTest::addColumn<bool>("update");
+        QTest::addColumn<int>("changed");
+        QTest::newRow("new ones only") << false << 0;
+        QTest::newRow("--update") << true << 1;
+    }
+    // The summary names every row and the entry without frequency; the new
+    // transponders end satellite A's list, and --update moves 10900 to 10901.
+    void transpondersFrom()
+    {
+        QFETCH(bool, update);
+        QFETCH(int, changed);
+        const QByteArray xml = satellitesXml();
+        writeFile(path("list.xml"), Image(xml.begin(), xml.end()));
+        writeFile(path("edit.k5d"), imageOf(editable()));
+        QStringList arguments = {"transponders-from", path("list.xml"), path("edit.k5d"), path("listed.k5d"),
+                                 "--position", "130", "--satellite", "a"};
+        if (update)
+            arguments << "--update";
+        const Run run = tool(arguments);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("A (13.0E)\n"
+                                                            "новых транспондеров: 2\n"
+                                                            "уже есть: 1\n"
+                                                            "изменятся частота или символьная скорость: 1\n"
+                                                            "DVB-S2 (приёмник не принимает): 1\n"
+                                                            "непригодных записей: 1\n"
+                                                            "строка 9: транспондер без частоты\n"
+                                                            "transponders added: 2, changed: %1\n").arg(changed));
+        const QByteArray bytes = readFile(path("listed.k5d"));
+        const ChannelDatabase listed = databaseOf(Image(bytes.begin(), bytes.end()));
+        QCOMPARE(listed.transponders.size(), std::size_t(6));
+        QCOMPARE(listed.satellites[0].transponderIndices, (std::vector<int>{0, 2, 4, 5}));
+        QCOMPARE(bcdText(listed.transponders[2].frequency), update ? "10901" : "10900");
+        QCOMPARE(bcdText(listed.transponders[5].frequency), "11000");
+        QCOMPARE(int(listed.transponders[5].polarisation), 0);
+        QCOMPARE(int(listed.transponders[5].fec), 0);
+        QCOMPARE(listed.channels, editable().channels);
+        QCOMPARE(tool({"check", path("listed.k5d")}).exitCode, 0);
     }
 
     void outputMayBeTheInput()

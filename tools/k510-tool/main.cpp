@@ -18,6 +18,7 @@
 #include "ReferenceCommands.h"
 #include "RepairCommand.h"
 #include "ToolExit.h"
+#include "TransponderListCommand.h"
 #include "TransferCommands.h"
 #include "WindowsOutput.h"
 #include "model/ImageCheck.h"
@@ -121,6 +122,8 @@ int main(int argc, char *argv[])
         return runCsvCommand(rawArguments.mid(2));
     if (rawArguments.size() > 1 && isReferenceCommand(rawArguments[1]))
         return runReferenceCommand(rawArguments[1], rawArguments.mid(2));
+    if (rawArguments.size() > 1 && isTransponderListCommand(rawArguments[1]))
+        return runTransponderListCommand(rawArguments.mid(2));
 
     QCommandLineParser parser;
     const TransferCommands transfers(parser);
@@ -148,6 +151,7 @@ int main(int argc, char *argv[])
     description += QStringLiteral("\n  ") + csvCommandSynopsis();
     for (const QString &synopsis : referenceCommandSynopses())
         description += QStringLiteral("\n  ") + synopsis;
+    description += QStringLiteral("\n  ") + transponderListCommandSynopsis();
     description += QStringLiteral("\n\nExit status:\n"
                                   "  0  success\n"
                                   "  1  failure; check: the numbering scheme is broken; diff: A and B differ\n"
@@ -155,6 +159,7 @@ int main(int argc, char *argv[])
                                   "     check: FILE is no database image;\n"
                                   "     send: FILE is no database image and --force is not given;\n"
                                   "     apply-order, duplicates: an input is no image (REF: nor a CSV list);\n"
+                                  "     transponders-from: XML is no satellites.xml list or IN no image;\n"
                                   "     diff: any failure\n"
                                   "\nExamples:\n"
                                   "  $ k510-tool demo demo.k5d\n"
@@ -165,7 +170,7 @@ int main(int argc, char *argv[])
                                   "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, apply-order, duplicates, diff, send, receive or ports"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, apply-order, duplicates, diff, transponders-from, send, receive or ports"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

@@ -165,15 +165,22 @@ std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const T
     return outcome;
 }
 
-std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan)
+std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan)
 {
-    std::vector<std::string> lines = {
+    return {
         "новых транспондеров: " + std::to_string(plan.count(ListTransponderFate::New)),
         "уже есть: " + std::to_string(plan.count(ListTransponderFate::Present)),
         "изменятся частота или символьная скорость: " + std::to_string(plan.count(ListTransponderFate::Changes)),
         "DVB-S2 (приёмник не принимает): " + std::to_string(plan.count(ListTransponderFate::DvbS2)),
-        "непригодных записей: " + std::to_string(plan.unusable.size()),
     };
+}
+
+std::string unusableCountLine(std::size_t count) { return "непригодных записей: " + std::to_string(count); }
+
+std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan)
+{
+    std::vector<std::string> lines = transponderUpdateCounts(plan);
+    lines.push_back(unusableCountLine(plan.unusable.size()));
     for (const UnusableEntry &entry : plan.unusable)
         lines.push_back(entry.text());
     return lines;

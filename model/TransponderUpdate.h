@@ -71,7 +71,11 @@ struct UpdateOutcome {
 [[nodiscard]] std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
                                                                   const std::vector<bool> &ticked);
 
-// The counts, one line each, then every unusable entry named with its line.
+// The counts of new, present, changing and DVB-S2 rows, one line each.
+[[nodiscard]] std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan);
+// "непригодных записей: 2"
+[[nodiscard]] std::string unusableCountLine(std::size_t count);
+// The counts, the unusable entries' count, then each of them named with its line.
 [[nodiscard]] std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan);
 
 // A database satellite's longitude in tenths of a degree, east positive,

@@ -91,6 +91,9 @@ MainMenuActions buildMainMenu(QMainWindow &window)
         namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по о&бразцу..."));
     actions.mmEditSelectDuplicates =
         namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("&Выделить дубликаты"));
+    edit->addSeparator();
+    actions.mmEditSatellitesXml = namedAction(edit, QStringLiteral("mmEditSatellitesXml"),
+                                              QStringLiteral("Транспондеры из &списка satellites.xml..."));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
     link->addSeparator();

@@ -14,6 +14,7 @@
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
 #include "commands/OrderCommands.h"
+#include "commands/SatellitesXmlCommand.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/KeysHelpWindow.h"
 #include "pages/ChannelPage.h"
@@ -69,6 +70,10 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
                          kind == ChannelKind::Tv ? cbTvSelectSatSelect() : cbRadioSelectSatSelect();
                      },
                      [this] { showDatabaseAgain(); }},
+        this);
+    m_satellitesXml = new SatellitesXmlCommand(
+        SatellitesXmlTargets{m_database, m_dialogs, *m_history, *m_tpPage, m_settings, *this,
+                             [this] { showDatabaseAgain(); }},
         this);
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
@@ -148,6 +153,7 @@ void TfrmMain::connectHandlers()
     connect(m_popupMenu->pmOrderAsShown, &QAction::triggered, this, &TfrmMain::pmOrderAsShownClick);
     connect(m_menu.mmEditOrderAsShown, &QAction::triggered, this, &TfrmMain::pmOrderAsShownClick);
     connect(m_menu.mmEditOrderByExample, &QAction::triggered, this, &TfrmMain::mmEditOrderByExampleClick);
+    connect(m_menu.mmEditSatellitesXml, &QAction::triggered, m_satellitesXml, &SatellitesXmlCommand::run);
     connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
@@ -466,6 +472,7 @@ void TfrmMain::updateEditMenu()
     m_menu.mmEditOrderAsShown->setEnabled(entries.orderAsShownAvailable());
     m_menu.mmEditMoveTo->setEnabled(entries.moveToAvailable());
     m_menu.mmEditOrderByExample->setEnabled(!m_database.channels.empty());
+    m_menu.mmEditSatellitesXml->setEnabled(!m_database.satellites.empty());
     const int page = m_pages->currentIndex();
     m_menu.mmEditSelectDuplicates->setEnabled(page == PageTv || page == PageRadio);
 }

@@ -25,6 +25,7 @@ class EditHistory;
 class FavouriteCommands;
 class FileCommands;
 class OrderCommands;
+class SatellitesXmlCommand;
 class PopupMenu;
 struct PopupEntries;
 class ChannelPage;
@@ -195,5 +196,6 @@ private:
     k510::ui::EditHistory *m_history = nullptr;
     k510::ui::FileCommands *m_files = nullptr;
     k510::ui::OrderCommands *m_orders = nullptr;
+    k510::ui::SatellitesXmlCommand *m_satellitesXml = nullptr;
     EditorSettings m_settings;
 };

@@ -83,9 +83,9 @@ private:
         }
         if (!position || *position < -1800 || *position > 1800) {
             const std::string value = bad || position ? " «" + utf8(attributes.value(QLatin1StringView("position"))) + "»" : "";
-            m_list.unusable.push_back({satellite.line, "спутник «" + satellite.name + "» без позиции" + value + " ("
-                                                           + std::to_string(satellite.transponders.size())
-                                                           + " транспондеров не прочитано)"});
+            m_list.unusable.push_back({satellite.line, "спутник «" + satellite.name + "» без позиции" + value
+                                                           + "; транспондеров пропущено: "
+                                                           + std::to_string(satellite.transponders.size())});
             return;
         }
         satellite.position = int(*position);
@@ -112,9 +112,9 @@ private:
         };
         ListTransponder transponder;
         transponder.line = at;
-        // Up to 999999 MHz: what a six-digit field of the receiver holds.
-        transponder.frequencyKhz = std::uint32_t(required("frequency", "транспондер без частоты", 1, 999'999'499));
-        transponder.symbolRate = std::uint32_t(required("symbol_rate", "транспондер без символьной скорости", 1, 999'999'499));
+        // 1 to 999999 MHz (ks/s) once rounded: what a six-digit field of the receiver holds.
+        transponder.frequencyKhz = std::uint32_t(required("frequency", "транспондер без частоты", 500, 999'999'499));
+        transponder.symbolRate = std::uint32_t(required("symbol_rate", "транспондер без символьной скорости", 500, 999'999'499));
         transponder.polarisation = int(required("polarization", "транспондер без поляризации", 0, 3));
         bool bad = false;
         // A missing FEC is AUTO; a code nobody knows stays out of the receiver's range and becomes AUTO there.

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <algorithm>
+
 #include "lists/SatellitesXml.h"
 #include "model/Conversions.h"
 #include "model/ImageCheck.h"
@@ -89,12 +91,15 @@ private slots:
         QTest::newRow("frequency not a number")
             << listOf("<transponder frequency=\"11,7 GHz\" symbol_rate=\"27500000\" polarization=\"0\"/>") << QString() << 0
             << QStringList{"строка 4: frequency «11,7 GHz» не подходит"};
+        QTest::newRow("symbol rate that rounds to nothing")
+            << listOf("<transponder frequency=\"11727000\" symbol_rate=\"499\" polarization=\"0\"/>") << QString() << 0
+            << QStringList{"строка 4: symbol_rate «499» не подходит"};
         QTest::newRow("polarisation out of range")
             << listOf("<transponder frequency=\"11727000\" symbol_rate=\"27500000\" polarization=\"4\"/>") << QString() << 0
             << QStringList{"строка 4: polarization «4» не подходит"};
         QTest::newRow("satellite without position")
             << listOf(good, "east") << QString() << -1
-            << QStringList{"строка 3: спутник «Hot Bird (13.0E)» без позиции «east» (1 транспондеров не прочитано)"};
+            << QStringList{"строка 3: спутник «Hot Bird (13.0E)» без позиции «east»; транспондеров пропущено: 1"};
         QTest::newRow("unknown element beside the satellites")
             << QByteArray("<satellites><region/>\n<sat name=\"A\" position=\"10\"><transponder frequency=\"11000000\" "
                           "symbol_rate=\"27500000\" polarization=\"1\"/></sat></satellites>")

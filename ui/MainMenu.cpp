@@ -91,6 +91,8 @@ MainMenuActions buildMainMenu(QMainWindow &window)
         namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по о&бразцу..."));
     actions.mmEditSelectDuplicates =
         namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("&Выделить дубликаты"));
+    actions.mmEditImport =
+        namedAction(edit, QStringLiteral("mmEditImport"), QStringLiteral("Добавить из дру&гой базы..."));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
     link->addSeparator();

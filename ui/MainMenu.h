@@ -33,6 +33,7 @@ struct MainMenuActions {
     QAction *mmEditOrderAsShown;     // "Упорядочить как показано"
     QAction *mmEditOrderByExample;   // "Упорядочить по образцу..."
     QAction *mmEditSelectDuplicates; // "Выделить дубликаты"
+    QAction *mmEditImport;           // "Добавить из другой базы..."
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"

@@ -24,6 +24,7 @@ class EditCommands;
 class EditHistory;
 class FavouriteCommands;
 class FileCommands;
+class ImportCommands;
 class OrderCommands;
 class PopupMenu;
 struct PopupEntries;
@@ -131,6 +132,7 @@ public:
     // "Правка" > "Упорядочить по образцу..." and "Выделить дубликаты".
     void mmEditOrderByExampleClick();
     void mmEditSelectDuplicatesClick();
+    void mmEditImportClick();
 
 signals:
     // The window closes: the settings file has been written.
@@ -195,5 +197,6 @@ private:
     k510::ui::EditHistory *m_history = nullptr;
     k510::ui::FileCommands *m_files = nullptr;
     k510::ui::OrderCommands *m_orders = nullptr;
+    k510::ui::ImportCommands *m_imports = nullptr;
     EditorSettings m_settings;
 };

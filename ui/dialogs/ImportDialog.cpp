@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 using k510::ui::ReportColumn;
@@ -81,13 +82,22 @@ ImportDialog::ImportDialog(QWidget *parent)
     selectors->addWidget(findLabel);
     selectors->addWidget(m_find, 1);
     layout->addLayout(selectors);
-    layout->addWidget(m_channels, 1);
+    // A source may have dozens of satellites: their selectors scroll beside
+    // the list rather than squeeze it.
     new QFormLayout(m_targetsBox);
-    layout->addWidget(m_targetsBox);
+    auto *targets = new QScrollArea(this);
+    targets->setObjectName(QStringLiteral("saImportTargets"));
+    targets->setWidgetResizable(true);
+    targets->setWidget(m_targetsBox);
+    targets->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_channels, 3);
+    middle->addWidget(targets, 2);
+    layout->addLayout(middle, 1);
     layout->addWidget(m_insertAfterSelected);
     addOkCancelButtons(*this, *layout);
     findChild<QPushButton *>(QStringLiteral("OKBtn"))->setText(QStringLiteral("&Добавить"));
-    resize(640, 520);
+    resize(940, 520);
 
     connect(m_satellite, &QComboBox::currentIndexChanged, this, [this] {
         fillTransponderSelector();

@@ -13,6 +13,7 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget *parent) : QDialog(parent), m_l
     m_lines->setObjectName(QStringLiteral("lbSummary"));
     m_lines->setTextFormat(Qt::PlainText);
     m_lines->setWordWrap(true);
+    m_lines->setMinimumWidth(560);   // a summary line on one line, mostly
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_lines);
     addOkCancelButtons(*this, *layout);

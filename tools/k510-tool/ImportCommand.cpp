@@ -23,8 +23,8 @@ using namespace k510;
 namespace {
 
 const QString kImportSynopsis = QStringLiteral(
-    "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--transponder LIST]\n"
-    "       [--after N]   copy channels of SRC (numbered as dump numbers them in SRC; --transponder: every\n"
+    "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--transponder LIST] [--after N]\n"
+    "                      copy channels of SRC (numbered as dump numbers them in SRC; --transponder: every\n"
     "                      channel on it; no list: every channel) into IN: onto IN's transponder within\n"
     "                      2 MHz or a copy of SRC's, channels IN has already skipped; satellites matched by\n"
     "                      name and longitude unless --satellite says (IN_NAME empty: not added); --after N:\n"

@@ -232,6 +232,44 @@ private slots:
         QCOMPARE(db, before);
     }
 
+    // A transponder 9 MHz off that shares the database transponder's service
+    // IDs is that transponder moved: its new channel joins the others there,
+    // and a second import still finds every channel.
+    void movedTransponder()
+    {
+        ChannelDatabase db = oneSatellite({{11766, 'H'}}, {1, 1});
+        const ChannelDatabase source = oneSatellite({{11775, 'H'}}, {1, 1, 1});
+        const ImportPlan plan = planImport(db, source, everyChannel(db, source));
+        QCOMPARE(plan.alreadyThere, 2);
+        QVERIFY(plan.newTransponders.empty());
+        QCOMPARE(plan.tv.size(), std::size_t(1));
+        QCOMPARE(int(plan.tv.front().tpNumber), 1);
+        QVERIFY(applyImport(db, plan));
+        QCOMPARE(planImport(db, source, everyChannel(db, source)).alreadyThere, 3);
+    }
+
+    // Entries of a damaged source that cannot be copied are named, not dropped.
+    void unusableEntriesNamed()
+    {
+        ChannelDatabase db = oneSatellite({{11766, 'H'}}, {});
+        ChannelDatabase source = oneSatellite({{11766, 'H'}}, {1, 1, 1});
+        source.channels[0].tpNumber = 9;              // no such transponder
+        source.channels[1].setServiceType(ServiceType::Radio);   // a radio record in the TV block
+        source.rebuildChannelIndices();
+        ImportRequest request = everyChannel(db, source);
+        request.tv.push_back(7);                     // no such channel
+        const ImportPlan plan = planImport(db, source, request);
+        QCOMPARE(plan.tv.size(), std::size_t(1));
+        QCOMPARE(plan.unusable.size(), std::size_t(3));
+        QVERIFY(QString::fromStdString(plan.unusable[0]).startsWith(QStringLiteral("ТВ 7:")));
+        QVERIFY(QString::fromStdString(plan.unusable[1]).startsWith(QStringLiteral("ТВ 1 Chan")));
+        QVERIFY(QString::fromStdString(plan.unusable[2]).endsWith(QStringLiteral("тип канала не тот")));
+        const std::vector<std::string> summary = importSummary(plan);
+        QCOMPARE(summary[summary.size() - 4], std::string("Нельзя использовать: 3."));
+        QVERIFY(applyImport(db, plan));
+        QVERIFY(imageCheckPasses(db));
+    }
+
     // A plan applies only to the database it was made for.
     void stalePlanRefused()
     {

@@ -94,6 +94,8 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     edit->addSeparator();
     actions.mmEditSatellitesXml = namedAction(edit, QStringLiteral("mmEditSatellitesXml"),
                                               QStringLiteral("Транспондеры из &списка satellites.xml..."));
+    actions.mmEditImport =
+        namedAction(edit, QStringLiteral("mmEditImport"), QStringLiteral("Добавить из дру&гой базы..."));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
     link->addSeparator();

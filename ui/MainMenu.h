@@ -34,6 +34,7 @@ struct MainMenuActions {
     QAction *mmEditOrderByExample;   // "Упорядочить по образцу..."
     QAction *mmEditSelectDuplicates; // "Выделить дубликаты"
     QAction *mmEditSatellitesXml;    // "Транспондеры из списка satellites.xml..."
+    QAction *mmEditImport;           // "Добавить из другой базы..."
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *N7;           // "Настройки Порта"

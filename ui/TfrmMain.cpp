@@ -13,6 +13,7 @@
 #include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/ImportCommands.h"
 #include "commands/OrderCommands.h"
 #include "commands/SatellitesXmlCommand.h"
 #include "dialogs/AboutDialog.h"
@@ -75,6 +76,8 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
         SatellitesXmlTargets{m_database, m_dialogs, *m_history, *m_tpPage, m_settings, *this,
                              [this] { showDatabaseAgain(); }},
         this);
+    m_imports = new ImportCommands(
+        ImportTargets{m_database, m_dialogs, *m_history, m_settings, *this, [this] { showDatabaseAgain(); }}, this);
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
@@ -154,6 +157,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmEditOrderAsShown, &QAction::triggered, this, &TfrmMain::pmOrderAsShownClick);
     connect(m_menu.mmEditOrderByExample, &QAction::triggered, this, &TfrmMain::mmEditOrderByExampleClick);
     connect(m_menu.mmEditSatellitesXml, &QAction::triggered, m_satellitesXml, &SatellitesXmlCommand::run);
+    connect(m_menu.mmEditImport, &QAction::triggered, this, &TfrmMain::mmEditImportClick);
     connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
@@ -473,6 +477,7 @@ void TfrmMain::updateEditMenu()
     m_menu.mmEditMoveTo->setEnabled(entries.moveToAvailable());
     m_menu.mmEditOrderByExample->setEnabled(!m_database.channels.empty());
     m_menu.mmEditSatellitesXml->setEnabled(!m_database.satellites.empty());
+    m_menu.mmEditImport->setEnabled(!m_database.satellites.empty());
     const int page = m_pages->currentIndex();
     m_menu.mmEditSelectDuplicates->setEnabled(page == PageTv || page == PageRadio);
 }
@@ -544,6 +549,26 @@ void TfrmMain::mmEditOrderByExampleClick()
 {
     const int page = m_pages->currentIndex();
     m_orders->orderByExample(page == PageRadio || page == PageFavRadio ? ChannelKind::Radio : ChannelKind::Tv);
+}
+
+void TfrmMain::mmEditImportClick()
+{
+    // The row selected in the TV or radio list: the added channels of its
+    // kind may stand after it.
+    std::optional<SelectedOrderRow> selected;
+    const int page = m_pages->currentIndex();
+    if (page == PageTv || page == PageRadio) {
+        const ChannelPage &channels = page == PageTv ? *m_tvPage : *m_radioPage;
+        const int row = channels.list()->firstSelectedRow();
+        const int index = row < 0 ? -1 : channels.channelIndexOfRow(m_database, row);
+        const bool radio = page == PageRadio;
+        const int number = radio ? index - m_database.tvCount() + 1 : index + 1;
+        const auto &order = radio ? m_database.radioOrder : m_database.tvOrder;
+        const auto at = std::find(order.begin(), order.end(), number);
+        if (index >= 0 && at != order.end())
+            selected = SelectedOrderRow{radio ? ChannelKind::Radio : ChannelKind::Tv, int(at - order.begin()) + 1};
+    }
+    m_imports->importFromOtherDatabase(selected);
 }
 
 void TfrmMain::mmEditSelectDuplicatesClick()

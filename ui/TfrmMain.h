@@ -24,6 +24,7 @@ class EditCommands;
 class EditHistory;
 class FavouriteCommands;
 class FileCommands;
+class ImportCommands;
 class OrderCommands;
 class SatellitesXmlCommand;
 class PopupMenu;
@@ -132,6 +133,7 @@ public:
     // "Правка" > "Упорядочить по образцу..." and "Выделить дубликаты".
     void mmEditOrderByExampleClick();
     void mmEditSelectDuplicatesClick();
+    void mmEditImportClick();
 
 signals:
     // The window closes: the settings file has been written.
@@ -197,5 +199,6 @@ private:
     k510::ui::FileCommands *m_files = nullptr;
     k510::ui::OrderCommands *m_orders = nullptr;
     k510::ui::SatellitesXmlCommand *m_satellitesXml = nullptr;
+    k510::ui::ImportCommands *m_imports = nullptr;
     EditorSettings m_settings;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QJsonArray>
+#include <functional>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -9,6 +10,7 @@
 
 #include "TestImages.h"
 #include "model/Conversions.h"
+#include "model/ChannelImport.h"
 #include "model/CsvExport.h"
 #include "model/Duplicates.h"
 #include "model/ImageCheck.h"
@@ -158,7 +160,46 @@ QByteArray satellitesXml()
            "</sat>\n</satellites>\n";
 }
 
+// Channels for editable() from elsewhere. "a " is editable()'s "A" by name,
+// "C" is not in it. TV: 1 the same as IN's TV 1 (service ID 101, 1 MHz off),
+// 2 new on IN's transponder 1, 3 on a transponder IN lacks, 4 on C, 5 on A
+// at IN's 10900 but vertical. Radio: 1 new on B, 2 the same as IN's radio 1.
+ChannelDatabase importSource()
+{
+    samples::DatabaseBuilder builder;
+    builder.addSatellite({"a "});
+    builder.addSatellite({"B"});
+    builder.addSatellite({"C"});
+    builder.addTransponder(1, 10701, 'H', 27500, 3);
+    builder.addTransponder(2, 10850, 'V', 22000, 2);
+    builder.addTransponder(3, 11000, 'H', 27500, 3);
+    builder.addTransponder(1, 10900, 'V', 27500, 3);
+    builder.addTv(1, {"tv", 101});
+    builder.addTv(1, {"Новый", 500, 32, 33, 34, 35, true});
+    builder.addTv(2, {"tv B", 501});
+    builder.addTv(3, {"tv C", 502});
+    builder.addTv(4, {"tv V", 503});
+    builder.addRadio(2, {"radio B", 600});
+    builder.addRadio(1, {"radio", 201});
+    builder.setTvOrder({5, 4, 3, 2, 1});
+    return builder.build();
+}
+
+// How the selection of a row reads in the model.
+using ImportRequestOf = std::function<ImportRequest(const ChannelDatabase &in, const ChannelDatabase &source)>;
+
+ImportRequest selection(const ChannelDatabase &in, const ChannelDatabase &source, std::vector<int> tv,
+                        std::vector<int> radio)
+{
+    ImportRequest request = everyChannel(in, source);
+    request.tv = std::move(tv);
+    request.radio = std::move(radio);
+    return request;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ImportRequestOf)
 
 class TestK510Tool : public QObject {
     Q_OBJECT
@@ -728,6 +769,107 @@ private slots:
             QCOMPARE(cleaned.channels.size(),
                      in.channels.size() - (radioOnly ? 0 : tvDuplicates) - duplicateRadioNumbers(in).size());
         }
+    }
+
+    void import_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");   // a part of standard output
+        QTest::addColumn<QString>("err");   // a part of standard error; "" for none at all
+        QTest::addColumn<ImportRequestOf>("request");   // what OUT must hold: IN with the model's import; none: no OUT
+        const auto row = [](const char *name, QStringList arguments, int exitCode, const char *out, const char *err,
+                            ImportRequestOf request = {}) {
+            QTest::newRow(name) << arguments << exitCode << QString::fromUtf8(out) << QString::fromUtf8(err) << request;
+        };
+        row("everything", {"import", "SRC", "IN", "OUT"}, 0,
+            "Будет добавлено: транспондеров — 2, ТВ-каналов — 3, радиоканалов — 1.\nУже есть в базе: 2.\n"
+            "Не добавляются (их спутник не выбран): 1.\n",
+            "", [](const ChannelDatabase &in, const ChannelDatabase &src) { return everyChannel(in, src); });
+        row("one channel onto a transponder within 2 MHz", {"import", "SRC", "IN", "OUT", "--tv", "2"}, 0,
+            "транспондеров — 0, ТВ-каналов — 1, радиоканалов — 0.", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) { return selection(in, src, {2}, {}); });
+        row("a transponder's channels", {"import", "SRC", "IN", "OUT", "--transponder", "2"}, 0,
+            "транспондеров — 1, ТВ-каналов — 1, радиоканалов — 1.", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) { return selection(in, src, {3}, {1}); });
+        row("a satellite chosen", {"import", "SRC", "IN", "OUT", "--satellite", "C=B", "--tv", "4"}, 0,
+            "транспондеров — 1, ТВ-каналов — 1,", "", [](const ChannelDatabase &in, const ChannelDatabase &src) {
+                ImportRequest request = selection(in, src, {4}, {});
+                request.targetSatellites[2] = 1;
+                return request;
+            });
+        row("a satellite left out", {"import", "SRC", "IN", "OUT", "--satellite", "A="}, 0,
+            "ТВ-каналов — 1, радиоканалов — 1.\nУже есть в базе: 0.\nНе добавляются (их спутник не выбран): 5.", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) {
+                ImportRequest request = everyChannel(in, src);
+                request.targetSatellites[0] = kNotImported;
+                return request;
+            });
+        row("after a position", {"import", "SRC", "IN", "OUT", "--tv", "2,3", "--after", "1"}, 0, "ТВ-каналов — 2", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) {
+                ImportRequest request = selection(in, src, {2, 3}, {});
+                request.insertion = ImportInsertion{false, 1};
+                return request;
+            });
+        row("damaged source", {"import", "DAMAGED", "IN", "OUT", "--tv", "4", "--satellite", "C=A"}, 0,
+            "ТВ-каналов — 1", "damaged.k5d: ", [](const ChannelDatabase &in, const ChannelDatabase &src) {
+                ImportRequest request = selection(in, src, {4}, {});
+                request.targetSatellites[2] = 0;
+                return request;
+            });
+        row("does not fit", {"import", "SRC", "FULL", "OUT", "--satellite", "B=Спутник 2"}, 1,
+            "Не помещается в базу: из 2 каналов поместится 0.",
+            "the channels do not fit IN (0 of 2 would); OUT was not written");
+        row("number beyond SRC", {"import", "SRC", "IN", "OUT", "--tv", "6"}, 1, "", "tv channel 6 does not exist in SRC");
+        row("malformed list", {"import", "SRC", "IN", "OUT", "--radio", "1-x"}, 1, "", "neither a number nor a range");
+        row("after without one list", {"import", "SRC", "IN", "OUT", "--after", "1"}, 1, "", "--after needs exactly one");
+        row("after beyond the list", {"import", "SRC", "IN", "OUT", "--tv", "2", "--after", "7"}, 1, "",
+            "IN's tv list has 6 entries");
+        row("unknown satellite", {"import", "SRC", "IN", "OUT", "--satellite", "Z=A"}, 1, "", "SRC has no satellite");
+        row("SRC missing", {"import", "MISSING", "IN", "OUT"}, 2, "", "cannot open");
+        row("SRC no image", {"import", "SHORT", "IN", "OUT"}, 2, "", "не тот размер");
+        row("IN no image", {"import", "SRC", "SHORT", "OUT"}, 2, "", "не тот размер");
+        row("without OUT", {"import", "SRC", "IN"}, 1, "", "usage: k510-tool import");
+    }
+    void import()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(ImportRequestOf, request);
+        ChannelDatabase damaged = importSource();
+        damaged.tvOrder[1] = damaged.tvOrder[0];   // TV 4 stands in no order now
+        const QMap<QString, QString> files{{"IN", path("in.k5d")},           {"SRC", path("src.k5d")},
+                                           {"DAMAGED", path("damaged.k5d")}, {"FULL", path("full.k5d")},
+                                           {"SHORT", path("short.k5d")},     {"OUT", path("imported.k5d")},
+                                           {"MISSING", path("missing.k5d")}};
+        writeFile(files["IN"], imageOf(editable()));
+        writeFile(files["SRC"], imageOf(importSource()));
+        writeFile(files["DAMAGED"], imageOf(damaged));
+        writeFile(files["FULL"], imageOf(samples::fullCapacityDatabase()));
+        writeFile(files["SHORT"], Image(1000, 0));
+        QFile::remove(files["OUT"]);
+        for (auto it = files.begin(); it != files.end(); ++it)
+            arguments.replaceInStrings(QRegularExpression('^' + it.key() + '$'), it.value());
+
+        const Run run = tool(arguments);
+        QTEST(run.exitCode, "exitCode");
+        QVERIFY2(QString::fromUtf8(run.out).contains(out), run.out.constData());
+        if (err.isEmpty())
+            QCOMPARE(run.err, QString());
+        else
+            QVERIFY2(run.err.startsWith("k510-tool: ") == !err.endsWith(": ") && run.err.contains(err), qPrintable(run.err));
+
+        // OUT is what the window's import makes of IN, and passes the check.
+        QByteArray expected;
+        if (request) {
+            ChannelDatabase in = editable();
+            const ChannelDatabase source = arguments.contains(files["DAMAGED"]) ? damaged : importSource();
+            QVERIFY(applyImport(in, planImport(in, source, request(in, source))));
+            expected = bytesOf(imageOf(in));
+            QVERIFY(checkImage(imageOf(in)).problems.empty());
+        }
+        QCOMPARE(readFile(files["OUT"]), expected);
     }
 
     void inputsThatAreNoImageFiles_data()

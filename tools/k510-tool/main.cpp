@@ -14,6 +14,7 @@
 #include "DatabaseFiles.h"
 #include "EditCommands.h"
 #include "ImageFiles.h"
+#include "ImportCommand.h"
 #include "JsonDump.h"
 #include "ReferenceCommands.h"
 #include "RepairCommand.h"
@@ -120,6 +121,8 @@ int main(int argc, char *argv[])
         return runEditCommand(rawArguments[1], rawArguments.mid(2));
     if (rawArguments.size() > 1 && isCsvCommand(rawArguments[1]))
         return runCsvCommand(rawArguments.mid(2));
+    if (rawArguments.size() > 1 && isImportCommand(rawArguments[1]))
+        return runImportCommand(rawArguments.mid(2));
     if (rawArguments.size() > 1 && isReferenceCommand(rawArguments[1]))
         return runReferenceCommand(rawArguments[1], rawArguments.mid(2));
     if (rawArguments.size() > 1 && isTransponderListCommand(rawArguments[1]))
@@ -152,13 +155,14 @@ int main(int argc, char *argv[])
     for (const QString &synopsis : referenceCommandSynopses())
         description += QStringLiteral("\n  ") + synopsis;
     description += QStringLiteral("\n  ") + transponderListCommandSynopsis();
+    description += QStringLiteral("\n  ") + importCommandSynopsis();
     description += QStringLiteral("\n\nExit status:\n"
                                   "  0  success\n"
                                   "  1  failure; check: the numbering scheme is broken; diff: A and B differ\n"
                                   "  2  FILE cannot be read (missing, no plain file, far too large);\n"
                                   "     check: FILE is no database image;\n"
                                   "     send: FILE is no database image and --force is not given;\n"
-                                  "     apply-order, duplicates: an input is no image (REF: nor a CSV list);\n"
+                                  "     apply-order, duplicates, import: an input is no image (REF: nor a CSV list);\n"
                                   "     transponders-from: XML is no satellites.xml list or IN no image;\n"
                                   "     diff: any failure\n"
                                   "\nExamples:\n"
@@ -170,7 +174,7 @@ int main(int argc, char *argv[])
                                   "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)");
     parser.setApplicationDescription(description);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, apply-order, duplicates, diff, transponders-from, send, receive or ports"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info, dump, check, normalize, repair, demo, delete, purge, csv, apply-order, duplicates, diff, transponders-from, import, send, receive or ports"));
     parser.process(app);
 
     QStringList args = parser.positionalArguments();

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ChannelDatabase.h"
+
+// Channels copied from another database (a friend's list, an old backup)
+// with everything the receiver needs to tune them. Planned first, so the
+// user sees what will happen before anything changes. Satellites are never
+// added: every channel goes to a satellite of the current database.
+
+namespace k510 {
+
+// A source satellite whose channels are not added.
+inline constexpr int kNotImported = -1;
+
+// Where the added channels of one kind stand in its order list: after
+// order position afterPosition (0: before the first); the other kind's
+// channels end their list.
+struct ImportInsertion {
+    bool radio = false;
+    int afterPosition = 0;
+};
+
+struct ImportRequest {
+    std::vector<int> tv;      // TV channel numbers of the source
+    std::vector<int> radio;   // radio numbers of the source
+    // Per satellite index of the source: the satellite index of the
+    // database its channels go to, or kNotImported. Missing entries are not imported.
+    std::vector<int> targetSatellites;
+    std::optional<ImportInsertion> insertion;
+};
+
+struct ImportPlan {
+    std::vector<Transponder> newTransponders;   // appended in this order, satNumber naming their satellite
+    std::vector<Channel> tv;      // source records in the source's order, tpNumber as after the import
+    std::vector<Channel> radio;
+    int alreadyThere = 0;           // the same channel (ChannelIdentity.h) is in the database
+    int onSkippedSatellites = 0;    // their satellite goes nowhere
+    std::vector<std::string> unusable;   // one line each, UTF-8: which entry and why
+    bool fits = true;
+    int channelsThatFit = 0;        // of tv + radio, when they do not all fit
+    std::optional<ImportInsertion> insertion;
+    // The database the plan was made for, so it is never applied to another.
+    std::size_t baseTransponders = 0;
+    std::size_t baseTv = 0;
+    std::size_t baseRadio = 0;
+
+    [[nodiscard]] int channelCount() const { return int(tv.size() + radio.size()); }
+};
+
+// Each source satellite's counterpart in the database, matched by name and
+// longitude as ordering after a reference matches them (SatelliteMatcher);
+// kNotImported for a satellite the database does not have.
+[[nodiscard]] std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const ChannelDatabase &source);
+
+// Every listed channel of the source (TV channel numbers, radio numbers in
+// the source's order), as importing "everything" selects them. A damaged
+// source still lists each channel that has a record of its kind once.
+[[nodiscard]] ImportRequest everyChannel(const ChannelDatabase &db, const ChannelDatabase &source);
+
+// What importing the request would do; neither database is changed.
+// Selected channels are taken in the source's order. A channel whose same
+// channel (by satellite, polarisation, frequency within 2 MHz and service
+// ID, or by name) the database has is counted and skipped. Each added
+// channel goes onto the target satellite's transponder of its polarisation
+// nearest in frequency within 2 MHz, a transponder this import adds
+// included; without one, a copy of its source transponder is added. The
+// channel record is copied whole but for its transponder number. A channel
+// with no transponder or satellite behind it, of the wrong type for its
+// block or with a name longer than its field cannot be used and is named.
+// Capacity (region A of the image, 6000 entries per order list) decides
+// fits; when it is false, channelsThatFit says how many would.
+[[nodiscard]] ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source,
+                                    const ImportRequest &request);
+
+// Puts a plan into effect through the database's own append operations,
+// whole or not at all: false, with nothing changed, for a plan that does not
+// fit or was made for another database.
+[[nodiscard]] bool applyImport(ChannelDatabase &db, const ImportPlan &plan);
+
+// The summary shown before applying, in Russian (UTF-8); the same in the
+// window and the tool.
+[[nodiscard]] std::vector<std::string> importSummary(const ImportPlan &plan);
+
+} // namespace k510

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ImportDialog.h"
+
+#include "DialogButtons.h"
+#include "model/ChannelImport.h"
+#include "model/ChannelKinds.h"
+#include "model/ChannelIdentity.h"
+#include "model/Conversions.h"
+#include "ui/lists/ModelStrings.h"
+#include "ui/lists/ReportList.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+using k510::ui::ReportColumn;
+using k510::ui::ReportList;
+using k510::ui::ReportRow;
+
+namespace {
+
+constexpr int kNameColumn = 1;
+constexpr int kShownProblems = 10;
+
+QString transponderText(const k510::Transponder &tp)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(k510::bcdDigitsValue(k510::bcdValue(tp.frequency)))
+        .arg(tp.polarisation ? QLatin1Char('V') : QLatin1Char('H'))
+        .arg(k510::bcdDigitsValue(k510::bcdValue(tp.symbolRate)));
+}
+
+std::vector<ReportColumn> importColumns()
+{
+    using k510::ui::ColumnOrder;
+    return {{QStringLiteral("#"), 45, ColumnOrder::Numeric},
+            {QStringLiteral("Название"), 150, ColumnOrder::Text},
+            {QStringLiteral("Вид"), 50, ColumnOrder::Text},
+            {QStringLiteral("Спутник"), 120, ColumnOrder::Text},
+            {QStringLiteral("Транспондер"), 110, ColumnOrder::Text},
+            {QStringLiteral("FTA"), 35, ColumnOrder::Text, true}};
+}
+
+} // namespace
+
+ImportDialog::ImportDialog(QWidget *parent)
+    : QDialog(parent),
+      m_sourceName(new QLabel(this)),
+      m_problems(new QLabel(this)),
+      m_satellite(new QComboBox(this)),
+      m_transponder(new QComboBox(this)),
+      m_find(new QLineEdit(this)),
+      m_channels(new ReportList(QStringLiteral("lvImportCh"), importColumns(), ReportList::Selection::Multiple, this)),
+      m_targetsBox(new QGroupBox(QStringLiteral("Куда добавлять каналы спутников"), this)),
+      m_insertAfterSelected(new QCheckBox(QStringLiteral("Вставить после выделенного"), this))
+{
+    setObjectName(QStringLiteral("importDlg"));
+    setWindowTitle(QStringLiteral("Добавить из другой базы"));
+    m_sourceName->setObjectName(QStringLiteral("lbImportSource"));
+    m_problems->setObjectName(QStringLiteral("lbImportProblems"));
+    m_problems->setWordWrap(true);
+    m_satellite->setObjectName(QStringLiteral("cbImportSat"));
+    m_transponder->setObjectName(QStringLiteral("cbImportTp"));
+    m_find->setObjectName(QStringLiteral("edImportFind"));
+    m_insertAfterSelected->setObjectName(QStringLiteral("cbInsertAfterSelected"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_sourceName);
+    layout->addWidget(m_problems);
+    auto *selectors = new QHBoxLayout;
+    selectors->addWidget(m_satellite, 2);
+    selectors->addWidget(m_transponder, 1);
+    auto *findLabel = new QLabel(QStringLiteral("П&оиск"), this);
+    findLabel->setBuddy(m_find);
+    selectors->addWidget(findLabel);
+    selectors->addWidget(m_find, 1);
+    layout->addLayout(selectors);
+    // A source may have dozens of satellites: their selectors scroll beside
+    // the list rather than squeeze it.
+    new QFormLayout(m_targetsBox);
+    auto *targets = new QScrollArea(this);
+    targets->setObjectName(QStringLiteral("saImportTargets"));
+    targets->setWidgetResizable(true);
+    targets->setWidget(m_targetsBox);
+    targets->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_channels, 3);
+    middle->addWidget(targets, 2);
+    layout->addLayout(middle, 1);
+    layout->addWidget(m_insertAfterSelected);
+    addOkCancelButtons(*this, *layout);
+    findChild<QPushButton *>(QStringLiteral("OKBtn"))->setText(QStringLiteral("&Добавить"));
+    resize(940, 520);
+
+    connect(m_satellite, &QComboBox::currentIndexChanged, this, [this] {
+        fillTransponderSelector();
+        fillRows();
+    });
+    connect(m_transponder, &QComboBox::currentIndexChanged, this, [this] { fillRows(); });
+    connect(m_find, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_channels->setRowFilter(kNameColumn, text); });
+}
+
+void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &source, const k510::ChannelDatabase &db,
+                        const std::vector<int> &targets, const QStringList &problems, bool canInsertAfterSelected)
+{
+    m_source = source;
+    m_sourceName->setText(QStringLiteral("Каналы базы «%1»:").arg(sourcePath));
+    QStringList shown = problems.mid(0, kShownProblems);
+    if (problems.size() > kShownProblems)
+        shown << QStringLiteral("… и ещё %1").arg(problems.size() - kShownProblems);
+    m_problems->setText(problems.isEmpty() ? QString()
+                                           : QStringLiteral("Нумерация этой базы нарушена:\n") + shown.join('\n'));
+    m_problems->setVisible(!problems.isEmpty());
+
+    {
+        const QSignalBlocker blocker(m_satellite);
+        m_satellite->clear();
+        m_satellite->addItem(QStringLiteral("ВСЕ СПУТНИКИ"));
+        for (const k510::Satellite &satellite : m_source.satellites)
+            m_satellite->addItem(k510::ui::fromWindows1251(satellite.rowTexts.name));
+    }
+    m_find->clear();
+    fillTransponderSelector();
+    fillRows();
+
+    auto *form = static_cast<QFormLayout *>(m_targetsBox->layout());
+    while (form->rowCount() > 0)
+        form->removeRow(0);
+    m_targets.clear();
+    for (std::size_t s = 0; s < m_source.satellites.size(); ++s) {
+        auto *target = new QComboBox(m_targetsBox);
+        target->setObjectName(QStringLiteral("cbImportTarget%1").arg(s + 1));
+        for (const k510::Satellite &satellite : db.satellites)
+            target->addItem(k510::ui::fromWindows1251(satellite.rowTexts.name));
+        target->addItem(QStringLiteral("не добавлять"));
+        const int chosen = s < targets.size() ? targets[s] : k510::kNotImported;
+        target->setCurrentIndex(chosen >= 0 ? chosen : int(db.satellites.size()));
+        form->addRow(k510::ui::fromWindows1251(m_source.satellites[s].rowTexts.name) + QStringLiteral(" →"), target);
+        m_targets.push_back(target);
+    }
+
+    m_insertAfterSelected->setChecked(false);
+    m_insertAfterSelected->setVisible(canInsertAfterSelected);
+}
+
+void ImportDialog::fillTransponderSelector()
+{
+    const QSignalBlocker blocker(m_transponder);
+    m_transponder->clear();
+    m_transponder->addItem(QStringLiteral("ВСЕ ТРАНСПОНДЕРЫ"), 0);
+    const int satellite = m_satellite->currentIndex();
+    for (std::size_t k = 0; k < m_source.transponders.size(); ++k)
+        if (satellite > 0 && m_source.transponders[k].satNumber == satellite)
+            m_transponder->addItem(transponderText(m_source.transponders[k]), int(k + 1));
+    m_transponder->setEnabled(satellite > 0);
+}
+
+// One row per channel the source lists, TV then radio, each in the
+// source's order; the tag is the TV channel number, or minus the radio number.
+void ImportDialog::fillRows()
+{
+    const int satellite = m_satellite->currentIndex();
+    const int transponder = m_transponder->currentData().toInt();
+    k510::ui::ReportRows &rows = m_channels->rows();
+    const k510::ui::ReportRows::UpdateBracket bracket(rows);
+    rows.clear();
+    int shown = 0;
+    for (const bool radio : {false, true}) {
+        for (const int number : k510::listedNumbers(m_source, radio)) {
+            const k510::Channel &channel = *k510::channelOfKind(m_source, radio, number);
+            const k510::Transponder *tp = m_source.transponderOf(channel);
+            const k510::Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
+            if ((satellite > 0 && (!tp || tp->satNumber != satellite))
+                || (transponder > 0 && channel.tpNumber != transponder))
+                continue;
+            rows.insertRow(ReportRow{{QString::number(++shown), k510::ui::fromWindows1251(channel.nameText()),
+                                      radio ? QStringLiteral("Радио") : QStringLiteral("ТВ"),
+                                      sat ? k510::ui::fromWindows1251(sat->rowTexts.name) : QString(),
+                                      tp ? transponderText(*tp) : QString(),
+                                      channel.isScrambled() ? QStringLiteral("-") : QStringLiteral("+")},
+                                     radio ? -number : number});
+        }
+    }
+}
+
+ImportDialog::Choice ImportDialog::choice() const
+{
+    Choice choice;
+    for (const int row : m_channels->selectedRowNumbers()) {
+        const int tag = m_channels->rows().tag(row);
+        (tag < 0 ? choice.radio : choice.tv).push_back(tag < 0 ? -tag : tag);
+    }
+    for (const QComboBox *target : m_targets) {
+        const bool none = target->currentIndex() == target->count() - 1;
+        choice.targetSatellites.push_back(none ? k510::kNotImported : target->currentIndex());
+    }
+    choice.insertAfterSelected = !m_insertAfterSelected->isHidden() && m_insertAfterSelected->isChecked();
+    return choice;
+}

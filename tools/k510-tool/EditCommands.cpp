@@ -58,15 +58,11 @@ std::optional<Invocation> parse(QCommandLineParser &parser, const QStringList &a
 std::optional<std::vector<int>> numbersIn(const std::vector<NumberRange> &ranges, const NumberedKind &kind,
                                           int *exitCode)
 {
-    for (const NumberRange &range : ranges)
-        if (range.last > kind.count) {
-            *exitCode = fail(QStringLiteral("%1 %2 does not exist in IN (%3)")
-                                 .arg(kind.name)
-                                 .arg(std::max(range.first, kind.count + 1))
-                                 .arg(kind.count ? QStringLiteral("1..%1").arg(kind.count) : QStringLiteral("none")));
-            return std::nullopt;
-        }
-    return expand(ranges);
+    QString error;
+    auto numbers = numbersWithin(ranges, kind.name, kind.count, QStringLiteral("IN"), &error);
+    if (!numbers)
+        *exitCode = fail(error);
+    return numbers;
 }
 
 int finish(const ChannelDatabase &db, const DeletionSummary &summary, const QString &out)
@@ -108,20 +104,18 @@ int deleteCommand(const QStringList &arguments)
         return fail(QStringLiteral("delete needs at least one of --tv, --radio and --transponder"));
 
     QString error;
-    const auto tvRanges = parseNumberLists(parser.values(tv), &error);
-    const auto radioRanges = tvRanges ? parseNumberLists(parser.values(radio), &error) : std::nullopt;
-    const auto transponderRanges = radioRanges ? parseNumberLists(parser.values(transponder), &error) : std::nullopt;
-    if (!transponderRanges)
+    const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error);
+    if (!ranges)
         return fail(error);
 
     auto db = readDatabase(files->in, &code);
     if (!db)
         return code;
-    const auto tvList = numbersIn(*tvRanges, {QStringLiteral("tv channel"), tvNumbers(*db)}, &code);
-    const auto radioList = tvList ? numbersIn(*radioRanges, {QStringLiteral("radio channel"), radioNumbers(*db)}, &code)
+    const auto tvList = numbersIn(ranges->tv, {QStringLiteral("tv channel"), tvNumbers(*db)}, &code);
+    const auto radioList = tvList ? numbersIn(ranges->radio, {QStringLiteral("radio channel"), radioNumbers(*db)}, &code)
                                   : std::nullopt;
     const auto transponderList = radioList
-        ? numbersIn(*transponderRanges, {QStringLiteral("transponder"), int(db->transponders.size())}, &code)
+        ? numbersIn(ranges->transponders, {QStringLiteral("transponder"), int(db->transponders.size())}, &code)
         : std::nullopt;
     if (!transponderList)
         return code;

@@ -57,15 +57,11 @@ std::optional<ChannelDatabase> readSource(const QString &path, int *exitCode)
 std::optional<std::vector<int>> numbersUpTo(const std::vector<NumberRange> &ranges, const QString &kind, int count,
                                             int *exitCode)
 {
-    for (const NumberRange &range : ranges)
-        if (range.last > count) {
-            *exitCode = fail(QStringLiteral("%1 %2 does not exist in SRC (%3)")
-                                 .arg(kind)
-                                 .arg(std::max(range.first, count + 1))
-                                 .arg(count ? QStringLiteral("1..%1").arg(count) : QStringLiteral("none")));
-            return std::nullopt;
-        }
-    return expand(ranges);
+    QString error;
+    auto numbers = numbersWithin(ranges, kind, count, QStringLiteral("SRC"), &error);
+    if (!numbers)
+        *exitCode = fail(error);
+    return numbers;
 }
 
 // The satellite indices whose name is `utf8` (as satellites compare by name).
@@ -127,10 +123,8 @@ int importCommand(const QStringList &arguments)
         return fail(QStringLiteral("usage: k510-tool %1").arg(kImportSynopsis.section(QLatin1Char('\n'), 0, 0)));
 
     QString error;
-    const auto tvRanges = parseNumberLists(parser.values(tv), &error);
-    const auto radioRanges = tvRanges ? parseNumberLists(parser.values(radio), &error) : std::nullopt;
-    const auto transponderRanges = radioRanges ? parseNumberLists(parser.values(transponder), &error) : std::nullopt;
-    if (!transponderRanges)
+    const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error);
+    if (!ranges)
         return fail(error);
     std::optional<ImportInsertion> insertion;
     if (parser.isSet(after)) {
@@ -163,10 +157,10 @@ int importCommand(const QStringList &arguments)
     if (parser.isSet(tv) || parser.isSet(radio) || parser.isSet(transponder)) {
         const int tvCount = std::min(source->tvCount(), int(source->channels.size()));
         const int radioCount = std::max(int(source->channels.size()) - source->tvCount(), 0);
-        const auto tvNumbers = numbersUpTo(*tvRanges, QStringLiteral("tv channel"), tvCount, &code);
-        const auto radioNumbers = tvNumbers ? numbersUpTo(*radioRanges, QStringLiteral("radio channel"), radioCount, &code)
+        const auto tvNumbers = numbersUpTo(ranges->tv, QStringLiteral("tv channel"), tvCount, &code);
+        const auto radioNumbers = tvNumbers ? numbersUpTo(ranges->radio, QStringLiteral("radio channel"), radioCount, &code)
                                             : std::nullopt;
-        const auto transponders = radioNumbers ? numbersUpTo(*transponderRanges, QStringLiteral("transponder"),
+        const auto transponders = radioNumbers ? numbersUpTo(ranges->transponders, QStringLiteral("transponder"),
                                                              int(source->transponders.size()), &code)
                                                : std::nullopt;
         if (!transponders)

@@ -3,6 +3,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const QRegularExpression &itemPattern()
@@ -46,6 +48,31 @@ std::optional<std::vector<NumberRange>> parseNumberLists(const QStringList &list
         }
     }
     return ranges;
+}
+
+std::optional<ChannelNumberRanges> parseChannelNumberLists(const QStringList &tv, const QStringList &radio,
+                                                           const QStringList &transponders, QString *error)
+{
+    auto tvRanges = parseNumberLists(tv, error);
+    auto radioRanges = tvRanges ? parseNumberLists(radio, error) : std::nullopt;
+    auto transponderRanges = radioRanges ? parseNumberLists(transponders, error) : std::nullopt;
+    if (!transponderRanges)
+        return std::nullopt;
+    return ChannelNumberRanges{std::move(*tvRanges), std::move(*radioRanges), std::move(*transponderRanges)};
+}
+
+std::optional<std::vector<int>> numbersWithin(const std::vector<NumberRange> &ranges, const QString &kind, int count,
+                                              const QString &file, QString *error)
+{
+    for (const NumberRange &range : ranges)
+        if (range.last > count) {
+            *error = QStringLiteral("%1 %2 does not exist in %3 (%4)")
+                         .arg(kind)
+                         .arg(std::max(range.first, count + 1))
+                         .arg(file, count ? QStringLiteral("1..%1").arg(count) : QStringLiteral("none"));
+            return std::nullopt;
+        }
+    return expand(ranges);
 }
 
 std::vector<int> expand(const std::vector<NumberRange> &ranges)

@@ -21,6 +21,22 @@ struct NumberRange {
 // reason in *error.
 [[nodiscard]] std::optional<std::vector<NumberRange>> parseNumberLists(const QStringList &lists, QString *error);
 
+// The --tv, --radio and --transponder lists of a command, parsed in that
+// order; the first refusal goes to *error.
+struct ChannelNumberRanges {
+    std::vector<NumberRange> tv;
+    std::vector<NumberRange> radio;
+    std::vector<NumberRange> transponders;
+};
+[[nodiscard]] std::optional<ChannelNumberRanges> parseChannelNumberLists(const QStringList &tv, const QStringList &radio,
+                                                                         const QStringList &transponders, QString *error);
+
+// Every number of the ranges when they lie in 1..count; otherwise nothing,
+// and *error names the first number beyond count: "<kind> N does not exist
+// in <file> (1..count)".
+[[nodiscard]] std::optional<std::vector<int>> numbersWithin(const std::vector<NumberRange> &ranges, const QString &kind,
+                                                            int count, const QString &file, QString *error);
+
 // Every number of the ranges, which must already be known to be in bounds.
 [[nodiscard]] std::vector<int> expand(const std::vector<NumberRange> &ranges);
 

@@ -215,7 +215,6 @@ void DragCommands::moveRows(ReportList &list, const std::vector<int> &rows,
         m_refill(*page);
         list.selectRowRange(first, first + count - 1, first + currentInBlock);
     });
-    page->showChannelOfSelectedRow(m_database);
 }
 
 bool DragCommands::eventFilter(QObject *watched, QEvent *event)

@@ -8,22 +8,11 @@
 #include "model/ImageReader.h"
 #include "ui/EditorSettings.h"
 #include "ui/UserDialogs.h"
+#include "ui/lists/ModelStrings.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/ImportSummaryDialog.h"
 
 namespace k510::ui {
-
-namespace {
-
-QStringList linesOf(const std::vector<std::string> &lines)
-{
-    QStringList shown;
-    for (const std::string &line : lines)
-        shown << QString::fromStdString(line);
-    return shown;
-}
-
-} // namespace
 
 ImportCommands::ImportCommands(ImportTargets targets, QObject *parent)
     : QObject(parent),
@@ -56,7 +45,7 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     }
     const ChannelDatabase &source = *read.database;
     m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source),
-                   linesOf(checkImage(image).problems), selected.has_value());
+                   fromUtf8Lines(checkImage(image).problems), selected.has_value());
     if (!m.dialogs.runDialog(*m_dialog))
         return;
     const ImportDialog::Choice choice = m_dialog->choice();
@@ -68,7 +57,7 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     if (choice.insertAfterSelected && selected)
         request.insertion = ImportInsertion{selected->kind == ChannelKind::Radio, selected->position};
     const ImportPlan plan = planImport(m.database, source, request);
-    const QStringList summary = linesOf(importSummary(plan));
+    const QStringList summary = fromUtf8Lines(importSummary(plan));
     if (!plan.fits) {
         m.dialogs.showError(summary.join(QLatin1Char('\n')));
         return;

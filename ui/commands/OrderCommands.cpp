@@ -9,6 +9,7 @@
 #include "model/Reordering.h"
 #include "ui/EditorSettings.h"
 #include "ui/UserDialogs.h"
+#include "ui/lists/ModelStrings.h"
 #include "ui/dialogs/OrderSummaryDialog.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/ChannelPage.h"
@@ -40,14 +41,6 @@ LoadedReference loadReference(const QString &path, bool radioCsv)
     if (!read.ok())
         return {{}, QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error))};
     return {std::move(read.reference), {}};
-}
-
-QStringList linesOf(const std::vector<std::string> &lines)
-{
-    QStringList shown;
-    for (const std::string &line : lines)
-        shown << QString::fromStdString(line);
-    return shown;
 }
 
 QStringList channelLines(const std::vector<ReferenceChannel> &tv, const std::vector<ReferenceChannel> &radio)
@@ -107,7 +100,7 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
         return;
     }
     const OrderPlan plan = planOrder(m.database, *loaded.reference);
-    m_summary->load({shownPath(path), linesOf(orderSummary(plan, true)), linesOf(orderSummary(plan, false)),
+    m_summary->load({shownPath(path), fromUtf8Lines(orderSummary(plan, true)), fromUtf8Lines(orderSummary(plan, false)),
                      channelLines(plan.tv.unmatchedReference, plan.radio.unmatchedReference),
                      channelLines(plan.tv.newChannels, plan.radio.newChannels), plan.favouritesAvailable,
                      !matchesNothing(plan)});

@@ -26,14 +26,6 @@ constexpr qsizetype kUnusableShown = 10;
 
 const char *const kPolarisationTexts[] = {"H", "V", "L", "R"};
 
-QStringList linesOf(const std::vector<std::string> &lines)
-{
-    QStringList shown;
-    for (const std::string &line : lines)
-        shown << QString::fromStdString(line);
-    return shown;
-}
-
 SatellitesXmlDialog::Rows rowsOf(const TransponderUpdatePlan &plan, const std::vector<UnusableEntry> &elsewhere)
 {
     SatellitesXmlDialog::Rows shown;
@@ -45,7 +37,7 @@ SatellitesXmlDialog::Rows rowsOf(const TransponderUpdatePlan &plan, const std::v
                               QString::fromStdString(fecText(row.fec)), QString::fromStdString(row.text),
                               isTickable(row), ticked[index], row.fate == ListTransponderFate::DvbS2});
     }
-    shown.summary = linesOf(transponderUpdateCounts(plan));
+    shown.summary = fromUtf8Lines(transponderUpdateCounts(plan));
     std::vector<UnusableEntry> unusable = plan.unusable;
     unusable.insert(unusable.end(), elsewhere.begin(), elsewhere.end());
     shown.unusableCount = QString::fromStdString(unusableCountLine(unusable.size()));

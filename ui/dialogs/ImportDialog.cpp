@@ -5,7 +5,8 @@
 #include "model/ChannelImport.h"
 #include "model/ChannelKinds.h"
 #include "model/ChannelIdentity.h"
-#include "model/Conversions.h"
+#include "model/DisplayTexts.h"
+#include "ui/lists/ChannelRows.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 
@@ -29,12 +30,12 @@ namespace {
 constexpr int kNameColumn = 1;
 constexpr int kShownProblems = 10;
 
+// As the channel pages show a transponder: "10992 V 27500".
 QString transponderText(const k510::Transponder &tp)
 {
     return QStringLiteral("%1 %2 %3")
-        .arg(k510::bcdDigitsValue(k510::bcdValue(tp.frequency)))
-        .arg(tp.polarisation ? QLatin1Char('V') : QLatin1Char('H'))
-        .arg(k510::bcdDigitsValue(k510::bcdValue(tp.symbolRate)));
+        .arg(k510::ui::frequencyText(tp), QString::fromStdString(k510::polarisationText(tp.polarisation)),
+             k510::ui::symbolRateText(tp));
 }
 
 std::vector<ReportColumn> importColumns()

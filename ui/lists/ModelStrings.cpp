@@ -15,4 +15,13 @@ QByteArray toWindows1251(const QString &text)
     return QByteArray::fromStdString(utf8ToWindows1251(text.toStdString()));
 }
 
+QStringList fromUtf8Lines(const std::vector<std::string> &lines)
+{
+    QStringList shown;
+    shown.reserve(qsizetype(lines.size()));
+    for (const std::string &line : lines)
+        shown << QString::fromStdString(line);
+    return shown;
+}
+
 } // namespace k510::ui

@@ -19,7 +19,7 @@ partial=$cache/k510-partial
 qtbase_tarball=qt6-base_6.4.2+dfsg.orig.tar.xz
 serialport_tarball=qtserialport-everywhere-src-6.4.2.tar.xz
 
-if [ -f "$marker" ]; then
+if k510_qt_ready; then
     echo "Cross-built Qt found in $cache"
     exit 0
 fi
@@ -29,10 +29,11 @@ scripts/install-deps.sh g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w6
 echo "Checking the Qt sources in $sources"
 (cd "$sources" && sha256sum --check --strict SHA256SUMS)
 
-# A cache without the completion marker is what an interrupted build left:
-# start afresh. Any other non-empty folder is not ours to delete.
+# A cache without the completion marker is what an interrupted build left,
+# one whose marker names another configuration an older build of ours: start
+# afresh. Any other non-empty folder is not ours to delete.
 if [ -d "$cache" ] && [ -n "$(ls -A "$cache")" ]; then
-    if [ ! -f "$partial" ]; then
+    if [ ! -f "$partial" ] && [ ! -f "$marker" ]; then
         echo "$cache is not empty and holds no Qt of this script's; move it away or set K510_QT_CACHE" >&2
         exit 1
     fi
@@ -46,7 +47,7 @@ tar -xJf "$sources/$qtbase_tarball" -C "$work"
 tar -xJf "$sources/$serialport_tarball" -C "$work"
 
 jobs=$(nproc)
-# Only what the programs use. Debian's tarball lacks the tablet library
+# Only what the programs use; print support for printing and the preview. Debian's tarball lacks the tablet library
 # (src/3rdparty/wintab), so tablet events are off; the Windows platform
 # plugin of 6.4.2 does not compile without OpenGL, so dynamic OpenGL stays.
 cmake -S "$work/qtbase-everywhere-src-6.4.2" -B "$work/qtbase-build" -G Ninja \
@@ -61,7 +62,7 @@ cmake -S "$work/qtbase-everywhere-src-6.4.2" -B "$work/qtbase-build" -G Ninja \
     -DFEATURE_sql=OFF \
     -DFEATURE_network=OFF \
     -DFEATURE_dbus=OFF \
-    -DFEATURE_printsupport=OFF \
+    -DFEATURE_printsupport=ON \
     -DFEATURE_concurrent=OFF \
     -DFEATURE_xml=OFF \
     -DFEATURE_system_zlib=OFF \
@@ -77,5 +78,5 @@ cmake --build "$work/qtserialport-build" --parallel "$jobs"
 cmake --install "$work/qtserialport-build"
 
 rm "$partial"
-date -u +%FT%TZ > "$marker"
+{ echo "$k510_qt_configuration"; date -u +%FT%TZ; } > "$marker"
 echo "Cross-built Qt installed in $cache"

@@ -4,9 +4,10 @@
 # but only those that are missing. Never prompts (CI has no input).
 set -euo pipefail
 
+# poppler-utils reads the printed PDF files back as text in the tests.
 # The second line makes and checks the Debian package: icon, manual pages,
 # dpkg-shlibdeps and the checks of the menu entry and file type.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools zlib1g-dev fonts-dejavu-core
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-l10n-tools zlib1g-dev fonts-dejavu-core poppler-utils
           librsvg2-bin help2man dpkg-dev desktop-file-utils shared-mime-info appstream lintian "$@")
 
 missing=()

@@ -62,7 +62,12 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     actions.mmFileExportCsv =
         namedAction(file, QStringLiteral("mmFileExportCsv"), QStringLiteral("&Экспорт в CSV..."));
     file->addSeparator();
-    actions.mmFileRecent = file->addMenu(QStringLiteral("&Последние файлы"));
+    actions.mmFilePrint =
+        namedAction(file, QStringLiteral("mmFilePrint"), QStringLiteral("&Печать..."), QKeySequence::Print);
+    actions.mmFileExportPdf =
+        namedAction(file, QStringLiteral("mmFileExportPdf"), QStringLiteral("Экспорт в P&DF..."));
+    file->addSeparator();
+    actions.mmFileRecent = file->addMenu(QStringLiteral("Последние &файлы"));
     actions.mmFileRecent->setObjectName(QStringLiteral("mmFileRecent"));
     file->addSeparator();
     actions.N6 = namedAction(file, QStringLiteral("N6"), QStringLiteral("В&ыход"), QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -17,6 +17,8 @@ struct MainMenuActions {
     QAction *mmFileSave;   // "Сохранить"
     QAction *N5;           // "Сохранить как..."
     QAction *mmFileExportCsv;   // "Экспорт в CSV..."
+    QAction *mmFilePrint;       // "Печать...", Ctrl+P
+    QAction *mmFileExportPdf;   // "Экспорт в PDF..."
     QMenu *mmFileRecent;        // "Последние файлы"
     QAction *N6;           // "Выход"
     QAction *mmEditUndo;   // "Отменить «…»"

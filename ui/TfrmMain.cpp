@@ -13,6 +13,7 @@
 #include "commands/EditHistory.h"
 #include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/PrintCommands.h"
 #include "commands/ImportCommands.h"
 #include "commands/OrderCommands.h"
 #include "commands/SatellitesXmlCommand.h"
@@ -76,6 +77,10 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
         SatellitesXmlTargets{m_database, m_dialogs, *m_history, *m_tpPage, m_settings, *this,
                              [this] { showDatabaseAgain(); }},
         this);
+    m_prints = new PrintCommands(
+        PrintTargets{m_database, m_dialogs, m_settings, *m_pages, *this, [this] { return m_files->filePath(); },
+                     [this](const QString &what, const QString &path) { showFileWritten(what, path); }},
+        this);
     m_imports = new ImportCommands(
         ImportTargets{m_database, m_dialogs, *m_history, m_settings, *this, [this] { showDatabaseAgain(); }}, this);
     // Creating the controller reads "k510.ini" for the port and the speed.
@@ -114,6 +119,8 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
     connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
     connect(m_menu.mmFileExportCsv, &QAction::triggered, this, &TfrmMain::mmFileExportCsvClick);
+    connect(m_menu.mmFilePrint, &QAction::triggered, m_prints, &PrintCommands::print);
+    connect(m_menu.mmFileExportPdf, &QAction::triggered, m_prints, &PrintCommands::exportPdf);
     connect(m_menu.mmHelpAbout, &QAction::triggered, this, &TfrmMain::mmHelpAboutClick);
     wireHistory();
     wireFindFields();

@@ -26,6 +26,7 @@ class FavouriteCommands;
 class FileCommands;
 class ImportCommands;
 class OrderCommands;
+class PrintCommands;
 class SatellitesXmlCommand;
 class PopupMenu;
 struct PopupEntries;
@@ -198,6 +199,7 @@ private:
     k510::ui::EditHistory *m_history = nullptr;
     k510::ui::FileCommands *m_files = nullptr;
     k510::ui::OrderCommands *m_orders = nullptr;
+    k510::ui::PrintCommands *m_prints = nullptr;
     k510::ui::SatellitesXmlCommand *m_satellitesXml = nullptr;
     k510::ui::ImportCommands *m_imports = nullptr;
     EditorSettings m_settings;

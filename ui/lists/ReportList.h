@@ -58,12 +58,14 @@ public:
     void sortRowsBy(int column);
     // The column the rows are sorted by now, or -1.
     [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
+    [[nodiscard]] SortDirection sortDirection() const { return m_sortDirection; }
 
     // Shows only the rows whose text in `column` contains `text`, ignoring
     // case (Cyrillic too); an empty text shows every row. The rows keep their
     // places, texts and references, and the filter holds across refills.
     void setRowFilter(int column, const QString &text);
     [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
+    [[nodiscard]] const QString &filterText() const { return m_filterText; }
     [[nodiscard]] int shownRowCount() const;
 
     // Widens the fitContents columns to their longest text. Meant for short

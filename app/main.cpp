@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ConsoleDialogs.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
@@ -7,10 +8,26 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <QTextStream>
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace {
+
+// The pages by the names --page takes, in tab order.
+constexpr std::array<std::string_view, TfrmMain::PageCount> kPageNames{
+    "satellites", "transponders", "tv", "radio", "tv-favourites", "radio-favourites"};
+
+const QCommandLineOption kExportPdf(QStringLiteral("export-pdf"),
+                                    QStringLiteral("write a page of FILE to the PDF file OUT and end"),
+                                    QStringLiteral("OUT"));
+const QCommandLineOption kPage(QStringLiteral("page"),
+                               QStringLiteral("the page --export-pdf writes: satellites, transponders, tv (the "
+                                              "default), radio, tv-favourites or radio-favourites (every group "
+                                              "that holds channels)"),
+                               QStringLiteral("PAGE"), QStringLiteral("tv"));
 
 void describeCommandLine(QCommandLineParser &parser)
 {
@@ -20,6 +37,35 @@ void describeCommandLine(QCommandLineParser &parser)
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a database image (*.k5d) to open"),
                                  QStringLiteral("[FILE]"));
+    parser.addOption(kExportPdf);
+    parser.addOption(kPage);
+}
+
+// k510-editor FILE --export-pdf OUT [--page PAGE]: the page as "Экспорт в
+// PDF..." writes it, with no window shown. Exit status 0 when written, 1
+// when FILE or OUT failed (the reason on the standard error), 2 for a wrong
+// command line.
+int exportPdf(const QCommandLineParser &parser)
+{
+    QTextStream errors(stderr);
+    const QStringList files = parser.positionalArguments();
+    const auto page = std::find(kPageNames.begin(), kPageNames.end(), parser.value(kPage).toStdString());
+    if (files.size() != 1 || page == kPageNames.end()) {
+        errors << "k510-editor: --export-pdf needs one FILE and a --page of: satellites, transponders, tv, radio, "
+                  "tv-favourites, radio-favourites"
+               << Qt::endl;
+        return 2;
+    }
+    ConsoleDialogs dialogs;
+    TfrmMain window(dialogs);
+    if (!window.openFile(files.first()))
+        return 1;
+    if (const QString error = window.exportPdf(int(page - kPageNames.begin()), parser.value(kExportPdf));
+        !error.isEmpty()) {
+        errors << error << Qt::endl;
+        return 1;
+    }
+    return 0;
 }
 
 // Whether the command line asks only for the usage or the version, which are
@@ -39,7 +85,8 @@ bool asksForUsageOrVersion(int argc, char *argv[])
 
 } // namespace
 
-// k510-editor [FILE]: the editor's window, opening FILE as "Открыть" would.
+// k510-editor [FILE]: the editor's window, opening FILE as "Открыть" would;
+// with --export-pdf, a page of FILE as a PDF file and no window.
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("k510-editor"));
@@ -55,6 +102,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     useRussianLanguage(app);
     parser.process(app);   // ends the program on an unknown option
+    if (parser.isSet(kExportPdf))
+        return exportPdf(parser);
 
     QtUserDialogs dialogs;
     TfrmMain window(dialogs);

@@ -251,6 +251,12 @@ void TfrmMain::showLastPage()
         showPage(page);
 }
 
+QString TfrmMain::exportPdf(int page, const QString &path)
+{
+    showPage(page);
+    return m_prints->writePdf(m_prints->documentOfPage(page, true), path);
+}
+
 void TfrmMain::mmFileExportCsvClick()
 {
     const int page = m_pages->currentIndex();

@@ -86,6 +86,10 @@ public:
     void N5Click();
     void N6Click();
     void mmFileExportCsvClick();
+    // Shows page 0..5 and writes it as it shows to a PDF file, without
+    // questions; a favourites page gives every group that holds channels.
+    // The error text, empty when the file was written.
+    [[nodiscard]] QString exportPdf(int page, const QString &path);
     void mmHelpAboutClick();
     // "Справка" > "Клавиши" (F1): the key list, in its own window.
     void mmHelpKeysClick();

@@ -241,6 +241,14 @@ void PrintCommands::print()
     m_targets.dialogs.runDialog(preview);
 }
 
+QString PrintCommands::writePdf(const PrintDocument &document, const QString &path)
+{
+    const QByteArray pdf = pdfBytes(document);
+    if (pdf.isEmpty())
+        return QStringLiteral("Не удалось составить PDF-файл «%1».").arg(shownPath(path));
+    return writeFileText(path, pdf);
+}
+
 void PrintCommands::exportPdf()
 {
     const std::optional<PrintDocument> document = documentToPrint();
@@ -256,12 +264,7 @@ void PrintCommands::exportPdf()
         && !m_targets.dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path)),
                                        UserDialogs::DefaultAnswer::No))
         return;
-    const QByteArray pdf = pdfBytes(*document);
-    if (pdf.isEmpty()) {
-        m_targets.dialogs.showError(QStringLiteral("Не удалось составить PDF-файл «%1».").arg(shownPath(path)));
-        return;
-    }
-    if (const QString error = writeFileText(path, pdf); !error.isEmpty()) {
+    if (const QString error = writePdf(*document, path); !error.isEmpty()) {
         m_targets.dialogs.showError(error);
         return;
     }

@@ -45,6 +45,9 @@ public:
     // The document of page 0..5 of the tabs as it shows now; on a
     // favourites page the group shown, or every group holding channels.
     [[nodiscard]] PrintDocument documentOfPage(int page, bool allGroups) const;
+    // Writes the document as a PDF file, replacing one only once the new
+    // one is complete. The error text, empty when the file was written.
+    [[nodiscard]] static QString writePdf(const PrintDocument &document, const QString &path);
 
 private:
     // The document of the page shown; on a favourites page the user first

@@ -86,7 +86,9 @@ void DocumentPages::measureColumns()
         return width + m_cellGap * double(std::max<size_t>(columns, 1) - 1);
     };
     // A row wider than the page gives the excess up from its first text
-    // column (the name), whose texts then end in "…".
+    // column (the name), whose texts then end in "…". Rows narrower than
+    // their column keep their width, the room left over at their end: a
+    // wide gap inside a row would only make it harder to follow.
     const auto stretch = std::distance(
         m_document.columns.begin(),
         std::find_if(m_document.columns.begin(), m_document.columns.end(), [](const PrintColumn &column) {
@@ -106,9 +108,6 @@ void DocumentPages::measureColumns()
             spare -= regained;
         }
     }
-    // What is left over goes to the name.
-    if (size_t(stretch) < columns && spare > 0)
-        m_cellWidths[size_t(stretch)] += spare;
 }
 
 void DocumentPages::layOut()

@@ -8,7 +8,9 @@
 #  2. k510-tool.exe against the Linux build's k510-tool: the same commands
 #     must write the same bytes, also in folders with Cyrillic names; and
 #     `ports` names the ports as Windows lists them.
-#  3. Under Xvfb (scripts/test-windows-gui.sh): the editor on the demo
+#  3. The editor's PDF files (--export-pdf) of five pages: their text the
+#     same as the Linux editor's.
+#  4. Under Xvfb (scripts/test-windows-gui.sh): the editor on the demo
 #     database and on one in a Cyrillic-named folder, with screenshots in
 #     build-windows/screenshots/, its settings in %APPDATA%\k510; the
 #     installer, silently, the installed editor opening a .k5d file as the
@@ -18,7 +20,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/windows-common.sh
-scripts/install-deps.sh wine64 xvfb xauth xdotool imagemagick
+scripts/install-deps.sh wine64 xvfb xauth xdotool imagemagick poppler-utils
 
 build=build-windows
 setup=$(ls $build/k510-editor-*-setup.exe 2>/dev/null | head -n 1)
@@ -41,8 +43,9 @@ for program in k510-editor.exe k510-tool.exe; do
 done
 linux_build=${K510_LINUX_BUILD:-build}
 [ -f "$linux_build/build.ninja" ] || cmake -S . -B "$linux_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$linux_build" --parallel "$(nproc)" --target k510-tool
+cmake --build "$linux_build" --parallel "$(nproc)" --target k510-tool k510-editor
 linux_tool=$PWD/$linux_build/tools/k510-tool/k510-tool
+linux_editor=$PWD/$linux_build/app/k510-editor
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/k510-windows-tests.XXXXXX")
 export WINEPREFIX=$scratch/wine WINEARCH=win64 WINEDEBUG=-all
@@ -136,10 +139,39 @@ if [ "$(head -n 4 <<< "$ports")" != "$numbered" ] || ! grep -qxF "$listed" <<< "
 fi
 echo "PASS ports"
 
-echo "== The editor, the installer and the uninstaller under Xvfb"
 # Wine's desktop started without a display cannot show windows: let this
 # prefix's Wine end, to start again on Xvfb.
 "$wineserver" -w
+
+echo "== The editor's PDF files read as the Linux build's"
+# The same pages of the same file: the texts must be the same, line by line
+# (file name, title, date, every row, "Стр. 1 из 1"), whatever fonts each
+# system lays them out in.
+pdf_pages=(tv radio satellites transponders tv-favourites)
+for page in "${pdf_pages[@]}"; do
+    QT_QPA_PLATFORM=offscreen "$linux_editor" "$windows_out/демо.k5d" --export-pdf "$linux_out/$page.pdf" \
+        --page "$page" 2> /dev/null
+done
+# Wine on its own display; each PDF goes beside the database.
+xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" bash -c '
+    wine=$1 wineserver=$2 editor=$3 database=$4
+    shift 4
+    for page; do
+        "$wine" "$editor" "$database" --export-pdf "${database%\\*}\\$page.pdf" --page "$page" 2> /dev/null || exit 1
+    done
+    "$wineserver" -w' windows-pdf "$wine" "$wineserver" "$stage/k510-editor.exe" "$(windows_path "$windows_out/демо.k5d")" \
+    "${pdf_pages[@]}" || { echo "FAIL k510-editor.exe --export-pdf" >&2; exit 1; }
+for page in "${pdf_pages[@]}"; do
+    if ! diff <(pdftotext -raw -enc UTF-8 "$linux_out/$page.pdf" -) \
+              <(pdftotext -raw -enc UTF-8 "$windows_out/$page.pdf" -) > "$scratch/pdf.diff"; then
+        echo "FAIL PDF of $page differs:" >&2
+        head -n 20 "$scratch/pdf.diff" >&2
+        exit 1
+    fi
+    echo "PASS PDF $page"
+done
+
+echo "== The editor, the installer and the uninstaller under Xvfb"
 xvfb-run --auto-servernum --server-args="-screen 0 1280x800x24" \
     scripts/test-windows-gui.sh "$stage" "$setup" "$windows_out/демо.k5d"
 

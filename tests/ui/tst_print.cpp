@@ -92,7 +92,7 @@ std::function<bool(QDialog &)> chooseGroups(bool all)
     };
 }
 
-enum class Shown { TvOrder, TvSortedAndFiltered, RadioOfOneSatellite, TvGroup, AllRadioGroups };
+enum class Shown { TvOrder, TvSortedAndFiltered, RadioOfOneSatellite, TvGroup, AllRadioGroups, Satellites };
 
 } // namespace
 
@@ -119,6 +119,7 @@ void PrintTest::pdfHoldsWhatThePageShows_data()
     QTest::newRow("radio of one satellite") << Shown::RadioOfOneSatellite << QStringLiteral("Каналы Радио — Astra 19.2E");
     QTest::newRow("a TV group") << Shown::TvGroup << QStringLiteral("Избранные ТВ — группа «%1»");
     QTest::newRow("every radio group") << Shown::AllRadioGroups << QStringLiteral("Избранные Радио — все группы");
+    QTest::newRow("satellites") << Shown::Satellites << QStringLiteral("Спутники");
 }
 
 void PrintTest::pdfHoldsWhatThePageShows()
@@ -169,6 +170,10 @@ void PrintTest::pdfHoldsWhatThePageShows()
         }
         QVERIFY(notes.size() >= 2);
         editor.dialogs().dialogScript.push_back(chooseGroups(true));
+        break;
+    case Shown::Satellites:
+        editor.clickTab(TfrmMain::PageSat);
+        expected = shownRows(editor.list("lvSatView"));
         break;
     }
 

@@ -55,8 +55,6 @@ public:
         openOptions.push_back(options);
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
-    // The filter entry comes from saveFilters; the one selected at first
-    // when the script has run out.
     FileChoice saveFileChoice(QWidget *, const FileDialogOptions &options) override
     {
         saveOptions.push_back(options);
@@ -72,7 +70,7 @@ public:
     QList<Answer> threeWayAnswers;
     QStringList openNames;     // cancel when the script has run out
     QStringList saveNames;
-    QStringList saveFilters;
+    QStringList saveFilters;   // the entry selected at first when the script has run out
     std::vector<FileDialogOptions> openOptions;
     std::vector<FileDialogOptions> saveOptions;
     QStringList shownDialogs;                                   // object names, in order

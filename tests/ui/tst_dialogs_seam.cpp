@@ -90,7 +90,8 @@ void DialogsSeamTest::initTestCase()
 {
     QVERIFY2(useRussianLanguage(*QCoreApplication::instance()), "Debian's qt6-translations-l10n is missing");
     m_window.show();
-    QApplication::setActiveWindow(&m_window);
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
 }
 
 void DialogsSeamTest::modalBoxes_data()

@@ -99,8 +99,10 @@ QString QtUserDialogs::openFileName(QWidget *parent, const FileDialogOptions &op
     return dialog.exec() == QDialog::Accepted ? dialog.chosenFile() : QString();
 }
 
-QString QtUserDialogs::saveFileName(QWidget *parent, const FileDialogOptions &options)
+UserDialogs::FileChoice QtUserDialogs::saveFileChoice(QWidget *parent, const FileDialogOptions &options)
 {
     DatabaseFileDialog dialog(parent, QFileDialog::AcceptSave, options);
-    return dialog.exec() == QDialog::Accepted ? dialog.chosenFile() : QString();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return {dialog.chosenFile(), dialog.selectedNameFilter()};
 }

@@ -47,8 +47,19 @@ public:
         QString filter;             // Qt filter text, entries separated by ";;"
         QString defaultSuffix;      // appended to a typed name that has none
         QString directory;          // where the dialog starts; empty: the current folder
+        QString selectedFilter = {};   // the entry of `filter` selected at first; empty: the first one
+    };
+    struct FileChoice {
+        QString path;     // empty when the user cancelled
+        QString filter;   // the entry of `filter` selected when the dialog was accepted
     };
     // The chosen path, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogOptions &options) = 0;
-    virtual QString saveFileName(QWidget *parent, const FileDialogOptions &options) = 0;
+    QString saveFileName(QWidget *parent, const FileDialogOptions &options)
+    {
+        return saveFileChoice(parent, options).path;
+    }
+    // The save dialog with the filter entry chosen, for a command whose
+    // output depends on it (a CSV file's field separator).
+    virtual FileChoice saveFileChoice(QWidget *parent, const FileDialogOptions &options) = 0;
 };

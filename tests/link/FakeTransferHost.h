@@ -99,5 +99,5 @@ public:
     }
     bool mayDropChanges() override { return dropChanges; }
     QString openFileName(QWidget *, const FileDialogOptions &) override { return {}; }
-    QString saveFileName(QWidget *, const FileDialogOptions &) override { return {}; }
+    FileChoice saveFileChoice(QWidget *, const FileDialogOptions &) override { return {}; }
 };

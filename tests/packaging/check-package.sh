@@ -96,9 +96,14 @@ for program in k510-tool k510-sim; do
 done
 
 # The software centre's entry, and Debian's own review of the package: no
-# error, and nothing about hardening flags the build left out.
-appstreamcli validate --no-net "$root/usr/share/metainfo/k510-editor.metainfo.xml" >"$work/appstream.log" 2>&1 ||
-    fail "appstreamcli validate: $(cat "$work/appstream.log")"
+# error, and nothing about hardening flags the build left out. The project
+# has no web site, so the homepage AppStream 1.0 (Debian 13) warns about is
+# the one note accepted; AppStream 0.16 (Debian 12) does not ask for it.
+if ! appstreamcli validate --no-net "$root/usr/share/metainfo/k510-editor.metainfo.xml" >"$work/appstream.log" 2>&1; then
+    issues=$(grep -E '^[EW]: ' "$work/appstream.log" || true)
+    unaccepted=$(grep -v ': url-homepage-missing$' <<<"$issues" || true)
+    [ -n "$issues" ] && [ -z "$unaccepted" ] || fail "appstreamcli validate: $(cat "$work/appstream.log")"
+fi
 lintian --pedantic --fail-on error "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(cat "$work/lintian.log")"
 grep -i 'hardening' "$work/lintian.log" && fail "lintian: hardening flags missing"

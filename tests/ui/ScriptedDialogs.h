@@ -55,10 +55,11 @@ public:
         openOptions.push_back(options);
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
-    QString saveFileName(QWidget *, const FileDialogOptions &options) override
+    FileChoice saveFileChoice(QWidget *, const FileDialogOptions &options) override
     {
         saveOptions.push_back(options);
-        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+        const QString filter = saveFilters.isEmpty() ? options.selectedFilter : saveFilters.takeFirst();
+        return {saveNames.isEmpty() ? QString() : saveNames.takeFirst(), filter};
     }
 
     QStringList messages;
@@ -69,6 +70,7 @@ public:
     QList<Answer> threeWayAnswers;
     QStringList openNames;     // cancel when the script has run out
     QStringList saveNames;
+    QStringList saveFilters;   // the entry selected at first when the script has run out
     std::vector<FileDialogOptions> openOptions;
     std::vector<FileDialogOptions> saveOptions;
     QStringList shownDialogs;                                   // object names, in order

@@ -78,6 +78,7 @@ private slots:
     void allFilesListsNamesWithoutADot();
     void openTakesTheTypedNameFirst_data();
     void openTakesTheTypedNameFirst();
+    void saveCarriesTheFilterInAndOut();
     void qtTextsAreRussian();
 
 private:
@@ -89,7 +90,8 @@ void DialogsSeamTest::initTestCase()
 {
     QVERIFY2(useRussianLanguage(*QCoreApplication::instance()), "Debian's qt6-translations-l10n is missing");
     m_window.show();
-    QApplication::setActiveWindow(&m_window);
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
 }
 
 void DialogsSeamTest::modalBoxes_data()
@@ -208,6 +210,32 @@ void DialogsSeamTest::openTakesTheTypedNameFirst()
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosenFile(), dir.filePath(opened));
+}
+
+// The save dialog opens on the entry it is given and reports the entry the
+// user leaves it on, with the default suffix added as before.
+void DialogsSeamTest::saveCarriesTheFilterInAndOut()
+{
+    const QString semicolon = QStringLiteral("CSV, разделитель «;» (*.csv)");
+    const QString comma = QStringLiteral("CSV, разделитель «,» (*.csv)");
+    QTemporaryDir dir;
+    const UserDialogs::FileDialogOptions options{semicolon + QStringLiteral(";;") + comma
+                                                     + QStringLiteral(";;Все файлы (*)"),
+                                                 QStringLiteral("csv"), dir.path(), comma};
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<DatabaseFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        offered = dialog->nameFilters();
+        offered.prepend(dialog->selectedNameFilter());
+        dialog->selectNameFilter(semicolon);
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("list"));
+        dialog->accept();
+    });
+    const UserDialogs::FileChoice chosen = m_dialogs.saveFileChoice(&m_window, options);
+    QCOMPARE(offered, (QStringList{comma, semicolon, comma, QStringLiteral("Все файлы (*)")}));
+    QCOMPARE(chosen.path, dir.filePath(QStringLiteral("list.csv")));
+    QCOMPARE(chosen.filter, semicolon);
 }
 
 void DialogsSeamTest::qtTextsAreRussian()

@@ -2,6 +2,7 @@
 #include "EditorDriver.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/commands/DatabaseFiles.h"
+#include "model/CsvExport.h"
 #include "model/ImageCheck.h"
 #include "ui/commands/EditHistory.h"
 
@@ -55,6 +56,8 @@ private slots:
     void exitWritesTheSettingsAndCloses();
     void damagedNumberingIsOfferedForRepair_data();
     void damagedNumberingIsOfferedForRepair();
+    void csvSeparatorChosenInTheDialog_data();
+    void csvSeparatorChosenInTheDialog();
 };
 
 void FileCommandsTest::openSetsTitleAfterLoading()
@@ -322,6 +325,49 @@ void FileCommandsTest::damagedNumberingIsOfferedForRepair()
     QCOMPARE(steps.undoText(), QStringLiteral("Исправление нумерации"));
     steps.undo();
     QCOMPARE(db.tvOrder, damaged.tvOrder);
+}
+
+// "Экспорт в CSV..." offers both separators; the entry of the regional
+// settings' separator comes selected, and the entry chosen decides.
+void FileCommandsTest::csvSeparatorChosenInTheDialog_data()
+{
+    const QString semicolon = QStringLiteral("CSV, разделитель «;» (*.csv)");
+    const QString comma = QStringLiteral("CSV, разделитель «,» (*.csv)");
+    const QString allFiles = QStringLiteral("Все файлы (*)");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("offered");   // selected when the dialog opens
+    QTest::addColumn<QString>("chosen");    // empty: the entry offered
+    QTest::addColumn<char>("separator");
+    QTest::newRow("Russian, as offered") << "ru_RU" << semicolon << QString() << ';';
+    QTest::newRow("Russian, comma chosen") << "ru_RU" << semicolon << comma << ',';
+    QTest::newRow("Russian, all files") << "ru_RU" << semicolon << allFiles << ';';
+    QTest::newRow("English, as offered") << "en_US" << comma << QString() << ',';
+    QTest::newRow("English, semicolon chosen") << "en_US" << comma << semicolon << ';';
+    QTest::newRow("English, all files") << "en_US" << comma << allFiles << ',';
+}
+
+void FileCommandsTest::csvSeparatorChosenInTheDialog()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, offered);
+    QFETCH(QString, chosen);
+    QFETCH(char, separator);
+    const k510::ChannelDatabase db = k510::samples::demoDatabase();
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    dialogs.saveNames = {dir.filePath(QStringLiteral("list"))};
+    if (!chosen.isEmpty())
+        dialogs.saveFilters = {chosen};
+
+    const QString written = k510::ui::exportChannelList(db, false, dialogs, nullptr, {}, QLocale(locale));
+    QCOMPARE(written, dir.filePath(QStringLiteral("list.csv")));
+    QCOMPARE(dialogs.saveOptions.size(), size_t(1));
+    QCOMPARE(dialogs.saveOptions[0].filter, QStringLiteral("CSV, разделитель «;» (*.csv);;"
+                                                           "CSV, разделитель «,» (*.csv);;Все файлы (*)"));
+    QCOMPARE(dialogs.saveOptions[0].selectedFilter, offered);
+    const std::string expected = k510::channelListCsv(db, false, separator);
+    QCOMPARE(fileBytes(written), QByteArray(expected.data(), qsizetype(expected.size())));
+    QVERIFY(fileBytes(written).contains(QByteArray("1") + separator));
 }
 
 QTEST_MAIN(FileCommandsTest)

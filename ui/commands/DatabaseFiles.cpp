@@ -119,22 +119,39 @@ char spreadsheetSeparator(const QLocale &locale)
     return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
 }
 
-QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
-                          const QString &directory)
+namespace {
+
+// One entry per separator, so a list can be written for a spreadsheet set up
+// for another locale than the system's.
+const QString kCsvSemicolonFilter = QStringLiteral("CSV, разделитель «;» (*.csv)");
+const QString kCsvCommaFilter = QStringLiteral("CSV, разделитель «,» (*.csv)");
+
+QString csvFilterOf(char separator)
 {
-    const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы CSV (*.csv);;Все файлы (*)"),
-                                                 QStringLiteral("csv"), directory};
-    const QString chosen = dialogs.saveFileName(parent, options);
-    if (chosen.isEmpty())
+    return separator == ';' ? kCsvSemicolonFilter : kCsvCommaFilter;
+}
+
+} // namespace
+
+QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
+                          const QString &directory, const QLocale &regional)
+{
+    const char regionalSeparator = spreadsheetSeparator(regional);
+    const UserDialogs::FileDialogOptions options{
+        kCsvSemicolonFilter + QStringLiteral(";;") + kCsvCommaFilter + QStringLiteral(";;Все файлы (*)"),
+        QStringLiteral("csv"), directory, csvFilterOf(regionalSeparator)};
+    const UserDialogs::FileChoice chosen = dialogs.saveFileChoice(parent, options);
+    if (chosen.path.isEmpty())
         return {};
-    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
+    const QString path = withDefaultSuffix(chosen.path, options.defaultSuffix);
     if (QFileInfo::exists(path)
         && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path)),
                              UserDialogs::DefaultAnswer::No))
         return {};
-    // The system's locale, not the editor's Russian default: the spreadsheet
-    // that opens the file follows the system's regional settings.
-    const std::string csv = channelListCsv(db, radio, spreadsheetSeparator(QLocale::system()));
+    const char separator = chosen.filter == kCsvSemicolonFilter ? ';'
+        : chosen.filter == kCsvCommaFilter                      ? ','
+                                                                : regionalSeparator;
+    const std::string csv = channelListCsv(db, radio, separator);
     if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
         !error.isEmpty()) {
         dialogs.showError(error);

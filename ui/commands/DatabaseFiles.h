@@ -5,6 +5,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 #include <cstdint>
@@ -12,7 +13,6 @@
 #include <string>
 #include <vector>
 
-class QLocale;
 class QWidget;
 
 // The "Файл" menu's work that does not belong to the window: choosing files,
@@ -83,9 +83,12 @@ QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget 
 
 // "Экспорт в CSV...": the TV or radio channel list as CSV, to a file chosen
 // in the save dialog (replacing one only after a question), written
-// atomically, its fields parted as the system's spreadsheets expect. Returns
-// the path written, empty when nothing was.
+// atomically. The filter entry chosen in the dialog gives the field
+// separator; the entry offered first, and "Все файлы", give the one the
+// spreadsheets of `regional` expect: the system's locale, not the editor's
+// Russian default, since spreadsheets follow the system's regional settings.
+// Returns the path written, empty when nothing was.
 QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
-                          const QString &directory = {});
+                          const QString &directory = {}, const QLocale &regional = QLocale::system());
 
 } // namespace k510::ui

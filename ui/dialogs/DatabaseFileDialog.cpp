@@ -16,6 +16,8 @@ DatabaseFileDialog::DatabaseFileDialog(QWidget *parent, AcceptMode mode,
     setAcceptMode(mode);
     setFileMode(mode == AcceptOpen ? ExistingFile : AnyFile);
     setNameFilter(options.filter);
+    if (!options.selectedFilter.isEmpty())
+        selectNameFilter(options.selectedFilter);
     if (!options.directory.isEmpty())
         setDirectory(options.directory);
     // Opening adds the suffix only on accepting: with it set, typing a name

@@ -48,7 +48,7 @@ QString ConsoleDialogs::openFileName(QWidget *, const FileDialogOptions &)
     return {};
 }
 
-QString ConsoleDialogs::saveFileName(QWidget *, const FileDialogOptions &)
+UserDialogs::FileChoice ConsoleDialogs::saveFileChoice(QWidget *, const FileDialogOptions &)
 {
     return {};
 }

@@ -16,5 +16,5 @@ public:
     Answer askYesNoCancel(const QString &text) override;
     bool runDialog(QDialog &dialog) override;
     QString openFileName(QWidget *parent, const FileDialogOptions &options) override;
-    QString saveFileName(QWidget *parent, const FileDialogOptions &options) override;
+    FileChoice saveFileChoice(QWidget *parent, const FileDialogOptions &options) override;
 };

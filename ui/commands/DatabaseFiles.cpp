@@ -119,6 +119,20 @@ char spreadsheetSeparator(const QLocale &locale)
     return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
 }
 
+UserDialogs::FileChoice chooseExportFile(UserDialogs &dialogs, QWidget *parent,
+                                         const UserDialogs::FileDialogOptions &options)
+{
+    UserDialogs::FileChoice chosen = dialogs.saveFileChoice(parent, options);
+    if (chosen.path.isEmpty())
+        return {};
+    chosen.path = withDefaultSuffix(chosen.path, options.defaultSuffix);
+    if (QFileInfo::exists(chosen.path)
+        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(chosen.path)),
+                             UserDialogs::DefaultAnswer::No))
+        return {};
+    return chosen;
+}
+
 namespace {
 
 // One entry per separator, so a list can be written for a spreadsheet set up
@@ -140,14 +154,10 @@ QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &di
     const UserDialogs::FileDialogOptions options{
         kCsvSemicolonFilter + QStringLiteral(";;") + kCsvCommaFilter + QStringLiteral(";;Все файлы (*)"),
         QStringLiteral("csv"), directory, csvFilterOf(regionalSeparator)};
-    const UserDialogs::FileChoice chosen = dialogs.saveFileChoice(parent, options);
+    const UserDialogs::FileChoice chosen = chooseExportFile(dialogs, parent, options);
     if (chosen.path.isEmpty())
         return {};
-    const QString path = withDefaultSuffix(chosen.path, options.defaultSuffix);
-    if (QFileInfo::exists(path)
-        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path)),
-                             UserDialogs::DefaultAnswer::No))
-        return {};
+    const QString &path = chosen.path;
     const char separator = chosen.filter == kCsvSemicolonFilter ? ';'
         : chosen.filter == kCsvCommaFilter                      ? ','
                                                                 : regionalSeparator;

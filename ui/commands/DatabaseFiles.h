@@ -76,6 +76,12 @@ bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &d
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent,
                        const QString &directory = {});
 
+// The save dialog of an export: the name chosen with the default suffix
+// added, and an existing file replaced only after a question whose default
+// is "Нет". The path is empty when the user cancelled either.
+[[nodiscard]] UserDialogs::FileChoice chooseExportFile(UserDialogs &dialogs, QWidget *parent,
+                                                       const UserDialogs::FileDialogOptions &options);
+
 // The field separator spreadsheets set up for locale split a CSV file on
 // when it is opened by double-click: ";" where decimals are written with a
 // comma (as in Russian), "," elsewhere.

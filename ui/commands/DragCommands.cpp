@@ -114,11 +114,7 @@ bool DragCommands::moveSelectedRows(ReportList &list, int key)
         moveToPosition(list);
         return true;
     }
-    // The rows the user sees, in the order shown.
-    std::vector<int> shown;
-    for (int row = 0; row < list.rowCount(); ++row)
-        if (!list.isRowHidden(row))
-            shown.push_back(row);
+    const std::vector<int> shown = list.shownRows();
     const auto firstSelected = std::find(shown.begin(), shown.end(), selected.front());
     const auto afterLastSelected = std::find(shown.begin(), shown.end(), selected.back()) + 1;
     // The entry the block goes before; the rows a filter hides keep their

@@ -27,17 +27,6 @@ namespace {
 
 enum PageNumber { Satellites, Transponders, Tv, Radio, FavouriteTv, FavouriteRadio };
 
-std::vector<int> shownRows(const ReportList &list)
-{
-    std::vector<int> rows;
-    rows.reserve(size_t(list.rowCount()));
-    for (int row = 0; row < list.rowCount(); ++row) {
-        if (!list.isRowHidden(row))
-            rows.push_back(row);
-    }
-    return rows;
-}
-
 // The filter and the sort the list shows its rows by, for the notes.
 QStringList listNotes(const ReportList &list)
 {
@@ -64,7 +53,7 @@ PrintDocument tableDocument(const ReportList &list, const QString &title)
     for (const QString &columnTitle : list.rows().columnTitles())
         document.columns.push_back({columnTitle, document.columns.empty()});
     PrintSection section;
-    for (int row : shownRows(list))
+    for (int row : list.shownRows())
         section.rows.push_back(list.rows().cells(row));
     document.sections.push_back(std::move(section));
     return document;
@@ -88,7 +77,7 @@ PrintDocument transponderDocument(const ChannelDatabase &db, const TransponderPa
         return document;
     // Every satellite's transponders in one list: each row names its satellite.
     document.columns.insert(document.columns.begin() + 1, PrintColumn{QStringLiteral("Спутник"), false, 10});
-    const std::vector<int> rows = shownRows(*page.list());
+    const std::vector<int> rows = page.list()->shownRows();
     std::vector<QStringList> &printed = document.sections.front().rows;
     for (size_t i = 0; i < rows.size(); ++i) {
         const int transponder = page.transponderIndexOfRow(db, rows[i]);
@@ -108,7 +97,7 @@ PrintDocument channelDocument(const ChannelDatabase &db, const ChannelListPage &
     document.notes.append(scrambledMarkNote());
     document.columns = channelPrintColumns();
     PrintSection section;
-    for (int row : shownRows(*page.list()))
+    for (int row : page.list()->shownRows())
         section.rows.push_back(
             channelPrintCells(db, page.list()->text(row, 0), page.channelIndexOfRow(db, row)));
     document.sections.push_back(std::move(section));
@@ -256,13 +245,8 @@ void PrintCommands::exportPdf()
         return;
     const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы PDF (*.pdf);;Все файлы (*)"),
                                                  QStringLiteral("pdf"), m_targets.settings.lastFolder()};
-    const QString chosen = m_targets.dialogs.saveFileName(&m_targets.window, options);
-    if (chosen.isEmpty())
-        return;
-    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
-    if (QFileInfo::exists(path)
-        && !m_targets.dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(path)),
-                                       UserDialogs::DefaultAnswer::No))
+    const QString path = chooseExportFile(m_targets.dialogs, &m_targets.window, options).path;
+    if (path.isEmpty())
         return;
     if (const QString error = writePdf(*document, path); !error.isEmpty()) {
         m_targets.dialogs.showError(error);

@@ -227,6 +227,17 @@ int ReportList::shownRowCount() const
     return shown;
 }
 
+std::vector<int> ReportList::shownRows() const
+{
+    std::vector<int> rows;
+    rows.reserve(size_t(rowCount()));
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!isRowHidden(row))
+            rows.push_back(row);
+    }
+    return rows;
+}
+
 void ReportList::applyColumnWidths()
 {
     QHeaderView *titles = horizontalHeader();

@@ -67,6 +67,8 @@ public:
     [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
     [[nodiscard]] const QString &filterText() const { return m_filterText; }
     [[nodiscard]] int shownRowCount() const;
+    // The rows the user sees, in the order shown.
+    [[nodiscard]] std::vector<int> shownRows() const;
 
     // Widens the fitContents columns to their longest text. Meant for short
     // lists: it measures every row.

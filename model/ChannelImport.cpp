@@ -22,6 +22,7 @@ std::uint32_t distance(std::uint32_t a, std::uint32_t b) { return a > b ? a - b 
 // A selected source channel that can be imported, with where it goes.
 struct Candidate {
     const Channel *channel;
+    int number;              // TV or radio number in the source
     int sourceTransponder;   // index
     int targetSatellite;     // index
 };
@@ -136,7 +137,7 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
             ++plan.onSkippedSatellites;
             continue;
         }
-        candidates.push_back({&channel, int(tp - source.transponders.data()), target});
+        candidates.push_back({&channel, number, int(tp - source.transponders.data()), target});
     }
     return candidates;
 }
@@ -156,33 +157,46 @@ std::vector<ReferenceChannel> asPlaced(const ChannelDatabase &db, const ChannelD
     return list;
 }
 
-// How many of the plan's channels fit, taken in turn (TV, then radio),
-// each with the transponder it adds first.
-int channelsThatFit(const ChannelDatabase &db, const ImportPlan &plan)
-{
-    const std::size_t base = db.transponders.size();
-    std::vector<bool> counted(plan.newTransponders.size(), false);
-    std::size_t transponders = 0, channels = 0;
-    int fitting = 0;
-    for (const bool radio : {false, true}) {
-        std::size_t ofKind = orderOf(db, radio).size();
-        for (const Channel &channel : radio ? plan.radio : plan.tv) {
-            const std::size_t added = std::size_t(channel.tpNumber) > base ? channel.tpNumber - base - 1 : 0;
-            const bool newTransponder = channel.tpNumber > base && !counted[added];
-            const std::size_t moreTransponders = transponders + (newTransponder ? 1 : 0);
-            if (ofKind + 1 > std::size_t(kOrderCapacity) || base + moreTransponders > std::size_t(kTransponderCapacity)
-                || !hasRoomFor(db, moreTransponders, channels + 1))
-                continue;
-            if (newTransponder)
-                counted[added] = true;
-            transponders = moreTransponders;
-            ++channels;
-            ++ofKind;
-            ++fitting;
-        }
+// Counts what a prefix of the plan's channels adds to the database, to find
+// how many of them fit by the image's own limits: 6000 entries per order
+// list, the transponder table, and region A for transponders and channels.
+class FitCount {
+public:
+    FitCount(const ChannelDatabase &db, const ImportPlan &plan)
+        : m_db(db), m_added(plan.newTransponders.size(), false)
+    {
     }
-    return fitting;
-}
+
+    // Takes the plan's channels of one kind in turn while they fit; how many it took.
+    int take(const std::vector<Channel> &channels, bool radio)
+    {
+        const std::size_t base = m_db.transponders.size();
+        int taken = 0;
+        for (const Channel &channel : channels) {
+            const std::size_t added = channel.tpNumber > base ? channel.tpNumber - base - 1 : 0;
+            const bool newTransponder = channel.tpNumber > base && !m_added[added];
+            const std::size_t transponders = m_transponders + (newTransponder ? 1 : 0);
+            std::size_t &ofKind = radio ? m_radio : m_tv;
+            if (orderOf(m_db, radio).size() + ofKind + 1 > std::size_t(kOrderCapacity)
+                || base + transponders > std::size_t(kTransponderCapacity)
+                || !hasRoomFor(m_db, transponders, m_tv + m_radio + 1))
+                break;
+            if (newTransponder)
+                m_added[added] = true;
+            m_transponders = transponders;
+            ++ofKind;
+            ++taken;
+        }
+        return taken;
+    }
+
+private:
+    const ChannelDatabase &m_db;
+    std::vector<bool> m_added;
+    std::size_t m_transponders = 0;
+    std::size_t m_tv = 0;
+    std::size_t m_radio = 0;
+};
 
 // Moves the last `count` entries of an order list to stand after position `after`.
 void moveTail(std::vector<std::uint16_t> &order, std::size_t count, std::size_t after)
@@ -242,6 +256,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
                 continue;
             ++plan.alreadyThere;
             const Candidate &candidate = candidates[radio][k];
+            (radio ? plan.radioThere : plan.tvThere).push_back(candidate.number);
             const Channel *there = channelOfKind(db, radio, partner);
             const Transponder *tp = there ? db.transponderOf(*there) : nullptr;
             if (tp && there->serviceId == candidate.channel->serviceId && tp->satNumber == candidate.targetSatellite + 1)
@@ -269,8 +284,20 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
                 && db.radioOrder.size() + plan.radio.size() <= std::size_t(kOrderCapacity)
                 && db.transponders.size() + plan.newTransponders.size() <= std::size_t(kTransponderCapacity)
                 && hasRoomFor(db, plan.newTransponders.size(), plan.tv.size() + plan.radio.size());
-    plan.channelsThatFit = plan.fits ? plan.channelCount() : channelsThatFit(db, plan);
+    FitCount fit(db, plan);
+    plan.tvThatFit = fit.take(plan.tv, false);
+    // Radio channels after every TV channel chosen, else on their own.
+    plan.radioThatFit = plan.tvThatFit == int(plan.tv.size()) ? fit.take(plan.radio, true)
+                                                               : FitCount(db, plan).take(plan.radio, true);
     return plan;
+}
+
+OrderSpan addedPositions(const ImportPlan &plan, bool radio)
+{
+    const int count = int((radio ? plan.radio : plan.tv).size());
+    if (plan.insertion && plan.insertion->radio == radio)
+        return {plan.insertion->afterPosition, count};
+    return {int(radio ? plan.baseRadio : plan.baseTv), count};
 }
 
 bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
@@ -301,16 +328,24 @@ bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
 std::vector<std::string> importSummary(const ImportPlan &plan)
 {
     std::vector<std::string> lines;
+    if (!plan.fits) {
+        lines.push_back("Ничего не добавлено: выбранные каналы не помещаются в базу.");
+        const int tv = int(plan.tv.size()), radio = int(plan.radio.size());
+        if (plan.tvThatFit < tv)
+            lines.push_back("Поместится ТВ-каналов: " + std::to_string(plan.tvThatFit) + " из " + std::to_string(tv)
+                            + ".");
+        if (plan.radioThatFit < radio)
+            lines.push_back("Поместится радиоканалов: " + std::to_string(plan.radioThatFit) + " из "
+                            + std::to_string(radio) + (tv > 0 && plan.tvThatFit == tv ? " вместе с выбранными ТВ-каналами." : "."));
+        lines.push_back("Выберите меньше каналов.");
+        return lines;
+    }
     lines.push_back("Будет добавлено: транспондеров — " + std::to_string(plan.newTransponders.size())
                     + ", ТВ-каналов — " + std::to_string(plan.tv.size()) + ", радиоканалов — "
                     + std::to_string(plan.radio.size()) + ".");
     lines.push_back("Уже есть в базе: " + std::to_string(plan.alreadyThere) + ".");
     if (plan.onSkippedSatellites)
         lines.push_back("Не добавляются (их спутник не выбран): " + std::to_string(plan.onSkippedSatellites) + ".");
-    if (!plan.fits)
-        lines.push_back("Не помещается в базу: из " + std::to_string(plan.channelCount()) + " каналов поместится "
-                        + std::to_string(plan.channelsThatFit)
-                        + ". Ничего не добавлено; выберите меньше каналов.");
     if (!plan.unusable.empty()) {
         lines.push_back("Нельзя использовать: " + std::to_string(plan.unusable.size()) + ".");
         lines.insert(lines.end(), plan.unusable.begin(), plan.unusable.end());

@@ -40,10 +40,15 @@ struct ImportPlan {
     std::vector<Channel> tv;      // source records in the source's order, tpNumber as after the import
     std::vector<Channel> radio;
     int alreadyThere = 0;           // the same channel (ChannelIdentity.h) is in the database
+    std::vector<int> tvThere;       // the source TV numbers counted in alreadyThere
+    std::vector<int> radioThere;    // and the source radio numbers
     int onSkippedSatellites = 0;    // their satellite goes nowhere
     std::vector<std::string> unusable;   // one line each, UTF-8: which entry and why
     bool fits = true;
-    int channelsThatFit = 0;        // of tv + radio, when they do not all fit
+    // Of tv and of radio, taken in turn (TV first), how many fit with the
+    // transponders they add: all of them when fits.
+    int tvThatFit = 0;
+    int radioThatFit = 0;
     std::optional<ImportInsertion> insertion;
     // The database the plan was made for, so it is never applied to another.
     std::size_t baseTransponders = 0;
@@ -74,9 +79,17 @@ struct ImportPlan {
 // with no transponder or satellite behind it, of the wrong type for its
 // block or with a name longer than its field cannot be used and is named.
 // Capacity (region A of the image, 6000 entries per order list) decides
-// fits; when it is false, channelsThatFit says how many would.
+// fits; when it is false, tvThatFit and radioThatFit say how many would.
 [[nodiscard]] ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source,
                                     const ImportRequest &request);
+
+// Where the channels of one kind that a plan adds stand in that kind's
+// order list once it is applied: 0-based positions first to first + count - 1.
+struct OrderSpan {
+    int first = 0;
+    int count = 0;
+};
+[[nodiscard]] OrderSpan addedPositions(const ImportPlan &plan, bool radio);
 
 // Puts a plan into effect through the database's own append operations,
 // whole or not at all: false, with nothing changed, for a plan that does not
@@ -84,7 +97,8 @@ struct ImportPlan {
 [[nodiscard]] bool applyImport(ChannelDatabase &db, const ImportPlan &plan);
 
 // The summary shown before applying, in Russian (UTF-8); the same in the
-// window and the tool.
+// window and the tool. For a plan that does not fit, only the refusal: that
+// nothing was added and how many of each kind chosen would fit.
 [[nodiscard]] std::vector<std::string> importSummary(const ImportPlan &plan);
 
 } // namespace k510

@@ -82,7 +82,9 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
                      [this](const QString &what, const QString &path) { showFileWritten(what, path); }},
         this);
     m_imports = new ImportCommands(
-        ImportTargets{m_database, m_dialogs, *m_history, m_settings, *this, [this] { showDatabaseAgain(); }}, this);
+        ImportTargets{m_database, m_dialogs, *m_history, m_settings, *this, *m_pages, *m_status,
+                      [this] { showDatabaseAgain(); }, [this](int page) { showPage(page); }},
+        this);
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);

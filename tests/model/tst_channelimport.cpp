@@ -227,7 +227,7 @@ private slots:
         const ImportPlan plan = planImport(db, source, request);
         QVERIFY(plan.channelCount() > 0);
         QVERIFY(!plan.fits);
-        QVERIFY(plan.channelsThatFit < plan.channelCount());
+        QVERIFY(plan.tvThatFit + plan.radioThatFit < plan.channelCount());
         QVERIFY(!applyImport(db, plan));
         QCOMPARE(db, before);
     }

@@ -820,8 +820,9 @@ private slots:
                 return request;
             });
         row("does not fit", {"import", "SRC", "FULL", "OUT", "--satellite", "B=Спутник 2"}, 1,
-            "Не помещается в базу: из 2 каналов поместится 0.",
-            "the channels do not fit IN (0 of 2 would); OUT was not written");
+            "Ничего не добавлено: выбранные каналы не помещаются в базу.\nПоместится ТВ-каналов: 0 из 1.\n"
+            "Поместится радиоканалов: 0 из 1.",
+            "the channels do not fit IN (TV: 0 of 1, radio: 0 of 1 would); OUT was not written");
         row("number beyond SRC", {"import", "SRC", "IN", "OUT", "--tv", "6"}, 1, "", "tv channel 6 does not exist in SRC");
         row("malformed list", {"import", "SRC", "IN", "OUT", "--radio", "1-x"}, 1, "", "neither a number nor a range");
         row("after without one list", {"import", "SRC", "IN", "OUT", "--after", "1"}, 1, "", "--after needs exactly one");

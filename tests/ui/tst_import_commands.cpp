@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Добавить из другой базы..." in the window: the channels chosen in the
-// dialog, the summary before anything changes, "Отмена", one undo step, and
-// the refusal of a selection that does not fit.
+// dialog, the summary before anything changes, "Отмена", one undo step, the
+// refusal of a selection that does not fit, the dialog kept through refusals
+// and a cancelled summary, the rows marked that the database has, and the
+// added channels shown selected.
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
 #include "ui/TfrmMain.h"
@@ -13,6 +15,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 
@@ -48,6 +52,51 @@ ChannelDatabase friendsDatabase()
     return db;
 }
 
+// A click on the dialog's button: whether the dialog closed accepted (the
+// import dialog stays open when its "Добавить" is refused).
+bool press(QDialog &dialog, const char *button)
+{
+    dialog.setResult(QDialog::Rejected);
+    dialog.findChild<QPushButton *>(QString::fromLatin1(button))->click();
+    return dialog.result() == QDialog::Accepted;
+}
+
+void addToSelection(k510::ui::ReportList *list, int row)
+{
+    list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// The summary as the user answers it on the screen: "Отмена" clicked, or
+// Enter, which the default button takes.
+bool answerOnScreen(QDialog &summary, bool enter)
+{
+    summary.setResult(QDialog::Rejected);
+    summary.show();
+    summary.activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &summary; }))
+        return false;
+    if (enter)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else
+        QTest::mouseClick(summary.findChild<QPushButton *>(QStringLiteral("CancelBtn")), Qt::LeftButton);
+    summary.hide();
+    return summary.result() == QDialog::Accepted;
+}
+
+// The editing database with more channels of one kind on its first
+// transponder, so that only so many more fit its order list.
+ChannelDatabase withRoomFor(int more, bool radio)
+{
+    ChannelDatabase db = editingDatabase();
+    k510::Channel channel = db.channels[0];
+    for (int n = 1; int((radio ? db.radioOrder : db.tvOrder).size()) < k510::kOrderCapacity - more; ++n) {
+        channel.setName("Pad " + std::to_string(n));
+        channel.serviceId = std::uint16_t(n);
+        radio ? db.appendRadioChannel(channel) : db.appendTvChannel(channel);
+    }
+    return db;
+}
+
 QStringList orderNames(const ChannelDatabase &db, bool radio)
 {
     QStringList names;
@@ -67,7 +116,13 @@ class ImportCommandsTest : public QObject {
 private slots:
     void importThroughTheWindow_data();
     void importThroughTheWindow();
+    void refusedWhenItDoesNotFit_data();
     void refusedWhenItDoesNotFit();
+    void dialogKeepsTheChoices_data();
+    void dialogKeepsTheChoices();
+    void rowsSayWhatIsThere();
+    void addedChannelsShownSelected_data();
+    void addedChannelsShownSelected();
 };
 
 void ImportCommandsTest::importThroughTheWindow_data()
@@ -127,7 +182,7 @@ void ImportCommandsTest::importThroughTheWindow()
         if (after->isHidden() == afterSelected)
             return false;
         after->setChecked(afterSelected);
-        return true;
+        return press(dialog, "OKBtn");
     });
     QString shownSummary;
     editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
@@ -155,28 +210,209 @@ void ImportCommandsTest::importThroughTheWindow()
     QCOMPARE(imageOf(editor.window().database()), imageOf(original));
 }
 
+void ImportCommandsTest::refusedWhenItDoesNotFit_data()
+{
+    QTest::addColumn<ChannelDatabase>("target");
+    QTest::addColumn<QString>("refusal");
+
+    const QString nothing = QStringLiteral("Ничего не добавлено: выбранные каналы не помещаются в базу.\n");
+    const QString fewer = QStringLiteral("\nВыберите меньше каналов.");
+    // Astra and Hotbird are not in the full database: their channels go to
+    // its first satellite, onto new transponders, and no record fits.
+    QTest::newRow("a full image") << k510::samples::fullCapacityDatabase()
+                                  << nothing + "Поместится ТВ-каналов: 0 из 5.\nПоместится радиоканалов: 0 из 3." + fewer;
+    // Radio fits whatever the TV list holds: only the TV channels are named.
+    QTest::newRow("room for one TV channel")
+        << withRoomFor(1, false) << nothing + "Поместится ТВ-каналов: 1 из 2." + fewer;
+    QTest::newRow("no room for radio")
+        << withRoomFor(0, true)
+        << nothing + "Поместится радиоканалов: 0 из 1 вместе с выбранными ТВ-каналами." + fewer;
+}
+
 void ImportCommandsTest::refusedWhenItDoesNotFit()
 {
+    QFETCH(ChannelDatabase, target);
+    QFETCH(QString, refusal);
     EditorDriver editor;
-    const ChannelDatabase full = k510::samples::fullCapacityDatabase();
-    editor.open(full);
+    editor.open(target);
     editor.dialogs().openNames << editor.writeImageFile(friendsDatabase(), QStringLiteral("friend.k5d"));
+    bool closed = true;
     editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
-        // Astra and Hotbird are not in the full database: their channels go
-        // to its first satellite.
-        for (const char *target : {"cbImportTarget1", "cbImportTarget2"})
-            dialog.findChild<QComboBox *>(QString::fromLatin1(target))->setCurrentIndex(0);
+        if (target.satellites.size() != 3)
+            for (const char *name : {"cbImportTarget1", "cbImportTarget2"})
+                dialog.findChild<QComboBox *>(QString::fromLatin1(name))->setCurrentIndex(0);
         dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"))->selectAll();
-        return true;
+        closed = press(dialog, "OKBtn");
+        if (!closed)
+            press(dialog, "CancelBtn");
+        return closed;
     });
     editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
-    // Refused before any summary: nothing that could be confirmed.
+    // Refused before any summary, nothing that could be confirmed; the dialog
+    // stayed open for another choice.
+    QVERIFY(!closed);
     QCOMPARE(editor.dialogs().shownDialogs, QStringList{"importDlg"});
-    QCOMPARE(editor.dialogs().errors.size(), 1);
-    QVERIFY2(editor.dialogs().errors.front().contains(QStringLiteral("Не помещается в базу: из 8 каналов поместится 0.")),
-             qPrintable(editor.dialogs().errors.front()));
-    QVERIFY(editor.window().database() == full);
+    QCOMPARE(editor.dialogs().errors, QStringList{refusal});
+    QVERIFY(editor.window().database() == target);
     QCOMPARE(editor.window().history().stack().count(), 0);
+}
+
+void ImportCommandsTest::dialogKeepsTheChoices_data()
+{
+    // Of Astra's rows (ZDF, Das Erste, Arte, Neu, Bayern 3), before the first "Добавить".
+    QTest::addColumn<QList<int>>("firstRows");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("shownDialogs");
+
+    QTest::newRow("nothing selected")
+        << QList<int>{} << QStringList{"Выделите каналы, которые нужно добавить."}
+        << QStringList{"importDlg", "importSummaryDlg"};
+    // The first summary is cancelled with a click; Enter on the second one
+    // still means "OK".
+    QTest::newRow("Отмена on the summary")
+        << QList<int>{3} << QStringList{} << QStringList{"importDlg", "importSummaryDlg", "importSummaryDlg"};
+}
+
+void ImportCommandsTest::dialogKeepsTheChoices()
+{
+    QFETCH(QList<int>, firstRows);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.dialogs().openNames << editor.writeImageFile(friendsDatabase(), QStringLiteral("friend.k5d"));
+    QString keptAfterRefusal;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *list = dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"));
+        auto *satellite = dialog.findChild<QComboBox *>(QStringLiteral("cbImportSat"));
+        auto *find = dialog.findChild<QLineEdit *>(QStringLiteral("edImportFind"));
+        auto *target = dialog.findChild<QComboBox *>(QStringLiteral("cbImportTarget2"));
+        const auto state = [&] {
+            QStringList selected;
+            for (const int row : list->selectedRowNumbers())
+                selected << list->text(row, 1);
+            return QStringList{dialog.findChild<QLabel *>(QStringLiteral("lbImportSource"))->text(),
+                               satellite->currentText(), find->text(), target->currentText(), selected.join(',')};
+        };
+        satellite->setCurrentIndex(1);   // Astra
+        find->setText(QStringLiteral("e"));
+        target->setCurrentIndex(2);      // Hotbird's channels to "Пусто"
+        for (const int row : firstRows)
+            addToSelection(list, row);
+        const QStringList before = state();
+        if (press(dialog, "OKBtn"))
+            return true;
+        if (state() != before)
+            return false;
+        keptAfterRefusal = before.join('|');
+        list->clearSelection();
+        addToSelection(list, 2);   // Arte
+        return press(dialog, "OKBtn");
+    });
+    if (!firstRows.isEmpty())
+        editor.dialogs().dialogScript.push_back([](QDialog &summary) { return answerOnScreen(summary, false); });
+    editor.dialogs().dialogScript.push_back([](QDialog &summary) { return answerOnScreen(summary, true); });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+
+    QVERIFY(keptAfterRefusal.contains(QStringLiteral("friend.k5d")));
+    QVERIFY2(keptAfterRefusal.endsWith(QStringLiteral("|Astra|e|Пусто|") + (firstRows.isEmpty() ? "" : "Neu")),
+             qPrintable(keptAfterRefusal));
+    QTEST(editor.dialogs().messages, "messages");
+    QTEST(editor.dialogs().shownDialogs, "shownDialogs");
+    QCOMPARE(orderNames(editor.window().database(), false), (QStringList{"ZDF", "Das Erste", "Rai 1", "Arte"}));
+}
+
+// Each source row says whether the database has its channel, by the rule the
+// summary counts by and for the satellites chosen; "Только новые" hides those
+// rows, "#" stays each channel's own, and the transponder selector lists a
+// satellite's transponders by frequency with their channels.
+void ImportCommandsTest::rowsSayWhatIsThere()
+{
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.dialogs().openNames << editor.writeImageFile(friendsDatabase(), QStringLiteral("friend.k5d"));
+    QStringList there, onlyNew, hotbirdNumbers, astraTransponders, astraLeftOut;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *list = dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"));
+        auto *satellite = dialog.findChild<QComboBox *>(QStringLiteral("cbImportSat"));
+        auto *onlyNewBox = dialog.findChild<QCheckBox *>(QStringLiteral("cbImportOnlyNew"));
+        const auto shown = [&](int column) {
+            QStringList cells;
+            for (const int row : list->shownRows())
+                cells << list->text(row, 1) + '=' + list->text(row, column);
+            return cells;
+        };
+        there = shown(6);
+        onlyNewBox->setChecked(true);
+        onlyNew = shown(0);
+        onlyNewBox->setChecked(false);
+        satellite->setCurrentIndex(2);   // Hotbird
+        hotbirdNumbers = shown(0);
+        satellite->setCurrentIndex(1);   // Astra
+        auto *transponder = dialog.findChild<QComboBox *>(QStringLiteral("cbImportTp"));
+        for (int entry = 1; entry < transponder->count(); ++entry)
+            astraTransponders << transponder->itemText(entry);
+        dialog.findChild<QComboBox *>(QStringLiteral("cbImportTarget1"))->setCurrentIndex(3);   // "не добавлять"
+        astraLeftOut = shown(6);
+        return false;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+
+    QCOMPARE(there, (QStringList{"ZDF=есть", "Das Erste=есть", "Rai 1=есть", "Arte=", "Neu=", "Radio 1=есть",
+                                 "Bayern 3=есть", "Klassik="}));
+    QCOMPARE(onlyNew, (QStringList{"Arte=4", "Neu=5", "Klassik=8"}));
+    QCOMPARE(hotbirdNumbers, (QStringList{"Rai 1=3", "Radio 1=6", "Klassik=8"}));
+    QCOMPARE(astraTransponders, (QStringList{"11495 H 22000 (3)", "12000 V 22000 (1)", "12603 V 22000 (1)"}));
+    QCOMPARE(astraLeftOut, (QStringList{"ZDF=", "Das Erste=", "Arte=", "Neu=", "Bayern 3="}));
+}
+
+void ImportCommandsTest::addedChannelsShownSelected_data()
+{
+    QTest::addColumn<int>("page");         // shown when the import starts
+    QTest::addColumn<int>("sortColumn");   // clicked twice on that page's list: descending; -1 none
+    QTest::addColumn<QList<int>>("rows");  // of the dialog's list
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("selected");
+
+    QTest::newRow("TV, by name descending")
+        << int(TfrmMain::PageTv) << 1 << QList<int>{3, 4} << "lvTvCh"
+        << QStringList{"ZDF", "Rai 1", "Neu", "Das Erste", "Arte"} << QStringList{"Neu", "Arte"};
+    QTest::newRow("radio from the satellites page")
+        << int(TfrmMain::PageSat) << -1 << QList<int>{7} << "lvRadioCh"
+        << QStringList{"Radio 1", "Bayern 3", "Klassik"} << QStringList{"Klassik"};
+}
+
+void ImportCommandsTest::addedChannelsShownSelected()
+{
+    QFETCH(int, page);
+    QFETCH(int, sortColumn);
+    QFETCH(QList<int>, rows);
+    QFETCH(QString, list);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(page);
+    if (sortColumn >= 0) {
+        editor.clickColumnTitle(editor.list("lvTvCh"), sortColumn);
+        editor.clickColumnTitle(editor.list("lvTvCh"), sortColumn);
+    }
+    editor.dialogs().openNames << editor.writeImageFile(friendsDatabase(), QStringLiteral("friend.k5d"));
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *channels = dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"));
+        for (const int row : rows)
+            addToSelection(channels, row);
+        return press(dialog, "OKBtn");
+    });
+    editor.dialogs().dialogScript.push_back([](QDialog &) { return true; });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+
+    k510::ui::ReportList *shown = editor.list(qPrintable(list));
+    QVERIFY(shown->isVisible());
+    QTEST(EditorDriver::column(shown, 1), "names");
+    QStringList selected;
+    for (const int row : EditorDriver::selectedRows(shown))
+        selected << shown->text(row, 1);
+    QTEST(selected, "selected");
+    QCOMPARE(shown->sortedColumn(), sortColumn);
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Добавлено каналов: %1").arg(rows.size()));
 }
 
 QTEST_MAIN(ImportCommandsTest)

@@ -185,9 +185,11 @@ int importCommand(const QStringList &arguments)
         out << QString::fromStdString(line) << '\n';
     out.flush();
     if (!plan.fits)
-        return fail(QStringLiteral("the channels do not fit IN (%1 of %2 would); OUT was not written")
-                        .arg(plan.channelsThatFit)
-                        .arg(plan.channelCount()));
+        return fail(QStringLiteral("the channels do not fit IN (TV: %1 of %2, radio: %3 of %4 would); OUT was not written")
+                        .arg(plan.tvThatFit)
+                        .arg(plan.tv.size())
+                        .arg(plan.radioThatFit)
+                        .arg(plan.radio.size()));
     if (!applyImport(*db, plan))
         return fail(QStringLiteral("the import planned does not fit IN; OUT was not written"));
     return writeDatabase(*db, files[2], &code) ? Success : code;

@@ -11,6 +11,12 @@
 #include "ui/lists/ModelStrings.h"
 #include "ui/dialogs/ImportDialog.h"
 #include "ui/dialogs/ImportSummaryDialog.h"
+#include "ui/StatusPanels.h"
+#include "ui/lists/ReportList.h"
+#include "ui/pages/ChannelPage.h"
+#include "ui/pages/PageTabs.h"
+
+#include <algorithm>
 
 namespace k510::ui {
 
@@ -46,28 +52,69 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     const ChannelDatabase &source = *read.database;
     m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source),
                    fromUtf8Lines(checkImage(image).problems), selected.has_value());
-    if (!m.dialogs.runDialog(*m_dialog))
+    std::optional<ImportPlan> plan;
+    m_dialog->setAddCheck([&] {
+        plan = confirmedPlan(source, selected);
+        return plan.has_value();
+    });
+    const bool added = m.dialogs.runDialog(*m_dialog);
+    m_dialog->setAddCheck({});
+    if (!added || !plan || plan->channelCount() == 0)
         return;
+    m.history.record(channelsStepName(QStringLiteral("Добавление"), plan->channelCount()),
+                     [&] { static_cast<void>(applyImport(m.database, *plan)); });
+    showAdded(*plan);
+}
+
+std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &source,
+                                                        std::optional<SelectedOrderRow> selected)
+{
     const ImportDialog::Choice choice = m_dialog->choice();
     if (choice.tv.empty() && choice.radio.empty()) {
         m.dialogs.showMessage(QStringLiteral("Выделите каналы, которые нужно добавить."));
-        return;
+        return std::nullopt;
     }
     ImportRequest request{choice.tv, choice.radio, choice.targetSatellites, std::nullopt};
     if (choice.insertAfterSelected && selected)
         request.insertion = ImportInsertion{selected->kind == ChannelKind::Radio, selected->position};
-    const ImportPlan plan = planImport(m.database, source, request);
+    ImportPlan plan = planImport(m.database, source, request);
     const QStringList summary = fromUtf8Lines(importSummary(plan));
     if (!plan.fits) {
         m.dialogs.showError(summary.join(QLatin1Char('\n')));
-        return;
+        return std::nullopt;
     }
     m_summary->load(summary);
-    if (!m.dialogs.runDialog(*m_summary) || plan.channelCount() == 0)
-        return;
-    m.history.record(channelsStepName(QStringLiteral("Добавление"), plan.channelCount()),
-                     [&] { static_cast<void>(applyImport(m.database, plan)); });
+    if (!m.dialogs.runDialog(*m_summary))
+        return std::nullopt;
+    return plan;
+}
+
+void ImportCommands::showAdded(const ImportPlan &plan)
+{
+    // The page the user is on shows them where it lists their kind; else the
+    // TV page, or the radio page when only radio channels came.
+    const int current = m.pages.currentIndex();
+    const bool onRadioPage = current == m.pages.indexOf(m.pages.radio);
+    const bool radio = plan.tv.empty() || (onRadioPage && !plan.radio.empty());
+    ChannelPage &page = radio ? *m.pages.radio : *m.pages.tv;
+    ReportList &list = *page.list();
+    const bool stays = current == m.pages.indexOf(&page);
+    const int sortedColumn = stays ? list.sortedColumn() : -1;
+    const SortDirection direction = list.sortDirection();
+
     m.showDatabaseAgain();
+    if (!stays)
+        m.showPage(m.pages.indexOf(&page));
+    if (sortedColumn >= 0)
+        list.sortRowsBy(sortedColumn, direction);
+    const OrderSpan span = addedPositions(plan, radio);
+    std::vector<int> indices;
+    for (int position = span.first; position < span.first + span.count; ++position)
+        indices.push_back(radio ? m.database.channelIndexOfRadioOrder(position)
+                                : m.database.channelIndexOfTvOrder(position));
+    std::sort(indices.begin(), indices.end());
+    page.selectChannels(m.database, indices);
+    m.status.showNote(QStringLiteral("Добавлено каналов: %1").arg(plan.channelCount()), 10000);
 }
 
 } // namespace k510::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
+#include "model/ChannelImport.h"
 #include "ui/lists/ChannelKind.h"
 
 #include <QObject>
@@ -17,7 +18,10 @@ class UserDialogs;
 
 namespace k510::ui {
 
+class ChannelPage;
 class EditHistory;
+class PageTabs;
+class StatusPanels;
 
 // What the import command works on, lent by the main window.
 struct ImportTargets {
@@ -26,7 +30,10 @@ struct ImportTargets {
     EditHistory &history;       // the import is one step
     EditorSettings &settings;   // the folder the file dialog starts in
     QWidget &window;            // the parent of the file and the two dialogs
+    PageTabs &pages;            // the added channels are shown selected on the TV or radio page
+    StatusPanels &status;       // and counted there
     std::function<void()> showDatabaseAgain;
+    std::function<void(int page)> showPage;
 };
 
 // The row of the TV or radio list selected when the command started: the
@@ -38,7 +45,9 @@ struct SelectedOrderRow {
 
 // "Добавить из другой базы...": asks for another database image, lets the
 // user choose its channels and where its satellites' channels go, shows
-// what adding them would do, and does it on "OK" as one step.
+// what adding them would do, and does it on "OK" as one step. A choice that
+// cannot be added, and "Отмена" on the summary, go back to the dialog as the
+// user left it.
 class ImportCommands : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +56,13 @@ public:
     void importFromOtherDatabase(std::optional<SelectedOrderRow> selected);
 
 private:
+    // What "Добавить" would do once the user has confirmed it, or nothing
+    // after saying why not.
+    [[nodiscard]] std::optional<ImportPlan> confirmedPlan(const ChannelDatabase &source,
+                                                          std::optional<SelectedOrderRow> selected);
+    // The new channels selected in their list, kept in its sort order.
+    void showAdded(const ImportPlan &plan);
+
     ImportTargets m;
     ImportDialog *m_dialog;
     ImportSummaryDialog *m_summary;

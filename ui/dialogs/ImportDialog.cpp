@@ -5,6 +5,7 @@
 #include "model/ChannelImport.h"
 #include "model/ChannelKinds.h"
 #include "model/ChannelIdentity.h"
+#include "model/Conversions.h"
 #include "model/DisplayTexts.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ModelStrings.h"
@@ -21,6 +22,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <map>
+#include <tuple>
+
 using k510::ui::ReportColumn;
 using k510::ui::ReportList;
 using k510::ui::ReportRow;
@@ -28,6 +33,7 @@ using k510::ui::ReportRow;
 namespace {
 
 constexpr int kNameColumn = 1;
+constexpr int kThereColumn = 6;
 constexpr int kShownProblems = 10;
 
 // As the channel pages show a transponder: "10992 V 27500".
@@ -46,7 +52,15 @@ std::vector<ReportColumn> importColumns()
             {QStringLiteral("Вид"), 50, ColumnOrder::Text},
             {QStringLiteral("Спутник"), 120, ColumnOrder::Text},
             {QStringLiteral("Транспондер"), 110, ColumnOrder::Text},
-            {QStringLiteral("FTA"), 35, ColumnOrder::Text, true}};
+            {QStringLiteral("FTA"), 35, ColumnOrder::Text},
+            {QStringLiteral("В базе"), 60, ColumnOrder::Text, true}};
+}
+
+// The selector's order: by frequency, then polarisation and symbol rate.
+auto selectorOrder(const k510::Transponder &tp)
+{
+    return std::tuple(k510::bcdDigitsValue(k510::bcdValue(tp.frequency)), tp.polarisation,
+                      k510::bcdDigitsValue(k510::bcdValue(tp.symbolRate)));
 }
 
 } // namespace
@@ -58,6 +72,7 @@ ImportDialog::ImportDialog(QWidget *parent)
       m_satellite(new QComboBox(this)),
       m_transponder(new QComboBox(this)),
       m_find(new QLineEdit(this)),
+      m_onlyNew(new QCheckBox(QStringLiteral("Только новые"), this)),
       m_channels(new ReportList(QStringLiteral("lvImportCh"), importColumns(), ReportList::Selection::Multiple, this)),
       m_targetsBox(new QGroupBox(QStringLiteral("Куда добавлять каналы спутников"), this)),
       m_insertAfterSelected(new QCheckBox(QStringLiteral("Вставить после выделенного"), this))
@@ -70,6 +85,7 @@ ImportDialog::ImportDialog(QWidget *parent)
     m_satellite->setObjectName(QStringLiteral("cbImportSat"));
     m_transponder->setObjectName(QStringLiteral("cbImportTp"));
     m_find->setObjectName(QStringLiteral("edImportFind"));
+    m_onlyNew->setObjectName(QStringLiteral("cbImportOnlyNew"));
     m_insertAfterSelected->setObjectName(QStringLiteral("cbInsertAfterSelected"));
 
     auto *layout = new QVBoxLayout(this);
@@ -82,6 +98,7 @@ ImportDialog::ImportDialog(QWidget *parent)
     findLabel->setBuddy(m_find);
     selectors->addWidget(findLabel);
     selectors->addWidget(m_find, 1);
+    selectors->addWidget(m_onlyNew);
     layout->addLayout(selectors);
     // A source may have dozens of satellites: their selectors scroll beside
     // the list rather than squeeze it.
@@ -105,6 +122,7 @@ ImportDialog::ImportDialog(QWidget *parent)
         fillRows();
     });
     connect(m_transponder, &QComboBox::currentIndexChanged, this, [this] { fillRows(); });
+    connect(m_onlyNew, &QCheckBox::toggled, this, [this] { fillRows(); });
     connect(m_find, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_channels->setRowFilter(kNameColumn, text); });
 }
@@ -113,6 +131,7 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
                         const std::vector<int> &targets, const QStringList &problems, bool canInsertAfterSelected)
 {
     m_source = source;
+    m_database = db;
     m_sourceName->setText(QStringLiteral("Каналы базы «%1»:").arg(sourcePath));
     QStringList shown = problems.mid(0, kShownProblems);
     if (problems.size() > kShownProblems)
@@ -130,7 +149,6 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
     }
     m_find->clear();
     fillTransponderSelector();
-    fillRows();
 
     auto *form = static_cast<QFormLayout *>(m_targetsBox->layout());
     while (form->rowCount() > 0)
@@ -146,7 +164,15 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
         target->setCurrentIndex(chosen >= 0 ? chosen : int(db.satellites.size()));
         form->addRow(k510::ui::fromWindows1251(m_source.satellites[s].rowTexts.name) + QStringLiteral(" →"), target);
         m_targets.push_back(target);
+        // Another target satellite may have, or lack, the same channels.
+        connect(target, &QComboBox::currentIndexChanged, this, [this] {
+            findChannelsThere();
+            fillRows();
+        });
     }
+    findChannelsThere();
+    m_channels->clearSelection();
+    fillRows();
 
     m_insertAfterSelected->setChecked(false);
     m_insertAfterSelected->setVisible(canInsertAfterSelected);
@@ -158,38 +184,105 @@ void ImportDialog::fillTransponderSelector()
     m_transponder->clear();
     m_transponder->addItem(QStringLiteral("ВСЕ ТРАНСПОНДЕРЫ"), 0);
     const int satellite = m_satellite->currentIndex();
-    for (std::size_t k = 0; k < m_source.transponders.size(); ++k)
-        if (satellite > 0 && m_source.transponders[k].satNumber == satellite)
-            m_transponder->addItem(transponderText(m_source.transponders[k]), int(k + 1));
     m_transponder->setEnabled(satellite > 0);
+    if (satellite <= 0)
+        return;
+    std::map<int, int> channelCounts;   // by transponder number, of the rows the list can show
+    for (const bool radio : {false, true})
+        for (const int number : k510::listedNumbers(m_source, radio))
+            ++channelCounts[k510::channelOfKind(m_source, radio, number)->tpNumber];
+    std::vector<int> indices;
+    for (std::size_t k = 0; k < m_source.transponders.size(); ++k)
+        if (m_source.transponders[k].satNumber == satellite)
+            indices.push_back(int(k));
+    std::stable_sort(indices.begin(), indices.end(), [this](int a, int b) {
+        return selectorOrder(m_source.transponders[std::size_t(a)]) < selectorOrder(m_source.transponders[std::size_t(b)]);
+    });
+    for (const int k : indices)
+        m_transponder->addItem(QStringLiteral("%1 (%2)").arg(transponderText(m_source.transponders[std::size_t(k)]))
+                                   .arg(channelCounts[k + 1]),
+                               k + 1);
 }
 
 // One row per channel the source lists, TV then radio, each in the
 // source's order; the tag is the TV channel number, or minus the radio number.
+// "#" counts every listed channel, so a row keeps its number under every
+// selector entry and filter.
 void ImportDialog::fillRows()
 {
     const int satellite = m_satellite->currentIndex();
     const int transponder = m_transponder->currentData().toInt();
+    const bool onlyNew = m_onlyNew->isChecked();
     k510::ui::ReportRows &rows = m_channels->rows();
-    const k510::ui::ReportRows::UpdateBracket bracket(rows);
-    rows.clear();
-    int shown = 0;
-    for (const bool radio : {false, true}) {
-        for (const int number : k510::listedNumbers(m_source, radio)) {
-            const k510::Channel &channel = *k510::channelOfKind(m_source, radio, number);
-            const k510::Transponder *tp = m_source.transponderOf(channel);
-            const k510::Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
-            if ((satellite > 0 && (!tp || tp->satNumber != satellite))
-                || (transponder > 0 && channel.tpNumber != transponder))
-                continue;
-            rows.insertRow(ReportRow{{QString::number(++shown), k510::ui::fromWindows1251(channel.nameText()),
-                                      radio ? QStringLiteral("Радио") : QStringLiteral("ТВ"),
-                                      sat ? k510::ui::fromWindows1251(sat->rowTexts.name) : QString(),
-                                      tp ? transponderText(*tp) : QString(),
-                                      channel.isScrambled() ? QStringLiteral("-") : QStringLiteral("+")},
-                                     radio ? -number : number});
+    std::vector<int> selectedTags;
+    for (const int row : m_channels->selectedRowNumbers())
+        selectedTags.push_back(rows.tag(row));
+    std::sort(selectedTags.begin(), selectedTags.end());
+    std::vector<int> stillSelected;
+    {
+        const k510::ui::ReportRows::UpdateBracket bracket(rows);
+        rows.clear();
+        int listed = 0;
+        for (const bool radio : {false, true}) {
+            for (const int number : k510::listedNumbers(m_source, radio)) {
+                ++listed;
+                const k510::Channel &channel = *k510::channelOfKind(m_source, radio, number);
+                const k510::Transponder *tp = m_source.transponderOf(channel);
+                const k510::Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
+                const bool there = isThere(radio, number);
+                if ((satellite > 0 && (!tp || tp->satNumber != satellite))
+                    || (transponder > 0 && channel.tpNumber != transponder) || (onlyNew && there))
+                    continue;
+                const int tag = radio ? -number : number;
+                if (std::binary_search(selectedTags.begin(), selectedTags.end(), tag))
+                    stillSelected.push_back(rows.count());
+                rows.insertRow(ReportRow{{QString::number(listed), k510::ui::fromWindows1251(channel.nameText()),
+                                          radio ? QStringLiteral("Радио") : QStringLiteral("ТВ"),
+                                          sat ? k510::ui::fromWindows1251(sat->rowTexts.name) : QString(),
+                                          tp ? transponderText(*tp) : QString(),
+                                          channel.isScrambled() ? QStringLiteral("-") : QStringLiteral("+"),
+                                          there ? QStringLiteral("есть") : QString()},
+                                         tag});
+            }
         }
     }
+    if (!stillSelected.empty())
+        m_channels->selectRows(stillSelected);
+}
+
+std::vector<int> ImportDialog::targetSatellites() const
+{
+    std::vector<int> targets;
+    for (const QComboBox *target : m_targets) {
+        const bool none = target->currentIndex() == target->count() - 1;
+        targets.push_back(none ? k510::kNotImported : target->currentIndex());
+    }
+    return targets;
+}
+
+void ImportDialog::findChannelsThere()
+{
+    const k510::ImportRequest everything{k510::listedNumbers(m_source, false), k510::listedNumbers(m_source, true),
+                                         targetSatellites(), std::nullopt};
+    const k510::ImportPlan plan = k510::planImport(m_database, m_source, everything);
+    for (const bool radio : {false, true}) {
+        std::vector<bool> &there = m_there[radio];
+        there.assign(m_source.channels.size() + 1, false);
+        for (const int number : radio ? plan.radioThere : plan.tvThere)
+            there[std::size_t(number)] = true;
+    }
+}
+
+bool ImportDialog::isThere(bool radio, int number) const
+{
+    const std::vector<bool> &there = m_there[radio];
+    return number > 0 && std::size_t(number) < there.size() && there[std::size_t(number)];
+}
+
+void ImportDialog::accept()
+{
+    if (!m_addCheck || m_addCheck())
+        QDialog::accept();
 }
 
 ImportDialog::Choice ImportDialog::choice() const
@@ -199,10 +292,7 @@ ImportDialog::Choice ImportDialog::choice() const
         const int tag = m_channels->rows().tag(row);
         (tag < 0 ? choice.radio : choice.tv).push_back(tag < 0 ? -tag : tag);
     }
-    for (const QComboBox *target : m_targets) {
-        const bool none = target->currentIndex() == target->count() - 1;
-        choice.targetSatellites.push_back(none ? k510::kNotImported : target->currentIndex());
-    }
+    choice.targetSatellites = targetSatellites();
     choice.insertAfterSelected = !m_insertAfterSelected->isHidden() && m_insertAfterSelected->isChecked();
     return choice;
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -20,8 +21,10 @@ class ReportList;
 // "Добавить из другой базы...": another database's channels, TV and radio,
 // to choose from as the editor's own pages show them (a satellite and a
 // transponder selector, "Поиск" on the names), and for each of its
-// satellites the satellite of this database its channels go to. It hands
-// back the user's choice; planning and applying it is the command's job.
+// satellites the satellite of this database its channels go to. Rows the
+// database already has (as the import counts them, for the satellites
+// chosen) say so, and "Только новые" hides them. It hands back the user's
+// choice; planning and applying it is the command's job.
 class ImportDialog : public QDialog {
     Q_OBJECT
 public:
@@ -41,17 +44,31 @@ public:
               const std::vector<int> &targets, const QStringList &problems, bool canInsertAfterSelected);
     [[nodiscard]] Choice choice() const;
     [[nodiscard]] k510::ui::ReportList *channels() const { return m_channels; }
+    // Asked on "Добавить": the dialog closes only when it answers true, so a
+    // choice that is refused (said by the check) leaves everything as it was.
+    void setAddCheck(std::function<bool()> check) { m_addCheck = std::move(check); }
+
+    void accept() override;
 
 private:
     void fillTransponderSelector();
+    // Keeps the selected rows that are still listed.
     void fillRows();
+    [[nodiscard]] std::vector<int> targetSatellites() const;
+    // Which source channels the database has, for the targets chosen now.
+    void findChannelsThere();
+    [[nodiscard]] bool isThere(bool radio, int number) const;
 
     k510::ChannelDatabase m_source;
+    k510::ChannelDatabase m_database;
+    std::vector<bool> m_there[2];   // by TV and by radio number of the source
+    std::function<bool()> m_addCheck;
     QLabel *m_sourceName;
     QLabel *m_problems;
     QComboBox *m_satellite;
     QComboBox *m_transponder;
     QLineEdit *m_find;
+    QCheckBox *m_onlyNew;
     k510::ui::ReportList *m_channels;
     QWidget *m_targetsBox;
     std::vector<QComboBox *> m_targets;

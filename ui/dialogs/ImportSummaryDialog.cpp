@@ -4,6 +4,7 @@
 #include "DialogButtons.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 ImportSummaryDialog::ImportSummaryDialog(QWidget *parent) : QDialog(parent), m_lines(new QLabel(this))
@@ -20,4 +21,12 @@ ImportSummaryDialog::ImportSummaryDialog(QWidget *parent) : QDialog(parent), m_l
     keepCaptionWhole(*this);
 }
 
-void ImportSummaryDialog::load(const QStringList &lines) { m_lines->setText(lines.join(QLatin1Char('\n'))); }
+void ImportSummaryDialog::load(const QStringList &lines)
+{
+    m_lines->setText(lines.join(QLatin1Char('\n')));
+    // A button keeps the focus it had when the dialog closed, and a focused
+    // button takes Enter: after "Отмена" once, Enter would cancel again.
+    auto *ok = findChild<QPushButton *>(QStringLiteral("OKBtn"));
+    ok->setDefault(true);
+    ok->setFocus();
+}

@@ -7,7 +7,7 @@
 class QLabel;
 
 // What adding channels from another database would do, before anything
-// changes: "OK" adds them, "Отмена" changes nothing.
+// changes: "OK" (the default, Enter) adds them, "Отмена" changes nothing.
 class ImportSummaryDialog : public QDialog {
     Q_OBJECT
 public:

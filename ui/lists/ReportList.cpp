@@ -326,13 +326,40 @@ void ReportList::selectRowRange(int first, int last, int current)
     scrollTo(currentRow);
 }
 
+void ReportList::selectRows(const std::vector<int> &rows)
+{
+    // Runs of adjacent rows as one range each: a selection of thousands of
+    // rows stays quick to make and to read.
+    QItemSelection selection;
+    for (std::size_t k = 0; k < rows.size();) {
+        std::size_t end = k + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        if (rows[k] >= 0 && rows[end - 1] < rowCount())
+            selection.select(m_rows->index(rows[k], 0), m_rows->index(rows[end - 1], m_rows->columnCount() - 1));
+        k = end;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (rows.empty() || rows.front() < 0 || rows.front() >= rowCount())
+        return;
+    const QModelIndex first = m_rows->index(rows.front(), 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    // After a refill the view lays its rows out later; scrolling needs them now.
+    doItemsLayout();
+    scrollTo(first);
+}
+
 void ReportList::sortRowsBy(int column)
+{
+    sortRowsBy(column, column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
+                           ? SortDirection::Descending
+                           : SortDirection::Ascending);
+}
+
+void ReportList::sortRowsBy(int column, SortDirection direction)
 {
     if (column < 0 || column >= int(m_columns.size()))
         return;
-    const SortDirection direction = column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
-                                        ? SortDirection::Descending
-                                        : SortDirection::Ascending;
     if (rowCount() >= 2) {
         std::vector<QString> cells;
         cells.reserve(size_t(rowCount()));

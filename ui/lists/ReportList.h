@@ -47,6 +47,9 @@ public:
     // Selects rows first..last and nothing else, makes `current` the current
     // row (where the arrow keys go on from) and brings it into view.
     void selectRowRange(int first, int last, int current);
+    // Selects these rows (ascending) and nothing else, makes the first the
+    // current row and brings it into view.
+    void selectRows(const std::vector<int> &rows);
 
     // While rows are dragged over the list: a line where they would land,
     // above `row`, or below the last row for `row` == rowCount(); -1 hides it.
@@ -56,6 +59,8 @@ public:
     // or descending when the rows are sorted ascending by that column now.
     // The title shows the order until the rows change.
     void sortRowsBy(int column);
+    // Sorts in the given direction, as the list was sorted before a refill.
+    void sortRowsBy(int column, SortDirection direction);
     // The column the rows are sorted by now, or -1.
     [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
     [[nodiscard]] SortDirection sortDirection() const { return m_sortDirection; }

@@ -6,6 +6,8 @@
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ReportList.h"
 
+#include <algorithm>
+
 namespace k510::ui {
 
 void ChannelListPage::wireFindField()
@@ -53,6 +55,19 @@ void ChannelListPage::showSelectedChannel(const ChannelDatabase &db)
     const int row = list()->firstSelectedRow();
     const auto info = row < 0 ? std::nullopt : channelInfo(db, channelIndexOfRow(db, row));
     infoPanel()->showInfo(info.value_or(ChannelInfo{}));
+}
+
+int ChannelListPage::selectChannels(const ChannelDatabase &db, const std::vector<int> &channelIndices)
+{
+    ReportList &rows = *list();
+    std::vector<int> selected;
+    for (int row = 0; row < rows.rowCount(); ++row)
+        if (!rows.isRowHidden(row)
+            && std::binary_search(channelIndices.begin(), channelIndices.end(), channelIndexOfRow(db, row)))
+            selected.push_back(row);
+    rows.selectRows(selected);
+    showSelectedChannel(db);
+    return int(selected.size());
 }
 
 } // namespace k510::ui

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QComboBox;
 
 namespace k510::ui {
@@ -36,6 +38,10 @@ public:
     // selected it keeps what it shows (showSelectedChannel clears it then).
     void showChannelOfSelectedRow(const ChannelDatabase &db);
     void showSelectedChannel(const ChannelDatabase &db);
+    // Selects the rows of these channels (indices, ascending) that the list
+    // shows, brings the first into view and shows it in the panel; how many
+    // rows that selected.
+    int selectChannels(const ChannelDatabase &db, const std::vector<int> &channelIndices);
     // From now on the panel follows the selection: a click on a row (one
     // with Ctrl extends a selection and leaves the panel), a right click, and
     // the keys that move the selection (keys with Ctrl move rows or select

@@ -115,7 +115,7 @@ ImportDialog::ImportDialog(QWidget *parent)
     layout->addWidget(m_insertAfterSelected);
     addOkCancelButtons(*this, *layout);
     findChild<QPushButton *>(QStringLiteral("OKBtn"))->setText(QStringLiteral("&Добавить"));
-    resize(940, 520);
+    resize(1040, 520);   // every column of the list in view beside the satellites
 
     connect(m_satellite, &QComboBox::currentIndexChanged, this, [this] {
         fillTransponderSelector();

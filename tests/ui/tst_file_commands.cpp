@@ -364,7 +364,10 @@ void FileCommandsTest::csvSeparatorChosenInTheDialog()
     if (!chosen.isEmpty())
         dialogs.saveFilters = {chosen};
 
-    const QString written = k510::ui::exportChannelList(db, false, dialogs, nullptr, {}, QLocale(locale));
+    const QString written = k510::ui::exportCsvFile(
+                                [&](char chosen) { return k510::channelListCsv(db, false, chosen); }, dialogs, nullptr,
+                                {}, std::nullopt, QLocale(locale))
+                                .path;
     QCOMPARE(written, dir.filePath(QStringLiteral("list.csv")));
     QCOMPARE(dialogs.saveOptions.size(), size_t(1));
     QCOMPARE(dialogs.saveOptions[0].filter, QStringLiteral("CSV, разделитель «;» (*.csv);;"

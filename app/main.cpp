@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConsoleDialogs.h"
+#include "link/FileAccess.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
@@ -44,7 +45,7 @@ void describeCommandLine(QCommandLineParser &parser)
 // k510-editor FILE --export-pdf OUT [--page PAGE]: the page as "Экспорт в
 // PDF..." writes it, with no window shown. Exit status 0 when written, 1
 // when FILE or OUT failed (the reason on the standard error), 2 for a wrong
-// command line.
+// command line, OUT naming FILE itself (also through a link) included.
 int exportPdf(const QCommandLineParser &parser)
 {
     QTextStream errors(stderr);
@@ -54,6 +55,11 @@ int exportPdf(const QCommandLineParser &parser)
         errors << "k510-editor: --export-pdf needs one FILE and a --page of: satellites, transponders, tv, radio, "
                   "tv-favourites, radio-favourites"
                << Qt::endl;
+        return 2;
+    }
+    if (const QString out = parser.value(kExportPdf); k510::files::isSameFile(out, files.first())) {
+        errors << "k510-editor: OUT " << out << " is FILE " << files.first()
+               << " (one file): the PDF would replace the database; name another OUT" << Qt::endl;
         return 2;
     }
     ConsoleDialogs dialogs;

@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace k510::files {
 
@@ -94,6 +96,18 @@ FileWrite writeFileSafely(const QString &path, QByteArrayView bytes)
     if (!file.commit())
         return {FileProblem::WriteFailed, file.errorString()};
     return {};
+}
+
+bool isSameFile(const QString &first, const QString &second)
+{
+    const QFileInfo one(first), other(second);
+    if (!one.exists() || !other.exists())
+        return false;
+    if (one.canonicalFilePath() == other.canonicalFilePath())
+        return true;
+    // Two names of one file: same device and inode (volume and file index on Windows).
+    std::error_code error;
+    return std::filesystem::equivalent(one.filesystemFilePath(), other.filesystemFilePath(), error) && !error;
 }
 
 std::optional<QByteArray> readSettingsFile(const QString &path, QString *problem)

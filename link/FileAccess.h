@@ -52,6 +52,12 @@ struct FileWrite {
 // the old file stays as it was.
 [[nodiscard]] FileWrite writeFileSafely(const QString &path, QByteArrayView bytes);
 
+// Whether the two paths name one existing file: the same path once symbolic
+// links are resolved, or one file under two names (a hard link). An output
+// that is one of a command's inputs is refused with it, before anything is
+// read: writing it would replace what the command was asked to read.
+[[nodiscard]] bool isSameFile(const QString &first, const QString &second);
+
 // The two settings files, "k510.ini" and "k510-editor.ini", read and written
 // through the functions above. A missing file reads as empty; one that cannot
 // be used gives nothing, and `problem` (when given) says in Russian which file

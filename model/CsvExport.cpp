@@ -2,6 +2,7 @@
 #include "CsvExport.h"
 
 #include <algorithm>
+#include <span>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,11 +18,13 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 using Row = std::array<std::string, kChannelListCsvHeader.size()>;
+using TransponderRow = std::array<std::string, kTransponderListCsvHeader.size()>;
 
-Row headerRow()
+template <std::size_t N>
+std::array<std::string, N> headerRow(const std::array<std::string_view, N> &titles)
 {
-    Row row;
-    std::copy(kChannelListCsvHeader.begin(), kChannelListCsvHeader.end(), row.begin());
+    std::array<std::string, N> row;
+    std::copy(titles.begin(), titles.end(), row.begin());
     return row;
 }
 
@@ -43,7 +46,7 @@ void appendField(std::string &out, std::string_view field, char separator)
     out += '"';
 }
 
-void appendRow(std::string &out, const Row &row, char separator)
+void appendRow(std::string &out, std::span<const std::string> row, char separator)
 {
     for (std::size_t i = 0; i < row.size(); ++i) {
         if (i > 0)
@@ -103,12 +106,42 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
     };
 }
 
+// In the order of kTransponderListCsvHeader.
+TransponderRow transponderRow(const ChannelDatabase &db, const Transponder &tp)
+{
+    const Satellite *satellite = db.satelliteOf(tp);
+    return {
+        satellite ? textCell(satellite->nameText()) : std::string(),
+        polarisationText(tp.polarisation),
+        bcdText(tp.frequency),
+        bcdText(tp.symbolRate),
+        fecText(tp.fec),
+    };
+}
+
 } // namespace
+
+std::string transponderListCsv(const ChannelDatabase &db, std::optional<std::size_t> satellite, char separator)
+{
+    std::string out(kByteOrderMark);
+    appendRow(out, headerRow(kTransponderListCsvHeader), separator);
+    if (!satellite) {
+        for (const Transponder &tp : db.transponders)
+            appendRow(out, transponderRow(db, tp), separator);
+        return out;
+    }
+    if (*satellite >= db.satellites.size())
+        return out;
+    for (const int index : db.satellites[*satellite].transponderIndices)
+        if (index >= 0 && std::size_t(index) < db.transponders.size())
+            appendRow(out, transponderRow(db, db.transponders[std::size_t(index)]), separator);
+    return out;
+}
 
 std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
 {
     std::string out(kByteOrderMark);
-    appendRow(out, headerRow(), separator);
+    appendRow(out, headerRow(kChannelListCsvHeader), separator);
     const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
     for (std::size_t position = 0; position < entries; ++position) {
         const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,5 +51,16 @@ inline constexpr std::string_view kCsvFormulaLeads = "=+-@\t\r";
 //   "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID"   decimal
 //   "Закодирован", "Блок."   "да" / "нет"
 [[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator = ',');
+
+inline constexpr std::array<std::string_view, 5> kTransponderListCsvHeader = {
+    "Спутник", "Поляризация", "Частота", "Скорость", "FEC",
+};
+
+// The transponder list as a CSV file of the same form: every transponder in
+// the database's order, or only those of the satellite with that index, in
+// the order the satellite lists them (as the transponder page shows them).
+// The cells are those of the channel list's same columns.
+[[nodiscard]] std::string transponderListCsv(const ChannelDatabase &db, std::optional<std::size_t> satellite,
+                                             char separator = ',');
 
 } // namespace k510

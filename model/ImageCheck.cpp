@@ -131,15 +131,18 @@ CheckResult checkImage(std::span<const std::uint8_t> image)
     const std::size_t radioEntries = loadLe16(&image[kRadioOrderCountOffset]);
 
     if (regionALength(satCount, tpCount, chCount) > kRegionAEnd) {
+        result.beyondNumbering = true;
         result.problems.push_back("записи спутников, транспондеров и каналов занимают "
                                   + to_string(regionALength(satCount, tpCount, chCount)) + " байт, больше "
                                   + to_string(kRegionAEnd));
     } else {
         for (std::size_t k = 0; k < satCount; ++k) {
             const Satellite sat = decodeSatellite(image.subspan(kSatellitesOffset + 32 * k).first<32>());
-            if (sat.nameLen > kNameCapacity)
+            if (sat.nameLen > kNameCapacity) {
+                result.beyondNumbering = true;
                 result.problems.push_back("спутник " + to_string(k + 1) + ": длина имени " + to_string(sat.nameLen)
                                           + " больше 16");
+            }
         }
         for (std::size_t k = 0; k < tpCount; ++k) {
             const Transponder tp = decodeTransponder(image.subspan(transpondersOffset(satCount) + 12 * k).first<12>());
@@ -155,10 +158,14 @@ CheckResult checkImage(std::span<const std::uint8_t> image)
             if (ch.nameLen > kNameCapacity)
                 result.problems.push_back(who + ": длина имени " + to_string(ch.nameLen) + " больше 16");
             checkChannelType(ch.serviceType(), k, tvEntries, who, result.problems);
+            const int type = ch.serviceType();
+            if (ch.nameLen > kNameCapacity || (type != ServiceType::Tv && type != ServiceType::Radio))
+                result.beyondNumbering = true;
         }
     }
 
     if (tvEntries > std::size_t(kOrderCapacity) || radioEntries > std::size_t(kOrderCapacity)) {
+        result.beyondNumbering = true;
         result.problems.push_back("в списке порядка каналов больше " + to_string(kOrderCapacity) + " записей (ТВ: "
                                   + to_string(tvEntries) + ", радио: " + to_string(radioEntries) + ")");
         return result;

@@ -13,6 +13,10 @@ struct ChannelDatabase;
 struct CheckResult {
     bool readable = false;   // false: not an image at all (wrong size)
     std::vector<std::string> problems;
+    // Some problem is more than a broken numbering: a name longer than its
+    // field, a channel of no known type, records or order lists past their
+    // room in the image.
+    bool beyondNumbering = false;
 };
 
 // Walks an image as the receiver lays it out and lists every break of the

@@ -19,6 +19,30 @@ constexpr QByteArrayView kGeometry("geometry");
 constexpr QByteArrayView kPage("page");
 constexpr QByteArrayView kLink("Link");
 constexpr QByteArrayView kPort("port");
+constexpr QByteArrayView kCsvSeparator("csvSeparator");
+
+// Separators by name: ";" would read as a comment in an ini file.
+struct SeparatorName {
+    char separator;
+    QByteArrayView name;
+};
+constexpr SeparatorName kSeparatorNames[] = {{';', "semicolon"}, {',', "comma"}, {'\t', "tab"}};
+
+std::optional<char> separatorNamed(QByteArrayView name)
+{
+    for (const SeparatorName &entry : kSeparatorNames)
+        if (entry.name == name)
+            return entry.separator;
+    return std::nullopt;
+}
+
+QByteArray nameOfSeparator(std::optional<char> separator)
+{
+    for (const SeparatorName &entry : kSeparatorNames)
+        if (entry.separator == separator)
+            return entry.name.toByteArray();
+    return {};
+}
 
 QByteArray recentKey(int index)
 {
@@ -65,6 +89,7 @@ void EditorSettings::load()
     m_geometry = QByteArray::fromBase64(iniValue(m_content, kWindow, kGeometry).value_or(QByteArray()));
     m_page = text(kWindow, kPage).toInt();
     m_port = text(kLink, kPort);
+    m_csvSeparator = separatorNamed(iniValue(m_content, kFiles, kCsvSeparator).value_or(QByteArray()));
 }
 
 void EditorSettings::setProblemHandler(std::function<void(const QString &)> handler)
@@ -90,6 +115,8 @@ void EditorSettings::write()
     for (int i = 0; i < kRecentFiles; ++i)
         content = withIniValue(content, kFiles, recentKey(i), m_recentFiles.value(i).toUtf8());
     content = withIniValue(content, kFiles, kFolder, m_folder.toUtf8());
+    if (m_csvSeparator)
+        content = withIniValue(content, kFiles, kCsvSeparator, nameOfSeparator(m_csvSeparator));
     content = withIniValue(content, kWindow, kGeometry, m_geometry.toBase64());
     content = withIniValue(content, kWindow, kPage, QByteArray::number(m_page));
     // A file that never named a port gets no empty [Link] section.
@@ -143,5 +170,13 @@ void EditorSettings::rememberPort(const QString &systemName)
     if (!fitsOnOneLine(systemName) || systemName == m_port)
         return;
     m_port = systemName;
+    write();
+}
+
+void EditorSettings::rememberCsvSeparator(char separator)
+{
+    if (!separatorNamed(nameOfSeparator(separator)) || separator == m_csvSeparator)
+        return;
+    m_csvSeparator = separator;
     write();
 }

@@ -6,10 +6,11 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // What the editor remembers between runs besides "k510.ini": the files last
 // opened or saved, the folder the file dialogs start in, the window's place
-// and page, and a serial port that "k510.ini" has no number for. Kept in "k510-editor.ini" beside "k510.ini", whose content
+// and page, the CSV export's field separator, and a serial port that "k510.ini" has no number for. Kept in "k510-editor.ini" beside "k510.ini", whose content
 // stays exactly the port and the speed.
 //
 // The file is read once; every change is written at once, patching only the
@@ -37,6 +38,10 @@ public:
     void rememberFolder(const QString &path);
     [[nodiscard]] QString lastFolder() const { return m_folder; }
 
+    // The field separator the last CSV export used; none before the first.
+    [[nodiscard]] std::optional<char> csvSeparator() const { return m_csvSeparator; }
+    void rememberCsvSeparator(char separator);
+
     [[nodiscard]] QByteArray windowGeometry() const { return m_geometry; }
     [[nodiscard]] int lastPage() const { return m_page; }
     void storeWindow(const QByteArray &geometry, int page);
@@ -61,6 +66,7 @@ private:
     QByteArray m_geometry;
     int m_page = 0;
     QString m_port;
+    std::optional<char> m_csvSeparator;
     QString m_unreportedProblem;
     std::function<void(const QString &)> m_problemHandler;
 };

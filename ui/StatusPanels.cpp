@@ -14,10 +14,14 @@ namespace {
 
 // A panel's frame and padding, with a little room to spare.
 constexpr int kTextMargin = 12;
-// Widths on a 96-dpi screen, and the longest text each counting panel shows.
+// Widths on a 96-dpi screen, and the longest text each panel shows whole:
+// for panel 0 a note on a file whose name has 40 characters (digits stand
+// for a name's letters), longer than the transfer's "Передача данных 100%".
 constexpr std::array<int, StatusPanels::kPanelCount> kPanelWidths = {180, 100, 100, 100, 90};
+constexpr int kWholeFileNameChars = 40;
 const std::array<QString, StatusPanels::kPanelCount> kWidestTexts = {
-    QStringLiteral("Передача данных 100%"), QStringLiteral("Элементов: 65535"), QStringLiteral("Спутников: 255"),
+    QStringLiteral("Экспортировано: ") + QString(kWholeFileNameChars, QLatin1Char('0')),
+    QStringLiteral("Элементов: 65535"), QStringLiteral("Спутников: 255"),
     QStringLiteral("Трансп.: 65535"), QStringLiteral("Каналов: 65535"),
 };
 

@@ -25,8 +25,8 @@ public:
     void setPanelText(int panel, const QString &text, const QString &toolTip = {});
     [[nodiscard]] QString panelText(int panel) const;
     // A note in panel 0 on what was last done with the database shown: a
-    // file written ("Сохранено: " and its name, the middle of a long name
-    // elided, the whole path in the tooltip) or a command's outcome. Unlike
+    // file written ("Сохранено: " and its name, whole up to 40 characters,
+    // the middle of a longer one elided, the whole path in the tooltip) or a command's outcome. Unlike
     // a message, a note leaves the counts in view. A timed note goes after
     // that many milliseconds, unless something else was written meanwhile.
     void showFileNote(const QString &what, const QString &fileName, const QString &path);

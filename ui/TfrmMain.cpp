@@ -262,6 +262,11 @@ QString TfrmMain::exportPdf(int page, const QString &path)
 void TfrmMain::mmFileExportCsvClick()
 {
     const int page = m_pages->currentIndex();
+    if (page == PageTp) {
+        const int entry = m_tpPage->selector()->currentIndex();   // 0: "ВСЕ СПУТНИКИ"
+        m_files->exportTransponderCsv(entry > 0 ? std::optional<std::size_t>(entry - 1) : std::nullopt);
+        return;
+    }
     m_files->exportCsv(page == PageRadio || page == PageFavRadio);
 }
 

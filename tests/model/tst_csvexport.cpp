@@ -76,6 +76,45 @@ class TestCsvExport : public QObject {
     Q_OBJECT
 
 private slots:
+    // The transponder page's list: all transponders in the database's order,
+    // or one satellite's in the order it lists them; a transponder of no
+    // satellite keeps its other cells.
+    void transponderList_data()
+    {
+        QTest::addColumn<int>("satellite");   // -1: all
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<QByteArrayList>("rows");
+        const QByteArray astra1 = "Astra,H,11766,27500,3/4", astra2 = "Astra,H,12603,22000,5/6";
+        const QByteArray hotBird = "\"Hot Bird, 13E\",V,10992,27500,2/3", orphan = ",V,3675,3330,AUTO";
+        QTest::newRow("all") << -1 << ',' << QByteArrayList{astra1, hotBird, astra2, orphan};
+        QTest::newRow("all, parted by ;") << -1 << ';'
+                                          << QByteArrayList{"Astra;H;11766;27500;3/4", "Hot Bird, 13E;V;10992;27500;2/3",
+                                                            "Astra;H;12603;22000;5/6", ";V;3675;3330;AUTO"};
+        QTest::newRow("Astra") << 0 << ',' << QByteArrayList{astra1, astra2};
+        QTest::newRow("Hot Bird") << 1 << ',' << QByteArrayList{hotBird};
+        QTest::newRow("no such satellite") << 2 << ',' << QByteArrayList{};
+    }
+    void transponderList()
+    {
+        QFETCH(int, satellite);
+        QFETCH(char, separator);
+        QFETCH(QByteArrayList, rows);
+        samples::DatabaseBuilder builder;
+        builder.addSatellite({"Astra"});
+        builder.addSatellite({"Hot Bird, 13E"});
+        builder.addTransponder(1, 11766, 'H', 27500, 3);
+        builder.addTransponder(2, 10992, 'V', 27500, 2);
+        builder.addTransponder(1, 12603, 'H', 22000, 4);
+        builder.addTransponder(7, 3675, 'V', 3330, 0);
+        const ChannelDatabase db = builder.build();
+        QByteArray expected = kBom + QByteArray("Спутник,Поляризация,Частота,Скорость,FEC").replace(',', separator)
+                              + "\r\n";
+        for (const QByteArray &row : rows)
+            expected += row + "\r\n";
+        const auto chosen = satellite < 0 ? std::nullopt : std::optional<std::size_t>(satellite);
+        QCOMPARE(bytes(transponderListCsv(db, chosen, separator)), expected);
+    }
+
     void channelList_data()
     {
         QTest::addColumn<ChannelDatabase>("db");

@@ -20,6 +20,9 @@
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include <sys/stat.h>
 
 using namespace k510;
@@ -578,16 +581,71 @@ private slots:
         QCOMPARE(tool({"check", path("listed.k5d")}).exitCode, 0);
     }
 
-    void outputMayBeTheInput()
+    // An OUT that is one of the inputs, by its own name or through a symbolic
+    // or a hard link, is refused before anything is read: written whole, it
+    // would replace the input (a database by a CSV list, a list by an image).
+    void outputThatIsAnInputIsRefused_data()
     {
-        writeFile(path("separate.k5d"), imageOf(editable()));
-        writeFile(path("inplace.k5d"), imageOf(editable()));
-        QCOMPARE(tool({"delete", path("separate.k5d"), path("separate-out.k5d"), "--tv", "2", "--transponder", "1"})
-                     .exitCode, 0);
-        const Run run = tool({"delete", path("inplace.k5d"), path("inplace.k5d"), "--tv", "2", "--transponder", "1"});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(readFile(path("inplace.k5d")), readFile(path("separate-out.k5d")));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("inplace").size(), 1);
+        QTest::addColumn<QStringList>("arguments");   // OUT stands for the input named by `input`
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("link");            // "", "symbolic" or "hard"
+        const auto rows = [](const char *name, const QStringList &arguments, const char *input) {
+            for (const char *link : {"", "symbolic", "hard"})
+                QTest::addRow("%s, OUT = %s%s%s link", name, input, *link ? " through a " : " by name, no",
+                              link) << arguments << QString::fromLatin1(input) << QString::fromLatin1(link);
+        };
+        rows("normalize", {"normalize", "IN", "OUT"}, "IN");
+        rows("repair", {"repair", "IN", "OUT"}, "IN");
+        rows("delete", {"delete", "IN", "OUT", "--tv", "2"}, "IN");
+        rows("purge", {"purge", "IN", "OUT", "--all"}, "IN");
+        rows("apply-order", {"apply-order", "REF", "IN", "OUT"}, "REF");
+        rows("apply-order", {"apply-order", "REF", "IN", "OUT"}, "IN");
+        rows("transponders-from", {"transponders-from", "XML", "IN", "OUT", "--position", "130", "--satellite", "A"},
+             "XML");
+        rows("transponders-from", {"transponders-from", "XML", "IN", "OUT", "--position", "130", "--satellite", "A"},
+             "IN");
+        rows("import", {"import", "SRC", "IN", "OUT"}, "SRC");
+        rows("import", {"import", "SRC", "IN", "OUT"}, "IN");
+        rows("csv", {"csv", "IN", "--output", "OUT"}, "IN");
+        rows("csv of the transponders", {"csv", "IN", "--transponders", "--output", "OUT"}, "IN");
+    }
+    void outputThatIsAnInputIsRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, input);
+        QFETCH(QString, link);
+        const QMap<QString, QByteArray> contents{{"IN", bytesOf(imageOf(editable()))},
+                                                 {"SRC", bytesOf(imageOf(importSource()))},
+                                                 {"REF", bytesOf(imageOf(reordered()))},
+                                                 {"XML", satellitesXml()}};
+        QTemporaryDir dir;
+        for (auto it = contents.begin(); it != contents.end(); ++it) {
+            QFile file(dir.filePath(it.key()));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(*it) == it->size());
+        }
+        namespace fs = std::filesystem;
+        const QString out = link.isEmpty() ? dir.filePath(input) : dir.filePath(QStringLiteral("out"));
+        std::error_code error;
+        if (link == QLatin1String("symbolic"))
+            fs::create_symlink(QFileInfo(dir.filePath(input)).filesystemFilePath(), QFileInfo(out).filesystemFilePath(),
+                               error);
+        else if (link == QLatin1String("hard"))
+            fs::create_hard_link(QFileInfo(dir.filePath(input)).filesystemFilePath(), QFileInfo(out).filesystemFilePath(),
+                                 error);
+        if (error)
+            QSKIP(qPrintable(QStringLiteral("no %1 link here: %2").arg(link, QString::fromStdString(error.message()))));
+        for (auto it = contents.begin(); it != contents.end(); ++it)
+            arguments.replaceInStrings(QRegularExpression('^' + it.key() + '$'), dir.filePath(it.key()));
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), out);
+
+        const Run run = tool(arguments);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.startsWith("k510-tool: OUT ") && run.err.contains("name another OUT; nothing was written"),
+                 qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        for (auto it = contents.begin(); it != contents.end(); ++it)
+            QCOMPARE(readFile(dir.filePath(it.key())), *it);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), contents.size() + (link.isEmpty() ? 0 : 1));
     }
 
     void csv_data()
@@ -601,7 +659,6 @@ private slots:
         QTest::newRow("TV to OUT") << QStringList{"csv", "IN", "--output", "OUT"} << false << "OUT" << ',';
         QTest::newRow("radio to OUT, options first") << QStringList{"csv", "--radio", "--output", "OUT", "IN"} << true
                                                      << "OUT" << ',';
-        QTest::newRow("OUT may be FILE") << QStringList{"csv", "IN", "--output", "IN"} << false << "IN" << ',';
         QTest::newRow("separator ,") << QStringList{"csv", "IN", "--separator", ","} << false << "" << ',';
         QTest::newRow("separator ;") << QStringList{"csv", "--separator", ";", "IN", "--radio"} << true << "" << ';';
         QTest::newRow("separator tab, to OUT") << QStringList{"csv", "IN", "--separator", "tab", "--output", "OUT"}

@@ -58,6 +58,8 @@ private slots:
     void damagedNumberingIsOfferedForRepair();
     void csvSeparatorChosenInTheDialog_data();
     void csvSeparatorChosenInTheDialog();
+    void otherCommandsShowRefusedFilesAsOpenDoes_data();
+    void otherCommandsShowRefusedFilesAsOpenDoes();
 };
 
 void FileCommandsTest::openSetsTitleAfterLoading()
@@ -88,20 +90,19 @@ void FileCommandsTest::refusedOpenChangesNothing_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("createFile");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<bool>("isError");
 
     const QString wrongSize = QStringLiteral("Загрузка файла: Ошибка, файл имеет не тот размер!");
-    QTest::newRow("1000 bytes") << QByteArray(1000, '\0') << true << wrongSize << false;
-    QTest::newRow("one byte short") << QByteArray(294911, '\xff') << true << wrongSize << false;
-    QTest::newRow("one byte long") << QByteArray(294913, '\xff') << true << wrongSize << false;
+    QTest::newRow("1000 bytes") << QByteArray(1000, '\0') << true << wrongSize;
+    QTest::newRow("one byte short") << QByteArray(294911, '\xff') << true << wrongSize;
+    QTest::newRow("one byte long") << QByteArray(294913, '\xff') << true << wrongSize;
     QByteArray zeroTransponder(294912, '\xff');
     zeroTransponder.replace(0, 8, QByteArray("\x01\x00\x01\x00\x01\x00AA", 8));
-    QTest::newRow("refused content") << zeroTransponder << true << QString() << false;
-    QTest::newRow("missing file") << QByteArray() << false << QStringLiteral("не удалось открыть файл") << true;
+    QTest::newRow("refused content") << zeroTransponder << true << QString();
+    QTest::newRow("missing file") << QByteArray() << false << QStringLiteral("не удалось открыть файл");
     // Neither may block the window: a FIFO waits in open(2) for a writer.
     const QString noFile = QStringLiteral("не файл, а папка, канал или устройство");
-    QTest::newRow("FIFO") << QByteArray("fifo") << false << noFile << true;
-    QTest::newRow("folder") << QByteArray("folder") << false << noFile << true;
+    QTest::newRow("FIFO") << QByteArray("fifo") << false << noFile;
+    QTest::newRow("folder") << QByteArray("folder") << false << noFile;
 }
 
 void FileCommandsTest::refusedOpenChangesNothing()
@@ -109,7 +110,6 @@ void FileCommandsTest::refusedOpenChangesNothing()
     QFETCH(QByteArray, content);
     QFETCH(bool, createFile);
     QFETCH(QString, message);
-    QFETCH(bool, isError);
 
     EditorDriver editor;
     const QString good = editor.writeImageFile(k510::samples::demoDatabase());
@@ -130,7 +130,9 @@ void FileCommandsTest::refusedOpenChangesNothing()
     editor.openThroughMenu(bad);
     QVERIFY(!editor.window().openFile(bad));
 
-    const QStringList &shown = isError ? editor.dialogs().errors : editor.dialogs().messages;
+    // A file of the user's, not a failure of the editor's: no "Ошибка в приложении".
+    QCOMPARE(editor.dialogs().errors, QStringList());
+    const QStringList &shown = editor.dialogs().messages;
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[1], shown[0]);
     if (!message.isEmpty())
@@ -240,10 +242,13 @@ void FileCommandsTest::failedSaveKeepsExistingFile()
     QCOMPARE(editor.dialogs().errors[0], QStringLiteral("'x' is not a valid integer value"));
     QCOMPARE(fileBytes(existing), QByteArray("keep me"));
 
-    // The file cannot be written: its folder does not exist.
+    // The file cannot be written: its folder does not exist, nor any old file there.
     editor.saveThroughMenu(editor.path(QStringLiteral("missing/db.k5d")));
-    QCOMPARE(editor.dialogs().errors.size(), 2);
-    QVERIFY(editor.dialogs().errors[1].startsWith(QStringLiteral("Сохранение файла: Ошибка")));
+    QCOMPARE(editor.dialogs().errors.size(), 1);
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    const QString &failure = editor.dialogs().messages[0];
+    QVERIFY2(failure.startsWith(QStringLiteral("Сохранение файла: Ошибка")) && !failure.contains(QStringLiteral("Прежний")),
+             qPrintable(failure));
     QVERIFY(!QFile::exists(editor.path(QStringLiteral("missing/db.k5d"))));
 }
 
@@ -359,7 +364,10 @@ void FileCommandsTest::csvSeparatorChosenInTheDialog()
     if (!chosen.isEmpty())
         dialogs.saveFilters = {chosen};
 
-    const QString written = k510::ui::exportChannelList(db, false, dialogs, nullptr, {}, QLocale(locale));
+    const QString written = k510::ui::exportCsvFile(
+                                [&](char chosen) { return k510::channelListCsv(db, false, chosen); }, dialogs, nullptr,
+                                {}, std::nullopt, QLocale(locale))
+                                .path;
     QCOMPARE(written, dir.filePath(QStringLiteral("list.csv")));
     QCOMPARE(dialogs.saveOptions.size(), size_t(1));
     QCOMPARE(dialogs.saveOptions[0].filter, QStringLiteral("CSV, разделитель «;» (*.csv);;"
@@ -368,6 +376,56 @@ void FileCommandsTest::csvSeparatorChosenInTheDialog()
     const std::string expected = k510::channelListCsv(db, false, separator);
     QCOMPARE(fileBytes(written), QByteArray(expected.data(), qsizetype(expected.size())));
     QVERIFY(fileBytes(written).contains(QByteArray("1") + separator));
+}
+
+// The import, satellites.xml and order-by-example commands show a file they
+// cannot use in the box "Открыть" shows one in, never as a failure of the
+// editor's; a size limit names the limit.
+void FileCommandsTest::otherCommandsShowRefusedFilesAsOpenDoes_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QByteArray>("content");   // "missing", "folder", "huge" (16 MiB and a byte) or the bytes
+    QTest::addColumn<QString>("message");      // a part of it; the path comes first
+    const QString cannotOpen = QStringLiteral("не удалось открыть файл");
+    QTest::newRow("import, missing") << "mmEditImport" << QByteArray("missing") << cannotOpen;
+    QTest::newRow("import, wrong size") << "mmEditImport" << QByteArray(1000, '\0')
+                                        << QStringLiteral("файл имеет не тот размер!");
+    QTest::newRow("satellites.xml, huge") << "mmEditSatellitesXml" << QByteArray("huge")
+                                          << QStringLiteral("» — не список satellites.xml: файл больше 16 МБ.");
+    QTest::newRow("satellites.xml, folder") << "mmEditSatellitesXml" << QByteArray("folder")
+                                            << QStringLiteral("не файл, а папка, канал или устройство");
+    QTest::newRow("satellites.xml, no XML") << "mmEditSatellitesXml" << QByteArray("no list at all") << QStringLiteral("»: ");
+    QTest::newRow("order, huge") << "mmEditOrderByExample" << QByteArray("huge")
+                                 << QStringLiteral("» — не база каналов и не список каналов CSV: файл больше 16 МБ.");
+    QTest::newRow("order, missing") << "mmEditOrderByExample" << QByteArray("missing") << cannotOpen;
+}
+
+void FileCommandsTest::otherCommandsShowRefusedFilesAsOpenDoes()
+{
+    QFETCH(QString, action);
+    QFETCH(QByteArray, content);
+    EditorDriver editor;
+    const k510::ChannelDatabase demo = k510::samples::demoDatabase();
+    editor.open(demo);
+    const QString refused = editor.path(QStringLiteral("refused.file"));
+    if (content == "folder") {
+        QVERIFY(QDir().mkpath(refused));
+    } else if (content == "huge") {
+        QFile file(refused);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(16 * 1024 * 1024 + 1));
+    } else if (content != "missing") {
+        writeBytes(refused, content);
+    }
+    editor.dialogs().openNames << refused;
+    editor.window().findChild<QAction *>(action)->trigger();
+
+    QCOMPARE(editor.dialogs().errors, QStringList());
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    const QString &shown = editor.dialogs().messages[0];
+    QFETCH(QString, message);
+    QVERIFY2(shown.contains(QDir::toNativeSeparators(refused)) && shown.contains(message), qPrintable(shown));
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList());
+    QVERIFY(editor.window().database() == demo);
 }
 
 QTEST_MAIN(FileCommandsTest)

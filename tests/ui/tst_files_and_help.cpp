@@ -18,6 +18,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <filesystem>
+#include <system_error>
+
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
 #include "tests/link/FullDisk.h"
@@ -79,6 +82,25 @@ QList<QChar> underlinedLetters(const QString &text)
     return letters;
 }
 
+// The file under another name: its own, or a symbolic or a hard link to it
+// beside it; empty when the system makes no link of that kind here.
+QString anotherNameOf(const QString &file, const QString &link)
+{
+    if (link.isEmpty())
+        return file;
+    const QString name = QFileInfo(file).absolutePath() + QStringLiteral("/other-name.") + QFileInfo(file).suffix();
+    std::error_code error;
+    if (link == QLatin1String("symbolic"))
+        std::filesystem::create_symlink(QFileInfo(file).filesystemFilePath(), QFileInfo(name).filesystemFilePath(), error);
+    else
+        std::filesystem::create_hard_link(QFileInfo(file).filesystemFilePath(), QFileInfo(name).filesystemFilePath(),
+                                          error);
+    return error ? QString() : name;
+}
+
+const QString kCsvSemicolon = QStringLiteral("CSV, разделитель «;» (*.csv)");
+const QString kCsvComma = QStringLiteral("CSV, разделитель «,» (*.csv)");
+
 } // namespace
 
 class FilesAndHelpTest : public QObject {
@@ -110,6 +132,13 @@ private slots:
     void quitKeyAsksAboutUnsavedChanges();
     void commandLineUsageAndVersion_data();
     void commandLineUsageAndVersion();
+    void transponderPageExportsItsTransponders_data();
+    void transponderPageExportsItsTransponders();
+    void csvSeparatorIsRemembered();
+    void panelZeroShowsWholeNames_data();
+    void panelZeroShowsWholeNames();
+    void exportOntoTheOpenDatabaseIsRefused_data();
+    void exportOntoTheOpenDatabaseIsRefused();
 };
 
 void FilesAndHelpTest::recentFilesNewestFirstAtMostEight()
@@ -160,8 +189,8 @@ void FilesAndHelpTest::missingRecentFileIsReportedAndRemoved()
     editor.openThroughMenu(path);
     QVERIFY(QFile::remove(path));
     editor.window().openRecentFile(path);
-    QCOMPARE(editor.dialogs().errors.size(), 1);
-    QVERIFY(editor.dialogs().errors.constFirst().contains(QStringLiteral("gone.k5d")));
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    QVERIFY(editor.dialogs().messages.constFirst().contains(QStringLiteral("gone.k5d")));
     QCOMPARE(recentMenu(editor), QStringList());
 }
 
@@ -291,10 +320,12 @@ void FilesAndHelpTest::csvExportOnAFullDisk()
     editor.dialogs().saveNames = {disk.path(QStringLiteral("list.csv"))};
     editor.dialogs().answers = {true};   // replace it
     disk.run([&] { editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger(); });
-    QCOMPARE(editor.dialogs().errors.size(), 1);
-    QVERIFY2(editor.dialogs().errors[0].contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
-                                                                   : QStringLiteral("File too large")),
-             qPrintable(editor.dialogs().errors[0]));
+    QCOMPARE(editor.dialogs().errors, QStringList());
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    QVERIFY2(editor.dialogs().messages[0].contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
+                                                                     : QStringLiteral("File too large"))
+                 && editor.dialogs().messages[0].endsWith(QStringLiteral("Прежний файл не изменён.")),
+             qPrintable(editor.dialogs().messages[0]));
     QCOMPARE(fileBytes(disk.path(QStringLiteral("list.csv"))), QByteArray("old list\r\n"));
     QCOMPARE(disk.files(), QStringList{QStringLiteral("list.csv")});
 }
@@ -571,6 +602,126 @@ void FilesAndHelpTest::commandLineUsageAndVersion()
     const QString output = QString::fromUtf8(program.readAllStandardOutput());
     QFETCH(QString, printed);
     QVERIFY2(output.contains(printed), qPrintable(output));
+}
+
+void FilesAndHelpTest::transponderPageExportsItsTransponders_data()
+{
+    QTest::addColumn<int>("entry");   // of the page's selector; 0 is "ВСЕ СПУТНИКИ"
+    QTest::newRow("all satellites") << 0;
+    QTest::newRow("the second satellite") << 2;
+}
+
+// "Экспорт в CSV..." on the transponder page writes what the page lists.
+void FilesAndHelpTest::transponderPageExportsItsTransponders()
+{
+    QFETCH(int, entry);
+    EditorDriver editor;
+    editor.open(k510::samples::demoDatabase());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(entry);
+    const int shownRows = editor.list("lvTpView")->rowCount();
+    editor.dialogs().saveNames = {editor.path(QStringLiteral("transponders"))};
+    editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
+
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Экспортировано: transponders.csv"));
+    const char separator = k510::ui::spreadsheetSeparator(QLocale::system());
+    const std::string expected = k510::transponderListCsv(
+        editor.window().database(), entry > 0 ? std::optional<std::size_t>(entry - 1) : std::nullopt, separator);
+    const QByteArray written = fileBytes(editor.path(QStringLiteral("transponders.csv")));
+    QCOMPARE(written, QByteArray::fromStdString(expected));
+    QCOMPARE(written.count('\n'), shownRows + 1);
+    QVERIFY(shownRows > 1 && written.startsWith(QByteArray("\xEF\xBB\xBFСпутник") + separator));
+}
+
+// The separator chosen in the save dialog is the one offered next time,
+// also by the next window, and "Все файлы" then writes it.
+void FilesAndHelpTest::csvSeparatorIsRemembered()
+{
+    EditorDriver editor;
+    const k510::ChannelDatabase db = editingDatabase();
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageTv);
+    const bool regionalIsSemicolon = k510::ui::spreadsheetSeparator(QLocale::system()) == ';';
+    const QString other = regionalIsSemicolon ? kCsvComma : kCsvSemicolon;
+    const char otherSeparator = regionalIsSemicolon ? ',' : ';';
+    editor.dialogs().saveNames = {editor.path(QStringLiteral("first"))};
+    editor.dialogs().saveFilters = {other};
+    editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
+    QCOMPARE(editor.dialogs().saveOptions.back().selectedFilter, regionalIsSemicolon ? kCsvSemicolon : kCsvComma);
+
+    TfrmMain again(editor.dialogs());
+    QVERIFY(again.loadImage(imageOf(db)));
+    editor.dialogs().saveNames = {editor.path(QStringLiteral("second"))};
+    editor.dialogs().saveFilters = {QStringLiteral("Все файлы (*)")};
+    again.findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
+    QCOMPARE(editor.dialogs().saveOptions.back().selectedFilter, other);
+    const std::string expected = k510::channelListCsv(again.database(), false, otherSeparator);
+    QCOMPARE(fileBytes(editor.path(QStringLiteral("second.csv"))), QByteArray::fromStdString(expected));
+}
+
+void FilesAndHelpTest::panelZeroShowsWholeNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("a dated list") << QStringLiteral("tv_2026-12-10");
+    QTest::newRow("40 characters") << QStringLiteral("channels_of_the_living_room_2026-12-10");
+    QTest::newRow("40 characters, Cyrillic") << QStringLiteral("Каналы для гостиной, декабрь 2026 г. (1)");
+}
+
+// A note on a file written names the file whole up to 40 characters.
+void FilesAndHelpTest::panelZeroShowsWholeNames()
+{
+    QFETCH(QString, name);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTv);
+    editor.dialogs().saveNames = {editor.path(name + QStringLiteral(".csv"))};
+    editor.window().findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
+    const QString note = QStringLiteral("Экспортировано: ") + name + QStringLiteral(".csv");
+    QCOMPARE(editor.statusPanel(0), note);
+    const auto *panel0 = editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel0"));
+    QVERIFY(panel0->fontMetrics().horizontalAdvance(note) <= panel0->contentsRect().width());
+}
+
+void FilesAndHelpTest::exportOntoTheOpenDatabaseIsRefused_data()
+{
+    QTest::addColumn<QString>("how");    // a menu item, or "--export-pdf" on the command line
+    QTest::addColumn<QString>("link");   // "", "symbolic" or "hard"
+    for (const char *how : {"mmFileExportCsv", "mmFileExportPdf", "--export-pdf"})
+        for (const char *link : {"", "symbolic", "hard"})
+            QTest::addRow("%s, %s", how, *link ? link : "by name") << QString::fromLatin1(how) << QString::fromLatin1(link);
+}
+
+// An export onto the open database's file, under its name or another, is
+// refused and leaves the database file as it was.
+void FilesAndHelpTest::exportOntoTheOpenDatabaseIsRefused()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, link);
+    EditorDriver editor;
+    const QString database = editor.writeImageFile(editingDatabase());
+    const QByteArray before = fileBytes(database);
+    const QString out = anotherNameOf(database, link);
+    if (out.isEmpty())
+        QSKIP("no such link here");
+
+    if (how == QLatin1String("--export-pdf")) {
+        QProcess program;
+        program.start(QStringLiteral(K510_EDITOR_PATH), {database, how, out});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 2);
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(errors.contains(QStringLiteral("name another OUT")), qPrintable(errors));
+    } else {
+        editor.openThroughMenu(database);
+        editor.dialogs().saveNames = {out};
+        editor.window().findChild<QAction *>(how)->trigger();
+        QCOMPARE(editor.dialogs().errors, QStringList());
+        QCOMPARE(editor.dialogs().messages.size(), 1);
+        QVERIFY2(editor.dialogs().messages[0].contains(QStringLiteral("файл открытой базы каналов")),
+                 qPrintable(editor.dialogs().messages[0]));
+        QCOMPARE(editor.statusPanel(0), QString());
+    }
+    QCOMPARE(fileBytes(database), before);
 }
 
 QTEST_MAIN(FilesAndHelpTest)

@@ -309,7 +309,7 @@ void HistoryTest::closing()
         const std::vector<std::uint8_t> image = imageOf(editor.window().database());
         QCOMPARE(fileBytes(path), QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())));
     }
-    QCOMPARE(editor.dialogs().errors.size(), saveFails ? 1 : 0);
+    QCOMPARE(editor.dialogs().messages.size(), saveFails ? 1 : 0);
 }
 
 void HistoryTest::openingAsksFirst_data()
@@ -436,7 +436,7 @@ void HistoryTest::saveWritesOnlyTheFileTheTitleNames()
         editor.dialogs().saveNames = {windowFile};
     } else {
         editor.saveThroughMenu(editor.path(QStringLiteral("missing/other.k5d")));
-        QCOMPARE(editor.dialogs().errors.size(), 1);
+        QCOMPARE(editor.dialogs().messages.size(), 1);
         QCOMPARE(editor.title(), titleNaming(opened) + QLatin1Char('*'));
     }
 

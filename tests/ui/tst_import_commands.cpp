@@ -20,9 +20,13 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include <functional>
+
 #include "tools/samples/SampleDatabases.h"
 
 using k510::ChannelDatabase;
+using Damage = std::function<void(ChannelDatabase &)>;
+Q_DECLARE_METATYPE(Damage)
 
 namespace {
 
@@ -123,6 +127,8 @@ private slots:
     void rowsSayWhatIsThere();
     void addedChannelsShownSelected_data();
     void addedChannelsShownSelected();
+    void damagedSourceSaysWhatIsWrong_data();
+    void damagedSourceSaysWhatIsWrong();
 };
 
 void ImportCommandsTest::importThroughTheWindow_data()
@@ -252,7 +258,7 @@ void ImportCommandsTest::refusedWhenItDoesNotFit()
     // stayed open for another choice.
     QVERIFY(!closed);
     QCOMPARE(editor.dialogs().shownDialogs, QStringList{"importDlg"});
-    QCOMPARE(editor.dialogs().errors, QStringList{refusal});
+    QCOMPARE(editor.dialogs().messages, QStringList{refusal});
     QVERIFY(editor.window().database() == target);
     QCOMPARE(editor.window().history().stack().count(), 0);
 }
@@ -413,6 +419,45 @@ void ImportCommandsTest::addedChannelsShownSelected()
     QTEST(selected, "selected");
     QCOMPARE(shown->sortedColumn(), sortColumn);
     QCOMPARE(editor.statusPanel(0), QStringLiteral("Добавлено каналов: %1").arg(rows.size()));
+void ImportCommandsTest::damagedSourceSaysWhatIsWrong_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<QString>("heading");   // empty: no problems shown
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("sound") << Damage([](ChannelDatabase &) {}) << QString() << QString();
+    QTest::newRow("numbering only") << Damage([](ChannelDatabase &db) { db.tvOrder[0] = 0; })
+                                    << QStringLiteral("Нумерация этой базы нарушена:")
+                                    << QStringLiteral("порядок ТВ: запись 1 = 0");
+    QTest::newRow("a channel of no known type")
+        << Damage([](ChannelDatabase &db) { db.channels[0].chFlags |= k510::ChannelFlag::ServiceTypeMask; })
+        << QStringLiteral("Ошибки в базе:") << QStringLiteral("канал 1: неверный тип канала 3");
+}
+
+// The source's problems are named above its channels under what they are.
+void ImportCommandsTest::damagedSourceSaysWhatIsWrong()
+{
+    QFETCH(Damage, damage);
+    QFETCH(QString, heading);
+    QFETCH(QString, problem);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    ChannelDatabase source = friendsDatabase();
+    damage(source);
+    editor.dialogs().openNames << editor.writeImageFile(source, QStringLiteral("friend.k5d"));
+    QString shown;
+    bool visible = false;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        const auto *problems = dialog.findChild<QLabel *>(QStringLiteral("lbImportProblems"));
+        shown = problems->text();
+        visible = !problems->isHidden();
+        return false;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"importDlg"});
+    QCOMPARE(visible, !heading.isEmpty());
+    if (heading.isEmpty())
+        return;
+    QVERIFY2(shown.startsWith(heading + QLatin1Char('\n')) && shown.contains(problem), qPrintable(shown));
 }
 
 QTEST_MAIN(ImportCommandsTest)

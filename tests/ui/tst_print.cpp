@@ -252,10 +252,12 @@ void PrintTest::failedPdfWriteKeepsTheOldFile()
     editor.dialogs().answers = {true};   // replace it
     disk.run([&] { trigger(editor, "mmFileExportPdf"); });
     QCOMPARE(editor.dialogs().questions.size(), 1);
-    QCOMPARE(editor.dialogs().errors.size(), 1);
-    QVERIFY2(editor.dialogs().errors[0].contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
-                                                                   : QStringLiteral("File too large")),
-             qPrintable(editor.dialogs().errors[0]));
+    QCOMPARE(editor.dialogs().errors, QStringList());
+    QCOMPARE(editor.dialogs().messages.size(), 1);
+    QVERIFY2(editor.dialogs().messages[0].contains(disk.isRealDisk() ? QStringLiteral("No space left on device")
+                                                                     : QStringLiteral("File too large"))
+                 && editor.dialogs().messages[0].endsWith(QStringLiteral("Прежний файл не изменён.")),
+             qPrintable(editor.dialogs().messages[0]));
     QCOMPARE(fileBytes(disk.path(QStringLiteral("list.pdf"))), QByteArray("old list"));
     QCOMPARE(disk.files(), QStringList{QStringLiteral("list.pdf")});
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DatabaseFiles.h"
+#include "ImageFiles.h"
 #include "NumberList.h"
 #include "ToolExit.h"
 #include "model/Deletion.h"
@@ -50,6 +51,8 @@ std::optional<Invocation> parse(QCommandLineParser &parser, const QStringList &a
         *exitCode = fail(QStringLiteral("usage: k510-tool %1").arg(synopsis.section(QLatin1Char('\n'), 0, 0)));
         return std::nullopt;
     }
+    if (refusedAsInput(positional[1], {positional[0]}, exitCode))
+        return std::nullopt;
     return Invocation{positional[0], positional[1]};
 }
 

@@ -4,6 +4,8 @@
 #include "ToolExit.h"
 #include "link/FileAccess.h"
 
+#include <QFileInfo>
+
 using namespace k510::files;
 
 namespace {
@@ -17,13 +19,15 @@ QString notARegularFile(const QString &path, const char *consequence)
     return QStringLiteral("%1 is not a regular file (a folder, FIFO or device); %2").arg(path, QLatin1String(consequence));
 }
 
-QString readProblemText(const QString &path, FileProblem problem, const QString &reason)
+QString readProblemText(const QString &path, FileProblem problem, const QString &reason, const char *kind)
 {
     switch (problem) {
     case FileProblem::NotRegularFile:
         return notARegularFile(path, "nothing was done");
     case FileProblem::TooLarge:
-        return QStringLiteral("%1 is too large for a database image; nothing was read").arg(path);
+        return QStringLiteral("%1 is too large for %2 (more than %3 MiB); nothing was read")
+            .arg(path, QLatin1String(kind))
+            .arg(kMaxInputSize / (1024 * 1024));
     case FileProblem::OpenFailed:
         return withReason(QStringLiteral("cannot open %1").arg(path), path, reason);
     case FileProblem::ReadFailed:
@@ -36,11 +40,11 @@ QString readProblemText(const QString &path, FileProblem problem, const QString 
 
 } // namespace
 
-std::optional<QByteArray> loadFile(const QString &path, QString *error)
+std::optional<QByteArray> loadFile(const QString &path, QString *error, const char *kind)
 {
     FileRead file = readRegularFile(path, kMaxInputSize);
     if (!file.ok()) {
-        *error = readProblemText(path, file.problem, file.reason);
+        *error = readProblemText(path, file.problem, file.reason, kind);
         return std::nullopt;
     }
     return std::move(file.bytes);
@@ -48,15 +52,31 @@ std::optional<QByteArray> loadFile(const QString &path, QString *error)
 
 bool saveFileAtomically(const QString &path, std::span<const std::uint8_t> bytes, QString *error)
 {
+    const bool existed = QFileInfo::exists(path);
     const FileWrite written
         = writeFileSafely(path, QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
     if (!written.ok()) {
         // A folder or device named as the output is refused, not written to.
         *error = written.problem == FileProblem::NotRegularFile
                      ? notARegularFile(path, "nothing was written")
-                     : withReason(QStringLiteral("cannot write %1; nothing there was changed").arg(path), path,
-                                  written.reason);
+                     : withReason(QString::fromLatin1(existed ? "cannot write %1; the file there was left as it was"
+                                                            : "cannot write %1")
+                                      .arg(path),
+                                  path, written.reason);
         return false;
     }
     return true;
+}
+
+bool refusedAsInput(const QString &out, const QStringList &inputs, int *exitCode)
+{
+    for (const QString &input : inputs) {
+        if (isSameFile(out, input)) {
+            *exitCode = fail(QStringLiteral("OUT %1 is the input %2 (one file): writing it would replace what is read; "
+                                            "name another OUT; nothing was written")
+                                 .arg(out, input));
+            return true;
+        }
+    }
+    return false;
 }

@@ -121,6 +121,8 @@ int importCommand(const QStringList &arguments)
     const QStringList files = parser.positionalArguments();
     if (files.size() != 3)
         return fail(QStringLiteral("usage: k510-tool %1").arg(kImportSynopsis.section(QLatin1Char('\n'), 0, 0)));
+    if (int code = Success; refusedAsInput(files[2], files.mid(0, 2), &code))
+        return code;
 
     QString error;
     const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error);

@@ -57,7 +57,7 @@ std::optional<QStringList> parse(QCommandLineParser &parser, const QStringList &
 std::optional<ChannelReference> readReference(const QString &path, bool radioCsv, int *exitCode)
 {
     QString error;
-    const auto data = loadFile(path, &error);
+    const auto data = loadFile(path, &error, "a database image or a CSV channel list");
     if (!data) {
         *exitCode = fail(error, NotAnImage);
         return std::nullopt;
@@ -90,7 +90,7 @@ int applyOrderCommand(const QStringList &arguments)
     parser.addOptions({keepFavourites, radioCsv, list});
     int code = Success;
     const auto files = parse(parser, arguments, kApplyOrderSynopsis, 3, &code);
-    if (!files)
+    if (!files || refusedAsInput(files->at(2), files->mid(0, 2), &code))
         return code;
     const auto reference = readReference(files->at(0), parser.isSet(radioCsv), &code);
     if (!reference)

@@ -17,6 +17,8 @@ int runRepair(const QStringList &arguments)
     const QString &in = arguments.at(0);
     const QString &out = arguments.at(1);
     int code = Success;
+    if (refusedAsInput(out, {in}, &code))
+        return code;
     std::optional<k510::ChannelDatabase> db = readDatabase(in, &code);
     if (!db)
         return code;

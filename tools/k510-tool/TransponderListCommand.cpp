@@ -29,7 +29,7 @@ const QString kSynopsis = QStringLiteral(
 std::optional<SatellitesList> readList(const QString &path, int *exitCode)
 {
     QString error;
-    const auto data = loadFile(path, &error);
+    const auto data = loadFile(path, &error, "a satellites.xml list");
     if (!data) {
         *exitCode = fail(error, NotAnImage);
         return std::nullopt;
@@ -90,6 +90,8 @@ int runTransponderListCommand(const QStringList &arguments)
                         .arg(parser.value(position)));
 
     int code = Success;
+    if (refusedAsInput(files[2], files.mid(0, 2), &code))
+        return code;
     const auto list = readList(files[0], &code);
     if (!list)
         return code;

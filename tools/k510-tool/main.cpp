@@ -91,6 +91,8 @@ int check(const QStringList &args)
 int normalize(const QStringList &args)
 {
     int code = Success;
+    if (refusedAsInput(args.value(1), {args.value(0)}, &code))
+        return code;
     const auto db = readDatabase(args.value(0), &code);
     if (!db || !writeDatabase(*db, args.value(1), &code))
         return code;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFiles.h"
 
-#include "model/CsvExport.h"
 #include "model/ImageLayout.h"
 #include "link/FileAccess.h"
 #include "model/ImageWriter.h"
@@ -56,7 +55,7 @@ void showChannelTypeErrors(UserDialogs &dialogs, int count)
 
 namespace {
 
-FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &tooLarge)
+FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &tooLarge, qint64 maxSize)
 {
     switch (file.problem) {
     case files::FileProblem::None:
@@ -66,7 +65,7 @@ FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &t
                                    "открыть его нельзя.")
                         .arg(shownPath(path))};
     case files::FileProblem::TooLarge:
-        return {{}, tooLarge.arg(shownPath(path))};
+        return {{}, tooLarge.arg(shownPath(path), QStringLiteral("%1 МБ").arg(maxSize / (1024 * 1024)))};
     case files::FileProblem::ReadFailed:
         return {{}, QStringLiteral("Открытие файла: Ошибка чтения файла «%1»: %2").arg(shownPath(path), file.reason)};
     default:
@@ -77,20 +76,26 @@ FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &t
 
 } // namespace
 
+void showFileProblem(UserDialogs &dialogs, const QString &text)
+{
+    dialogs.showMessage(text);
+}
+
 FileBytes readDatabaseFile(const QString &path)
 {
     // One byte past the image is enough for the reader to refuse a longer
     // file for its size; a huge or endless file is never read further.
-    return fileToOpen(files::readRegularFile(path, qint64(layout::kImageSize), true), path, {});
+    return fileToOpen(files::readRegularFile(path, qint64(layout::kImageSize), true), path, {}, 0);
 }
 
 FileBytes readFileToOpen(const QString &path, qint64 maxSize, const QString &tooLarge)
 {
-    return fileToOpen(files::readRegularFile(path, maxSize), path, tooLarge);
+    return fileToOpen(files::readRegularFile(path, maxSize), path, tooLarge, maxSize);
 }
 
 QString writeFileText(const QString &path, QByteArrayView bytes)
 {
+    const bool existed = QFileInfo::exists(path);
     const files::FileWrite written = files::writeFileSafely(path, bytes);
     if (written.ok())
         return {};
@@ -98,8 +103,9 @@ QString writeFileText(const QString &path, QByteArrayView bytes)
         return QStringLiteral("Сохранение файла: Ошибка, «%1» — не файл, а папка, канал или устройство; "
                               "записать в него нельзя.")
             .arg(shownPath(path));
-    return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2. Прежний файл не изменён.")
-        .arg(shownPath(path), written.reason);
+    return QStringLiteral("Сохранение файла: Ошибка, не удалось записать файл «%1»: %2.")
+               .arg(shownPath(path), written.reason)
+           + (existed ? QStringLiteral(" Прежний файл не изменён.") : QString());
 }
 
 QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> image)
@@ -120,12 +126,18 @@ char spreadsheetSeparator(const QLocale &locale)
 }
 
 UserDialogs::FileChoice chooseExportFile(UserDialogs &dialogs, QWidget *parent,
-                                         const UserDialogs::FileDialogOptions &options)
+                                         const UserDialogs::FileDialogOptions &options, const QString &openDatabase)
 {
     UserDialogs::FileChoice chosen = dialogs.saveFileChoice(parent, options);
     if (chosen.path.isEmpty())
         return {};
     chosen.path = withDefaultSuffix(chosen.path, options.defaultSuffix);
+    if (!openDatabase.isEmpty() && files::isSameFile(chosen.path, openDatabase)) {
+        showFileProblem(dialogs, QStringLiteral("«%1» — файл открытой базы каналов; экспорт заменил бы его. "
+                                                "Выберите другой файл.")
+                                     .arg(shownPath(chosen.path)));
+        return {};
+    }
     if (QFileInfo::exists(chosen.path)
         && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(chosen.path)),
                              UserDialogs::DefaultAnswer::No))
@@ -147,27 +159,27 @@ QString csvFilterOf(char separator)
 
 } // namespace
 
-QString exportChannelList(const ChannelDatabase &db, bool radio, UserDialogs &dialogs, QWidget *parent,
-                          const QString &directory, const QLocale &regional)
+CsvExported exportCsvFile(const std::function<std::string(char separator)> &csvOf, UserDialogs &dialogs,
+                          QWidget *parent, const ExportPlace &place, std::optional<char> lastSeparator,
+                          const QLocale &regional)
 {
-    const char regionalSeparator = spreadsheetSeparator(regional);
+    const char offered = lastSeparator.value_or(spreadsheetSeparator(regional));
     const UserDialogs::FileDialogOptions options{
         kCsvSemicolonFilter + QStringLiteral(";;") + kCsvCommaFilter + QStringLiteral(";;Все файлы (*)"),
-        QStringLiteral("csv"), directory, csvFilterOf(regionalSeparator)};
-    const UserDialogs::FileChoice chosen = chooseExportFile(dialogs, parent, options);
+        QStringLiteral("csv"), place.directory, csvFilterOf(offered)};
+    const UserDialogs::FileChoice chosen = chooseExportFile(dialogs, parent, options, place.openDatabase);
     if (chosen.path.isEmpty())
         return {};
-    const QString &path = chosen.path;
     const char separator = chosen.filter == kCsvSemicolonFilter ? ';'
         : chosen.filter == kCsvCommaFilter                      ? ','
-                                                                : regionalSeparator;
-    const std::string csv = channelListCsv(db, radio, separator);
-    if (const QString error = writeFileText(path, QByteArrayView(csv.data(), qsizetype(csv.size())));
+                                                                : offered;
+    const std::string csv = csvOf(separator);
+    if (const QString error = writeFileText(chosen.path, QByteArrayView(csv.data(), qsizetype(csv.size())));
         !error.isEmpty()) {
-        dialogs.showError(error);
+        showFileProblem(dialogs, error);
         return {};
     }
-    return path;
+    return {chosen.path, separator};
 }
 
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
@@ -197,7 +209,7 @@ bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &d
         return false;
     }
     if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
-        dialogs.showError(error);
+        showFileProblem(dialogs, error);
         return false;
     }
     return true;

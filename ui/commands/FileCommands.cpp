@@ -4,6 +4,7 @@
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
 #include "NumberingRepair.h"
+#include "model/CsvExport.h"
 #include "model/ImageReader.h"
 #include "ui/EditorSettings.h"
 #include "ui/UserDialogs.h"
@@ -39,7 +40,7 @@ bool FileCommands::loadImage(std::span<const std::uint8_t> image)
 {
     ReadResult result = readImage(image);
     if (!result.ok()) {
-        m_targets.dialogs.showMessage(QString::fromStdString(result.error));
+        showFileProblem(m_targets.dialogs, QString::fromStdString(result.error));
         return false;
     }
     m_targets.database = std::move(*result.database);
@@ -88,7 +89,7 @@ bool FileCommands::openFile(const QString &path)
 {
     const FileBytes file = readDatabaseFile(path);
     if (!file.ok()) {
-        m_targets.dialogs.showError(file.error);
+        showFileProblem(m_targets.dialogs, file.error);
         return false;
     }
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
@@ -105,8 +106,8 @@ bool FileCommands::openFile(const QString &path)
 void FileCommands::openRecentFile(const QString &path)
 {
     if (!QFileInfo::exists(path)) {
-        m_targets.dialogs.showError(QStringLiteral("Файл «%1» не найден; он убран из списка последних файлов.")
-                                        .arg(QDir::toNativeSeparators(path)));
+        showFileProblem(m_targets.dialogs, QStringLiteral("Файл «%1» не найден; он убран из списка последних файлов.")
+                                               .arg(QDir::toNativeSeparators(path)));
         m_targets.settings.removeRecentFile(path);
         fillRecentFilesMenu();
         return;
@@ -158,12 +159,24 @@ bool FileCommands::saveAs()
 
 void FileCommands::exportCsv(bool radio)
 {
-    const QString path = exportChannelList(m_targets.database, radio, m_targets.dialogs, &m_targets.window,
-                                           m_targets.settings.lastFolder());
-    if (path.isEmpty())
+    exportCsvOf([&](char separator) { return channelListCsv(m_targets.database, radio, separator); });
+}
+
+void FileCommands::exportTransponderCsv(std::optional<std::size_t> satellite)
+{
+    exportCsvOf([&](char separator) { return transponderListCsv(m_targets.database, satellite, separator); });
+}
+
+void FileCommands::exportCsvOf(const std::function<std::string(char separator)> &csvOf)
+{
+    const CsvExported exported = exportCsvFile(csvOf, m_targets.dialogs, &m_targets.window,
+                                               {m_targets.settings.lastFolder(), m_filePath},
+                                               m_targets.settings.csvSeparator());
+    if (exported.path.isEmpty())
         return;
-    m_targets.settings.rememberFolder(path);   // a CSV file is no database to open again
-    m_targets.fileWritten(QStringLiteral("Экспортировано"), path);
+    m_targets.settings.rememberFolder(exported.path);   // a CSV file is no database to open again
+    m_targets.settings.rememberCsvSeparator(exported.separator);
+    m_targets.fileWritten(QStringLiteral("Экспортировано"), exported.path);
 }
 
 bool FileCommands::mayDropChanges()

@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <string>
 
 class EditorSettings;
 class QMenu;
@@ -74,8 +76,10 @@ public:
     bool save();
     // "Сохранить как...": on success the file written becomes the window's file.
     bool saveAs();
-    // "Экспорт в CSV...": the TV or the radio list.
+    // "Экспорт в CSV...": the TV or the radio list, or on the transponder
+    // page the transponders of the satellite chosen there (none: of all).
     void exportCsv(bool radio);
+    void exportTransponderCsv(std::optional<std::size_t> satellite);
 
     // Before the database is replaced or the window closes: asks
     // "Сохранить изменения в базе каналов?" when there are unsaved changes.
@@ -90,6 +94,7 @@ public:
 
 private:
     void useFile(const QString &path);
+    void exportCsvOf(const std::function<std::string(char separator)> &csvOf);
     // After an image was loaded: when its numbering is broken, says how and
     // offers to repair it.
     void offerNumberingRepair(std::span<const std::uint8_t> image);

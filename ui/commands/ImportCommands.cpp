@@ -37,7 +37,7 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
         return;
     const FileBytes file = readDatabaseFile(path);
     if (!file.ok()) {
-        m.dialogs.showError(file.error);
+        showFileProblem(m.dialogs, file.error);
         return;
     }
     // Read as "Открыть" reads it; a damaged image is offered as it stands,
@@ -46,12 +46,15 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
                                               std::size_t(file.bytes.size())};
     const ReadResult read = readImage(image);
     if (!read.ok()) {
-        m.dialogs.showError(QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error)));
+        showFileProblem(m.dialogs, QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error)));
         return;
     }
     const ChannelDatabase &source = *read.database;
-    m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source),
-                   fromUtf8Lines(checkImage(image).problems), selected.has_value());
+    const CheckResult check = checkImage(image);
+    const QString problemsHeading = check.beyondNumbering ? QStringLiteral("Ошибки в базе:")
+                                                          : QStringLiteral("Нумерация этой базы нарушена:");
+    m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source), problemsHeading,
+                   fromUtf8Lines(check.problems), selected.has_value());
     std::optional<ImportPlan> plan;
     m_dialog->setAddCheck([&] {
         plan = confirmedPlan(source, selected);
@@ -80,7 +83,7 @@ std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &s
     ImportPlan plan = planImport(m.database, source, request);
     const QStringList summary = fromUtf8Lines(importSummary(plan));
     if (!plan.fits) {
-        m.dialogs.showError(summary.join(QLatin1Char('\n')));
+        m.dialogs.showMessage(summary.join(QLatin1Char('\n')));
         return std::nullopt;
     }
     m_summary->load(summary);

@@ -33,7 +33,7 @@ struct LoadedReference {
 LoadedReference loadReference(const QString &path, bool radioCsv)
 {
     const FileBytes file = readFileToOpen(
-        path, kLargestReference, QStringLiteral("«%1» — не база каналов и не список каналов CSV: файл слишком велик."));
+        path, kLargestReference, QStringLiteral("«%1» — не база каналов и не список каналов CSV: файл больше %2."));
     if (!file.ok())
         return {{}, file.error};
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
@@ -96,7 +96,7 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
         return;
     const LoadedReference loaded = loadReference(path, csvKind == ChannelKind::Radio);
     if (!loaded.reference) {
-        m.dialogs.showError(loaded.error);
+        showFileProblem(m.dialogs, loaded.error);
         return;
     }
     const OrderPlan plan = planOrder(m.database, *loaded.reference);

@@ -245,11 +245,11 @@ void PrintCommands::exportPdf()
         return;
     const UserDialogs::FileDialogOptions options{QStringLiteral("Файлы PDF (*.pdf);;Все файлы (*)"),
                                                  QStringLiteral("pdf"), m_targets.settings.lastFolder()};
-    const QString path = chooseExportFile(m_targets.dialogs, &m_targets.window, options).path;
+    const QString path = chooseExportFile(m_targets.dialogs, &m_targets.window, options, m_targets.filePath()).path;
     if (path.isEmpty())
         return;
     if (const QString error = writePdf(*document, path); !error.isEmpty()) {
-        m_targets.dialogs.showError(error);
+        showFileProblem(m_targets.dialogs, error);
         return;
     }
     m_targets.settings.rememberFolder(path);

@@ -67,14 +67,14 @@ void SatellitesXmlCommand::run()
     const QString path = m.dialogs.openFileName(&m.window, options);
     if (path.isEmpty())
         return;
-    const FileBytes file = readFileToOpen(path, kLargestList, QStringLiteral("«%1» — не список satellites.xml: файл слишком велик."));
+    const FileBytes file = readFileToOpen(path, kLargestList, QStringLiteral("«%1» — не список satellites.xml: файл больше %2."));
     if (!file.ok()) {
-        m.dialogs.showError(file.error);
+        showFileProblem(m.dialogs, file.error);
         return;
     }
     const SatellitesList list = readSatellitesXml(file.bytes);
     if (!list.ok() || list.satellites.empty()) {
-        m.dialogs.showError(QStringLiteral("«%1»: %2").arg(
+        showFileProblem(m.dialogs, QStringLiteral("«%1»: %2").arg(
             shownPath(path), list.ok() ? QStringLiteral("в списке нет ни одного спутника с позицией.")
                                        : QString::fromStdString(list.error)));
         return;

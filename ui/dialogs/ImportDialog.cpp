@@ -128,7 +128,8 @@ ImportDialog::ImportDialog(QWidget *parent)
 }
 
 void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &source, const k510::ChannelDatabase &db,
-                        const std::vector<int> &targets, const QStringList &problems, bool canInsertAfterSelected)
+                        const std::vector<int> &targets, const QString &problemsHeading, const QStringList &problems,
+                        bool canInsertAfterSelected)
 {
     m_source = source;
     m_database = db;
@@ -137,7 +138,7 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
     if (problems.size() > kShownProblems)
         shown << QStringLiteral("… и ещё %1").arg(problems.size() - kShownProblems);
     m_problems->setText(problems.isEmpty() ? QString()
-                                           : QStringLiteral("Нумерация этой базы нарушена:\n") + shown.join('\n'));
+                                           : problemsHeading + QLatin1Char('\n') + shown.join('\n'));
     m_problems->setVisible(!problems.isEmpty());
 
     {

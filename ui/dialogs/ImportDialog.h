@@ -37,11 +37,12 @@ public:
 
     explicit ImportDialog(QWidget *parent = nullptr);
 
-    // `targets` starts each source satellite's selector; `problems` are the
-    // breaks of the source's numbering, named above the list.
+    // `targets` starts each source satellite's selector; `problems` are what
+    // is wrong in the source, named above the list under `problemsHeading`.
     // "Вставить после выделенного" is offered only when canInsertAfterSelected.
     void load(const QString &sourcePath, const k510::ChannelDatabase &source, const k510::ChannelDatabase &db,
-              const std::vector<int> &targets, const QStringList &problems, bool canInsertAfterSelected);
+              const std::vector<int> &targets, const QString &problemsHeading, const QStringList &problems,
+              bool canInsertAfterSelected);
     [[nodiscard]] Choice choice() const;
     [[nodiscard]] k510::ui::ReportList *channels() const { return m_channels; }
     // Asked on "Добавить": the dialog closes only when it answers true, so a

@@ -419,6 +419,8 @@ void ImportCommandsTest::addedChannelsShownSelected()
     QTEST(selected, "selected");
     QCOMPARE(shown->sortedColumn(), sortColumn);
     QCOMPARE(editor.statusPanel(0), QStringLiteral("Добавлено каналов: %1").arg(rows.size()));
+}
+
 void ImportCommandsTest::damagedSourceSaysWhatIsWrong_data()
 {
     QTest::addColumn<Damage>("damage");

@@ -12,6 +12,7 @@
 #include "RandomDatabases.h"
 #include "model/ChannelImport.h"
 #include "model/Conversions.h"
+#include "model/DisplayTexts.h"
 #include "model/ImageCheck.h"
 #include "model/ImageWriter.h"
 #include "tools/samples/DatabaseBuilder.h"
@@ -107,7 +108,7 @@ private slots:
         QTest::newRow("nearest of two") << QList<int>{11764, 11767} << 11766 << "Sat 1" << 0 << 2 << 0 << 0;
         QTest::newRow("equally near: first") << QList<int>{11768, 11764} << 11766 << "Sat 1" << 0 << 1 << 0 << 0;
         QTest::newRow("name case and blanks") << QList<int>{11766} << 11766 << " sat 1 " << 0 << 1 << 0 << 0;
-        QTest::newRow("satellite not there") << QList<int>{11766} << 11766 << "Other" << 0 << 0 << 0 << 1;
+        QTest::newRow("other name, same position") << QList<int>{11766} << 11766 << "Other" << 0 << 1 << 0 << 0;
     }
 
     void transponderChoice()
@@ -268,6 +269,195 @@ private slots:
         QCOMPARE(summary[summary.size() - 4], std::string("Нельзя использовать: 3."));
         QVERIFY(applyImport(db, plan));
         QVERIFY(imageCheckPasses(db));
+    }
+
+    // A friend's transponder at the frequency of ours: another symbol rate
+    // makes it another transponder (its channels get a copy of theirs unless
+    // ours takes its parameters), another FEC only is listed and taken on
+    // request. Either way a second import finds everything there.
+    void symbolRateAndFec_data()
+    {
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<int>("symbolRate");
+        QTest::addColumn<int>("fec");
+        QTest::addColumn<bool>("take");
+        QTest::addColumn<int>("newTransponders");
+        QTest::addColumn<int>("tpNumber");
+        QTest::addColumn<int>("retunes");
+        QTest::addColumn<int>("symbolRateAfter");   // of the database's 11817 V
+        QTest::addColumn<int>("fecAfter");
+
+        QTest::newRow("same") << 11817 << 27500 << 3 << false << 0 << 1 << 0 << 27500 << 3;
+        QTest::newRow("symbol rate, kept") << 11817 << 29700 << 3 << false << 1 << 2 << 1 << 27500 << 3;
+        QTest::newRow("symbol rate, taken") << 11817 << 29700 << 3 << true << 0 << 1 << 1 << 29700 << 3;
+        QTest::newRow("symbol rate 1 MHz off, taken") << 11818 << 29700 << 5 << true << 0 << 1 << 1 << 29700 << 5;
+        QTest::newRow("FEC only, kept") << 11817 << 27500 << 5 << false << 0 << 1 << 1 << 27500 << 3;
+        QTest::newRow("FEC only, taken") << 11817 << 27500 << 5 << true << 0 << 1 << 1 << 27500 << 5;
+    }
+
+    void symbolRateAndFec()
+    {
+        QFETCH(int, frequency);
+        QFETCH(int, symbolRate);
+        QFETCH(int, fec);
+        QFETCH(bool, take);
+        samples::DatabaseBuilder ours;
+        ours.addSatellite({"Astra 1", 9750, 10600, SwitchType::None, 0, 0, 192});
+        ours.addTv(ours.addTransponder(1, 11817, 'V', 27500, 3), {"Old", 100, 256, 257, 258, 259});
+        ChannelDatabase db = ours.build();
+        samples::DatabaseBuilder theirs;
+        theirs.addSatellite({"Astra 1", 9750, 10600, SwitchType::None, 0, 0, 192});
+        const int tp = theirs.addTransponder(1, frequency, 'V', symbolRate, fec);
+        theirs.addTv(tp, {"Old", 100, 256, 257, 258, 259});
+        theirs.addTv(tp, {"New", 101, 356, 357, 358, 359});
+        const ChannelDatabase source = theirs.build();
+
+        ImportRequest request = everyChannel(db, source);
+        request.updateTransponders = take;
+        const ImportPlan plan = planImport(db, source, request);
+        QTEST(int(plan.newTransponders.size()), "newTransponders");
+        QCOMPARE(plan.tv.size(), std::size_t(1));
+        QTEST(int(plan.tv.front().tpNumber), "tpNumber");
+        QTEST(int(plan.retunes.size()), "retunes");
+        QCOMPARE(plan.alreadyThere, 1);
+        const std::vector<std::string> summary = importSummary(plan);
+        QCOMPARE(std::count(summary.begin(), summary.end(),
+                            std::string("Astra 1 — 11817 V: 27500 3/4 → ") + std::to_string(symbolRate) + " "
+                                + fecText(fec)),
+                 std::ptrdiff_t(plan.retunes.size()));
+        QVERIFY(applyImport(db, plan));
+        QVERIFY(imageCheckPasses(db));
+        QCOMPARE(frequencyOf(db.transponders[0]), std::uint32_t(11817));
+        QTEST(int(bcdDigitsValue(bcdValue(db.transponders[0].symbolRate))), "symbolRateAfter");
+        QTEST(int(db.transponders[0].fec), "fecAfter");
+
+        const ImportPlan again = planImport(db, source, request);
+        QCOMPARE(again.channelCount(), 0);
+        QVERIFY(again.newTransponders.empty());
+        QCOMPARE(int(again.retunes.size()), take ? 0 : int(plan.retunes.size()) - int(symbolRate != 27500));
+    }
+
+    // A source transponder that moved (further than 2 MHz, here to the other
+    // polarisation) takes its channels to the database's transponder only
+    // on the evidence a rescan needs: two shared service IDs, and half of
+    // those of the one with fewer.
+    void movedTransponderEvidence_data()
+    {
+        QTest::addColumn<QList<int>>("ours");     // service IDs on our 11565 V
+        QTest::addColumn<QList<int>>("theirs");   // on their 11469 H
+        QTest::addColumn<int>("tpNumber");        // of every added channel
+        QTest::newRow("one shared") << QList<int>{100} << QList<int>{100, 101, 102} << 2;
+        QTest::newRow("two shared of two") << QList<int>{100, 101} << QList<int>{100, 101, 102, 103} << 1;
+        QTest::newRow("two shared of five") << QList<int>{100, 101, 110, 111, 112} << QList<int>{100, 101, 102, 103, 104}
+                                            << 2;
+        QTest::newRow("three shared of five") << QList<int>{100, 101, 102, 111, 112}
+                                              << QList<int>{100, 101, 102, 103, 104} << 1;
+    }
+
+    void movedTransponderEvidence()
+    {
+        QFETCH(QList<int>, ours);
+        QFETCH(QList<int>, theirs);
+        QFETCH(int, tpNumber);
+        const auto build = [](const QList<int> &serviceIds, int frequency, char polarisation) {
+            samples::DatabaseBuilder builder;
+            builder.addSatellite({"Sat 1", 9750, 10600, SwitchType::None, 0, 0, 130});
+            const int tp = builder.addTransponder(1, frequency, polarisation, 27500, 3);
+            std::vector<std::string> names;
+            for (const int serviceId : serviceIds)
+                names.push_back("N" + std::to_string(serviceId));
+            for (std::size_t k = 0; k < names.size(); ++k)
+                builder.addTv(tp, {names[k], serviceIds[qsizetype(k)], 256, 257, 258, 259});
+            return builder.build();
+        };
+        ChannelDatabase db = build(ours, 11565, 'V');
+        const ChannelDatabase source = build(theirs, 11469, 'H');
+        const ImportPlan plan = planImport(db, source, everyChannel(db, source));
+        QVERIFY(!plan.tv.empty());
+        for (const Channel &channel : plan.tv)
+            QCOMPARE(int(channel.tpNumber), tpNumber);
+        QCOMPARE(int(plan.newTransponders.size()), tpNumber - 1);
+        QVERIFY(applyImport(db, plan));
+        QCOMPARE(planImport(db, source, everyChannel(db, source)).channelCount(), 0);
+    }
+
+    // Satellites pair by name; one no name matches, by its position when
+    // that is set and no other satellite of either side stands there.
+    void satellitesByPosition_data()
+    {
+        QTest::addColumn<QStringList>("ours");     // "name@tenths", negative: west; 0: not set
+        QTest::addColumn<QStringList>("theirs");
+        QTest::addColumn<QList<int>>("targets");
+        QTest::newRow("same name") << QStringList{"Astra 1@192"} << QStringList{"astra 1@192"} << QList<int>{0};
+        QTest::newRow("same position") << QStringList{"Hot Bird@130", "Astra 1@192"} << QStringList{"Astra 1KR 19.2E@192"}
+                                       << QList<int>{1};
+        QTest::newRow("position not set") << QStringList{"Astra 1@0"} << QStringList{"Astra 1KR@0"} << QList<int>{-1};
+        QTest::newRow("the other side") << QStringList{"Thor@-8"} << QStringList{"Thor 5@8"} << QList<int>{-1};
+        QTest::newRow("two here") << QStringList{"A@192", "B@192"} << QStringList{"C@192"} << QList<int>{-1};
+        QTest::newRow("two there") << QStringList{"A@192"} << QStringList{"C@192", "D@192"} << QList<int>{-1, -1};
+        QTest::newRow("name before position") << QStringList{"Astra 1@192", "Hot Bird@130"}
+                                              << QStringList{"Hot Bird@192", "Sirius@50"} << QList<int>{1, -1};
+    }
+
+    void satellitesByPosition()
+    {
+        QFETCH(QStringList, ours);
+        QFETCH(QStringList, theirs);
+        const auto build = [](const QStringList &satellites) {
+            samples::DatabaseBuilder builder;
+            std::vector<std::string> names;
+            for (const QString &satellite : satellites)
+                names.push_back(satellite.section('@', 0, 0).toStdString());
+            for (qsizetype k = 0; k < satellites.size(); ++k) {
+                const int position = satellites[k].section('@', 1).toInt();
+                builder.addSatellite({.name = names[std::size_t(k)], .lnbLowMhz = 9750, .lnbHighMhz = 10600,
+                                      .switchType = SwitchType::Usals, .longitudeTenths = std::abs(position),
+                                      .west = position < 0});
+            }
+            return builder.build();
+        };
+        const std::vector<int> found = defaultTargetSatellites(build(ours), build(theirs));
+        QFETCH(QList<int>, targets);
+        QCOMPARE(QList<int>(found.begin(), found.end()), targets);
+    }
+
+    // A transponder names its satellite in one byte: channels for a
+    // satellite past the 255th are refused whole, saying why.
+    void satellitePastTheByte_data()
+    {
+        QTest::addColumn<int>("target");   // satellite index
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the 255th") << 254 << false;
+        QTest::newRow("the 256th") << 255 << true;
+        QTest::newRow("the 300th") << 299 << true;
+    }
+
+    void satellitePastTheByte()
+    {
+        QFETCH(int, target);
+        QFETCH(bool, refused);
+        samples::DatabaseBuilder builder;
+        for (int k = 1; k <= 300; ++k)
+            builder.addSatellite({.name = "S" + std::to_string(k)});
+        ChannelDatabase db = builder.build();
+        const ChannelDatabase before = db;
+        const ChannelDatabase source = oneSatellite({{11766, 'H'}}, {1});
+        ImportRequest request = everyChannel(db, source);
+        request.targetSatellites = {target};
+        const ImportPlan plan = planImport(db, source, request);
+        QCOMPARE(plan.refused(), refused);
+        QCOMPARE(applyImport(db, plan), !refused);
+        if (refused) {
+            QCOMPARE(db, before);
+            const std::vector<std::string> summary = importSummary(plan);
+            QVERIFY(std::any_of(summary.begin(), summary.end(), [&](const std::string &line) {
+                return line.starts_with("Спутник № " + std::to_string(target + 1) + " «S" + std::to_string(target + 1)
+                                        + "» стоит после 255-го");
+            }));
+        } else {
+            QCOMPARE(int(db.transponders.back().satNumber), target + 1);
+            QCOMPARE(int(db.channels.back().tpNumber), int(db.transponders.size()));
+        }
     }
 
     // A plan applies only to the database it was made for.

@@ -28,7 +28,7 @@ struct Tuning {
 enum class TransponderMatch {
     None,              // the other polarisation, or frequencies further apart than kFrequencyToleranceMhz
     OtherSymbolRate,   // polarisation and frequency agree, the symbol rate does not: a channel would not tune
-    Same,              // polarisation, frequency and symbol rate agree; the FEC may differ (AUTO finds it)
+    Same,              // polarisation, frequency and symbol rate agree; the FEC may differ
 };
 
 [[nodiscard]] TransponderMatch matchTransponder(const Tuning &wanted, const Tuning &candidate);

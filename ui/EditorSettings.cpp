@@ -19,11 +19,16 @@ constexpr QByteArrayView kGeometry("geometry");
 constexpr QByteArrayView kPage("page");
 constexpr QByteArrayView kLink("Link");
 constexpr QByteArrayView kPort("port");
+constexpr QByteArrayView kImportTargets("ImportSatellites");
 
 QByteArray recentKey(int index)
 {
     return "recent" + QByteArray::number(index + 1);
 }
+
+// A satellite name as a key: any byte may stand in a name, none but
+// letters, digits and "%" in the key.
+QByteArray importKey(const QString &satellite) { return satellite.toUtf8().toPercentEncoding(); }
 
 // A value is one line of the file.
 bool fitsOnOneLine(const QString &text)
@@ -95,6 +100,8 @@ void EditorSettings::write()
     // A file that never named a port gets no empty [Link] section.
     if (!m_port.isEmpty() || iniValue(content, kLink, kPort))
         content = withIniValue(content, kLink, kPort, m_port.toUtf8());
+    for (auto it = m_importTargets.cbegin(); it != m_importTargets.cend(); ++it)
+        content = withIniValue(content, kImportTargets, it.key(), it.value().toUtf8());
     if (content == m_content && QFileInfo::exists(m_path))
         return;
     QString problem;
@@ -143,5 +150,21 @@ void EditorSettings::rememberPort(const QString &systemName)
     if (!fitsOnOneLine(systemName) || systemName == m_port)
         return;
     m_port = systemName;
+    write();
+}
+
+QString EditorSettings::importTarget(const QString &sourceSatellite) const
+{
+    const QByteArray key = importKey(sourceSatellite);
+    if (const auto changed = m_importTargets.constFind(key); changed != m_importTargets.cend())
+        return *changed;
+    return QString::fromUtf8(iniValue(m_content, kImportTargets, key).value_or(QByteArray()));
+}
+
+void EditorSettings::rememberImportTarget(const QString &sourceSatellite, const QString &target)
+{
+    if (!fitsOnOneLine(target) || importTarget(sourceSatellite) == target)
+        return;
+    m_importTargets.insert(importKey(sourceSatellite), target);
     write();
 }

@@ -3,6 +3,7 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
+#include "model/ChannelIdentity.h"
 #include "model/ChannelImport.h"
 #include "model/ImageCheck.h"
 #include "model/ImageReader.h"
@@ -44,11 +45,13 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
         return;
     }
     const ChannelDatabase &source = *read.database;
-    m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source),
+    const std::vector<int> automatic = defaultTargetSatellites(m.database, source);
+    m_dialog->load(shownPath(path), source, m.database, withRememberedTargets(source, automatic),
                    fromUtf8Lines(checkImage(image).problems), selected.has_value());
     if (!m.dialogs.runDialog(*m_dialog))
         return;
     const ImportDialog::Choice choice = m_dialog->choice();
+    rememberTargets(source, automatic, choice.targetSatellites);
     if (choice.tv.empty() && choice.radio.empty()) {
         m.dialogs.showMessage(QStringLiteral("Выделите каналы, которые нужно добавить."));
         return;
@@ -56,18 +59,58 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     ImportRequest request{choice.tv, choice.radio, choice.targetSatellites, std::nullopt};
     if (choice.insertAfterSelected && selected)
         request.insertion = ImportInsertion{selected->kind == ChannelKind::Radio, selected->position};
-    const ImportPlan plan = planImport(m.database, source, request);
-    const QStringList summary = fromUtf8Lines(importSummary(plan));
-    if (!plan.fits) {
+    const ImportPlan keeping = planImport(m.database, source, request);
+    const QStringList summary = fromUtf8Lines(importSummary(keeping));
+    if (keeping.refused()) {
         m.dialogs.showError(summary.join(QLatin1Char('\n')));
         return;
     }
-    m_summary->load(summary);
-    if (!m.dialogs.runDialog(*m_summary) || plan.channelCount() == 0)
+    // Taking the other database's parameters never adds a transponder, so
+    // that plan fits whenever this one does.
+    request.updateTransponders = true;
+    const ImportPlan taking = keeping.retunes.empty() ? keeping : planImport(m.database, source, request);
+    m_summary->load(summary, keeping.retunes.empty() ? QStringList() : fromUtf8Lines(importSummary(taking)));
+    if (!m.dialogs.runDialog(*m_summary))
+        return;
+    const ImportPlan &plan = m_summary->takesParameters() ? taking : keeping;
+    if (plan.channelCount() == 0 && !plan.updateTransponders)
         return;
     m.history.record(channelsStepName(QStringLiteral("Добавление"), plan.channelCount()),
                      [&] { static_cast<void>(applyImport(m.database, plan)); });
     m.showDatabaseAgain();
+}
+
+// The user's own choice for a source satellite, remembered by its name, goes
+// before the automatic one while this database has a satellite of that name.
+std::vector<int> ImportCommands::withRememberedTargets(const ChannelDatabase &source, std::vector<int> targets) const
+{
+    for (std::size_t s = 0; s < source.satellites.size() && s < targets.size(); ++s) {
+        const QString remembered = m.settings.importTarget(importKey(source.satellites[s]));
+        if (remembered.isEmpty())
+            continue;
+        const std::vector<int> named = satellitesNamed(m.database, toWindows1251(remembered).toStdString());
+        if (named.size() == 1)
+            targets[s] = named.front();
+    }
+    return targets;
+}
+
+void ImportCommands::rememberTargets(const ChannelDatabase &source, const std::vector<int> &automatic,
+                                     const std::vector<int> &chosen)
+{
+    for (std::size_t s = 0; s < source.satellites.size() && s < chosen.size() && s < automatic.size(); ++s) {
+        if (chosen[s] < 0 || std::size_t(chosen[s]) >= m.database.satellites.size())
+            continue;   // "не добавлять" names no satellite to remember
+        const QString target = chosen[s] == automatic[s]
+                                   ? QString()
+                                   : fromWindows1251(m.database.satellites[std::size_t(chosen[s])].rowTexts.name);
+        m.settings.rememberImportTarget(importKey(source.satellites[s]), target);
+    }
+}
+
+QString ImportCommands::importKey(const Satellite &satellite)
+{
+    return fromWindows1251(satelliteNameKey(satellite.rowTexts.name));
 }
 
 } // namespace k510::ui

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class EditorSettings;
 class ImportDialog;
@@ -24,7 +25,7 @@ struct ImportTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
     EditHistory &history;       // the import is one step
-    EditorSettings &settings;   // the folder the file dialog starts in
+    EditorSettings &settings;   // the folder the file dialog starts in, the satellites chosen last
     QWidget &window;            // the parent of the file and the two dialogs
     std::function<void()> showDatabaseAgain;
 };
@@ -47,6 +48,11 @@ public:
     void importFromOtherDatabase(std::optional<SelectedOrderRow> selected);
 
 private:
+    [[nodiscard]] std::vector<int> withRememberedTargets(const ChannelDatabase &source, std::vector<int> targets) const;
+    void rememberTargets(const ChannelDatabase &source, const std::vector<int> &automatic,
+                         const std::vector<int> &chosen);
+    [[nodiscard]] static QString importKey(const Satellite &satellite);
+
     ImportTargets m;
     ImportDialog *m_dialog;
     ImportSummaryDialog *m_summary;

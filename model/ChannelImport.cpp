@@ -339,10 +339,16 @@ std::vector<std::string> importSummary(const ImportPlan &plan)
         lines.push_back("В другой базе другие параметры у транспондеров: " + std::to_string(plan.retunes.size()) + ".");
         for (const TransponderRetune &retune : plan.retunes)
             lines.push_back(retuneLine(retune));
-        lines.push_back(plan.updateTransponders
-                            ? "Их параметры будут взяты из другой базы."
-                            : "Их параметры не меняются; каналам с другой символьной скоростью добавляется свой "
-                              "транспондер.");
+        const bool otherSymbolRate
+            = std::any_of(plan.retunes.begin(), plan.retunes.end(), [](const TransponderRetune &retune) {
+                  return Tuning::of(retune.before).symbolRate != Tuning::of(retune.after).symbolRate;
+              });
+        if (plan.updateTransponders)
+            lines.push_back("Их параметры будут взяты из другой базы.");
+        else
+            lines.push_back(otherSymbolRate ? "Их параметры не меняются; каналам с другой символьной скоростью "
+                                              "добавляется свой транспондер."
+                                            : "Их параметры не меняются.");
     }
     if (!plan.unusable.empty()) {
         lines.push_back("Нельзя использовать: " + std::to_string(plan.unusable.size()) + ".");

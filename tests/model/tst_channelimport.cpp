@@ -10,6 +10,7 @@
 #include <random>
 
 #include "RandomDatabases.h"
+#include "TestImages.h"
 #include "model/ChannelImport.h"
 #include "model/Conversions.h"
 #include "model/ImageCheck.h"
@@ -18,6 +19,7 @@
 #include "tools/samples/SampleDatabases.h"
 
 using namespace k510;
+using k510::testing::imageCheckPasses;
 
 namespace {
 
@@ -49,12 +51,6 @@ std::array<std::uint8_t, kChannelRecordSize> bytesOf(Channel channel, std::uint1
     std::array<std::uint8_t, kChannelRecordSize> bytes{};
     encodeChannel(channel, bytes);
     return bytes;
-}
-
-bool imageCheckPasses(const ChannelDatabase &db)
-{
-    const WriteResult image = writeImage(db);
-    return image.ok() && checkImage(image.image).problems.empty() && numberingProblems(db).empty();
 }
 
 // Random databases put their transponders 1 MHz apart; real ones stand

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "TestImages.h"
 #include "model/ChannelImport.h"
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
@@ -18,16 +19,11 @@
 #include "tools/samples/DatabaseBuilder.h"
 
 using namespace k510;
+using k510::testing::imageCheckPasses;
 
 namespace {
 
 std::uint32_t frequencyOf(const Transponder &tp) { return bcdDigitsValue(bcdValue(tp.frequency)); }
-
-bool imageCheckPasses(const ChannelDatabase &db)
-{
-    const WriteResult image = writeImage(db);
-    return image.ok() && checkImage(image.image).problems.empty() && numberingProblems(db).empty();
-}
 
 } // namespace
 

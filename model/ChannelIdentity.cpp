@@ -259,8 +259,7 @@ private:
                             ++shared[d];
             for (const auto &[d, count] : shared) {
                 const TransponderChannels &candidate = current[std::size_t(d)];
-                const std::size_t fewer = std::min(wanted.serviceIds.size(), candidate.serviceIds.size());
-                if (count < 2 || 2 * std::size_t(count) < fewer)
+                if (!sharesEnoughServiceIds(std::size_t(count), wanted.serviceIds.size(), candidate.serviceIds.size()))
                     continue;
                 const std::uint32_t distance = wanted.frequencyMhz > candidate.frequencyMhz
                                                    ? wanted.frequencyMhz - candidate.frequencyMhz
@@ -501,6 +500,16 @@ std::string satelliteNameKey(std::string_view windows1251)
     return key;
 }
 
+std::vector<int> satellitesNamed(const ChannelDatabase &db, std::string_view windows1251)
+{
+    const std::string key = satelliteNameKey(windows1251);
+    std::vector<int> found;
+    for (std::size_t k = 0; k < db.satellites.size(); ++k)
+        if (satelliteNameKey(db.satellites[k].rowTexts.name) == key)
+            found.push_back(int(k));
+    return found;
+}
+
 SatelliteMatcher::SatelliteMatcher(const ChannelDatabase &db, const std::vector<SatelliteIdentity> &referenceSatellites)
 {
     const auto addDistinct = [](std::vector<std::string> &positions, const std::string &position) {
@@ -538,6 +547,11 @@ std::vector<int> SatelliteMatcher::matches(const SatelliteIdentity &satellite) c
         if (m_positions[std::size_t(index)] == satellite.position)
             matching.push_back(index);
     return matching;
+}
+
+bool sharesEnoughServiceIds(std::size_t shared, std::size_t serviceIdsOfOne, std::size_t serviceIdsOfOther)
+{
+    return shared >= 2 && 2 * shared >= std::min(serviceIdsOfOne, serviceIdsOfOther);
 }
 
 int Partners::matched() const

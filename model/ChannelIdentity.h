@@ -73,6 +73,8 @@ struct ChannelReference {
 // Satellite names are the same when they agree after trimming blanks and
 // ignoring the case of Latin letters; this is that comparable form.
 [[nodiscard]] std::string satelliteNameKey(std::string_view windows1251);
+// The satellite indices of the database with that name, ascending.
+[[nodiscard]] std::vector<int> satellitesNamed(const ChannelDatabase &db, std::string_view windows1251);
 
 // Which satellites of a database a reference's satellite may be. The names
 // must agree (satelliteNameKey). When a name stands at different longitudes
@@ -101,6 +103,12 @@ private:
 // transponder (a rescan shifts them by a megahertz or two).
 inline constexpr std::uint32_t kFrequencyToleranceMhz = 2;
 
+// Whether a transponder that moved further than kFrequencyToleranceMhz (or
+// to the other polarisation) is still the same one: the two share at least
+// two service IDs, and at least half of those of the one with fewer
+// (distinct service IDs of one kind's channels).
+[[nodiscard]] bool sharesEnoughServiceIds(std::size_t shared, std::size_t serviceIdsOfOne, std::size_t serviceIdsOfOther);
+
 inline constexpr int kNoPartner = -1;
 
 // The partners of one kind: each channel has at most one, TV only among TV
@@ -123,8 +131,7 @@ struct Partners {
 //    earliest in the user's order, so twins pair in the order they stand.
 // 2. A transponder that moved: transponders of matching satellites that have
 //    none of the other side within kFrequencyToleranceMhz at their
-//    polarisation are one when they share at least two service IDs (of the
-//    kind's channels), and at least half of those of the one with fewer.
+//    polarisation are one when sharesEnoughServiceIds says so.
 //    Nearest frequencies pair first, each transponder once; their channels
 //    still without partner then pair by service ID as in 1.
 // 3. Then, among the channels still without partner on both sides: the same

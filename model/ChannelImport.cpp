@@ -9,15 +9,15 @@
 #include "ChannelIdentity.h"
 #include "ChannelKinds.h"
 #include "Conversions.h"
+#include "DisplayTexts.h"
 #include "ImageWriter.h"
+#include "ImportTransponders.h"
+#include "TextCodec.h"
+#include "TransponderUpdate.h"
 
 namespace k510 {
 
 namespace {
-
-std::uint32_t frequencyMhz(const Transponder &tp) { return bcdDigitsValue(bcdValue(tp.frequency)); }
-
-std::uint32_t distance(std::uint32_t a, std::uint32_t b) { return a > b ? a - b : b - a; }
 
 // A selected source channel that can be imported, with where it goes.
 struct Candidate {
@@ -25,68 +25,6 @@ struct Candidate {
     int number;              // TV or radio number in the source
     int sourceTransponder;   // index
     int targetSatellite;     // index
-};
-
-// The transponders of the database and those the import adds, by satellite
-// and polarisation, to find the nearest one within the tolerance.
-class TransponderChoice {
-public:
-    explicit TransponderChoice(const ChannelDatabase &db) : m_next(int(db.transponders.size()) + 1)
-    {
-        for (std::size_t k = 0; k < db.transponders.size(); ++k)
-            add(db.transponders[k], int(k) + 1);
-    }
-
-    // A transponder of the database that holds channels of the source
-    // transponder (same service IDs) although its frequency or polarisation
-    // moved beyond the tolerance: the identity rule takes them for one
-    // transponder, so the source transponder's other channels join them
-    // there rather than on a copy that would make them new again next time.
-    void noteMoved(const Transponder &source, int number) { m_moved.emplace(&source, number); }
-
-    // The transponder number the source transponder's channels go onto;
-    // a copy is planned into added when none is near enough.
-    int numberFor(const Transponder &source, int satellite, std::vector<Transponder> &added)
-    {
-        const auto found = m_bySource.find(&source);
-        if (found != m_bySource.end())
-            return found->second;
-        const std::uint32_t frequency = frequencyMhz(source);
-        int best = 0;
-        std::uint32_t bestDistance = kFrequencyToleranceMhz + 1;
-        // Ascending numbers, so the first of equally near ones wins.
-        for (const auto &[candidateFrequency, number] : m_lists[key(satellite, source.polarisation != 0)]) {
-            if (const std::uint32_t d = distance(candidateFrequency, frequency); d < bestDistance) {
-                bestDistance = d;
-                best = number;
-            }
-        }
-        if (const auto moved = m_moved.find(&source); !best && moved != m_moved.end())
-            best = moved->second;
-        if (!best) {
-            Transponder copy = source;
-            copy.satNumber = std::uint8_t(satellite + 1);
-            copy.tvChannelIndices.clear();
-            copy.radioChannelIndices.clear();
-            added.push_back(copy);
-            best = m_next++;
-            add(copy, best);
-        }
-        m_bySource.emplace(&source, best);
-        return best;
-    }
-
-private:
-    static int key(int satellite, bool vertical) { return satellite * 2 + int(vertical); }
-    void add(const Transponder &tp, int number)
-    {
-        m_lists[key(int(tp.satNumber) - 1, tp.polarisation != 0)].emplace_back(frequencyMhz(tp), number);
-    }
-
-    std::map<int, std::vector<std::pair<std::uint32_t, int>>> m_lists;
-    std::map<const Transponder *, int> m_bySource;
-    std::map<const Transponder *, int> m_moved;
-    int m_next;
 };
 
 std::string kindName(bool radio, int number)
@@ -135,6 +73,13 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
         const int target = satellite < request.targetSatellites.size() ? request.targetSatellites[satellite] : kNotImported;
         if (target < 0 || std::size_t(target) >= db.satellites.size()) {
             ++plan.onSkippedSatellites;
+            continue;
+        }
+        if (target >= kSatelliteCapacity) {
+            const SatelliteLabel label{target, db.satellites[std::size_t(target)].rowTexts.name};
+            if (std::find(plan.satellitesPastByte.begin(), plan.satellitesPastByte.end(), label)
+                == plan.satellitesPastByte.end())
+                plan.satellitesPastByte.push_back(label);
             continue;
         }
         candidates.push_back({&channel, number, int(tp - source.transponders.data()), target});
@@ -198,6 +143,16 @@ private:
     std::size_t m_radio = 0;
 };
 
+// Satellite indices by their set positions.
+std::map<int, std::vector<int>> satellitesByPosition(const ChannelDatabase &db)
+{
+    std::map<int, std::vector<int>> byPosition;
+    for (std::size_t k = 0; k < db.satellites.size(); ++k)
+        if (const auto position = orbitalPosition(db.satellites[k]))
+            byPosition[*position].push_back(int(k));
+    return byPosition;
+}
+
 // Moves the last `count` entries of an order list to stand after position `after`.
 void moveTail(std::vector<std::uint16_t> &order, std::size_t count, std::size_t after)
 {
@@ -205,7 +160,45 @@ void moveTail(std::vector<std::uint16_t> &order, std::size_t count, std::size_t 
     std::rotate(order.begin() + std::ptrdiff_t(after), tail, order.end());
 }
 
+// "список ТВ-каналов — не более 6000, область записей образа"
+std::string overflowText(const ImportOverflow &overflow)
+{
+    std::vector<std::string> parts;
+    if (overflow.tvList)
+        parts.push_back("список ТВ-каналов — не более " + std::to_string(kOrderCapacity));
+    if (overflow.radioList)
+        parts.push_back("список радиоканалов — не более " + std::to_string(kOrderCapacity));
+    if (overflow.transponders)
+        parts.push_back("транспондеров — не более " + std::to_string(kTransponderCapacity));
+    if (overflow.records)
+        parts.push_back("область записей образа");
+    std::string text;
+    for (const std::string &part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+std::string tuningText(const Transponder &tp)
+{
+    const std::string fec = fecText(tp.fec);
+    return std::to_string(bcdDigitsValue(bcdValue(tp.symbolRate))) + " " + (fec.empty() ? "?" : fec);
+}
+
+// "Astra 1 — 11817 V: 27500 3/4 → 29700 5/6"
+std::string retuneLine(const TransponderRetune &retune)
+{
+    return windows1251ToUtf8(retune.satellite) + " — " + std::to_string(bcdDigitsValue(bcdValue(retune.before.frequency)))
+           + " " + polarisationText(retune.before.polarisation) + ": " + tuningText(retune.before) + " → "
+           + tuningText(retune.after);
+}
+
 } // namespace
+
+std::optional<int> orbitalPosition(const Satellite &satellite)
+{
+    const std::optional<int> position = satellitePosition(satellite);
+    return position && *position != 0 ? position : std::nullopt;
+}
 
 std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const ChannelDatabase &source)
 {
@@ -213,10 +206,18 @@ std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const Channe
     for (const Satellite &satellite : source.satellites)
         identities.push_back(satelliteIdentityOf(satellite));
     const SatelliteMatcher matcher(db, identities);
+    const std::map<int, std::vector<int>> here = satellitesByPosition(db);
+    const std::map<int, std::vector<int>> there = satellitesByPosition(source);
     std::vector<int> targets;
-    for (const SatelliteIdentity &identity : identities) {
-        const std::vector<int> matches = matcher.matches(identity);
-        targets.push_back(matches.empty() ? kNotImported : matches.front());
+    for (std::size_t k = 0; k < identities.size(); ++k) {
+        const std::vector<int> matches = matcher.matches(identities[k]);
+        int target = matches.empty() ? kNotImported : matches.front();
+        if (const auto position = orbitalPosition(source.satellites[k]); matches.empty() && position) {
+            const auto atPosition = here.find(*position);
+            if (atPosition != here.end() && atPosition->second.size() == 1 && there.at(*position).size() == 1)
+                target = atPosition->second.front();
+        }
+        targets.push_back(target);
     }
     return targets;
 }
@@ -246,7 +247,17 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
         (radio ? reference.radio : reference.tv) = asPlaced(db, source, candidates[radio]);
     }
 
-    TransponderChoice choice(db);
+    std::vector<TransponderOnTarget> used;
+    std::vector<bool> seen(source.transponders.size(), false);
+    for (const bool radio : {false, true})
+        for (const Candidate &candidate : candidates[radio])
+            if (!seen[std::size_t(candidate.sourceTransponder)]) {
+                seen[std::size_t(candidate.sourceTransponder)] = true;
+                used.push_back({candidate.sourceTransponder, candidate.targetSatellite});
+            }
+    ImportTransponders choice(db, source, used, request.updateTransponders);
+    plan.retunes = choice.retunes();
+    plan.updateTransponders = request.updateTransponders && !plan.retunes.empty();
     Partners partners[2];
     for (const bool radio : {false, true}) {
         partners[radio] = matchChannels(db, reference, radio);
@@ -260,7 +271,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
             const Channel *there = channelOfKind(db, radio, partner);
             const Transponder *tp = there ? db.transponderOf(*there) : nullptr;
             if (tp && there->serviceId == candidate.channel->serviceId && tp->satNumber == candidate.targetSatellite + 1)
-                choice.noteMoved(source.transponders[std::size_t(candidate.sourceTransponder)], there->tpNumber);
+                choice.noteMoved(candidate.sourceTransponder, there->tpNumber, radio);
         }
     }
     for (const bool radio : {false, true}) {
@@ -269,8 +280,8 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
                 continue;
             const Candidate &candidate = candidates[radio][k];
             Channel copy = *candidate.channel;
-            copy.tpNumber = std::uint16_t(choice.numberFor(source.transponders[std::size_t(candidate.sourceTransponder)],
-                                                           candidate.targetSatellite, plan.newTransponders));
+            copy.tpNumber = std::uint16_t(
+                choice.numberFor(candidate.sourceTransponder, candidate.targetSatellite, plan.newTransponders));
             (radio ? plan.radio : plan.tv).push_back(copy);
         }
     }
@@ -280,10 +291,13 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
         insertion.afterPosition = std::clamp(insertion.afterPosition, 0, int(orderOf(db, insertion.radio).size()));
         plan.insertion = insertion;
     }
-    plan.fits = db.tvOrder.size() + plan.tv.size() <= std::size_t(kOrderCapacity)
-                && db.radioOrder.size() + plan.radio.size() <= std::size_t(kOrderCapacity)
-                && db.transponders.size() + plan.newTransponders.size() <= std::size_t(kTransponderCapacity)
-                && hasRoomFor(db, plan.newTransponders.size(), plan.tv.size() + plan.radio.size());
+    plan.overflow.tvList = db.tvOrder.size() + plan.tv.size() > std::size_t(kOrderCapacity);
+    plan.overflow.radioList = db.radioOrder.size() + plan.radio.size() > std::size_t(kOrderCapacity);
+    plan.overflow.transponders
+        = db.transponders.size() + plan.newTransponders.size() > std::size_t(kTransponderCapacity);
+    plan.overflow.records = !hasRoomFor(db, plan.newTransponders.size(), plan.tv.size() + plan.radio.size());
+    plan.fits = !plan.overflow.tvList && !plan.overflow.radioList && !plan.overflow.transponders
+                && !plan.overflow.records;
     FitCount fit(db, plan);
     plan.tvThatFit = fit.take(plan.tv, false);
     // Radio channels after every TV channel chosen, else on their own.
@@ -302,10 +316,16 @@ OrderSpan addedPositions(const ImportPlan &plan, bool radio)
 
 bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
 {
-    if (!plan.fits || db.transponders.size() != plan.baseTransponders || db.tvOrder.size() != plan.baseTv
+    if (plan.refused() || db.transponders.size() != plan.baseTransponders || db.tvOrder.size() != plan.baseTv
         || db.radioOrder.size() != plan.baseRadio)
         return false;
     ChannelDatabase result = db;
+    if (plan.updateTransponders)
+        for (const TransponderRetune &retune : plan.retunes) {
+            Transponder &tp = result.transponders[std::size_t(retune.number - 1)];
+            tp.symbolRate = retune.after.symbolRate;
+            tp.fec = retune.after.fec;
+        }
     for (const Transponder &tp : plan.newTransponders)
         if (result.appendTransponder(int(tp.satNumber) - 1, tp) < 0)
             return false;
@@ -328,16 +348,27 @@ bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
 std::vector<std::string> importSummary(const ImportPlan &plan)
 {
     std::vector<std::string> lines;
-    if (!plan.fits) {
-        lines.push_back("Ничего не добавлено: выбранные каналы не помещаются в базу.");
-        const int tv = int(plan.tv.size()), radio = int(plan.radio.size());
-        if (plan.tvThatFit < tv)
-            lines.push_back("Поместится ТВ-каналов: " + std::to_string(plan.tvThatFit) + " из " + std::to_string(tv)
-                            + ".");
-        if (plan.radioThatFit < radio)
-            lines.push_back("Поместится радиоканалов: " + std::to_string(plan.radioThatFit) + " из "
-                            + std::to_string(radio) + (tv > 0 && plan.tvThatFit == tv ? " вместе с выбранными ТВ-каналами." : "."));
-        lines.push_back("Выберите меньше каналов.");
+    if (plan.refused()) {
+        if (!plan.fits) {
+            lines.push_back("Ничего не добавлено: выбранные каналы не помещаются в базу (" + overflowText(plan.overflow)
+                            + ").");
+            const int tv = int(plan.tv.size()), radio = int(plan.radio.size());
+            if (plan.tvThatFit < tv)
+                lines.push_back("Поместится ТВ-каналов: " + std::to_string(plan.tvThatFit) + " из "
+                                + std::to_string(tv) + ".");
+            if (plan.radioThatFit < radio)
+                lines.push_back("Поместится радиоканалов: " + std::to_string(plan.radioThatFit) + " из "
+                                + std::to_string(radio)
+                                + (tv > 0 && plan.tvThatFit == tv ? " вместе с выбранными ТВ-каналами." : "."));
+            lines.push_back("Выберите меньше каналов.");
+        } else {
+            lines.push_back("Ничего не добавлено.");
+        }
+        for (const SatelliteLabel &satellite : plan.satellitesPastByte)
+            lines.push_back("Спутник № " + std::to_string(satellite.index + 1) + " «"
+                            + windows1251ToUtf8(satellite.name)
+                            + "» стоит после 255-го: транспондер называет свой спутник одним байтом, транспондеров "
+                              "на нём быть не может. Выберите для его каналов другой спутник.");
         return lines;
     }
     lines.push_back("Будет добавлено: транспондеров — " + std::to_string(plan.newTransponders.size())
@@ -346,6 +377,21 @@ std::vector<std::string> importSummary(const ImportPlan &plan)
     lines.push_back("Уже есть в базе: " + std::to_string(plan.alreadyThere) + ".");
     if (plan.onSkippedSatellites)
         lines.push_back("Не добавляются (их спутник не выбран): " + std::to_string(plan.onSkippedSatellites) + ".");
+    if (!plan.retunes.empty()) {
+        lines.push_back("В другой базе другие параметры у транспондеров: " + std::to_string(plan.retunes.size()) + ".");
+        for (const TransponderRetune &retune : plan.retunes)
+            lines.push_back(retuneLine(retune));
+        const bool otherSymbolRate
+            = std::any_of(plan.retunes.begin(), plan.retunes.end(), [](const TransponderRetune &retune) {
+                  return Tuning::of(retune.before).symbolRate != Tuning::of(retune.after).symbolRate;
+              });
+        if (plan.updateTransponders)
+            lines.push_back("Их параметры будут взяты из другой базы.");
+        else
+            lines.push_back(otherSymbolRate ? "Их параметры не меняются; каналам с другой символьной скоростью "
+                                              "добавляется свой транспондер."
+                                            : "Их параметры не меняются.");
+    }
     if (!plan.unusable.empty()) {
         lines.push_back("Нельзя использовать: " + std::to_string(plan.unusable.size()) + ".");
         lines.insert(lines.end(), plan.unusable.begin(), plan.unusable.end());

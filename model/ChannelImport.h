@@ -33,6 +33,36 @@ struct ImportRequest {
     // database its channels go to, or kNotImported. Missing entries are not imported.
     std::vector<int> targetSatellites;
     std::optional<ImportInsertion> insertion;
+    // Take the source's symbol rate and FEC for the database's transponders
+    // that ImportPlan::retunes lists, and put the channels onto them.
+    bool updateTransponders = false;
+};
+
+// A transponder of the database at the frequency of a source transponder
+// whose channels are imported, with another symbol rate or FEC there.
+struct TransponderRetune {
+    int number = 0;          // transponder number in the database
+    std::string satellite;   // its satellite's name, Windows-1251
+    Transponder before;      // as the database has it
+    Transponder after;       // with the source's symbol rate and FEC
+
+    bool operator==(const TransponderRetune &) const = default;
+};
+
+// A satellite of the database as messages name it.
+struct SatelliteLabel {
+    int index = 0;
+    std::string name;   // Windows-1251
+
+    bool operator==(const SatelliteLabel &) const = default;
+};
+
+// The limits of the database a plan that does not fit goes past.
+struct ImportOverflow {
+    bool tvList = false;         // kOrderCapacity TV channels
+    bool radioList = false;      // kOrderCapacity radio channels
+    bool transponders = false;   // kTransponderCapacity
+    bool records = false;        // region A of the image
 };
 
 struct ImportPlan {
@@ -49,6 +79,13 @@ struct ImportPlan {
     // transponders they add: all of them when fits.
     int tvThatFit = 0;
     int radioThatFit = 0;
+    ImportOverflow overflow;        // what they do not fit, when they do not
+    std::vector<TransponderRetune> retunes;   // by number
+    bool updateTransponders = false;          // the retunes are applied
+    // Satellite indices of the database past the 255th that selected channels
+    // go to: a transponder names its satellite in one byte, so no transponder
+    // can stand on them and the plan is refused.
+    std::vector<SatelliteLabel> satellitesPastByte;
     std::optional<ImportInsertion> insertion;
     // The database the plan was made for, so it is never applied to another.
     std::size_t baseTransponders = 0;
@@ -56,11 +93,21 @@ struct ImportPlan {
     std::size_t baseRadio = 0;
 
     [[nodiscard]] int channelCount() const { return int(tv.size() + radio.size()); }
+    // Nothing of it can be applied: it does not fit, or it names a satellite
+    // no transponder can stand on.
+    [[nodiscard]] bool refused() const { return !fits || !satellitesPastByte.empty(); }
 };
+
+// A satellite's orbital position in tenths of a degree, east positive, as
+// its row gives it (satellitePosition); none for 0,0 E, what a record never
+// given one holds.
+[[nodiscard]] std::optional<int> orbitalPosition(const Satellite &satellite);
 
 // Each source satellite's counterpart in the database, matched by name and
 // longitude as ordering after a reference matches them (SatelliteMatcher);
-// kNotImported for a satellite the database does not have.
+// one no name matches, by its orbitalPosition when that is unique among
+// the satellites of each side; kNotImported for a satellite the database
+// does not have.
 [[nodiscard]] std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const ChannelDatabase &source);
 
 // Every listed channel of the source (TV channel numbers, radio numbers in
@@ -72,9 +119,14 @@ struct ImportPlan {
 // Selected channels are taken in the source's order. A channel whose same
 // channel (by satellite, polarisation, frequency within 2 MHz and service
 // ID, or by name) the database has is counted and skipped. Each added
-// channel goes onto the target satellite's transponder of its polarisation
-// nearest in frequency within 2 MHz, a transponder this import adds
-// included; without one, a copy of its source transponder is added. The
+// channel goes onto the target satellite's same transponder (SameTransponder.h:
+// polarisation, frequency within 2 MHz and symbol rate; the nearest, the
+// first of equally near), a transponder this import adds included, or onto
+// the one its source transponder moved to (ImportTransponders.h); without
+// one, a copy of its source transponder is added. A database transponder at
+// the frequency of a source transponder whose symbol rate or FEC differ is
+// listed in retunes, and with request.updateTransponders takes the source's
+// values and the channels. The
 // channel record is copied whole but for its transponder number. A channel
 // with no transponder or satellite behind it, of the wrong type for its
 // block or with a name longer than its field cannot be used and is named.
@@ -93,7 +145,7 @@ struct OrderSpan {
 
 // Puts a plan into effect through the database's own append operations,
 // whole or not at all: false, with nothing changed, for a plan that does not
-// fit or was made for another database.
+// fit, names a satellite past the 255th or was made for another database.
 [[nodiscard]] bool applyImport(ChannelDatabase &db, const ImportPlan &plan);
 
 // The summary shown before applying, in Russian (UTF-8); the same in the

@@ -249,6 +249,8 @@ std::vector<int> placesOf(const ChannelDatabase &db, bool radio)
     return places;
 }
 
+int placeIn(const std::vector<int> &places, std::size_t number) { return number < places.size() ? places[number] : 0; }
+
 struct KindContext {
     const ChannelDatabase &before;
     const ChannelDatabase &after;
@@ -268,7 +270,7 @@ KindDiff diffKind(const KindContext &c, const TransponderPairs &pairs)
         const int number = c.beforeNumbers[position];
         const int partner = c.partners.channelOfReference[position];
         if (partner == kNoPartner) {
-            diff.removed.push_back({number, c.reference[position]});
+            diff.removed.push_back({number, beforePlaces[std::size_t(number)], c.reference[position]});
             continue;
         }
         const Channel &a = *channelOfKind(c.before, c.radio, number);
@@ -276,13 +278,15 @@ KindDiff diffKind(const KindContext &c, const TransponderPairs &pairs)
         ReferenceChannel shown = referenceChannelOf(c.after, b);
         auto changes = channelChanges(c.before, a, c.after, b, pairs);
         if (!changes.empty())
-            diff.changed.push_back({number, partner, shown, std::move(changes)});
+            diff.changed.push_back({number, partner, beforePlaces[std::size_t(number)], afterPlaces[std::size_t(partner)],
+                                    shown, std::move(changes)});
         placed.push_back({std::move(shown), beforePlaces[std::size_t(number)], afterPlaces[std::size_t(partner)]});
     }
     diff.moves = movesOf(std::move(placed));
     for (const int number : listedNumbers(c.after, c.radio))
         if (c.partners.referenceOfChannel[std::size_t(number - 1)] == kNoPartner)
-            diff.added.push_back({number, referenceChannelOf(c.after, *channelOfKind(c.after, c.radio, number))});
+            diff.added.push_back({number, afterPlaces[std::size_t(number)],
+                                  referenceChannelOf(c.after, *channelOfKind(c.after, c.radio, number))});
     return diff;
 }
 
@@ -295,6 +299,8 @@ GroupDiff diffGroup(const KindContext &c, int group)
     diff.nameAfter = c.radio ? c.after.radioGroupName(group) : c.after.tvGroupName(group);
     const FavouriteGroup &a = favouritesOf(c.before, c.radio)[std::size_t(group - 1)];
     const FavouriteGroup &b = favouritesOf(c.after, c.radio)[std::size_t(group - 1)];
+    const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
+    const std::vector<int> afterPlaces = placesOf(c.after, c.radio);
 
     std::vector<int> positionOf(orderOf(c.before, c.radio).size() + 1, -1);
     for (std::size_t position = 0; position < c.beforeNumbers.size(); ++position)
@@ -310,7 +316,7 @@ GroupDiff diffGroup(const KindContext &c, int group)
         while (j < b.size() && (taken[j] || partner == kNoPartner || b[j] != partner))
             ++j;
         if (j == b.size()) {
-            diff.removed.push_back({a[i], c.reference[position]});
+            diff.removed.push_back({a[i], placeIn(beforePlaces, a[i]), c.reference[position]});
             continue;
         }
         taken[j] = 1;
@@ -319,7 +325,7 @@ GroupDiff diffGroup(const KindContext &c, int group)
     diff.moves = movesOf(std::move(placed));
     for (std::size_t j = 0; j < b.size(); ++j)
         if (const Channel *channel = channelOfKind(c.after, c.radio, b[j]); channel && !taken[j])
-            diff.added.push_back({b[j], referenceChannelOf(c.after, *channel)});
+            diff.added.push_back({b[j], placeIn(afterPlaces, b[j]), referenceChannelOf(c.after, *channel)});
     return diff;
 }
 

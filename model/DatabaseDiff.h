@@ -47,14 +47,19 @@ struct TransponderDiff {
     std::vector<FieldChange> changes;   // frequency, symbolRate, fec
 };
 
+// A channel is named by its number (as k510-tool dump numbers channels) and
+// by its place in its database's order list (as the window numbers rows).
 struct ChannelLabel {
     int number = 0;   // TV channel number (radio number) in its database
+    int place = 0;    // 1-based place in the user's order
     ReferenceChannel channel;
 };
 
 struct ChannelDiff {
     int before = 0;   // numbers in the two databases
     int after = 0;
+    int placeBefore = 0;   // places in the two orders
+    int placeAfter = 0;
     ReferenceChannel channel;           // as in the second database
     std::vector<FieldChange> changes;   // "transponder" when it moved to another one
 };

@@ -43,11 +43,16 @@ QByteArray nameOfSeparator(std::optional<char> separator)
             return entry.name.toByteArray();
     return {};
 }
+constexpr QByteArrayView kImportTargets("ImportSatellites");
 
 QByteArray recentKey(int index)
 {
     return "recent" + QByteArray::number(index + 1);
 }
+
+// A satellite name as a key: any byte may stand in a name, none but
+// letters, digits and "%" in the key.
+QByteArray importKey(const QString &satellite) { return satellite.toUtf8().toPercentEncoding(); }
 
 // A value is one line of the file.
 bool fitsOnOneLine(const QString &text)
@@ -122,6 +127,8 @@ void EditorSettings::write()
     // A file that never named a port gets no empty [Link] section.
     if (!m_port.isEmpty() || iniValue(content, kLink, kPort))
         content = withIniValue(content, kLink, kPort, m_port.toUtf8());
+    for (auto it = m_importTargets.cbegin(); it != m_importTargets.cend(); ++it)
+        content = withIniValue(content, kImportTargets, it.key(), it.value().toUtf8());
     if (content == m_content && QFileInfo::exists(m_path))
         return;
     QString problem;
@@ -178,5 +185,21 @@ void EditorSettings::rememberCsvSeparator(char separator)
     if (!separatorNamed(nameOfSeparator(separator)) || separator == m_csvSeparator)
         return;
     m_csvSeparator = separator;
+    write();
+}
+
+QString EditorSettings::importTarget(const QString &sourceSatellite) const
+{
+    const QByteArray key = importKey(sourceSatellite);
+    if (const auto changed = m_importTargets.constFind(key); changed != m_importTargets.cend())
+        return *changed;
+    return QString::fromUtf8(iniValue(m_content, kImportTargets, key).value_or(QByteArray()));
+}
+
+void EditorSettings::rememberImportTarget(const QString &sourceSatellite, const QString &target)
+{
+    if (!fitsOnOneLine(target) || importTarget(sourceSatellite) == target)
+        return;
+    m_importTargets.insert(importKey(sourceSatellite), target);
     write();
 }

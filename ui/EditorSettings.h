@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +11,9 @@
 
 // What the editor remembers between runs besides "k510.ini": the files last
 // opened or saved, the folder the file dialogs start in, the window's place
-// and page, the CSV export's field separator, and a serial port that "k510.ini" has no number for. Kept in "k510-editor.ini" beside "k510.ini", whose content
+// and page, the CSV export's field separator, a serial port that "k510.ini"
+// has no number for, and which satellite the user sends another database's
+// satellite to on import. Kept in "k510-editor.ini" beside "k510.ini", whose content
 // stays exactly the port and the speed.
 //
 // The file is read once; every change is written at once, patching only the
@@ -51,6 +54,12 @@ public:
     [[nodiscard]] QString port() const { return m_port; }
     void rememberPort(const QString &systemName);
 
+    // The satellite (by name) the user last sent the channels of another
+    // database's satellite to on import, keyed by that satellite's name;
+    // empty when none is remembered. An empty target forgets.
+    [[nodiscard]] QString importTarget(const QString &sourceSatellite) const;
+    void rememberImportTarget(const QString &sourceSatellite, const QString &target);
+
     [[nodiscard]] const QString &path() const { return m_path; }
 
 private:
@@ -67,6 +76,7 @@ private:
     int m_page = 0;
     QString m_port;
     std::optional<char> m_csvSeparator;
+    QMap<QByteArray, QString> m_importTargets;   // changed in this run, by key in the file
     QString m_unreportedProblem;
     std::function<void(const QString &)> m_problemHandler;
 };

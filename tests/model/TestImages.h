@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "model/ImageCheck.h"
 #include "model/ImageLayout.h"
 #include "model/ImageReader.h"
 #include "model/ImageWriter.h"
@@ -31,6 +32,13 @@ inline ChannelDatabase databaseOf(const Image &image)
     if (!result.ok())
         qFatal("test image cannot be read: %s", result.error.c_str());
     return std::move(*result.database);
+}
+
+// The database writes, its image passes the check and its numbering is sound.
+inline bool imageCheckPasses(const ChannelDatabase &db)
+{
+    const WriteResult image = writeImage(db);
+    return image.ok() && checkImage(image.image).problems.empty() && numberingProblems(db).empty();
 }
 
 inline void poke16(Image &image, std::size_t offset, std::uint16_t value)

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "RandomDatabases.h"
+#include "TestImages.h"
 #include "model/ChannelImport.h"
 #include "model/Conversions.h"
 #include "model/ImageCheck.h"
@@ -18,6 +19,7 @@
 #include "tools/samples/SampleDatabases.h"
 
 using namespace k510;
+using k510::testing::imageCheckPasses;
 
 namespace {
 
@@ -49,12 +51,6 @@ std::array<std::uint8_t, kChannelRecordSize> bytesOf(Channel channel, std::uint1
     std::array<std::uint8_t, kChannelRecordSize> bytes{};
     encodeChannel(channel, bytes);
     return bytes;
-}
-
-bool imageCheckPasses(const ChannelDatabase &db)
-{
-    const WriteResult image = writeImage(db);
-    return image.ok() && checkImage(image.image).problems.empty() && numberingProblems(db).empty();
 }
 
 // Random databases put their transponders 1 MHz apart; real ones stand
@@ -107,7 +103,7 @@ private slots:
         QTest::newRow("nearest of two") << QList<int>{11764, 11767} << 11766 << "Sat 1" << 0 << 2 << 0 << 0;
         QTest::newRow("equally near: first") << QList<int>{11768, 11764} << 11766 << "Sat 1" << 0 << 1 << 0 << 0;
         QTest::newRow("name case and blanks") << QList<int>{11766} << 11766 << " sat 1 " << 0 << 1 << 0 << 0;
-        QTest::newRow("satellite not there") << QList<int>{11766} << 11766 << "Other" << 0 << 0 << 0 << 1;
+        QTest::newRow("other name, same position") << QList<int>{11766} << 11766 << "Other" << 0 << 1 << 0 << 0;
     }
 
     void transponderChoice()
@@ -268,6 +264,85 @@ private slots:
         QCOMPARE(summary[summary.size() - 4], std::string("Нельзя использовать: 3."));
         QVERIFY(applyImport(db, plan));
         QVERIFY(imageCheckPasses(db));
+    }
+
+    // Satellites pair by name; one no name matches, by its position when
+    // that is set and no other satellite of either side stands there.
+    void satellitesByPosition_data()
+    {
+        QTest::addColumn<QStringList>("ours");     // "name@tenths", negative: west; 0: not set
+        QTest::addColumn<QStringList>("theirs");
+        QTest::addColumn<QList<int>>("targets");
+        QTest::newRow("same name") << QStringList{"Astra 1@192"} << QStringList{"astra 1@192"} << QList<int>{0};
+        QTest::newRow("same position") << QStringList{"Hot Bird@130", "Astra 1@192"} << QStringList{"Astra 1KR 19.2E@192"}
+                                       << QList<int>{1};
+        QTest::newRow("position not set") << QStringList{"Astra 1@0"} << QStringList{"Astra 1KR@0"} << QList<int>{-1};
+        QTest::newRow("the other side") << QStringList{"Thor@-8"} << QStringList{"Thor 5@8"} << QList<int>{-1};
+        QTest::newRow("two here") << QStringList{"A@192", "B@192"} << QStringList{"C@192"} << QList<int>{-1};
+        QTest::newRow("two there") << QStringList{"A@192"} << QStringList{"C@192", "D@192"} << QList<int>{-1, -1};
+        QTest::newRow("name before position") << QStringList{"Astra 1@192", "Hot Bird@130"}
+                                              << QStringList{"Hot Bird@192", "Sirius@50"} << QList<int>{1, -1};
+    }
+
+    void satellitesByPosition()
+    {
+        QFETCH(QStringList, ours);
+        QFETCH(QStringList, theirs);
+        const auto build = [](const QStringList &satellites) {
+            samples::DatabaseBuilder builder;
+            std::vector<std::string> names;
+            for (const QString &satellite : satellites)
+                names.push_back(satellite.section('@', 0, 0).toStdString());
+            for (qsizetype k = 0; k < satellites.size(); ++k) {
+                const int position = satellites[k].section('@', 1).toInt();
+                builder.addSatellite({.name = names[std::size_t(k)], .lnbLowMhz = 9750, .lnbHighMhz = 10600,
+                                      .switchType = SwitchType::Usals, .longitudeTenths = std::abs(position),
+                                      .west = position < 0});
+            }
+            return builder.build();
+        };
+        const std::vector<int> found = defaultTargetSatellites(build(ours), build(theirs));
+        QFETCH(QList<int>, targets);
+        QCOMPARE(QList<int>(found.begin(), found.end()), targets);
+    }
+
+    // A transponder names its satellite in one byte: channels for a
+    // satellite past the 255th are refused whole, saying why.
+    void satellitePastTheByte_data()
+    {
+        QTest::addColumn<int>("target");   // satellite index
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the 255th") << 254 << false;
+        QTest::newRow("the 256th") << 255 << true;
+        QTest::newRow("the 300th") << 299 << true;
+    }
+
+    void satellitePastTheByte()
+    {
+        QFETCH(int, target);
+        QFETCH(bool, refused);
+        samples::DatabaseBuilder builder;
+        for (int k = 1; k <= 300; ++k)
+            builder.addSatellite({.name = "S" + std::to_string(k)});
+        ChannelDatabase db = builder.build();
+        const ChannelDatabase before = db;
+        const ChannelDatabase source = oneSatellite({{11766, 'H'}}, {1});
+        ImportRequest request = everyChannel(db, source);
+        request.targetSatellites = {target};
+        const ImportPlan plan = planImport(db, source, request);
+        QCOMPARE(plan.refused(), refused);
+        QCOMPARE(applyImport(db, plan), !refused);
+        if (refused) {
+            QCOMPARE(db, before);
+            const std::vector<std::string> summary = importSummary(plan);
+            QVERIFY(std::any_of(summary.begin(), summary.end(), [&](const std::string &line) {
+                return line.starts_with("Спутник № " + std::to_string(target + 1) + " «S" + std::to_string(target + 1)
+                                        + "» стоит после 255-го");
+            }));
+        } else {
+            QCOMPARE(int(db.transponders.back().satNumber), target + 1);
+            QCOMPARE(int(db.channels.back().tpNumber), int(db.transponders.size()));
+        }
     }
 
     // A plan applies only to the database it was made for.

@@ -767,6 +767,8 @@ private slots:
         row("duplicates, no image", {"duplicates", "SHORT"}, 2, "", "не тот размер");
         row("diff, equal", {"diff", "IN", "IN"}, 0, "", "");
         row("diff, different", {"diff", "IN", "REF"}, 1, "*\ntv group 1: name \"TV\" -> \"Ref\"\n", "");
+        row("diff names places and numbers", {"diff", "IN", "REF"}, 1,
+            "*\ntv group 1: added № 6 (канал 6) tv — A — 10900 H\n", "");
         row("diff as JSON", {"diff", "--json", "IN", "REF"}, 1, "*\"equal\": false", "");
         row("diff, file missing", {"diff", "IN", "MISSING"}, 2, "", "cannot open");
         row("diff, no image", {"diff", "SHORT", "IN"}, 2, "", "не тот размер");
@@ -877,9 +879,47 @@ private slots:
                 return request;
             });
         row("does not fit", {"import", "SRC", "FULL", "OUT", "--satellite", "B=Спутник 2"}, 1,
-            "Ничего не добавлено: выбранные каналы не помещаются в базу.\nПоместится ТВ-каналов: 0 из 1.\n"
-            "Поместится радиоканалов: 0 из 1.",
-            "the channels do not fit IN (TV: 0 of 1, radio: 0 of 1 would); OUT was not written");
+            "Ничего не добавлено: выбранные каналы не помещаются в базу (список ТВ-каналов — не более 6000, область "
+            "записей образа).\nПоместится ТВ-каналов: 0 из 1.\nПоместится радиоканалов: 0 из 1.",
+            "the channels do not fit IN: its tv list (6000 at most), the image's record area (TV: 0 of 1, radio: 0 of 1 "
+            "would); OUT was not written");
+        row("another symbol rate", {"import", "RATE", "IN", "OUT", "--tv", "2"}, 0,
+            "транспондеров — 1, ТВ-каналов — 1, радиоканалов — 0.\nУже есть в базе: 0.\n"
+            "В другой базе другие параметры у транспондеров: 1.\nA — 10700 H: 27500 3/4 → 29700 3/4\nИх параметры не меняются",
+            "", [](const ChannelDatabase &in, const ChannelDatabase &src) { return selection(in, src, {2}, {}); });
+        const auto taking = [](std::vector<int> tv) {
+            return [tv](const ChannelDatabase &in, const ChannelDatabase &src) {
+                ImportRequest request = selection(in, src, tv, {});
+                request.updateTransponders = true;
+                return request;
+            };
+        };
+        row("another symbol rate, taken", {"import", "RATE", "IN", "OUT", "--tv", "2", "--update-transponders"}, 0,
+            "транспондеров — 0, ТВ-каналов — 1, радиоканалов — 0.\nУже есть в базе: 0.\n"
+            "В другой базе другие параметры у транспондеров: 1.\nA — 10700 H: 27500 3/4 → 29700 3/4\n"
+            "Их параметры будут взяты из другой базы.",
+            "", taking({2}));
+        row("another FEC, taken", {"import", "FEC", "IN", "OUT", "--tv", "1-2", "--update-transponders"}, 0,
+            "ТВ-каналов — 1, радиоканалов — 0.\nУже есть в базе: 1.\n"
+            "В другой базе другие параметры у транспондеров: 1.\nA — 10700 H: 27500 3/4 → 27500 7/8\n",
+            "", taking({1, 2}));
+        row("tv places", {"import", "SRC", "IN", "OUT", "--tv-places", "4"}, 0,
+            "транспондеров — 0, ТВ-каналов — 1, радиоканалов — 0.", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) { return selection(in, src, {2}, {}); });
+        row("radio places", {"import", "SRC", "IN", "OUT", "--radio-places", "2"}, 0,
+            "ТВ-каналов — 0, радиоканалов — 0.\nУже есть в базе: 1.", "",
+            [](const ChannelDatabase &in, const ChannelDatabase &src) { return selection(in, src, {}, {2}); });
+        row("tv place beyond SRC", {"import", "SRC", "IN", "OUT", "--tv-places", "6"}, 1, "",
+            "tv place 6 does not exist in SRC (1..5)");
+        row("one satellite mapped twice", {"import", "SRC", "IN", "OUT", "--satellite", "C=B", "--satellite", "c=A"}, 1,
+            "", "--satellite c=A: --satellite C=B maps that satellite of SRC already");
+        row("after beyond 32 bits", {"import", "SRC", "IN", "OUT", "--tv", "2", "--after", "4294967296"}, 1, "",
+            "--after 4294967296: IN's tv list has 6 entries, so a place from 0 to 6 expected");
+        row("a satellite past the 255th", {"import", "SRC", "MANY", "OUT", "--satellite", "C=S300", "--tv", "4"}, 1,
+            "Спутник № 300 «S300» стоит после 255-го",
+            "satellite 300 \"S300\" of IN is past the 255th: a transponder names its satellite in one byte");
+        row("summary before an unwritable OUT", {"import", "SRC", "IN", "/nonexistent/dir/out.k5d", "--tv", "2"}, 1,
+            "Будет добавлено: транспондеров — 0, ТВ-каналов — 1", "cannot write");
         row("number beyond SRC", {"import", "SRC", "IN", "OUT", "--tv", "6"}, 1, "", "tv channel 6 does not exist in SRC");
         row("malformed list", {"import", "SRC", "IN", "OUT", "--radio", "1-x"}, 1, "", "neither a number nor a range");
         row("after without one list", {"import", "SRC", "IN", "OUT", "--after", "1"}, 1, "", "--after needs exactly one");
@@ -897,16 +937,29 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         QFETCH(ImportRequestOf, request);
-        ChannelDatabase damaged = importSource();
-        damaged.tvOrder[1] = damaged.tvOrder[0];   // TV 4 stands in no order now
+        QMap<QString, ChannelDatabase> sources{{"SRC", importSource()}, {"DAMAGED", importSource()},
+                                               {"RATE", importSource()}, {"FEC", importSource()}};
+        sources["DAMAGED"].tvOrder[1] = sources["DAMAGED"].tvOrder[0];   // TV 4 stands in no order now
+        sources["RATE"].transponders[0].symbolRate = samples::bcdOf(29700);
+        sources["FEC"].transponders[0].fec = 5;
+        samples::DatabaseBuilder many;   // satellites A, B, S3 .. S300
+        many.addSatellite({"A"});
+        many.addSatellite({"B"});
+        std::vector<std::string> names;
+        for (int k = 3; k <= 300; ++k)
+            names.push_back("S" + std::to_string(k));
+        for (const std::string &name : names)
+            many.addSatellite({name});
         const QMap<QString, QString> files{{"IN", path("in.k5d")},           {"SRC", path("src.k5d")},
                                            {"DAMAGED", path("damaged.k5d")}, {"FULL", path("full.k5d")},
                                            {"SHORT", path("short.k5d")},     {"OUT", path("imported.k5d")},
-                                           {"MISSING", path("missing.k5d")}};
+                                           {"MISSING", path("missing.k5d")}, {"RATE", path("rate.k5d")},
+                                           {"FEC", path("fec.k5d")},         {"MANY", path("many.k5d")}};
         writeFile(files["IN"], imageOf(editable()));
-        writeFile(files["SRC"], imageOf(importSource()));
-        writeFile(files["DAMAGED"], imageOf(damaged));
+        for (auto source = sources.cbegin(); source != sources.cend(); ++source)
+            writeFile(files[source.key()], imageOf(source.value()));
         writeFile(files["FULL"], imageOf(samples::fullCapacityDatabase()));
+        writeFile(files["MANY"], imageOf(many.build()));
         writeFile(files["SHORT"], Image(1000, 0));
         QFile::remove(files["OUT"]);
         for (auto it = files.begin(); it != files.end(); ++it)
@@ -924,7 +977,7 @@ private slots:
         QByteArray expected;
         if (request) {
             ChannelDatabase in = editable();
-            const ChannelDatabase source = arguments.contains(files["DAMAGED"]) ? damaged : importSource();
+            const ChannelDatabase &source = sources[files.key(arguments[1])];
             QVERIFY(applyImport(in, planImport(in, source, request(in, source))));
             expected = bytesOf(imageOf(in));
             QVERIFY(checkImage(imageOf(in)).problems.empty());

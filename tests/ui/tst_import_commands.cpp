@@ -9,11 +9,13 @@
 #include "ui/TfrmMain.h"
 #include "ui/commands/EditHistory.h"
 #include "ui/lists/ReportList.h"
+#include "model/Conversions.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,6 +131,9 @@ private slots:
     void addedChannelsShownSelected();
     void damagedSourceSaysWhatIsWrong_data();
     void damagedSourceSaysWhatIsWrong();
+    void transponderParameters_data();
+    void transponderParameters();
+    void satelliteChoiceRemembered();
 };
 
 void ImportCommandsTest::importThroughTheWindow_data()
@@ -460,6 +465,117 @@ void ImportCommandsTest::damagedSourceSaysWhatIsWrong()
     if (heading.isEmpty())
         return;
     QVERIFY2(shown.startsWith(heading + QLatin1Char('\n')) && shown.contains(problem), qPrintable(shown));
+}
+
+void ImportCommandsTest::transponderParameters_data()
+{
+    QTest::addColumn<int>("symbolRate");   // of the friend's Hotbird 11766 H (ours: 27500 3/4)
+    QTest::addColumn<int>("fec");
+    QTest::addColumn<bool>("take");        // "взять параметры из другой базы"
+    QTest::addColumn<QString>("listed");
+    QTest::addColumn<int>("transponders");   // after the import
+    QTest::addColumn<int>("symbolRateAfter");
+    QTest::addColumn<int>("fecAfter");
+    const QString rate = QStringLiteral("Hotbird — 11766 H: 27500 3/4 → 29700 3/4");
+    const QString fec = QStringLiteral("Hotbird — 11766 H: 27500 3/4 → 27500 7/8");
+    QTest::newRow("symbol rate, kept") << 29700 << 3 << false << rate << 5 << 27500 << 3;
+    QTest::newRow("symbol rate, taken") << 29700 << 3 << true << rate << 4 << 29700 << 3;
+    QTest::newRow("FEC only, taken") << 27500 << 5 << true << fec << 4 << 27500 << 5;
+}
+
+// Klassik, new on the friend's Hotbird transponder, with Rai 1 and Radio 1
+// already there on ours.
+void ImportCommandsTest::transponderParameters()
+{
+    QFETCH(int, symbolRate);
+    QFETCH(int, fec);
+    QFETCH(bool, take);
+    QFETCH(QString, listed);
+    EditorDriver editor;
+    const ChannelDatabase original = editingDatabase();
+    editor.open(original);
+    ChannelDatabase friends = friendsDatabase();
+    friends.transponders[2].symbolRate = k510::samples::bcdOf(symbolRate);
+    friends.transponders[2].fec = std::uint8_t(fec);
+    editor.dialogs().openNames << editor.writeImageFile(friends, QStringLiteral("friend.k5d"));
+    editor.dialogs().dialogScript.push_back([](QDialog &dialog) {
+        dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"))->selectAll();
+        return press(dialog, "OKBtn");
+    });
+    QString kept, taken;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        auto *choice = dialog.findChild<QCheckBox *>(QStringLiteral("cbTakeTransponderParameters"));
+        auto *summary = dialog.findChild<QLabel *>(QStringLiteral("lbSummary"));
+        if (choice->isHidden())
+            return false;
+        kept = summary->text();
+        choice->setChecked(true);
+        taken = summary->text();
+        choice->setChecked(take);
+        return true;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+    QCOMPARE(editor.dialogs().shownDialogs, (QStringList{"importDlg", "importSummaryDlg"}));
+    QVERIFY2(kept.contains(listed) && taken.contains(listed), qPrintable(kept));
+    QVERIFY(kept.contains(QStringLiteral("Их параметры не меняются")));
+    QVERIFY(taken.contains(QStringLiteral("Их параметры будут взяты из другой базы.")));
+
+    const ChannelDatabase &db = editor.window().database();
+    QTEST(int(db.transponders.size()), "transponders");
+    QTEST(int(k510::bcdDigitsValue(k510::bcdValue(db.transponders[2].symbolRate))), "symbolRateAfter");
+    QTEST(int(db.transponders[2].fec), "fecAfter");
+    QCOMPARE(orderNames(db, true), (QStringList{"Radio 1", "Bayern 3", "Klassik"}));
+    QCOMPARE(editor.window().history().stack().count(), 1);
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
+    QCOMPARE(imageOf(editor.window().database()), imageOf(original));
+}
+
+// The friend's "Hot Bird 13.0E" goes to our Hotbird by its position; the
+// friend's Astra sent to "Пусто" by hand is sent there again the next run.
+void ImportCommandsTest::satelliteChoiceRemembered()
+{
+    ChannelDatabase friends = friendsDatabase();
+    friends.satellites[1].rowTexts.name = "Hot Bird 13.0E";
+    QString config;
+    QStringList targetsShown;
+    {
+        EditorDriver editor;
+        editor.open(editingDatabase());
+        editor.dialogs().openNames << editor.writeImageFile(friends, QStringLiteral("friend.k5d"));
+        editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+            auto *astra = dialog.findChild<QComboBox *>(QStringLiteral("cbImportTarget1"));
+            auto *hotbird = dialog.findChild<QComboBox *>(QStringLiteral("cbImportTarget2"));
+            for (int k = 0; k < hotbird->count(); ++k)
+                targetsShown << hotbird->itemText(k);
+            if (astra->currentIndex() != 0 || hotbird->currentIndex() != 1)
+                return false;
+            astra->setCurrentIndex(2);
+            dialog.findChild<k510::ui::ReportList *>(QStringLiteral("lvImportCh"))->selectAll();
+            return press(dialog, "OKBtn");
+        });
+        editor.dialogs().dialogScript.push_back([](QDialog &) { return false; });
+        editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+        QCOMPARE(editor.dialogs().shownDialogs, (QStringList{"importDlg", "importSummaryDlg"}));
+        QFile file(editor.path(QStringLiteral("k510-editor.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        config = QString::fromUtf8(file.readAll());
+    }
+    QCOMPARE(targetsShown, (QStringList{"Astra", "Hotbird (13,0° в.д.)", "Пусто", "не добавлять"}));
+
+    EditorDriver editor([&](const QString &folder) {
+        QFile file(folder + QStringLiteral("/k510-editor.ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(config.toUtf8());
+    });
+    editor.open(editingDatabase());
+    editor.dialogs().openNames << editor.writeImageFile(friends, QStringLiteral("friend.k5d"));
+    int astraTarget = -1;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        astraTarget = dialog.findChild<QComboBox *>(QStringLiteral("cbImportTarget1"))->currentIndex();
+        return false;
+    });
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditImport"))->trigger();
+    QCOMPARE(astraTarget, 2);
 }
 
 QTEST_MAIN(ImportCommandsTest)

@@ -14,6 +14,10 @@ QString text(const std::string &windows1251) { return QString::fromStdString(win
 QString quoted(const std::string &windows1251) { return QLatin1Char('"') + text(windows1251) + QLatin1Char('"'); }
 QString line(const ReferenceChannel &channel) { return QString::fromStdString(channelLine(channel)); }
 
+// "№ 11 (канал 3753)": the place as the window numbers rows, the number as dump numbers channels.
+QString placeAndNumber(int place, int number) { return QStringLiteral("№ %1 (канал %2)").arg(place).arg(number); }
+QString placeAndNumber(const ChannelLabel &label) { return placeAndNumber(label.place, label.number); }
+
 QString transponderText(const TransponderLabel &label)
 {
     return QStringLiteral("%1 %2 %3").arg(text(label.satellite)).arg(label.frequencyMhz).arg(label.vertical ? "V" : "H");
@@ -30,12 +34,14 @@ void addChanges(QStringList &lines, const QString &prefix, const std::vector<Fie
 void addKind(QStringList &lines, const KindDiff &kind, const QString &name)
 {
     for (const ChannelLabel &added : kind.added)
-        lines.append(QStringLiteral("%1 channel added: %2 %3").arg(name).arg(added.number).arg(line(added.channel)));
+        lines.append(QStringLiteral("%1 channel added: %2 %3").arg(name, placeAndNumber(added), line(added.channel)));
     for (const ChannelLabel &removed : kind.removed)
-        lines.append(QStringLiteral("%1 channel removed: %2 %3").arg(name).arg(removed.number).arg(line(removed.channel)));
+        lines.append(QStringLiteral("%1 channel removed: %2 %3").arg(name, placeAndNumber(removed), line(removed.channel)));
     for (const ChannelDiff &changed : kind.changed)
         addChanges(lines,
-                   QStringLiteral("%1 channel %2 -> %3 (%4)").arg(name).arg(changed.before).arg(changed.after).arg(line(changed.channel)),
+                   QStringLiteral("%1 channel %2 -> %3 (%4)")
+                       .arg(name, placeAndNumber(changed.placeBefore, changed.before),
+                            placeAndNumber(changed.placeAfter, changed.after), line(changed.channel)),
                    changed.changes);
     for (const PositionMove &move : kind.moves)
         lines.append(QStringLiteral("%1 order: %2 moved from %3 to %4").arg(name, line(move.channel)).arg(move.from).arg(move.to));
@@ -47,9 +53,9 @@ void addGroup(QStringList &lines, const GroupDiff &group)
     if (group.nameBefore != group.nameAfter)
         lines.append(QStringLiteral("%1: name %2 -> %3").arg(prefix, quoted(group.nameBefore), quoted(group.nameAfter)));
     for (const ChannelLabel &added : group.added)
-        lines.append(QStringLiteral("%1: added %2 %3").arg(prefix).arg(added.number).arg(line(added.channel)));
+        lines.append(QStringLiteral("%1: added %2 %3").arg(prefix, placeAndNumber(added), line(added.channel)));
     for (const ChannelLabel &removed : group.removed)
-        lines.append(QStringLiteral("%1: removed %2 %3").arg(prefix).arg(removed.number).arg(line(removed.channel)));
+        lines.append(QStringLiteral("%1: removed %2 %3").arg(prefix, placeAndNumber(removed), line(removed.channel)));
     for (const PositionMove &move : group.moves)
         lines.append(QStringLiteral("%1: %2 moved from %3 to %4").arg(prefix, line(move.channel)).arg(move.from).arg(move.to));
 }
@@ -95,7 +101,7 @@ QJsonArray labelsJson(const std::vector<ChannelLabel> &labels)
 {
     QJsonArray out;
     for (const ChannelLabel &label : labels)
-        out.append(QJsonObject{{"number", label.number}, {"channel", channelJson(label.channel)}});
+        out.append(QJsonObject{{"number", label.number}, {"place", label.place}, {"channel", channelJson(label.channel)}});
     return out;
 }
 
@@ -124,6 +130,8 @@ QJsonObject kindJson(const KindDiff &kind)
                                 [](const ChannelDiff &changed) {
                                     return QJsonObject{{"before", changed.before},
                                                        {"after", changed.after},
+                                                       {"placeBefore", changed.placeBefore},
+                                                       {"placeAfter", changed.placeAfter},
                                                        {"channel", channelJson(changed.channel)},
                                                        {"changes", changesJson(changed.changes)}};
                                 })},

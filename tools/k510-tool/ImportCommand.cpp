@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -16,6 +17,7 @@
 #include "model/ChannelImport.h"
 #include "model/ImageCheck.h"
 #include "model/ImageReader.h"
+#include "model/OrderLists.h"
 #include "model/TextCodec.h"
 
 using namespace k510;
@@ -23,13 +25,19 @@ using namespace k510;
 namespace {
 
 const QString kImportSynopsis = QStringLiteral(
-    "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--transponder LIST] [--after N]\n"
-    "                      copy channels of SRC (numbered as dump numbers them in SRC; --transponder: every\n"
-    "                      channel on it; no list: every channel) into IN: onto IN's transponder within\n"
-    "                      2 MHz or a copy of SRC's, channels IN has already skipped; satellites matched by\n"
-    "                      name and longitude unless --satellite says (IN_NAME empty: not added); --after N:\n"
-    "                      after position N of the list --tv or --radio names, not at its end; prints the\n"
-    "                      summary; writes nothing (exit 1) when the channels do not fit IN");
+    "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--tv-places LIST]\n"
+    "                      [--radio-places LIST] [--transponder LIST] [--after N] [--update-transponders]\n"
+    "                      copy channels of SRC into IN: --tv and --radio by channel number as dump numbers\n"
+    "                      them in SRC, --tv-places and --radio-places by place in SRC's list as the window\n"
+    "                      numbers its rows, --transponder: every channel on it; no list: every channel.\n"
+    "                      Onto IN's same transponder (polarisation, frequency within 2 MHz, symbol rate) or\n"
+    "                      a copy of SRC's; channels IN has already skipped. The summary lists IN's\n"
+    "                      transponders at SRC's frequency with another symbol rate or FEC;\n"
+    "                      --update-transponders gives them SRC's values and the channels. Satellites\n"
+    "                      matched by name, else by a position unique on both sides, unless --satellite says\n"
+    "                      (IN_NAME empty: not added); --after N: after place N (0 to the list's length) of\n"
+    "                      the list the one list option names, not at its end; prints the summary before\n"
+    "                      writing; writes nothing (exit 1) when the channels do not fit IN");
 
 // SRC as the window opens it: read, and every break of its numbering named.
 std::optional<ChannelDatabase> readSource(const QString &path, int *exitCode)
@@ -64,21 +72,16 @@ std::optional<std::vector<int>> numbersUpTo(const std::vector<NumberRange> &rang
     return numbers;
 }
 
-// The satellite indices whose name is `utf8` (as satellites compare by name).
 std::vector<int> satellitesNamed(const ChannelDatabase &db, const QString &utf8)
 {
-    const std::string key = satelliteNameKey(utf8ToWindows1251(utf8.toStdString()));
-    std::vector<int> found;
-    for (std::size_t k = 0; k < db.satellites.size(); ++k)
-        if (satelliteNameKey(db.satellites[k].rowTexts.name) == key)
-            found.push_back(int(k));
-    return found;
+    return k510::satellitesNamed(db, utf8ToWindows1251(utf8.toStdString()));
 }
 
 // --satellite SRC_NAME=IN_NAME over the default matching; false after reporting.
 bool applySatelliteChoices(const QStringList &choices, const ChannelDatabase &source, const ChannelDatabase &db,
                            std::vector<int> &targets, int *exitCode)
 {
+    std::map<int, std::pair<QString, int>> chosenBy;   // per SRC satellite: the option and its target
     for (const QString &choice : choices) {
         const qsizetype equals = choice.indexOf(QLatin1Char('='));
         if (equals < 0) {
@@ -101,11 +104,56 @@ bool applySatelliteChoices(const QStringList &choices, const ChannelDatabase &so
             }
             to = named.front();
         }
-        for (const int index : from)
+        for (const int index : from) {
+            if (const auto earlier = chosenBy.find(index); earlier != chosenBy.end() && earlier->second.second != to) {
+                *exitCode = fail(QStringLiteral("--satellite %1: --satellite %2 maps that satellite of SRC already")
+                                     .arg(choice, earlier->second.first));
+                return false;
+            }
+            chosenBy.try_emplace(index, choice, to);
             targets[std::size_t(index)] = to;
+        }
     }
     return true;
 }
+
+// The channel numbers of SRC's list of a kind at the places the ranges name,
+// as the window numbers its rows; nullopt after naming a place beyond it.
+std::optional<std::vector<int>> numbersAtPlaces(const std::vector<NumberRange> &ranges, const ChannelDatabase &source,
+                                                bool radio, int *exitCode)
+{
+    const std::vector<int> listed = orderedNumbers(radio ? source.radioOrder : source.tvOrder);
+    const auto places = numbersUpTo(ranges, radio ? QStringLiteral("radio place") : QStringLiteral("tv place"),
+                                    int(listed.size()), exitCode);
+    if (!places)
+        return std::nullopt;
+    std::vector<int> numbers;
+    for (const int place : *places)
+        numbers.push_back(listed[std::size_t(place - 1)]);
+    return numbers;
+}
+
+// What a plan that does not fit goes past, in the tool's words.
+QString overflowText(const ImportOverflow &overflow)
+{
+    QStringList parts;
+    if (overflow.tvList)
+        parts << QStringLiteral("its tv list (%1 at most)").arg(kOrderCapacity);
+    if (overflow.radioList)
+        parts << QStringLiteral("its radio list (%1 at most)").arg(kOrderCapacity);
+    if (overflow.transponders)
+        parts << QStringLiteral("its transponders (%1 at most)").arg(kTransponderCapacity);
+    if (overflow.records)
+        parts << QStringLiteral("the image's record area");
+    return parts.join(QStringLiteral(", "));
+}
+
+// The channel lists of the command line, parsed before any file is read.
+struct Selection {
+    ChannelNumberRanges numbers;
+    std::vector<NumberRange> tvPlaces;
+    std::vector<NumberRange> radioPlaces;
+};
 
 int importCommand(const QStringList &arguments)
 {
@@ -113,9 +161,12 @@ int importCommand(const QStringList &arguments)
     const QCommandLineOption satellite(QStringLiteral("satellite"), QString(), QStringLiteral("SRC_NAME=IN_NAME"));
     const QCommandLineOption tv(QStringLiteral("tv"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption radio(QStringLiteral("radio"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption tvPlaces(QStringLiteral("tv-places"), QString(), QStringLiteral("LIST"));
+    const QCommandLineOption radioPlaces(QStringLiteral("radio-places"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption transponder(QStringLiteral("transponder"), QString(), QStringLiteral("LIST"));
     const QCommandLineOption after(QStringLiteral("after"), QString(), QStringLiteral("N"));
-    parser.addOptions({satellite, tv, radio, transponder, after});
+    const QCommandLineOption updateTransponders(QStringLiteral("update-transponders"));
+    parser.addOptions({satellite, tv, radio, tvPlaces, radioPlaces, transponder, after, updateTransponders});
     if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments))
         return fail(parser.errorText());
     const QStringList files = parser.positionalArguments();
@@ -125,18 +176,30 @@ int importCommand(const QStringList &arguments)
         return code;
 
     QString error;
-    const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error);
-    if (!ranges)
+    Selection lists;
+    if (const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error))
+        lists.numbers = *ranges;
+    else
         return fail(error);
-    std::optional<ImportInsertion> insertion;
+    for (const auto &[option, ranges] : {std::pair{&tvPlaces, &lists.tvPlaces}, std::pair{&radioPlaces, &lists.radioPlaces}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const auto parsed = parseNumberLists(parser.values(*option), &error);
+        if (!parsed)
+            return fail(QStringLiteral("--%1: %2").arg(option->names().constFirst(), error));
+        *ranges = *parsed;
+    }
+    const bool tvListed = parser.isSet(tv) || parser.isSet(tvPlaces);
+    const bool radioListed = parser.isSet(radio) || parser.isSet(radioPlaces);
+    std::optional<qlonglong> afterPlace;
     if (parser.isSet(after)) {
         bool number = false;
-        const int position = parser.value(after).toInt(&number);
-        if (!number || position < 0)
-            return fail(QStringLiteral("--after %1: a position 0 or above expected").arg(parser.value(after)));
-        if (parser.isSet(tv) == parser.isSet(radio))
-            return fail(QStringLiteral("--after needs exactly one of --tv and --radio: it places that list's channels"));
-        insertion = ImportInsertion{parser.isSet(radio), position};
+        afterPlace = parser.value(after).toLongLong(&number);
+        if (!number)
+            return fail(QStringLiteral("--after %1: a place from 0 to the length of IN's list expected").arg(parser.value(after)));
+        if (tvListed == radioListed)
+            return fail(QStringLiteral("--after needs exactly one of --tv and --radio (or --tv-places, --radio-places):"
+                                       " it places that list's channels"));
     }
 
     int code = Success;
@@ -146,27 +209,35 @@ int importCommand(const QStringList &arguments)
     auto db = readDatabase(files[1], &code, NotAnImage);
     if (!db)
         return code;
-    if (insertion && std::size_t(insertion->afterPosition) > (insertion->radio ? db->radioOrder : db->tvOrder).size())
-        return fail(QStringLiteral("--after %1: IN's %2 list has %3 entries")
-                        .arg(insertion->afterPosition)
-                        .arg(insertion->radio ? QStringLiteral("radio") : QStringLiteral("tv"))
-                        .arg((insertion->radio ? db->radioOrder : db->tvOrder).size()));
 
     ImportRequest request = everyChannel(*db, *source);
-    request.insertion = insertion;
+    request.updateTransponders = parser.isSet(updateTransponders);
+    if (afterPlace) {
+        const std::size_t length = (radioListed ? db->radioOrder : db->tvOrder).size();
+        if (*afterPlace < 0 || std::size_t(*afterPlace) > length)
+            return fail(QStringLiteral("--after %1: IN's %2 list has %3 entries, so a place from 0 to %3 expected")
+                            .arg(*afterPlace)
+                            .arg(radioListed ? QStringLiteral("radio") : QStringLiteral("tv"))
+                            .arg(length));
+        request.insertion = ImportInsertion{radioListed, int(*afterPlace)};
+    }
     if (!applySatelliteChoices(parser.values(satellite), *source, *db, request.targetSatellites, &code))
         return code;
-    if (parser.isSet(tv) || parser.isSet(radio) || parser.isSet(transponder)) {
+    if (tvListed || radioListed || parser.isSet(transponder)) {
         const int tvCount = std::min(source->tvCount(), int(source->channels.size()));
         const int radioCount = std::max(int(source->channels.size()) - source->tvCount(), 0);
-        const auto tvNumbers = numbersUpTo(ranges->tv, QStringLiteral("tv channel"), tvCount, &code);
-        const auto radioNumbers = tvNumbers ? numbersUpTo(ranges->radio, QStringLiteral("radio channel"), radioCount, &code)
-                                            : std::nullopt;
-        const auto transponders = radioNumbers ? numbersUpTo(ranges->transponders, QStringLiteral("transponder"),
-                                                             int(source->transponders.size()), &code)
-                                               : std::nullopt;
+        auto tvNumbers = numbersUpTo(lists.numbers.tv, QStringLiteral("tv channel"), tvCount, &code);
+        auto radioNumbers = tvNumbers ? numbersUpTo(lists.numbers.radio, QStringLiteral("radio channel"), radioCount, &code)
+                                      : std::nullopt;
+        const auto tvAtPlaces = radioNumbers ? numbersAtPlaces(lists.tvPlaces, *source, false, &code) : std::nullopt;
+        const auto radioAtPlaces = tvAtPlaces ? numbersAtPlaces(lists.radioPlaces, *source, true, &code) : std::nullopt;
+        const auto transponders = radioAtPlaces ? numbersUpTo(lists.numbers.transponders, QStringLiteral("transponder"),
+                                                              int(source->transponders.size()), &code)
+                                                : std::nullopt;
         if (!transponders)
             return code;
+        tvNumbers->insert(tvNumbers->end(), tvAtPlaces->begin(), tvAtPlaces->end());
+        radioNumbers->insert(radioNumbers->end(), radioAtPlaces->begin(), radioAtPlaces->end());
         const std::set<int> onTransponders(transponders->begin(), transponders->end());
         const auto selected = [&](const std::vector<int> &listed, const std::vector<int> &named, bool radioKind) {
             std::vector<int> numbers = named;
@@ -181,13 +252,22 @@ int importCommand(const QStringList &arguments)
         request.radio = selected(request.radio, *radioNumbers, true);
     }
 
+    // The summary comes first, so what was planned shows even when OUT cannot be written.
     const ImportPlan plan = planImport(*db, *source, request);
     QTextStream out(stdout);
     for (const std::string &line : importSummary(plan))
         out << QString::fromStdString(line) << '\n';
     out.flush();
+    for (const SatelliteLabel &past : plan.satellitesPastByte)
+        fail(QStringLiteral("satellite %1 \"%2\" of IN is past the 255th: a transponder names its satellite in one"
+                            " byte, so no channel can go there")
+                 .arg(past.index + 1)
+                 .arg(QString::fromStdString(windows1251ToUtf8(past.name))));
+    if (!plan.satellitesPastByte.empty())
+        return fail(QStringLiteral("choose another satellite with --satellite; OUT was not written"));
     if (!plan.fits)
-        return fail(QStringLiteral("the channels do not fit IN (TV: %1 of %2, radio: %3 of %4 would); OUT was not written")
+        return fail(QStringLiteral("the channels do not fit IN: %1 (TV: %2 of %3, radio: %4 of %5 would); OUT was not written")
+                        .arg(overflowText(plan.overflow))
                         .arg(plan.tvThatFit)
                         .arg(plan.tv.size())
                         .arg(plan.radioThatFit)

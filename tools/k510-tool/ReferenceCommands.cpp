@@ -33,8 +33,9 @@ const QString kDuplicatesSynopsis = QStringLiteral(
     "                      ID or name), as delete's --tv and --radio take them");
 const QString kDiffSynopsis = QStringLiteral(
     "diff A B [--json]\n"
-    "                      what changed from A to B, channels recognised across a rescan; exit 0 when\n"
-    "                      equal, 1 when different");
+    "                      what changed from A to B, channels recognised across a rescan, each named by\n"
+    "                      its place in the list as the window numbers rows and by its channel number as\n"
+    "                      dump numbers them: \"№ 11 (канал 3753)\"; exit 0 when equal, 1 when different");
 
 // The positional arguments after the options, or nullopt after reporting
 // the usage line.

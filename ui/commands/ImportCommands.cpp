@@ -3,6 +3,7 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
+#include "model/ChannelIdentity.h"
 #include "model/ChannelImport.h"
 #include "model/ImageCheck.h"
 #include "model/ImageReader.h"
@@ -53,16 +54,17 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     const CheckResult check = checkImage(image);
     const QString problemsHeading = check.beyondNumbering ? QStringLiteral("Ошибки в базе:")
                                                           : QStringLiteral("Нумерация этой базы нарушена:");
-    m_dialog->load(shownPath(path), source, m.database, defaultTargetSatellites(m.database, source), problemsHeading,
+    const std::vector<int> automatic = defaultTargetSatellites(m.database, source);
+    m_dialog->load(shownPath(path), source, m.database, withRememberedTargets(source, automatic), problemsHeading,
                    fromUtf8Lines(check.problems), selected.has_value());
     std::optional<ImportPlan> plan;
     m_dialog->setAddCheck([&] {
-        plan = confirmedPlan(source, selected);
+        plan = confirmedPlan(source, selected, automatic);
         return plan.has_value();
     });
     const bool added = m.dialogs.runDialog(*m_dialog);
     m_dialog->setAddCheck({});
-    if (!added || !plan || plan->channelCount() == 0)
+    if (!added || !plan || (plan->channelCount() == 0 && !plan->updateTransponders))
         return;
     m.history.record(channelsStepName(QStringLiteral("Добавление"), plan->channelCount()),
                      [&] { static_cast<void>(applyImport(m.database, *plan)); });
@@ -70,9 +72,11 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
 }
 
 std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &source,
-                                                        std::optional<SelectedOrderRow> selected)
+                                                        std::optional<SelectedOrderRow> selected,
+                                                        const std::vector<int> &automatic)
 {
     const ImportDialog::Choice choice = m_dialog->choice();
+    rememberTargets(source, automatic, choice.targetSatellites);
     if (choice.tv.empty() && choice.radio.empty()) {
         m.dialogs.showMessage(QStringLiteral("Выделите каналы, которые нужно добавить."));
         return std::nullopt;
@@ -80,16 +84,20 @@ std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &s
     ImportRequest request{choice.tv, choice.radio, choice.targetSatellites, std::nullopt};
     if (choice.insertAfterSelected && selected)
         request.insertion = ImportInsertion{selected->kind == ChannelKind::Radio, selected->position};
-    ImportPlan plan = planImport(m.database, source, request);
-    const QStringList summary = fromUtf8Lines(importSummary(plan));
-    if (!plan.fits) {
+    const ImportPlan keeping = planImport(m.database, source, request);
+    const QStringList summary = fromUtf8Lines(importSummary(keeping));
+    if (keeping.refused()) {
         m.dialogs.showMessage(summary.join(QLatin1Char('\n')));
         return std::nullopt;
     }
-    m_summary->load(summary);
+    // Taking the other database's parameters never adds a transponder, so
+    // that plan fits whenever this one does.
+    request.updateTransponders = true;
+    const ImportPlan taking = keeping.retunes.empty() ? keeping : planImport(m.database, source, request);
+    m_summary->load(summary, keeping.retunes.empty() ? QStringList() : fromUtf8Lines(importSummary(taking)));
     if (!m.dialogs.runDialog(*m_summary))
         return std::nullopt;
-    return plan;
+    return m_summary->takesParameters() ? taking : keeping;
 }
 
 void ImportCommands::showAdded(const ImportPlan &plan)
@@ -118,6 +126,39 @@ void ImportCommands::showAdded(const ImportPlan &plan)
     std::sort(indices.begin(), indices.end());
     page.selectChannels(m.database, indices);
     m.status.showNote(QStringLiteral("Добавлено каналов: %1").arg(plan.channelCount()), 10000);
+}
+
+// The user's own choice for a source satellite, remembered by its name, goes
+// before the automatic one while this database has a satellite of that name.
+std::vector<int> ImportCommands::withRememberedTargets(const ChannelDatabase &source, std::vector<int> targets) const
+{
+    for (std::size_t s = 0; s < source.satellites.size() && s < targets.size(); ++s) {
+        const QString remembered = m.settings.importTarget(importKey(source.satellites[s]));
+        if (remembered.isEmpty())
+            continue;
+        const std::vector<int> named = satellitesNamed(m.database, toWindows1251(remembered).toStdString());
+        if (named.size() == 1)
+            targets[s] = named.front();
+    }
+    return targets;
+}
+
+void ImportCommands::rememberTargets(const ChannelDatabase &source, const std::vector<int> &automatic,
+                                     const std::vector<int> &chosen)
+{
+    for (std::size_t s = 0; s < source.satellites.size() && s < chosen.size() && s < automatic.size(); ++s) {
+        if (chosen[s] < 0 || std::size_t(chosen[s]) >= m.database.satellites.size())
+            continue;   // "не добавлять" names no satellite to remember
+        const QString target = chosen[s] == automatic[s]
+                                   ? QString()
+                                   : fromWindows1251(m.database.satellites[std::size_t(chosen[s])].rowTexts.name);
+        m.settings.rememberImportTarget(importKey(source.satellites[s]), target);
+    }
+}
+
+QString ImportCommands::importKey(const Satellite &satellite)
+{
+    return fromWindows1251(satelliteNameKey(satellite.rowTexts.name));
 }
 
 } // namespace k510::ui

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class EditorSettings;
 class ImportDialog;
@@ -28,7 +29,7 @@ struct ImportTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
     EditHistory &history;       // the import is one step
-    EditorSettings &settings;   // the folder the file dialog starts in
+    EditorSettings &settings;   // the folder the file dialog starts in, the satellites chosen last
     QWidget &window;            // the parent of the file and the two dialogs
     PageTabs &pages;            // the added channels are shown selected on the TV or radio page
     StatusPanels &status;       // and counted there
@@ -58,10 +59,17 @@ public:
 private:
     // What "Добавить" would do once the user has confirmed it, or nothing
     // after saying why not.
+    // `automatic` are the targets the dialog offered first: a choice that
+    // differs from one of them is remembered.
     [[nodiscard]] std::optional<ImportPlan> confirmedPlan(const ChannelDatabase &source,
-                                                          std::optional<SelectedOrderRow> selected);
+                                                          std::optional<SelectedOrderRow> selected,
+                                                          const std::vector<int> &automatic);
     // The new channels selected in their list, kept in its sort order.
     void showAdded(const ImportPlan &plan);
+    [[nodiscard]] std::vector<int> withRememberedTargets(const ChannelDatabase &source, std::vector<int> targets) const;
+    void rememberTargets(const ChannelDatabase &source, const std::vector<int> &automatic,
+                         const std::vector<int> &chosen);
+    [[nodiscard]] static QString importKey(const Satellite &satellite);
 
     ImportTargets m;
     ImportDialog *m_dialog;

@@ -23,7 +23,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <tuple>
 
 using k510::ui::ReportColumn;
@@ -42,6 +44,22 @@ QString transponderText(const k510::Transponder &tp)
     return QStringLiteral("%1 %2 %3")
         .arg(k510::ui::frequencyText(tp), QString::fromStdString(k510::polarisationText(tp.polarisation)),
              k510::ui::symbolRateText(tp));
+}
+
+// A satellite as the mapping names it: "Astra 1 (19,2° в.д.)", with the
+// position it is matched by, when it has one.
+QString satelliteWithPosition(const k510::Satellite &satellite)
+{
+    const QString name = k510::ui::fromWindows1251(satellite.rowTexts.name);
+    const std::optional<int> position = k510::orbitalPosition(satellite);
+    if (!position)
+        return name;
+    const int tenths = std::abs(*position);
+    return QStringLiteral("%1 (%2,%3° %4)")
+        .arg(name)
+        .arg(tenths / 10)
+        .arg(tenths % 10)
+        .arg(*position < 0 ? QStringLiteral("з.д.") : QStringLiteral("в.д."));
 }
 
 std::vector<ReportColumn> importColumns()
@@ -159,11 +177,11 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
         auto *target = new QComboBox(m_targetsBox);
         target->setObjectName(QStringLiteral("cbImportTarget%1").arg(s + 1));
         for (const k510::Satellite &satellite : db.satellites)
-            target->addItem(k510::ui::fromWindows1251(satellite.rowTexts.name));
+            target->addItem(satelliteWithPosition(satellite));
         target->addItem(QStringLiteral("не добавлять"));
         const int chosen = s < targets.size() ? targets[s] : k510::kNotImported;
         target->setCurrentIndex(chosen >= 0 ? chosen : int(db.satellites.size()));
-        form->addRow(k510::ui::fromWindows1251(m_source.satellites[s].rowTexts.name) + QStringLiteral(" →"), target);
+        form->addRow(satelliteWithPosition(m_source.satellites[s]) + QStringLiteral(" →"), target);
         m_targets.push_back(target);
         // Another target satellite may have, or lack, the same channels.
         connect(target, &QComboBox::currentIndexChanged, this, [this] {

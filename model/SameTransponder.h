@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "Records.h"
+
+// Whether a transponder of one database is a transponder of another, so a
+// channel copied across lands where it tunes. Only transponders of matching
+// satellites are compared; the caller picks them.
+
+namespace k510 {
+
+// What of a transponder decides whether a channel tunes on it.
+struct Tuning {
+    bool vertical = false;
+    std::uint32_t frequencyMhz = 0;
+    std::uint32_t symbolRate = 0;   // ksymbol/s
+    std::uint8_t fec = 0;
+
+    [[nodiscard]] static Tuning of(const Transponder &tp);
+    bool operator==(const Tuning &) const = default;
+};
+
+enum class TransponderMatch {
+    None,              // the other polarisation, or frequencies further apart than kFrequencyToleranceMhz
+    OtherSymbolRate,   // polarisation and frequency agree, the symbol rate does not: a channel would not tune
+    Same,              // polarisation, frequency and symbol rate agree; the FEC may differ
+};
+
+[[nodiscard]] TransponderMatch matchTransponder(const Tuning &wanted, const Tuning &candidate);
+
+// The candidate that matches `wanted` at least as well as `least` (OtherSymbolRate
+// or Same): the nearest in frequency, and of equally near ones the first in
+// `candidates` (callers list them by ascending transponder number).
+[[nodiscard]] std::optional<std::size_t> closestTransponder(const Tuning &wanted, std::span<const Tuning> candidates,
+                                                            TransponderMatch least);
+
+} // namespace k510

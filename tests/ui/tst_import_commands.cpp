@@ -226,18 +226,22 @@ void ImportCommandsTest::refusedWhenItDoesNotFit_data()
     QTest::addColumn<ChannelDatabase>("target");
     QTest::addColumn<QString>("refusal");
 
-    const QString nothing = QStringLiteral("Ничего не добавлено: выбранные каналы не помещаются в базу.\n");
+    const auto nothing = [](const char *limits) {
+        return QStringLiteral("Ничего не добавлено: выбранные каналы не помещаются в базу (%1).\n")
+            .arg(QString::fromUtf8(limits));
+    };
     const QString fewer = QStringLiteral("\nВыберите меньше каналов.");
     // Astra and Hotbird are not in the full database: their channels go to
     // its first satellite, onto new transponders, and no record fits.
     QTest::newRow("a full image") << k510::samples::fullCapacityDatabase()
-                                  << nothing + "Поместится ТВ-каналов: 0 из 5.\nПоместится радиоканалов: 0 из 3." + fewer;
+                                  << nothing("список ТВ-каналов — не более 6000, область записей образа")
+                                         + "Поместится ТВ-каналов: 0 из 5.\nПоместится радиоканалов: 0 из 3." + fewer;
     // Radio fits whatever the TV list holds: only the TV channels are named.
     QTest::newRow("room for one TV channel")
-        << withRoomFor(1, false) << nothing + "Поместится ТВ-каналов: 1 из 2." + fewer;
+        << withRoomFor(1, false) << nothing("список ТВ-каналов — не более 6000") + "Поместится ТВ-каналов: 1 из 2." + fewer;
     QTest::newRow("no room for radio")
         << withRoomFor(0, true)
-        << nothing + "Поместится радиоканалов: 0 из 1 вместе с выбранными ТВ-каналами." + fewer;
+        << nothing("список радиоканалов — не более 6000") + "Поместится радиоканалов: 0 из 1 вместе с выбранными ТВ-каналами." + fewer;
 }
 
 void ImportCommandsTest::refusedWhenItDoesNotFit()

@@ -71,7 +71,8 @@ public:
             return true;
         const ListSatellite &source = m_list.satellites[std::size_t(listSatellite)];
         return m_dialogs.askYesNo(
-            QStringLiteral("Спутник списка «%1» стоит на %2, а спутник базы «%3» — на %4. Взять транспондеры с другой позиции?")
+            QStringLiteral("Спутник списка «%1» стоит на %2, а спутник базы «%3» — на %4 "
+                           "Взять транспондеры с другой позиции?")
                 .arg(QString::fromStdString(source.name), QString::fromStdString(positionText(source.position)),
                      fromWindows1251(target.rowTexts.name), QString::fromStdString(positionText(*position))),
             UserDialogs::DefaultAnswer::No);
@@ -113,12 +114,12 @@ private:
         const Satellite &target = m_database.satellites.at(std::size_t(databaseSatellite));
         const auto position = satellitePosition(target);
         if (listSatellite < 0 && position)
-            notes << QStringLiteral("В списке нет спутника на позиции %1.").arg(QString::fromStdString(positionText(*position)));
+            notes << QStringLiteral("В списке нет спутника на позиции %1").arg(QString::fromStdString(positionText(*position)));
         else if (listSatellite < 0)
             notes << QStringLiteral("У спутника базы «%1» не указана долгота: выберите спутник списка.")
                          .arg(fromWindows1251(target.rowTexts.name));
         else if (position && *position != m_list.satellites.at(std::size_t(listSatellite)).position)
-            notes << QStringLiteral("Спутник списка стоит на %1, спутник базы — на %2.")
+            notes << QStringLiteral("Спутник списка стоит на %1, спутник базы — на %2")
                          .arg(QString::fromStdString(positionText(m_list.satellites[std::size_t(listSatellite)].position)),
                               QString::fromStdString(positionText(*position)));
         if (!canHoldTransponders(databaseSatellite))

@@ -222,6 +222,7 @@ void SatellitesXmlDialog::showCounts()
     const bool planned = m_source.counts && m_shownList >= 0 && databaseSatellite() >= 0;
     m_summary->setText(planned ? m_source.counts(m_shownList, databaseSatellite(), ticked()).join(QLatin1Char('\n'))
                                : QString());
+    m_summary->setVisible(planned);
 }
 
 void SatellitesXmlDialog::tick(const QList<QTreeWidgetItem *> &items, bool ticked)

@@ -255,7 +255,7 @@ int ChannelDatabase::deleteTransponder(int transponderNumber, int *clearedOrderE
 
 int ChannelDatabase::appendTransponder(int satelliteIndex, const Transponder &values)
 {
-    if (satelliteIndex < 0 || satelliteIndex >= kSatelliteCapacity || std::size_t(satelliteIndex) >= satellites.size()
+    if (!canHoldTransponders(satelliteIndex) || std::size_t(satelliteIndex) >= satellites.size()
         || transponders.size() >= std::size_t(kTransponderCapacity))
         return -1;
     Transponder transponder = values;

@@ -14,6 +14,16 @@ constexpr int kFavouriteGroupCapacity = 80;
 constexpr int kOrderCapacity = 6000;
 constexpr int kSatelliteCapacity = 255;       // a transponder's satellite number is one byte
 constexpr int kTransponderCapacity = 65535;   // a channel's transponder number is 16 bits
+
+// Whether the satellite at that index (from 0) can hold transponders: those
+// past the 255th cannot, since a transponder names its satellite in one byte.
+[[nodiscard]] constexpr bool canHoldTransponders(int satelliteIndex)
+{
+    return satelliteIndex >= 0 && satelliteIndex < kSatelliteCapacity;
+}
+// Why, in the words of the window and of check.
+inline constexpr const char *kNoTranspondersPastCapacity =
+    "после 255-го спутника транспондеров быть не может (транспондер называет свой спутник одним байтом)";
 constexpr std::size_t kGroupNamesSize = 442;
 constexpr std::size_t kGroupNameSlotSize = 17;
 constexpr std::size_t kGroupNameLength = 16;   // the slot's last byte is not part of the name

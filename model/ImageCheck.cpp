@@ -7,6 +7,7 @@
 #include "ImageLayout.h"
 #include "ImageReader.h"
 #include "Records.h"
+#include "TextCodec.h"
 
 namespace k510 {
 
@@ -142,6 +143,11 @@ CheckResult checkImage(std::span<const std::uint8_t> image)
                 result.beyondNumbering = true;
                 result.problems.push_back("спутник " + to_string(k + 1) + ": длина имени " + to_string(sat.nameLen)
                                           + " больше 16");
+            }
+            if (!canHoldTransponders(int(k))) {
+                result.beyondNumbering = true;
+                result.problems.push_back("спутник " + to_string(k + 1) + " «" + windows1251ToUtf8(sat.nameText())
+                                          + "»: " + kNoTranspondersPastCapacity);
             }
         }
         for (std::size_t k = 0; k < tpCount; ++k) {

@@ -22,8 +22,9 @@ struct CheckResult {
 // Walks an image as the receiver lays it out and lists every break of the
 // numbering scheme: references out of range, order lists that are not
 // permutations, favourite entries naming no channel, channels of an invalid
-// type or in the wrong block, names longer than their field. Unlike the
-// reader it does not stop at the first problem.
+// type or in the wrong block, names longer than their field, satellites past
+// the 255th (no transponder can name them). Unlike the reader it does not
+// stop at the first problem.
 [[nodiscard]] CheckResult checkImage(std::span<const std::uint8_t> image);
 
 // The same rules on a database in memory, which every editing operation keeps

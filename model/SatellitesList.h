@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,13 +52,42 @@ struct ListSatellite {
     std::vector<UnusableEntry> unusable;   // entries inside this satellite
 };
 
+// Why a file was refused as a whole, and where the reader stopped.
+enum class ListFault {
+    Empty,           // nothing but blanks
+    Malformed,       // not well-formed XML
+    CutOff,          // the document ends before the list does
+    AfterTheList,    // more follows the closing </satellites>, such as a second document
+    WrongRoot,       // well-formed, but its root is not <satellites>
+};
+
+struct ListRefusal {
+    ListFault fault = ListFault::Malformed;
+    int line = 0;
+    int column = 0;
+    std::string root;   // the root element's name, for WrongRoot
+
+    bool operator==(const ListRefusal &) const = default;
+};
+
+// "Файл не является списком satellites.xml: строка 4538, столбец 6: ..."
+[[nodiscard]] std::string refusalText(const ListRefusal &refusal);
+// "строка 821: байты не в кодировке UTF-8 заменены знаком «\uFFFD»"
+[[nodiscard]] std::string replacedBytesText(int line);
+
 struct SatellitesList {
     std::vector<ListSatellite> satellites;
     std::vector<UnusableEntry> unusable;   // entries outside any usable satellite
-    // Why the file was refused as a whole (not XML, no <satellites>); empty when read.
-    std::string error;
+    // Lines of a UTF-8 list holding bytes that are no UTF-8: each was read
+    // with those bytes replaced by U+FFFD, so only the names they stand in suffer.
+    std::vector<int> replacedBytesLines;
+    std::optional<ListRefusal> refusal;    // set when the file was refused whole
 
-    [[nodiscard]] bool ok() const { return error.empty(); }
+    [[nodiscard]] bool ok() const { return !refusal.has_value(); }
 };
+
+// The list's satellite at that position (tenths of a degree, east
+// positive), the first of several; -1 when it has none.
+[[nodiscard]] int listSatelliteAt(const SatellitesList &list, int position);
 
 } // namespace k510

@@ -66,7 +66,9 @@ PlannedTransponder planned(const ChannelDatabase &db, const Satellite &satellite
     row.existingIndex = nearestTransponder(db, satellite, row.polarisation, row.frequencyMhz);
     if (row.existingIndex < 0) {
         row.fate = ListTransponderFate::New;
-        row.text = "новый";
+        row.text = row.symbolRateKs < kSlowestTickedRateKs
+                       ? "новый, скорость ниже " + std::to_string(kSlowestTickedRateKs) + " кс/с"
+                       : "новый";
         return row;
     }
     const Transponder &existing = db.transponders[std::size_t(row.existingIndex)];
@@ -88,9 +90,65 @@ PlannedTransponder planned(const ChannelDatabase &db, const Satellite &satellite
     return row;
 }
 
+// How far a list entry is from a database transponder, in kHz.
+std::uint32_t distanceKhz(const ChannelDatabase &db, const PlannedTransponder &row)
+{
+    const std::uint32_t existing = frequencyOf(db.transponders[std::size_t(row.existingIndex)]) * 1000;
+    const std::uint32_t listed = row.source.frequencyKhz;
+    return existing > listed ? existing - listed : listed - existing;
+}
+
+// Of the rows reaching one database transponder, the one that decides it:
+// the one it matches exactly, else the nearest, the lower frequency of two
+// as near, the first of equals.
+bool decidesBefore(const ChannelDatabase &db, const PlannedTransponder &row, const PlannedTransponder &other)
+{
+    const bool present = row.fate == ListTransponderFate::Present;
+    if (present != (other.fate == ListTransponderFate::Present))
+        return present;
+    const std::uint32_t distance = distanceKhz(db, row), otherDistance = distanceKhz(db, other);
+    if (distance != otherDistance)
+        return distance < otherDistance;
+    return row.source.frequencyKhz < other.source.frequencyKhz;
+}
+
+// Leaves one row per database transponder deciding it; the others say which one does.
+void settle(const ChannelDatabase &db, std::vector<PlannedTransponder> &rows)
+{
+    std::vector<std::size_t> reaching;
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        if (rows[index].existingIndex >= 0)
+            reaching.push_back(index);
+    std::stable_sort(reaching.begin(), reaching.end(),
+                     [&](std::size_t a, std::size_t b) { return rows[a].existingIndex < rows[b].existingIndex; });
+    for (auto first = reaching.begin(); first != reaching.end();) {
+        const auto last = std::find_if(first, reaching.end(), [&](std::size_t index) {
+            return rows[index].existingIndex != rows[*first].existingIndex;
+        });
+        const std::size_t decider = *std::min_element(first, last, [&](std::size_t a, std::size_t b) {
+            return decidesBefore(db, rows[a], rows[b]);
+        });
+        for (auto other = first; other != last; ++other) {
+            if (*other == decider)
+                continue;
+            rows[*other].fate = ListTransponderFate::Present;
+            rows[*other].text = "уже есть, учтён по записи " + std::to_string(rows[decider].frequencyMhz);
+        }
+        first = last;
+    }
+}
+
 bool isChosen(const TransponderUpdatePlan &plan, const std::vector<bool> &ticked, std::size_t row, ListTransponderFate fate)
 {
-    return row < ticked.size() && ticked[row] && plan.rows[row].fate == fate;
+    return row < ticked.size() && ticked[row] && plan.rows[row].fate == fate && isTickable(plan, row);
+}
+
+int countChosen(const TransponderUpdatePlan &plan, const std::vector<bool> &ticked, ListTransponderFate fate)
+{
+    int chosen = 0;
+    for (std::size_t row = 0; row < plan.rows.size(); ++row)
+        chosen += isChosen(plan, ticked, row, fate) ? 1 : 0;
+    return chosen;
 }
 
 } // namespace
@@ -105,38 +163,48 @@ std::uint8_t receiverFecOf(int fecInner)
     return fecInner >= 0 && fecInner < kReceiverFecCodes ? std::uint8_t(fecInner) : 0;
 }
 
-TransponderUpdatePlan planTransponderUpdate(const ChannelDatabase &db, int satelliteIndex, const ListSatellite &listSatellite)
+TransponderUpdatePlan planTransponderUpdate(const ChannelDatabase &db, int satelliteIndex, const SatellitesList &list,
+                                            int listSatellite)
 {
+    const ListSatellite &source = list.satellites.at(std::size_t(listSatellite));
     TransponderUpdatePlan plan;
     plan.satelliteIndex = satelliteIndex;
-    plan.unusable = listSatellite.unusable;
+    plan.satelliteHoldsTransponders = canHoldTransponders(satelliteIndex);
+    plan.unusable = source.unusable;
+    plan.unusable.insert(plan.unusable.end(), list.unusable.begin(), list.unusable.end());
+    std::stable_sort(plan.unusable.begin(), plan.unusable.end(),
+                     [](const UnusableEntry &a, const UnusableEntry &b) { return a.line < b.line; });
     const Satellite &satellite = db.satellites.at(std::size_t(satelliteIndex));
-    plan.rows.reserve(listSatellite.transponders.size());
-    for (const ListTransponder &source : listSatellite.transponders)
-        plan.rows.push_back(planned(db, satellite, source));
+    plan.rows.reserve(source.transponders.size());
+    for (const ListTransponder &transponder : source.transponders)
+        plan.rows.push_back(planned(db, satellite, transponder));
+    settle(db, plan.rows);
     return plan;
 }
 
-bool isTickable(const PlannedTransponder &row)
+bool isTickable(const TransponderUpdatePlan &plan, std::size_t row)
 {
-    return row.fate == ListTransponderFate::New || row.fate == ListTransponderFate::Changes;
+    const ListTransponderFate fate = plan.rows.at(row).fate;
+    return plan.satelliteHoldsTransponders && (fate == ListTransponderFate::New || fate == ListTransponderFate::Changes);
 }
 
-std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan)
+std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan, bool withChanges)
 {
     std::vector<bool> ticked;
     ticked.reserve(plan.rows.size());
-    for (const PlannedTransponder &row : plan.rows)
-        ticked.push_back(row.fate == ListTransponderFate::New);
+    for (std::size_t index = 0; index < plan.rows.size(); ++index) {
+        const PlannedTransponder &row = plan.rows[index];
+        const bool wanted = row.fate == ListTransponderFate::New ? row.symbolRateKs >= kSlowestTickedRateKs
+                                                                 : withChanges && row.fate == ListTransponderFate::Changes;
+        ticked.push_back(wanted && isTickable(plan, index));
+    }
     return ticked;
 }
 
 std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
                                                     const std::vector<bool> &ticked)
 {
-    std::size_t adding = 0;
-    for (std::size_t row = 0; row < plan.rows.size(); ++row)
-        adding += isChosen(plan, ticked, row, ListTransponderFate::New) ? 1 : 0;
+    const std::size_t adding = std::size_t(countChosen(plan, ticked, ListTransponderFate::New));
     if (plan.satelliteIndex < 0 || std::size_t(plan.satelliteIndex) >= db.satellites.size()
         || db.transponders.size() + adding > std::size_t(kTransponderCapacity) || !hasRoomFor(db, adding, 0))
         return std::nullopt;
@@ -165,21 +233,24 @@ std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const T
     return outcome;
 }
 
-std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan)
+std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan, const std::vector<bool> &ticked)
 {
+    const auto withTicked = [&](const char *what, ListTransponderFate fate) {
+        return what + std::to_string(plan.count(fate)) + ", отмечено: " + std::to_string(countChosen(plan, ticked, fate));
+    };
     return {
-        "новых транспондеров: " + std::to_string(plan.count(ListTransponderFate::New)),
+        withTicked("новых транспондеров: ", ListTransponderFate::New),
         "уже есть: " + std::to_string(plan.count(ListTransponderFate::Present)),
-        "изменятся частота или символьная скорость: " + std::to_string(plan.count(ListTransponderFate::Changes)),
+        withTicked("изменятся частота или символьная скорость: ", ListTransponderFate::Changes),
         "DVB-S2 (приёмник не принимает): " + std::to_string(plan.count(ListTransponderFate::DvbS2)),
     };
 }
 
 std::string unusableCountLine(std::size_t count) { return "непригодных записей: " + std::to_string(count); }
 
-std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan)
+std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan, const std::vector<bool> &ticked)
 {
-    std::vector<std::string> lines = transponderUpdateCounts(plan);
+    std::vector<std::string> lines = transponderUpdateCounts(plan, ticked);
     lines.push_back(unusableCountLine(plan.unusable.size()));
     for (const UnusableEntry &entry : plan.unusable)
         lines.push_back(entry.text());
@@ -198,10 +269,18 @@ std::optional<int> satellitePosition(const Satellite &satellite)
         if (degrees < 0 || degrees > 180 || tenths < 0 || tenths > 9)
             return std::nullopt;
         const int position = int(degrees * 10 + tenths);
+        if (position == 0)
+            return std::nullopt;
         return texts.hemisphere == "W" ? -position : position;
     } catch (const ConversionError &) {
         return std::nullopt;
     }
+}
+
+std::string positionText(int position)
+{
+    const int tenths = std::abs(position);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + (position < 0 ? "° з.д." : "° в.д.");
 }
 
 } // namespace k510

@@ -12,14 +12,18 @@
 // Bringing one satellite of the database up to date from one satellite of a
 // satellites.xml list: which of the list's transponders are new, which the
 // database has already, and which it has at a frequency or symbol rate that
-// drifted. Nothing changes until the chosen rows are applied.
+// drifted. Where several entries of the list come within reach of one
+// transponder, one of them decides what happens to it (the one it matches
+// exactly, else the nearest, the lower frequency of two as near), so that
+// applying the plan twice changes nothing the second time. Nothing changes
+// until the chosen rows are applied.
 
 namespace k510 {
 
 enum class ListTransponderFate {
     New,        // no transponder of the same polarisation within 2 MHz
-    Present,    // one within 2 MHz with the same frequency and symbol rate
-    Changes,    // one within 2 MHz whose frequency or symbol rate differs
+    Present,    // one within 2 MHz with the same frequency and symbol rate, or one another entry decides
+    Changes,    // one within 2 MHz whose frequency or symbol rate differs, and this entry decides it
     DvbS2,      // the receiver tunes DVB-S only
 };
 
@@ -37,10 +41,18 @@ struct PlannedTransponder {
     std::string text;         // what happens to it: "новый", "уже есть", "частота изменится: 11727 → 11728"...
 };
 
+// New transponders slower than this are offered unticked: few receivers lock on them.
+inline constexpr std::uint32_t kSlowestTickedRateKs = 1000;
+
 struct TransponderUpdatePlan {
     int satelliteIndex = -1;
+    // False for a satellite past the 255th: a transponder names its
+    // satellite in one byte, so nothing can be added to it.
+    bool satelliteHoldsTransponders = true;
     std::vector<PlannedTransponder> rows;     // the list's order
-    std::vector<UnusableEntry> unusable;      // the list satellite's entries the reader could not use
+    // The entries the reader could not use, in the satellite and outside
+    // any satellite, by line.
+    std::vector<UnusableEntry> unusable;
 
     [[nodiscard]] int count(ListTransponderFate fate) const;
 };
@@ -49,14 +61,18 @@ struct TransponderUpdatePlan {
 // (AUTO, 1/2, 2/3, 3/4, 5/6, 7/8), anything else is AUTO.
 [[nodiscard]] std::uint8_t receiverFecOf(int fecInner);
 
-// The plan for the database satellite at satelliteIndex (which must exist).
+// The plan for the database satellite at satelliteIndex (which must exist)
+// from the list's satellite at listSatellite (which must exist).
 [[nodiscard]] TransponderUpdatePlan planTransponderUpdate(const ChannelDatabase &db, int satelliteIndex,
-                                                          const ListSatellite &listSatellite);
+                                                          const SatellitesList &list, int listSatellite);
 
-// Per row: whether it is ticked when offered. New transponders are; changes
-// are offered unticked; DVB-S2 and present rows cannot be ticked.
-[[nodiscard]] std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan);
-[[nodiscard]] bool isTickable(const PlannedTransponder &row);
+// Whether the row can be ticked: new transponders and changes can, unless
+// the satellite holds no transponders; DVB-S2 and present rows cannot.
+[[nodiscard]] bool isTickable(const TransponderUpdatePlan &plan, std::size_t row);
+// Per row: whether it is ticked when offered. New transponders are, but for
+// those slower than kSlowestTickedRateKs; changes only withChanges (the
+// tool's --update).
+[[nodiscard]] std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan, bool withChanges = false);
 
 struct UpdateOutcome {
     int added = 0;
@@ -71,16 +87,22 @@ struct UpdateOutcome {
 [[nodiscard]] std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
                                                                   const std::vector<bool> &ticked);
 
-// The counts of new, present, changing and DVB-S2 rows, one line each.
-[[nodiscard]] std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan);
+// The counts of new, present, changing and DVB-S2 rows, one line each, with
+// how many of the new and changing ones are ticked.
+[[nodiscard]] std::vector<std::string> transponderUpdateCounts(const TransponderUpdatePlan &plan,
+                                                               const std::vector<bool> &ticked);
 // "непригодных записей: 2"
 [[nodiscard]] std::string unusableCountLine(std::size_t count);
 // The counts, the unusable entries' count, then each of them named with its line.
-[[nodiscard]] std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan);
+[[nodiscard]] std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &plan,
+                                                                const std::vector<bool> &ticked);
 
 // A database satellite's longitude in tenths of a degree, east positive,
-// as its row shows it; nullopt when the row gives none.
+// as its row shows it; nullopt when the row gives none, or 0,0: what a
+// satellite shows whose USALS longitude was never set.
 [[nodiscard]] std::optional<int> satellitePosition(const Satellite &satellite);
+// A longitude in tenths of a degree, east positive: "19,2° в.д.", "5,0° з.д.".
+[[nodiscard]] std::string positionText(int position);
 
 inline constexpr const char *kNoRoomForListTransponders =
     "Новые транспондеры не поместятся в образ: уберите отметки с части из них.";

@@ -38,7 +38,7 @@ int main()
     for (int run = 0; run < kRuns; ++run) {
         const auto start = Clock::now();
         const k510::SatellitesList list = k510::readSatellitesXml(xml);
-        const k510::TransponderUpdatePlan plan = k510::planTransponderUpdate(db, 0, list.satellites.front());
+        const k510::TransponderUpdatePlan plan = k510::planTransponderUpdate(db, 0, list, 0);
         const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         total += ms;
         worst = std::max(worst, ms);

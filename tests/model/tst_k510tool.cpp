@@ -17,6 +17,7 @@
 #include "model/ReferenceCsv.h"
 #include "model/ReferenceOrder.h"
 #include "model/Repair.h"
+#include "RealSatellitesList.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -165,6 +166,16 @@ QByteArray satellitesXml()
            "</sat>\n</satellites>\n";
 }
 
+// Satellites S1 to S<count> at no position, S1 with a transponder.
+ChannelDatabase satellitesUpTo(int count)
+{
+    samples::DatabaseBuilder builder;
+    for (int s = 1; s <= count; ++s)
+        builder.addSatellite({"S" + std::to_string(s)});
+    builder.addTransponder(1, 10700, 'H', 27500, 3);
+    return builder.build();
+}
+
 // Channels for editable() from elsewhere. "a " is editable()'s "A" by name,
 // "C" is not in it. TV: 1 the same as IN's TV 1 (service ID 101, 1 MHz off),
 // 2 new on IN's transponder 1, 3 on a transponder IN lacks, 4 on C, 5 on A
@@ -266,6 +277,7 @@ private slots:
         // The image's size, but nothing the window would open.
         QTest::newRow("records beyond the image") << 3 << 2;
         QTest::newRow("a text of the image's size") << 4 << 2;
+        QTest::newRow("satellites past the 255th") << 5 << 1;
     }
     void checkExitCodes()
     {
@@ -279,12 +291,21 @@ private slots:
             poke16(image, 0, 0xFFFF);   // satellites
         if (damage == 4)
             std::fill(image.begin(), image.end(), std::uint8_t('x'));
+        if (damage == 5)
+            image = imageOf(satellitesUpTo(300));
         writeFile(path("check.k5d"), image);
         const Run run = tool({"check", path("check.k5d")});
         QTEST(run.exitCode, "exitCode");
         if (damage == 1)
             QCOMPARE(QString::fromUtf8(run.out), QString("избранные ТВ 1, позиция 1: канал 500 не существует\n"));
-        if (damage >= 2)
+        if (damage == 5) {
+            const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 300 - 255);
+            QCOMPARE(lines.front(), QStringLiteral("спутник 256 «S256»: после 255-го спутника транспондеров быть не может "
+                                                   "(транспондер называет свой спутник одним байтом)"));
+            QVERIFY(lines.back().startsWith("спутник 300 «S300»: "));
+        }
+        if (damage >= 2 && damage <= 4)
             QVERIFY2(run.err.startsWith("k510-tool: " + path("check.k5d") + ": Загрузка файла: Ошибка"), qPrintable(run.err));
     }
 
@@ -302,6 +323,8 @@ private slots:
         QTest::newRow("repair, nothing to repair") << QStringList{"repair", "IN", "OUT"};
         QTest::newRow("delete, no such channel") << QStringList{"delete", "IN", "OUT", "--tv", "99"};
         QTest::newRow("normalize, no image") << QStringList{"normalize", "SHORT", "OUT"};
+        QTest::newRow("transponders-from, a list cut off")
+            << QStringList{"transponders-from", "CUTLIST", "IN", "OUT", "--position", "130", "--satellite", "A"};
     }
     void noLineMixesTwoLanguages()
     {
@@ -314,7 +337,9 @@ private slots:
         writeFile(path("short.k5d"), Image(1000, 0));
         writeFile(path("text.txt"), Image{'h', 'e', 'l', 'l', 'o', '\n'});
         writeFile(path("textimage.k5d"), Image(294912, 'x'));
-        const QMap<QString, QString> files{{"IN", path("in.k5d")},        {"OUT", path("mixed-out.k5d")},
+        const QByteArray cutList = satellitesXml().left(200);
+        writeFile(path("cutlist.xml"), Image(cutList.begin(), cutList.end()));
+        const QMap<QString, QString> files{{"CUTLIST", path("cutlist.xml")},{"IN", path("in.k5d")},        {"OUT", path("mixed-out.k5d")},
                                            {"SHORT", path("short.k5d")},  {"TEXT", path("text.txt")},
                                            {"FOREIGN", path("foreign.k5d")}, {"TEXTIMAGE", path("textimage.k5d")}};
         for (auto it = files.begin(); it != files.end(); ++it)
@@ -501,11 +526,11 @@ private slots:
         row("missing list", QStringList{"transponders-from", "/nonexistent/list.xml", "IN", "OUT"} + satelliteA,
             "cannot open");
         row("list that is no XML", QStringList{"transponders-from", "SHORT", "IN", "OUT"} + satelliteA,
-            "Файл не является списком satellites.xml: строка 1, столбец 1");
+            "is no satellites.xml list (line 1, column 1: it is not well-formed XML); nothing was written");
         row("list cut off", QStringList{"transponders-from", "CUTXML", "IN", "OUT"} + satelliteA,
-            "Файл не является списком satellites.xml: строка 5, столбец 10: Premature end of document");
+            "is no satellites.xml list (line 5, column 10: the file ends before the list does)");
         row("position the list lacks", {"transponders-from", "XML", "IN", "OUT", "--position", "192", "--satellite", "A"},
-            "has no satellite at position 192");
+            "has no satellite at position 192 (19.2E)");
         row("position not a number", {"transponders-from", "XML", "IN", "OUT", "--position", "13E", "--satellite", "A"},
             "--position takes tenths");
         row("satellite IN lacks", {"transponders-from", "XML", "IN", "OUT", "--position", "130", "--satellite", "C"},
@@ -562,9 +587,9 @@ private slots:
         const Run run = tool(arguments);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out), QStringLiteral("A (13.0E)\n"
-                                                            "новых транспондеров: 2\n"
+                                                            "новых транспондеров: 2, отмечено: 2\n"
                                                             "уже есть: 1\n"
-                                                            "изменятся частота или символьная скорость: 1\n"
+                                                            "изменятся частота или символьная скорость: 1, отмечено: %1\n"
                                                             "DVB-S2 (приёмник не принимает): 1\n"
                                                             "непригодных записей: 1\n"
                                                             "строка 9: транспондер без частоты\n"
@@ -579,6 +604,74 @@ private slots:
         QCOMPARE(int(listed.transponders[5].fec), 0);
         QCOMPARE(listed.channels, editable().channels);
         QCOMPARE(tool({"check", path("listed.k5d")}).exitCode, 0);
+    }
+
+    // The real list and the damaged ones users met, onto a database whose
+    // Hot Bird stands at 13.0E (or at 19.2E, or is its 300th satellite).
+    void transpondersFromRealLists_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("hotBirdAt");     // "130", "192", or "300th"
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");           // a part of it; empty: nothing on stderr
+        QTest::addColumn<QString>("firstLine");     // of stdout
+
+        const QByteArray real = realList::bytes();
+        if (real.isEmpty())
+            QSKIP("the shared satellites.xml is not beside this clone");
+        const QString secondDocument = QString("line %1, column ").arg(real.count('\n') + 1);
+        const QString badLine = QString(": line %1: bytes that are not UTF-8").arg(realList::satelliteLine(real, 130));
+        QTest::newRow("the real list") << real << "130" << QStringList() << 0 << QString() << "Hotbird (13.0E)";
+        QTest::newRow("two documents") << realList::twoDocuments(real) << "130" << QStringList() << 2 << secondDocument
+                                       << QString();
+        QTest::newRow("a byte that is no UTF-8") << realList::withBadByte(real, 130) << "130" << QStringList() << 0
+                                                 << badLine << "\uFFFDotbird (13.0E)";
+        QTest::newRow("a list without 13.0E") << realList::withoutPosition(real, 130) << "130" << QStringList() << 1
+                                              << "has no satellite at position 130 (13.0E)" << QString();
+        QTest::newRow("onto a satellite at 19.2E") << real << "192" << QStringList() << 1
+                                                   << "stands at 19.2E, not at 13.0E; --other-position takes" << QString();
+        QTest::newRow("onto a satellite at 19.2E all the same")
+            << real << "192" << QStringList{"--other-position"} << 0 << QString() << "Hotbird (13.0E)";
+        QTest::newRow("onto the 300th satellite")
+            << real << "300th" << QStringList() << 1
+            << "is satellite 300 of " + path("hotbird.k5d") + ": satellites past the 255th cannot hold transponders"
+            << QString();
+    }
+    void transpondersFromRealLists()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, hotBirdAt);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QFETCH(QString, firstLine);
+
+        ChannelDatabase db = satellitesUpTo(hotBirdAt == "300th" ? 299 : 1);
+        samples::DatabaseBuilder hotBird;
+        hotBird.addSatellite({"Hot Bird", 9750, 10600, SwitchType::None, 0, 0, hotBirdAt == "192" ? 192 : 130});
+        db.satellites.push_back(hotBird.build().satellites.front());
+        writeFile(path("real.xml"), Image(xml.begin(), xml.end()));
+        writeFile(path("hotbird.k5d"), imageOf(db));
+        QFile::remove(path("hotbird-out.k5d"));
+        const Run run = tool(QStringList{"transponders-from", path("real.xml"), path("hotbird.k5d"), path("hotbird-out.k5d"),
+                                         "--position", "130", "--satellite", "Hot Bird"}
+                             + options);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err), qPrintable(run.err));
+        QCOMPARE(QString::fromUtf8(run.out).section('\n', 0, 0), firstLine);
+        QCOMPARE(QFile::exists(path("hotbird-out.k5d")), exitCode == 0);
+        if (exitCode != 0)
+            return;
+        // What the summary counts is what was done.
+        const QByteArray bytes = readFile(path("hotbird-out.k5d"));
+        const ChannelDatabase listed = databaseOf(Image(bytes.begin(), bytes.end()));
+        const int added = int(listed.transponders.size() - db.transponders.size());
+        QVERIFY(added > 0);
+        const QString newLine = QString::fromUtf8(run.out).section('\n', 1, 1);
+        QVERIFY2(newLine.startsWith("новых транспондеров: ") && newLine.endsWith(QString(", отмечено: %1").arg(added)),
+                 qPrintable(newLine));
+        QVERIFY(run.out.endsWith(QString("transponders added: %1, changed: 0\n").arg(added).toUtf8()));
     }
 
     // An OUT that is one of the inputs, by its own name or through a symbolic

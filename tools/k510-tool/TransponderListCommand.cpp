@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 #include "DatabaseFiles.h"
@@ -20,11 +21,35 @@ using namespace k510;
 namespace {
 
 const QString kSynopsis = QStringLiteral(
-    "transponders-from XML IN OUT --position TENTHS --satellite NAME [--update]\n"
+    "transponders-from XML IN OUT --position TENTHS --satellite NAME [--update] [--other-position]\n"
     "                      add to IN's satellite NAME the DVB-S transponders that the satellites.xml\n"
-    "                      list XML has at TENTHS of a degree (130 is 13.0E, -50 is 5.0W) and IN lacks;\n"
-    "                      --update also moves transponders whose frequency or symbol rate drifted;\n"
-    "                      prints the summary");
+    "                      list XML has at TENTHS of a degree (130 is 13.0E, -50 is 5.0W) and IN lacks\n"
+    "                      (but for those under 1000 ks/s); --update also moves transponders whose\n"
+    "                      frequency or symbol rate drifted; --other-position takes them onto a NAME\n"
+    "                      that stands at another position; prints the summary");
+
+// "19.2E", "5.0W"
+QString englishPosition(int tenths)
+{
+    return QStringLiteral("%1.%2%3").arg(std::abs(tenths) / 10).arg(std::abs(tenths) % 10).arg(tenths < 0 ? 'W' : 'E');
+}
+
+QString englishFault(const ListRefusal &refusal)
+{
+    switch (refusal.fault) {
+    case ListFault::Empty:
+        return QStringLiteral("the file is empty");
+    case ListFault::Malformed:
+        return QStringLiteral("it is not well-formed XML");
+    case ListFault::CutOff:
+        return QStringLiteral("the file ends before the list does");
+    case ListFault::AfterTheList:
+        return QStringLiteral("more follows the closing </satellites>, such as a second XML document");
+    case ListFault::WrongRoot:
+        return QStringLiteral("its root is <%1>, not <satellites>").arg(QString::fromStdString(refusal.root));
+    }
+    return {};
+}
 
 std::optional<SatellitesList> readList(const QString &path, int *exitCode)
 {
@@ -35,14 +60,17 @@ std::optional<SatellitesList> readList(const QString &path, int *exitCode)
         return std::nullopt;
     }
     SatellitesList list = readSatellitesXml(*data);
-    if (!list.ok()) {
-        *exitCode = fail(withReason(QStringLiteral("%1 is no satellites.xml list; nothing was written").arg(path), path,
-                                    QString::fromStdString(list.error)),
+    if (const auto &refusal = list.refusal) {
+        const QString where = refusal->fault == ListFault::Empty
+                                  ? QString()
+                                  : QStringLiteral("line %1, column %2: ").arg(refusal->line).arg(refusal->column);
+        *exitCode = fail(QStringLiteral("%1 is no satellites.xml list (%2%3); nothing was written")
+                             .arg(path, where, englishFault(*refusal)),
                          NotAnImage);
         return std::nullopt;
     }
-    for (const UnusableEntry &entry : list.unusable)
-        QTextStream(stderr) << path << ": " << QString::fromStdString(entry.text()) << Qt::endl;
+    for (const int line : list.replacedBytesLines)
+        QTextStream(stderr) << path << ": line " << line << ": bytes that are not UTF-8 were read as U+FFFD" << Qt::endl;
     return list;
 }
 
@@ -77,7 +105,8 @@ int runTransponderListCommand(const QStringList &arguments)
     const QCommandLineOption position(QStringLiteral("position"), QString(), QStringLiteral("TENTHS"));
     const QCommandLineOption satellite(QStringLiteral("satellite"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption update(QStringLiteral("update"));
-    parser.addOptions({position, satellite, update});
+    const QCommandLineOption otherPosition(QStringLiteral("other-position"));
+    parser.addOptions({position, satellite, update, otherPosition});
     if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments))
         return fail(parser.errorText());
     const QStringList files = parser.positionalArguments();
@@ -95,31 +124,38 @@ int runTransponderListCommand(const QStringList &arguments)
     const auto list = readList(files[0], &code);
     if (!list)
         return code;
-    const auto source = std::find_if(list->satellites.begin(), list->satellites.end(),
-                                     [tenths](const ListSatellite &entry) { return entry.position == tenths; });
-    if (source == list->satellites.end())
-        return fail(QStringLiteral("%1 has no satellite at position %2").arg(files[0]).arg(tenths));
+    const int source = listSatelliteAt(*list, tenths);
+    if (source < 0)
+        return fail(QStringLiteral("%1 has no satellite at position %2 (%3)").arg(files[0]).arg(tenths).arg(englishPosition(tenths)));
     auto db = readDatabase(files[1], &code, NotAnImage);
     if (!db)
         return code;
     const int target = satelliteNamed(*db, parser.value(satellite), files[1]);
     if (target < 0)
         return Failure;
+    if (!canHoldTransponders(target))
+        return fail(QStringLiteral("'%1' is satellite %2 of %3: satellites past the 255th cannot hold transponders, "
+                                   "since a transponder names its satellite in one byte; nothing was written")
+                        .arg(parser.value(satellite))
+                        .arg(target + 1)
+                        .arg(files[1]));
+    const auto targetPosition = satellitePosition(db->satellites[std::size_t(target)]);
+    if (targetPosition && *targetPosition != tenths && !parser.isSet(otherPosition))
+        return fail(QStringLiteral("'%1' of %2 stands at %3, not at %4; --other-position takes the list's transponders "
+                                   "all the same; nothing was written")
+                        .arg(parser.value(satellite), files[1], englishPosition(*targetPosition), englishPosition(tenths)));
 
-    const TransponderUpdatePlan plan = planTransponderUpdate(*db, target, *source);
-    std::vector<bool> ticked = defaultChoice(plan);
-    if (parser.isSet(update)) {
-        for (std::size_t row = 0; row < plan.rows.size(); ++row)
-            ticked[row] = ticked[row] || plan.rows[row].fate == ListTransponderFate::Changes;
-    }
+    const TransponderUpdatePlan plan = planTransponderUpdate(*db, target, *list, source);
+    const std::vector<bool> ticked = defaultChoice(plan, parser.isSet(update));
     const auto outcome = applyTransponderUpdate(*db, plan, ticked);
     if (!outcome)
-        return fail(QStringLiteral("the new transponders do not fit IN; OUT was not written"));
+        return fail(QStringLiteral("the %1 new transponders do not fit IN; OUT was not written")
+                        .arg(std::count(ticked.begin(), ticked.end(), true)));
     if (!writeDatabase(*db, files[2], &code))
         return code;
     QTextStream out(stdout);
-    out << QString::fromStdString(source->name) << '\n';
-    for (const std::string &line : transponderUpdateSummary(plan))
+    out << QString::fromStdString(list->satellites[std::size_t(source)].name) << '\n';
+    for (const std::string &line : transponderUpdateSummary(plan, ticked))
         out << QString::fromStdString(line) << '\n';
     out << "transponders added: " << outcome->added << ", changed: " << outcome->changed << Qt::endl;
     return Success;

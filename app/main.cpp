@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string_view>
 
 namespace {
@@ -74,19 +75,38 @@ int exportPdf(const QCommandLineParser &parser)
     return 0;
 }
 
-// Whether the command line asks only for the usage or the version, which are
-// answered without the window system, so they work without a display too.
-bool asksForUsageOrVersion(int argc, char *argv[])
+// Whether the command line, before any "--", holds one of the options, also
+// as "--name=value". Read from argv as it stands, before an application is
+// made, to choose which kind of application to make.
+bool hasOption(int argc, char *argv[], std::initializer_list<std::string_view> names)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--")
             return false;
-        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
-            || argument == "--version")
+        const std::string_view name = argument.substr(0, argument.find('='));
+        if (std::find(names.begin(), names.end(), name) != names.end())
             return true;
     }
     return false;
+}
+
+// The usage and the version are answered without the window system, so they
+// work without a display too.
+bool asksForUsageOrVersion(int argc, char *argv[])
+{
+    return hasOption(argc, argv, {"-h", "--help", "--help-all", "-v", "--version"});
+}
+
+// An export (or a command line refused as one) shows no window, so it needs
+// no display either: from a script, over ssh or from cron. The offscreen
+// platform still has the system's fonts, which the PDF embeds. A platform
+// the user chose, in QT_QPA_PLATFORM or with -platform, is kept.
+void startWithoutDisplayWhenExporting(int argc, char *argv[])
+{
+    if (hasOption(argc, argv, {"--export-pdf", "--page"}) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && !hasOption(argc, argv, {"-platform", "--platform"}))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 } // namespace
@@ -105,11 +125,18 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    startWithoutDisplayWhenExporting(argc, argv);
     QApplication app(argc, argv);
     useRussianLanguage(app);
     parser.process(app);   // ends the program on an unknown option
     if (parser.isSet(kExportPdf))
         return exportPdf(parser);
+    if (parser.isSet(kPage)) {
+        QTextStream(stderr) << "k510-editor: --page chooses the page --export-pdf writes; without --export-pdf "
+                               "it has nothing to do"
+                            << Qt::endl;
+        return 2;
+    }
 
     QtUserDialogs dialogs;
     TfrmMain window(dialogs);

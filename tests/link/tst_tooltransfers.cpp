@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "LinkTestSupport.h"
+#include "ProgramRun.h"
 #include "SimProcess.h"
 
 #include <fcntl.h>
@@ -18,18 +19,11 @@ using namespace linktest;
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QString errors;
-};
+using ToolRun = ProgramRun;
 
 ToolRun runTool(const QStringList &arguments)
 {
-    QProcess tool;
-    tool.start(QStringLiteral(K510_TOOL_PATH), arguments);
-    tool.waitForFinished(60000);
-    return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
-            QString::fromUtf8(tool.readAllStandardError())};
+    return runProgram(QStringLiteral(K510_TOOL_PATH), arguments);
 }
 
 // Runs k510-tool with its stderr on a terminal, as from a user's shell, and

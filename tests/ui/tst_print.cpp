@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
+#include "PdfText.h"
+#include "model/Conversions.h"
+#include "model/TextCodec.h"
 #include "tests/link/FullDisk.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/lists/ModelStrings.h"
+#include "ui/pages/TransponderPage.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTest>
 
 using k510::ChannelDatabase;
@@ -19,35 +21,6 @@ using k510::ui::fromWindows1251;
 using k510::ui::ReportList;
 
 namespace {
-
-// The text of a PDF file in the order it was drawn, one printed line each.
-QStringList pdfLines(const QString &path)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
-                                                  QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
-        return {QStringLiteral("pdftotext failed: ") + QString::fromUtf8(pdftotext.readAllStandardError())};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\n'));
-}
-
-int pdfPageCount(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
-    pdfinfo.waitForFinished(60000);
-    const auto match = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"), QRegularExpression::MultilineOption)
-                           .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// A printed row begins with its number; headers ("09.12.2026"), group
-// headings ("1. Новости") and "Стр. 1 из 2" do not.
-bool isRow(const QString &line)
-{
-    static const QRegularExpression row(QStringLiteral("^\\d+ "));
-    return row.match(line).hasMatch();
-}
 
 QString channelName(const ChannelDatabase &db, int channelIndex)
 {
@@ -94,6 +67,90 @@ std::function<bool(QDialog &)> chooseGroups(bool all)
 
 enum class Shown { TvOrder, TvSortedAndFiltered, RadioOfOneSatellite, TvGroup, AllRadioGroups, Satellites };
 
+// A real-size database under names as receivers hold them: satellites named
+// as on real lists and by the widest letters, channels named with letter
+// pairs a font may join into one ligature glyph ("ff", "fi", "fl").
+ChannelDatabase withNames(ChannelDatabase db, const QStringList &satelliteNames, const QStringList &channelNames)
+{
+    for (size_t s = 0; s < db.satellites.size(); ++s) {
+        k510::Satellite &satellite = db.satellites[s];
+        const std::string name = k510::utf8ToWindows1251(satelliteNames[qsizetype(s) % satelliteNames.size()].toStdString());
+        satellite.name.fill(0);
+        satellite.nameLen = std::uint8_t(name.size());
+        std::copy(name.begin(), name.end(), satellite.name.begin());
+        satellite.rowTexts.name = name;
+    }
+    for (size_t c = 0; c < db.channels.size(); c += 3)
+        db.channels[c].setName(
+            k510::utf8ToWindows1251(channelNames[qsizetype(c / 3) % channelNames.size()].toStdString()));
+    return db;
+}
+
+ChannelDatabase realNames()
+{
+    return withNames(k510::samples::fullCapacityDatabase(),
+                     {QStringLiteral("Hot Bird 13.0E"), QStringLiteral("Astra 1KR 19.2E"),
+                      QStringLiteral("Eutelsat 36B/C"), QStringLiteral("Express AM6 53E"),
+                      QStringLiteral("Ямал 402 54.9E")},
+                     {QStringLiteral("Office TV"), QStringLiteral("Offside fiction"), QStringLiteral("Waffle")});
+}
+
+ChannelDatabase widestNames()
+{
+    const QString w(16, QLatin1Char('W'));
+    return withNames(k510::samples::fullCapacityDatabase(),
+                     {w, QStringLiteral("MMMMMMMMMMMMMMMM"), QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖЖ"),
+                      QStringLiteral("WWWWWWWWWWWW 13E")},
+                     {w, QStringLiteral("ЩЩЩЩЩЩЩЩЩЩЩЩЩЩЩЩ"), QStringLiteral("Off"), QStringLiteral("Woffle ffi fl")});
+}
+
+QString satelliteName(const ChannelDatabase &db, const k510::Transponder *transponder)
+{
+    const k510::Satellite *satellite = transponder ? db.satelliteOf(*transponder) : nullptr;
+    return satellite ? fromWindows1251(satellite->nameText()) : QString();
+}
+
+enum class Page { Tv, TranspondersOfAll, Satellites };
+
+// How each printed row of the page begins, in order: its number and every
+// name it shows, whole; on the satellites page also the LNB's frequencies
+// and the 22 kHz tone.
+QStringList rowBeginnings(const ChannelDatabase &db, EditorDriver &editor, Page page)
+{
+    QStringList rows;
+    switch (page) {
+    case Page::Tv:
+        for (size_t p = 0; p < db.tvOrder.size(); ++p) {
+            const int channel = db.channelIndexOfTvOrder(int(p));
+            rows.append(QStringLiteral("%1 %2 %3 ").arg(p + 1).arg(channelName(db, channel),
+                                                                   satelliteName(db, db.transponderOf(*db.channelAt(channel)))));
+        }
+        break;
+    case Page::TranspondersOfAll: {
+        const auto *transponders = editor.window().findChild<k510::ui::TransponderPage *>();
+        const ReportList *list = editor.list("lvTpView");
+        for (int row = 0; row < list->rowCount(); ++row) {
+            const int index = transponders->transponderIndexOfRow(db, row);
+            rows.append(QStringLiteral("%1 %2 ").arg(list->text(row, 0), satelliteName(db, &db.transponders[size_t(index)])));
+        }
+        break;
+    }
+    case Page::Satellites:
+        for (size_t s = 0; s < db.satellites.size(); ++s) {
+            const k510::Satellite &satellite = db.satellites[s];
+            rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6 ")
+                            .arg(s + 1)
+                            .arg(fromWindows1251(satellite.nameText()),
+                                 QString::fromStdString(satellite.rowTexts.lnbType),
+                                 QString::fromStdString(k510::bcdText(satellite.lnbLow)),
+                                 QString::fromStdString(k510::bcdText(satellite.lnbHigh)),
+                                 satellite.lnbFlags & k510::LnbFlag::Tone22k ? QStringLiteral("+") : QStringLiteral("-")));
+        }
+        break;
+    }
+    return rows;
+}
+
 } // namespace
 
 // "Печать..." and "Экспорт в PDF...": the PDF read back as text holds what
@@ -105,6 +162,8 @@ private slots:
     void pdfHoldsWhatThePageShows_data();
     void pdfHoldsWhatThePageShows();
     void fullDatabaseFillsTheExpectedPages();
+    void everyNamePrintsWholeAndPreviewAgrees_data();
+    void everyNamePrintsWholeAndPreviewAgrees();
     void previewShowsTheDocumentAndCancelShowsNothing();
     void failedPdfWriteKeepsTheOldFile();
 };
@@ -213,6 +272,66 @@ void PrintTest::fullDatabaseFillsTheExpectedPages()
     QCOMPARE(std::count_if(lines.begin(), lines.end(), isRow), qsizetype(6000));
     QVERIFY(lines.contains(QStringLiteral("Стр. %1 из %1").arg(pages)));
 }
+
+void PrintTest::everyNamePrintsWholeAndPreviewAgrees_data()
+{
+    QTest::addColumn<ChannelDatabase>("db");
+    QTest::addColumn<Page>("page");
+    const ChannelDatabase real = realNames();
+    const ChannelDatabase wide = widestNames();
+    QTest::newRow("6000 TV channels, real satellite names") << real << Page::Tv;
+    QTest::newRow("rescanned, transponders of all satellites")
+        << k510::samples::rescannedDatabase(real, 7) << Page::TranspondersOfAll;
+    QTest::newRow("16 wide letters, TV") << wide << Page::Tv;
+    QTest::newRow("16 wide letters, transponders of all satellites") << wide << Page::TranspondersOfAll;
+    QTest::newRow("16 wide letters, satellites") << wide << Page::Satellites;
+}
+
+// Read back page by page, each printed row holds its names whole and "ff"
+// as typed; the preview has as many pages as the PDF.
+void PrintTest::everyNamePrintsWholeAndPreviewAgrees()
+{
+    QFETCH(ChannelDatabase, db);
+    QFETCH(Page, page);
+    EditorDriver editor;
+    editor.open(db);
+    switch (page) {
+    case Page::Tv: editor.clickTab(TfrmMain::PageTv); break;
+    case Page::TranspondersOfAll:
+        editor.clickTab(TfrmMain::PageTp);
+        editor.chooseTransponderSatellite(0);
+        break;
+    case Page::Satellites: editor.clickTab(TfrmMain::PageSat); break;
+    }
+    const QStringList expected = rowBeginnings(db, editor, page);
+    const QString path = editor.path(QStringLiteral("names.pdf"));
+    editor.dialogs().saveNames = {path};
+    trigger(editor, "mmFileExportPdf");
+    QCOMPARE(editor.dialogs().errors, QStringList());
+
+    const int pages = pdfPageCount(path);
+    QVERIFY(pages >= 1);
+    QStringList rows;
+    for (int number = 1; number <= pages; ++number) {
+        const QStringList lines = pdfLines(path, number);
+        QVERIFY2(lines.contains(QStringLiteral("Стр. %1 из %2").arg(number).arg(pages)), qPrintable(lines.join('|')));
+        std::copy_if(lines.begin(), lines.end(), std::back_inserter(rows), isRow);
+    }
+    QCOMPARE(rows.size(), expected.size());
+    for (int i = 0; i < rows.size(); ++i)
+        QVERIFY2((rows[i] + QLatin1Char(' ')).startsWith(expected[i]),
+                 qPrintable(QStringLiteral("row %1: «%2», expected «%3…»").arg(i).arg(rows[i], expected[i])));
+
+    int previewPages = 0;
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        dialog.show();
+        previewPages = dialog.findChild<QPrintPreviewWidget *>()->pageCount();
+        return false;
+    });
+    trigger(editor, "mmFilePrint");
+    QCOMPARE(previewPages, pages);
+}
+
 
 void PrintTest::previewShowsTheDocumentAndCancelShowsNothing()
 {

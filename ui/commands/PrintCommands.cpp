@@ -2,6 +2,7 @@
 #include "PrintCommands.h"
 
 #include "DatabaseFiles.h"
+#include "model/Conversions.h"
 #include "ui/EditorSettings.h"
 #include "ui/UserDialogs.h"
 #include "ui/dialogs/PrintChoiceDlg.h"
@@ -20,6 +21,8 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace k510::ui {
 
@@ -59,9 +62,36 @@ PrintDocument tableDocument(const ReportList &list, const QString &title)
     return document;
 }
 
-PrintDocument satelliteDocument(const SatellitePage &page)
+// The satellites as the page lists them, with what the page leaves to the
+// satellite dialog beside the LNB type: the oscillator frequencies as the
+// dialog shows them and the 22 kHz tone.
+PrintDocument satelliteDocument(const ChannelDatabase &db, const SatellitePage &page)
 {
-    return tableDocument(*page.list(), QStringLiteral("Спутники"));
+    PrintDocument document = tableDocument(*page.list(), QStringLiteral("Спутники"));
+    const auto lnbType = std::find_if(document.columns.begin(), document.columns.end(), [](const PrintColumn &column) {
+        return column.title == QStringLiteral("Тип LNB");
+    });
+    const auto at = lnbType == document.columns.end() ? document.columns.size()
+                                                      : size_t(lnbType - document.columns.begin()) + 1;
+    document.columns.insert(document.columns.begin() + qsizetype(at),
+                            {{QStringLiteral("Начальная"), true},
+                             {QStringLiteral("Конечная"), true},
+                             {QStringLiteral("22КГц")}});
+    const std::vector<int> rows = page.list()->shownRows();
+    std::vector<QStringList> &printed = document.sections.front().rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int index = page.list()->rows().tag(rows[i]);
+        const Satellite *satellite = index >= 0 && size_t(index) < db.satellites.size() ? &db.satellites[size_t(index)]
+                                                                                         : nullptr;
+        const QStringList lnb = satellite ? QStringList{QString::fromStdString(bcdText(satellite->lnbLow)),
+                                                        QString::fromStdString(bcdText(satellite->lnbHigh)),
+                                                        satellite->lnbFlags & LnbFlag::Tone22k ? QStringLiteral("+")
+                                                                                                : QStringLiteral("-")}
+                                          : QStringList{{}, {}, {}};
+        for (qsizetype j = 0; j < lnb.size(); ++j)
+            printed[i].insert(qsizetype(at) + j, lnb[j]);
+    }
+    return document;
 }
 
 PrintDocument transponderDocument(const ChannelDatabase &db, const TransponderPage &page)
@@ -76,7 +106,7 @@ PrintDocument transponderDocument(const ChannelDatabase &db, const TransponderPa
     if (!allSatellites)
         return document;
     // Every satellite's transponders in one list: each row names its satellite.
-    document.columns.insert(document.columns.begin() + 1, PrintColumn{QStringLiteral("Спутник"), false, 10});
+    document.columns.insert(document.columns.begin() + 1, PrintColumn{QStringLiteral("Спутник")});
     const std::vector<int> rows = page.list()->shownRows();
     std::vector<QStringList> &printed = document.sections.front().rows;
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -146,6 +176,11 @@ PrintDocument allGroupsDocument(const ChannelDatabase &db, int page, const QStri
         }
         document.sections.push_back(std::move(section));
     }
+    if (document.sections.empty()) {
+        // Rather than the column titles over an empty table.
+        document.columns.clear();
+        document.notes = QStringList{QStringLiteral("Нет групп с каналами")};
+    }
     return document;
 }
 
@@ -167,7 +202,7 @@ PrintDocument PrintCommands::documentOfPage(int page, bool allGroups) const
     const QString pageTitle = pages.tabText(page).trimmed();
     PrintDocument document;
     switch (page) {
-    case Satellites: document = satelliteDocument(*pages.satellites); break;
+    case Satellites: document = satelliteDocument(db, *pages.satellites); break;
     case Transponders: document = transponderDocument(db, *pages.transponders); break;
     case Tv:
     case Radio: {
@@ -216,7 +251,7 @@ void PrintCommands::print()
     if (!document)
         return;
     QPrinter printer(QPrinter::HighResolution);
-    useDocumentMargins(printer);
+    useDocumentPage(printer);
     printer.setDocName(document->title);
     QPrintPreviewDialog preview(&printer, &m_targets.window);
     preview.setObjectName(QStringLiteral("printPreviewDlg"));

@@ -9,9 +9,6 @@ namespace k510::ui {
 
 namespace {
 
-// A satellite's name is up to 16 characters; ten tell one from another.
-constexpr int kSatelliteChars = 10;
-
 QString scrambledMark()
 {
     return QStringLiteral("$");
@@ -24,7 +21,7 @@ std::vector<PrintColumn> channelPrintColumns()
     return {
         {QStringLiteral("№"), true},
         {QStringLiteral("Название")},
-        {QStringLiteral("Спутник"), false, kSatelliteChars},
+        {QStringLiteral("Спутник")},
         {QStringLiteral("Частота"), false},
         {scrambledMark()},
     };

@@ -10,7 +10,7 @@
 #include <vector>
 
 // How channels read on paper: the number the list shows, the name, the
-// satellite's name cut short, the transponder as "11766 H", and "$" for a
+// satellite's name, the transponder as "11766 H", and "$" for a
 // scrambled channel.
 
 namespace k510::ui {

@@ -7,7 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace k510::ui {
 
@@ -23,6 +22,11 @@ double textHeight(const QFontMetricsF &metrics, double width, const QString &tex
     return metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text).height();
 }
 
+QString continuedHeading(const QString &heading)
+{
+    return QStringLiteral("%1 (продолжение)").arg(heading);
+}
+
 } // namespace
 
 DocumentPages::DocumentPages(const PrintDocument &document, QPagedPaintDevice &device, QDate printedOn)
@@ -32,6 +36,9 @@ DocumentPages::DocumentPages(const PrintDocument &document, QPagedPaintDevice &d
     // the part of it that is used.
     m_textFont = QGuiApplication::font();
     m_textFont.setPointSizeF(kTextPoints);
+    // Latin text unshaped: no ligatures, so the PDF's text reads "ff" where
+    // "ff" was typed (a ligature glyph copies and searches as "ﬀ").
+    m_textFont.setStyleStrategy(QFont::PreferNoShaping);
     m_boldFont = m_textFont;
     m_boldFont.setBold(true);
     m_titleFont = m_boldFont;
@@ -43,7 +50,9 @@ DocumentPages::DocumentPages(const PrintDocument &document, QPagedPaintDevice &d
 
     const QFontMetricsF text(m_textFont, &device);
     const QFontMetricsF title(m_titleFont, &device);
-    m_lineHeight = std::ceil(text.lineSpacing() * 1.15);
+    // Unrounded, so the lines a column holds do not depend on the device's
+    // resolution beyond the font's own metrics.
+    m_lineHeight = text.lineSpacing() * 1.15;
     m_cellGap = text.averageCharWidth() * 1.5;
     m_flowGap = text.averageCharWidth() * 4;
 
@@ -59,55 +68,34 @@ DocumentPages::DocumentPages(const PrintDocument &document, QPagedPaintDevice &d
 
 void DocumentPages::measureColumns()
 {
+    // Each column is as wide as the widest text it holds anywhere in the
+    // document, so a name prints whole on every page; the page then takes as
+    // many columns of rows as fit side by side.
     const QFontMetricsF text(m_textFont, &m_device);
     const QFontMetricsF bold(m_boldFont, &m_device);
     const auto columns = m_document.columns.size();
     m_cellWidths.assign(columns, 0);
     for (size_t c = 0; c < columns; ++c)
         m_cellWidths[c] = bold.horizontalAdvance(m_document.columns[c].title);
+    double widestHeading = 0;
     for (const PrintSection &section : m_document.sections) {
+        if (!section.heading.isEmpty())
+            widestHeading = std::max(widestHeading, bold.horizontalAdvance(continuedHeading(section.heading)));
         for (const QStringList &cells : section.rows) {
             for (size_t c = 0; c < columns && c < size_t(cells.size()); ++c)
                 m_cellWidths[c] = std::max(m_cellWidths[c], text.horizontalAdvance(cells[qsizetype(c)]));
         }
     }
-    // Columns with a widest width give up the rest where it would cost a
-    // column of rows; they have it back when the page has the room.
-    const std::vector<double> natural = m_cellWidths;
-    for (size_t c = 0; c < columns; ++c) {
-        if (const int chars = m_document.columns[c].widestChars; chars > 0)
-            m_cellWidths[c] = std::min(m_cellWidths[c], chars * text.averageCharWidth());
-    }
+    double needed = m_cellGap * double(std::max<size_t>(columns, 1) - 1);
+    for (double cell : m_cellWidths)
+        needed += cell;
+    needed = std::max(needed, widestHeading);
 
-    auto rowWidth = [&] {
-        double width = 0;
-        for (double cell : m_cellWidths)
-            width += cell;
-        return width + m_cellGap * double(std::max<size_t>(columns, 1) - 1);
-    };
-    // A row wider than the page gives the excess up from its first text
-    // column (the name), whose texts then end in "…". Rows narrower than
-    // their column keep their width, the room left over at their end: a
-    // wide gap inside a row would only make it harder to follow.
-    const auto stretch = std::distance(
-        m_document.columns.begin(),
-        std::find_if(m_document.columns.begin(), m_document.columns.end(), [](const PrintColumn &column) {
-            return !column.alignRight;
-        }));
-    if (size_t(stretch) < columns && rowWidth() > m_area.width())
-        m_cellWidths[size_t(stretch)] = std::max(0.0, m_cellWidths[size_t(stretch)] - (rowWidth() - m_area.width()));
-
-    const double needed = rowWidth();
     m_flowColumns = std::clamp(int((m_area.width() + m_flowGap) / (needed + m_flowGap)), 1, kMostFlowColumns);
     m_flowWidth = (m_area.width() - m_flowGap * (m_flowColumns - 1)) / m_flowColumns;
-    double spare = m_flowWidth - needed;
-    for (size_t c = 0; c < columns && spare > 0; ++c) {
-        const double regained = std::min(spare, natural[c] - m_cellWidths[c]);
-        if (regained > 0) {
-            m_cellWidths[c] += regained;
-            spare -= regained;
-        }
-    }
+    // A row wider than the whole page (a narrow paper size) is drawn
+    // narrower rather than cut: every text stays whole and readable as text.
+    m_squeeze = std::min(1.0, m_flowWidth / needed);
 }
 
 void DocumentPages::layOut()
@@ -222,18 +210,23 @@ void DocumentPages::paintFooter(QPainter &painter, int page) const
 void DocumentPages::paintFlowColumn(QPainter &painter, const FlowColumn &lines, double left) const
 {
     const QFontMetricsF text(m_textFont, &m_device);
-    const QFontMetricsF bold(m_boldFont, &m_device);
     double top = m_headerHeight;
     const double baselineOffset = (m_lineHeight + text.ascent() - text.descent()) / 2;
 
-    QStringList titles;
-    for (const PrintColumn &column : m_document.columns)
-        titles.append(column.title);
-    painter.setPen(Qt::black);
-    painter.setFont(m_boldFont);
-    paintRow(painter, titles, left, top + baselineOffset, true);
-    painter.setPen(QPen(kRuleColour, 0));
-    painter.drawLine(QPointF(left, top + m_lineHeight), QPointF(left + m_flowWidth, top + m_lineHeight));
+    painter.save();
+    painter.translate(left, 0);
+    painter.scale(m_squeeze, 1);
+    const double width = m_flowWidth / m_squeeze;
+    if (!m_document.columns.empty()) {
+        QStringList titles;
+        for (const PrintColumn &column : m_document.columns)
+            titles.append(column.title);
+        painter.setPen(Qt::black);
+        painter.setFont(m_boldFont);
+        paintRow(painter, titles, top + baselineOffset, true);
+        painter.setPen(QPen(kRuleColour, 0));
+        painter.drawLine(QPointF(0, top + m_lineHeight), QPointF(width, top + m_lineHeight));
+    }
     top += m_lineHeight;
 
     painter.setPen(Qt::black);
@@ -245,33 +238,26 @@ void DocumentPages::paintFlowColumn(QPainter &painter, const FlowColumn &lines, 
         const PrintSection &section = m_document.sections[size_t(line.section)];
         if (line.kind == Line::Kind::Row) {
             painter.setFont(m_textFont);
-            paintRow(painter, section.rows[size_t(line.row)], left, baseline, false);
+            paintRow(painter, section.rows[size_t(line.row)], baseline, false);
             continue;
         }
-        const QString heading = line.kind == Line::Kind::Heading
-                                    ? section.heading
-                                    : QStringLiteral("%1 (продолжение)").arg(section.heading);
         painter.setFont(m_boldFont);
-        painter.drawText(QPointF(left, baseline), bold.elidedText(heading, Qt::ElideRight, m_flowWidth));
+        painter.drawText(QPointF(0, baseline), line.kind == Line::Kind::Heading ? section.heading
+                                                                                : continuedHeading(section.heading));
     }
+    painter.restore();
 }
 
-void DocumentPages::paintRow(QPainter &painter, const QStringList &cells, double left, double baseline,
-                             bool titles) const
+void DocumentPages::paintRow(QPainter &painter, const QStringList &cells, double baseline, bool titles) const
 {
     const QFontMetricsF metrics(titles ? m_boldFont : m_textFont, &m_device);
-    double x = left;
+    double x = 0;
     for (size_t c = 0; c < m_cellWidths.size() && c < size_t(cells.size()); ++c) {
         const double cellWidth = m_cellWidths[c];
-        QString shown = cells[qsizetype(c)];
-        double width = metrics.horizontalAdvance(shown);
-        if (width > cellWidth) {
-            shown = metrics.elidedText(shown, Qt::ElideRight, cellWidth);
-            width = metrics.horizontalAdvance(shown);
-        }
-        if (!shown.isEmpty()) {
-            const double at = m_document.columns[c].alignRight ? x + cellWidth - width : x;
-            painter.drawText(QPointF(at, baseline), shown);
+        const QString &cell = cells[qsizetype(c)];
+        if (!cell.isEmpty()) {
+            const double at = m_document.columns[c].alignRight ? x + cellWidth - metrics.horizontalAdvance(cell) : x;
+            painter.drawText(QPointF(at, baseline), cell);
         }
         x += cellWidth + m_cellGap;
     }

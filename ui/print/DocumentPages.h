@@ -18,7 +18,8 @@ namespace k510::ui {
 // preview, a PDF file): a header with the file, the title, the notes and the
 // date; the rows flowing down two or three columns side by side where they
 // fit, each column headed by the column titles; "Стр. N из M" at the foot.
-// Texts too long for their cell end in "…" rather than run into the next.
+// Every column is as wide as its widest text in the whole document, so no
+// text is ever cut.
 class DocumentPages {
 public:
     DocumentPages(const PrintDocument &document, QPagedPaintDevice &device, QDate printedOn);
@@ -44,8 +45,9 @@ private:
     void layOut();
     void paintHeader(QPainter &painter) const;
     void paintFooter(QPainter &painter, int page) const;
+    // Both paint from the flow column's left edge, in the squeezed width.
     void paintFlowColumn(QPainter &painter, const FlowColumn &lines, double left) const;
-    void paintRow(QPainter &painter, const QStringList &cells, double left, double baseline, bool titles) const;
+    void paintRow(QPainter &painter, const QStringList &cells, double baseline, bool titles) const;
 
     const PrintDocument &m_document;
     QPagedPaintDevice &m_device;
@@ -62,6 +64,7 @@ private:
     std::vector<double> m_cellWidths;
     double m_flowWidth = 0;
     int m_flowColumns = 1;
+    double m_squeeze = 1;   // below 1 when even one row is wider than the page
     int m_linesPerColumn = 1;
     std::vector<Page> m_pages;
 };

@@ -12,9 +12,6 @@ namespace k510::ui {
 struct PrintColumn {
     QString title;
     bool alignRight = false;   // numbers
-    // The column is never wider than this many average characters; longer
-    // texts end in "…" (0: as wide as its longest text).
-    int widestChars = 0;
 };
 
 // Rows under a heading, e.g. one favourite group. An empty heading prints none.

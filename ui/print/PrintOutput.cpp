@@ -13,9 +13,16 @@ namespace k510::ui {
 
 namespace {
 
-const QMarginsF kMarginsMm{15, 12, 15, 12};
 // Fine enough for text and lines, coarse enough to keep coordinates short.
-constexpr int kPdfDotsPerInch = 600;
+constexpr int kDotsPerInch = 600;
+
+// A4 portrait with 15 mm margins at the side: wide enough for any printer,
+// narrow enough for three columns of channels on a landscape page.
+void useA4(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                     QPageLayout::Millimeter));
+}
 
 } // namespace
 
@@ -25,9 +32,8 @@ QByteArray pdfBytes(const PrintDocument &document, QDate printedOn)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfDotsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMarginsMm,
-                                         QPageLayout::Millimeter));
+        writer.setResolution(kDotsPerInch);
+        useA4(writer);
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("k510-editor"));
         const DocumentPages pages(document, writer, printedOn);
@@ -57,9 +63,10 @@ bool printDocument(const PrintDocument &document, QPrinter &printer, QDate print
     return painter.end();
 }
 
-void useDocumentMargins(QPrinter &printer)
+void useDocumentPage(QPrinter &printer)
 {
-    printer.setPageMargins(kMarginsMm, QPageLayout::Millimeter);
+    printer.setResolution(kDotsPerInch);
+    useA4(printer);
 }
 
 } // namespace k510::ui

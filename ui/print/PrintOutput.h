@@ -19,8 +19,9 @@ namespace k510::ui {
 // the user chose when there is one. False when the printer could not start.
 bool printDocument(const PrintDocument &document, QPrinter &printer, QDate printedOn = QDate::currentDate());
 
-// Margins for paper: wide enough for any printer, narrow enough for three
-// columns of channels on a landscape A4 page.
-void useDocumentMargins(QPrinter &printer);
+// The page the PDF file has, at the resolution it is laid out in, as the
+// printer's first page set-up: the preview then shows the pages the PDF holds
+// until the user chooses another paper.
+void useDocumentPage(QPrinter &printer);
 
 } // namespace k510::ui

@@ -41,10 +41,12 @@ public:
     void chooseChannels(ChannelKind kind);
     void renameGroup(ChannelKind kind);   // ren1Click / ren2Click
 
-    // The channels at these positions of the order list join the group the
-    // dialog serves, in this order; all of them or, when they would overfill
-    // the group, none.
+    // The channels at these positions of the order list that the group the
+    // dialog serves does not hold yet join it, in this order; all of them
+    // or, when they would overfill the group, none.
     void addChosenChannels(const QList<int> &orderPositions);
+    // Takes the entries at these 1-based positions out of the dialog's group.
+    void removeChosenEntries(const QList<int> &groupPositions);
 
 private:
     [[nodiscard]] FavouritesPage &pageOf(ChannelKind kind) const;

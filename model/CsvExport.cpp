@@ -18,10 +18,11 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 using Row = std::array<std::string, kChannelListCsvHeader.size()>;
 
-Row headerRow()
+Row headerRow(bool radio)
 {
     Row row;
     std::copy(kChannelListCsvHeader.begin(), kChannelListCsvHeader.end(), row.begin());
+    row[CsvColumn::Name] = radio ? kRadioNameTitle : kTvNameTitle;
     return row;
 }
 
@@ -108,7 +109,7 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
 std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
 {
     std::string out(kByteOrderMark);
-    appendRow(out, headerRow(), separator);
+    appendRow(out, headerRow(radio), separator);
     const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
     for (std::size_t position = 0; position < entries; ++position) {
         const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));

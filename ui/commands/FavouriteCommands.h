@@ -30,8 +30,9 @@ struct FavouriteTargets {
 
 // Filling a favourite group in the selection dialog ("Добавить" on a
 // favourites page) and renaming it ("R"). Each channel the user drops into
-// the dialog joins the group at once and shows in both the dialog and the
-// page; "OK" keeps them, "Отмена" gives the group back as it was when the
+// the dialog that the group does not hold yet joins it at once and shows in
+// both the dialog and the page, and entries taken out with Del go at once;
+// "OK" keeps the changes, "Отмена" gives the group back as it was when the
 // dialog opened.
 class FavouriteCommands : public QObject {
     Q_OBJECT

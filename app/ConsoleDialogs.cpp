@@ -33,7 +33,9 @@ bool ConsoleDialogs::askYesNo(const QString &, DefaultAnswer defaultAnswer)
     return defaultAnswer == DefaultAnswer::Yes;
 }
 
-UserDialogs::Answer ConsoleDialogs::askYesNoCancel(const QString &)
+// Nothing a script runs may go on with a three-way question open: whatever
+// the box would preset, the command is cancelled.
+UserDialogs::Answer ConsoleDialogs::askYesNoCancel(const QString &, Answer)
 {
     return Answer::Cancel;
 }

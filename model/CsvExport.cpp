@@ -141,7 +141,9 @@ std::string transponderListCsv(const ChannelDatabase &db, std::optional<std::siz
 std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
 {
     std::string out(kByteOrderMark);
-    appendRow(out, headerRow(kChannelListCsvHeader), separator);
+    Row header = headerRow(kChannelListCsvHeader);
+    header[CsvColumn::Name] = radio ? kRadioNameTitle : kTvNameTitle;
+    appendRow(out, header, separator);
     const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
     for (std::size_t position = 0; position < entries; ++position) {
         const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));

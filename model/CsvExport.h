@@ -11,10 +11,14 @@
 namespace k510 {
 
 // The header row of the exported list, and the columns a reader of it needs.
+// The name column's title says which list the file holds (kTvNameTitle,
+// kRadioNameTitle); lists written before it did so say "Название" there.
 inline constexpr std::array<std::string_view, 14> kChannelListCsvHeader = {
     "№", "Название", "Спутник", "Частота", "Поляризация", "Скорость", "FEC",
     "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID", "Закодирован", "Блок.",
 };
+inline constexpr std::string_view kTvNameTitle = "ТВ-канал";
+inline constexpr std::string_view kRadioNameTitle = "Радиоканал";
 namespace CsvColumn {
 inline constexpr std::size_t Name = 1;
 inline constexpr std::size_t Satellite = 2;
@@ -38,7 +42,8 @@ inline constexpr std::string_view kCsvFormulaLeads = "=+-@\t\r";
 //   "№"            the entry's position in the order list, 1-based; entries
 //                  that name no channel are left out, the others keep their
 //                  positions so the numbers match the pages
-//   "Название"     the name
+//   "ТВ-канал"     the name; titled "Радиоканал" in a radio list, so the
+//                  file says which list it is
 //   "Спутник"      the satellite's name; empty when transponder or satellite
 //                  is missing, as are all transponder columns
 //                  (both names: a leading "=", "+", "-", "@", tab or CR gets

@@ -202,6 +202,23 @@ DeletionSummary deleteItems(ChannelDatabase &db, std::span<const int> tvNumbers,
     return summary;
 }
 
+TransponderChannels channelsOnTransponders(const ChannelDatabase &db, std::span<const int> transponderNumbers)
+{
+    NumberSet transponders(int(db.transponders.size()));
+    transponders.add(transponderNumbers);
+    transponders.close();
+    const int tvCount = db.tvCount();
+    TransponderChannels found;
+    for (int i = 0; i < int(db.channels.size()); ++i) {
+        if (!transponders.contains(db.channels[std::size_t(i)].tpNumber))
+            continue;
+        ++found.channels;
+        if (i < tvCount ? db.isInTvFavourites(i + 1) : db.isInRadioFavourites(i + 1 - tvCount))
+            ++found.favourites;
+    }
+    return found;
+}
+
 DeletionSummary deleteTvChannels(ChannelDatabase &db, std::span<const int> tvNumbers)
 {
     return deleteItems(db, tvNumbers, {}, {});

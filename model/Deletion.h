@@ -34,6 +34,18 @@ DeletionSummary deleteTvChannels(ChannelDatabase &db, std::span<const int> tvNum
 DeletionSummary deleteRadioChannels(ChannelDatabase &db, std::span<const int> radioNumbers);
 // Each transponder goes with all its channels, favourites or not.
 DeletionSummary deleteTransponders(ChannelDatabase &db, std::span<const int> transponderNumbers);
+// What deleting these transponders takes with it: their channels, found by
+// reference as deleteTransponders finds them, and how many of those stand in
+// a favourite group of their kind. Numbers that name nothing count nothing.
+struct TransponderChannels {
+    int channels = 0;
+    int favourites = 0;
+
+    bool operator==(const TransponderChannels &) const = default;
+};
+[[nodiscard]] TransponderChannels channelsOnTransponders(const ChannelDatabase &db,
+                                                         std::span<const int> transponderNumbers);
+
 DeletionSummary deleteItems(ChannelDatabase &db, std::span<const int> tvNumbers, std::span<const int> radioNumbers,
                             std::span<const int> transponderNumbers);
 

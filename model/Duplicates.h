@@ -7,14 +7,27 @@
 
 namespace k510 {
 
-// Channels that repeat one standing before them in the user's order (the
-// order list; channels it misses come after, by number): on the same
-// transponder with the same service ID, or on the same transponder with the
-// same name. An empty name makes no twin, and a channel whose transponder is
-// missing has none. Deleting them keeps the first copy of each.
+// The channels of one kind that repeat one standing before them in the
+// user's order (the order list; channels it misses come after, by number).
+// A channel whose transponder is missing repeats nothing.
+//
+// copies: on the same transponder with the same service ID as one before
+// it, whatever their names: the same service twice, so deleting the copies
+// keeps the first of each and loses nothing.
+// similarNames: no copy, but on the same transponder with the same name
+// (not empty) as one before it. Regional variants of one programme are
+// such channels, each a service of its own, so they are only shown, never
+// taken for copies.
+//
 // TV channel numbers (radio numbers) in ascending order, as
 // deleteTvChannels (deleteRadioChannels) and k510-tool delete take them.
-[[nodiscard]] std::vector<int> duplicateTvNumbers(const ChannelDatabase &db);
-[[nodiscard]] std::vector<int> duplicateRadioNumbers(const ChannelDatabase &db);
+struct DuplicateChannels {
+    std::vector<int> copies;
+    std::vector<int> similarNames;
+
+    bool operator==(const DuplicateChannels &) const = default;
+};
+
+[[nodiscard]] DuplicateChannels duplicateChannels(const ChannelDatabase &db, bool radio);
 
 } // namespace k510

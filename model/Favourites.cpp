@@ -2,6 +2,7 @@
 #include "Favourites.h"
 
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 namespace k510 {
@@ -33,6 +34,19 @@ bool namesTvChannel(const ChannelDatabase &db, int tvNumber)
 bool namesRadioChannel(const ChannelDatabase &db, int radioNumber)
 {
     return radioNumber <= int(db.radioOrder.size()) && db.radioChannelIndex(radioNumber) >= 0;
+}
+
+FavouriteChoice newFavourites(const FavouriteGroup &group, std::span<const int> chosen)
+{
+    std::unordered_set<int> held(group.begin(), group.end());
+    FavouriteChoice choice;
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        if (held.insert(chosen[i]).second)
+            choice.joining.push_back(i);
+        else
+            ++choice.alreadyInGroup;
+    }
+    return choice;
 }
 
 bool addFavourite(FavouriteGroup &group, int number)

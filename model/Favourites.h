@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "ChannelDatabase.h"
 
@@ -20,6 +21,16 @@ int removeFavouriteEntries(FavouriteGroup &group, std::span<const int> positions
 // never offered for a group nor added to one.
 [[nodiscard]] bool namesTvChannel(const ChannelDatabase &db, int tvNumber);
 [[nodiscard]] bool namesRadioChannel(const ChannelDatabase &db, int radioNumber);
+
+// Which of the chosen numbers (in the order chosen) would join a group as
+// new entries: a number the group holds already, or one chosen twice, is
+// skipped and counted, so a group never gets a second entry for a channel
+// by choosing it again. Entries the group holds twice already stay so.
+struct FavouriteChoice {
+    std::vector<std::size_t> joining;   // indices into the chosen numbers
+    int alreadyInGroup = 0;
+};
+[[nodiscard]] FavouriteChoice newFavourites(const FavouriteGroup &group, std::span<const int> chosen);
 
 // Appends a TV channel number or radio number to a group; the group may hold
 // it already. False, and the group unchanged, when the group holds

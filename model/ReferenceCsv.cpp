@@ -130,10 +130,26 @@ std::optional<char> separatorOf(std::string_view text)
     return separator;
 }
 
-bool isHeader(const Record &record)
+enum class StatedKind { None, Tv, Radio };
+
+// What kind of list a header row says the file holds, or nullopt when it is
+// no header of the export.
+std::optional<StatedKind> headerKind(const Record &record)
 {
-    return std::equal(record.cells.begin(), record.cells.end(), kChannelListCsvHeader.begin(),
-                      kChannelListCsvHeader.end());
+    const auto &cells = record.cells;
+    if (cells.size() != kChannelListCsvHeader.size())
+        return std::nullopt;
+    for (std::size_t column = 0; column < cells.size(); ++column)
+        if (column != CsvColumn::Name && cells[column] != kChannelListCsvHeader[column])
+            return std::nullopt;
+    const std::string &title = cells[CsvColumn::Name];
+    if (title == kTvNameTitle)
+        return StatedKind::Tv;
+    if (title == kRadioNameTitle)
+        return StatedKind::Radio;
+    if (title == kChannelListCsvHeader[CsvColumn::Name])
+        return StatedKind::None;
+    return std::nullopt;
 }
 
 bool isBlank(const Record &record)
@@ -236,8 +252,14 @@ ReferenceCsvResult readReferenceCsv(std::string_view bytes, bool radio)
         result.error = std::move(parsed.error);
         return result;
     }
-    if (parsed.records.empty() || !isHeader(parsed.records.front())) {
+    const std::optional<StatedKind> stated =
+        parsed.records.empty() ? std::nullopt : headerKind(parsed.records.front());
+    if (!stated) {
         result.error = kNotAChannelList;
+        return result;
+    }
+    if (*stated != StatedKind::None && (*stated == StatedKind::Radio) != radio) {
+        result.otherKind = true;
         return result;
     }
 

@@ -12,15 +12,21 @@ namespace k510 {
 struct ReferenceCsvResult {
     std::optional<ChannelReference> reference;
     std::string error;   // why the file was refused, in Russian (UTF-8); empty when read
+    // Refused because its header says it holds the other kind of list than
+    // the one asked for (error stays empty: where each list belongs is the
+    // caller's to say).
+    bool otherKind = false;
 
     [[nodiscard]] bool ok() const { return reference.has_value(); }
 };
 
 // A channel list as the editor exports it (CsvExport.h), read back as a
 // reference: its rows in file order, so rows rearranged in a spreadsheet give
-// that order. The header says nothing of the kind, so the caller tells it:
-// the reference holds a TV list (radio list) and nothing else, no positions
-// of satellites and no favourite groups.
+// that order. The caller tells the kind it wants: the reference holds a TV
+// list (radio list) and nothing else, no positions of satellites and no
+// favourite groups. A header that names the other kind refuses the file
+// (otherKind); one that names none, as lists exported before the header
+// said the kind, is taken as the kind asked for.
 //
 // Taken as the export writes it and as spreadsheets save it again: UTF-8
 // with or without byte-order mark, UTF-16 with one, or Windows-1251 (a file

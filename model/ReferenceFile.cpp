@@ -31,6 +31,7 @@ ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool r
     ReferenceCsvResult csv = readReferenceCsv(bytes, radioCsv);
     result.reference = std::move(csv.reference);
     result.error = std::move(csv.error);
+    result.otherKind = csv.otherKind;
     return result;
 }
 

@@ -15,6 +15,7 @@ struct ReferenceFileResult {
     std::optional<ChannelReference> reference;
     bool image = false;                  // the file was read as an image
     std::string error;                   // why it was refused, in Russian (UTF-8)
+    bool otherKind = false;              // refused: a list of the other kind than radioCsv asks (error empty)
     std::vector<std::string> warnings;   // the image reader's
 
     [[nodiscard]] bool ok() const { return reference.has_value(); }

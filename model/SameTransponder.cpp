@@ -4,6 +4,8 @@
 #include "ChannelIdentity.h"
 #include "Conversions.h"
 
+#include <vector>
+
 namespace k510 {
 
 namespace {
@@ -40,6 +42,23 @@ std::optional<std::size_t> closestTransponder(const Tuning &wanted, std::span<co
         }
     }
     return best;
+}
+
+std::optional<int> sameTransponderOf(const ChannelDatabase &db, int satelliteIndex, const Transponder &candidate)
+{
+    if (satelliteIndex < 0 || std::size_t(satelliteIndex) >= db.satellites.size())
+        return std::nullopt;
+    std::vector<int> indices;
+    std::vector<Tuning> tunings;
+    for (const int index : db.satellites[std::size_t(satelliteIndex)].transponderIndices)
+        if (index >= 0 && std::size_t(index) < db.transponders.size()) {
+            indices.push_back(index);
+            tunings.push_back(Tuning::of(db.transponders[std::size_t(index)]));
+        }
+    const auto closest = closestTransponder(Tuning::of(candidate), tunings, TransponderMatch::Same);
+    if (!closest)
+        return std::nullopt;
+    return indices[*closest];
 }
 
 } // namespace k510

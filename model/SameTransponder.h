@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 
+#include "ChannelDatabase.h"
 #include "Records.h"
 
 // Whether a transponder of one database is a transponder of another, so a
@@ -38,5 +39,12 @@ enum class TransponderMatch {
 // `candidates` (callers list them by ascending transponder number).
 [[nodiscard]] std::optional<std::size_t> closestTransponder(const Tuning &wanted, std::span<const Tuning> candidates,
                                                             TransponderMatch least);
+
+// The transponder of the satellite at satelliteIndex that `candidate` is the
+// same as (Same above; closestTransponder's tie-break): its index in
+// `transponders`, or nullopt when the satellite has none. A transponder added
+// beside it would only be a second row for the same signal.
+[[nodiscard]] std::optional<int> sameTransponderOf(const ChannelDatabase &db, int satelliteIndex,
+                                                   const Transponder &candidate);
 
 } // namespace k510

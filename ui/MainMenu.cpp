@@ -96,6 +96,8 @@ MainMenuActions buildMainMenu(QMainWindow &window)
         namedAction(edit, QStringLiteral("mmEditOrderByExample"), QStringLiteral("Упорядочить по о&бразцу..."));
     actions.mmEditSelectDuplicates =
         namedAction(edit, QStringLiteral("mmEditSelectDuplicates"), QStringLiteral("&Выделить дубликаты"));
+    actions.mmEditSelectSimilarNames = namedAction(edit, QStringLiteral("mmEditSelectSimilarNames"),
+                                                   QStringLiteral("Выделить по&хожие названия"));
     edit->addSeparator();
     actions.mmEditSatellitesXml = namedAction(edit, QStringLiteral("mmEditSatellitesXml"),
                                               QStringLiteral("Транспондеры из &списка satellites.xml..."));

@@ -35,6 +35,7 @@ struct MainMenuActions {
     QAction *mmEditOrderAsShown;     // "Упорядочить как показано"
     QAction *mmEditOrderByExample;   // "Упорядочить по образцу..."
     QAction *mmEditSelectDuplicates; // "Выделить дубликаты"
+    QAction *mmEditSelectSimilarNames; // "Выделить похожие названия"
     QAction *mmEditSatellitesXml;    // "Транспондеры из списка satellites.xml..."
     QAction *mmEditImport;           // "Добавить из другой базы..."
     QAction *N3;           // "Отправить Настройки"

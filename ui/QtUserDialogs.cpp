@@ -79,9 +79,12 @@ bool QtUserDialogs::askYesNo(const QString &text, DefaultAnswer defaultAnswer)
     return runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo}, preset) == QMessageBox::Yes;
 }
 
-UserDialogs::Answer QtUserDialogs::askYesNoCancel(const QString &text)
+UserDialogs::Answer QtUserDialogs::askYesNoCancel(const QString &text, Answer defaultAnswer)
 {
-    switch (runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo, kCancel})) {
+    const auto preset = defaultAnswer == Answer::Yes  ? QMessageBox::Yes
+                        : defaultAnswer == Answer::No ? QMessageBox::No
+                                                      : QMessageBox::Cancel;
+    switch (runBox(QStringLiteral("Предупреждение"), text, {kYes, kNo, kCancel}, preset)) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;

@@ -12,7 +12,8 @@ public:
     void showTransferFailure(const QString &text, std::function<void()> closed) override;
     using UserDialogs::askYesNo;
     bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) override;
-    Answer askYesNoCancel(const QString &text) override;
+    using UserDialogs::askYesNoCancel;
+    Answer askYesNoCancel(const QString &text, Answer defaultAnswer) override;
     bool runDialog(QDialog &dialog) override;
     QString openFileName(QWidget *parent, const FileDialogOptions &options) override;
     FileChoice saveFileChoice(QWidget *parent, const FileDialogOptions &options) override;

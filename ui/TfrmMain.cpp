@@ -168,6 +168,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmEditSatellitesXml, &QAction::triggered, m_satellitesXml, &SatellitesXmlCommand::run);
     connect(m_menu.mmEditImport, &QAction::triggered, this, &TfrmMain::mmEditImportClick);
     connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
+    connect(m_menu.mmEditSelectSimilarNames, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
@@ -500,6 +501,7 @@ void TfrmMain::updateEditMenu()
     m_menu.mmEditImport->setEnabled(!m_database.satellites.empty());
     const int page = m_pages->currentIndex();
     m_menu.mmEditSelectDuplicates->setEnabled(page == PageTv || page == PageRadio);
+    m_menu.mmEditSelectSimilarNames->setEnabled(page == PageTv || page == PageRadio);
 }
 
 void TfrmMain::PopupMenuPopup()
@@ -596,9 +598,9 @@ void TfrmMain::mmEditSelectDuplicatesClick()
     const int page = m_pages->currentIndex();
     if (page != PageTv && page != PageRadio)
         return;
-    const int count = m_orders->selectDuplicates(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio);
-    m_status->showNote(count > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(count)
-                                 : QStringLiteral("Дубликатов нет"), 10000);
+    const ChannelKind kind = page == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
+    const bool similarNames = sender() == m_menu.mmEditSelectSimilarNames;
+    m_status->showNote(similarNames ? m_orders->selectSimilarNames(kind) : m_orders->selectDuplicates(kind), 10000);
     ShowChannelInfo(m_pages->listOf(page));
 }
 

@@ -135,7 +135,8 @@ public:
     void pmOrderAsShownClick();
     // "Переместить на позицию..." (Ctrl+G in a channel list).
     void mmEditMoveToClick();
-    // "Правка" > "Упорядочить по образцу..." and "Выделить дубликаты".
+    // "Правка" > "Упорядочить по образцу...", and "Выделить дубликаты" or
+    // "Выделить похожие названия", whichever sent it.
     void mmEditOrderByExampleClick();
     void mmEditSelectDuplicatesClick();
     void mmEditImportClick();

@@ -30,9 +30,11 @@ public:
     enum class DefaultAnswer { Yes, No };
     virtual bool askYesNo(const QString &text, DefaultAnswer defaultAnswer) = 0;
     bool askYesNo(const QString &text) { return askYesNo(text, DefaultAnswer::Yes); }
-    // The same box with "Да", "Нет" and "Отмена" (Escape).
+    // The same box with "Да", "Нет" and "Отмена" (Escape); Enter gives the
+    // default answer.
     enum class Answer { Yes, No, Cancel };
-    virtual Answer askYesNoCancel(const QString &text) = 0;
+    virtual Answer askYesNoCancel(const QString &text, Answer defaultAnswer) = 0;
+    Answer askYesNoCancel(const QString &text) { return askYesNoCancel(text, Answer::Yes); }
 
     // Shows one of the editor's own dialogs modally, as it has been filled;
     // true when it was closed with "OK". Tests fill its controls by object

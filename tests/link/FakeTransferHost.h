@@ -92,7 +92,8 @@ public:
         return !answers.isEmpty() && answers.takeFirst();
     }
     bool runDialog(QDialog &) override { return false; }
-    Answer askYesNoCancel(const QString &text) override
+    using UserDialogs::askYesNoCancel;
+    Answer askYesNoCancel(const QString &text, Answer) override
     {
         log.append(QStringLiteral("question: ") + text);
         return Answer::Cancel;

@@ -12,9 +12,13 @@ Q_DECLARE_METATYPE(k510::ChannelDatabase)
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
-const QByteArray kHeader = QByteArray("№,Название,Спутник,Частота,Поляризация,Скорость,FEC,"
-                                      "Service ID,PMT PID,Video PID,Audio PID,PCR PID,Закодирован,Блок.")
-    + "\r\n";
+// The name column's title says which list the file is.
+QByteArray header(bool radio)
+{
+    return QByteArray("№,") + (radio ? "Радиоканал" : "ТВ-канал")
+           + ",Спутник,Частота,Поляризация,Скорость,FEC,Service ID,PMT PID,Video PID,Audio PID,PCR PID,Закодирован,"
+             "Блок.\r\n";
+}
 
 // PIDs follow the service ID, so each column shows which field it came from.
 samples::ChannelParams channel(std::string_view name, int serviceId = 100)
@@ -41,9 +45,9 @@ ChannelDatabase database(const Channels &tv, const Channels &radio = {}, int tpN
 }
 
 // The whole file: BOM, header, the rows each ending in CRLF.
-QByteArray csvFile(const QList<QByteArray> &rows)
+QByteArray csvFile(const QList<QByteArray> &rows, bool radio)
 {
-    QByteArray file = kBom + kHeader;
+    QByteArray file = kBom + header(radio);
     for (const QByteArray &row : rows)
         file += row + "\r\n";
     return file;
@@ -59,7 +63,7 @@ QByteArray bytes(const std::string &text) { return QByteArray::fromStdString(tex
 // The file with another separator: header and rows given as cells.
 QByteArray csvFileWith(char separator, const QList<QByteArrayList> &rows)
 {
-    QByteArray file = kBom + kHeader.trimmed().replace(',', separator) + "\r\n";
+    QByteArray file = kBom + header(false).trimmed().replace(',', separator) + "\r\n";
     for (const QByteArrayList &cells : rows)
         file += cells.join(separator) + "\r\n";
     return file;
@@ -122,7 +126,7 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<char>("separator");
         const auto row = [](const char *name, const ChannelDatabase &db, bool radio, const QList<QByteArray> &rows) {
-            QTest::newRow(name) << db << radio << csvFile(rows) << ',';
+            QTest::newRow(name) << db << radio << csvFile(rows, radio) << ',';
         };
 
         row("plain name", database({channel("Arte")}), false, {astraRow("1", "Arte")});
@@ -224,7 +228,7 @@ private slots:
         QFETCH(bool, radio);
         QFETCH(int, row);
         const QByteArray csv = bytes(channelListCsv(samples::demoDatabase(), radio));
-        QVERIFY(csv.startsWith(kBom + kHeader));
+        QVERIFY(csv.startsWith(kBom + header(radio)));
         QVERIFY(csv.endsWith("\r\n"));
         QCOMPARE(csv.count("\r\n"), csv.count('\n'));
         const QStringList lines = QString::fromUtf8(csv.sliced(kBom.size())).split("\r\n");

@@ -838,13 +838,21 @@ private slots:
         row("apply-order after a CSV list", {"apply-order", "CSV", "IN", "OUT"}, 0, csv.summary, "", 3);
         row("apply-order after a radio CSV list", {"apply-order", "RADIOCSV", "IN", "OUT", "--radio-csv"}, 0,
             radioCsv.summary, "", 4);
-        // Not one channel found: the summary says so, and OUT is not written.
-        row("apply-order, a radio list taken for TV", {"apply-order", "RADIOCSV", "IN", "OUT"}, 1,
+        // A list says its kind: one of the other kind is refused.
+        row("apply-order, a radio list taken for TV", {"apply-order", "RADIOCSV", "IN", "OUT"}, 2, "",
+            "is a radio channel list: it orders IN's radio channels, with --radio-csv");
+        row("apply-order, a TV list taken for radio", {"apply-order", "CSV", "IN", "OUT", "--radio-csv"}, 2, "",
+            "is a TV channel list: it orders IN's TV channels, without --radio-csv");
+        // An older list does not say; not one channel found: the summary
+        // says so, and OUT is not written.
+        row("apply-order, an old radio list taken for TV", {"apply-order", "OLDRADIOCSV", "IN", "OUT"}, 1,
             "*Ни один канал образца не найден в этой базе", "not one channel of REF is in IN");
-        row("apply-order, a radio list taken for TV, listed", {"apply-order", "RADIOCSV", "IN", "OUT", "--list"}, 1,
-            "*\nновый ТВ: tv — A — 10700 H\n", "not one channel of REF is in IN");
-        row("apply-order, REF's channels without partner listed", {"apply-order", "RADIOCSV", "IN", "OUT", "--list"},
-            1, "*\nбез пары в образце, ТВ: radio — B — 10800 V\n", "not one channel of REF is in IN");
+        row("apply-order, an old radio list taken for TV, listed",
+            {"apply-order", "OLDRADIOCSV", "IN", "OUT", "--list"}, 1, "*\nновый ТВ: tv — A — 10700 H\n",
+            "not one channel of REF is in IN");
+        row("apply-order, REF's channels without partner listed",
+            {"apply-order", "OLDRADIOCSV", "IN", "OUT", "--list"}, 1,
+            "*\nбез пары в образце, ТВ: radio — B — 10800 V\n", "not one channel of REF is in IN");
         row("apply-order, REF missing", {"apply-order", "MISSING", "IN", "OUT"}, 2, "", "cannot open");
         row("apply-order, REF neither image nor list", {"apply-order", "TEXT", "IN", "OUT"}, 2, "",
             "Файл не является списком каналов");
@@ -853,8 +861,10 @@ private slots:
         row("apply-order, OUT unwritable", {"apply-order", "REF", "IN", "/nonexistent/dir/out.k5d"}, 1, "",
             "cannot write");
         row("apply-order without OUT", {"apply-order", "REF", "IN"}, 1, "", "usage: k510-tool apply-order");
-        row("duplicates", {"duplicates", "IN"}, 0, "--tv 2-4\n--radio 4\n", "");
-        row("duplicates, radio only", {"duplicates", "IN", "--radio"}, 0, "--radio 4\n", "");
+        // IN's twins share transponder and name, each with a service ID of its own.
+        row("duplicates: no copies", {"duplicates", "IN"}, 0, "", "");
+        row("duplicates, similar names", {"duplicates", "IN", "--names"}, 0, "--tv 2-4\n--radio 4\n", "");
+        row("duplicates, similar names, radio only", {"duplicates", "IN", "--radio", "--names"}, 0, "--radio 4\n", "");
         row("duplicates, none", {"duplicates", "DEMO"}, 0, "", "");
         row("duplicates, file missing", {"duplicates", "MISSING"}, 2, "", "cannot open");
         row("duplicates, no image", {"duplicates", "SHORT"}, 2, "", "не тот размер");
@@ -877,12 +887,14 @@ private slots:
                                            {"CSV", path("ref.csv")},     {"RADIOCSV", path("radio.csv")},
                                            {"TEXT", path("text.txt")},   {"SHORT", path("short.k5d")},
                                            {"OUT", path("ordered.k5d")}, {"MISSING", path("missing.k5d")},
-                                           {"DEMO", path("demo.k5d")}};
+                                           {"DEMO", path("demo.k5d")},   {"OLDRADIOCSV", path("old-radio.csv")}};
         writeFile(files["IN"], imageOf(editable()));
         writeFile(files["REF"], imageOf(reordered()));
         const std::string tvList = channelListCsv(reordered(), false), radioList = channelListCsv(reordered(), true);
         writeFile(files["CSV"], Image(tvList.begin(), tvList.end()));
         writeFile(files["RADIOCSV"], Image(radioList.begin(), radioList.end()));
+        const QByteArray oldRadioList = QByteArray::fromStdString(radioList).replace("Радиоканал", "Название");
+        writeFile(files["OLDRADIOCSV"], Image(oldRadioList.begin(), oldRadioList.end()));
         writeFile(files["TEXT"], Image{'h', 'e', 'l', 'l', 'o', '\n'});
         writeFile(files["SHORT"], Image(1000, 0));
         QFile::remove(files["OUT"]);
@@ -917,11 +929,14 @@ private slots:
             }());
             const ChannelDatabase in = editable();
             const bool radioOnly = arguments.contains("--radio");
-            const std::size_t tvDuplicates = duplicateTvNumbers(in).size();
-            QCOMPARE(duplicateTvNumbers(cleaned).size(), radioOnly ? tvDuplicates : 0);
-            QVERIFY(duplicateRadioNumbers(cleaned).empty());
-            QCOMPARE(cleaned.channels.size(),
-                     in.channels.size() - (radioOnly ? 0 : tvDuplicates) - duplicateRadioNumbers(in).size());
+            const auto twinsIn = [&](const ChannelDatabase &db, bool radio) {
+                const DuplicateChannels twins = duplicateChannels(db, radio);
+                return (arguments.contains("--names") ? twins.similarNames : twins.copies).size();
+            };
+            const std::size_t tvDuplicates = twinsIn(in, false);
+            QCOMPARE(twinsIn(cleaned, false), radioOnly ? tvDuplicates : 0);
+            QCOMPARE(twinsIn(cleaned, true), std::size_t(0));
+            QCOMPARE(cleaned.channels.size(), in.channels.size() - (radioOnly ? 0 : tvDuplicates) - twinsIn(in, true));
         }
     }
 

@@ -3,6 +3,10 @@
 // after a reference image or CSV, duplicates, and the difference of two
 // databases.
 
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -484,6 +488,42 @@ private slots:
         QCOMPARE(partnersOf(db, *read.reference, radio), partnersOf(db, referenceOf(db), radio));
     }
 
+    // An exported list says in its header whether it holds TV or radio
+    // channels: one of the other kind is refused, one exported before the
+    // header said so is read as the kind asked for.
+    void listKindInHeader_data()
+    {
+        QTest::addColumn<bool>("radioList");
+        QTest::addColumn<bool>("radioWanted");
+        QTest::addColumn<bool>("oldHeader");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("TV list for TV") << false << false << false << true;
+        QTest::newRow("radio list for radio") << true << true << false << true;
+        QTest::newRow("radio list for TV") << true << false << false << false;
+        QTest::newRow("TV list for radio") << false << true << false << false;
+        QTest::newRow("old radio list for TV") << true << false << true << true;
+        QTest::newRow("old TV list for radio") << false << true << true << true;
+    }
+    void listKindInHeader()
+    {
+        QFETCH(bool, radioList);
+        QFETCH(bool, radioWanted);
+        QFETCH(bool, read);
+        const ChannelDatabase db = awkwardNames();
+        QByteArray file = QByteArray::fromStdString(channelListCsv(db, radioList, ';'));
+        QFETCH(bool, oldHeader);
+        if (oldHeader)
+            file.replace(radioList ? "Радиоканал" : "ТВ-канал", "Название");
+        const ReferenceFileResult result = readReferenceFile(
+            {reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, radioWanted);
+        QCOMPARE(result.ok(), read);
+        QCOMPARE(result.otherKind, !read);
+        QVERIFY(result.error.empty());
+        if (read)
+            QCOMPARE((radioWanted ? result.reference->radio : result.reference->tv)->size(),
+                     (radioList ? referenceOf(db).radio : referenceOf(db).tv)->size());
+    }
+
     // A list or an image by what the file holds, not by its size.
     void referenceFileKinds_data()
     {
@@ -557,26 +597,35 @@ private slots:
         QVERIFY2(QString::fromStdString(read.error).contains(error), read.error.c_str());
     }
 
+    // Copies (same transponder and service ID) are what "Выделить дубликаты"
+    // selects; a shared name with a service ID of its own is only similar.
     void duplicates_data()
     {
         QTest::addColumn<Side>("side");
         QTest::addColumn<QList<int>>("tvOrder");   // empty: by number
-        QTest::addColumn<QList<int>>("tv");
-        QTest::addColumn<QList<int>>("radio");
+        QTest::addColumn<QList<int>>("tv");        // copies
+        QTest::addColumn<QList<int>>("similar");   // TV channels only sharing a name
+        QTest::addColumn<QList<int>>("radio");     // copies
         const Sat astra{"Astra", 192};
         const auto row = [&](const char *name, std::vector<Ch> channels, QList<int> order, QList<int> tv,
-                             QList<int> radio = {}) {
-            QTest::newRow(name) << Side{{astra}, std::move(channels)} << order << tv << radio;
+                             QList<int> similar, QList<int> radio = {}) {
+            QTest::newRow(name) << Side{{astra}, std::move(channels)} << order << tv << similar << radio;
         };
-        row("same transponder and service ID", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "b"}}, {}, {2});
-        row("same transponder and name", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 2, "a"}}, {}, {2});
-        row("three copies", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}}, {}, {2, 3});
-        row("the first in the user's order stays", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}}, {2, 1}, {1});
-        row("same service ID on another transponder", {{1, 11766, 'H', 1, "a"}, {1, 11800, 'H', 1, "b"}}, {}, {});
-        row("same name on another transponder", {{1, 11766, 'H', 1, "a"}, {1, 11800, 'H', 2, "a"}}, {}, {});
-        row("empty names are no twins", {{1, 11766, 'H', 1, ""}, {1, 11766, 'H', 2, ""}}, {}, {});
+        row("same service ID, another name", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "b"}}, {}, {2}, {});
+        row("same name, another service ID", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 2, "a"}}, {}, {}, {2});
+        row("both the same", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}}, {}, {2}, {});
+        row("regional variants",
+            {{1, 10773, 'H', 4214, "Sky Sports 1"}, {1, 10773, 'H', 4216, "Sky Sports 1"},
+             {1, 10773, 'H', 4221, "Sky Sports 1"}}, {}, {}, {2, 3});
+        row("a copy of a variant", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 2, "a"}, {1, 11766, 'H', 2, "a"}}, {},
+            {3}, {2});
+        row("three copies", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}}, {}, {2, 3}, {});
+        row("the first in the user's order stays", {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a"}}, {2, 1}, {1}, {});
+        row("same service ID on another transponder", {{1, 11766, 'H', 1, "a"}, {1, 11800, 'H', 1, "b"}}, {}, {}, {});
+        row("same name on another transponder", {{1, 11766, 'H', 1, "a"}, {1, 11800, 'H', 2, "a"}}, {}, {}, {});
+        row("empty names are no twins", {{1, 11766, 'H', 1, ""}, {1, 11766, 'H', 2, ""}}, {}, {}, {});
         row("radio among radio, TV apart",
-            {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a", true}, {1, 11766, 'H', 1, "a", true}}, {}, {}, {2});
+            {{1, 11766, 'H', 1, "a"}, {1, 11766, 'H', 1, "a", true}, {1, 11766, 'H', 1, "a", true}}, {}, {}, {}, {2});
     }
     void duplicates()
     {
@@ -586,8 +635,49 @@ private slots:
         if (!tvOrder.isEmpty())
             db.tvOrder.assign(tvOrder.begin(), tvOrder.end());
         const auto asList = [](const std::vector<int> &numbers) { return QList<int>(numbers.begin(), numbers.end()); };
-        QTEST(asList(duplicateTvNumbers(db)), "tv");
-        QTEST(asList(duplicateRadioNumbers(db)), "radio");
+        const DuplicateChannels tv = duplicateChannels(db, false);
+        QTEST(asList(tv.copies), "tv");
+        QTEST(asList(tv.similarNames), "similar");
+        QTEST(asList(duplicateChannels(db, true).copies), "radio");
+        QVERIFY(duplicateChannels(db, true).similarNames.empty());
+
+        // k510-tool duplicates gives the same lists, --names the similar ones.
+        QTemporaryDir dir;
+        const QString image = dir.filePath(QStringLiteral("in.k5d"));
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const WriteResult written = writeImage(db);
+        file.write(reinterpret_cast<const char *>(written.image.data()), qsizetype(written.image.size()));
+        file.close();
+        // The tool's lines, "--tv 2-4,7" read back as {"--tv", 2, 3, 4, 7}.
+        const auto toolLists = [&](const QStringList &options) {
+            QProcess tool;
+            tool.start(QStringLiteral(K510_TOOL_PATH), QStringList{"duplicates", image} + options);
+            if (!tool.waitForFinished(120000) || tool.exitCode() != 0)
+                return QStringList{"failed"};
+            QStringList lists;
+            for (const QString &word : QString::fromUtf8(tool.readAllStandardOutput()).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)) {
+                if (word.startsWith(QLatin1String("--"))) {
+                    lists << word;
+                    continue;
+                }
+                for (const QString &item : word.split(QLatin1Char(','))) {
+                    const QStringList range = item.split(QLatin1Char('-'));
+                    for (int number = range.front().toInt(); number <= range.back().toInt(); ++number)
+                        lists << QString::number(number);
+                }
+            }
+            return lists;
+        };
+        const auto listed = [](const char *option, const std::vector<int> &numbers) {
+            QStringList shown;
+            for (const int number : numbers)
+                shown << QString::number(number);
+            return numbers.empty() ? shown : QStringList{QString::fromLatin1(option)} + shown;
+        };
+        const std::vector<int> radio = duplicateChannels(db, true).copies;
+        QCOMPARE(toolLists({}), listed("--tv", tv.copies) + listed("--radio", radio));
+        QCOMPARE(toolLists({"--names", "--tv"}), listed("--tv", tv.similarNames));
     }
 
     void diff_data()
@@ -649,5 +739,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestReferenceOrder)
+QTEST_GUILESS_MAIN(TestReferenceOrder)
 #include "tst_referenceorder.moc"

@@ -94,6 +94,11 @@ void EditorDriver::clickRow(ReportList *list, int row, Qt::KeyboardModifiers mod
 
 void EditorDriver::selectRows(ReportList *list, std::initializer_list<int> rows)
 {
+    selectRows(list, std::vector<int>(rows));
+}
+
+void EditorDriver::selectRows(ReportList *list, const std::vector<int> &rows)
+{
     list->clearSelection();
     for (const int row : rows)
         list->selectionModel()->select(list->model()->index(row, 0),

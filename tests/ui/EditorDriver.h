@@ -41,6 +41,7 @@ public:
     void clickRow(k510::ui::ReportList *list, int row, Qt::KeyboardModifiers modifiers = {});
     // Selects exactly these rows, as Ctrl+clicks would.
     static void selectRows(k510::ui::ReportList *list, std::initializer_list<int> rows);
+    static void selectRows(k510::ui::ReportList *list, const std::vector<int> &rows);
     void clickColumnTitle(k510::ui::ReportList *list, int column);
     void pressKey(k510::ui::ReportList *list, Qt::Key key, Qt::KeyboardModifiers modifiers = {});
 

@@ -33,10 +33,12 @@ public:
         return answers.isEmpty() ? true : answers.takeFirst();
     }
     // Answered from threeWayAnswers; "Нет" when the script has run out.
-    Answer askYesNoCancel(const QString &text) override
+    using UserDialogs::askYesNoCancel;
+    Answer askYesNoCancel(const QString &text, Answer defaultAnswer) override
     {
         questions.append(text);
-        questionDefaults.append(DefaultAnswer::Yes);
+        questionDefaults.append(defaultAnswer == Answer::No ? DefaultAnswer::No : DefaultAnswer::Yes);
+        threeWayDefaults.append(defaultAnswer);
         return threeWayAnswers.isEmpty() ? Answer::No : threeWayAnswers.takeFirst();
     }
     // The next step of the dialog script fills the dialog and answers OK
@@ -68,6 +70,7 @@ public:
     QList<DefaultAnswer> questionDefaults;   // the default answer of each question, in order
     QList<bool> answers;       // Yes when the script has run out
     QList<Answer> threeWayAnswers;
+    QList<Answer> threeWayDefaults;   // the default answer of each three-way question, in order
     QStringList openNames;     // cancel when the script has run out
     QStringList saveNames;
     QStringList saveFilters;   // the entry selected at first when the script has run out

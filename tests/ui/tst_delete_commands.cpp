@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Удалить" and "Удалить все кроме добавленного в Избранные" through the
 // real window: the renumbering reaches the order lists, favourite groups and
-// references, the questions come one per favourite channel, and the rows
-// show the database as it now is.
+// references, favourites go only after one question, and the rows show the
+// database as it now is.
 
 #include <QAction>
 #include <QComboBox>
@@ -24,6 +24,7 @@
 
 using k510::ui::ReportList;
 using Numbers = std::vector<std::uint16_t>;
+using Answer = UserDialogs::Answer;
 
 Q_DECLARE_METATYPE(Numbers)
 
@@ -80,8 +81,10 @@ class DeleteCommandsTest : public QObject {
 private slots:
     void tvChannelRenumbersOrderAndGroups();
     void radioDeletionLeavesTvAlone();
-    void transponderTakesItsChannelsWithoutAsking();
-    void questionsNoThenYes();
+    void transponderAsksBeforeFavouritesGo_data();
+    void transponderAsksBeforeFavouritesGo();
+    void severalChannelsAskOnce_data();
+    void severalChannelsAskOnce();
     void purgeKeepsFavouritesAndOtherSatellites();
     void favouriteRemovalFromASortedList();
     void badTypesAfterADeleteAreSummed();
@@ -133,47 +136,85 @@ void DeleteCommandsTest::radioDeletionLeavesTvAlone()
     QCOMPARE(EditorDriver::column(list, 1), (QStringList{"R2", "R3"}));
 }
 
-void DeleteCommandsTest::transponderTakesItsChannelsWithoutAsking()
+void DeleteCommandsTest::transponderAsksBeforeFavouritesGo_data()
 {
+    QTest::addColumn<std::vector<int>>("rows");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("question");   // empty: none asked
+    QTest::addColumn<std::vector<int>>("tpNumbers");   // of the channels left
+    QTest::addColumn<Numbers>("group");
+    // Transponder 2 holds TV 3 and 4, transponder 4 holds TV 7 and 8; the group holds 3, 4 and 7.
+    QTest::newRow("no favourite on it: no question")
+        << std::vector<int>{0} << true << QString() << std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4} << Numbers{1, 2, 5};
+    QTest::newRow("favourites, Нет keeps everything")
+        << std::vector<int>{1} << false << "На транспондере 11002 H 2 канала, 2 из них в избранных. Удалить?"
+        << std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5} << Numbers{3, 4, 7};
+    QTest::newRow("favourites, Да takes them with it")
+        << std::vector<int>{1} << true << "На транспондере 11002 H 2 канала, 2 из них в избранных. Удалить?"
+        << std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4} << Numbers{5};
+    QTest::newRow("two transponders: the totals")
+        << std::vector<int>{1, 3} << true << "На 2 транспондерах 4 канала, 3 из них в избранных. Удалить?"
+        << std::vector<int>{1, 1, 2, 2, 3, 3} << Numbers{};
+}
+
+void DeleteCommandsTest::transponderAsksBeforeFavouritesGo()
+{
+    QFETCH(std::vector<int>, rows);
+    QFETCH(bool, yes);
+    QFETCH(QString, question);
     EditorDriver editor;
     editor.open(fiveTransponders());
     editor.clickTab(TfrmMain::PageTp);
-    editor.clickRow(editor.list("lvTpView"), 1);
+    EditorDriver::selectRows(editor.list("lvTpView"), rows);
+    editor.dialogs().answers = {yes};
     editor.window().pmDeleteClick();
 
     const k510::ChannelDatabase &db = editor.window().database();
-    QVERIFY(editor.dialogs().questions.isEmpty());
-    QCOMPARE(db.transponders.size(), std::size_t(4));
-    QCOMPARE(db.channels.size(), std::size_t(8));
+    QCOMPARE(editor.dialogs().questions, question.isEmpty() ? QStringList() : QStringList{question});
+    if (!question.isEmpty()) // Enter keeps the favourites
+        QCOMPARE(editor.dialogs().questionDefaults, QList{UserDialogs::DefaultAnswer::No});
     std::vector<int> tpNumbers;
     for (const k510::Channel &channel : db.channels)
         tpNumbers.push_back(channel.tpNumber);
-    QCOMPARE(tpNumbers, (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4}));
-    // Channels 3 and 4 went with their transponder; 7 is now 5.
-    QCOMPARE(db.tvFavourites[0], Numbers{5});
-    QCOMPARE(editor.list("lvTpView")->rowCount(), 4);
-    QCOMPARE(editor.statusPanel(3), QStringLiteral("Трансп.: 4"));
+    QTEST(tpNumbers, "tpNumbers");
+    QTEST(db.tvFavourites[0], "group");
+    QCOMPARE(editor.list("lvTpView")->rowCount(), int(db.transponders.size()));
+    QCOMPARE(editor.statusPanel(3), QStringLiteral("Трансп.: %1").arg(db.transponders.size()));
 }
 
-void DeleteCommandsTest::questionsNoThenYes()
+void DeleteCommandsTest::severalChannelsAskOnce_data()
 {
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QStringList>("left");       // the TV order's names
+    QTest::addColumn<std::vector<int>>("selected");   // rows still selected afterwards
+    QTest::addColumn<Numbers>("group");
+    QTest::newRow("Да: all of them") << Answer::Yes << QStringList{"C", "D"} << std::vector<int>{} << Numbers{};
+    QTest::newRow("Нет: those in no group") << Answer::No << QStringList{"C", "E", "B", "D"} << std::vector<int>{}
+                                            << Numbers{4, 1, 1};
+    QTest::newRow("Отмена: none") << Answer::Cancel << QStringList{"C", "A", "E", "B", "D"}
+                                  << std::vector<int>{1, 2, 3} << Numbers{5, 2, 2};
+}
+
+void DeleteCommandsTest::severalChannelsAskOnce()
+{
+    QFETCH(Answer, answer);
     EditorDriver editor;
     editor.open(orderedDatabase());
     editor.clickTab(TfrmMain::PageTv);
     ReportList *list = editor.list("lvTvCh");
     // Rows 1 "A" (in no group), 2 "E" (TV 5, in the group), 3 "B" (TV 2, in the group).
     EditorDriver::selectRows(list, {1, 2, 3});
-    editor.dialogs().answers = {false, true};
+    editor.dialogs().threeWayAnswers = {answer};
     editor.window().pmDeleteClick();
 
     const k510::ChannelDatabase &db = editor.window().database();
-    QCOMPARE(editor.dialogs().questions, (QStringList{kFavouriteQuestion, kFavouriteQuestion}));
-    QCOMPARE(editor.dialogs().questionDefaults, QList<UserDialogs::DefaultAnswer>(2, UserDialogs::DefaultAnswer::Yes));
-    QCOMPARE(names(db, db.tvOrder, false), (QStringList{"C", "E", "D"}));
-    QCOMPARE(EditorDriver::column(list, 1), (QStringList{"C", "E", "D"}));
-    QCOMPARE(EditorDriver::column(list, 0), (QStringList{"1", "2", "3"}));
-    QVERIFY(EditorDriver::selectedRows(list).empty());
-    QCOMPARE(db.tvFavourites[0], Numbers{3});
+    QCOMPARE(editor.dialogs().questions,
+             QStringList{QStringLiteral("Из выделенных каналов 2 занесены в избранные. Удалить и их?")});
+    QCOMPARE(editor.dialogs().threeWayDefaults, QList{Answer::No});
+    QTEST(names(db, db.tvOrder, false), "left");
+    QTEST(EditorDriver::column(list, 1), "left");
+    QTEST(EditorDriver::selectedRows(list), "selected");
+    QTEST(db.tvFavourites[0], "group");
 }
 
 void DeleteCommandsTest::purgeKeepsFavouritesAndOtherSatellites()
@@ -367,6 +408,7 @@ void DeleteCommandsTest::favouritesPageOnceEveryChannelIsGone()
     for (int row = 0; row < list->rowCount(); ++row)
         list->selectionModel()->select(list->model()->index(row, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    editor.dialogs().threeWayAnswers = {Answer::Yes};
     editor.window().pmDeleteClick();   // ... until they are deleted too
     QVERIFY(radio ? editor.window().database().radioOrder.empty() : editor.window().database().tvOrder.empty());
 
@@ -469,6 +511,7 @@ void DeleteCommandsTest::randomStepsActOnShownSelectedRows()
                     QVERIFY2(!list->isRowHidden(row), "a hidden row is selected");
                     references.push_back(list->referenceOf(row));
                 }
+                editor.dialogs().threeWayAnswers = {Answer::Yes};   // favourites among them go too
                 editor.pressKey(list, Qt::Key_Delete);
 
                 const int entry = selector->currentIndex();

@@ -157,6 +157,8 @@ private slots:
     void transponderAddMessagesInOrder_data();
     void transponderAddMessagesInOrder();
     void transponderAdd();
+    void sameTransponderIsRefused_data();
+    void sameTransponderIsRefused();
     void transponderEditFindsItsTransponder_data();
     void transponderEditFindsItsTransponder();
 
@@ -583,11 +585,64 @@ void EditCommandsTest::transponderAdd()
     QCOMPARE(bytes(image, transponderAt(db, 3), 12),
              QByteArray("\x02\x01\x01\x14\x75\x00\x02\x75\x00\x00\x02\x00", 12));
 
-    // The dialog keeps what it held: adding again offers the same values.
-    answer(editor, [](QDialog &) {});
+}
+
+void EditCommandsTest::sameTransponderIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");      // polarisation, frequency, symbol rate
+    QTest::addColumn<QString>("message");    // empty: added
+    // Hotbird has 11766 H 27500.
+    const QString present = QStringLiteral("Такой транспондер уже есть: 11766 H 27500");
+    QTest::newRow("the same") << "H 11766 27500" << present;
+    QTest::newRow("2 MHz lower") << "H 11764 27500" << present;
+    QTest::newRow("2 MHz higher") << "H 11768 27500" << present;
+    QTest::newRow("3 MHz higher") << "H 11769 27500" << "";
+    QTest::newRow("the other polarisation") << "V 11766 27500" << "";
+    QTest::newRow("another symbol rate") << "H 11766 22000" << "";
+}
+
+// The add dialog opens empty, whatever it showed last; a transponder the
+// satellite has already is refused and the dialog stays open on it.
+void EditCommandsTest::sameTransponderIsRefused()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    EditorDriver editor;
+    editor.open(editingDatabase());
+    editor.clickTab(TfrmMain::PageTp);
+    editor.chooseTransponderSatellite(2);   // Hotbird
+    editor.clickRow(editor.list("lvTpView"), 0);
+    answer(editor, [](QDialog &) {}, false);
+    triggerChange(editor);   // the dialog shows 11766 H 27500 3/4
+    const Snapshot before(editor);
+
+    const QStringList values = typed.split(QLatin1Char(' '));
+    QStringList opened;
+    answer(editor, [&](QDialog &dialog) {
+        for (const char *name : {"leFrequency", "leRate"})
+            opened << child<QLineEdit>(dialog, name)->text();
+        opened << child<QComboBox>(dialog, "cbFec")->currentText();
+        for (QRadioButton *button : dialog.findChildren<QRadioButton *>())
+            opened << QString::number(button->isChecked());
+        child<QRadioButton>(dialog, values[0] == "H" ? "rgPolarization_H" : "rgPolarization_V")->click();
+        setText(dialog, "leFrequency", values[1]);
+        setText(dialog, "leRate", values[2]);
+    });
+    QString refusedFocus;
+    answer(editor, [&](QDialog &dialog) { refusedFocus = dialog.focusWidget()->objectName(); }, false);
     triggerAdd(editor);
-    QCOMPARE(list->rowCount(), 3);
-    QCOMPARE(list->rows().cells(2), (QStringList{"3", "V", "11475", "27500", "2/3"}));
+
+    QCOMPARE(opened, (QStringList{"", "", "AUTO", "0", "0"}));
+    QTEST(editor.dialogs().messages.join(QLatin1Char('|')), "message");
+    if (message.isEmpty()) {
+        QCOMPARE(editor.dialogs().shownDialogs.size(), 2);
+        QCOMPARE(editor.window().database().transponders.size(), std::size_t(4));
+        return;
+    }
+    // Shown again on the refused frequency; cancelling then adds nothing.
+    QCOMPARE(editor.dialogs().shownDialogs.size(), 3);
+    QCOMPARE(refusedFocus, QStringLiteral("leFrequency"));
+    QVERIFY(Snapshot(editor) == before);
 }
 
 void EditCommandsTest::transponderEditFindsItsTransponder_data()

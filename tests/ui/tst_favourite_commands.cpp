@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Filling a favourite group in the selection dialog and renaming it, through
 // the real window: every drop joins the group at once and shows on the page,
-// the group holds at most 80 entries, "OK" keeps the drops as one undo step
-// and "Отмена" takes them back.
+// a channel the group holds is not added again, the group holds at most 80
+// entries, "OK" keeps the changes as one undo step and "Отмена" takes them
+// back.
 
 #include <QAction>
 #include <QComboBox>
@@ -65,6 +66,9 @@ class FavouriteCommandsTest : public QObject {
 
 private slots:
     void dropAddsTheChannelOfThatOrderPosition();
+    void channelsTheGroupHoldsAreSkipped_data();
+    void channelsTheGroupHoldsAreSkipped();
+    void delRemovesEntriesInTheDialog();
     void radioNumbersAndReopening();
     void eightyEntriesAtMost();
     void aSelectionJoinsWholeOrNotAtAll();
@@ -83,18 +87,100 @@ void FavouriteCommandsTest::dropAddsTheChannelOfThatOrderPosition()
     script(editor, [](TfavChSelectDlg &dialog) {
         QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), QStringList{"T3"});
         dropOrderPosition(dialog, 7);
-        dropOrderPosition(dialog, 7);   // the same channel twice gives two entries
-        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), (QStringList{"T3", "T12", "T12"}));
+        dropOrderPosition(dialog, 4);
+        QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 1), (QStringList{"T3", "T12", "T4"}));
         QCOMPARE(EditorDriver::column(dialog.selectedChannels(), 0), (QStringList{"1", "2", "3"}));
     });
     editor.window().pmAddClick();
 
     QCOMPARE(editor.dialogs().shownDialogs, QStringList{"favChSelectDlg"});
-    QCOMPARE(editor.window().database().tvFavourites[0], (Numbers{3, 12, 12}));
+    QCOMPARE(editor.window().database().tvFavourites[0], (Numbers{3, 12, 4}));
     ReportList *page = editor.list("lvTvFavCh");
-    QCOMPARE(EditorDriver::column(page, 1), (QStringList{"T3", "T12", "T12"}));
+    QCOMPARE(EditorDriver::column(page, 1), (QStringList{"T3", "T12", "T4"}));
     QCOMPARE(EditorDriver::column(page, 0), (QStringList{"1", "2", "3"}));
     QCOMPARE(editor.statusPanel(1), QStringLiteral("Элементов: 3"));
+}
+
+void FavouriteCommandsTest::channelsTheGroupHoldsAreSkipped_data()
+{
+    QTest::addColumn<Numbers>("group");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<int>>("positions");   // chosen, by order position
+    QTest::addColumn<Numbers>("after");
+    QTest::addColumn<QString>("note");           // lbAlreadyInGroup
+    QTest::newRow("double click on a channel in the group") << Numbers{3} << "double-click" << QList<int>{3}
+                                                             << Numbers{3} << "Уже в группе: 1";
+    QTest::newRow("Enter on a selection, two in the group") << Numbers{3, 5} << "Enter" << QList<int>{3, 4, 5}
+                                                             << Numbers{3, 5, 4} << "Уже в группе: 2";
+    QTest::newRow("a drop of channels all in the group") << Numbers{3, 5} << "drop" << QList<int>{3, 5}
+                                                          << Numbers{3, 5} << "Уже в группе: 2";
+    QTest::newRow("a number held twice stays twice") << Numbers{3, 3} << "drop" << QList<int>{1} << Numbers{3, 3, 1}
+                                                      << "";
+}
+
+void FavouriteCommandsTest::channelsTheGroupHoldsAreSkipped()
+{
+    QFETCH(Numbers, group);
+    QFETCH(QString, how);
+    QFETCH(QList<int>, positions);
+    k510::ChannelDatabase db = database();
+    db.tvFavourites[0] = group;
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageFavTv);
+    QString note;
+    QStringList entries;
+    script(editor, [&](TfavChSelectDlg &dialog) {
+        ReportList *channels = dialog.favouriteChannels();
+        std::vector<int> rows;
+        for (const int position : positions)
+            rows.push_back(int(EditorDriver::column(channels, 0).indexOf(QString::number(position))));
+        EditorDriver::selectRows(channels, rows);
+        if (how == "double-click")
+            emit channels->doubleClicked(channels->model()->index(rows.front(), 1));
+        else if (how == "Enter")
+            QTest::keyClick(channels, Qt::Key_Return);
+        else
+            dialog.lvSelectedChDragDrop();
+        note = child<QLabel>(dialog, "lbAlreadyInGroup")->text();
+        entries = EditorDriver::column(dialog.selectedChannels(), 0);
+    });
+    editor.window().pmAddClick();
+
+    QTEST(editor.window().database().tvFavourites[0], "after");
+    QTEST(note, "note");
+    QCOMPARE(entries.size(), qsizetype(editor.window().database().tvFavourites[0].size()));
+    QCOMPARE(EditorDriver::column(editor.list("lvTvFavCh"), 0), entries);
+}
+
+// Del in the group's list of the dialog takes the selected entries out of
+// the group, on the page too; the channels' marks follow.
+void FavouriteCommandsTest::delRemovesEntriesInTheDialog()
+{
+    k510::ChannelDatabase db = database();
+    db.tvFavourites[0] = {3, 1, 2};
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageFavTv);
+    QStringList left, numbers, marked;
+    script(editor, [&](TfavChSelectDlg &dialog) {
+        EditorDriver::selectRows(dialog.selectedChannels(), {0, 2});
+        QTest::keyClick(dialog.selectedChannels(), Qt::Key_Delete);
+        left = EditorDriver::column(dialog.selectedChannels(), 1);
+        numbers = EditorDriver::column(dialog.selectedChannels(), 0);
+        const ReportList *channels = dialog.favouriteChannels();
+        for (int row = 0; row < channels->rowCount(); ++row)
+            if (channels->model()->data(channels->model()->index(row, 1), Qt::FontRole).value<QFont>().bold())
+                marked << channels->text(row, 1);
+    });
+    editor.window().pmAddClick();
+
+    QCOMPARE(left, QStringList{"T1"});
+    QCOMPARE(numbers, QStringList{"1"});
+    QCOMPARE(marked, QStringList{"T1"});
+    QCOMPARE(editor.window().database().tvFavourites[0], Numbers{1});
+    QCOMPARE(EditorDriver::column(editor.list("lvTvFavCh"), 1), QStringList{"T1"});
+    QCOMPARE(editor.window().database().channels.size(), std::size_t(18));
 }
 
 void FavouriteCommandsTest::radioNumbersAndReopening()
@@ -138,7 +224,7 @@ void FavouriteCommandsTest::eightyEntriesAtMost()
 void FavouriteCommandsTest::aSelectionJoinsWholeOrNotAtAll()
 {
     k510::ChannelDatabase db = database();
-    db.tvFavourites[0] = Numbers(77, 1);
+    db.tvFavourites[0] = Numbers(77, 12);
     EditorDriver editor;
     editor.open(db);
     editor.clickTab(TfrmMain::PageFavTv);
@@ -169,7 +255,7 @@ void FavouriteCommandsTest::okOrCancel_data()
     QTest::addColumn<QStringList>("marked");   // lvFavCh names in bold, before the drops
     QTest::addColumn<Numbers>("after");
     QTest::newRow("TV, OK keeps the drops") << true << 0 << QList<int>{1, 3, 1} << true << "Группа 1: Новости"
-                                            << QStringList{"T3"} << Numbers{3, 1, 3, 1};
+                                            << QStringList{"T3"} << Numbers{3, 1};
     QTest::newRow("TV, Отмена takes them back") << true << 0 << QList<int>{1, 5, 9} << false << "Группа 1: Новости"
                                                 << QStringList{"T3"} << Numbers{3};
     QTest::newRow("radio, unnamed group, Отмена") << false << 3 << QList<int>{2} << false << "Группа 4"

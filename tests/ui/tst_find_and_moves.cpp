@@ -379,6 +379,8 @@ void FindAndMovesTest::everyWayToDeleteTakesTheShownSelection()
     default: editor.pressKey(list, Qt::Key_A, Qt::ControlModifier); break;
     }
 
+    // Favourites among the rows go too: this is about which rows.
+    editor.dialogs().threeWayAnswers = {UserDialogs::Answer::Yes};
     auto *menu = editor.window().findChild<k510::ui::PopupMenu *>();
     switch (way) {
     case DelKey: editor.pressKey(list, Qt::Key_Delete); break;

@@ -127,13 +127,13 @@ void HistoryTest::undoAndRedoEveryCommand_data()
         editor.window().pmAddClick();
     }) << "Отменить «Добавление канала»";
     QTest::newRow("channel edit") << Command(renameFirstTvChannel) << "Отменить «Изменение канала»";
-    QTest::newRow("delete, one favourite declined") << Command([](EditorDriver &editor) {
+    QTest::newRow("delete, favourites kept") << Command([](EditorDriver &editor) {
         // TV order 3, 1, 2; group 1 holds 2 and 3: rows 0 and 2 are favourites.
         editor.clickTab(TfrmMain::PageTv);
         EditorDriver::selectRows(editor.list("lvTvCh"), {0, 1, 2});
-        editor.dialogs().answers = {false, true};
+        editor.dialogs().threeWayAnswers = {UserDialogs::Answer::No};
         editor.window().pmDeleteClick();
-    }) << "Отменить «Удаление 2 каналов»";
+    }) << "Отменить «Удаление 1 канала»";
     QTest::newRow("purge") << Command([](EditorDriver &editor) {
         // Astra's "Das Erste" is in no group.
         editor.clickTab(TfrmMain::PageTv);

@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -65,8 +67,10 @@ class OrderCommandsTest : public QObject {
 private slots:
     void orderByExample_data();
     void orderByExample();
+    void referenceMatchingNothing_data();
     void referenceMatchingNothing();
     void duplicatesSelectedForDeletion();
+    void similarNamesOfferedApart();
 };
 
 void OrderCommandsTest::orderByExample_data()
@@ -150,18 +154,33 @@ void OrderCommandsTest::orderByExample()
     QVERIFY(editor.window().database() == original);
 }
 
-// A radio list chosen on the TV page: not one channel is found, the summary
-// says so, "OK" cannot be pressed, and nothing changes.
+void OrderCommandsTest::referenceMatchingNothing_data()
+{
+    QTest::addColumn<bool>("oldHeader");
+    QTest::addColumn<bool>("onRadioPage");
+    QTest::newRow("a radio list on the TV page") << false << false;
+    QTest::newRow("a TV list on the radio page") << false << true;
+    QTest::newRow("an old radio list, its kind unsaid, on the TV page") << true << false;
+}
+
+// A list of the other kind: refused with where each kind belongs when its
+// header says its kind; an older list, which does not, finds not one
+// channel, the summary says so and "OK" cannot be pressed. Nothing changes.
 void OrderCommandsTest::referenceMatchingNothing()
 {
+    QFETCH(bool, oldHeader);
+    QFETCH(bool, onRadioPage);
     EditorDriver editor;
     const ChannelDatabase original = editingDatabase();
     editor.open(original);
-    editor.clickTab(TfrmMain::PageTv);
-    const QString path = editor.path(QStringLiteral("radio.csv"));
+    editor.clickTab(onRadioPage ? TfrmMain::PageRadio : TfrmMain::PageTv);
+    const QString path = editor.path(QStringLiteral("list.csv"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(k510::channelListCsv(original, true, ';')));
+    QByteArray list = QByteArray::fromStdString(k510::channelListCsv(original, !onRadioPage, ';'));
+    if (oldHeader)
+        list.replace("Радиоканал", "Название");
+    file.write(list);
     file.close();
     editor.dialogs().openNames << path;
     QString shownSummary;
@@ -172,10 +191,21 @@ void OrderCommandsTest::referenceMatchingNothing()
         return true;
     });
     editor.window().findChild<QAction *>(QStringLiteral("mmEditOrderByExample"))->trigger();
-    QCOMPARE(editor.dialogs().shownDialogs, QStringList{"orderSummaryDlg"});
-    QVERIFY2(shownSummary.startsWith(QStringLiteral("Ни один канал образца не найден в этой базе")),
-             qPrintable(shownSummary));
-    QVERIFY(!okEnabled);
+    if (oldHeader) {
+        QCOMPARE(editor.dialogs().shownDialogs, QStringList{"orderSummaryDlg"});
+        QVERIFY2(shownSummary.startsWith(QStringLiteral("Ни один канал образца не найден в этой базе")),
+                 qPrintable(shownSummary));
+        QVERIFY(!okEnabled);
+    } else {
+        QVERIFY(editor.dialogs().shownDialogs.isEmpty());
+        const QString kinds = onRadioPage ? QStringLiteral("список ТВ-каналов, а здесь упорядочиваются радиоканалы.")
+                                          : QStringLiteral("список радиоканалов, а здесь упорядочиваются ТВ-каналы.");
+        QCOMPARE(editor.dialogs().errors,
+                 QStringList{QStringLiteral("«%1» — ").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()))
+                             + kinds
+                             + "\nСписок ТВ-каналов выбирайте на странице «Каналы ТВ», список радиоканалов — на "
+                               "странице «Каналы Радио»."});
+    }
     QVERIFY(editor.window().database() == original);
     QCOMPARE(editor.window().history().stack().count(), 0);
 }
@@ -197,6 +227,28 @@ void OrderCommandsTest::duplicatesSelectedForDeletion()
     // Nothing left to select.
     editor.window().findChild<QAction *>(QStringLiteral("mmEditSelectDuplicates"))->trigger();
     QVERIFY(tv->selectedRowNumbers().empty());
+}
+
+// A second Rai 1 with a service ID of its own is a regional variant, not a
+// copy: "Выделить дубликаты" leaves it and says it is there,
+// "Выделить похожие названия" selects it.
+void OrderCommandsTest::similarNamesOfferedApart()
+{
+    ChannelDatabase db = editingDatabase();
+    k510::Channel variant = db.channels[1];
+    variant.serviceId = 3402;
+    db.appendTvChannel(variant);
+    EditorDriver editor;
+    editor.open(db);
+    editor.clickTab(TfrmMain::PageTv);
+    k510::ui::ReportList *tv = editor.list("lvTvCh");
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditSelectDuplicates"))->trigger();
+    QVERIFY(tv->selectedRowNumbers().empty());
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Дубликатов нет · Похожие названия: 1 (не выделены)"));
+    editor.window().findChild<QAction *>(QStringLiteral("mmEditSelectSimilarNames"))->trigger();
+    QCOMPARE(tv->selectedRowNumbers(), std::vector<int>{3});
+    QCOMPARE(editor.statusPanel(0), QStringLiteral("Похожие названия: 1"));
+    QCOMPARE(editor.window().history().stack().count(), 0);   // selecting changes nothing
 }
 
 QTEST_MAIN(OrderCommandsTest)

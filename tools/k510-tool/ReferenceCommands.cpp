@@ -28,9 +28,11 @@ const QString kApplyOrderSynopsis = QStringLiteral(
     "                      prints the summary, with --list every new channel and every channel of REF\n"
     "                      without partner; writes nothing (exit 1) when not one channel of REF is in IN");
 const QString kDuplicatesSynopsis = QStringLiteral(
-    "duplicates FILE [--tv] [--radio]\n"
-    "                      channels repeating one before them in the order (same transponder and service\n"
-    "                      ID or name), as delete's --tv and --radio take them");
+    "duplicates FILE [--tv] [--radio] [--names]\n"
+    "                      copies: channels repeating one before them in the order (same transponder and\n"
+    "                      service ID), as delete's --tv and --radio take them; --names: instead the\n"
+    "                      channels that only share transponder and name with one before them (most\n"
+    "                      often regional variants, each a service of its own)");
 const QString kDiffSynopsis = QStringLiteral(
     "diff A B [--json]\n"
     "                      what changed from A to B, channels recognised across a rescan, each named by\n"
@@ -66,6 +68,14 @@ std::optional<ChannelReference> readReference(const QString &path, bool radioCsv
     ReferenceFileResult read = readReferenceFile(bytesOf(*data), radioCsv);
     for (const auto &warning : read.warnings)
         QTextStream(stderr) << path << ": " << QString::fromStdString(warning) << Qt::endl;
+    if (read.otherKind) {
+        *exitCode = fail(radioCsv ? QStringLiteral("%1 is a TV channel list: it orders IN's TV channels, without "
+                                                   "--radio-csv; a radio list takes --radio-csv").arg(path)
+                                  : QStringLiteral("%1 is a radio channel list: it orders IN's radio channels, with "
+                                                   "--radio-csv; a TV list goes without").arg(path),
+                         NotAnImage);
+        return std::nullopt;
+    }
     if (!read.ok()) {
         // The reason is the window's own text, so it keeps a line of its own.
         *exitCode = fail(path + QStringLiteral(": ") + QString::fromStdString(read.error), NotAnImage);
@@ -132,7 +142,8 @@ int duplicatesCommand(const QStringList &arguments)
     QCommandLineParser parser;
     const QCommandLineOption tv(QStringLiteral("tv"));
     const QCommandLineOption radio(QStringLiteral("radio"));
-    parser.addOptions({tv, radio});
+    const QCommandLineOption names(QStringLiteral("names"));
+    parser.addOptions({tv, radio, names});
     int code = Success;
     const auto files = parse(parser, arguments, kDuplicatesSynopsis, 1, &code);
     if (!files)
@@ -143,10 +154,14 @@ int duplicatesCommand(const QStringList &arguments)
     const bool both = parser.isSet(tv) == parser.isSet(radio);
     QTextStream out(stdout);
     // Only kinds with duplicates: an empty list is no list delete takes.
-    if (const auto numbers = duplicateTvNumbers(*db); (both || parser.isSet(tv)) && !numbers.empty())
-        out << "--tv " << formatNumberList(numbers) << '\n';
-    if (const auto numbers = duplicateRadioNumbers(*db); (both || parser.isSet(radio)) && !numbers.empty())
-        out << "--radio " << formatNumberList(numbers) << '\n';
+    for (const bool isRadio : {false, true}) {
+        if (!both && !parser.isSet(isRadio ? radio : tv))
+            continue;
+        const DuplicateChannels found = duplicateChannels(*db, isRadio);
+        const std::vector<int> &numbers = parser.isSet(names) ? found.similarNames : found.copies;
+        if (!numbers.empty())
+            out << (isRadio ? "--radio " : "--tv ") << formatNumberList(numbers) << '\n';
+    }
     return Success;
 }
 

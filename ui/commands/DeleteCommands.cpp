@@ -5,6 +5,7 @@
 #include "model/Favourites.h"
 #include "model/OrderLists.h"
 #include "model/Purge.h"
+#include "DeleteQuestions.h"
 #include "EditHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/lists/ReportList.h"
@@ -15,7 +16,6 @@
 #include <QComboBox>
 
 #include <algorithm>
-#include <array>
 
 namespace k510::ui {
 
@@ -61,12 +61,24 @@ void DeleteCommands::deleteTransponder()
 {
     m.history.record(QStringLiteral("Удаление транспондера"), [&] {
         ReportList &list = *m.transponders.list();
-        const int row = list.firstSelectedRow();
-        const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
-        if (index < 0)
+        std::vector<int> numbers;
+        for (const int row : list.selectedRowNumbers()) {
+            const int index = m.transponders.transponderIndexOfRow(m.database, row);
+            if (index >= 0)
+                numbers.push_back(index + 1);
+        }
+        if (numbers.empty())
             return;
-        const std::array<int, 1> number{index + 1};
-        const DeletionSummary summary = deleteTransponders(m.database, number);
+        // Favourite entries go with their channels: only after a "Да".
+        const TransponderChannels channels = channelsOnTransponders(m.database, numbers);
+        if (channels.favourites > 0) {
+            const Transponder *only =
+                numbers.size() == 1 ? &m.database.transponders[std::size_t(numbers.front() - 1)] : nullptr;
+            if (!m.dialogs.askYesNo(transponderDeleteQuestion(only, int(numbers.size()), channels),
+                                    UserDialogs::DefaultAnswer::No))
+                return;
+        }
+        const DeletionSummary summary = deleteTransponders(m.database, numbers);
         m.refillTransponders();
         m.reportChannelTypeErrors(summary.channelsOfBadType);
     });
@@ -78,19 +90,43 @@ void DeleteCommands::deleteChannels(ChannelKind kind)
         ReportList &list = *pageOf(kind).list();
         if (m.database.channels.empty())
             return;
-        std::vector<int> marked;
+        struct Chosen {
+            int row;
+            int number;
+            bool favourite;
+        };
+        std::vector<Chosen> chosen;
+        int favourites = 0;
         for (const int row : list.selectedRowNumbers()) {
             const int number = numberOfRow(kind, row);
             if (number < 1)
                 continue;
             const bool favourite =
                 kind == ChannelKind::Tv ? m.database.isInTvFavourites(number) : m.database.isInRadioFavourites(number);
-            if (favourite && !m.dialogs.askYesNo(QString::fromUtf8(kFavouriteQuestion))) {
-                list.selectionModel()->select(list.model()->index(row, 0),
+            chosen.push_back({row, number, favourite});
+            favourites += favourite ? 1 : 0;
+        }
+        // One channel keeps its own question; a selection of several is asked
+        // about once, naming how many of them stand in groups.
+        bool deleteFavourites = true;
+        if (chosen.size() == 1 && favourites == 1) {
+            deleteFavourites = m.dialogs.askYesNo(QString::fromUtf8(kFavouriteQuestion));
+        } else if (favourites > 0) {
+            const UserDialogs::Answer answer =
+                m.dialogs.askYesNoCancel(selectedFavouritesQuestion(favourites), UserDialogs::Answer::No);
+            if (answer == UserDialogs::Answer::Cancel)
+                return;
+            deleteFavourites = answer == UserDialogs::Answer::Yes;
+        }
+        std::vector<int> marked;
+        for (const Chosen &channel : chosen) {
+            if (channel.favourite && !deleteFavourites) {
+                // A kept row is deselected, so the rows still selected are those that go.
+                list.selectionModel()->select(list.model()->index(channel.row, 0),
                                               QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
                 continue;
             }
-            marked.push_back(number);
+            marked.push_back(channel.number);
         }
         if (!marked.empty())
             deleteAndShow(kind, marked);

@@ -44,9 +44,13 @@ class DeleteCommands {
 public:
     explicit DeleteCommands(DeleteTargets targets);
 
+    // The selected transponders with all their channels; asks first, "Нет"
+    // by default, when any of those channels stands in a favourite group.
     void deleteTransponder();
-    // The selected rows; each channel that stands in a favourite group is
-    // asked about, and a declined row is deselected and kept.
+    // The selected rows. A single channel that stands in a favourite group
+    // is asked about; for several, one question says how many of them stand
+    // in groups: "Да" deletes them all, "Нет" only those in no group (the
+    // others are deselected and kept), "Отмена" nothing.
     void deleteChannels(ChannelKind kind);
     // Every channel of the list as the page shows it that stands in no
     // favourite group of its kind, after one question.

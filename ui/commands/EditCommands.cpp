@@ -2,9 +2,12 @@
 #include "EditCommands.h"
 
 #include "EditForms.h"
+#include "model/DisplayTexts.h"
 #include "model/ImageWriter.h"
+#include "model/SameTransponder.h"
 #include "model/SatelliteSettings.h"
 #include "EditHistory.h"
+#include "ui/lists/ChannelRows.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/SatelliteChoiceList.h"
@@ -56,7 +59,7 @@ std::optional<FormField> firstEmpty(const ChannelForm &form)
     return std::nullopt;
 }
 
-[[noreturn]] void refuse(FormField field, const char *message)
+[[noreturn]] void refuse(FormField field, const std::string &message)
 {
     throw RefusedField(field, message);
 }
@@ -148,6 +151,9 @@ void EditCommands::addTransponder()
         if (entry < 1 || std::size_t(entry) > m.database.satellites.size())
             return;
         m_transponderDialog->setCaption(QStringLiteral("Добавление транспондера"));
+        // A new transponder starts from nothing: the last values shown would
+        // only make a second copy of a transponder the database has.
+        m_transponderDialog->load(TransponderForm{});
         runUntilAccepted(*m_transponderDialog, [&] {
             const TransponderForm form = m_transponderDialog->form();
             if (form.polarisation < 0)
@@ -164,6 +170,14 @@ void EditCommands::addTransponder()
 
             Transponder transponder;
             applyTransponderValues(transponder, values);
+            if (const auto present = sameTransponderOf(m.database, entry - 1, transponder)) {
+                const Transponder &same = m.database.transponders[std::size_t(*present)];
+                refuse(FormField::Frequency, QStringLiteral("Такой транспондер уже есть: %1 %2 %3")
+                                                 .arg(frequencyText(same),
+                                                      QString::fromStdString(polarisationText(same.polarisation)),
+                                                      symbolRateText(same))
+                                                 .toStdString());
+            }
             const int index = m.database.appendTransponder(entry - 1, transponder);
             if (index < 0)
                 throw std::runtime_error(kNoRoomForTransponder);

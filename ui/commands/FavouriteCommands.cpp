@@ -45,6 +45,7 @@ FavouriteCommands::FavouriteCommands(FavouriteTargets targets, QWidget *dialogPa
     , m_rename(new TgrpRenameDlg(dialogParent))
 {
     connect(m_selection, &TfavChSelectDlg::channelsChosen, this, &FavouriteCommands::addChosenChannels);
+    connect(m_selection, &TfavChSelectDlg::entriesRemoved, this, &FavouriteCommands::removeChosenEntries);
     for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio})
         connect(pageOf(kind).renameButton(), &QPushButton::clicked, this, [this, kind] { renameGroup(kind); });
 }
@@ -97,6 +98,18 @@ void FavouriteCommands::addChosenChannels(const QList<int> &orderPositions)
     if (chosen.empty())
         return;
     FavouriteGroup &group = groupOf(m_kind, m_group);
+    // Channels the group holds already are skipped, and the dialog says how many.
+    std::vector<int> numbers;
+    for (const auto &[position, number] : chosen)
+        numbers.push_back(number);
+    const FavouriteChoice choice = newFavourites(group, numbers);
+    m_selection->showAlreadyInGroup(choice.alreadyInGroup);
+    std::vector<std::pair<int, int>> joining;
+    for (const std::size_t index : choice.joining)
+        joining.push_back(chosen[index]);
+    chosen = std::move(joining);
+    if (chosen.empty())
+        return;
     const int room = kFavouriteGroupCapacity - int(group.size());
     if (int(chosen.size()) > room) {
         const QString full = QString::fromUtf8(kGroupFull);
@@ -116,6 +129,17 @@ void FavouriteCommands::addChosenChannels(const QList<int> &orderPositions)
         rows.setText(row, 0, QString::number(rows.count()));
         m_selection->appendSelectedRow(m.database, position);
     }
+}
+
+void FavouriteCommands::removeChosenEntries(const QList<int> &groupPositions)
+{
+    const std::vector<int> positions(groupPositions.begin(), groupPositions.end());
+    FavouriteGroup &group = groupOf(m_kind, m_group);
+    if (removeFavouriteEntries(group, positions) == 0)
+        return;
+    pageOf(m_kind).refill(m.database);
+    m_selection->showAlreadyInGroup(0);
+    m_selection->showEntries(m.database, group);
 }
 
 void FavouriteCommands::renameGroup(ChannelKind kind)

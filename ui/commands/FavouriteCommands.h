@@ -30,8 +30,9 @@ struct FavouriteTargets {
 
 // Filling a favourite group in the selection dialog ("Добавить" on a
 // favourites page) and renaming it ("R"). Each channel the user drops into
-// the dialog joins the group at once and shows in both the dialog and the
-// page; "OK" keeps them, "Отмена" gives the group back as it was when the
+// the dialog that the group does not hold yet joins it at once and shows in
+// both the dialog and the page, and entries taken out with Del go at once;
+// "OK" keeps the changes, "Отмена" gives the group back as it was when the
 // dialog opened.
 class FavouriteCommands : public QObject {
     Q_OBJECT
@@ -41,10 +42,12 @@ public:
     void chooseChannels(ChannelKind kind);
     void renameGroup(ChannelKind kind);   // ren1Click / ren2Click
 
-    // The channels at these positions of the order list join the group the
-    // dialog serves, in this order; all of them or, when they would overfill
-    // the group, none.
+    // The channels at these positions of the order list that the group the
+    // dialog serves does not hold yet join it, in this order; all of them
+    // or, when they would overfill the group, none.
     void addChosenChannels(const QList<int> &orderPositions);
+    // Takes the entries at these 1-based positions out of the dialog's group.
+    void removeChosenEntries(const QList<int> &groupPositions);
 
 private:
     [[nodiscard]] FavouritesPage &pageOf(ChannelKind kind) const;

@@ -30,6 +30,17 @@ struct LoadedReference {
     QString error;
 };
 
+// A list of one kind chosen on the page of the other: what it is, and where
+// each kind of list is used.
+QString otherKindOfList(const QString &path, bool radioWanted)
+{
+    return QStringLiteral("«%1» — список %2, а здесь упорядочиваются %3.\n"
+                          "Список ТВ-каналов выбирайте на странице «Каналы ТВ», "
+                          "список радиоканалов — на странице «Каналы Радио».")
+        .arg(shownPath(path), radioWanted ? QStringLiteral("ТВ-каналов") : QStringLiteral("радиоканалов"),
+             radioWanted ? QStringLiteral("радиоканалы") : QStringLiteral("ТВ-каналы"));
+}
+
 LoadedReference loadReference(const QString &path, bool radioCsv)
 {
     const FileBytes file = readFileToOpen(
@@ -38,6 +49,8 @@ LoadedReference loadReference(const QString &path, bool radioCsv)
         return {{}, file.error};
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
     ReferenceFileResult read = readReferenceFile({bytes, std::size_t(file.bytes.size())}, radioCsv);
+    if (read.otherKind)
+        return {{}, otherKindOfList(path, radioCsv)};
     if (!read.ok())
         return {{}, QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error))};
     return {std::move(read.reference), {}};
@@ -112,11 +125,30 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
     m.showDatabaseAgain();
 }
 
-int OrderCommands::selectDuplicates(ChannelKind kind)
+QString OrderCommands::selectDuplicates(ChannelKind kind)
 {
-    const std::vector<int> numbers =
-        kind == ChannelKind::Tv ? duplicateTvNumbers(m.database) : duplicateRadioNumbers(m.database);
-    const std::set<int> duplicates(numbers.begin(), numbers.end());
+    const DuplicateChannels found = duplicateChannels(m.database, kind == ChannelKind::Radio);
+    const int copies = selectChannels(kind, found.copies);
+    QString note = copies > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(copies) : QStringLiteral("Дубликатов нет");
+    if (!found.similarNames.empty())
+        note += QStringLiteral(" · Похожие названия: %1 (не выделены)").arg(found.similarNames.size());
+    return note;
+}
+
+QString OrderCommands::selectSimilarNames(ChannelKind kind)
+{
+    const DuplicateChannels found = duplicateChannels(m.database, kind == ChannelKind::Radio);
+    const int similar = selectChannels(kind, found.similarNames);
+    QString note = similar > 0 ? QStringLiteral("Похожие названия: %1").arg(similar)
+                               : QStringLiteral("Похожих названий нет");
+    if (!found.copies.empty())
+        note += QStringLiteral(" · Дубликатов: %1 (не выделены)").arg(found.copies.size());
+    return note;
+}
+
+int OrderCommands::selectChannels(ChannelKind kind, const std::vector<int> &numbers)
+{
+    const std::set<int> wanted(numbers.begin(), numbers.end());
     ChannelPage &page = pageOf(kind);
     ReportList &list = *page.list();
     const int firstRadio = m.database.tvCount();
@@ -126,7 +158,7 @@ int OrderCommands::selectDuplicates(ChannelKind kind)
     for (int row = 0; row < list.rowCount(); ++row) {
         const int index = page.channelIndexOfRow(m.database, row);
         const int number = kind == ChannelKind::Tv ? index + 1 : index - firstRadio + 1;
-        if (index < 0 || !duplicates.contains(number) || list.isRowHidden(row))
+        if (index < 0 || !wanted.contains(number) || list.isRowHidden(row))
             continue;
         rows.select(list.model()->index(row, 0), list.model()->index(row, 0));
         first = first < 0 ? row : first;

@@ -50,13 +50,20 @@ public:
     // taking its order and groups would do, and does it on "OK" as one step.
     void orderByExample(ChannelKind csvKind);
 
-    // "Выделить дубликаты": selects the page's rows whose channel repeats
-    // one before it in the order, so "Удалить" takes the later copies.
-    // Returns how many rows it selected.
-    int selectDuplicates(ChannelKind kind);
+    // "Выделить дубликаты": selects the page's rows whose channel is a copy
+    // of one before it in the order (same transponder and service ID), so
+    // "Удалить" takes the later copies. "Выделить похожие названия" selects
+    // instead those that only share transponder and name with one before
+    // them, for the user to look at. Each returns the note for the status
+    // bar: how many it selected, and how many of the other case there are.
+    QString selectDuplicates(ChannelKind kind);
+    QString selectSimilarNames(ChannelKind kind);
 
 private:
     [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;
+    // Selects the page's shown rows of these TV (radio) numbers alone, the
+    // first of them current; returns how many.
+    int selectChannels(ChannelKind kind, const std::vector<int> &numbers);
 
     OrderTargets m;
     OrderSummaryDialog *m_summary;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <unordered_set>
 
 using k510::ChannelDatabase;
 using k510::FavouriteGroup;
@@ -69,7 +70,8 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
                                     ReportList::Selection::Multiple, this)),
       m_lvFavCh(new ReportList(QStringLiteral("lvFavCh"), k510::ui::channelListColumns(numberWidth),
                                ReportList::Selection::Multiple, this)),
-      m_lbGroupName(new QLabel(this))
+      m_lbGroupName(new QLabel(this)),
+      m_lbAlreadyInGroup(new QLabel(this))
 {
     setObjectName(QStringLiteral("favChSelectDlg"));
     setWindowTitle(QStringLiteral("Выбор каналов для внесения в фаворитный список"));
@@ -81,6 +83,7 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     m_lvSelectedCh->setAutoScroll(false);
     m_lvSelectedCh->viewport()->setAcceptDrops(true);
     m_lvSelectedCh->viewport()->installEventFilter(this);
+    m_lvSelectedCh->installEventFilter(this);
 
     // The channel list only gives: a drag from it is the list itself, and the
     // drop reads its selection.
@@ -99,6 +102,8 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     layout->addLayout(lists, 1);
     lists->addLayout(captioned(QStringLiteral("Список избранных каналов"), m_lvSelectedCh, this), 1);
     lists->addLayout(captioned(QStringLiteral("Список каналов"), m_lvFavCh, this), 1);
+    m_lbAlreadyInGroup->setObjectName(QStringLiteral("lbAlreadyInGroup"));
+    layout->addWidget(m_lbAlreadyInGroup);
     addOkCancelButtons(*this, *layout);
 
     // Both lists show all six columns with room for a whole name, and a
@@ -135,14 +140,28 @@ void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const Fa
             const int number = order[std::size_t(position)];
             if (!(tv ? k510::namesTvChannel(db, number) : k510::namesRadioChannel(db, number)))
                 continue;
-            const int row = AddChannelRow(channels, db, position, orderMode(kind));
-            channels.setMarked(row, std::find(group.begin(), group.end(), number) != group.end());
+            AddChannelRow(channels, db, position, orderMode(kind));
         }
     }
     // Sorted once the refill has ended, which forgets the order the rows
     // had; the rows arrive in "#" order already.
     if (m_sortColumn != numberColumn)
         m_lvFavCh->sortRowsBy(m_sortColumn);
+    showAlreadyInGroup(0);
+    showEntries(db, group);
+}
+
+void TfavChSelectDlg::showEntries(const ChannelDatabase &db, const FavouriteGroup &group)
+{
+    const bool tv = m_kind == ChannelKind::Tv;
+    const auto &order = tv ? db.tvOrder : db.radioOrder;
+    const std::unordered_set<int> held(group.begin(), group.end());
+    ReportRows &channels = m_lvFavCh->rows();
+    for (int row = 0; row < channels.count(); ++row) {
+        const int position = m_lvFavCh->referenceOf(row) - 1;
+        channels.setMarked(row, position >= 0 && std::size_t(position) < order.size()
+                                    && held.contains(order[std::size_t(position)]));
+    }
     ReportRows &entries = m_lvSelectedCh->rows();
     const ReportRows::UpdateBracket bracket(entries);
     entries.clear();
@@ -151,6 +170,11 @@ void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const Fa
         const int channelIndex = tv ? db.tvChannelIndex(group[j]) : db.radioChannelIndex(group[j]);
         addNumberedChannelRow(entries, db, channelIndex, int(j) + 1);
     }
+}
+
+void TfavChSelectDlg::showAlreadyInGroup(int count)
+{
+    m_lbAlreadyInGroup->setText(count > 0 ? QStringLiteral("Уже в группе: %1").arg(count) : QString());
 }
 
 void TfavChSelectDlg::appendSelectedRow(const ChannelDatabase &db, int orderPosition)
@@ -211,6 +235,8 @@ bool TfavChSelectDlg::eventFilter(QObject *watched, QEvent *event)
         return handleSelectedChDrag(*event) || QDialog::eventFilter(watched, event);
     if (watched == m_lvFavCh)
         return handleFavChKey(*event) || QDialog::eventFilter(watched, event);
+    if (watched == m_lvSelectedCh)
+        return handleSelectedChKey(*event) || QDialog::eventFilter(watched, event);
     return QDialog::eventFilter(watched, event);
 }
 
@@ -259,5 +285,17 @@ bool TfavChSelectDlg::handleFavChKey(QEvent &event)
     if (rows.empty() && current.isValid())
         rows = {current.row()};
     chooseFavChRows(rows);
+    return true;
+}
+
+bool TfavChSelectDlg::handleSelectedChKey(QEvent &event)
+{
+    if (event.type() != QEvent::KeyPress || static_cast<QKeyEvent &>(event).key() != Qt::Key_Delete)
+        return false;
+    QList<int> positions;
+    for (const int row : m_lvSelectedCh->selectedRowNumbers())
+        positions.append(m_lvSelectedCh->referenceOf(row));
+    if (!positions.isEmpty())
+        emit entriesRemoved(positions);
     return true;
 }

@@ -16,10 +16,10 @@ class ReportList;
 // in its order list (lvFavCh, right) beside the entries of one favourite
 // group (lvSelectedCh, left). Dropping channels on the group's list, double-
 // clicking one or pressing Enter on the selection announces the channels;
-// the command decides whether they join the group and then appends their
-// rows here. The
-// channels the group holds are marked (bold) in lvFavCh; choosing one again
-// is still allowed. Whether OK keeps the drops is the command's business.
+// the command decides which of them join the group and then appends their
+// rows here. The channels the group holds are marked (bold) in lvFavCh. Del
+// in lvSelectedCh announces the entries to take out of the group. Whether
+// OK keeps the changes is the command's business.
 class TfavChSelectDlg : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +31,12 @@ public:
     // lvSelectedCh: one row per group entry, "#" being the entry's position
     // + 1; an entry that names no channel of the kind shows empty cells.
     void fill(const k510::ChannelDatabase &db, k510::ui::ChannelKind kind, const k510::FavouriteGroup &group);
+    // Shows the group's entries again (after some were taken out) and marks
+    // in lvFavCh exactly the channels it holds.
+    void showEntries(const k510::ChannelDatabase &db, const k510::FavouriteGroup &group);
+    // "Уже в группе: 20" below the lists after a choice that skipped so many
+    // channels; nothing for 0.
+    void showAlreadyInGroup(int count);
     // Appends to lvSelectedCh the channel at this 0-based position of the
     // kind's order list, numbered with the list's new row count, and marks
     // it in lvFavCh.
@@ -59,6 +65,8 @@ signals:
     // The user chose the channels at these 0-based positions of the order
     // list, in this order.
     void channelsChosen(const QList<int> &orderPositions);
+    // Del on lvSelectedCh: the entries at these 1-based group positions.
+    void entriesRemoved(const QList<int> &groupPositions);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,11 +74,13 @@ protected:
 private:
     [[nodiscard]] bool handleSelectedChDrag(QEvent &event);
     [[nodiscard]] bool handleFavChKey(QEvent &event);
+    [[nodiscard]] bool handleSelectedChKey(QEvent &event);
     void chooseFavChRows(const std::vector<int> &rows);
 
     k510::ui::ReportList *m_lvSelectedCh;
     k510::ui::ReportList *m_lvFavCh;
     QLabel *m_lbGroupName;
+    QLabel *m_lbAlreadyInGroup;
     k510::ui::ChannelKind m_kind = k510::ui::ChannelKind::Tv;
     int m_sortColumn = 0;
 };

@@ -10,9 +10,8 @@ class QLineEdit;
 class RadioGroup;
 
 // The transponder dialog, shared by adding and editing; each command sets
-// its own caption. It keeps whatever it holds between uses: adding offers
-// the values last shown, starting with no polarisation, empty texts and FEC
-// "AUTO".
+// its own caption and fills it (adding: no polarisation, empty texts and
+// FEC "AUTO").
 class TtpEditDlg : public QDialog {
     Q_OBJECT
 public:

@@ -41,7 +41,7 @@ ReportRow transponderRow(const Transponder &transponder, int number)
 
 TransponderPage::TransponderPage(QWidget *parent)
     : QWidget(parent),
-      m_list(new ReportList(QStringLiteral("lvTpView"), transponderColumns(), ReportList::Selection::Single, this)),
+      m_list(new ReportList(QStringLiteral("lvTpView"), transponderColumns(), ReportList::Selection::Multiple, this)),
       m_selector(new SatelliteChoiceList(QStringLiteral("cbTpSelectSat"), this))
 {
     setObjectName(QStringLiteral("sheetTp"));

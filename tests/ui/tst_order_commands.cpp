@@ -200,7 +200,7 @@ void OrderCommandsTest::referenceMatchingNothing()
         QVERIFY(editor.dialogs().shownDialogs.isEmpty());
         const QString kinds = onRadioPage ? QStringLiteral("список ТВ-каналов, а здесь упорядочиваются радиоканалы.")
                                           : QStringLiteral("список радиоканалов, а здесь упорядочиваются ТВ-каналы.");
-        QCOMPARE(editor.dialogs().errors,
+        QCOMPARE(editor.dialogs().messages,
                  QStringList{QStringLiteral("«%1» — ").arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()))
                              + kinds
                              + "\nСписок ТВ-каналов выбирайте на странице «Каналы ТВ», список радиоканалов — на "

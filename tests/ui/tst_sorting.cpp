@@ -5,8 +5,11 @@
 
 #include <QAction>
 #include <QCollator>
+#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTest>
@@ -140,6 +143,8 @@ private slots:
     void orderAsShownKeepsTheSortedView();
     void transponderColumns();
     void selectionFollowsRows();
+    void changesKeepTheSort_data();
+    void changesKeepTheSort();
 };
 
 void SortingTest::everyColumnSortsAsRead_data()
@@ -363,6 +368,96 @@ void SortingTest::selectionFollowsRows()
     editor.clickColumnTitle(tv, 1);
     QCOMPARE(EditorDriver::selectedRows(tv), (std::vector<int>{0, 2}));
     QCOMPARE(tv->text(2, 1), QStringLiteral("Банан"));
+}
+
+void SortingTest::changesKeepTheSort_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QList<int>>("clickedColumns");
+    QTest::addColumn<int>("changedRow");    // the row edited, -1: a row is added
+    QTest::addColumn<QStringList>("fields"); // "leName=Text", "cbFec=2" (an entry) or a radio button's name
+    QTest::addColumn<int>("column");        // where the changed row shows...
+    QTest::addColumn<QString>("text");      // ...this text
+
+    // Transponders 11200 H, 5150 V, 10750 H, 3900 V, 12000 H.
+    QTest::newRow("transponder added, by frequency")
+        << 1 << "lvTpView" << QList<int>{2} << -1
+        << QStringList{"rgPolarization_V", "leFrequency=11475", "leRate=27500", "cbFec=2"} << 2 << "11475";
+    QTest::newRow("transponder added, by frequency descending")
+        << 1 << "lvTpView" << QList<int>{2, 2} << -1
+        << QStringList{"rgPolarization_V", "leFrequency=4000", "leRate=27500", "cbFec=2"} << 2 << "4000";
+    QTest::newRow("transponder edited, by frequency") << 1 << "lvTpView" << QList<int>{2} << 0
+                                                     << QStringList{"leFrequency=12500"} << 2 << "12500";
+    QTest::newRow("transponder edited, by polarisation") << 1 << "lvTpView" << QList<int>{1} << 0
+                                                         << QStringList{"rgPolarization_V"} << 0 << "1";
+    QTest::newRow("channel renamed, by name") << 2 << "lvTvCh" << QList<int>{1} << 0
+                                              << QStringList{"leName=Ежи"} << 1 << "Ежи";
+    QTest::newRow("channel renamed, by name descending") << 2 << "lvTvCh" << QList<int>{1, 1} << 0
+                                                         << QStringList{"leName=Жук"} << 1 << "Жук";
+}
+
+// A row added or edited in a sorted list takes its place among the others,
+// and the title goes on showing the sort, which is then true.
+void SortingTest::changesKeepTheSort()
+{
+    QFETCH(int, page);
+    QFETCH(QString, list);
+    QFETCH(QList<int>, clickedColumns);
+    QFETCH(int, changedRow);
+    QFETCH(QStringList, fields);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    EditorDriver editor;
+    editor.open(sortingDatabase());
+    editor.clickTab(page);
+    if (page == 1)
+        editor.chooseTransponderSatellite(1);
+    ReportList *rows = editor.list(qPrintable(list));
+    for (const int clicked : clickedColumns)
+        editor.clickColumnTitle(rows, clicked);
+    const int sorted = clickedColumns.last();
+    const Qt::SortOrder order = rows->horizontalHeader()->sortIndicatorOrder();
+    const int countBefore = rows->rowCount();
+
+    editor.dialogs().dialogScript.push_back([&](QDialog &dialog) {
+        for (const QString &field : fields) {
+            const QString name = field.section(QLatin1Char('='), 0, 0);
+            const QString value = field.section(QLatin1Char('='), 1);
+            if (auto *button = dialog.findChild<QRadioButton *>(name))
+                button->click();
+            else if (auto *entries = dialog.findChild<QComboBox *>(name))
+                entries->setCurrentIndex(value.toInt());
+            else
+                dialog.findChild<QLineEdit *>(name)->setText(value);
+        }
+        return true;
+    });
+    if (changedRow < 0) {
+        editor.window().pmAddClick();
+    } else {
+        editor.clickRow(rows, changedRow);
+        editor.window().pmChangeClick();
+    }
+    QCOMPARE(editor.dialogs().messages, QStringList());
+    QCOMPARE(rows->rowCount(), countBefore + (changedRow < 0 ? 1 : 0));
+
+    const QHeaderView *titles = rows->horizontalHeader();
+    QVERIFY(titles->isSortIndicatorShown());
+    QCOMPARE(titles->sortIndicatorSection(), sorted);
+    QCOMPARE(titles->sortIndicatorOrder(), order);
+    const QString title = rows->model()->headerData(sorted, Qt::Horizontal).toString();
+    const QStringList cells = EditorDriver::column(rows, sorted);
+    for (int row = 1; row < cells.size(); ++row) {
+        const int pair = readerOrder(title, cells[row - 1], cells[row]);
+        QVERIFY2(order == Qt::AscendingOrder ? pair <= 0 : pair >= 0,
+                 qPrintable(cells.join(QLatin1Char(' '))));
+    }
+    // The row changed is the one selected and in view.
+    const std::vector<int> selected = EditorDriver::selectedRows(rows);
+    QCOMPARE(selected.size(), std::size_t(1));
+    QCOMPARE(rows->text(selected.front(), column), text);
+    QVERIFY(rows->viewport()->rect().intersects(rows->visualRect(rows->model()->index(selected.front(), 0))));
 }
 
 QTEST_MAIN(SortingTest)

@@ -90,7 +90,7 @@ void ReceiveImage(const QString &portName, const QString &speedText, const Progr
             throw LinkFailure{Failure::Allocation};
         }
         if (!port.Open(portName))
-            throw LinkFailure{Failure::Open};
+            throw LinkFailure{Failure::Open, port.openProblem()};
         port.Configure(speedText, kTimeoutConstantMs);
 
         writeToken(port, tokens::DbSend, Failure::NoLink);

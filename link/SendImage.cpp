@@ -44,7 +44,7 @@ void SendImage(const QString &portName, const QString &speedText, const QByteArr
         }
 
         if (!port.Open(portName))
-            throw LinkFailure{Failure::Open};
+            throw LinkFailure{Failure::Open, port.openProblem()};
         port.Configure(speedText, kTimeoutConstantMs);
 
         const auto transferHeader = TransferHeader::forImage(std::size_t(image.size())).toWire();

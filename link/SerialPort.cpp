@@ -4,6 +4,7 @@
 #include "PortNames.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
 
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace k510::link {
@@ -38,6 +40,27 @@ bool lockExclusively(QSerialPort &)
 }
 #endif
 
+// QSerialPort reports a port held elsewhere (its lock file, the device's
+// exclusive mode, Windows' sharing rule) as a permission error, like a device
+// the user may not open. A device the user could open is a busy one.
+OpenProblem::Kind problemOf(const QSerialPort &port, const QString &device)
+{
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return OpenProblem::Kind::NotFound;
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+        return ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0 ? OpenProblem::Kind::Busy
+                                                                                : OpenProblem::Kind::Denied;
+#else
+        (void)device;
+        return OpenProblem::Kind::Busy;
+#endif
+    default:
+        return OpenProblem::Kind::Other;
+    }
+}
+
 } // namespace
 
 SerialPort::SerialPort() = default;
@@ -50,14 +73,20 @@ SerialPort::~SerialPort()
 bool SerialPort::Open(const QString &portName)
 {
     Close();
+    m_openProblem = {OpenProblem::Kind::NoName, portName, {}, {}};
     if (portName.isEmpty())
         return false;
     auto port = std::make_unique<QSerialPort>();
-    port->setPortName(deviceForPort(portName));
-    if (!port->open(QIODevice::ReadWrite))
+    m_openProblem.device = deviceForPort(portName);
+    port->setPortName(m_openProblem.device);
+    if (!port->open(QIODevice::ReadWrite)) {
+        m_openProblem.kind = problemOf(*port, m_openProblem.device);
+        m_openProblem.systemReason = port->errorString();
         return false;
+    }
     if (!lockExclusively(*port)) {
         port->close();
+        m_openProblem.kind = OpenProblem::Kind::Busy;
         return false;
     }
     m_port = std::move(port);

@@ -14,6 +14,21 @@ namespace k510::link {
 // and needs no event loop. Every Read and Write has a total time-out of
 // n x 1 ms + the constant given to Configure, with no limit on the gap
 // between bytes.
+// Why a port did not open, for the second line of "Невозможно открыть порт!".
+struct OpenProblem {
+    enum class Kind {
+        NoName,     // no port was chosen
+        NotFound,   // no such device
+        Busy,       // another program or another transfer holds it
+        Denied,     // the user may not use the device
+        Other,      // the system's reason says what
+    };
+    Kind kind = Kind::Other;
+    QString portName;       // as chosen: "COM1", "ttyUSB0", a device path
+    QString device;         // the device it stands for
+    QString systemReason;   // the system's own words, when it gave any
+};
+
 class SerialPort {
 public:
     enum class Queue { Input, Output };
@@ -25,7 +40,9 @@ public:
 
     // Opens for reading and writing, exclusively: a port that another
     // program or another transfer of this process holds fails to open.
+    // When it fails, openProblem() says why.
     [[nodiscard]] bool Open(const QString &portName);
+    [[nodiscard]] const OpenProblem &openProblem() const { return m_openProblem; }
     // Saves the line settings for RestoreSettings, then sets the speed
     // (the text read as decimal baud), 8N1, no flow control, raw bytes. What
     // the port refuses is not examined: the transfer goes on regardless.
@@ -64,6 +81,7 @@ private:
     [[nodiscard]] bool hungUp() const;
 
     std::unique_ptr<QSerialPort> m_port;
+    OpenProblem m_openProblem;
     std::optional<LineSettings> m_savedSettings;
     int m_timeoutConstantMs = 0;
     bool m_lost = false;

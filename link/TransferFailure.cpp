@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TransferFailure.h"
 
+#include "SerialPort.h"
+
 namespace k510::link {
 
 namespace {
@@ -32,6 +34,27 @@ QString failureText(Direction direction, Failure failure)
         break;
     }
     return prefix + QStringLiteral("Размер данных при приеме/передаче не совпадает с требуемым!");
+}
+
+QString failureText(Direction direction, const OpenProblem &problem)
+{
+    const QString first = failureText(direction, Failure::Open) + QLatin1Char('\n');
+    if (problem.kind == OpenProblem::Kind::NoName)
+        return first + QStringLiteral("Порт не выбран.");
+    // A device path given as the port is named once.
+    const QString port = problem.device.isEmpty() || problem.device == problem.portName
+                             ? problem.portName
+                             : QStringLiteral("%1 (%2)").arg(problem.portName, problem.device);
+    QString reason;
+    switch (problem.kind) {
+    case OpenProblem::Kind::NotFound: reason = QStringLiteral("такого порта нет"); break;
+    case OpenProblem::Kind::Busy: reason = QStringLiteral("занят другой программой"); break;
+    case OpenProblem::Kind::Denied: reason = QStringLiteral("нет прав на доступ к нему"); break;
+    default:
+        reason = problem.systemReason.isEmpty() ? QStringLiteral("система не назвала причину") : problem.systemReason;
+        break;
+    }
+    return first + port + QStringLiteral(": ") + reason;
 }
 
 QString failureText(Direction direction, const BlockFault &fault)

@@ -22,6 +22,11 @@ enum class Failure {
 
 [[nodiscard]] QString failureText(Direction direction, Failure failure);
 
+struct OpenProblem;
+// The open failure's text with a second line naming the port and why it did
+// not open: "COM1 (/dev/ttyS0): занят другой программой".
+[[nodiscard]] QString failureText(Direction direction, const OpenProblem &problem);
+
 // A received block that is not what its header claims, or not the block that
 // was due. Blocks are named by their zero-based number on the wire.
 struct BlockFault {

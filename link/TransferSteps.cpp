@@ -51,7 +51,8 @@ void runTransfer(Direction direction, SerialPort &port, const FailureCallback &f
     try {
         exchange();
     } catch (const LinkFailure &linkFailure) {
-        failureMessage = failureText(direction, linkFailure.failure);
+        failureMessage = linkFailure.openProblem ? failureText(direction, *linkFailure.openProblem)
+                                                 : failureText(direction, linkFailure.failure);
     } catch (const BlockFault &blockFault) {
         failureMessage = failureText(direction, blockFault);
     } catch (const std::bad_alloc &) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "SerialPort.h"
@@ -17,6 +18,7 @@ namespace k510::link::steps {
 
 struct LinkFailure {
     Failure failure;
+    std::optional<OpenProblem> openProblem = {};   // for Failure::Open: which port, and why
 };
 
 void writeExactly(SerialPort &port, const void *data, std::size_t count, Failure onShort);

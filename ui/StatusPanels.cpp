@@ -51,6 +51,19 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_transferProgress->setFixedWidth(int(100 * scale));
     insertWidget(1, m_transferProgress);
     m_transferProgress->hide();
+
+    // After the counts, so that showing it moves none of them.
+    m_selectedCount = new QLabel(this);
+    m_selectedCount->setObjectName(QStringLiteral("sbStatusSelected"));
+    addWidget(m_selectedCount);
+    m_selectedCount->hide();
+}
+
+void StatusPanels::showSelectedCount(int count)
+{
+    m_selectedCount->setVisible(count > 1);
+    if (count > 1)
+        m_selectedCount->setText(QStringLiteral("Выделено: %1").arg(count));
 }
 
 void StatusPanels::showTransferProgress(int percent)
@@ -68,6 +81,7 @@ void StatusPanels::setPanelText(int panel, const QString &text, const QString &t
     m_panels[size_t(panel)]->setToolTip(toolTip);
     if (panel == 0) {
         m_noteShown = false;
+        m_fileNoteShown = false;
         ++m_panel0Writes;
     }
 }
@@ -80,6 +94,7 @@ void StatusPanels::showFileNote(const QString &what, const QString &fileName, co
     const int room = panel->minimumWidth() - kTextMargin - metrics.horizontalAdvance(prefix);
     setPanelText(0, prefix + metrics.elidedText(fileName, Qt::ElideMiddle, room), path);
     m_noteShown = true;
+    m_fileNoteShown = true;
 }
 
 void StatusPanels::showNote(const QString &text, int shownMs)
@@ -97,6 +112,12 @@ void StatusPanels::showNote(const QString &text, int shownMs)
 void StatusPanels::clearNote()
 {
     if (m_noteShown)
+        setPanelText(0, {});
+}
+
+void StatusPanels::clearFileNote()
+{
+    if (m_fileNoteShown)
         setPanelText(0, {});
 }
 

@@ -34,6 +34,11 @@ public:
     // Another database is shown: a note on the previous one goes; a
     // transfer's text stays.
     void clearNote();
+    // The database changed again: a note on a file written goes, since the
+    // file no longer holds what is shown.
+    void clearFileNote();
+    // "Выделено: N" beside the counts while more than one row is selected.
+    void showSelectedCount(int count);
     // The bar beside panel 0 while a transfer runs; a negative value hides it.
     void showTransferProgress(int percent);
     // A problem the editor works on despite (a settings file it cannot
@@ -44,7 +49,9 @@ public:
 private:
     std::array<QLabel *, kPanelCount> m_panels{};
     QProgressBar *m_transferProgress = nullptr;
+    QLabel *m_selectedCount = nullptr;
     bool m_noteShown = false;
+    bool m_fileNoteShown = false;
     // Counts the texts panel 0 was given, so a timed note knows it is still shown.
     unsigned m_panel0Writes = 0;
     QStringList m_problemsShown;

@@ -126,6 +126,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmHelpAbout, &QAction::triggered, this, &TfrmMain::mmHelpAboutClick);
     wireHistory();
     wireFindFields();
+    wireSelectionCount();
     connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
     connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
@@ -623,6 +624,25 @@ void TfrmMain::wireHistory()
     connect(m_history, &EditHistory::modifiedChanged, this, &QWidget::setWindowModified);
     // A deleted channel must not stay in a panel, nor one undone away.
     connect(&m_history->stack(), &QUndoStack::indexChanged, this, &TfrmMain::showSelectedChannels);
+    // "Сохранено: " would name a file that no longer holds what is shown.
+    connect(&m_history->stack(), &QUndoStack::indexChanged, m_status, &StatusPanels::clearFileNote);
+}
+
+void TfrmMain::wireSelectionCount()
+{
+    for (int page = 0; page < PageCount; ++page) {
+        ReportList *list = m_pages->listOf(page);
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmMain::showSelectedCount);
+        // A refill forgets the selection without announcing it.
+        connect(&list->rows(), &QAbstractItemModel::modelReset, this, &TfrmMain::showSelectedCount);
+    }
+    connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::showSelectedCount);
+}
+
+void TfrmMain::showSelectedCount()
+{
+    const ReportList *list = m_pages->listOf(m_pages->currentIndex());
+    m_status->showSelectedCount(list ? int(list->selectedRowNumbers().size()) : 0);
 }
 
 void TfrmMain::wireFindFields()

@@ -176,6 +176,9 @@ private:
     void showDatabaseAgain();
     void wireHistory();
     void wireFindFields();
+    void wireSelectionCount();
+    // "Выделено: N" for the list of the page shown.
+    void showSelectedCount();
 
     UserDialogs &m_dialogs;
     k510::ChannelDatabase m_database;

@@ -155,7 +155,8 @@ void ReceiveImageTest::portHeldGivesOpenFailure()
     SerialPort holder;
     QVERIFY(holder.Open(sim.devicePath()));
     const Outcome outcome = receive(sim.devicePath());
-    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Получение настроек: Невозможно открыть порт!")});
+    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Получение настроек: Невозможно открыть порт!\n%1: занят другой программой")
+                                             .arg(sim.devicePath())});
     QCOMPARE(outcome.deliveries.size(), 0);
 }
 

@@ -107,16 +107,30 @@ void SendImageTest::receiverFaults()
 void SendImageTest::portsThatCannotBeOpened_data()
 {
     QTest::addColumn<QString>("portName");
-    QTest::newRow("no port selected") << "";
-    QTest::newRow("no such device") << "/dev/k510-no-such-port";
-    QTest::newRow("not a port name") << "COM5";
+    QTest::addColumn<QString>("why");   // the failure's second line
+    QTest::newRow("no port selected") << "" << "Порт не выбран.";
+    QTest::newRow("no such device") << "/dev/k510-no-such-port" << "/dev/k510-no-such-port: такого порта нет";
+    QTest::newRow("not a port name") << "COM5" << "COM5 (/dev/COM5): такого порта нет";
+    QTest::newRow("numbered port on no device") << "COM2" << "COM2 (/dev/k510-no-such-port): такого порта нет";
+    QTest::newRow("not a serial port") << "/dev/null" << "";   // the system's reason
 }
 
 void SendImageTest::portsThatCannotBeOpened()
 {
     QFETCH(QString, portName);
+    QFETCH(QString, why);
+    qputenv("K510_COM2", "/dev/k510-no-such-port");
     const Outcome outcome = send(portName, everyByteImage(1));
-    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Отправка настроек: Невозможно открыть порт!")});
+    qunsetenv("K510_COM2");
+    QCOMPARE(outcome.failures.size(), 1);
+    const QStringList lines = outcome.failures.front().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], QStringLiteral("Отправка настроек: Невозможно открыть порт!"));
+    if (why.isEmpty())
+        QVERIFY2(lines[1].startsWith(portName + QStringLiteral(": ")) && lines[1].size() > portName.size() + 2,
+                 qPrintable(lines[1]));
+    else
+        QCOMPARE(lines[1], why);
     QCOMPARE(outcome.progress, QList<int>{});
 }
 
@@ -128,7 +142,8 @@ void SendImageTest::portHeldByThisProcessGivesOpenFailure()
     QVERIFY(holder.Open(sim.devicePath()));
 
     const Outcome outcome = send(sim.devicePath(), everyByteImage(1));
-    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Отправка настроек: Невозможно открыть порт!")});
+    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Отправка настроек: Невозможно открыть порт!\n%1: занят другой программой")
+                                             .arg(sim.devicePath())});
 
     holder.Close();
     QCOMPARE(send(sim.devicePath(), everyByteImage(1)).failures, QStringList());
@@ -147,7 +162,8 @@ void SendImageTest::portHeldByAnotherProgramGivesOpenFailure()
     QVERIFY(holder.waitForReadyRead(5000));
 
     const Outcome outcome = send(sim.devicePath(), everyByteImage(1));
-    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Отправка настроек: Невозможно открыть порт!")});
+    QCOMPARE(outcome.failures, QStringList{QStringLiteral("Отправка настроек: Невозможно открыть порт!\n%1: занят другой программой")
+                                             .arg(sim.devicePath())});
     holder.kill();
     holder.waitForFinished();
 }

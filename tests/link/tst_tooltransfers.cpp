@@ -98,6 +98,9 @@ void ToolTransfersTest::sendFailures_data()
                                      << "Отправка настроек: Нет связи с ресивером!";
     QTest::newRow("not a database image") << QStringList{} << QStringList{"small.bin"} << 2 << "--force";
     QTest::newRow("no port") << QStringList{} << QStringList{"demo.k5d", "--no-port"} << 1 << "--port";
+    QTest::newRow("no such port") << QStringList{} << QStringList{"demo.k5d", "--port", "/dev/k510-no-such-port"} << 1
+                                  << "Отправка настроек: Невозможно открыть порт!\n"
+                                     "/dev/k510-no-such-port: такого порта нет";
 }
 
 void ToolTransfersTest::sendFailures()
@@ -114,7 +117,9 @@ void ToolTransfersTest::sendFailures()
     QVERIFY(sim.isReady());
 
     QStringList arguments{QStringLiteral("send"), m_dir.filePath(toolArguments.value(0))};
-    if (!toolArguments.contains(QStringLiteral("--no-port")))
+    if (toolArguments.contains(QStringLiteral("--port")))
+        arguments << toolArguments.mid(1);
+    else if (!toolArguments.contains(QStringLiteral("--no-port")))
         arguments << QStringLiteral("--port") << sim.devicePath();
     const ToolRun run = runTool(arguments);
 

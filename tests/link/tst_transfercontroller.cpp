@@ -251,7 +251,9 @@ void TransferControllerTest::secondTransferOnTheSamePortFailsToOpen()
     controller->N3Click();
     QTRY_VERIFY(!host.entries("status").isEmpty());   // the send holds the port
     controller->N4Click();
-    QTRY_COMPARE(host.entries("error"), QStringList{"Получение настроек: Невозможно открыть порт!"});
+    QTRY_COMPARE(host.entries("error"),
+                 QStringList{"Получение настроек: Невозможно открыть порт!\nCOM1 (" + sim.devicePath()
+                             + "): занят другой программой"});
     QTRY_VERIFY(host.log.contains("status: Ошибка передачи"));   // the receive has ended...
     QVERIFY(controller->transferRunning());             // ...while the send goes on
     QCOMPARE(controller->receiveThread(), nullptr);     // and was released

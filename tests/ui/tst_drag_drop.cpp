@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "EditorDriver.h"
+#include "ui/lists/DragEdgeScroll.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "ui/commands/DragCommands.h"
 
@@ -100,6 +101,8 @@ private slots:
     void theDraggedEntryMovesNotItsTwin();
     void dropInASortedListKeepsEveryNumberTrue();
     void emptyListsAndNoSelection();
+    void edgeScrollSpeed_data();
+    void edgeScrollSpeed();
 };
 
 void DragDropTest::tvOrder_data()
@@ -150,11 +153,10 @@ void DragDropTest::realDrag_data()
         << int(TfrmMain::PageTv) << QList<int>{1} << 4 << 0 << 2 << Numbers{1, 2, 5, 3, 4, 6};
     QTest::newRow("TV favourites, the later of two selected rows")
         << int(TfrmMain::PageFavTv) << QList<int>{0, 2} << 2 << 0 << 1 << Numbers{1, 5, 2, 3};
-    // At the top edge each move of the pointer scrolls one row, the one on
-    // which the drag arrives included; the row shown under the pointer when
-    // it is released is the one dropped on.
-    QTest::newRow("TV, released at the top edge while scrolling")
-        << int(TfrmMain::PageTv) << QList<int>{} << 5 << 3 << -1 << Numbers{1, 6, 2, 3, 4, 5};
+    // Held at the top edge the list scrolls to its top; the row shown under
+    // the pointer when it is released is the one dropped on.
+    QTest::newRow("TV, released at the top edge after scrolling")
+        << int(TfrmMain::PageTv) << QList<int>{} << 5 << 3 << -1 << Numbers{6, 1, 2, 3, 4, 5};
 }
 
 // A drag as the user makes it, through the platform's drag loop.
@@ -189,6 +191,8 @@ void DragDropTest::realDrag()
         const QPoint at = target < 0 ? QPoint(20, 2) : centreOfRow(list, target);
         QTest::mouseMove(viewport, at + QPoint(0, 1));
         QTest::mouseMove(viewport, at);
+        if (target < 0)
+            QTRY_COMPARE(list->verticalScrollBar()->value(), 0);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
     });
     const QPoint from = centreOfRow(list, grabbed);
@@ -198,7 +202,7 @@ void DragDropTest::realDrag()
 
     QCOMPARE(page == TfrmMain::PageTv ? drag.db().tvOrder : drag.db().tvFavourites[0], order);
     if (scrolled > 0)
-        QCOMPARE(list->verticalScrollBar()->value(), scrolled - 2);
+        QCOMPARE(list->verticalScrollBar()->value(), 0);
 }
 
 void DragDropTest::selectedRowsMoveAsABlock()
@@ -279,6 +283,39 @@ void DragDropTest::emptyListsAndNoSelection()
     tv->clearSelection();
     drag.dropSelection(tv, 0);
     QCOMPARE(drag.db().tvOrder, (Numbers{1, 2, 3, 4, 5, 6}));
+}
+
+void DragDropTest::edgeScrollSpeed_data()
+{
+    QTest::addColumn<int>("distance");   // pixels from the edge into the list
+    QTest::addColumn<int>("margin");     // the depth of the edge zone
+    QTest::addColumn<double>("least");   // rows per second
+    QTest::addColumn<double>("most");
+
+    QTest::newRow("mid-list") << 200 << 40 << 0.0 << 0.0;
+    QTest::newRow("just outside the zone") << 40 << 40 << 0.0 << 0.0;
+    // Slow enough to stop on the row wanted.
+    QTest::newRow("where the zone begins") << 39 << 40 << 1.0 << 15.0;
+    QTest::newRow("halfway in") << 20 << 40 << 100.0 << 300.0;
+    // A thousand rows in two to four seconds.
+    QTest::newRow("at the edge") << 0 << 40 << 250.0 << 500.0;
+    QTest::newRow("a pixel beyond the edge") << -1 << 40 << 250.0 << 500.0;
+    QTest::newRow("a deeper zone, at its edge") << 0 << 80 << 250.0 << 500.0;
+    QTest::newRow("no zone") << 0 << 0 << 0.0 << 0.0;
+}
+
+// How fast a drag near an edge scrolls, by its distance to the edge: the
+// nearer, the faster, and never slower for being nearer.
+void DragDropTest::edgeScrollSpeed()
+{
+    QFETCH(int, distance);
+    QFETCH(int, margin);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    const double speed = k510::ui::edgeScrollSpeed(distance, margin);
+    QVERIFY2(speed >= least && speed <= most, qPrintable(QString::number(speed)));
+    for (int nearer = distance - 1; nearer >= std::min(distance, 0) - 2; --nearer)
+        QVERIFY(k510::ui::edgeScrollSpeed(nearer, margin) >= k510::ui::edgeScrollSpeed(nearer + 1, margin));
 }
 
 QTEST_MAIN(DragDropTest)

@@ -339,7 +339,10 @@ void FavouriteCommandsTest::rename_data()
     QTest::newRow("new name") << "Спорт" << "Спорт" << "";
     QTest::newRow("empty") << "" << "Новости" << "Группа не может не иметь названия!";
     QTest::newRow("blanks only") << "   " << "Новости" << "Группа не может не иметь названия!";
-    QTest::newRow("twenty characters") << "Двадцать символов!!!" << "Двадцать символо" << "";
+    QTest::newRow("sixteen characters") << "Формула-1 Италия" << "Формула-1 Италия" << "";
+    // A longer name is refused whole, never cut to what fits.
+    QTest::newRow("twenty-one characters") << "Формула-1 Италия спорт" << "Новости"
+                                           << "Название группы длиннее 16 знаков: сократите его на 6.";
     QTest::newRow("a letter the receiver lacks") << "Всё" << "Новости" << "Символ «ё» не поддерживается ресивером";
     QTest::newRow("a sign the receiver shows otherwise") << "«Спорт»" << "Новости"
                                                          << "Символ ««» не поддерживается ресивером";
@@ -361,7 +364,7 @@ void FavouriteCommandsTest::rename()
         auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("ebGrpName"));
         shownName = name->text();
         name->clear();
-        // Typed, so the edit's length limit applies.
+        // Typed key by key, as the user types.
         for (const QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
         return true;

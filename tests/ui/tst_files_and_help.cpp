@@ -365,6 +365,29 @@ void FilesAndHelpTest::statusBarNotesTheFileShown()
     auto *panel0 = editor.window().findChild<QLabel *>(QStringLiteral("sbStatusPanel0"));
     editor.saveThroughMenu(editor.path(QStringLiteral("before")));
     QCOMPARE(editor.statusPanel(0), QStringLiteral("Сохранено: before.k5d"));
+    // Changed again, the database is no longer what the file holds.
+    editor.clickTab(TfrmMain::PageTv);
+    auto *tv = editor.list("lvTvCh");
+    editor.clickRow(tv, 0);
+    editor.pressKey(tv, Qt::Key_Down, Qt::ControlModifier);
+    QVERIFY(editor.title().endsWith(QLatin1Char('*')));
+    QCOMPARE(editor.statusPanel(0), QString());
+
+    // "Выделено: N" beside the counts while more than one row is selected.
+    auto *selected = editor.window().findChild<QLabel *>(QStringLiteral("sbStatusSelected"));
+    QVERIFY(selected->isHidden());
+    EditorDriver::selectRows(tv, {0, 2});
+    QVERIFY(!selected->isHidden());
+    QCOMPARE(selected->text(), QStringLiteral("Выделено: 2"));
+    editor.clickRow(tv, 1);
+    QVERIFY(selected->isHidden());
+    EditorDriver::selectRows(tv, {0, 1, 2});
+    QCOMPARE(selected->text(), QStringLiteral("Выделено: 3"));
+    editor.clickTab(TfrmMain::PageSat);
+    QVERIFY(selected->isHidden());
+    editor.clickTab(TfrmMain::PageTv);   // refilled: nothing selected
+    QVERIFY(selected->isHidden());
+
     editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("other.k5d")));
     QCOMPARE(editor.statusPanel(0), QString());
 

@@ -184,20 +184,10 @@ CsvExported exportCsvFile(const std::function<std::string(char separator)> &csvO
 
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
 {
-    const UserDialogs::FileDialogOptions options = databaseFileOptions(directory);
-    const QString chosen = dialogs.saveFileName(parent, options);
-    if (chosen.isEmpty())
+    // Creating a file loses nothing, so only replacing one is asked about.
+    const QString path = chooseExportFile(dialogs, parent, databaseFileOptions(directory)).path;
+    if (path.isEmpty())
         return {};
-    const QString path = withDefaultSuffix(chosen, options.defaultSuffix);
-
-    // Replacing a file cannot be undone; creating one loses nothing.
-    const bool exists = QFileInfo::exists(path);
-    const QString question = exists ? QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
-                                    : QStringLiteral("Файл «%1» не существует.\nСоздать его?");
-    if (!dialogs.askYesNo(question.arg(shownPath(path)),
-                          exists ? UserDialogs::DefaultAnswer::No : UserDialogs::DefaultAnswer::Yes))
-        return {};
-
     return saveDatabase(db, path, dialogs) ? path : QString();
 }
 

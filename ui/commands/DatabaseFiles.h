@@ -80,12 +80,12 @@ void showFileProblem(UserDialogs &dialogs, const QString &text);
 bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs);
 
 // "Сохранить как...": asks for the file, confirms replacing an existing one
-// or creating a new one, builds the image and writes it. Every failure is
+// (a new one is created without a question), builds the image and writes it. Every failure is
 // shown through dialogs. Returns the path written, empty when nothing was.
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent,
                        const QString &directory = {});
 
-// The save dialog of an export: the name chosen with the default suffix
+// The save dialog of an export and of "Сохранить как...": the name chosen with the default suffix
 // added, and an existing file replaced only after a question whose default
 // is "Нет". The open database's own file (also under another name, through
 // a link) is refused with a message. The path is empty when the user

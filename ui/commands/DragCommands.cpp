@@ -10,7 +10,6 @@
 #include "ui/pages/FavouritesPage.h"
 
 #include <QDropEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -29,8 +28,13 @@ DragCommands::DragCommands(ChannelDatabase &database, UserDialogs &dialogs, std:
     , m_record(std::move(record))
     , m_positionDialog(new MoveToPositionDlg(dialogParent))
 {
-    for (ChannelListPage *page : m_pages) {
-        ReportList *list = page->list();
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        ReportList *list = m_pages[i]->list();
+        m_edgeScrolls[i] = new DragEdgeScroll(*list);
+        connect(m_edgeScrolls[i], &DragEdgeScroll::scrolled, list, [this, list] {
+            const int row = list->indexAt(m_hoverPoint).row();
+            list->showDropLine(row < 0 ? list->rowCount() : row);
+        });
         list->setDragDropMode(QAbstractItemView::DragDrop);
         list->setDefaultDropAction(Qt::CopyAction);
         list->setDropIndicatorShown(false);
@@ -69,20 +73,26 @@ bool DragCommands::dragOver(ReportList &list, const QPoint &viewportPosition, co
 {
     if (source != &list || !list.dragEnabled())
         return false;
-    // One step per move of the pointer: the row under a pointer that has not
-    // moved is the one the user sees there.
-    if (&list != m_hoverList || viewportPosition != m_hoverPoint)
-        scrollNearEdge(list, viewportPosition.y(), list.verticalHeader()->defaultSectionSize());
-    m_hoverList = &list;
     m_hoverPoint = viewportPosition;
+    if (DragEdgeScroll *edge = edgeScrollOf(list))
+        edge->hover(viewportPosition.y());
     const int row = list.indexAt(viewportPosition).row();
     list.showDropLine(row < 0 ? list.rowCount() : row);
     return true;
 }
 
+DragEdgeScroll *DragCommands::edgeScrollOf(const ReportList &list) const
+{
+    for (std::size_t i = 0; i < m_pages.size(); ++i)
+        if (m_pages[i]->list() == &list)
+            return m_edgeScrolls[i];
+    return nullptr;
+}
+
 void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
 {
-    m_hoverList = nullptr;
+    if (DragEdgeScroll *edge = edgeScrollOf(list))
+        edge->stop();
     list.showDropLine(-1);
     std::vector<int> rows = list.selectedRowNumbers();
     // A drag started on a row outside the selection (Ctrl+press on it, say)
@@ -229,6 +239,8 @@ bool DragCommands::eventFilter(QObject *watched, QEvent *event)
         return QObject::eventFilter(watched, event);
     if (type == QEvent::DragLeave) {
         page->list()->showDropLine(-1);
+        if (DragEdgeScroll *edge = edgeScrollOf(*page->list()))
+            edge->stop();
         return QObject::eventFilter(watched, event);
     }
     ReportList &list = *page->list();

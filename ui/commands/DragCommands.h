@@ -16,6 +16,7 @@ class UserDialogs;
 namespace k510::ui {
 
 class ChannelListPage;
+class DragEdgeScroll;
 class ReportList;
 
 // Reordering the TV, radio and both favourites lists: by drag and drop, by
@@ -26,8 +27,8 @@ class ReportList;
 // behind the page (tvOrder, radioOrder, or the chosen favourite group)
 // changes as one undoable step, and the page then shows that list in its
 // order again, the moved rows selected, current and in view. Only a drag
-// from the same list is taken. While a drag hovers at the list's top or
-// bottom edge it scrolls one row per move.
+// from the same list is taken. While a drag hovers near the list's top or
+// bottom edge the list scrolls, the faster the nearer the edge.
 class DragCommands : public QObject {
     Q_OBJECT
 public:
@@ -69,6 +70,7 @@ protected:
 
 private:
     [[nodiscard]] ChannelListPage *pageOf(const QObject *viewportOrList) const;
+    [[nodiscard]] DragEdgeScroll *edgeScrollOf(const ReportList &list) const;
     [[nodiscard]] std::vector<std::uint16_t> *underlyingList(ChannelListPage &page) const;
     // True while the page shows its underlying list, so that a row's "#" is
     // its entry's position there.
@@ -88,9 +90,10 @@ private:
     std::function<void(ChannelListPage &)> m_refill;
     std::function<void(int, const std::function<void()> &)> m_record;
     MoveToPositionDlg *m_positionDialog;
-    // Where the last drag-over was: a drag arriving gives an enter and a
-    // move at one point, which must scroll once, not twice.
-    const ReportList *m_hoverList = nullptr;
+    // One per page's list, in the order of m_pages.
+    std::array<DragEdgeScroll *, 4> m_edgeScrolls{};
+    // Where the last drag-over was, for the drop line once the rows scrolled
+    // under a pointer that stayed put.
     QPoint m_hoverPoint;
 };
 

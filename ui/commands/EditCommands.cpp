@@ -128,10 +128,12 @@ void EditCommands::editSatellite()
 
         m_satelliteDialog->load(satelliteFormOf(satellite));
         const SatelliteForm opened = m_satelliteDialog->form();
+        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_satelliteDialog, [&] {
             const SatelliteForm typed = m_satelliteDialog->form();
             applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
             m.satellites.showSatellite(entry - 1, satellite.rowTexts);
+            showAddedRow(list, list.sortRowsAgain(sort, row));
             renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
         });
     });
@@ -154,6 +156,8 @@ void EditCommands::addTransponder()
         // A new transponder starts from nothing: the last values shown would
         // only make a second copy of a transponder the database has.
         m_transponderDialog->load(TransponderForm{});
+        ReportList &list = *m.transponders.list();
+        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_transponderDialog, [&] {
             const TransponderForm form = m_transponderDialog->form();
             if (form.polarisation < 0)
@@ -182,8 +186,9 @@ void EditCommands::addTransponder()
             if (index < 0)
                 throw std::runtime_error(kNoRoomForTransponder);
             const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
+            // The new row takes its place among sorted ones.
             const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
-            showAddedRow(*m.transponders.list(), row);
+            showAddedRow(list, list.sortRowsAgain(sort, row));
             m.updateStatusBar();
         });
     });
@@ -205,11 +210,13 @@ void EditCommands::editTransponder()
         shown.fec = fecIndexOf(list.text(row, 4));
         m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
         m_transponderDialog->load(shown);
+        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_transponderDialog, [&] {
             const TransponderValues values = transponderValuesOf(m_transponderDialog->form());
             Transponder &transponder = m.database.transponders[std::size_t(index)];
             applyTransponderValues(transponder, values);
             m.transponders.showTransponder(row, transponder);
+            showAddedRow(list, list.sortRowsAgain(sort, row));
         });
     });
 }
@@ -257,8 +264,10 @@ void EditCommands::addChannel(ChannelKind kind)
         });
         if (!added)
             return;
-        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
         ReportList &list = *page.list();
+        const ReportList::RowSort sort = list.rowSort();
+        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
+        list.sortRowsAgain(sort, -1);
         for (int row = 0; row < list.rowCount(); ++row) {
             if (page.channelIndexOfRow(m.database, row) == addedIndex)
                 return showAddedRow(list, row);
@@ -276,13 +285,16 @@ void EditCommands::editChannel(ChannelKind kind)
             return;
         Channel &channel = m.database.channels[std::size_t(index)];
         m_channelEditDialog->load(channelFormOf(channel));
+        ReportList &list = *page.list();
+        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_channelEditDialog, [&] {
             const ChannelForm form = m_channelEditDialog->form();
             if (const auto empty = firstEmpty(form))
                 refuse(*empty, kFillEveryField);
             const ChannelValues values = channelValuesOf(form);
             applyChannelValues(channel, values);
-            page.list()->rows().setText(row, 1, fromWindows1251(channel.nameText()));
+            list.rows().setText(row, 1, fromWindows1251(channel.nameText()));
+            showAddedRow(list, list.sortRowsAgain(sort, row));
         });
     });
 }

@@ -63,7 +63,7 @@ private:
     template <typename Dialog>
     bool runUntilAccepted(Dialog &dialog, const std::function<void()> &accept);
     void tell(const QString &message);
-    // Selects an added row alone and scrolls it into view.
+    // Selects an added or changed row alone and scrolls it into view.
     static void showAddedRow(ReportList &list, int row);
     void renameSatelliteEntries(int entry, const QString &name);
     [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;

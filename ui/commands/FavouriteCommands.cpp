@@ -28,6 +28,11 @@ QString refusalOf(const QString &typed)
 {
     if (typed.trimmed().isEmpty())
         return QString::fromUtf8(kNameless);
+    // Cutting it would store a name the user never typed.
+    if (typed.size() > qsizetype(kGroupNameLength))
+        return QStringLiteral("Название группы длиннее %1 знаков: сократите его на %2.")
+            .arg(kGroupNameLength)
+            .arg(typed.size() - qsizetype(kGroupNameLength));
     try {
         (void)nameToWindows1251(typed.toStdString());
     } catch (const NameError &refused) {

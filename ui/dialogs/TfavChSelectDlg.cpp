@@ -76,11 +76,12 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     setObjectName(QStringLiteral("favChSelectDlg"));
     setWindowTitle(QStringLiteral("Выбор каналов для внесения в фаворитный список"));
 
-    // The group's list keeps the group's order and takes drops; the view's own
-    // timed auto-scroll is replaced by one step per drag-move event.
+    // The group's list keeps the group's order and takes drops; near its
+    // edges a drag scrolls it, the faster the nearer.
     m_lvSelectedCh->horizontalHeader()->setSectionsClickable(false);
     m_lvSelectedCh->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     m_lvSelectedCh->setAutoScroll(false);
+    m_edgeScroll = new k510::ui::DragEdgeScroll(*m_lvSelectedCh);
     m_lvSelectedCh->viewport()->setAcceptDrops(true);
     m_lvSelectedCh->viewport()->installEventFilter(this);
     m_lvSelectedCh->installEventFilter(this);
@@ -247,15 +248,18 @@ bool TfavChSelectDlg::handleSelectedChDrag(QEvent &event)
     case QEvent::DragMove: {
         auto &drag = static_cast<QDragMoveEvent &>(event);
         if (event.type() == QEvent::DragMove)
-            scrollNearEdge(*m_lvSelectedCh, drag.position().toPoint().y(),
-                           m_lvSelectedCh->verticalHeader()->defaultSectionSize());
+            m_edgeScroll->hover(drag.position().toPoint().y());
         if (lvSelectedChDragOver(drag.source()))
             drag.acceptProposedAction();
         else
             drag.ignore();
         return true;
     }
+    case QEvent::DragLeave:
+        m_edgeScroll->stop();
+        return false;
     case QEvent::Drop: {
+        m_edgeScroll->stop();
         auto &drop = static_cast<QDropEvent &>(event);
         if (!lvSelectedChDragOver(drop.source())) {
             drop.ignore();

@@ -9,6 +9,7 @@
 class QLabel;
 
 namespace k510::ui {
+class DragEdgeScroll;
 class ReportList;
 }
 
@@ -81,6 +82,7 @@ private:
     k510::ui::ReportList *m_lvFavCh;
     QLabel *m_lbGroupName;
     QLabel *m_lbAlreadyInGroup;
+    k510::ui::DragEdgeScroll *m_edgeScroll = nullptr;
     k510::ui::ChannelKind m_kind = k510::ui::ChannelKind::Tv;
     int m_sortColumn = 0;
 };

@@ -5,6 +5,7 @@
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/dialogs/RefusedField.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -12,24 +13,32 @@
 
 namespace {
 
-// A slot holds the name and its terminating zero byte.
-constexpr int nameLength = int(k510::kGroupNameSlotSize) - 1;
+constexpr int nameLength = int(k510::kGroupNameLength);
 
 } // namespace
 
 TgrpRenameDlg::TgrpRenameDlg(QWidget *parent)
-    : QDialog(parent), m_ebGrpName(new QLineEdit(this))
+    : QDialog(parent), m_ebGrpName(new QLineEdit(this)), m_lbRoom(new QLabel(this))
 {
     setObjectName(QStringLiteral("grpRenameDlg"));
     const QString caption = QStringLiteral("Переименование группы");
     setWindowTitle(caption);
 
+    // No length limit here: a pasted name that is too long stays whole, so
+    // the command can refuse it rather than the field cutting it unseen.
     m_ebGrpName->setObjectName(QStringLiteral("ebGrpName"));
-    m_ebGrpName->setMaxLength(nameLength);
+    auto *label = new QLabel(QStringLiteral("&Название группы:"), this);
+    label->setObjectName(QStringLiteral("lbGrpName"));
+    label->setBuddy(m_ebGrpName);
+    m_lbRoom->setObjectName(QStringLiteral("lbGrpNameRoom"));
+    m_lbRoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(m_ebGrpName, &QLineEdit::textChanged, this, &TgrpRenameDlg::showRoomLeft);
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(label);
     layout->addWidget(m_ebGrpName);
+    layout->addWidget(m_lbRoom);
     addOkCancelButtons(*this, *layout);
 
     // Wide enough for the caption beside the title bar's buttons, and for a
@@ -37,6 +46,14 @@ TgrpRenameDlg::TgrpRenameDlg(QWidget *parent)
     const QFontMetrics metrics = fontMetrics();
     m_ebGrpName->setMinimumWidth(std::max(metrics.horizontalAdvance(caption) + 8 * metrics.height(),
                                           metrics.horizontalAdvance(QString(nameLength, QLatin1Char('W')))));
+    showRoomLeft();
+}
+
+void TgrpRenameDlg::showRoomLeft()
+{
+    const int left = nameLength - int(m_ebGrpName->text().size());
+    m_lbRoom->setText(left >= 0 ? QStringLiteral("Осталось знаков: %1 из %2").arg(left).arg(nameLength)
+                                : QStringLiteral("Лишних знаков: %1 (не больше %2)").arg(-left).arg(nameLength));
 }
 
 void TgrpRenameDlg::load(const QString &name)

@@ -3,11 +3,13 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 
-// "Переименование группы": the name of one favourite group, at most as long
-// as the group's name slot holds. Checking and storing it is the command's
-// business once the dialog has closed with OK.
+// "Переименование группы": the name of one favourite group under its label
+// "Название группы:", with how many of the slot's characters are left (or
+// how many are too many). The field takes a longer text whole; checking and
+// storing it is the command's business once the dialog has closed with OK.
 class TgrpRenameDlg : public QDialog {
     Q_OBJECT
 public:
@@ -20,5 +22,8 @@ public:
     void markRefused();
 
 private:
+    void showRoomLeft();
+
     QLineEdit *m_ebGrpName;
+    QLabel *m_lbRoom;
 };

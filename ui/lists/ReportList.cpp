@@ -9,7 +9,6 @@
 #include <QDrag>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -80,9 +79,19 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
                 if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
                     forgetSortOrder();
             });
-    // A refill need not be in order; a moved, added or deleted row keeps the
-    // indicator (a drag moves rows by removing and inserting them).
+    // Refilled rows, and a row added or edited, need not be in order; a
+    // deleted row leaves the others as they were.
     connect(m_rows, &QAbstractItemModel::modelReset, this, &ReportList::forgetSortOrder);
+    connect(m_rows, &QAbstractItemModel::rowsInserted, this, &ReportList::forgetSortOrder);
+    // No number in the "#" column is ever cut.
+    connect(m_rows, &QAbstractItemModel::modelReset, this, [this] { fitNumberColumn(0, rowCount() - 1); });
+    connect(m_rows, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) { fitNumberColumn(first, last); });
+    connect(m_rows, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                if (topLeft.column() == 0)
+                    fitNumberColumn(topLeft.row(), bottomRight.row());
+            });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { emit rowClicked(index.row(), m_releaseModifiers); });
 }
@@ -238,44 +247,6 @@ std::vector<int> ReportList::shownRows() const
     return rows;
 }
 
-void ReportList::applyColumnWidths()
-{
-    QHeaderView *titles = horizontalHeader();
-    // Measured with room for the sort indicator, so a sorted column's title
-    // is not clipped.
-    const bool indicatorShown = titles->isSortIndicatorShown();
-    titles->setSortIndicatorShown(true);
-    const double scale = logicalDpiX() / 96.0;
-    for (int c = 0; c < int(m_columns.size()); ++c) {
-        const ReportColumn &column = m_columns[size_t(c)];
-        if (column.fill) {
-            titles->setSectionResizeMode(c, QHeaderView::Stretch);
-            continue;
-        }
-        // The widths were chosen for a small 96-dpi font; a caption never gets clipped.
-        const int wanted = column.width > 0 ? int(column.width * scale) : titles->defaultSectionSize();
-        titles->resizeSection(c, std::max(wanted, titles->sectionSizeHint(c)));
-    }
-    titles->setSortIndicatorShown(indicatorShown);
-}
-
-void ReportList::fitColumnsToContents()
-{
-    QHeaderView *titles = horizontalHeader();
-    const QFontMetrics metrics = fontMetrics();
-    // Room for the cell's text margins and the grid line.
-    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
-    for (int c = 0; c < int(m_columns.size()); ++c) {
-        const ReportColumn &column = m_columns[size_t(c)];
-        if (!column.fitContents || column.fill)
-            continue;
-        int width = std::max(int(column.width * logicalDpiX() / 96.0), titles->sectionSizeHint(c));
-        for (int row = 0; row < rowCount(); ++row)
-            width = std::max(width, metrics.horizontalAdvance(text(row, c)) + padding);
-        titles->resizeSection(c, width);
-    }
-}
-
 int ReportList::referenceOf(int row) const
 {
     return text(row, 0).toInt();
@@ -351,27 +322,46 @@ void ReportList::selectRows(const std::vector<int> &rows)
 
 void ReportList::sortRowsBy(int column)
 {
-    sortRowsBy(column, column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
-                           ? SortDirection::Descending
-                           : SortDirection::Ascending);
+    if (column < 0 || column >= int(m_columns.size()))
+        return;
+    const SortDirection direction = column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
+                                        ? SortDirection::Descending
+                                        : SortDirection::Ascending;
+    sortRows(column, direction);
 }
 
 void ReportList::sortRowsBy(int column, SortDirection direction)
 {
-    if (column < 0 || column >= int(m_columns.size()))
-        return;
+    if (column >= 0 && column < int(m_columns.size()))
+        sortRows(column, direction);
+}
+
+int ReportList::sortRowsAgain(RowSort sort, int followed)
+{
+    if (sort.column < 0 || sort.column >= int(m_columns.size()))
+        return followed;
+    const std::vector<int> order = sortRows(sort.column, sort.direction);
+    const auto at = std::find(order.begin(), order.end(), followed);
+    return at == order.end() ? followed : int(at - order.begin());
+}
+
+std::vector<int> ReportList::sortRows(int column, SortDirection direction)
+{
+    std::vector<int> order;
     if (rowCount() >= 2) {
         std::vector<QString> cells;
         cells.reserve(size_t(rowCount()));
         for (int row = 0; row < rowCount(); ++row)
             cells.push_back(text(row, column));
-        m_rows->reorder(stableSortOrder(cells, m_columns[size_t(column)].order, direction));
+        order = stableSortOrder(cells, m_columns[size_t(column)].order, direction);
+        m_rows->reorder(order);
     }
     m_sortedColumn = column;
     m_sortDirection = direction;
     QHeaderView *titles = horizontalHeader();
     titles->setSortIndicator(column, direction == SortDirection::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
     titles->setSortIndicatorShown(true);
+    return order;
 }
 
 void ReportList::forgetSortOrder()

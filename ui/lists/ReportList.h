@@ -64,6 +64,17 @@ public:
     // The column the rows are sorted by now, or -1.
     [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
     [[nodiscard]] SortDirection sortDirection() const { return m_sortDirection; }
+    // A row changed or added makes the rows forget their order, as a refill
+    // does. A command that changes rows keeps their sort by taking it before
+    // and sorting by it again afterwards.
+    struct RowSort {
+        int column = -1;   // -1: not sorted
+        SortDirection direction = SortDirection::Ascending;
+    };
+    [[nodiscard]] RowSort rowSort() const { return {m_sortedColumn, m_sortDirection}; }
+    // Sorts the rows as `sort` says, if it names a column; answers where the
+    // row at `followed` stands afterwards.
+    int sortRowsAgain(RowSort sort, int followed);
 
     // Shows only the rows whose text in `column` contains `text`, ignoring
     // case (Cyrillic too); an empty text shows every row. The rows keep their
@@ -78,6 +89,9 @@ public:
     // Widens the fitContents columns to their longest text. Meant for short
     // lists: it measures every row.
     void fitColumnsToContents();
+    // The width the "#" column needs for its longest number, in bold as a
+    // marked row shows it; 0 when the first column holds no numbers.
+    [[nodiscard]] int numberColumnWidth() const;
 
 signals:
     void columnClicked(int column);
@@ -100,6 +114,14 @@ protected:
 private:
     [[nodiscard]] QPixmap dragLabel(const QString &caption) const;
     void applyColumnWidths();
+    // Room beside a cell's text: its margins and the grid line.
+    [[nodiscard]] int cellPadding() const;
+    // Widens the "#" column when rows first..last hold a longer number than
+    // it was measured for; it never narrows.
+    void fitNumberColumn(int first, int last);
+    // Sorts stably by the column in that direction and shows the indicator;
+    // returns the new order as old row positions.
+    std::vector<int> sortRows(int column, SortDirection direction);
     void applyRowFilter(int first, int last);
     void applyRowFilter() { applyRowFilter(0, rowCount() - 1); }
     // Rows refilled or retitled need not be in order.
@@ -109,6 +131,7 @@ private:
     std::vector<ReportColumn> m_columns;
     QString m_filterText;
     int m_filterColumn = 1;
+    qsizetype m_longestNumber = 0;   // digits the "#" column is measured for
     int m_sortedColumn = -1;
     SortDirection m_sortDirection = SortDirection::Ascending;
     int m_pressedRow = -1;

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogTestHelpers.h"
 #include "tests/ui/EditingDatabase.h"
+#include "tools/samples/DatabaseBuilder.h"
 #include "ui/dialogs/TfavChSelectDlg.h"
 #include "ui/dialogs/TgrpRenameDlg.h"
 #include "ui/lists/ReportList.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -122,6 +125,7 @@ private slots:
     void activation_data();
     void activation();
     void scrollingWhileDragging();
+    void numbersAreNeverCut();
     void appendSelectedRow_data();
     void appendSelectedRow();
     void realDrag_data();
@@ -442,6 +446,8 @@ void FavouriteDialogsTest::activation()
     QVERIFY(dialog.isVisible());
 }
 
+// Near an edge the list scrolls on its own timer, a pointer held still
+// included; away from the edges it stops.
 void FavouriteDialogsTest::scrollingWhileDragging()
 {
     TfavChSelectDlg dialog;
@@ -453,18 +459,23 @@ void FavouriteDialogsTest::scrollingWhileDragging()
     const int height = entries.viewport()->height();
 
     dragMoveOver(dialog, 2);
+    QTest::qWait(100);
     QCOMPARE(bar.value(), 0);
     dragMoveOver(dialog, height - 2);
-    dragMoveOver(dialog, height - 2);
-    QCOMPARE(bar.value(), 2);
+    QTRY_COMPARE(bar.value(), bar.maximum());   // held at the edge: all the way
     dragMoveOver(dialog, height / 2);
-    QCOMPARE(bar.value(), 2);
+    const int stoppedAt = bar.value();
+    QTest::qWait(100);
+    QCOMPARE(bar.value(), stoppedAt);
     dragMoveOver(dialog, 2);
-    QCOMPARE(bar.value(), 1);
-    entries.scrollToBottom();
-    const int last = bar.value();
+    QTRY_COMPARE(bar.value(), 0);
+    QMimeData nothing;
+    QDropEvent drop(QPointF(10, height - 2), Qt::CopyAction, &nothing, Qt::LeftButton, Qt::NoModifier);
     dragMoveOver(dialog, height - 2);
-    QCOMPARE(bar.value(), last);
+    deliverToGroupList(dialog, drop);   // the drop ends the scrolling
+    const int droppedAt = bar.value();
+    QTest::qWait(100);
+    QCOMPARE(bar.value(), droppedAt);
 
     // A list that fits, or an empty one, stays put. The view takes its new
     // scroll range once events have run.
@@ -472,7 +483,48 @@ void FavouriteDialogsTest::scrollingWhileDragging()
         dialog.fill(database(), ChannelKind::Tv, group);
         QTRY_COMPARE(bar.maximum(), 0);
         dragMoveOver(dialog, height - 2);
+        QTest::qWait(100);
         QCOMPARE(bar.value(), 0);
+    }
+}
+
+// Four-digit numbers in bold (the channels the group holds) and plain, with
+// a large font: every "#" cell shows its number whole.
+void FavouriteDialogsTest::numbersAreNeverCut()
+{
+    const QFont normal = QApplication::font();
+    QFont large = normal;
+    large.setPointSizeF(normal.pointSizeF() * 1.6);
+    QApplication::setFont(large);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(normal); });
+
+    k510::samples::DatabaseBuilder builder;
+    builder.addSatellite({"Sat"});
+    builder.addTransponder(1, 11000, 'H', 27500, 3);
+    for (int n = 1; n <= 2800; ++n)
+        builder.addTv(1, {qPrintable(QStringLiteral("TV %1").arg(n))});
+    const ChannelDatabase db = builder.build();
+    FavouriteGroup group;
+    for (int n = 2700; n < 2780; ++n)
+        group.push_back(std::uint16_t(n));
+
+    TfavChSelectDlg dialog;
+    dialog.fill(db, ChannelKind::Tv, group);
+    QVERIFY(showWithoutExec(dialog));
+    for (ReportList *list : {dialog.favouriteChannels(), dialog.selectedChannels()}) {
+        const int margin = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+        const int width = list->horizontalHeader()->sectionSize(0) - 1;   // the grid line
+        for (int row = 0; row < list->rowCount(); ++row) {
+            QFont font = list->font();
+            font.setBold(list->rows().isMarked(row));
+            const int needed = QFontMetrics(font).horizontalAdvance(list->text(row, 0)) + margin;
+            QVERIFY2(needed <= width, qPrintable(QStringLiteral("%1 row %2: %3 needs %4 of %5")
+                                                     .arg(list->objectName())
+                                                     .arg(row)
+                                                     .arg(list->text(row, 0))
+                                                     .arg(needed)
+                                                     .arg(width)));
+        }
     }
 }
 
@@ -549,13 +601,17 @@ void FavouriteDialogsTest::realDrag()
 
     // The drag runs its own event loop from the move that starts it, so the
     // way to the target and the release are queued beforehand.
-    QTimer::singleShot(0, &dialog, [dropOn, edgeHovers] {
+    const QScrollBar *bar = dialog.selectedChannels()->verticalScrollBar();
+    QTimer::singleShot(0, &dialog, [dropOn, edgeHovers, bar] {
         QPoint at(20, 30);
         QTest::mouseMove(dropOn, at);
         for (int hover = 0; hover < edgeHovers; ++hover) {
             at = QPoint(22 + hover, dropOn->height() - 2);
             QTest::mouseMove(dropOn, at);
         }
+        // Held at the edge, the list scrolls while the drag goes on.
+        if (edgeHovers > 0)
+            QTRY_VERIFY(bar->value() > 0);
         QTest::mouseRelease(dropOn, Qt::LeftButton, {}, at);
     });
     const QPoint from = centreOfRow(channels, grabbed);
@@ -567,7 +623,7 @@ void FavouriteDialogsTest::realDrag()
     for (const QList<QVariant> &arguments : announced)
         positions << arguments.at(0).value<QList<int>>();
     QCOMPARE(positions, chosen);
-    QCOMPARE(dialog.selectedChannels()->verticalScrollBar()->value(), edgeHovers);
+    QCOMPARE(bar->value() > 0, edgeHovers > 0);
 }
 
 void FavouriteDialogsTest::renameControls()
@@ -616,13 +672,18 @@ void FavouriteDialogsTest::renameNameLimit_data()
     QTest::addColumn<QString>("loaded");
     QTest::addColumn<QString>("typed"); // null: nothing typed
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("room");
 
-    QTest::newRow("stored name") << "Новости" << QString() << "Новости";
-    QTest::newRow("sixteen letters") << "Спортивные новос" << QString() << "Спортивные новос";
-    QTest::newRow("typed over the stored name") << "Новости" << "Кино" << "Кино";
-    QTest::newRow("twenty letters typed") << "Новости" << "Музыкальные каналы 1" << "Музыкальные кана";
-    QTest::newRow("twenty letters loaded") << "ABCDEFGHIJKLMNOPQRST" << QString() << "ABCDEFGHIJKLMNOP";
-    QTest::newRow("emptied") << "Новости" << "" << "";
+    QTest::newRow("stored name") << "Новости" << QString() << "Новости" << "Осталось знаков: 9 из 16";
+    QTest::newRow("sixteen letters") << "Спортивные новос" << QString() << "Спортивные новос"
+                                     << "Осталось знаков: 0 из 16";
+    QTest::newRow("typed over the stored name") << "Новости" << "Кино" << "Кино" << "Осталось знаков: 12 из 16";
+    // Too long a name stays whole for the command to refuse, and says by how much.
+    QTest::newRow("twenty letters typed") << "Новости" << "Музыкальные каналы 1" << "Музыкальные каналы 1"
+                                          << "Лишних знаков: 4 (не больше 16)";
+    QTest::newRow("twenty letters loaded") << "ABCDEFGHIJKLMNOPQRST" << QString() << "ABCDEFGHIJKLMNOPQRST"
+                                           << "Лишних знаков: 4 (не больше 16)";
+    QTest::newRow("emptied") << "Новости" << "" << "" << "Осталось знаков: 16 из 16";
 }
 
 void FavouriteDialogsTest::renameNameLimit()
@@ -632,10 +693,15 @@ void FavouriteDialogsTest::renameNameLimit()
     QFETCH(QString, name);
 
     TgrpRenameDlg dialog;
+    auto *field = child<QLineEdit>(dialog, "ebGrpName");
+    auto *label = child<QLabel>(dialog, "lbGrpName");
+    QCOMPARE(label->text().remove(QLatin1Char('&')), QStringLiteral("Название группы:"));
+    QCOMPARE(label->buddy(), field);
     dialog.load(loaded);
     if (!typed.isNull())
-        typeInto(*child<QLineEdit>(dialog, "ebGrpName"), typed);
+        typeInto(*field, typed);
     QCOMPARE(dialog.name(), name);
+    QTEST(child<QLabel>(dialog, "lbGrpNameRoom")->text(), "room");
 }
 
 QTEST_MAIN(FavouriteDialogsTest)

@@ -185,7 +185,7 @@ CsvExported exportCsvFile(const std::function<std::string(char separator)> &csvO
 QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
 {
     // Creating a file loses nothing, so only replacing one is asked about.
-    const QString path = chooseExportFile(dialogs, parent, databaseFileOptions(directory)).path;
+    const QString path = chooseExportFile(dialogs, parent, databaseFileOptions(directory), QString()).path;
     if (path.isEmpty())
         return {};
     return saveDatabase(db, path, dialogs) ? path : QString();

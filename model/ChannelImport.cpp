@@ -148,7 +148,7 @@ std::map<int, std::vector<int>> satellitesByPosition(const ChannelDatabase &db)
 {
     std::map<int, std::vector<int>> byPosition;
     for (std::size_t k = 0; k < db.satellites.size(); ++k)
-        if (const auto position = orbitalPosition(db.satellites[k]))
+        if (const auto position = satellitePosition(db.satellites[k]))
             byPosition[*position].push_back(int(k));
     return byPosition;
 }
@@ -194,12 +194,6 @@ std::string retuneLine(const TransponderRetune &retune)
 
 } // namespace
 
-std::optional<int> orbitalPosition(const Satellite &satellite)
-{
-    const std::optional<int> position = satellitePosition(satellite);
-    return position && *position != 0 ? position : std::nullopt;
-}
-
 std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const ChannelDatabase &source)
 {
     std::vector<SatelliteIdentity> identities;
@@ -212,7 +206,7 @@ std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const Channe
     for (std::size_t k = 0; k < identities.size(); ++k) {
         const std::vector<int> matches = matcher.matches(identities[k]);
         int target = matches.empty() ? kNotImported : matches.front();
-        if (const auto position = orbitalPosition(source.satellites[k]); matches.empty() && position) {
+        if (const auto position = satellitePosition(source.satellites[k]); matches.empty() && position) {
             const auto atPosition = here.find(*position);
             if (atPosition != here.end() && atPosition->second.size() == 1 && there.at(*position).size() == 1)
                 target = atPosition->second.front();

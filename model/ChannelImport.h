@@ -98,14 +98,9 @@ struct ImportPlan {
     [[nodiscard]] bool refused() const { return !fits || !satellitesPastByte.empty(); }
 };
 
-// A satellite's orbital position in tenths of a degree, east positive, as
-// its row gives it (satellitePosition); none for 0,0 E, what a record never
-// given one holds.
-[[nodiscard]] std::optional<int> orbitalPosition(const Satellite &satellite);
-
 // Each source satellite's counterpart in the database, matched by name and
 // longitude as ordering after a reference matches them (SatelliteMatcher);
-// one no name matches, by its orbitalPosition when that is unique among
+// one no name matches, by its satellitePosition when that is unique among
 // the satellites of each side; kNotImported for a satellite the database
 // does not have.
 [[nodiscard]] std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const ChannelDatabase &source);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportDialog.h"
 
+#include "model/TransponderUpdate.h"
+
 #include "DialogButtons.h"
 #include "model/ChannelImport.h"
 #include "model/ChannelKinds.h"
 #include "model/ChannelIdentity.h"
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
+#include "model/TransponderUpdate.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
@@ -51,15 +54,10 @@ QString transponderText(const k510::Transponder &tp)
 QString satelliteWithPosition(const k510::Satellite &satellite)
 {
     const QString name = k510::ui::fromWindows1251(satellite.rowTexts.name);
-    const std::optional<int> position = k510::orbitalPosition(satellite);
+    const std::optional<int> position = k510::satellitePosition(satellite);
     if (!position)
         return name;
-    const int tenths = std::abs(*position);
-    return QStringLiteral("%1 (%2,%3° %4)")
-        .arg(name)
-        .arg(tenths / 10)
-        .arg(tenths % 10)
-        .arg(*position < 0 ? QStringLiteral("з.д.") : QStringLiteral("в.д."));
+    return QStringLiteral("%1 (%2)").arg(name, QString::fromStdString(k510::positionText(*position)));
 }
 
 std::vector<ReportColumn> importColumns()

@@ -11,8 +11,6 @@ namespace k510 {
 
 namespace {
 
-std::uint32_t distance(std::uint32_t a, std::uint32_t b) { return a > b ? a - b : b - a; }
-
 // The distinct service IDs of a transponder's channels of one kind, ascending.
 std::vector<std::uint16_t> serviceIdsOn(const ChannelDatabase &db, const Transponder &tp, bool radio)
 {
@@ -65,7 +63,7 @@ void ImportTransponders::resolveRetunes(const std::vector<TransponderOnTarget> &
         }
         if (!found)
             continue;
-        const Claim claim{otherSymbolRate, distance(wanted.frequencyMhz, list->second.tunings[*found].frequencyMhz),
+        const Claim claim{otherSymbolRate, frequencyDistance(wanted.frequencyMhz, list->second.tunings[*found].frequencyMhz),
                           order, used[order].sourceTransponder};
         const auto [it, added] = claims.try_emplace(list->second.numbers[*found], claim);
         if (!added && claim.key() < it->second.key())

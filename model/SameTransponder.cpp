@@ -8,12 +8,6 @@
 
 namespace k510 {
 
-namespace {
-
-std::uint32_t distance(std::uint32_t a, std::uint32_t b) { return a > b ? a - b : b - a; }
-
-} // namespace
-
 Tuning Tuning::of(const Transponder &tp)
 {
     return {tp.polarisation != 0, bcdDigitsValue(bcdValue(tp.frequency)), bcdDigitsValue(bcdValue(tp.symbolRate)),
@@ -22,7 +16,7 @@ Tuning Tuning::of(const Transponder &tp)
 
 TransponderMatch matchTransponder(const Tuning &wanted, const Tuning &candidate)
 {
-    if (wanted.vertical != candidate.vertical || distance(wanted.frequencyMhz, candidate.frequencyMhz) > kFrequencyToleranceMhz)
+    if (wanted.vertical != candidate.vertical || frequencyDistance(wanted.frequencyMhz, candidate.frequencyMhz) > kFrequencyToleranceMhz)
         return TransponderMatch::None;
     return wanted.symbolRate == candidate.symbolRate ? TransponderMatch::Same : TransponderMatch::OtherSymbolRate;
 }
@@ -36,7 +30,7 @@ std::optional<std::size_t> closestTransponder(const Tuning &wanted, std::span<co
         const TransponderMatch match = matchTransponder(wanted, candidates[k]);
         if (match == TransponderMatch::None || match < least)
             continue;
-        if (const std::uint32_t d = distance(wanted.frequencyMhz, candidates[k].frequencyMhz); !best || d < bestDistance) {
+        if (const std::uint32_t d = frequencyDistance(wanted.frequencyMhz, candidates[k].frequencyMhz); !best || d < bestDistance) {
             best = k;
             bestDistance = d;
         }

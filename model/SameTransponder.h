@@ -32,6 +32,9 @@ enum class TransponderMatch {
     Same,              // polarisation, frequency and symbol rate agree; the FEC may differ
 };
 
+// How far apart two frequencies are, in MHz.
+[[nodiscard]] constexpr std::uint32_t frequencyDistance(std::uint32_t a, std::uint32_t b) { return a > b ? a - b : b - a; }
+
 [[nodiscard]] TransponderMatch matchTransponder(const Tuning &wanted, const Tuning &candidate);
 
 // The candidate that matches `wanted` at least as well as `least` (OtherSymbolRate

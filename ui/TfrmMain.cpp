@@ -169,7 +169,7 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmEditSatellitesXml, &QAction::triggered, m_satellitesXml, &SatellitesXmlCommand::run);
     connect(m_menu.mmEditImport, &QAction::triggered, this, &TfrmMain::mmEditImportClick);
     connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
-    connect(m_menu.mmEditSelectSimilarNames, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
+    connect(m_menu.mmEditSelectSimilarNames, &QAction::triggered, this, &TfrmMain::mmEditSelectSimilarNamesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
@@ -596,12 +596,20 @@ void TfrmMain::mmEditImportClick()
 
 void TfrmMain::mmEditSelectDuplicatesClick()
 {
+    selectOnChannelPage(&OrderCommands::selectDuplicates);
+}
+
+void TfrmMain::mmEditSelectSimilarNamesClick()
+{
+    selectOnChannelPage(&OrderCommands::selectSimilarNames);
+}
+
+void TfrmMain::selectOnChannelPage(QString (OrderCommands::*select)(ChannelKind))
+{
     const int page = m_pages->currentIndex();
     if (page != PageTv && page != PageRadio)
         return;
-    const ChannelKind kind = page == PageTv ? ChannelKind::Tv : ChannelKind::Radio;
-    const bool similarNames = sender() == m_menu.mmEditSelectSimilarNames;
-    m_status->showNote(similarNames ? m_orders->selectSimilarNames(kind) : m_orders->selectDuplicates(kind), 10000);
+    m_status->showNote((m_orders->*select)(page == PageTv ? ChannelKind::Tv : ChannelKind::Radio), 10000);
     ShowChannelInfo(m_pages->listOf(page));
 }
 

@@ -4,6 +4,7 @@
 #include "EditorSettings.h"
 #include "MainMenu.h"
 #include "model/ChannelDatabase.h"
+#include "ui/lists/ChannelKind.h"
 
 #include <QMainWindow>
 
@@ -139,6 +140,7 @@ public:
     // "Выделить похожие названия", whichever sent it.
     void mmEditOrderByExampleClick();
     void mmEditSelectDuplicatesClick();
+    void mmEditSelectSimilarNamesClick();
     void mmEditImportClick();
 
 signals:
@@ -152,6 +154,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Selects what `select` finds on the TV or radio page shown and notes it.
+    void selectOnChannelPage(QString (k510::ui::OrderCommands::*select)(k510::ui::ChannelKind));
     void buildPages();
     void connectHandlers();
     void onPageShown(int index);

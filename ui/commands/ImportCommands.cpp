@@ -110,14 +110,12 @@ void ImportCommands::showAdded(const ImportPlan &plan)
     ChannelPage &page = radio ? *m.pages.radio : *m.pages.tv;
     ReportList &list = *page.list();
     const bool stays = current == m.pages.indexOf(&page);
-    const int sortedColumn = stays ? list.sortedColumn() : -1;
-    const SortDirection direction = list.sortDirection();
+    const ReportList::RowSort sort = stays ? list.rowSort() : ReportList::RowSort{};
 
     m.showDatabaseAgain();
     if (!stays)
         m.showPage(m.pages.indexOf(&page));
-    if (sortedColumn >= 0)
-        list.sortRowsBy(sortedColumn, direction);
+    list.sortRowsAgain(sort, -1);
     const OrderSpan span = addedPositions(plan, radio);
     std::vector<int> indices;
     for (int position = span.first; position < span.first + span.count; ++position)

@@ -330,12 +330,6 @@ void ReportList::sortRowsBy(int column)
     sortRows(column, direction);
 }
 
-void ReportList::sortRowsBy(int column, SortDirection direction)
-{
-    if (column >= 0 && column < int(m_columns.size()))
-        sortRows(column, direction);
-}
-
 int ReportList::sortRowsAgain(RowSort sort, int followed)
 {
     if (sort.column < 0 || sort.column >= int(m_columns.size()))

@@ -59,8 +59,6 @@ public:
     // or descending when the rows are sorted ascending by that column now.
     // The title shows the order until the rows change.
     void sortRowsBy(int column);
-    // Sorts in the given direction, as the list was sorted before a refill.
-    void sortRowsBy(int column, SortDirection direction);
     // The column the rows are sorted by now, or -1.
     [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
     [[nodiscard]] SortDirection sortDirection() const { return m_sortDirection; }

@@ -42,7 +42,7 @@ std::size_t groupNameOffset(bool radio, int group)
     return (radio ? kGroupNameBlockSize : 0) + kGroupNameSlotSize * std::size_t(group);
 }
 
-std::string groupName(const GroupNames &names, bool radio, int group)
+std::string nameInSlot(const GroupNames &names, bool radio, int group)
 {
     if (group < 1 || group > kFavouriteGroupCount)
         return {};
@@ -50,7 +50,7 @@ std::string groupName(const GroupNames &names, bool radio, int group)
     return std::string(slot, strnlen(slot, kGroupNameLength));
 }
 
-void setGroupName(GroupNames &names, bool radio, int group, std::string_view windows1251)
+void setNameInSlot(GroupNames &names, bool radio, int group, std::string_view windows1251)
 {
     if (group < 1 || group > kFavouriteGroupCount)
         return;
@@ -268,9 +268,19 @@ int ChannelDatabase::appendTransponder(int satelliteIndex, const Transponder &va
     return index;
 }
 
-std::string ChannelDatabase::tvGroupName(int group) const { return groupName(groupNames, false, group); }
-std::string ChannelDatabase::radioGroupName(int group) const { return groupName(groupNames, true, group); }
-void ChannelDatabase::setTvGroupName(int group, std::string_view name) { setGroupName(groupNames, false, group, name); }
-void ChannelDatabase::setRadioGroupName(int group, std::string_view name) { setGroupName(groupNames, true, group, name); }
+std::string ChannelDatabase::groupName(ChannelKind kind, int group) const
+{
+    return nameInSlot(groupNames, isRadio(kind), group);
+}
+
+void ChannelDatabase::setGroupName(ChannelKind kind, int group, std::string_view windows1251)
+{
+    setNameInSlot(groupNames, isRadio(kind), group, windows1251);
+}
+
+std::string ChannelDatabase::tvGroupName(int group) const { return groupName(ChannelKind::Tv, group); }
+std::string ChannelDatabase::radioGroupName(int group) const { return groupName(ChannelKind::Radio, group); }
+void ChannelDatabase::setTvGroupName(int group, std::string_view name) { setGroupName(ChannelKind::Tv, group, name); }
+void ChannelDatabase::setRadioGroupName(int group, std::string_view name) { setGroupName(ChannelKind::Radio, group, name); }
 
 } // namespace k510

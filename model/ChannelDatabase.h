@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ChannelKind.h"
 #include "Records.h"
 
 namespace k510 {
@@ -83,6 +84,24 @@ struct ChannelDatabase {
     // channels but belong to no transponder list.
     int rebuildChannelIndices();
     void rebuildTransponderIndices();
+
+    // The same for either kind. A number is a TV channel number or a radio
+    // number; a place is a 0-based position in that kind's order list.
+    [[nodiscard]] const std::vector<std::uint16_t> &order(ChannelKind kind) const;
+    [[nodiscard]] std::vector<std::uint16_t> &order(ChannelKind kind);
+    [[nodiscard]] const FavouriteGroups &favourites(ChannelKind kind) const;
+    [[nodiscard]] FavouriteGroups &favourites(ChannelKind kind);
+    // The channel a number names: one of 1..T (1..R) with a record.
+    [[nodiscard]] const Channel *channel(ChannelKind kind, int number) const;
+    [[nodiscard]] int channelIndex(ChannelKind kind, int number) const;
+    [[nodiscard]] int channelIndexAtPlace(ChannelKind kind, int place) const;
+    // The number of the channel at that index, 0 when it is not of the kind.
+    [[nodiscard]] int numberOf(ChannelKind kind, int channelIndex) const;
+    // Where a number stands in its order list, or -1 when it is not there.
+    [[nodiscard]] int placeOf(ChannelKind kind, int number) const;
+    [[nodiscard]] bool isInFavourites(ChannelKind kind, int number) const;
+    [[nodiscard]] std::string groupName(ChannelKind kind, int group) const;
+    void setGroupName(ChannelKind kind, int group, std::string_view windows1251);
 
     [[nodiscard]] bool isInTvFavourites(int tvNumber) const;
     [[nodiscard]] bool isInRadioFavourites(int radioNumber) const;

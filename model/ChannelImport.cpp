@@ -161,22 +161,6 @@ void moveTail(std::vector<std::uint16_t> &order, std::size_t count, std::size_t 
 }
 
 // "список ТВ-каналов — не более 6000, область записей образа"
-std::string overflowText(const ImportOverflow &overflow)
-{
-    std::vector<std::string> parts;
-    if (overflow.tvList)
-        parts.push_back("список ТВ-каналов — не более " + std::to_string(kOrderCapacity));
-    if (overflow.radioList)
-        parts.push_back("список радиоканалов — не более " + std::to_string(kOrderCapacity));
-    if (overflow.transponders)
-        parts.push_back("транспондеров — не более " + std::to_string(kTransponderCapacity));
-    if (overflow.records)
-        parts.push_back("область записей образа");
-    std::string text;
-    for (const std::string &part : parts)
-        text += (text.empty() ? "" : ", ") + part;
-    return text;
-}
 
 std::string tuningText(const Transponder &tp)
 {
@@ -300,6 +284,23 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     return plan;
 }
 
+std::string capacityLimitsText(const CapacityLimits &overflow)
+{
+    std::vector<std::string> parts;
+    if (overflow.tvList)
+        parts.push_back("список ТВ-каналов — не более " + std::to_string(kOrderCapacity));
+    if (overflow.radioList)
+        parts.push_back("список радиоканалов — не более " + std::to_string(kOrderCapacity));
+    if (overflow.transponders)
+        parts.push_back("транспондеров — не более " + std::to_string(kTransponderCapacity));
+    if (overflow.records)
+        parts.push_back("область записей образа");
+    std::string text;
+    for (const std::string &part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
 OrderSpan addedPositions(const ImportPlan &plan, bool radio)
 {
     const int count = int((radio ? plan.radio : plan.tv).size());
@@ -308,11 +309,30 @@ OrderSpan addedPositions(const ImportPlan &plan, bool radio)
     return {int(radio ? plan.baseRadio : plan.baseTv), count};
 }
 
-bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
+std::optional<Refusal> importRefusal(const ChannelDatabase &db, const ImportPlan &plan)
 {
-    if (plan.refused() || db.transponders.size() != plan.baseTransponders || db.tvOrder.size() != plan.baseTv
+    if (!plan.satellitesPastByte.empty())
+        return Refusal{.reason = RefusalReason::SatellitePastByte, .satellites = plan.satellitesPastByte};
+    if (!plan.fits)
+        return Refusal{.reason = RefusalReason::OverCapacity,
+                       .over = plan.overflow,
+                       .tvAsked = int(plan.tv.size()),
+                       .tvThatFit = plan.tvThatFit,
+                       .radioAsked = int(plan.radio.size()),
+                       .radioThatFit = plan.radioThatFit};
+    if (db.transponders.size() != plan.baseTransponders || db.tvOrder.size() != plan.baseTv
         || db.radioOrder.size() != plan.baseRadio)
-        return false;
+        return Refusal{.reason = RefusalReason::OtherDatabase};
+    return std::nullopt;
+}
+
+Outcome<Applied> applyImport(ChannelDatabase &db, const ImportPlan &plan)
+{
+    if (auto refusal = importRefusal(db, plan))
+        return *refusal;
+    // The plan was made from this database, so its checks hold: every
+    // append below succeeds. Should one not, nothing is taken.
+    const Refusal otherDatabase{.reason = RefusalReason::OtherDatabase};
     ChannelDatabase result = db;
     if (plan.updateTransponders)
         for (const TransponderRetune &retune : plan.retunes) {
@@ -322,21 +342,21 @@ bool applyImport(ChannelDatabase &db, const ImportPlan &plan)
         }
     for (const Transponder &tp : plan.newTransponders)
         if (result.appendTransponder(int(tp.satNumber) - 1, tp) < 0)
-            return false;
+            return otherDatabase;
     for (const Channel &channel : plan.tv)
         result.appendTvChannel(channel);
     for (const Channel &channel : plan.radio)
         result.appendRadioChannel(channel);
     if (result.tvOrder.size() != plan.baseTv + plan.tv.size()
         || result.radioOrder.size() != plan.baseRadio + plan.radio.size())
-        return false;
+        return otherDatabase;
     if (plan.insertion) {
         const bool radio = plan.insertion->radio;
         moveTail(radio ? result.radioOrder : result.tvOrder, (radio ? plan.radio : plan.tv).size(),
                  std::size_t(plan.insertion->afterPosition));
     }
     db = std::move(result);
-    return true;
+    return Applied{};
 }
 
 std::vector<std::string> importSummary(const ImportPlan &plan)
@@ -344,7 +364,7 @@ std::vector<std::string> importSummary(const ImportPlan &plan)
     std::vector<std::string> lines;
     if (plan.refused()) {
         if (!plan.fits) {
-            lines.push_back("Ничего не добавлено: выбранные каналы не помещаются в базу (" + overflowText(plan.overflow)
+            lines.push_back("Ничего не добавлено: выбранные каналы не помещаются в базу (" + capacityLimitsText(plan.overflow)
                             + ").");
             const int tv = int(plan.tv.size()), radio = int(plan.radio.size());
             if (plan.tvThatFit < tv)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChannelDatabase.h"
+#include "Refusal.h"
 
 // Channels copied from another database (a friend's list, an old backup)
 // with everything the receiver needs to tune them. Planned first, so the
@@ -49,21 +50,8 @@ struct TransponderRetune {
     bool operator==(const TransponderRetune &) const = default;
 };
 
-// A satellite of the database as messages name it.
-struct SatelliteLabel {
-    int index = 0;
-    std::string name;   // Windows-1251
-
-    bool operator==(const SatelliteLabel &) const = default;
-};
-
 // The limits of the database a plan that does not fit goes past.
-struct ImportOverflow {
-    bool tvList = false;         // kOrderCapacity TV channels
-    bool radioList = false;      // kOrderCapacity radio channels
-    bool transponders = false;   // kTransponderCapacity
-    bool records = false;        // region A of the image
-};
+using ImportOverflow = CapacityLimits;
 
 struct ImportPlan {
     std::vector<Transponder> newTransponders;   // appended in this order, satNumber naming their satellite
@@ -97,6 +85,10 @@ struct ImportPlan {
     // no transponder can stand on.
     [[nodiscard]] bool refused() const { return !fits || !satellitesPastByte.empty(); }
 };
+
+// Why a plan cannot be applied to this database, if it cannot: it does not
+// fit, names a satellite past the 255th or was made for another database.
+[[nodiscard]] std::optional<Refusal> importRefusal(const ChannelDatabase &db, const ImportPlan &plan);
 
 // Each source satellite's counterpart in the database, matched by name and
 // longitude as ordering after a reference matches them (SatelliteMatcher);
@@ -139,9 +131,12 @@ struct OrderSpan {
 [[nodiscard]] OrderSpan addedPositions(const ImportPlan &plan, bool radio);
 
 // Puts a plan into effect through the database's own append operations,
-// whole or not at all: false, with nothing changed, for a plan that does not
-// fit, names a satellite past the 255th or was made for another database.
-[[nodiscard]] bool applyImport(ChannelDatabase &db, const ImportPlan &plan);
+// whole or not at all: refused, with nothing changed, as importRefusal says.
+Outcome<Applied> applyImport(ChannelDatabase &db, const ImportPlan &plan);
+
+// The limits a change goes past, as the summaries name them:
+// "список ТВ-каналов — не более 6000, область записей образа".
+[[nodiscard]] std::string capacityLimitsText(const CapacityLimits &over);
 
 // The summary shown before applying, in Russian (UTF-8); the same in the
 // window and the tool. For a plan that does not fit, only the refusal: that

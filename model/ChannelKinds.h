@@ -8,25 +8,22 @@
 
 namespace k510 {
 
-// TV and radio channels handled alike, the kind chosen by `radio`.
+// TV and radio channels handled alike, the kind chosen by `radio`: the
+// database's own accessors for callers that carry the kind as a flag.
 
 [[nodiscard]] inline const std::vector<std::uint16_t> &orderOf(const ChannelDatabase &db, bool radio)
 {
-    return radio ? db.radioOrder : db.tvOrder;
+    return db.order(kindOf(radio));
 }
 
 [[nodiscard]] inline const FavouriteGroups &favouritesOf(const ChannelDatabase &db, bool radio)
 {
-    return radio ? db.radioFavourites : db.tvFavourites;
+    return db.favourites(kindOf(radio));
 }
 
-// The channel a TV channel number (radio number) names: one of 1..T (1..R)
-// with a record at its index; nullptr otherwise.
 [[nodiscard]] inline const Channel *channelOfKind(const ChannelDatabase &db, bool radio, int number)
 {
-    if (!radio)
-        return db.tvChannel(number);
-    return number <= int(db.radioOrder.size()) ? db.radioChannel(number) : nullptr;
+    return db.channel(kindOf(radio), number);
 }
 
 } // namespace k510

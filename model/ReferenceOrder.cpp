@@ -87,21 +87,21 @@ OrderPlan planOrder(const ChannelDatabase &db, const ChannelReference &reference
     return plan;
 }
 
-bool applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourites)
+Outcome<Applied> applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourites)
 {
     if (plan.tv.order.size() != db.tvOrder.size() || plan.radio.order.size() != db.radioOrder.size())
-        return false;
+        return Refusal{.reason = RefusalReason::OtherDatabase};
     db.tvOrder = plan.tv.order;
     db.radioOrder = plan.radio.order;
     if (!replaceFavourites || !plan.favouritesAvailable)
-        return true;
+        return Applied{};
     db.tvFavourites = plan.tv.favourites;
     db.radioFavourites = plan.radio.favourites;
     for (int g = 0; g < kFavouriteGroupCount; ++g) {
         db.setTvGroupName(g + 1, plan.tvGroupNames[std::size_t(g)]);
         db.setRadioGroupName(g + 1, plan.radioGroupNames[std::size_t(g)]);
     }
-    return true;
+    return Applied{};
 }
 
 bool matchesNothing(const OrderPlan &plan) { return plan.tv.matched + plan.radio.matched == 0; }

@@ -8,6 +8,7 @@
 
 #include "ChannelDatabase.h"
 #include "ChannelIdentity.h"
+#include "Refusal.h"
 
 // Ordering a database after a reference (another image, or a CSV the editor
 // exported): the user's old order and groups brought back after a rescan.
@@ -45,9 +46,9 @@ struct OrderPlan {
 [[nodiscard]] OrderPlan planOrder(const ChannelDatabase &db, const ChannelReference &reference);
 
 // Puts a plan made from this database into effect, the favourite groups and
-// their names only when asked and available. False, with nothing changed,
-// when the plan's order lists do not fit the database (made from another).
-[[nodiscard]] bool applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourites);
+// their names only when asked and available. Refused (OtherDatabase), with
+// nothing changed, when the plan's order lists do not fit the database.
+Outcome<Applied> applyOrder(ChannelDatabase &db, const OrderPlan &plan, bool replaceFavourites);
 
 // Not one channel of the reference was found: applying would only move every
 // channel to the end of its list in the same order, and replacing the groups

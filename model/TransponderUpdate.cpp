@@ -201,13 +201,16 @@ std::vector<bool> defaultChoice(const TransponderUpdatePlan &plan, bool withChan
     return ticked;
 }
 
-std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
-                                                    const std::vector<bool> &ticked)
+Outcome<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
+                                              const std::vector<bool> &ticked)
 {
     const std::size_t adding = std::size_t(countChosen(plan, ticked, ListTransponderFate::New));
-    if (plan.satelliteIndex < 0 || std::size_t(plan.satelliteIndex) >= db.satellites.size()
-        || db.transponders.size() + adding > std::size_t(kTransponderCapacity) || !hasRoomFor(db, adding, 0))
-        return std::nullopt;
+    if (plan.satelliteIndex < 0 || std::size_t(plan.satelliteIndex) >= db.satellites.size())
+        return Refusal{.reason = RefusalReason::NoSuchSatellite};
+    const CapacityLimits over{.transponders = db.transponders.size() + adding > std::size_t(kTransponderCapacity),
+                              .records = !hasRoomFor(db, adding, 0)};
+    if (over.transponders || over.records)
+        return Refusal{.reason = RefusalReason::OverCapacity, .over = over, .transpondersAsked = int(adding)};
 
     UpdateOutcome outcome;
     for (std::size_t row = 0; row < plan.rows.size(); ++row) {

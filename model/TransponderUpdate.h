@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChannelDatabase.h"
+#include "Refusal.h"
 #include "SatellitesList.h"
 
 // Bringing one satellite of the database up to date from one satellite of a
@@ -82,10 +83,11 @@ struct UpdateOutcome {
 // Adds the ticked new transponders to the plan's satellite (after the last
 // transponder of the database, as the window's add command does) and sets
 // the ticked changes. Ticks on rows that cannot be ticked count for nothing.
-// Whole or not at all: nullopt, and the database unchanged, when the added
-// transponders would not fit the image.
-[[nodiscard]] std::optional<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
-                                                                  const std::vector<bool> &ticked);
+// Whole or not at all: refused, and the database unchanged, when the added
+// transponders would not fit the image (OverCapacity, transpondersAsked
+// naming them) or the plan's satellite is gone (NoSuchSatellite).
+Outcome<UpdateOutcome> applyTransponderUpdate(ChannelDatabase &db, const TransponderUpdatePlan &plan,
+                                              const std::vector<bool> &ticked);
 
 // The counts of new, present, changing and DVB-S2 rows, one line each, with
 // how many of the new and changing ones are ticked.
@@ -103,8 +105,5 @@ struct UpdateOutcome {
 [[nodiscard]] std::optional<int> satellitePosition(const Satellite &satellite);
 // A longitude in tenths of a degree, east positive: "19,2° в.д.", "5,0° з.д.".
 [[nodiscard]] std::string positionText(int position);
-
-inline constexpr const char *kNoRoomForListTransponders =
-    "Новые транспондеры не поместятся в образ: уберите отметки с части из них.";
 
 } // namespace k510

@@ -35,6 +35,7 @@
 #include <QMenu>
 #include <QUndoStack>
 
+using k510::ChannelKind;
 using namespace k510::ui;
 
 TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
@@ -584,12 +585,10 @@ void TfrmMain::mmEditImportClick()
         const ChannelPage &channels = page == PageTv ? *m_tvPage : *m_radioPage;
         const int row = channels.list()->firstSelectedRow();
         const int index = row < 0 ? -1 : channels.channelIndexOfRow(m_database, row);
-        const bool radio = page == PageRadio;
-        const int number = radio ? index - m_database.tvCount() + 1 : index + 1;
-        const auto &order = radio ? m_database.radioOrder : m_database.tvOrder;
-        const auto at = std::find(order.begin(), order.end(), number);
-        if (index >= 0 && at != order.end())
-            selected = SelectedOrderRow{radio ? ChannelKind::Radio : ChannelKind::Tv, int(at - order.begin()) + 1};
+        const ChannelKind kind = page == PageRadio ? ChannelKind::Radio : ChannelKind::Tv;
+        const int place = m_database.placeOf(kind, m_database.numberOf(kind, index));
+        if (place >= 0)
+            selected = SelectedOrderRow{kind, place + 1};
     }
     m_imports->importFromOtherDatabase(selected);
 }

@@ -4,7 +4,7 @@
 #include "EditorSettings.h"
 #include "MainMenu.h"
 #include "model/ChannelDatabase.h"
-#include "ui/lists/ChannelKind.h"
+#include "model/ChannelKind.h"
 
 #include <QMainWindow>
 
@@ -155,7 +155,7 @@ protected:
 
 private:
     // Selects what `select` finds on the TV or radio page shown and notes it.
-    void selectOnChannelPage(QString (k510::ui::OrderCommands::*select)(k510::ui::ChannelKind));
+    void selectOnChannelPage(QString (k510::ui::OrderCommands::*select)(k510::ChannelKind));
     void buildPages();
     void connectHandlers();
     void onPageShown(int index);

@@ -224,7 +224,13 @@ private slots:
         QVERIFY(plan.channelCount() > 0);
         QVERIFY(!plan.fits);
         QVERIFY(plan.tvThatFit + plan.radioThatFit < plan.channelCount());
-        QVERIFY(!applyImport(db, plan));
+        const Outcome<Applied> applied = applyImport(db, plan);
+        QVERIFY(!applied);
+        QCOMPARE(applied.refusal().reason, RefusalReason::OverCapacity);
+        QCOMPARE(applied.refusal().over, plan.overflow);
+        QCOMPARE(applied.refusal().tvAsked, int(plan.tv.size()));
+        QCOMPARE(applied.refusal().tvThatFit, plan.tvThatFit);
+        QCOMPARE(applied.refusal().radioThatFit, plan.radioThatFit);
         QCOMPARE(db, before);
     }
 
@@ -331,8 +337,12 @@ private slots:
         request.targetSatellites = {target};
         const ImportPlan plan = planImport(db, source, request);
         QCOMPARE(plan.refused(), refused);
-        QCOMPARE(applyImport(db, plan), !refused);
+        const Outcome<Applied> applied = applyImport(db, plan);
+        QCOMPARE(bool(applied), !refused);
         if (refused) {
+            QCOMPARE(applied.refusal().reason, RefusalReason::SatellitePastByte);
+            const std::vector<SatelliteLabel> named{{target, "S" + std::to_string(target + 1)}};
+            QCOMPARE(applied.refusal().satellites, named);
             QCOMPARE(db, before);
             const std::vector<std::string> summary = importSummary(plan);
             QVERIFY(std::any_of(summary.begin(), summary.end(), [&](const std::string &line) {
@@ -353,7 +363,9 @@ private slots:
         const ImportPlan plan = planImport(db, source, everyChannel(db, source));
         QVERIFY(applyImport(db, plan));
         const ChannelDatabase after = db;
-        QVERIFY(!applyImport(db, plan));
+        const Outcome<Applied> again = applyImport(db, plan);
+        QVERIFY(!again);
+        QCOMPARE(again.refusal().reason, RefusalReason::OtherDatabase);
         QCOMPARE(db, after);
     }
 };

@@ -402,6 +402,15 @@ private slots:
 
         const OrderPlan plan = planOrder(db, seen);
         QVERIFY(db == before);   // planning changes nothing
+        // A plan fits only the database it was made from.
+        ChannelDatabase other = db;
+        other.tvOrder.pop_back();
+        const ChannelDatabase otherBefore = other;
+        const Outcome<Applied> refused = k510::applyOrder(other, plan, replaceFavourites);
+        QVERIFY(!refused);
+        QCOMPARE(refused.refusal().reason, RefusalReason::OtherDatabase);
+        QVERIFY(other == otherBefore);
+
         QVERIFY(k510::applyOrder(db, plan, replaceFavourites));
 
         QCOMPARE(db.tvOrder, expectedOrder(before, source, false));

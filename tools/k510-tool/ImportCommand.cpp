@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportCommand.h"
 
+#include "RefusalText.h"
 #include <QCommandLineParser>
 #include <QTextStream>
 
@@ -133,21 +134,6 @@ std::optional<std::vector<int>> numbersAtPlaces(const std::vector<NumberRange> &
     return numbers;
 }
 
-// What a plan that does not fit goes past, in the tool's words.
-QString overflowText(const ImportOverflow &overflow)
-{
-    QStringList parts;
-    if (overflow.tvList)
-        parts << QStringLiteral("its tv list (%1 at most)").arg(kOrderCapacity);
-    if (overflow.radioList)
-        parts << QStringLiteral("its radio list (%1 at most)").arg(kOrderCapacity);
-    if (overflow.transponders)
-        parts << QStringLiteral("its transponders (%1 at most)").arg(kTransponderCapacity);
-    if (overflow.records)
-        parts << QStringLiteral("the image's record area");
-    return parts.join(QStringLiteral(", "));
-}
-
 // The channel lists of the command line, parsed before any file is read.
 struct Selection {
     ChannelNumberRanges numbers;
@@ -258,22 +244,8 @@ int importCommand(const QStringList &arguments)
     for (const std::string &line : importSummary(plan))
         out << QString::fromStdString(line) << '\n';
     out.flush();
-    for (const SatelliteLabel &past : plan.satellitesPastByte)
-        fail(QStringLiteral("satellite %1 \"%2\" of IN is past the 255th: a transponder names its satellite in one"
-                            " byte, so no channel can go there")
-                 .arg(past.index + 1)
-                 .arg(QString::fromStdString(windows1251ToUtf8(past.name))));
-    if (!plan.satellitesPastByte.empty())
-        return fail(QStringLiteral("choose another satellite with --satellite; OUT was not written"));
-    if (!plan.fits)
-        return fail(QStringLiteral("the channels do not fit IN: %1 (TV: %2 of %3, radio: %4 of %5 would); OUT was not written")
-                        .arg(overflowText(plan.overflow))
-                        .arg(plan.tvThatFit)
-                        .arg(plan.tv.size())
-                        .arg(plan.radioThatFit)
-                        .arg(plan.radio.size()));
-    if (!applyImport(*db, plan))
-        return fail(QStringLiteral("the import planned does not fit IN; OUT was not written"));
+    if (const Outcome<Applied> applied = applyImport(*db, plan); !applied)
+        return fail(refusalText(applied.refusal()) + QStringLiteral("; OUT was not written"));
     return writeDatabase(*db, files[2], &code) ? Success : code;
 }
 

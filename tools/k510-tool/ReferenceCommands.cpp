@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReferenceCommands.h"
+#include "RefusalText.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -129,8 +130,8 @@ int applyOrderCommand(const QStringList &arguments)
         printSummary();
         return fail(QStringLiteral("not one channel of REF is in IN; OUT was not written"));
     }
-    if (!applyOrder(*db, plan, replaceFavourites))
-        return fail(QStringLiteral("the order planned does not fit IN"));
+    if (const Outcome<Applied> applied = applyOrder(*db, plan, replaceFavourites); !applied)
+        return fail(refusalText(applied.refusal()) + QStringLiteral("; OUT was not written"));
     if (!writeDatabase(*db, files->at(2), &code))
         return code;
     printSummary();

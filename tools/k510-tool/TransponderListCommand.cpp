@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TransponderListCommand.h"
+#include "RefusalText.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -149,8 +150,7 @@ int runTransponderListCommand(const QStringList &arguments)
     const std::vector<bool> ticked = defaultChoice(plan, parser.isSet(update));
     const auto outcome = applyTransponderUpdate(*db, plan, ticked);
     if (!outcome)
-        return fail(QStringLiteral("the %1 new transponders do not fit IN; OUT was not written")
-                        .arg(std::count(ticked.begin(), ticked.end(), true)));
+        return fail(refusalText(outcome.refusal()) + QStringLiteral("; OUT was not written"));
     if (!writeDatabase(*db, files[2], &code))
         return code;
     QTextStream out(stdout);

@@ -52,9 +52,7 @@ ChannelPage &DeleteCommands::pageOf(ChannelKind kind) const
 int DeleteCommands::numberOfRow(ChannelKind kind, int row) const
 {
     const int index = pageOf(kind).channelIndexOfRow(m.database, row);
-    if (index < 0)
-        return 0;
-    return kind == ChannelKind::Tv ? index + 1 : index - m.database.tvCount() + 1;
+    return m.database.numberOf(kind, index);
 }
 
 void DeleteCommands::deleteTransponder()
@@ -101,8 +99,7 @@ void DeleteCommands::deleteChannels(ChannelKind kind)
             const int number = numberOfRow(kind, row);
             if (number < 1)
                 continue;
-            const bool favourite =
-                kind == ChannelKind::Tv ? m.database.isInTvFavourites(number) : m.database.isInRadioFavourites(number);
+            const bool favourite = m.database.isInFavourites(kind, number);
             chosen.push_back({row, number, favourite});
             favourites += favourite ? 1 : 0;
         }
@@ -158,7 +155,7 @@ void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &num
 
     // A damaged order list may lose another entry than the deleted channel's;
     // its rows are then filled again from the list as it now is.
-    const bool soundOrder = isPermutation(kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder);
+    const bool soundOrder = isPermutation(m.database.order(kind));
     const DeletionSummary summary = kind == ChannelKind::Tv ? deleteTvChannels(m.database, numbers)
                                                             : deleteRadioChannels(m.database, numbers);
     if (!page.showsWholeOrder() || !soundOrder) {
@@ -201,7 +198,7 @@ void DeleteCommands::removeFavourites(ChannelKind kind)
             positions.push_back(list.referenceOf(row));
         if (positions.empty())
             return;
-        FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
+        FavouriteGroups &groups = m.database.favourites(kind);
         removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
         kind == ChannelKind::Tv ? m.refillFavouriteTv() : m.refillFavouriteRadio();
     });

@@ -62,8 +62,7 @@ FavouritesPage &FavouriteCommands::pageOf(ChannelKind kind) const
 
 FavouriteGroup &FavouriteCommands::groupOf(ChannelKind kind, int group) const
 {
-    FavouriteGroups &groups = kind == ChannelKind::Tv ? m.database.tvFavourites : m.database.radioFavourites;
-    return groups[std::size_t(group)];
+    return m.database.favourites(kind)[std::size_t(group)];
 }
 
 void FavouriteCommands::chooseChannels(ChannelKind kind)
@@ -154,8 +153,7 @@ void FavouriteCommands::renameGroup(ChannelKind kind)
         if (m.database.channels.empty() || groups->count() == 0)
             return;
         const int group = pageOf(kind).groupIndex();
-        const bool tv = kind == ChannelKind::Tv;
-        m_rename->load(fromWindows1251(tv ? m.database.tvGroupName(group + 1) : m.database.radioGroupName(group + 1)));
+        m_rename->load(fromWindows1251(m.database.groupName(kind, group + 1)));
         // A refused name keeps the dialog open on it.
         for (;;) {
             if (!m.dialogs.runDialog(*m_rename))
@@ -167,10 +165,9 @@ void FavouriteCommands::renameGroup(ChannelKind kind)
             m_rename->markRefused();
         }
         const std::string name = nameToWindows1251(m_rename->name().toStdString());
-        tv ? m.database.setTvGroupName(group + 1, name) : m.database.setRadioGroupName(group + 1, name);
+        m.database.setGroupName(kind, group + 1, name);
         // The selector shows what is stored.
-        groups->setItemText(group, fromWindows1251(tv ? m.database.tvGroupName(group + 1)
-                                                      : m.database.radioGroupName(group + 1)));
+        groups->setItemText(group, fromWindows1251(m.database.groupName(kind, group + 1)));
         groups->setCurrentIndex(group);
     });
 }

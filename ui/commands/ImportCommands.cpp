@@ -3,6 +3,7 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
+#include "RefusalMessages.h"
 #include "model/ChannelIdentity.h"
 #include "model/ChannelImport.h"
 #include "model/ImageCheck.h"
@@ -66,8 +67,15 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
     m_dialog->setAddCheck({});
     if (!added || !plan || (plan->channelCount() == 0 && !plan->updateTransponders))
         return;
-    m.history.record(channelsStepName(QStringLiteral("Добавление"), plan->channelCount()),
-                     [&] { static_cast<void>(applyImport(m.database, *plan)); });
+    std::optional<Refusal> refusal;
+    m.history.record(channelsStepName(QStringLiteral("Добавление"), plan->channelCount()), [&] {
+        if (const Outcome<Applied> applied = applyImport(m.database, *plan); !applied)
+            refusal = applied.refusal();
+    });
+    if (refusal) {
+        m.dialogs.showMessage(refusalMessage(*refusal));
+        return;
+    }
     showAdded(*plan);
 }
 

@@ -3,7 +3,7 @@
 
 #include "model/ChannelDatabase.h"
 #include "model/ChannelImport.h"
-#include "ui/lists/ChannelKind.h"
+#include "model/ChannelKind.h"
 
 #include <QObject>
 

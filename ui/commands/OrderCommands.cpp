@@ -3,6 +3,7 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
+#include "RefusalMessages.h"
 #include "model/Duplicates.h"
 #include "model/ReferenceFile.h"
 #include "model/ReferenceOrder.h"
@@ -89,7 +90,7 @@ void OrderCommands::orderAsShown(ChannelKind kind)
     shownPositions.reserve(std::size_t(list.rowCount()));
     for (int row = 0; row < list.rowCount(); ++row)
         shownPositions.push_back(list.referenceOf(row));
-    std::vector<std::uint16_t> &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
+    std::vector<std::uint16_t> &order = m.database.order(kind);
     std::optional<std::vector<std::uint16_t>> shown = k510::orderAsShown(order, shownPositions);
     if (!shown || *shown == order)
         return;
@@ -120,8 +121,15 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
     if (!m.dialogs.runDialog(*m_summary) || matchesNothing(plan))
         return;
     const bool replaceGroups = m_summary->replaceGroups();
-    m.history.record(QStringLiteral("Упорядочивание по образцу"),
-                     [&] { static_cast<void>(applyOrder(m.database, plan, replaceGroups)); });
+    std::optional<Refusal> refusal;
+    m.history.record(QStringLiteral("Упорядочивание по образцу"), [&] {
+        if (const Outcome<Applied> applied = applyOrder(m.database, plan, replaceGroups); !applied)
+            refusal = applied.refusal();
+    });
+    if (refusal) {
+        m.dialogs.showMessage(refusalMessage(*refusal));
+        return;
+    }
     m.showDatabaseAgain();
 }
 
@@ -151,13 +159,12 @@ int OrderCommands::selectChannels(ChannelKind kind, const std::vector<int> &numb
     const std::set<int> wanted(numbers.begin(), numbers.end());
     ChannelPage &page = pageOf(kind);
     ReportList &list = *page.list();
-    const int firstRadio = m.database.tvCount();
     QItemSelection rows;
     int first = -1;
     int count = 0;
     for (int row = 0; row < list.rowCount(); ++row) {
         const int index = page.channelIndexOfRow(m.database, row);
-        const int number = kind == ChannelKind::Tv ? index + 1 : index - firstRadio + 1;
+        const int number = m.database.numberOf(kind, index);
         if (index < 0 || !wanted.contains(number) || list.isRowHidden(row))
             continue;
         rows.select(list.model()->index(row, 0), list.model()->index(row, 0));

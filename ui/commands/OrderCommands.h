@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
-#include "ui/lists/ChannelKind.h"
+#include "model/ChannelKind.h"
 
 #include <QObject>
 

@@ -3,6 +3,7 @@
 
 #include "DatabaseFiles.h"
 #include "EditHistory.h"
+#include "RefusalMessages.h"
 #include "lists/SatellitesXml.h"
 #include "model/DisplayTexts.h"
 #include "model/TransponderUpdate.h"
@@ -195,11 +196,13 @@ void SatellitesXmlCommand::run()
     if (!accepted || listSatellite < 0 || databaseSatellite < 0 || std::find(ticked.begin(), ticked.end(), true) == ticked.end())
         return;
     const TransponderUpdatePlan &chosen = plans.plan(listSatellite, databaseSatellite);
-    bool fits = true;
-    m.history.record(QStringLiteral("Транспондеры из списка"),
-                     [&] { fits = applyTransponderUpdate(m.database, chosen, ticked).has_value(); });
-    if (!fits) {
-        m.dialogs.showMessage(QString::fromUtf8(kNoRoomForListTransponders));
+    std::optional<Refusal> refusal;
+    m.history.record(QStringLiteral("Транспондеры из списка"), [&] {
+        if (const auto outcome = applyTransponderUpdate(m.database, chosen, ticked); !outcome)
+            refusal = outcome.refusal();
+    });
+    if (refusal) {
+        m.dialogs.showMessage(refusalMessage(*refusal));
         return;
     }
     m.showDatabaseAgain();

@@ -20,7 +20,7 @@
 
 using k510::ChannelDatabase;
 using k510::FavouriteGroup;
-using k510::ui::ChannelKind;
+using k510::ChannelKind;
 using k510::ui::ChannelRowMode;
 using k510::ui::ReportList;
 using k510::ui::ReportRows;

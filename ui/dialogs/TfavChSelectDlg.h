@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
-#include "ui/lists/ChannelKind.h"
+#include "model/ChannelKind.h"
 
 #include <QDialog>
 
@@ -31,7 +31,7 @@ public:
     // by the column it was last sorted by, marked when the group holds it.
     // lvSelectedCh: one row per group entry, "#" being the entry's position
     // + 1; an entry that names no channel of the kind shows empty cells.
-    void fill(const k510::ChannelDatabase &db, k510::ui::ChannelKind kind, const k510::FavouriteGroup &group);
+    void fill(const k510::ChannelDatabase &db, k510::ChannelKind kind, const k510::FavouriteGroup &group);
     // Shows the group's entries again (after some were taken out) and marks
     // in lvFavCh exactly the channels it holds.
     void showEntries(const k510::ChannelDatabase &db, const k510::FavouriteGroup &group);
@@ -45,7 +45,7 @@ public:
     // Names the group being filled (1..12) above the lists.
     void showGroup(int number, const QString &name);
 
-    [[nodiscard]] k510::ui::ChannelKind kind() const { return m_kind; }
+    [[nodiscard]] k510::ChannelKind kind() const { return m_kind; }
     [[nodiscard]] k510::ui::ReportList *favouriteChannels() const;
     [[nodiscard]] k510::ui::ReportList *selectedChannels() const;
     // The lvFavCh column last clicked, 0 ("#") at first.
@@ -83,6 +83,6 @@ private:
     QLabel *m_lbGroupName;
     QLabel *m_lbAlreadyInGroup;
     k510::ui::DragEdgeScroll *m_edgeScroll = nullptr;
-    k510::ui::ChannelKind m_kind = k510::ui::ChannelKind::Tv;
+    k510::ChannelKind m_kind = k510::ChannelKind::Tv;
     int m_sortColumn = 0;
 };

@@ -11,10 +11,10 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-TsvcAddDlg::TsvcAddDlg(k510::ui::ChannelKind kind, QWidget *parent)
+TsvcAddDlg::TsvcAddDlg(k510::ChannelKind kind, QWidget *parent)
     : QDialog(parent)
 {
-    const bool tv = kind == k510::ui::ChannelKind::Tv;
+    const bool tv = kind == k510::ChannelKind::Tv;
     setObjectName(QStringLiteral("svcAddDlg"));
     setWindowTitle(tv ? QStringLiteral("Добавить канал") : QStringLiteral("Добавить радиоканал"));
 

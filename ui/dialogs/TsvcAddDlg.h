@@ -5,7 +5,7 @@
 
 #include "ui/dialogs/ChannelEdits.h"
 #include "ui/dialogs/DialogForms.h"
-#include "ui/lists/ChannelKind.h"
+#include "model/ChannelKind.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ class QComboBox;
 class TsvcAddDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit TsvcAddDlg(k510::ui::ChannelKind kind = k510::ui::ChannelKind::Tv, QWidget *parent = nullptr);
+    explicit TsvcAddDlg(k510::ChannelKind kind = k510::ChannelKind::Tv, QWidget *parent = nullptr);
 
     // Replaces the transponder list and chooses its first entry, if any.
     void setTransponders(const QStringList &entries);

@@ -58,7 +58,7 @@ int ChannelPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
         return -1;
     if (!showsWholeOrder())
         return db.channelAt(k) ? k : -1;
-    return m_kind == ChannelKind::Tv ? db.channelIndexOfTvOrder(k) : db.channelIndexOfRadioOrder(k);
+    return db.channelIndexAtPlace(m_kind, k);
 }
 
 void ChannelPage::refill(const ChannelDatabase &db)

@@ -65,12 +65,12 @@ int FavouritesPage::groupIndex() const
 
 const FavouriteGroup &FavouritesPage::chosenGroup(const ChannelDatabase &db) const
 {
-    return (m_kind == ChannelKind::Tv ? db.tvFavourites : db.radioFavourites)[size_t(groupIndex())];
+    return db.favourites(m_kind)[size_t(groupIndex())];
 }
 
 int FavouritesPage::channelIndexOfEntry(const ChannelDatabase &db, int entry) const
 {
-    return m_kind == ChannelKind::Tv ? db.tvChannelIndex(entry) : db.radioChannelIndex(entry);
+    return db.channelIndex(m_kind, entry);
 }
 
 int FavouritesPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
@@ -86,8 +86,7 @@ void FavouritesPage::prepareGroups(const ChannelDatabase &db)
 {
     if (m_groups->count() == 0) {
         for (int group = 1; group <= kFavouriteGroupCount; ++group)
-            m_groups->addItem(fromWindows1251(m_kind == ChannelKind::Tv ? db.tvGroupName(group)
-                                                                        : db.radioGroupName(group)));
+            m_groups->addItem(fromWindows1251(db.groupName(m_kind, group)));
     }
     if (m_groups->currentIndex() < 0)
         m_groups->setCurrentIndex(0);

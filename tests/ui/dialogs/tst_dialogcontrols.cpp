@@ -97,7 +97,7 @@ void DialogControlsTest::captionsFitTheDialogs()
     QFETCH(QString, caption);
     std::unique_ptr<QDialog> dialog;
     if (kind == QLatin1String("add radio"))
-        dialog = std::make_unique<TsvcAddDlg>(k510::ui::ChannelKind::Radio);
+        dialog = std::make_unique<TsvcAddDlg>(k510::ChannelKind::Radio);
     else
         dialog = makeDialog(kind);
     if (!caption.isEmpty())

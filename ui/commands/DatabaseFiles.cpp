@@ -2,8 +2,8 @@
 #include "DatabaseFiles.h"
 
 #include "model/ImageLayout.h"
-#include "link/FileAccess.h"
 #include "model/ImageWriter.h"
+#include "storage/FileAccess.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFiles.h"
 
+#include "Version.h"
 #include "model/ImageLayout.h"
 #include "model/ImageWriter.h"
 #include "storage/FileAccess.h"
@@ -18,7 +19,7 @@ QString shownPath(const QString &path)
 
 QString editorTitle(const QString &loadedPath)
 {
-    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v") + QLatin1String(kDisplayVersion);
     return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
 }
 

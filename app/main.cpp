@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ConsoleDialogs.h"
-#include "link/FileAccess.h"
+#include "storage/FileAccess.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"

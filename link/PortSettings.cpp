@@ -21,12 +21,12 @@ int selectedPosition(int storedPosition, int choiceCount)
     return storedPosition < choiceCount ? storedPosition : 0;
 }
 
-PortSettings settingsAt(SettingsPositions positions)
+PortSettings settingsAt(storage::SettingsPositions positions)
 {
     return {portChoices().value(positions.port), speedChoices().value(positions.speed)};
 }
 
-SettingsPositions positionsOf(const PortSettings &settings)
+storage::SettingsPositions positionsOf(const PortSettings &settings)
 {
     return {int(portChoices().indexOf(settings.portName)), int(speedChoices().indexOf(settings.speedText))};
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "storage/SettingsFile.h"
+
 namespace k510::link {
 
 // The two texts a transfer starts with, for example "COM1" and "115200".
@@ -20,15 +22,10 @@ struct PortSettings {
 // the list selects the first entry; a negative one selects none (-1).
 [[nodiscard]] int selectedPosition(int storedPosition, int choiceCount);
 
-// Positions in the two lists, as the settings file keeps them.
-struct SettingsPositions {
-    int port = 0;
-    int speed = 0;
-};
-
-// The texts shown for the positions (empty where nothing is selected), and
-// back: a text that is not in its list has position -1.
-[[nodiscard]] PortSettings settingsAt(SettingsPositions positions);
-[[nodiscard]] SettingsPositions positionsOf(const PortSettings &settings);
+// The texts shown for the positions the settings file keeps (empty where
+// nothing is selected), and back: a text that is not in its list has
+// position -1.
+[[nodiscard]] PortSettings settingsAt(storage::SettingsPositions positions);
+[[nodiscard]] storage::SettingsPositions positionsOf(const PortSettings &settings);
 
 } // namespace k510::link

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorSettings.h"
 
-#include "link/FileAccess.h"
-#include "link/IniText.h"
-#include "link/SettingsFolder.h"
+#include "storage/FileAccess.h"
+#include "storage/IniText.h"
+#include "storage/SettingsFolder.h"
 
 #include <QFileInfo>
 
-using k510::link::iniValue;
-using k510::link::withIniValue;
+using k510::storage::iniValue;
+using k510::storage::withIniValue;
 
 namespace {
 
@@ -63,7 +63,7 @@ bool fitsOnOneLine(const QString &text)
 } // namespace
 
 EditorSettings::EditorSettings()
-    : EditorSettings(k510::link::settingsFolder() + QStringLiteral("/k510-editor.ini"))
+    : EditorSettings(k510::storage::settingsFolder() + QStringLiteral("/k510-editor.ini"))
 {
 }
 

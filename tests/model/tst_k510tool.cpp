@@ -1149,6 +1149,66 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QVERIFY(run.err.startsWith("k510-tool: "));
     }
+
+    void everyCommandLineIsCheckedAlike_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QString>("usage");
+        QTest::addColumn<int>("usageExit");
+        const auto row = [](const char *command, int files, const char *usage, int usageExit = 1) {
+            QTest::newRow(command) << QString(command) << files << QString::fromUtf8(usage) << usageExit;
+        };
+        row("info", 1, "info FILE");
+        row("dump", 1, "dump FILE");
+        row("check", 1, "check FILE");
+        row("normalize", 2, "normalize IN OUT");
+        row("repair", 2, "repair IN OUT");
+        row("demo", 1, "demo FILE");
+        row("delete", 2, "delete IN OUT [--tv LIST] [--radio LIST] [--transponder LIST]");
+        row("purge", 2, "purge IN OUT (--tv | --radio | --all) [--satellite N]");
+        row("csv", 1, "csv FILE [--radio | --transponders] [--separator ,|;|tab] [--output OUT]");
+        row("apply-order", 3, "apply-order REF IN OUT [--keep-favourites] [--radio-csv] [--list]");
+        row("duplicates", 1, "duplicates FILE [--tv] [--radio] [--names]");
+        // 1 says that A and B differ.
+        row("diff", 2, "diff A B [--json]", 2);
+        row("transponders-from", 3,
+            "transponders-from XML IN OUT --position TENTHS --satellite NAME [--update] [--other-position]");
+        row("import", 3,
+            "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--tv-places LIST] "
+            "[--radio-places LIST] [--transponder LIST] [--after N] [--update-transponders]");
+        row("send", 1, "send FILE");
+        row("receive", 1, "receive FILE");
+        row("ports", 0, "ports");
+    }
+    // --help after any command prints the tool's help; one file too many
+    // and an unknown option are refused before anything is read or written,
+    // with the command's whole usage line.
+    void everyCommandLineIsCheckedAlike()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, files);
+        QFETCH(QString, usage);
+        QFETCH(int, usageExit);
+        const Run help = tool({command, "--help"});
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        QCOMPARE(help.out, tool({"--help"}).out);
+        QVERIFY(help.out.contains("\n  " + usage.section(" [", 0, 0).toUtf8()));
+
+        QStringList tooMany{command};
+        for (int i = 0; i <= files; ++i)
+            tooMany << path(QStringLiteral("absent-%1.k5d").arg(i));
+        for (const QStringList &arguments : {tooMany, QStringList{command, "--no-such-option"}}) {
+            const Run wrong = tool(arguments);
+            QCOMPARE(wrong.exitCode, usageExit);
+            QVERIFY(wrong.out.isEmpty());
+            const QString expected = arguments == tooMany ? "k510-tool: usage: k510-tool " + usage + "\n"
+                                                          : QStringLiteral("k510-tool: Unknown option 'no-such-option'.\n");
+            QCOMPARE(wrong.err, expected);
+        }
+        QVERIFY(!QFile::exists(tooMany.last()));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestK510Tool)

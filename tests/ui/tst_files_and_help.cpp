@@ -23,7 +23,7 @@
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
-#include "tests/link/FullDisk.h"
+#include "tests/storage/FullDisk.h"
 #include "ui/transfer/TdlgOptions.h"
 #include "ui/transfer/TransferController.h"
 #include "model/CsvExport.h"

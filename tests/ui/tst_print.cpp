@@ -3,7 +3,7 @@
 #include "PdfText.h"
 #include "model/Conversions.h"
 #include "model/TextCodec.h"
-#include "tests/link/FullDisk.h"
+#include "tests/storage/FullDisk.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/pages/TransponderPage.h"

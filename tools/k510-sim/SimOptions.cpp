@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "link/FileAccess.h"
+#include "storage/FileAccess.h"
 #include "model/ImageWriter.h"
 #include "tools/samples/SampleDatabases.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "link/Crc32.h"
-#include "link/FileAccess.h"
+#include "storage/FileAccess.h"
 #include "link/WireFormat.h"
 
 using namespace k510::link;

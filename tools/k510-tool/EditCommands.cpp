@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditCommands.h"
 
-#include <QCommandLineParser>
 #include <QTextStream>
 
 #include <algorithm>
@@ -19,42 +18,11 @@ using namespace k510;
 
 namespace {
 
-const QString kDeleteSynopsis = QStringLiteral(
-    "delete IN OUT [--tv LIST] [--radio LIST] [--transponder LIST]\n"
-    "                      delete TV channels, radio channels (radio numbers) and transponders\n"
-    "                      with their channels, numbered as dump numbers them in IN; LIST: 3,5,10-12");
-const QString kPurgeSynopsis = QStringLiteral(
-    "purge IN OUT (--tv | --radio | --all) [--satellite N]\n"
-    "                      delete every channel of the kind (of satellite N) in no favourite group");
-
 // One kind of item: the numbers IN gives it run from 1 to `count`.
 struct NumberedKind {
     QString name;
     int count;
 };
-
-// The command's positional arguments IN and OUT, after its options.
-struct Invocation {
-    QString in;
-    QString out;
-};
-
-std::optional<Invocation> parse(QCommandLineParser &parser, const QStringList &arguments, const QString &synopsis,
-                                int *exitCode)
-{
-    if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments)) {
-        *exitCode = fail(parser.errorText());
-        return std::nullopt;
-    }
-    const QStringList positional = parser.positionalArguments();
-    if (positional.size() != 2) {
-        *exitCode = fail(QStringLiteral("usage: k510-tool %1").arg(synopsis.section(QLatin1Char('\n'), 0, 0)));
-        return std::nullopt;
-    }
-    if (refusedAsInput(positional[1], {positional[0]}, exitCode))
-        return std::nullopt;
-    return Invocation{positional[0], positional[1]};
-}
 
 // Every number of the ranges, or nullopt after reporting the first that
 // names nothing in IN.
@@ -92,26 +60,24 @@ int finish(const ChannelDatabase &db, const DeletionSummary &summary, const QStr
 int tvNumbers(const ChannelDatabase &db) { return std::min(db.tvCount(), int(db.channels.size())); }
 int radioNumbers(const ChannelDatabase &db) { return std::max(int(db.channels.size()) - db.tvCount(), 0); }
 
-int deleteCommand(const QStringList &arguments)
+} // namespace
+
+int runDelete(const CommandLine &line)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption tv(QStringLiteral("tv"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption radio(QStringLiteral("radio"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption transponder(QStringLiteral("transponder"), QString(), QStringLiteral("LIST"));
-    parser.addOptions({tv, radio, transponder});
+    const QString &in = line.files.at(0);
+    const QString &out = line.files.at(1);
     int code = Success;
-    const auto files = parse(parser, arguments, kDeleteSynopsis, &code);
-    if (!files)
+    if (refusedAsInput(out, {in}, &code))
         return code;
-    if (!parser.isSet(tv) && !parser.isSet(radio) && !parser.isSet(transponder))
+    if (!line.isSet("tv") && !line.isSet("radio") && !line.isSet("transponder"))
         return fail(QStringLiteral("delete needs at least one of --tv, --radio and --transponder"));
 
     QString error;
-    const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error);
+    const auto ranges = parseChannelNumberLists(line.values("tv"), line.values("radio"), line.values("transponder"), &error);
     if (!ranges)
         return fail(error);
 
-    auto db = readDatabase(files->in, &code);
+    auto db = readDatabase(in, &code);
     if (!db)
         return code;
     const auto tvList = numbersIn(ranges->tv, {QStringLiteral("tv channel"), tvNumbers(*db)}, &code);
@@ -124,34 +90,29 @@ int deleteCommand(const QStringList &arguments)
         return code;
 
     const DeletionSummary summary = deleteItems(*db, *tvList, *radioList, *transponderList);
-    return finish(*db, summary, files->out);
+    return finish(*db, summary, out);
 }
 
-int purgeCommand(const QStringList &arguments)
+int runPurge(const CommandLine &line)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption tv(QStringLiteral("tv"));
-    const QCommandLineOption radio(QStringLiteral("radio"));
-    const QCommandLineOption all(QStringLiteral("all"));
-    const QCommandLineOption satellite(QStringLiteral("satellite"), QString(), QStringLiteral("N"));
-    parser.addOptions({tv, radio, all, satellite});
+    const QString &in = line.files.at(0);
+    const QString &out = line.files.at(1);
     int code = Success;
-    const auto files = parse(parser, arguments, kPurgeSynopsis, &code);
-    if (!files)
+    if (refusedAsInput(out, {in}, &code))
         return code;
-    if (int(parser.isSet(tv)) + int(parser.isSet(radio)) + int(parser.isSet(all)) != 1)
+    if (int(line.isSet("tv")) + int(line.isSet("radio")) + int(line.isSet("all")) != 1)
         return fail(QStringLiteral("purge needs exactly one of --tv, --radio and --all"));
 
     std::optional<NumberRange> satelliteNumber;
-    if (parser.isSet(satellite)) {
+    if (line.isSet("satellite")) {
         QString error;
-        const auto ranges = parseNumberLists({parser.value(satellite)}, &error);
+        const auto ranges = parseNumberLists({line.value("satellite")}, &error);
         if (!ranges || ranges->size() != 1 || ranges->front().first != ranges->front().last)
             return fail(ranges ? QStringLiteral("--satellite takes one number") : error);
         satelliteNumber = ranges->front();
     }
 
-    auto db = readDatabase(files->in, &code);
+    auto db = readDatabase(in, &code);
     if (!db)
         return code;
     std::optional<int> satelliteIndex;
@@ -162,24 +123,10 @@ int purgeCommand(const QStringList &arguments)
         satelliteIndex = satelliteNumber->first - 1;
     }
 
-    const bool purgeTv = parser.isSet(tv) || parser.isSet(all);
-    const bool purgeRadio = parser.isSet(radio) || parser.isSet(all);
+    const bool purgeTv = line.isSet("tv") || line.isSet("all");
+    const bool purgeRadio = line.isSet("radio") || line.isSet("all");
     const DeletionSummary summary
         = deleteItems(*db, purgeTv ? unfavouredTvNumbers(*db, satelliteIndex) : std::vector<int>{},
                       purgeRadio ? unfavouredRadioNumbers(*db, satelliteIndex) : std::vector<int>{}, {});
-    return finish(*db, summary, files->out);
-}
-
-} // namespace
-
-bool isEditCommand(const QString &name)
-{
-    return name == QLatin1String("delete") || name == QLatin1String("purge");
-}
-
-QStringList editCommandSynopses() { return {kDeleteSynopsis, kPurgeSynopsis}; }
-
-int runEditCommand(const QString &name, const QStringList &arguments)
-{
-    return name == QLatin1String("delete") ? deleteCommand(arguments) : purgeCommand(arguments);
+    return finish(*db, summary, out);
 }

@@ -2,7 +2,7 @@
 #include "ImageFiles.h"
 
 #include "ToolExit.h"
-#include "link/FileAccess.h"
+#include "storage/FileAccess.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,7 @@
 #include "ImportCommand.h"
 
 #include "RefusalText.h"
-#include <QCommandLineParser>
+
 #include <QTextStream>
 
 #include <algorithm>
@@ -24,21 +24,6 @@
 using namespace k510;
 
 namespace {
-
-const QString kImportSynopsis = QStringLiteral(
-    "import SRC IN OUT [--satellite SRC_NAME=IN_NAME ...] [--tv LIST] [--radio LIST] [--tv-places LIST]\n"
-    "                      [--radio-places LIST] [--transponder LIST] [--after N] [--update-transponders]\n"
-    "                      copy channels of SRC into IN: --tv and --radio by channel number as dump numbers\n"
-    "                      them in SRC, --tv-places and --radio-places by place in SRC's list as the window\n"
-    "                      numbers its rows, --transponder: every channel on it; no list: every channel.\n"
-    "                      Onto IN's same transponder (polarisation, frequency within 2 MHz, symbol rate) or\n"
-    "                      a copy of SRC's; channels IN has already skipped. The summary lists IN's\n"
-    "                      transponders at SRC's frequency with another symbol rate or FEC;\n"
-    "                      --update-transponders gives them SRC's values and the channels. Satellites\n"
-    "                      matched by name, else by a position unique on both sides, unless --satellite says\n"
-    "                      (IN_NAME empty: not added); --after N: after place N (0 to the list's length) of\n"
-    "                      the list the one list option names, not at its end; prints the summary before\n"
-    "                      writing; writes nothing (exit 1) when the channels do not fit IN");
 
 // SRC as the window opens it: read, and every break of its numbering named.
 std::optional<ChannelDatabase> readSource(const QString &path, int *exitCode)
@@ -141,48 +126,36 @@ struct Selection {
     std::vector<NumberRange> radioPlaces;
 };
 
-int importCommand(const QStringList &arguments)
+} // namespace
+
+int runImport(const CommandLine &line)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption satellite(QStringLiteral("satellite"), QString(), QStringLiteral("SRC_NAME=IN_NAME"));
-    const QCommandLineOption tv(QStringLiteral("tv"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption radio(QStringLiteral("radio"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption tvPlaces(QStringLiteral("tv-places"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption radioPlaces(QStringLiteral("radio-places"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption transponder(QStringLiteral("transponder"), QString(), QStringLiteral("LIST"));
-    const QCommandLineOption after(QStringLiteral("after"), QString(), QStringLiteral("N"));
-    const QCommandLineOption updateTransponders(QStringLiteral("update-transponders"));
-    parser.addOptions({satellite, tv, radio, tvPlaces, radioPlaces, transponder, after, updateTransponders});
-    if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments))
-        return fail(parser.errorText());
-    const QStringList files = parser.positionalArguments();
-    if (files.size() != 3)
-        return fail(QStringLiteral("usage: k510-tool %1").arg(kImportSynopsis.section(QLatin1Char('\n'), 0, 0)));
+    const QStringList &files = line.files;
     if (int code = Success; refusedAsInput(files[2], files.mid(0, 2), &code))
         return code;
 
     QString error;
     Selection lists;
-    if (const auto ranges = parseChannelNumberLists(parser.values(tv), parser.values(radio), parser.values(transponder), &error))
+    if (const auto ranges = parseChannelNumberLists(line.values("tv"), line.values("radio"), line.values("transponder"), &error))
         lists.numbers = *ranges;
     else
         return fail(error);
-    for (const auto &[option, ranges] : {std::pair{&tvPlaces, &lists.tvPlaces}, std::pair{&radioPlaces, &lists.radioPlaces}}) {
-        if (!parser.isSet(*option))
+    for (const auto &[option, ranges] : {std::pair{"tv-places", &lists.tvPlaces}, std::pair{"radio-places", &lists.radioPlaces}}) {
+        if (!line.isSet(option))
             continue;
-        const auto parsed = parseNumberLists(parser.values(*option), &error);
+        const auto parsed = parseNumberLists(line.values(option), &error);
         if (!parsed)
-            return fail(QStringLiteral("--%1: %2").arg(option->names().constFirst(), error));
+            return fail(QStringLiteral("--%1: %2").arg(QLatin1String(option), error));
         *ranges = *parsed;
     }
-    const bool tvListed = parser.isSet(tv) || parser.isSet(tvPlaces);
-    const bool radioListed = parser.isSet(radio) || parser.isSet(radioPlaces);
+    const bool tvListed = line.isSet("tv") || line.isSet("tv-places");
+    const bool radioListed = line.isSet("radio") || line.isSet("radio-places");
     std::optional<qlonglong> afterPlace;
-    if (parser.isSet(after)) {
+    if (line.isSet("after")) {
         bool number = false;
-        afterPlace = parser.value(after).toLongLong(&number);
+        afterPlace = line.value("after").toLongLong(&number);
         if (!number)
-            return fail(QStringLiteral("--after %1: a place from 0 to the length of IN's list expected").arg(parser.value(after)));
+            return fail(QStringLiteral("--after %1: a place from 0 to the length of IN's list expected").arg(line.value("after")));
         if (tvListed == radioListed)
             return fail(QStringLiteral("--after needs exactly one of --tv and --radio (or --tv-places, --radio-places):"
                                        " it places that list's channels"));
@@ -197,7 +170,7 @@ int importCommand(const QStringList &arguments)
         return code;
 
     ImportRequest request = everyChannel(*db, *source);
-    request.updateTransponders = parser.isSet(updateTransponders);
+    request.updateTransponders = line.isSet("update-transponders");
     if (afterPlace) {
         const std::size_t length = (radioListed ? db->radioOrder : db->tvOrder).size();
         if (*afterPlace < 0 || std::size_t(*afterPlace) > length)
@@ -207,9 +180,9 @@ int importCommand(const QStringList &arguments)
                             .arg(length));
         request.insertion = ImportInsertion{radioListed, int(*afterPlace)};
     }
-    if (!applySatelliteChoices(parser.values(satellite), *source, *db, request.targetSatellites, &code))
+    if (!applySatelliteChoices(line.values("satellite"), *source, *db, request.targetSatellites, &code))
         return code;
-    if (tvListed || radioListed || parser.isSet(transponder)) {
+    if (tvListed || radioListed || line.isSet("transponder")) {
         const int tvCount = std::min(source->tvCount(), int(source->channels.size()));
         const int radioCount = std::max(int(source->channels.size()) - source->tvCount(), 0);
         auto tvNumbers = numbersUpTo(lists.numbers.tv, QStringLiteral("tv channel"), tvCount, &code);
@@ -248,11 +221,3 @@ int importCommand(const QStringList &arguments)
         return fail(refusalText(applied.refusal()) + QStringLiteral("; OUT was not written"));
     return writeDatabase(*db, files[2], &code) ? Success : code;
 }
-
-} // namespace
-
-bool isImportCommand(const QString &name) { return name == QLatin1String("import"); }
-
-QString importCommandSynopsis() { return kImportSynopsis; }
-
-int runImportCommand(const QStringList &arguments) { return importCommand(arguments); }

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "ToolCommand.h"
 
 // "apply-order", "duplicates" and "diff": getting the order back after a
-// rescan, through the same model operations as the editor. Each parses its
-// own options, which follow the command name.
+// rescan, through the same model operations as the editor.
 
-[[nodiscard]] bool isReferenceCommand(const QString &name);
-// The usage lines of the three commands, for the tool's help text.
-[[nodiscard]] QStringList referenceCommandSynopses();
-// Runs the command with the arguments that follow its name.
-[[nodiscard]] int runReferenceCommand(const QString &name, const QStringList &arguments);
+// apply-order REF IN OUT: IN ordered after REF, an image or a CSV list.
+[[nodiscard]] int runApplyOrder(const CommandLine &line);
+// duplicates FILE: the channels stored twice, as delete takes them.
+[[nodiscard]] int runDuplicates(const CommandLine &line);
+// diff A B: what changed from A to B; exit 1 when they differ.
+[[nodiscard]] int runDiff(const CommandLine &line);

@@ -12,10 +12,10 @@
 #include "ToolExit.h"
 #include "model/Repair.h"
 
-int runRepair(const QStringList &arguments)
+int runRepair(const CommandLine &line)
 {
-    const QString &in = arguments.at(0);
-    const QString &out = arguments.at(1);
+    const QString &in = line.files.at(0);
+    const QString &out = line.files.at(1);
     int code = Success;
     if (refusedAsInput(out, {in}, &code))
         return code;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TransferCommands.h"
 
-#include <QCommandLineParser>
 #include <QTextStream>
+
+#include <optional>
 
 #include "ImageFiles.h"
 #include "TerminalProgress.h"
@@ -13,52 +14,66 @@
 #include "link/SendImage.h"
 #include "model/ImageReader.h"
 
-TransferCommands::TransferCommands(QCommandLineParser &parser)
-    : m_parser(parser)
-    , m_port(QStringLiteral("port"), QStringLiteral("send/receive: COM1..COM4, a system name (ttyUSB0, COM7) or a device path; "
-                                           "see the ports command"), QStringLiteral("NAME"))
-    , m_speed(QStringLiteral("speed"),
-              QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
-                  .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
-              QStringLiteral("N"), QStringLiteral("115200"))
-    , m_force(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image; "
-                                                      "receive: keep blocks whose CRC or number is wrong"))
-{
-    parser.addOptions({m_port, m_speed, m_force});
-}
+namespace {
 
-std::optional<TransferCommands::Line> TransferCommands::line(const QString &command, QString *error) const
+// The port and speed a transfer opens the line with.
+struct Line {
+    QString port;
+    QString speed;
+};
+
+// --port and --speed, checked; nothing and `error` if one is wrong.
+std::optional<Line> lineOf(const CommandLine &command, const char *name, QString *error)
 {
-    if (m_parser.value(m_port).isEmpty()) {
-        *error = QStringLiteral("%1 needs --port NAME").arg(command);
+    if (command.value("port").isEmpty()) {
+        *error = QStringLiteral("%1 needs --port NAME").arg(QLatin1String(name));
         return std::nullopt;
     }
     // The line would be opened at whatever the text reads as; only the
     // receiver's speeds are taken.
-    const QString speed = m_parser.value(m_speed);
+    const QString speed = command.value("speed");
     const QStringList speeds = k510::link::speedChoices();
     if (!speeds.contains(speed)) {
         *error = QStringLiteral("--speed '%1' is not a speed of the receiver; use one of %2")
                      .arg(speed, speeds.join(QStringLiteral(", ")));
         return std::nullopt;
     }
-    return Line{m_parser.value(m_port), speed};
+    return Line{command.value("port"), speed};
 }
 
-int TransferCommands::send(const QStringList &arguments) const
+} // namespace
+
+QList<QCommandLineOption> transferOptions()
+{
+    return {
+        QCommandLineOption(QStringLiteral("port"),
+                           QStringLiteral("send/receive: COM1..COM4, a system name (ttyUSB0, COM7) or a device path; "
+                                          "see the ports command"),
+                           QStringLiteral("NAME")),
+        QCommandLineOption(QStringLiteral("speed"),
+                           QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
+                               .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
+                           QStringLiteral("N"), QStringLiteral("115200")),
+        QCommandLineOption(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image; "
+                                                                   "receive: keep blocks whose CRC or number is wrong")),
+    };
+}
+
+int runSend(const CommandLine &line)
 {
     QString error;
-    const auto port = line(QStringLiteral("send"), &error);
+    const auto port = lineOf(line, "send", &error);
     if (!port)
         return fail(error);
-    const auto image = loadFile(arguments.value(0), &error);
+    const QString &file = line.files.at(0);
+    const auto image = loadFile(file, &error);
     if (!image)
         return fail(error, NotAnImage);
-    if (!m_parser.isSet(m_force)) {
+    if (!line.isSet("force")) {
         const k510::ReadResult check = k510::readImage(bytesOf(*image));
         if (!check.ok()) {
             // The refusal is the window's own text, so it keeps a line of its own.
-            fail(arguments.value(0) + QStringLiteral(": ") + QString::fromStdString(check.error));
+            fail(file + QStringLiteral(": ") + QString::fromStdString(check.error));
             return fail(QStringLiteral("nothing was sent; --force sends it anyway"), NotAnImage);
         }
     }
@@ -76,13 +91,14 @@ int TransferCommands::send(const QStringList &arguments) const
     return Success;
 }
 
-int TransferCommands::receive(const QStringList &arguments) const
+int runReceive(const CommandLine &line)
 {
     QString error;
-    const auto port = line(QStringLiteral("receive"), &error);
+    const auto port = lineOf(line, "receive", &error);
     if (!port)
         return fail(error);
-    const bool forced = m_parser.isSet(m_force);
+    const QString &file = line.files.at(0);
+    const bool forced = line.isSet("force");
     if (forced)
         QTextStream(stderr) << "k510-tool: --force: block CRCs and numbers are not checked; "
                                "a line error goes into FILE unnoticed"
@@ -105,9 +121,9 @@ int TransferCommands::receive(const QStringList &arguments) const
     if (!result.ok()) {
         progress.finish();
         fail(QString::fromStdString(result.error));
-        return fail(QStringLiteral("the received image is refused; %1 was not written").arg(arguments.value(0)));
+        return fail(QStringLiteral("the received image is refused; %1 was not written").arg(file));
     }
-    if (!saveFileAtomically(arguments.value(0), bytesOf(received), &error)) {
+    if (!saveFileAtomically(file, bytesOf(received), &error)) {
         progress.finish();
         return fail(error);
     }
@@ -117,7 +133,7 @@ int TransferCommands::receive(const QStringList &arguments) const
     return Success;
 }
 
-int TransferCommands::ports()
+int runPorts(const CommandLine &)
 {
     QTextStream out(stdout);
     for (const k510::link::PortEntry &entry : k510::link::portEntries(k510::link::SystemPorts().availablePorts()))

@@ -2,7 +2,6 @@
 #include "TransponderListCommand.h"
 #include "RefusalText.h"
 
-#include <QCommandLineParser>
 #include <QTextStream>
 
 #include <algorithm>
@@ -20,14 +19,6 @@
 using namespace k510;
 
 namespace {
-
-const QString kSynopsis = QStringLiteral(
-    "transponders-from XML IN OUT --position TENTHS --satellite NAME [--update] [--other-position]\n"
-    "                      add to IN's satellite NAME the DVB-S transponders that the satellites.xml\n"
-    "                      list XML has at TENTHS of a degree (130 is 13.0E, -50 is 5.0W) and IN lacks\n"
-    "                      (but for those under 1000 ks/s); --update also moves transponders whose\n"
-    "                      frequency or symbol rate drifted; --other-position takes them onto a NAME\n"
-    "                      that stands at another position; prints the summary");
 
 // "19.2E", "5.0W"
 QString englishPosition(int tenths)
@@ -96,28 +87,14 @@ int satelliteNamed(const ChannelDatabase &db, const QString &name, const QString
 
 } // namespace
 
-bool isTransponderListCommand(const QString &name) { return name == QLatin1String("transponders-from"); }
-
-QString transponderListCommandSynopsis() { return kSynopsis; }
-
-int runTransponderListCommand(const QStringList &arguments)
+int runTranspondersFrom(const CommandLine &line)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption position(QStringLiteral("position"), QString(), QStringLiteral("TENTHS"));
-    const QCommandLineOption satellite(QStringLiteral("satellite"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption update(QStringLiteral("update"));
-    const QCommandLineOption otherPosition(QStringLiteral("other-position"));
-    parser.addOptions({position, satellite, update, otherPosition});
-    if (!parser.parse(QStringList{QStringLiteral("k510-tool")} + arguments))
-        return fail(parser.errorText());
-    const QStringList files = parser.positionalArguments();
-    if (files.size() != 3 || !parser.isSet(position) || !parser.isSet(satellite))
-        return fail(QStringLiteral("usage: k510-tool %1").arg(kSynopsis.section(QLatin1Char('\n'), 0, 0)));
+    const QStringList &files = line.files;
     bool numeric = false;
-    const int tenths = parser.value(position).toInt(&numeric);
+    const int tenths = line.value("position").toInt(&numeric);
     if (!numeric)
         return fail(QStringLiteral("--position takes tenths of a degree, east positive (130 is 13.0E), not '%1'")
-                        .arg(parser.value(position)));
+                        .arg(line.value("position")));
 
     int code = Success;
     if (refusedAsInput(files[2], files.mid(0, 2), &code))
@@ -131,23 +108,23 @@ int runTransponderListCommand(const QStringList &arguments)
     auto db = readDatabase(files[1], &code, NotAnImage);
     if (!db)
         return code;
-    const int target = satelliteNamed(*db, parser.value(satellite), files[1]);
+    const int target = satelliteNamed(*db, line.value("satellite"), files[1]);
     if (target < 0)
         return Failure;
     if (!canHoldTransponders(target))
         return fail(QStringLiteral("'%1' is satellite %2 of %3: satellites past the 255th cannot hold transponders, "
                                    "since a transponder names its satellite in one byte; nothing was written")
-                        .arg(parser.value(satellite))
+                        .arg(line.value("satellite"))
                         .arg(target + 1)
                         .arg(files[1]));
     const auto targetPosition = satellitePosition(db->satellites[std::size_t(target)]);
-    if (targetPosition && *targetPosition != tenths && !parser.isSet(otherPosition))
+    if (targetPosition && *targetPosition != tenths && !line.isSet("other-position"))
         return fail(QStringLiteral("'%1' of %2 stands at %3, not at %4; --other-position takes the list's transponders "
                                    "all the same; nothing was written")
-                        .arg(parser.value(satellite), files[1], englishPosition(*targetPosition), englishPosition(tenths)));
+                        .arg(line.value("satellite"), files[1], englishPosition(*targetPosition), englishPosition(tenths)));
 
     const TransponderUpdatePlan plan = planTransponderUpdate(*db, target, *list, source);
-    const std::vector<bool> ticked = defaultChoice(plan, parser.isSet(update));
+    const std::vector<bool> ticked = defaultChoice(plan, line.isSet("update"));
     const auto outcome = applyTransponderUpdate(*db, plan, ticked);
     if (!outcome)
         return fail(refusalText(outcome.refusal()) + QStringLiteral("; OUT was not written"));

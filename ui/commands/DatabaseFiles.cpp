@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFiles.h"
 
+#include "Version.h"
 #include "model/ImageLayout.h"
-#include "link/FileAccess.h"
 #include "model/ImageWriter.h"
+#include "storage/FileAccess.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,7 +19,7 @@ QString shownPath(const QString &path)
 
 QString editorTitle(const QString &loadedPath)
 {
-    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v") + QLatin1String(kDisplayVersion);
     return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
 }
 

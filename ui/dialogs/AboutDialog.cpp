@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 
 #include "KeysHelpWindow.h"
+#include "Version.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -10,7 +11,7 @@
 
 QString AboutDialog::version()
 {
-    return QStringLiteral("2.00");
+    return QString::fromLatin1(k510::kDisplayVersion);
 }
 
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)

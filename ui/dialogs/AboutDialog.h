@@ -10,6 +10,6 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    // "2.00", as the box and `k510-editor --version` show it.
+    // "2.00" for version 2.0, as the box and `k510-editor --version` show it.
     [[nodiscard]] static QString version();
 };

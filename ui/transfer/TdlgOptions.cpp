@@ -27,7 +27,7 @@ QString extraPort(const QString &portName)
 
 } // namespace
 
-TdlgOptions::TdlgOptions(k510::link::SettingsFile settingsFile, QWidget *parent, const QString &rememberedPort,
+TdlgOptions::TdlgOptions(k510::storage::SettingsFile settingsFile, QWidget *parent, const QString &rememberedPort,
                          std::shared_ptr<const k510::link::PortLister> ports)
     : QDialog(parent)
     , m_settingsFile(std::move(settingsFile))
@@ -36,7 +36,7 @@ TdlgOptions::TdlgOptions(k510::link::SettingsFile settingsFile, QWidget *parent,
     setObjectName(QStringLiteral("dlgOptions"));
     setWindowTitle(QStringLiteral("Настройки связи"));
 
-    const k510::link::SettingsPositions stored = m_settingsFile.load(&m_loadProblem);
+    const k510::storage::SettingsPositions stored = m_settingsFile.load(&m_loadProblem);
     m_cbPort = choiceList(QStringLiteral("cbPort"), this);
     // Room for "ttyUSB0 — FT232R USB UART": the dialog keeps its size when
     // "Обновить" brings in longer entries.

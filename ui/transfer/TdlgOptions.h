@@ -5,7 +5,7 @@
 
 #include "link/PortList.h"
 #include "link/PortSettings.h"
-#include "link/SettingsFile.h"
+#include "storage/SettingsFile.h"
 
 #include <memory>
 
@@ -27,7 +27,7 @@ class TdlgOptions : public QDialog {
 public:
     // `rememberedPort` is selected instead of the file's "Port" when given;
     // `ports` defaults to the system's.
-    explicit TdlgOptions(k510::link::SettingsFile settingsFile = {}, QWidget *parent = nullptr,
+    explicit TdlgOptions(k510::storage::SettingsFile settingsFile = {}, QWidget *parent = nullptr,
                          const QString &rememberedPort = {},
                          std::shared_ptr<const k510::link::PortLister> ports = {});
 
@@ -54,7 +54,7 @@ private:
     QComboBox *m_cbPort = nullptr;
     QComboBox *m_cbSpeed = nullptr;
     QLabel *m_device = nullptr;
-    k510::link::SettingsFile m_settingsFile;
+    k510::storage::SettingsFile m_settingsFile;
     std::shared_ptr<const k510::link::PortLister> m_ports;
     QString m_loadProblem;
 };

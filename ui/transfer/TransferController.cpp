@@ -42,7 +42,7 @@ bool isExtraPort(const QString &portName)
 
 } // namespace
 
-TransferController::TransferController(TransferHost &host, QObject *parent, k510::link::SettingsFile settingsFile,
+TransferController::TransferController(TransferHost &host, QObject *parent, k510::storage::SettingsFile settingsFile,
                                        std::shared_ptr<const k510::link::PortLister> ports)
     : QObject(parent)
     , m_host(host)
@@ -164,7 +164,7 @@ bool TransferController::anyWorkerAlive() const
 
 void TransferController::writeSettingsOnClose() const
 {
-    const k510::link::SettingsPositions positions = k510::link::positionsOf(m_portSettings);
+    const k510::storage::SettingsPositions positions = k510::link::positionsOf(m_portSettings);
     if (isExtraPort(m_portSettings.portName))
         m_settingsFile.storeSpeed(positions.speed);
     else

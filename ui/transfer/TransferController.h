@@ -7,7 +7,7 @@
 
 #include "link/PortList.h"
 #include "link/PortSettings.h"
-#include "link/SettingsFile.h"
+#include "storage/SettingsFile.h"
 #include "link/TReceiveThread.h"
 #include "link/TSendThread.h"
 
@@ -29,7 +29,7 @@ class TransferController : public QObject {
     Q_OBJECT
 public:
     // `ports` lists the serial ports for the dialog; the system's by default.
-    explicit TransferController(TransferHost &host, QObject *parent = nullptr, k510::link::SettingsFile settingsFile = {},
+    explicit TransferController(TransferHost &host, QObject *parent = nullptr, k510::storage::SettingsFile settingsFile = {},
                                 std::shared_ptr<const k510::link::PortLister> ports = {});
     // Running workers are asked to stop at their next block and waited for,
     // with nothing more shown: they never call into a window that is gone.
@@ -78,7 +78,7 @@ private:
     [[nodiscard]] bool anyWorkerAlive() const;
 
     TransferHost &m_host;
-    k510::link::SettingsFile m_settingsFile;
+    k510::storage::SettingsFile m_settingsFile;
     k510::link::PortSettings m_portSettings;
     QPointer<TdlgOptions> m_options;
     QPointer<k510::link::TSendThread> m_sendThread;

@@ -7,7 +7,7 @@
 
 #include <QFileInfo>
 
-namespace k510::link {
+namespace k510::storage {
 
 namespace {
 
@@ -65,4 +65,4 @@ bool SettingsFile::storeValues(std::optional<int> port, int speed, QString *prob
     return files::writeSettingsFile(m_path, after, problem);
 }
 
-} // namespace k510::link
+} // namespace k510::storage

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace k510::link {
+namespace k510::storage {
 
 // The bytes of an INI file, read and changed one value at a time. Section and
 // key names match ignoring ASCII case, as the format has it; the first
@@ -24,4 +24,4 @@ namespace k510::link {
 [[nodiscard]] QByteArray withIniValue(const QByteArray &content, QByteArrayView section, QByteArrayView key,
                                       QByteArrayView value);
 
-} // namespace k510::link
+} // namespace k510::storage

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-namespace k510::link {
+namespace k510::storage {
 
 // The folder of "k510.ini" and "k510-editor.ini", shared by the editor and
 // k510-tool. On Linux the per-user configuration folder ($XDG_CONFIG_HOME, by
@@ -13,4 +13,4 @@ namespace k510::link {
 // old INI functions put a file named without a folder.
 [[nodiscard]] QString settingsFolder();
 
-} // namespace k510::link
+} // namespace k510::storage

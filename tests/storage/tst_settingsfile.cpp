@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "FullDisk.h"
-#include "link/FileAccess.h"
-#include "link/IniText.h"
-#include "link/SettingsFile.h"
+#include "storage/FileAccess.h"
+#include "storage/IniText.h"
+#include "storage/SettingsFile.h"
 #include "tools/samples/SampleDatabases.h"
 #include "model/ImageWriter.h"
 #include "ui/EditorSettings.h"
@@ -23,8 +23,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-using k510::link::SettingsFile;
-using k510::link::SettingsPositions;
+using k510::storage::SettingsFile;
+using k510::storage::SettingsPositions;
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <shlobj.h>
 #endif
 
-namespace k510::link {
+namespace k510::storage {
 
 #ifdef Q_OS_WIN
 
@@ -45,4 +45,4 @@ QString settingsFolder()
 
 #endif
 
-} // namespace k510::link
+} // namespace k510::storage

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace k510::link {
+namespace k510::storage {
 
 namespace {
 
@@ -170,4 +170,4 @@ QByteArray withIniValue(const QByteArray &content, QByteArrayView section, QByte
     return result + '[' + section.toByteArray() + ']' + lineEnd + keyLine;
 }
 
-} // namespace k510::link
+} // namespace k510::storage

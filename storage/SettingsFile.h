@@ -5,9 +5,13 @@
 
 #include <optional>
 
-#include "PortSettings.h"
+namespace k510::storage {
 
-namespace k510::link {
+// Positions in the port and speed lists, as the file keeps them.
+struct SettingsPositions {
+    int port = 0;
+    int speed = 0;
+};
 
 // "k510.ini": section "Comm", integer keys "Port" and "Speed" holding list
 // positions. It lives in the settings folder (SettingsFolder.h). Storing
@@ -39,4 +43,4 @@ private:
     QString m_path;
 };
 
-} // namespace k510::link
+} // namespace k510::storage

@@ -62,8 +62,9 @@ enum class TransponderMatch {
 [[nodiscard]] TransponderMatch matchTransponder(const Tuning &wanted, const Tuning &candidate);
 
 // Satellite (an index or any small key of the caller), polarisation and
-// frequency (below 2^23 even for damaged BCD) as one hash key. It fits in 48
-// bits, so shifted by 16 it takes a service ID as well.
+// frequency (below 2^23 even for damaged BCD) as one hash key. For keys of
+// fewer than 2^24 satellites it fits in 48 bits, so shifted by 16 it takes a
+// service ID as well.
 [[nodiscard]] constexpr std::uint64_t transponderKey(int satellite, bool vertical, std::uint32_t frequencyMhz)
 {
     return (std::uint64_t(std::uint32_t(satellite)) << 24) | (std::uint64_t(vertical) << 23) | (frequencyMhz & 0x7FFFFF);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ChannelDatabase.h"
+#include "SameTransponder.h"
 
 // Which channel of one database is which channel of another. After a rescan
 // the receiver renumbers everything and transponder frequencies drift by a
@@ -99,16 +100,6 @@ private:
     std::unordered_map<std::string, int> m_referencePositions;   // distinct positions per name key
 };
 
-// Transponder frequencies that differ by this much or less are the same
-// transponder (a rescan shifts them by a megahertz or two).
-inline constexpr std::uint32_t kFrequencyToleranceMhz = 2;
-
-// Whether a transponder that moved further than kFrequencyToleranceMhz (or
-// to the other polarisation) is still the same one: the two share at least
-// two service IDs, and at least half of those of the one with fewer
-// (distinct service IDs of one kind's channels).
-[[nodiscard]] bool sharesEnoughServiceIds(std::size_t shared, std::size_t serviceIdsOfOne, std::size_t serviceIdsOfOther);
-
 inline constexpr int kNoPartner = -1;
 
 // The partners of one kind: each channel has at most one, TV only among TV
@@ -123,17 +114,16 @@ struct Partners {
 // Pairs the database's channels of a kind (TV channel numbers 1..T, radio
 // numbers 1..R, as far as records stand behind them) with the reference's
 // list of that kind (no partners when it has none):
-// 1. Same channel: satellites match (SatelliteMatcher), same polarisation,
-//    frequencies within kFrequencyToleranceMhz, equal service IDs. First
-//    only candidates that also have the entry's name, then any; each time
-//    exact frequencies pair first, then those 1 MHz apart, then 2 MHz;
-//    within that, reference entries in their order take the candidate
-//    earliest in the user's order, so twins pair in the order they stand.
-// 2. A transponder that moved: transponders of matching satellites that have
-//    none of the other side within kFrequencyToleranceMhz at their
-//    polarisation are one when sharesEnoughServiceIds says so.
-//    Nearest frequencies pair first, each transponder once; their channels
-//    still without partner then pair by service ID as in 1.
+// 1. Same channel: satellites match (SatelliteMatcher), the same transponder
+//    by polarisation and frequency (matchTransponder; a reference names no
+//    symbol rate), equal service IDs. First only candidates that also have
+//    the entry's name, then any; each time exact frequencies pair first,
+//    then those 1 MHz apart, then 2 MHz; within that, reference entries in
+//    their order take the candidate of the lower frequency (MatchRank), then
+//    the one earliest in the user's order, so twins pair in the order they stand.
+// 2. A transponder that moved: pairTransponders' moved pairs, each
+//    transponder once in MatchRank's order; their channels still without
+//    partner then pair by service ID as in 1.
 // 3. Then, among the channels still without partner on both sides: the same
 //    name (byte for byte, and not empty: an empty name tells nothing) on a
 //    matching satellite, when exactly one such channel is left on each side.

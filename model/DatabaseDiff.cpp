@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_map>
+#include <initializer_list>
 
 #include "ChannelKinds.h"
 #include "Conversions.h"
 #include "DisplayTexts.h"
 #include "OrderLists.h"
+#include "SameTransponder.h"
 
 namespace k510 {
 
@@ -71,27 +72,27 @@ std::string labelText(const TransponderLabel &label)
 }
 
 // Transponder indices of one database paired with those of the other, kNone for none.
-struct TransponderPairs {
+struct TransponderPartners {
     std::vector<int> afterOfBefore;
     std::vector<int> beforeOfAfter;
 };
 
-TransponderPairs pairTransponders(const ChannelDatabase &before, const ChannelDatabase &after)
+// A database's transponders as the matching rule sees them, with the
+// service IDs of all their channels; those of no satellite match nothing.
+std::vector<PairedTransponder> pairedTranspondersOf(const ChannelDatabase &db)
 {
-    const auto key = [](int satellite, bool vertical, std::uint32_t frequency) {
-        return (std::uint64_t(std::uint32_t(satellite)) << 32) | (std::uint64_t(vertical) << 31) | frequency;
-    };
-    struct Bucket {
-        std::vector<int> indices;   // ascending; those taken are a prefix
-        std::size_t next = 0;
-    };
-    std::unordered_map<std::uint64_t, Bucket> byIdentity;
-    for (std::size_t index = 0; index < after.transponders.size(); ++index) {
-        const Transponder &tp = after.transponders[index];
-        if (after.satelliteOf(tp))
-            byIdentity[key(tp.satNumber - 1, tp.polarisation != 0, bcdDigitsValue(bcdValue(tp.frequency)))]
-                .indices.push_back(int(index));
-    }
+    std::vector<PairedTransponder> transponders;
+    transponders.reserve(db.transponders.size());
+    for (const Transponder &tp : db.transponders)
+        transponders.push_back({db.satelliteOf(tp) ? int(tp.satNumber) - 1 : -1, Tuning::of(tp),
+                                serviceIdsOf(db, tp.tvChannelIndices, tp.radioChannelIndices)});
+    return transponders;
+}
+
+// The same transponders, including those that moved, as order by example
+// recognises them (pairTransponders).
+TransponderPartners partnersOf(const ChannelDatabase &before, const ChannelDatabase &after)
+{
     std::vector<SatelliteIdentity> identities;
     for (const Satellite &satellite : before.satellites)
         identities.push_back(satelliteIdentityOf(satellite));
@@ -100,36 +101,18 @@ TransponderPairs pairTransponders(const ChannelDatabase &before, const ChannelDa
     for (const SatelliteIdentity &identity : identities)
         satellitesOf.push_back(matcher.matches(identity));
 
-    TransponderPairs pairs{std::vector<int>(before.transponders.size(), kNone),
-                           std::vector<int>(after.transponders.size(), kNone)};
-    for (std::uint32_t distance = 0; distance <= kFrequencyToleranceMhz; ++distance)
-        for (std::size_t index = 0; index < before.transponders.size(); ++index) {
-            const Transponder &tp = before.transponders[index];
-            if (pairs.afterOfBefore[index] != kNone || !before.satelliteOf(tp))
-                continue;
-            const std::uint32_t frequency = bcdDigitsValue(bcdValue(tp.frequency));
-            Bucket *best = nullptr;
-            const auto consider = [&](int satellite, std::uint32_t candidate) {
-                const auto it = byIdentity.find(key(satellite, tp.polarisation != 0, candidate));
-                if (it != byIdentity.end() && it->second.next < it->second.indices.size()
-                    && (!best || it->second.indices[it->second.next] < best->indices[best->next]))
-                    best = &it->second;
-            };
-            for (const int satellite : satellitesOf[std::size_t(tp.satNumber - 1)]) {
-                consider(satellite, frequency + distance);
-                if (distance > 0 && frequency >= distance)
-                    consider(satellite, frequency - distance);
-            }
-            if (best) {
-                const int partner = best->indices[best->next++];
-                pairs.afterOfBefore[index] = partner;
-                pairs.beforeOfAfter[std::size_t(partner)] = int(index);
-            }
+    const auto paired = pairTransponders(pairedTranspondersOf(before), pairedTranspondersOf(after), satellitesOf);
+    TransponderPartners pairs{std::vector<int>(before.transponders.size(), kNone),
+                              std::vector<int>(after.transponders.size(), kNone)};
+    for (const auto *found : {&paired.near, &paired.moved})
+        for (const auto &[one, other] : *found) {
+            pairs.afterOfBefore[one] = int(other);
+            pairs.beforeOfAfter[other] = int(one);
         }
     return pairs;
 }
 
-void diffTransponders(const ChannelDatabase &before, const ChannelDatabase &after, const TransponderPairs &pairs,
+void diffTransponders(const ChannelDatabase &before, const ChannelDatabase &after, const TransponderPartners &pairs,
                       DatabaseDiff &diff)
 {
     for (std::size_t index = 0; index < before.transponders.size(); ++index) {
@@ -141,6 +124,7 @@ void diffTransponders(const ChannelDatabase &before, const ChannelDatabase &afte
         const Transponder &a = before.transponders[index];
         const Transponder &b = after.transponders[std::size_t(partner)];
         std::vector<FieldChange> changes;
+        compare(changes, "polarisation", polarisationText(a.polarisation), polarisationText(b.polarisation));
         compare(changes, "frequency", bcdText(a.frequency), bcdText(b.frequency));
         compare(changes, "symbolRate", bcdText(a.symbolRate), bcdText(b.symbolRate));
         compare(changes, "fec", fecText(a.fec), fecText(b.fec));
@@ -160,7 +144,7 @@ std::string transponderText(const ChannelDatabase &db, const Channel &channel)
 }
 
 std::vector<FieldChange> channelChanges(const ChannelDatabase &before, const Channel &a, const ChannelDatabase &after,
-                                        const Channel &b, const TransponderPairs &pairs)
+                                        const Channel &b, const TransponderPartners &pairs)
 {
     std::vector<FieldChange> changes;
     compare(changes, "name", a.nameText(), b.nameText());
@@ -260,7 +244,7 @@ struct KindContext {
     const Partners &partners;
 };
 
-KindDiff diffKind(const KindContext &c, const TransponderPairs &pairs)
+KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
 {
     KindDiff diff;
     const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
@@ -345,7 +329,7 @@ DatabaseDiff diffDatabases(const ChannelDatabase &before, const ChannelDatabase 
 {
     DatabaseDiff diff;
     diffSatellites(before, after, diff);
-    const TransponderPairs pairs = pairTransponders(before, after);
+    const TransponderPartners pairs = partnersOf(before, after);
     diffTransponders(before, after, pairs, diff);
 
     const ChannelReference reference = referenceOf(before);

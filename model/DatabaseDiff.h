@@ -38,13 +38,14 @@ struct TransponderLabel {
     std::uint32_t frequencyMhz = 0;
 };
 
-// Transponders are the same when their satellites match, polarisations
-// agree and frequencies lie within kFrequencyToleranceMhz; exact ones pair
-// first, then those 1 MHz apart, and so on.
+// Transponders of matching satellites are paired by the same-transponder
+// rule (pairTransponders in SameTransponder.h): the same polarisation and
+// frequencies within kFrequencyToleranceMhz, best match first, and failing
+// that one that moved, known by the service IDs of its channels.
 struct TransponderDiff {
     TransponderLabel before;
     TransponderLabel after;
-    std::vector<FieldChange> changes;   // frequency, symbolRate, fec
+    std::vector<FieldChange> changes;   // polarisation (a moved one only), frequency, symbolRate, fec
 };
 
 // A channel is named by its number (as k510-tool dump numbers channels) and

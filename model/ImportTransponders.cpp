@@ -3,34 +3,22 @@
 
 #include <algorithm>
 #include <iterator>
-#include <tuple>
-
-#include "ChannelIdentity.h"
 
 namespace k510 {
 
 namespace {
 
-// The distinct service IDs of a transponder's channels of one kind, ascending.
-std::vector<std::uint16_t> serviceIdsOn(const ChannelDatabase &db, const Transponder &tp, bool radio)
-{
-    std::vector<std::uint16_t> ids;
-    for (const int index : radio ? tp.radioChannelIndices : tp.tvChannelIndices)
-        if (index >= 0 && std::size_t(index) < db.channels.size())
-            ids.push_back(db.channels[std::size_t(index)].serviceId);
-    std::sort(ids.begin(), ids.end());
-    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-    return ids;
-}
-
-// A source transponder's claim on a database transponder; the least decides.
+// A source transponder's claim on a database transponder; the least decides:
+// the best MatchRank, then the first in the source's order.
 struct Claim {
-    bool otherSymbolRate;
-    std::uint32_t distance;
+    MatchRank rank;
     std::size_t order;
     int sourceTransponder;
 
-    [[nodiscard]] auto key() const { return std::tie(otherSymbolRate, distance, order); }
+    [[nodiscard]] bool before(const Claim &other) const
+    {
+        return rank < other.rank || (rank == other.rank && order < other.order);
+    }
 };
 
 } // namespace
@@ -55,18 +43,12 @@ void ImportTransponders::resolveRetunes(const std::vector<TransponderOnTarget> &
         if (list == m_bySatellite.end())
             continue;
         const Tuning wanted = Tuning::of(m_source.transponders[std::size_t(used[order].sourceTransponder)]);
-        bool otherSymbolRate = false;
-        auto found = closestTransponder(wanted, list->second.tunings, TransponderMatch::Same);
-        if (!found) {
-            found = closestTransponder(wanted, list->second.tunings, TransponderMatch::OtherSymbolRate);
-            otherSymbolRate = true;
-        }
+        const auto found = closestTransponder(wanted, list->second.tunings, TransponderMatch::OtherSymbolRate);
         if (!found)
             continue;
-        const Claim claim{otherSymbolRate, frequencyDistance(wanted.frequencyMhz, list->second.tunings[*found].frequencyMhz),
-                          order, used[order].sourceTransponder};
+        const Claim claim{MatchRank::of(wanted, list->second.tunings[*found]), order, used[order].sourceTransponder};
         const auto [it, added] = claims.try_emplace(list->second.numbers[*found], claim);
-        if (!added && claim.key() < it->second.key())
+        if (!added && claim.before(it->second))
             it->second = claim;
     }
     for (const auto &[number, claim] : claims) {
@@ -96,8 +78,8 @@ void ImportTransponders::noteMoved(int sourceTransponder, int number, bool radio
     const Transponder &there = m_db.transponders[std::size_t(number - 1)];
     if (matchTransponder(Tuning::of(from), Tuning::of(there)) != TransponderMatch::None)
         return;   // at its frequency: the same transponder or not by its parameters, never a moved one
-    const std::vector<std::uint16_t> ours = serviceIdsOn(m_source, from, radio);
-    const std::vector<std::uint16_t> theirs = serviceIdsOn(m_db, there, radio);
+    const std::vector<std::uint16_t> ours = serviceIdsOf(m_source, radio ? from.radioChannelIndices : from.tvChannelIndices);
+    const std::vector<std::uint16_t> theirs = serviceIdsOf(m_db, radio ? there.radioChannelIndices : there.tvChannelIndices);
     std::vector<std::uint16_t> shared;
     std::set_intersection(ours.begin(), ours.end(), theirs.begin(), theirs.end(), std::back_inserter(shared));
     if (sharesEnoughServiceIds(shared.size(), ours.size(), theirs.size()))

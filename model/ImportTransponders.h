@@ -26,8 +26,9 @@ public:
     // transponder matches (the same one, else one at its frequency with
     // another symbol rate) but with other parameters becomes a retune;
     // with `update` the channels then see it with the source's parameters.
-    // Of several source transponders on one, the same one decides before one
-    // of another symbol rate, then the nearest frequency, then the first.
+    // Of several source transponders on one, the best MatchRank decides (the
+    // same one before one of another symbol rate, then the nearest
+    // frequency, then the lower), then the first.
     ImportTransponders(const ChannelDatabase &db, const ChannelDatabase &source,
                        const std::vector<TransponderOnTarget> &used, bool update);
 

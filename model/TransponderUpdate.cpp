@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "ChannelIdentity.h"
 #include "Conversions.h"
 #include "EditConversions.h"
 #include "ImageWriter.h"
+#include "SameTransponder.h"
 
 namespace k510 {
 
@@ -26,25 +26,17 @@ std::string change(const char *what, std::uint32_t from, std::uint32_t to)
     return std::string(what) + std::to_string(from) + " → " + std::to_string(to);
 }
 
-// The satellite's transponder of that polarisation nearest the frequency
-// within the tolerance (the first of equals), or -1.
-int nearestTransponder(const ChannelDatabase &db, const Satellite &satellite, std::uint8_t polarisation,
-                       std::uint32_t frequencyMhz)
+Tuning tuningOf(const PlannedTransponder &row) { return {row.polarisation != 0, row.frequencyMhz, row.symbolRateKs, row.fec}; }
+
+// The satellite's transponder that the row is (closestTransponder: the same
+// polarisation within the tolerance, the same symbol rate first), or -1.
+int matchingTransponder(const ChannelDatabase &db, const Satellite &satellite, const PlannedTransponder &row)
 {
-    int nearest = -1;
-    std::uint32_t nearestDistance = kFrequencyToleranceMhz + 1;
-    for (const int index : satellite.transponderIndices) {
-        const Transponder &candidate = db.transponders[std::size_t(index)];
-        if ((candidate.polarisation != 0) != (polarisation != 0))
-            continue;
-        const std::uint32_t frequency = frequencyOf(candidate);
-        const std::uint32_t distance = frequency > frequencyMhz ? frequency - frequencyMhz : frequencyMhz - frequency;
-        if (distance < nearestDistance) {
-            nearest = index;
-            nearestDistance = distance;
-        }
-    }
-    return nearest;
+    std::vector<Tuning> tunings;
+    for (const int index : satellite.transponderIndices)
+        tunings.push_back(Tuning::of(db.transponders[std::size_t(index)]));
+    const auto found = closestTransponder(tuningOf(row), tunings, TransponderMatch::OtherSymbolRate);
+    return found ? satellite.transponderIndices[*found] : -1;
 }
 
 PlannedTransponder planned(const ChannelDatabase &db, const Satellite &satellite, const ListTransponder &source)
@@ -63,7 +55,7 @@ PlannedTransponder planned(const ChannelDatabase &db, const Satellite &satellite
         row.text = "DVB-S2: приёмник не принимает";
         return row;
     }
-    row.existingIndex = nearestTransponder(db, satellite, row.polarisation, row.frequencyMhz);
+    row.existingIndex = matchingTransponder(db, satellite, row);
     if (row.existingIndex < 0) {
         row.fate = ListTransponderFate::New;
         row.text = row.symbolRateKs < kSlowestTickedRateKs
@@ -90,26 +82,13 @@ PlannedTransponder planned(const ChannelDatabase &db, const Satellite &satellite
     return row;
 }
 
-// How far a list entry is from a database transponder, in kHz.
-std::uint32_t distanceKhz(const ChannelDatabase &db, const PlannedTransponder &row)
-{
-    const std::uint32_t existing = frequencyOf(db.transponders[std::size_t(row.existingIndex)]) * 1000;
-    const std::uint32_t listed = row.source.frequencyKhz;
-    return existing > listed ? existing - listed : listed - existing;
-}
-
 // Of the rows reaching one database transponder, the one that decides it:
-// the one it matches exactly, else the nearest, the lower frequency of two
-// as near, the first of equals.
+// the best MatchRank (the one it matches exactly, else the same symbol rate,
+// then the nearest, then the lower frequency), the first of equals.
 bool decidesBefore(const ChannelDatabase &db, const PlannedTransponder &row, const PlannedTransponder &other)
 {
-    const bool present = row.fate == ListTransponderFate::Present;
-    if (present != (other.fate == ListTransponderFate::Present))
-        return present;
-    const std::uint32_t distance = distanceKhz(db, row), otherDistance = distanceKhz(db, other);
-    if (distance != otherDistance)
-        return distance < otherDistance;
-    return row.source.frequencyKhz < other.source.frequencyKhz;
+    const Tuning existing = Tuning::of(db.transponders[std::size_t(row.existingIndex)]);
+    return MatchRank::of(tuningOf(row), existing) < MatchRank::of(tuningOf(other), existing);
 }
 
 // Leaves one row per database transponder deciding it; the others say which one does.

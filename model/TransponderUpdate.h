@@ -13,11 +13,13 @@
 // Bringing one satellite of the database up to date from one satellite of a
 // satellites.xml list: which of the list's transponders are new, which the
 // database has already, and which it has at a frequency or symbol rate that
-// drifted. Where several entries of the list come within reach of one
-// transponder, one of them decides what happens to it (the one it matches
-// exactly, else the nearest, the lower frequency of two as near), so that
-// applying the plan twice changes nothing the second time. Nothing changes
-// until the chosen rows are applied.
+// drifted, by the same-transponder rule and its tie-break (SameTransponder.h,
+// frequencies rounded to MHz). Where several entries of the list come within
+// reach of one transponder, one of them decides what happens to it (the one
+// it matches exactly, else the best MatchRank: the same symbol rate, the
+// nearest, the lower frequency of two as near), so that applying the plan
+// twice changes nothing the second time. Nothing changes until the chosen
+// rows are applied.
 
 namespace k510 {
 

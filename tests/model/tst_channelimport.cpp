@@ -101,7 +101,7 @@ private slots:
         QTest::newRow("3 MHz away") << QList<int>{11766} << 11769 << "Sat 1" << 1 << 2 << 0 << 0;
         QTest::newRow("other polarisation") << QList<int>{-11766} << 11766 << "Sat 1" << 1 << 2 << 0 << 0;
         QTest::newRow("nearest of two") << QList<int>{11764, 11767} << 11766 << "Sat 1" << 0 << 2 << 0 << 0;
-        QTest::newRow("equally near: first") << QList<int>{11768, 11764} << 11766 << "Sat 1" << 0 << 1 << 0 << 0;
+        QTest::newRow("equally near: the lower") << QList<int>{11768, 11764} << 11766 << "Sat 1" << 0 << 2 << 0 << 0;
         QTest::newRow("name case and blanks") << QList<int>{11766} << 11766 << " sat 1 " << 0 << 1 << 0 << 0;
         QTest::newRow("other name, same position") << QList<int>{11766} << 11766 << "Other" << 0 << 1 << 0 << 0;
     }

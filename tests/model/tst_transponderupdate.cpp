@@ -136,8 +136,8 @@ private slots:
 
 
     // Several list entries within reach of one transponder (11766 H): the
-    // one it matches exactly keeps it, else the nearest moves it (the lower
-    // frequency of two as near); the others leave it alone, so that a second
+    // one it matches exactly keeps it, else the nearest of its symbol rate
+    // moves it (the lower frequency of two as near); the others leave it alone, so that a second
     // run with every change ticked changes nothing.
     void updateSettles_data()
     {
@@ -156,10 +156,9 @@ private slots:
                                             << QStringList{"уже есть, учтён по записи 11765",
                                                            "частота изменится: 11766 → 11765"}
                                             << 1 << "11765";
-        QTest::newRow("the same frequency at another rate beats a near one")
+        QTest::newRow("the same rate beats the same frequency at another rate")
             << QList<int>{11767000, 11766001}
-            << QStringList{"уже есть, учтён по записи 11766", "символьная скорость изменится: 27500 → 30000"} << 1
-            << "11766";
+            << QStringList{"частота изменится: 11766 → 11767", "уже есть, учтён по записи 11767"} << 1 << "11767";
         QTest::newRow("one entry alone") << QList<int>{11768000} << QStringList{"частота изменится: 11766 → 11768"} << 1
                                          << "11768";
     }

@@ -2,7 +2,7 @@
 #include "QtUserDialogs.h"
 
 #include "ui/dialogs/DatabaseFileDialog.h"
-#include "commands/DatabaseFiles.h"
+#include "commands/WindowTitle.h"
 
 #include <QAbstractButton>
 #include <QApplication>

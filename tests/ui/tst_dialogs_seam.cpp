@@ -23,6 +23,7 @@
 #include "ui/translations/RussianLanguage.h"
 #include "ui/QtUserDialogs.h"
 #include "ui/commands/DatabaseFiles.h"
+#include "ui/commands/WindowTitle.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/commands/DatabaseFiles.h"
+#include "ui/commands/CsvExportFile.h"
+#include "ui/commands/SaveFlow.h"
 #include "model/CsvExport.h"
 #include "model/ImageCheck.h"
 #include "ui/commands/EditHistory.h"

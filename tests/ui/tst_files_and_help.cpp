@@ -28,7 +28,7 @@
 #include "ui/transfer/TransferController.h"
 #include "model/CsvExport.h"
 #include "tools/samples/SampleDatabases.h"
-#include "ui/commands/DatabaseFiles.h"
+#include "ui/commands/CsvExportFile.h"
 #include "ui/dialogs/KeysHelpWindow.h"
 
 using Answer = UserDialogs::Answer;

@@ -1,27 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFiles.h"
 
-#include "Version.h"
+#include "WindowTitle.h"
 #include "model/ImageLayout.h"
-#include "model/ImageWriter.h"
 #include "storage/FileAccess.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace k510::ui {
-
-QString shownPath(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
-QString editorTitle(const QString &loadedPath)
-{
-    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v") + QLatin1String(kDisplayVersion);
-    return loadedPath.isEmpty() ? title : title + QStringLiteral(" | ") + shownPath(loadedPath);
-}
 
 UserDialogs::FileDialogOptions databaseFileOptions(const QString &directory)
 {
@@ -36,22 +22,6 @@ QString withDefaultSuffix(const QString &path, const QString &suffix)
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('.')))
         return path;
     return path + QLatin1Char('.') + suffix;
-}
-
-void showReadWarnings(UserDialogs &dialogs, const std::vector<std::string> &warnings)
-{
-    constexpr std::size_t kShownSingly = 3;
-    for (std::size_t i = 0; i < warnings.size() && i < kShownSingly; ++i)
-        dialogs.showMessage(QString::fromStdString(warnings[i]));
-    if (warnings.size() > kShownSingly) {
-        dialogs.showMessage(QString::fromStdString(warnings.back())
-                            + QStringLiteral("\nТакая же ошибка ещё у %1 каналов.").arg(warnings.size() - kShownSingly));
-    }
-}
-
-void showChannelTypeErrors(UserDialogs &dialogs, int count)
-{
-    showReadWarnings(dialogs, std::vector<std::string>(std::size_t(std::max(count, 0)), "Ошибка типа канала!"));
 }
 
 namespace {
@@ -76,11 +46,6 @@ FileBytes fileToOpen(files::FileRead file, const QString &path, const QString &t
 }
 
 } // namespace
-
-void showFileProblem(UserDialogs &dialogs, const QString &text)
-{
-    dialogs.showMessage(text);
-}
 
 FileBytes readDatabaseFile(const QString &path)
 {
@@ -117,93 +82,6 @@ QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> ima
 QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
 {
     return dialogs.openFileName(parent, databaseFileOptions(directory));
-}
-
-char spreadsheetSeparator(const QLocale &locale)
-{
-    // Spreadsheets take the list separator of the regional settings, which
-    // QLocale does not tell; it is ";" wherever the decimal point is ",".
-    return locale.decimalPoint() == QLatin1String(",") ? ';' : ',';
-}
-
-UserDialogs::FileChoice chooseExportFile(UserDialogs &dialogs, QWidget *parent,
-                                         const UserDialogs::FileDialogOptions &options, const QString &openDatabase)
-{
-    UserDialogs::FileChoice chosen = dialogs.saveFileChoice(parent, options);
-    if (chosen.path.isEmpty())
-        return {};
-    chosen.path = withDefaultSuffix(chosen.path, options.defaultSuffix);
-    if (!openDatabase.isEmpty() && files::isSameFile(chosen.path, openDatabase)) {
-        showFileProblem(dialogs, QStringLiteral("«%1» — файл открытой базы каналов; экспорт заменил бы его. "
-                                                "Выберите другой файл.")
-                                     .arg(shownPath(chosen.path)));
-        return {};
-    }
-    if (QFileInfo::exists(chosen.path)
-        && !dialogs.askYesNo(QStringLiteral("Файл «%1» уже существует.\nЗаменить его?").arg(shownPath(chosen.path)),
-                             UserDialogs::DefaultAnswer::No))
-        return {};
-    return chosen;
-}
-
-namespace {
-
-// One entry per separator, so a list can be written for a spreadsheet set up
-// for another locale than the system's.
-const QString kCsvSemicolonFilter = QStringLiteral("CSV, разделитель «;» (*.csv)");
-const QString kCsvCommaFilter = QStringLiteral("CSV, разделитель «,» (*.csv)");
-
-QString csvFilterOf(char separator)
-{
-    return separator == ';' ? kCsvSemicolonFilter : kCsvCommaFilter;
-}
-
-} // namespace
-
-CsvExported exportCsvFile(const std::function<std::string(char separator)> &csvOf, UserDialogs &dialogs,
-                          QWidget *parent, const ExportPlace &place, std::optional<char> lastSeparator,
-                          const QLocale &regional)
-{
-    const char offered = lastSeparator.value_or(spreadsheetSeparator(regional));
-    const UserDialogs::FileDialogOptions options{
-        kCsvSemicolonFilter + QStringLiteral(";;") + kCsvCommaFilter + QStringLiteral(";;Все файлы (*)"),
-        QStringLiteral("csv"), place.directory, csvFilterOf(offered)};
-    const UserDialogs::FileChoice chosen = chooseExportFile(dialogs, parent, options, place.openDatabase);
-    if (chosen.path.isEmpty())
-        return {};
-    const char separator = chosen.filter == kCsvSemicolonFilter ? ';'
-        : chosen.filter == kCsvCommaFilter                      ? ','
-                                                                : offered;
-    const std::string csv = csvOf(separator);
-    if (const QString error = writeFileText(chosen.path, QByteArrayView(csv.data(), qsizetype(csv.size())));
-        !error.isEmpty()) {
-        showFileProblem(dialogs, error);
-        return {};
-    }
-    return {chosen.path, separator};
-}
-
-QString saveDatabaseAs(const ChannelDatabase &db, UserDialogs &dialogs, QWidget *parent, const QString &directory)
-{
-    // Creating a file loses nothing, so only replacing one is asked about.
-    const QString path = chooseExportFile(dialogs, parent, databaseFileOptions(directory), QString()).path;
-    if (path.isEmpty())
-        return {};
-    return saveDatabase(db, path, dialogs) ? path : QString();
-}
-
-bool saveDatabase(const ChannelDatabase &db, const QString &path, UserDialogs &dialogs)
-{
-    const WriteResult written = writeImage(db);
-    if (!written.ok()) {
-        dialogs.showError(QString::fromStdString(written.error));
-        return false;
-    }
-    if (const QString error = writeDatabaseFile(path, written.image); !error.isEmpty()) {
-        showFileProblem(dialogs, error);
-        return false;
-    }
-    return true;
 }
 
 } // namespace k510::ui

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileCommands.h"
 
+#include "CsvExportFile.h"
 #include "DatabaseFiles.h"
+#include "FileMessages.h"
+#include "SaveFlow.h"
 #include "EditHistory.h"
 #include "NumberingRepair.h"
 #include "model/CsvExport.h"

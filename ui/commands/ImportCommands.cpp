@@ -2,6 +2,8 @@
 #include "ImportCommands.h"
 
 #include "DatabaseFiles.h"
+#include "FileMessages.h"
+#include "WindowTitle.h"
 #include "EditHistory.h"
 #include "RefusalMessages.h"
 #include "model/ChannelIdentity.h"

@@ -2,6 +2,8 @@
 #include "OrderCommands.h"
 
 #include "DatabaseFiles.h"
+#include "FileMessages.h"
+#include "WindowTitle.h"
 #include "EditHistory.h"
 #include "RefusalMessages.h"
 #include "model/Duplicates.h"

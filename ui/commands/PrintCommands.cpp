@@ -2,6 +2,9 @@
 #include "PrintCommands.h"
 
 #include "DatabaseFiles.h"
+#include "FileMessages.h"
+#include "SaveFlow.h"
+#include "WindowTitle.h"
 #include "model/Conversions.h"
 #include "ui/EditorSettings.h"
 #include "ui/UserDialogs.h"

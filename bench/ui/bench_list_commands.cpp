@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     if (!writeImageFile(k510::samples::fullCapacityDatabase(), path))
         return 1;
 
-    ScriptedDialogs dialogs;   // every question is answered Yes
+    ScriptedDialogs dialogs;   // each question's answer is scripted before it
     TfrmMain window(dialogs);
     window.show();
     settle();
@@ -113,6 +113,7 @@ int main(int argc, char *argv[])
             return 1;
 
         showTvPage();
+        dialogs.answers = {true};   // purge them
         start = Clock::now();
         window.pmDelAllClick();
         settle();

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Helpers for tests that work on raw image bytes.
+// Helpers for tests that work on databases and their raw image bytes.
 
+#include <QByteArray>
 #include <QTest>
 
 #include <cstdint>
@@ -26,12 +27,30 @@ inline Image imageOf(const ChannelDatabase &db)
     return std::move(result.image);
 }
 
+inline QByteArray bytesOf(const Image &image)
+{
+    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
+}
+
+// The bytes a save of the database writes.
+inline QByteArray imageBytes(const ChannelDatabase &db) { return bytesOf(imageOf(db)); }
+
 inline ChannelDatabase databaseOf(const Image &image)
 {
     ReadResult result = readImage(image);
     if (!result.ok())
         qFatal("test image cannot be read: %s", result.error.c_str());
     return std::move(*result.database);
+}
+
+// The service IDs of the channel records, in record order: which records
+// are left, and where, after a change that renumbers.
+inline std::vector<int> serviceIds(const ChannelDatabase &db)
+{
+    std::vector<int> ids;
+    for (const auto &channel : db.channels)
+        ids.push_back(channel.serviceId);
+    return ids;
 }
 
 // The database writes, its image passes the check and its numbering is sound.

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "RandomDatabases.h"
+#include "TestImages.h"
 #include "model/Deletion.h"
 #include "model/ImageWriter.h"
 #include "model/Purge.h"
@@ -83,14 +84,6 @@ void verifySameDatabase(const ChannelDatabase &batch, const ChannelDatabase &sin
     const WriteResult batchImage = writeImage(batch), singleImage = writeImage(single);
     QCOMPARE(batchImage.error, singleImage.error);
     QVERIFY(batchImage.image == singleImage.image);
-}
-
-std::vector<int> serviceIds(const ChannelDatabase &db)
-{
-    std::vector<int> ids;
-    for (const auto &channel : db.channels)
-        ids.push_back(channel.serviceId);
-    return ids;
 }
 
 // TV channel n has service ID 100 + n and sits on transponder (n-1) % 3 + 1;

@@ -62,8 +62,6 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray bytesOf(const Image &image) { return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size())); }
-
 // Two satellites; A holds transponders 1 and 3, B transponders 2 and 4 (4
 // carries nothing). TV channel n has service ID 100 + n and sits on
 // transponder (n-1) % 3 + 1, radio number r has 200 + r on (r-1) % 3 + 1.
@@ -137,7 +135,7 @@ Ordered ordered(ChannelDatabase in, const ChannelReference &reference, bool repl
     QString summary;
     for (const std::string &line : orderSummary(plan, replaceFavourites))
         summary += QString::fromStdString(line) + '\n';
-    return {bytesOf(imageOf(in)), summary};
+    return {imageBytes(in), summary};
 }
 
 ChannelReference csvReference(const ChannelDatabase &db, bool radio)

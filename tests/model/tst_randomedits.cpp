@@ -4,7 +4,8 @@
 // UBSan for this test, so a read or write outside any list ends it at once.
 // After every command a sound database must still be sound, and every
 // database must write an image that reads back as the same database.
-// Likewise ordering after random references made from the database.
+// Likewise ordering after random references made from the database, and
+// undo's snapshots of the databases the commands leave.
 
 #include <QTest>
 
@@ -12,6 +13,7 @@
 #include "TestImages.h"
 #include "model/Conversions.h"
 #include "model/CsvExport.h"
+#include "model/DatabaseSnapshot.h"
 #include "model/Deletion.h"
 #include "model/Favourites.h"
 #include "model/ImageCheck.h"
@@ -321,6 +323,45 @@ private slots:
             const ReadResult read = readImage(image.image);
             QVERIFY2(read.ok(), qPrintable(QString("%1: %2").arg(where(), read.error.c_str())));
             QVERIFY2(*read.database == db, qPrintable(where()));
+        }
+    }
+
+    // Undo keeps each state as a snapshot that shares with the one before it
+    // what the command left alone. Each must give back the very database it
+    // was taken of, over whichever database it is restored, and share all
+    // with the one before exactly when the command changed nothing.
+    void snapshotsGiveBackTheirDatabase_data()
+    {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("demo") << 7 << false << 500;
+        QTest::newRow("full capacity") << 8 << true << 60;
+    }
+    void snapshotsGiveBackTheirDatabase()
+    {
+        QFETCH(int, seed);
+        QFETCH(bool, full);
+        QFETCH(int, steps);
+        EditSession session(throughImage(full ? samples::fullCapacityDatabase() : samples::demoDatabase()), std::uint32_t(seed));
+        std::vector<ChannelDatabase> states{session.database()};
+        std::vector<DatabaseSnapshot> snapshots;
+        snapshots.reserve(std::size_t(steps) + 1);   // each is taken from the one before it, in place
+        snapshots.emplace_back(session.database());
+        for (int step = 0; step < steps; ++step) {
+            session.step();
+            snapshots.emplace_back(session.database(), snapshots.back());
+            const bool unchanged = session.database() == states.back();
+            QVERIFY2(snapshots.back().sharesAllWith(snapshots[snapshots.size() - 2]) == unchanged,
+                     qPrintable(QString("step %1: %2").arg(step).arg(session.command())));
+            states.push_back(session.database());
+        }
+        std::mt19937 random{std::uint32_t(seed)};
+        ChannelDatabase restored = session.database();
+        for (int k = 0; k < steps; ++k) {
+            const int which = uniform(random, 0, steps);
+            snapshots[std::size_t(which)].restore(restored);
+            QVERIFY2(restored == states[std::size_t(which)], qPrintable(QString("state after step %1").arg(which - 1)));
         }
     }
 

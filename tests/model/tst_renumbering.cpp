@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QTest>
 
+#include "TestImages.h"
 #include "model/ChannelDatabase.h"
 #include "tools/samples/DatabaseBuilder.h"
 
 using namespace k510;
+using k510::testing::serviceIds;
 using Numbers = std::vector<std::uint16_t>;
 
 Q_DECLARE_METATYPE(Numbers)
@@ -24,14 +26,6 @@ ChannelDatabase database(int tvChannels, int radioChannels, int transponders = 1
     for (int r = 1; r <= radioChannels; ++r)
         builder.addRadio((r - 1) % transponders + 1, {"radio", 200 + r});
     return builder.build();
-}
-
-std::vector<int> serviceIds(const ChannelDatabase &db)
-{
-    std::vector<int> ids;
-    for (const auto &ch : db.channels)
-        ids.push_back(ch.serviceId);
-    return ids;
 }
 
 // Service IDs that an order list or a group names, through the numbering.

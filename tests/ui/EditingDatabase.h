@@ -3,6 +3,33 @@
 
 #include "tools/samples/DatabaseBuilder.h"
 
+#include <string>
+#include <vector>
+
+// A database in the making: one satellite "Sat" with one transponder (11000
+// H), carrying these TV and radio channels in record order, in the identity
+// orders; the caller adds other orders and groups.
+inline k510::samples::DatabaseBuilder oneTransponderBuilder(const std::vector<std::string> &tv,
+                                                            const std::vector<std::string> &radio = {})
+{
+    k510::samples::DatabaseBuilder b;
+    const int tp = b.addTransponder(b.addSatellite({.name = "Sat"}), 11000, 'H', 27500, 3);
+    for (const std::string &name : tv)
+        b.addTv(tp, {.name = name});
+    for (const std::string &name : radio)
+        b.addRadio(tp, {.name = name});
+    return b;
+}
+
+// Names with a prefix and a number: "T1", "T2", ... up to count.
+inline std::vector<std::string> numberedNames(const std::string &prefix, int count)
+{
+    std::vector<std::string> names;
+    for (int n = 1; n <= count; ++n)
+        names.push_back(prefix + std::to_string(n));
+    return names;
+}
+
 // A small database for the editing tests:
 //  satellite 1 "Astra": Universal LNB, DiSEqC 1.1 on 1.0 port C and 1.1 port
 //    12; transponders 1 (11494 H) and 2 (12603 V);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
 
-#include "model/ImageWriter.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,27 +31,40 @@ EditorDriver::EditorDriver(const std::function<void(const QString &)> &prepareCo
         qWarning("the window was not exposed");
 }
 
-std::vector<std::uint8_t> imageOf(const k510::ChannelDatabase &db)
-{
-    k510::WriteResult written = k510::writeImage(db);
-    if (!written.ok())
-        qFatal("test database does not write: %s", written.error.c_str());
-    return written.image;
-}
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString windowTitleFor(const QString &path)
+{
+    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
+    return path.isEmpty() ? title : title + QStringLiteral(" | ") + QDir::toNativeSeparators(path);
+}
+
+void renameFirstTvChannelTo(EditorDriver &editor, const QString &name)
+{
+    editor.clickTab(TfrmMain::PageTv);
+    editor.clickRow(editor.list("lvTvCh"), 0);
+    editor.dialogs().dialogScript.push_back([name](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(name);
+        return true;
+    });
+    editor.window().pmChangeClick();
+}
+
+void renameFirstTvChannel(EditorDriver &editor)
+{
+    renameFirstTvChannelTo(editor, QStringLiteral("Другое имя"));
+}
+
 QString EditorDriver::writeImageFile(const k510::ChannelDatabase &db, const QString &fileName)
 {
-    const std::vector<std::uint8_t> image = imageOf(db);
     QFile file(path(fileName));
     if (!file.open(QIODevice::WriteOnly))
         qFatal("cannot write a test image");
-    file.write(reinterpret_cast<const char *>(image.data()), qint64(image.size()));
+    file.write(imageBytes(db));
     return file.fileName();
 }
 

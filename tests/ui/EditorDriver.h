@@ -3,6 +3,7 @@
 
 #include "ScriptedDialogs.h"
 #include "model/ChannelDatabase.h"
+#include "tests/model/TestImages.h"
 #include "ui/lists/ReportList.h"
 #include "ui/TfrmMain.h"
 
@@ -60,5 +61,13 @@ private:
     std::unique_ptr<TfrmMain> m_window;
 };
 
-[[nodiscard]] std::vector<std::uint8_t> imageOf(const k510::ChannelDatabase &db);
+// An edit that changes the database: the TV page's first row renamed
+// through "Изменить", to "Другое имя" unless another name is given.
+void renameFirstTvChannelTo(EditorDriver &editor, const QString &name);
+void renameFirstTvChannel(EditorDriver &editor);
+
+using k510::testing::imageBytes;
+using k510::testing::imageOf;
 [[nodiscard]] QByteArray fileBytes(const QString &path);
+// The window's title with no database file, or with the database from `path`.
+[[nodiscard]] QString windowTitleFor(const QString &path = {});

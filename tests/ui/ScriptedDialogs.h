@@ -6,11 +6,14 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <QTest>
 
 #include <vector>
 
 // Stands in for every modal dialog: records what the editor shows and asks,
-// answers questions and file dialogs from a script, never blocks.
+// answers questions and file dialogs from a script, never blocks. A question
+// the script has no answer for fails the running test (outside a test, as in
+// a benchmark, it ends the program): a test must say what the user answers.
 class ScriptedDialogs : public UserDialogs {
 public:
     void showMessage(const QString &text) override { messages.append(text); }
@@ -30,16 +33,24 @@ public:
     {
         questions.append(text);
         questionDefaults.append(defaultAnswer);
-        return answers.isEmpty() ? true : answers.takeFirst();
+        if (answers.isEmpty()) {
+            unscripted(text);
+            return false;
+        }
+        return answers.takeFirst();
     }
-    // Answered from threeWayAnswers; "Нет" when the script has run out.
+    // Answered from threeWayAnswers.
     using UserDialogs::askYesNoCancel;
     Answer askYesNoCancel(const QString &text, Answer defaultAnswer) override
     {
         questions.append(text);
         questionDefaults.append(defaultAnswer == Answer::No ? DefaultAnswer::No : DefaultAnswer::Yes);
         threeWayDefaults.append(defaultAnswer);
-        return threeWayAnswers.isEmpty() ? Answer::No : threeWayAnswers.takeFirst();
+        if (threeWayAnswers.isEmpty()) {
+            unscripted(text);
+            return Answer::Cancel;
+        }
+        return threeWayAnswers.takeFirst();
     }
     // The next step of the dialog script fills the dialog and answers OK
     // (true) or Отмена; with the script run out, the dialog is cancelled.
@@ -68,7 +79,7 @@ public:
     QStringList errors;
     QStringList questions;
     QList<DefaultAnswer> questionDefaults;   // the default answer of each question, in order
-    QList<bool> answers;       // Yes when the script has run out
+    QList<bool> answers;
     QList<Answer> threeWayAnswers;
     QList<Answer> threeWayDefaults;   // the default answer of each three-way question, in order
     QStringList openNames;     // cancel when the script has run out
@@ -80,4 +91,14 @@ public:
     std::vector<std::function<bool(QDialog &)>> dialogScript;
     bool keepTransferFailuresOpen = false;
     std::vector<std::function<void()>> openTransferFailures;
+
+private:
+    // The answer given then (Нет, Отмена) only lets the command end.
+    static void unscripted(const QString &question)
+    {
+        const QByteArray message = "no answer scripted for the question: " + question.toUtf8();
+        if (!QTest::currentTestFunction())
+            qFatal("%s", message.constData());
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
+#include "ListPoints.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -242,6 +243,7 @@ void ChannelInfoTest::panelLeavesADeletedChannel()
     const PageNames names = namesOf(page);
     ReportList *list = editor.list(names.list);
     editor.clickRow(list, 1);
+    editor.dialogs().answers = {true};   // a channel in a favourite group goes too
     editor.pressKey(list, Qt::Key_Delete);
     if (redo) {
         editor.window().findChild<QAction *>(QStringLiteral("mmEditUndo"))->trigger();
@@ -278,8 +280,8 @@ void ChannelInfoTest::panelShowsTheSelectedRowOrNothing()
     } else if (how == QLatin1String("filter")) {
         editor.window().findChild<QLineEdit *>(QStringLiteral("edTvFind"))->setText(QStringLiteral("zzz"));
     } else {
-        QTest::mousePress(tv->viewport(), Qt::RightButton, {}, tv->visualRect(tv->model()->index(1, 1)).center());
-        QTest::mouseRelease(tv->viewport(), Qt::RightButton, {}, tv->visualRect(tv->model()->index(1, 1)).center());
+        QTest::mousePress(tv->viewport(), Qt::RightButton, {}, centreOfRow(*tv, 1));
+        QTest::mouseRelease(tv->viewport(), Qt::RightButton, {}, centreOfRow(*tv, 1));
     }
     QFETCH(bool, shown);
     QCOMPARE(EditorDriver::selectedRows(tv).empty(), !shown);

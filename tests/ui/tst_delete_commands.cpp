@@ -36,13 +36,7 @@ const QString kFavouriteQuestion = QStringLiteral("Данный канал за�
 // 2, 4 and a TV group 5, 2, 2; radio channels "R1".."R3" in the order 2, 3, 1.
 k510::ChannelDatabase orderedDatabase()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (const char *name : {"A", "B", "C", "D", "E"})
-        b.addTv(tp, {.name = name});
-    for (const char *name : {"R1", "R2", "R3"})
-        b.addRadio(tp, {.name = name});
+    k510::samples::DatabaseBuilder b = oneTransponderBuilder({"A", "B", "C", "D", "E"}, numberedNames("R", 3));
     b.setTvOrder({3, 1, 5, 2, 4});
     b.setRadioOrder({2, 3, 1});
     b.setTvGroup(1, "Группа", {5, 2, 2});
@@ -245,11 +239,7 @@ void DeleteCommandsTest::purgeKeepsFavouritesAndOtherSatellites()
 
 void DeleteCommandsTest::favouriteRemovalFromASortedList()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (const char *name : {"D", "C", "B", "A"})
-        b.addTv(tp, {.name = name});
+    k510::samples::DatabaseBuilder b = oneTransponderBuilder({"D", "C", "B", "A"});
     b.setTvGroup(1, "Группа", {1, 2, 3, 4});
     EditorDriver editor;
     editor.open(b.build());
@@ -269,12 +259,7 @@ void DeleteCommandsTest::favouriteRemovalFromASortedList()
 void DeleteCommandsTest::badTypesAfterADeleteAreSummed()
 {
     // Five channels of no valid type: every rebuild meets them again.
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (int n = 0; n < 7; ++n)
-        b.addTv(tp, {.name = "ch"});
-    k510::ChannelDatabase db = b.build();
+    k510::ChannelDatabase db = oneTransponderBuilder(std::vector<std::string>(7, "ch")).build();
     for (std::size_t index = 1; index <= 5; ++index)
         db.channels[index].setServiceType(3);
     EditorDriver editor;
@@ -338,12 +323,6 @@ void DeleteCommandsTest::deleteOverAnUnrepairedOrder()
 
 namespace {
 
-QByteArray imageBytes(const k510::ChannelDatabase &db)
-{
-    const std::vector<std::uint8_t> image = imageOf(db);
-    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
-}
-
 // Every row of every list, unfiltered: satellites, all transponders, the TV
 // and radio order, and each of the twelve groups of both kinds.
 QStringList everyList(EditorDriver &editor)
@@ -402,6 +381,7 @@ void DeleteCommandsTest::favouritesPageOnceEveryChannelIsGone()
     editor.clickTab(radio ? TfrmMain::PageFavRadio : TfrmMain::PageFavTv);   // shown once with its entries
     QVERIFY(editor.list(radio ? "lvRadioFavCh" : "lvTvFavCh")->rowCount() > 0);
     editor.clickTab(radio ? TfrmMain::PageRadio : TfrmMain::PageTv);
+    editor.dialogs().answers = {true};
     editor.window().pmDelAllClick();   // favourites stay ...
     ReportList *list = editor.list(radio ? "lvRadioCh" : "lvTvCh");
     EditorDriver::selectRows(list, {});
@@ -486,6 +466,7 @@ void DeleteCommandsTest::randomStepsActOnShownSelectedRows()
                     shown.push_back(row);
             const bool purge = kind == 2 && !favourites && find->text().isEmpty();
             if (purge) {
+                editor.dialogs().answers = {true};
                 editor.window().pmDelAllClick();
                 const int entry = selector->currentIndex();
                 const std::optional<int> satellite = entry > 0 ? std::optional(entry - 1) : std::nullopt;
@@ -511,7 +492,9 @@ void DeleteCommandsTest::randomStepsActOnShownSelectedRows()
                     QVERIFY2(!list->isRowHidden(row), "a hidden row is selected");
                     references.push_back(list->referenceOf(row));
                 }
-                editor.dialogs().threeWayAnswers = {Answer::Yes};   // favourites among them go too
+                // Favourites among them go too, asked about one or several.
+                editor.dialogs().answers = {true};
+                editor.dialogs().threeWayAnswers = {Answer::Yes};
                 editor.pressKey(list, Qt::Key_Delete);
 
                 const int entry = selector->currentIndex();

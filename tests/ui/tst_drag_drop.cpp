@@ -9,7 +9,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "ListPoints.h"
 #include "ui/lists/DragEdgeScroll.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "ui/commands/DragCommands.h"
@@ -39,16 +41,6 @@ k510::ChannelDatabase database(Numbers tvGroup, Numbers radioGroup)
     return b.build();
 }
 
-QPoint centreOfRow(const ReportList *list, int row)
-{
-    return list->visualRect(list->model()->index(row, 1)).center();
-}
-
-// Below the last row.
-QPoint belowTheRows(const ReportList *list)
-{
-    return {10, list->visualRect(list->model()->index(list->rowCount() - 1, 1)).bottom() + 5};
-}
 
 class DragFixture {
 public:
@@ -70,13 +62,13 @@ public:
     }
     void dropSelection(ReportList *list, int target)
     {
-        const QPoint at = target < 0 ? belowTheRows(list) : centreOfRow(list, target);
+        const QPoint at = target < 0 ? belowTheRows(*list) : centreOfRow(*list, target);
         QVERIFY(m_drags->dragOver(*list, at, list));
         m_drags->drop(*list, at);
     }
     [[nodiscard]] bool accepts(ReportList *list, const QObject *source)
     {
-        return m_drags->dragOver(*list, centreOfRow(list, 0), source);
+        return m_drags->dragOver(*list, centreOfRow(*list, 0), source);
     }
     [[nodiscard]] const k510::ChannelDatabase &db() { return m_editor.window().database(); }
 
@@ -188,14 +180,14 @@ void DragDropTest::realDrag()
     // The drag runs its own event loop from the move that starts it, so the
     // way to the drop point and the release are queued beforehand.
     QTimer::singleShot(0, list, [list, viewport, target] {
-        const QPoint at = target < 0 ? QPoint(20, 2) : centreOfRow(list, target);
+        const QPoint at = target < 0 ? QPoint(20, 2) : centreOfRow(*list, target);
         QTest::mouseMove(viewport, at + QPoint(0, 1));
         QTest::mouseMove(viewport, at);
         if (target < 0)
             QTRY_COMPARE(list->verticalScrollBar()->value(), 0);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
     });
-    const QPoint from = centreOfRow(list, grabbed);
+    const QPoint from = centreOfRow(*list, grabbed);
     QTest::mousePress(viewport, Qt::LeftButton, {}, from);
     QTest::mouseMove(viewport, from + QPoint(1, 0));
     QTest::mouseMove(viewport, from + QPoint(QApplication::startDragDistance() + 5, 0));
@@ -255,12 +247,7 @@ void DragDropTest::theDraggedEntryMovesNotItsTwin()
 
 void DragDropTest::dropInASortedListKeepsEveryNumberTrue()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (const char *name : {"D", "B", "C", "A"})
-        b.addTv(tp, {.name = name});
-    DragFixture drag(b.build(), TfrmMain::PageTv);
+    DragFixture drag(oneTransponderBuilder({"D", "B", "C", "A"}).build(), TfrmMain::PageTv);
     ReportList *list = drag.editor().list("lvTvCh");
     drag.editor().clickColumnTitle(list, 1);   // A(4) B(2) C(3) D(1)
     // "D" dropped onto "C": it lands just before C in the order, which the

@@ -35,11 +35,6 @@ void answer(EditorDriver &editor, Fill fill, bool ok = true)
     });
 }
 
-void setText(QDialog &dialog, const char *name, const QString &text)
-{
-    child<QLineEdit>(dialog, QLatin1String(name))->setText(text);
-}
-
 // The satellite dialog's frequency boxes are editable lists.
 void setBoxText(QDialog &dialog, const char *name, const QString &text)
 {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "EditingDatabase.h"
 #include "EditorDriver.h"
 #include "tests/ui/dialogs/DialogTestHelpers.h"
 #include "tools/samples/DatabaseBuilder.h"
@@ -28,13 +29,7 @@ namespace {
 // radio channels "R1".."R6" whose order puts 5 at position 2.
 k510::ChannelDatabase database()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (int n = 1; n <= 12; ++n)
-        b.addTv(tp, {.name = QStringLiteral("T%1").arg(n).toStdString()});
-    for (int n = 1; n <= 6; ++n)
-        b.addRadio(tp, {.name = QStringLiteral("R%1").arg(n).toStdString()});
+    k510::samples::DatabaseBuilder b = oneTransponderBuilder(numberedNames("T", 12), numberedNames("R", 6));
     b.setTvOrder({1, 2, 3, 4, 5, 6, 12, 7, 8, 9, 10, 11});
     b.setRadioOrder({1, 5, 2, 3, 4, 6});
     b.setTvGroup(1, "Новости", {3});
@@ -319,11 +314,8 @@ void FavouriteCommandsTest::okOrCancel()
 
 void FavouriteCommandsTest::noDialogWithoutChannels()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    b.addRadio(b.addTransponder(sat, 11000, 'H', 27500, 3), {.name = "R"});
     EditorDriver editor;
-    editor.open(b.build());
+    editor.open(oneTransponderBuilder({}, {"R"}).build());
     editor.clickTab(TfrmMain::PageFavTv);
     const QString panel = editor.statusPanel(1);
     editor.window().pmAddClick();

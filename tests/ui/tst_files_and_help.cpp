@@ -56,17 +56,6 @@ void dropFile(QWidget &window, const QString &path)
     QCoreApplication::sendEvent(&window, &drop);
 }
 
-void renameFirstTvChannel(EditorDriver &editor)
-{
-    editor.clickTab(TfrmMain::PageTv);
-    editor.clickRow(editor.list("lvTvCh"), 0);
-    editor.dialogs().dialogScript.push_back([](QDialog &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(QStringLiteral("Другое"));
-        return true;
-    });
-    editor.window().pmChangeClick();
-}
-
 // The letters Qt underlines in a menu text: each "&" before a character
 // other than "&" ("&&" shows one "&").
 QList<QChar> underlinedLetters(const QString &text)
@@ -388,6 +377,7 @@ void FilesAndHelpTest::statusBarNotesTheFileShown()
     editor.clickTab(TfrmMain::PageTv);   // refilled: nothing selected
     QVERIFY(selected->isHidden());
 
+    editor.dialogs().threeWayAnswers = {UserDialogs::Answer::No};   // the moved channel is not kept
     editor.openThroughMenu(editor.writeImageFile(editingDatabase(), QStringLiteral("other.k5d")));
     QCOMPARE(editor.statusPanel(0), QString());
 
@@ -405,6 +395,7 @@ void FilesAndHelpTest::statusBarNotesTheFileShown()
 
     k510::ChannelDatabase db = editingDatabase();
     db.appendTvChannel(db.channels[1]);
+    editor.dialogs().threeWayAnswers = {UserDialogs::Answer::No};   // the received database is not kept
     editor.open(db);
     editor.clickTab(TfrmMain::PageTv);
     const QStringList counts{editor.statusPanel(1), editor.statusPanel(2), editor.statusPanel(3),

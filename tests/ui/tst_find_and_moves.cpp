@@ -9,7 +9,9 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "ListPoints.h"
 #include "model/TextCodec.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
@@ -46,13 +48,8 @@ QLineEdit *field(EditorDriver &editor, const char *name)
 // TV channels "Альфа", "бета", "Гамма", "альфа два", "Дельта" in record order.
 k510::ChannelDatabase greekDatabase()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (const char *name : {"Альфа", "бета", "Гамма", "альфа два", "Дельта"})
-        b.addTv(tp, {.name = name});
-    for (const char *name : {"Радио Альфа", "Радио"})
-        b.addRadio(tp, {.name = name});
+    k510::samples::DatabaseBuilder b =
+        oneTransponderBuilder({"Альфа", "бета", "Гамма", "альфа два", "Дельта"}, {"Радио Альфа", "Радио"});
     b.setTvGroup(1, "Группа", {1, 4, 5, 3});
     b.setRadioGroup(1, "Группа", {2, 1});
     return b.build();
@@ -223,7 +220,7 @@ void FindAndMovesTest::keyboardMovesAsADrag()
             editor.pressKey(list, Qt::Key(key), Qt::ControlModifier);
         } else {
             const QPoint at = dropOnto < 0 ? QPoint(5, list->visualRect(list->model()->index(list->rowCount() - 1, 0)).bottom() + 4)
-                                           : list->visualRect(list->model()->index(dropOnto, 1)).center();
+                                           : centreOfRow(*list, dropOnto);
             editor.window().findChild<k510::ui::DragCommands *>()->drop(*list, at);
         }
         const k510::ChannelDatabase &db = editor.window().database();
@@ -270,12 +267,8 @@ namespace {
 // filter shows a scattered part of them; TV group 1 holds ten of them.
 k510::ChannelDatabase lettersDatabase()
 {
-    k510::samples::DatabaseBuilder b;
-    const int sat = b.addSatellite({.name = "Sat"});
-    const int tp = b.addTransponder(sat, 11000, 'H', 27500, 3);
-    for (const char *name : {"Альфа", "Бета", "Гамма", "Дельта", "Эпсилон", "Дзета", "Эта", "Тета", "Йота",
-                             "Каппа", "Лямбда", "Мю", "Ню", "Кси"})
-        b.addTv(tp, {.name = name});
+    k510::samples::DatabaseBuilder b = oneTransponderBuilder({"Альфа", "Бета", "Гамма", "Дельта", "Эпсилон", "Дзета", "Эта",
+                                                              "Тета", "Йота", "Каппа", "Лямбда", "Мю", "Ню", "Кси"});
     b.setTvGroup(1, "Группа", {3, 1, 4, 10, 5, 9, 2, 6, 14, 8});
     return b.build();
 }
@@ -388,7 +381,7 @@ void FindAndMovesTest::everyWayToDeleteTakesTheShownSelection()
     case ShiftF10: editor.pressKey(list, Qt::Key_F10, Qt::ShiftModifier); break;
     default: {
         // A right click on the last row clicked: a press, then the menu.
-        const QPoint at = list->visualRect(list->model()->index(rows.back(), 1)).center();
+        const QPoint at = centreOfRow(*list, rows.back());
         QTest::mousePress(list->viewport(), Qt::RightButton, {}, at);
         QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &menuEvent);
@@ -524,7 +517,7 @@ void FindAndMovesTest::randomBlockMovesMatchTheModel()
         const int steps = editor.window().history().stack().count();
         if (action == Drop) {
             const QPoint point = target < 0 ? QPoint(10, list->visualRect(list->model()->index(size - 1, 1)).bottom() + 5)
-                                            : list->visualRect(list->model()->index(target, 1)).center();
+                                            : centreOfRow(*list, target);
             drags->drop(*list, point);
         } else {
             editor.pressKey(list, keys[action], Qt::ControlModifier);

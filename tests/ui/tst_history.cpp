@@ -14,6 +14,8 @@
 
 #include "EditingDatabase.h"
 #include "EditorDriver.h"
+#include "ListPoints.h"
+#include "dialogs/DialogTestHelpers.h"
 #include "tools/samples/SampleDatabases.h"
 #include "ui/commands/DragCommands.h"
 #include "ui/commands/EditHistory.h"
@@ -41,37 +43,6 @@ void fillAndAccept(EditorDriver &editor, std::function<void(QDialog &)> fill)
         fill(dialog);
         return true;
     });
-}
-
-void setText(QDialog &dialog, const char *name, const QString &text)
-{
-    dialog.findChild<QLineEdit *>(QLatin1String(name))->setText(text);
-}
-
-// An edit that changes the database, on the TV page.
-void renameFirstTvChannelTo(EditorDriver &editor, const QString &name)
-{
-    editor.clickTab(TfrmMain::PageTv);
-    editor.clickRow(editor.list("lvTvCh"), 0);
-    fillAndAccept(editor, [name](QDialog &dialog) { setText(dialog, "leName", name); });
-    editor.window().pmChangeClick();
-}
-
-void renameFirstTvChannel(EditorDriver &editor)
-{
-    renameFirstTvChannelTo(editor, QStringLiteral("Другое имя"));
-}
-
-QString titleNaming(const QString &path)
-{
-    const QString title = QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00");
-    return path.isEmpty() ? title : title + QStringLiteral(" | ") + QDir::toNativeSeparators(path);
-}
-
-QByteArray imageBytes(const k510::ChannelDatabase &db)
-{
-    const std::vector<std::uint8_t> image = imageOf(db);
-    return QByteArray(reinterpret_cast<const char *>(image.data()), qsizetype(image.size()));
 }
 
 } // namespace
@@ -165,7 +136,7 @@ void HistoryTest::undoAndRedoEveryCommand_data()
         editor.clickTab(TfrmMain::PageTv);
         ReportList *list = editor.list("lvTvCh");
         editor.clickRow(list, 2);
-        editor.window().findChild<k510::ui::DragCommands *>()->drop(*list, list->visualRect(list->model()->index(0, 1)).center());
+        editor.window().findChild<k510::ui::DragCommands *>()->drop(*list, centreOfRow(*list, 0));
     }) << "Отменить «Перемещение канала»";
 }
 
@@ -219,7 +190,7 @@ void HistoryTest::commandsThatChangeNothingLeaveNoStep_data()
         editor.clickTab(TfrmMain::PageTv);
         ReportList *list = editor.list("lvTvCh");
         editor.clickRow(list, 1);
-        editor.window().findChild<k510::ui::DragCommands *>()->drop(*list, list->visualRect(list->model()->index(1, 1)).center());
+        editor.window().findChild<k510::ui::DragCommands *>()->drop(*list, centreOfRow(*list, 1));
     });
 }
 
@@ -262,7 +233,7 @@ void HistoryTest::undoLimit()
     auto *drags = editor.window().findChild<k510::ui::DragCommands *>();
     for (int move = 0; move < k510::ui::EditHistory::kStepLimit + 5; ++move) {
         editor.clickRow(list, 2);
-        drags->drop(*list, list->visualRect(list->model()->index(0, 1)).center());
+        drags->drop(*list, centreOfRow(*list, 0));
     }
     QUndoStack &stack = editor.window().history().stack();
     QCOMPARE(stack.count(), k510::ui::EditHistory::kStepLimit);
@@ -340,9 +311,11 @@ void HistoryTest::openingAsksFirst()
     if (opens)
         QVERIFY(!editor.title().endsWith(QLatin1Char('*')));
     if (answer == Answer::Yes)
-        QCOMPARE(fileBytes(first), QByteArray(reinterpret_cast<const char *>(edited.data()), qsizetype(edited.size())));
-    if (!opens)
+        QCOMPARE(fileBytes(first), k510::testing::bytesOf(edited));
+    if (!opens) {
         editor.dialogs().openNames.clear();
+        editor.dialogs().threeWayAnswers = {Answer::No};   // still modified: asked again
+    }
 
     // A database without changes is never asked about.
     editor.dialogs().questions.clear();
@@ -422,13 +395,13 @@ void HistoryTest::saveWritesOnlyTheFileTheTitleNames()
     if (way == QLatin1String("save as")) {
         windowFile = editor.path(QStringLiteral("other.k5d"));
         editor.saveThroughMenu(windowFile);
-        QCOMPARE(editor.title(), titleNaming(windowFile));
+        QCOMPARE(editor.title(), windowTitleFor(windowFile));
         const QMenu *recent = editor.window().findChild<QMenu *>(QStringLiteral("mmFileRecent"));
         QCOMPARE(recent->actions().value(0)->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(windowFile));
     } else if (way == QLatin1String("receive")) {
         QVERIFY(editor.window().loadReceivedImage(imageOf(k510::samples::demoDatabase())));
         // No file holds the received database yet: unsaved, and asked about.
-        QCOMPARE(editor.title(), titleNaming({}) + QLatin1Char('*'));
+        QCOMPARE(editor.title(), windowTitleFor() + QLatin1Char('*'));
         editor.dialogs().threeWayAnswers = {Answer::Cancel};
         QVERIFY(!editor.window().mayDropChanges());
         QCOMPARE(editor.dialogs().questions, QStringList{kSaveQuestion});
@@ -437,12 +410,12 @@ void HistoryTest::saveWritesOnlyTheFileTheTitleNames()
     } else {
         editor.saveThroughMenu(editor.path(QStringLiteral("missing/other.k5d")));
         QCOMPARE(editor.dialogs().messages.size(), 1);
-        QCOMPARE(editor.title(), titleNaming(opened) + QLatin1Char('*'));
+        QCOMPARE(editor.title(), windowTitleFor(opened) + QLatin1Char('*'));
     }
 
     renameFirstTvChannelTo(editor, QStringLiteral("Ещё имя"));
     action(editor, "mmFileSave")->trigger();
-    QCOMPARE(editor.title(), titleNaming(windowFile));
+    QCOMPARE(editor.title(), windowTitleFor(windowFile));
     QCOMPARE(editor.statusPanel(0), QStringLiteral("Сохранено: ") + QFileInfo(windowFile).fileName());
     QCOMPARE(fileBytes(windowFile), imageBytes(editor.window().database()));
     if (windowFile != opened)

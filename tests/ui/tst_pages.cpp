@@ -45,7 +45,7 @@ private slots:
 void PagesTest::startsEmpty()
 {
     EditorDriver editor;
-    QCOMPARE(editor.title(), QStringLiteral("Редактор Каналов Tessora K-510/560/565 v2.00"));
+    QCOMPARE(editor.title(), windowTitleFor());
     QCOMPARE(editor.window().findChild<QTabWidget *>("Pages")->currentIndex(), 0);
     for (const char *name : {"lvSatView", "lvTpView", "lvTvCh", "lvRadioCh", "lvTvFavCh", "lvRadioFavCh"})
         QCOMPARE(editor.list(name)->rowCount(), 0);
@@ -239,6 +239,7 @@ void PagesTest::imageWithoutSatellitesOrRadio()
     noRadio.setRadioGroup(1, "Радио", {1});
 
     EditorDriver editor;
+    editor.dialogs().answers = {true};   // the group naming no radio channel is repaired
     editor.open(noRadio.build());
     editor.clickTab(5);
     QCOMPARE(editor.combo("cbFavRadioGrp")->count(), 0);
@@ -246,6 +247,7 @@ void PagesTest::imageWithoutSatellitesOrRadio()
     editor.clickTab(4);
     QCOMPARE(editor.combo("cbFavTvGrp")->count(), 12);
 
+    editor.dialogs().threeWayAnswers = {UserDialogs::Answer::No};   // the repair is not kept
     editor.open(k510::samples::DatabaseBuilder().build());
     QCOMPARE(editor.list("lvSatView")->rowCount(), 0);
     QCOMPARE(editor.combo("cbTvSelectSat")->count(), 1);

@@ -35,9 +35,11 @@ int renumbered(int number, const std::vector<int> &deletedSorted)
 }
 
 // "Удаление 3 каналов": the step's name says how many channels went.
-QString channelsDeleted(const ChannelDatabase &before, const ChannelDatabase &after)
+EditHistory::StepName channelsDeleted(const ChannelDatabase &database)
 {
-    return channelsDeletedName(int(before.channels.size() - after.channels.size()));
+    return [&database, before = database.channels.size()] {
+        return channelsDeletedName(int(before - database.channels.size()));
+    };
 }
 
 } // namespace
@@ -84,7 +86,7 @@ void DeleteCommands::deleteTransponder()
 
 void DeleteCommands::deleteChannels(ChannelKind kind)
 {
-    m.history.record(channelsDeleted, [&] {
+    m.history.record(channelsDeleted(m.database), [&] {
         ReportList &list = *pageOf(kind).list();
         if (m.database.channels.empty())
             return;
@@ -132,7 +134,7 @@ void DeleteCommands::deleteChannels(ChannelKind kind)
 
 void DeleteCommands::purge(ChannelKind kind)
 {
-    m.history.record(channelsDeleted, [&] {
+    m.history.record(channelsDeleted(m.database), [&] {
         if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion), UserDialogs::DefaultAnswer::No))
             return;
         const int entry = pageOf(kind).selector()->currentIndex();

@@ -4,9 +4,11 @@
 #include <QAction>
 #include <QUndoCommand>
 
+#include <utility>
+
 namespace k510::ui {
 
-using State = std::shared_ptr<const ChannelDatabase>;
+using State = std::shared_ptr<const DatabaseSnapshot>;
 
 // One command's change: the database before and after it.
 class DatabaseStep : public QUndoCommand {
@@ -36,7 +38,7 @@ EditHistory::EditHistory(ChannelDatabase &database, std::function<void()> showDa
     : QObject(parent)
     , m_database(database)
     , m_showDatabase(std::move(showDatabase))
-    , m_current(std::make_shared<const ChannelDatabase>(database))
+    , m_current(std::make_shared<const DatabaseSnapshot>(database))
 {
     m_stack.setUndoLimit(kStepLimit);
     connect(&m_stack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
@@ -45,23 +47,22 @@ EditHistory::EditHistory(ChannelDatabase &database, std::function<void()> showDa
 void EditHistory::record(const StepName &name, const std::function<void()> &command)
 {
     command();
-    if (m_database == *m_current)
+    auto after = std::make_shared<const DatabaseSnapshot>(m_database, *m_current);
+    if (after->sharesAllWith(*m_current))
         return;
-    State before = m_current;
-    m_current = std::make_shared<const ChannelDatabase>(m_database);
-    const QString stepName = name(*before, *m_current);
-    m_stack.push(new DatabaseStep(*this, stepName, std::move(before), m_current));
+    State before = std::exchange(m_current, std::move(after));
+    m_stack.push(new DatabaseStep(*this, name(), std::move(before), m_current));
 }
 
 void EditHistory::record(const QString &name, const std::function<void()> &command)
 {
-    record([name](const ChannelDatabase &, const ChannelDatabase &) { return name; }, command);
+    record([&name] { return name; }, command);
 }
 
 void EditHistory::restart()
 {
     m_stack.clear();
-    m_current = std::make_shared<const ChannelDatabase>(m_database);
+    m_current = std::make_shared<const DatabaseSnapshot>(m_database);
     m_stack.setClean();
 }
 
@@ -78,7 +79,7 @@ void EditHistory::markUnsaved()
 void EditHistory::show(const State &state)
 {
     m_current = state;
-    m_database = *state;
+    state->restore(m_database);
     m_showDatabase();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "model/ChannelDatabase.h"
+#include "model/DatabaseSnapshot.h"
 
 #include <QObject>
 
@@ -14,11 +14,13 @@ class QAction;
 
 namespace k510::ui {
 
-// Undo and redo of every command that changes the database. A step holds the
-// database as it was before and after the command; consecutive steps share
-// the state between them, so a hundred steps of a full database stay within
-// a few dozen megabytes. The database is clean after it was opened, received
-// or saved, and modified while the stack is away from that point.
+// Undo and redo of every command that changes the database. A step holds
+// snapshots of the database before and after the command; consecutive steps
+// share the snapshot between them, and each snapshot shares with the one
+// before it every part the command left alone, so a hundred steps cost
+// little more than what they changed. The database is clean after it was
+// opened, received or saved, and modified while the stack is away from that
+// point.
 class EditHistory : public QObject {
     Q_OBJECT
 public:
@@ -28,9 +30,9 @@ public:
     EditHistory(ChannelDatabase &database, std::function<void()> showDatabase, QObject *parent = nullptr);
 
     // Runs a command; when it changed the database, that is one step, named
-    // by `name` from the database before and after (for example "Удаление 3
-    // каналов"). A cancelled or refused command leaves no step.
-    using StepName = std::function<QString(const ChannelDatabase &before, const ChannelDatabase &after)>;
+    // by `name` once the command has run (for example "Удаление 3 каналов").
+    // A cancelled or refused command leaves no step.
+    using StepName = std::function<QString()>;
     void record(const StepName &name, const std::function<void()> &command);
     void record(const QString &name, const std::function<void()> &command);
 
@@ -52,13 +54,13 @@ signals:
 
 private:
     friend class DatabaseStep;
-    void show(const std::shared_ptr<const ChannelDatabase> &state);
+    void show(const std::shared_ptr<const DatabaseSnapshot> &state);
 
     ChannelDatabase &m_database;
     std::function<void()> m_showDatabase;
     QUndoStack m_stack;
     // The database as the latest step left it, shared with that step.
-    std::shared_ptr<const ChannelDatabase> m_current;
+    std::shared_ptr<const DatabaseSnapshot> m_current;
 };
 
 // "Удаление 1 канала", "Удаление 3 каналов", "Удаление 21 канала".

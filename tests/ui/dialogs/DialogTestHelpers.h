@@ -18,6 +18,11 @@ Widget *child(const QObject &dialog, const QString &name)
     return widget;
 }
 
+inline void setText(QDialog &dialog, const char *name, const QString &text)
+{
+    child<QLineEdit>(dialog, QLatin1String(name))->setText(text);
+}
+
 // Chooses an entry the way the user does, which reports it as activated.
 inline void pick(QComboBox &list, int index)
 {

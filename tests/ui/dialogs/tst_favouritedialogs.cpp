@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DialogTestHelpers.h"
 #include "tests/ui/EditingDatabase.h"
+#include "tests/ui/ListPoints.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "ui/dialogs/TfavChSelectDlg.h"
 #include "ui/dialogs/TgrpRenameDlg.h"
@@ -71,11 +72,6 @@ void select(ReportList &list, const QList<int> &rows)
     for (int row : rows)
         list.selectionModel()->select(list.rows().index(row, 0),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-QPoint centreOfRow(const ReportList &list, int row)
-{
-    return list.visualRect(list.rows().index(row, 1)).center();
 }
 
 void clickTitle(ReportList &list, int column)

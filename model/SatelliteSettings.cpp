@@ -39,18 +39,23 @@ void applySatelliteSettings(Satellite &satellite, const SatelliteSettings &setti
     const Longitude longitude = settings.longitude ? longitudeBcd(normalizedLongitude(*settings.longitude))
                                                    : satellite.usalsLongitude;
 
-    satellite.name = settings.name.substr(0, kNameCapacity);
-    satellite.lnbLow = settings.lnbLow;
-    satellite.lnbHigh = settings.lnbHigh;
-    satellite.lnbp = settings.lnbp;
-    satellite.power12v = settings.power12v;
-    satellite.tone22k = settings.tone22k;
-    satellite.switchType = settings.switchType;
-    satellite.diseqc10Port = settings.diseqc10Port;
-    satellite.diseqc11Port = settings.diseqc11Port;
-    satellite.west = settings.west;
-    satellite.usalsLongitude = longitude;
-    satellite.carriedFlagBits = 0;
+    // Every value is set anew; the bits carried from the image go.
+    satellite = Satellite{
+        .number = satellite.number,
+        .name = settings.name.substr(0, kNameCapacity),
+        .lnbHigh = settings.lnbHigh,
+        .lnbLow = settings.lnbLow,
+        .lnbp = settings.lnbp,
+        .power12v = settings.power12v,
+        .tone22k = settings.tone22k,
+        .switchType = settings.switchType,
+        .diseqc10Port = settings.diseqc10Port,
+        .diseqc11Port = settings.diseqc11Port,
+        .west = settings.west,
+        .usalsLongitude = longitude,
+        .carriedFlagBits = 0,
+        .transponderIndices = std::move(satellite.transponderIndices),
+    };
 }
 
 } // namespace k510

@@ -6,6 +6,7 @@
 
 #include "ChannelKinds.h"
 #include "Conversions.h"
+#include "DisplayTexts.h"
 #include "OrderLists.h"
 #include "TextCodec.h"
 
@@ -15,9 +16,7 @@ namespace {
 
 std::string positionOf(const Satellite &satellite)
 {
-    const SatelliteRowTexts &texts = satellite.rowTexts;
-    if (texts.longitude.empty() && texts.hemisphere.empty())
-        return {};
+    const SatelliteRowTexts texts = rowTextsOf(satellite);
     return texts.longitude + " " + texts.hemisphere;
 }
 
@@ -25,7 +24,7 @@ std::string positionOf(const Satellite &satellite)
 
 SatelliteIdentity satelliteIdentityOf(const Satellite &satellite)
 {
-    return {satellite.rowTexts.name, positionOf(satellite)};
+    return {satellite.name, positionOf(satellite)};
 }
 
 ReferenceChannel referenceChannelOf(const ChannelDatabase &db, const Channel &channel)
@@ -98,7 +97,7 @@ std::vector<int> satellitesNamed(const ChannelDatabase &db, std::string_view win
     const std::string key = satelliteNameKey(windows1251);
     std::vector<int> found;
     for (std::size_t k = 0; k < db.satellites.size(); ++k)
-        if (satelliteNameKey(db.satellites[k].rowTexts.name) == key)
+        if (satelliteNameKey(db.satellites[k].name) == key)
             found.push_back(int(k));
     return found;
 }
@@ -112,7 +111,7 @@ SatelliteMatcher::SatelliteMatcher(const ChannelDatabase &db, const std::vector<
     for (std::size_t index = 0; index < db.satellites.size(); ++index) {
         const Satellite &satellite = db.satellites[index];
         m_positions.push_back(positionOf(satellite));
-        Name &name = m_current[satelliteNameKey(satellite.rowTexts.name)];
+        Name &name = m_current[satelliteNameKey(satellite.name)];
         name.satellites.push_back(int(index));
         addDistinct(name.positions, m_positions.back());
     }

@@ -76,7 +76,7 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
             continue;
         }
         if (target >= kSatelliteCapacity) {
-            const SatelliteLabel label{target, db.satellites[std::size_t(target)].rowTexts.name};
+            const SatelliteLabel label{target, db.satellites[std::size_t(target)].name};
             if (std::find(plan.satellitesPastByte.begin(), plan.satellitesPastByte.end(), label)
                 == plan.satellitesPastByte.end())
                 plan.satellitesPastByte.push_back(label);

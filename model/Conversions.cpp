@@ -71,6 +71,25 @@ Bcd4 bcdFromText(std::string_view decimalText)
     return {std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value), 0};
 }
 
+std::optional<int> longitudeTenths(const Longitude &longitude)
+{
+    int tenths = 0;
+    for (const std::uint8_t byte : longitude) {
+        if ((byte >> 4) > 9 || (byte & 0xF) > 9)
+            return std::nullopt;
+        tenths = tenths * 100 + (byte >> 4) * 10 + (byte & 0xF);
+    }
+    return tenths;
+}
+
+Longitude longitudeOfTenths(int tenths)
+{
+    Longitude out{};
+    for (auto byte = out.rbegin(); byte != out.rend(); ++byte, tenths /= 100)
+        *byte = std::uint8_t((tenths / 10 % 10) << 4 | tenths % 10);
+    return out;
+}
+
 long long parseDecimal(std::string_view text) { return parseInBase(text, 10); }
 long long parseHex(std::string_view text) { return parseInBase(text, 16); }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,6 +32,12 @@ public:
 // fourth byte zero. Throws ConversionError for a text that is not a number or
 // does not fit.
 [[nodiscard]] Bcd4 bcdFromText(std::string_view decimalText);
+
+// A packed-BCD longitude as tenths of a degree; nothing when one of its
+// nibbles is no decimal digit.
+[[nodiscard]] std::optional<int> longitudeTenths(const Longitude &longitude);
+// Tenths of a degree, 0..999999, as a packed-BCD longitude.
+[[nodiscard]] Longitude longitudeOfTenths(int tenths);
 
 // Strict integer parsing: optional sign, then digits, nothing else.
 [[nodiscard]] long long parseDecimal(std::string_view text);

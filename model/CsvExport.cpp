@@ -91,7 +91,7 @@ Row channelRow(const ChannelDatabase &db, const Channel &channel, int position)
     return {
         std::to_string(position),
         textCell(channel.nameText()),
-        satellite ? textCell(satellite->nameText()) : std::string(),
+        satellite ? textCell(satellite->name) : std::string(),
         tp ? bcdText(tp->frequency) : std::string(),
         tp ? polarisationText(tp->polarisation) : std::string(),
         tp ? bcdText(tp->symbolRate) : std::string(),
@@ -111,7 +111,7 @@ TransponderRow transponderRow(const ChannelDatabase &db, const Transponder &tp)
 {
     const Satellite *satellite = db.satelliteOf(tp);
     return {
-        satellite ? textCell(satellite->nameText()) : std::string(),
+        satellite ? textCell(satellite->name) : std::string(),
         polarisationText(tp.polarisation),
         bcdText(tp.frequency),
         bcdText(tp.symbolRate),

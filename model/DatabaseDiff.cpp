@@ -27,15 +27,15 @@ void compare(std::vector<FieldChange> &changes, const char *field, const std::st
 
 std::vector<FieldChange> satelliteChanges(const Satellite &a, const Satellite &b)
 {
-    const SatelliteRowTexts &x = a.rowTexts;
-    const SatelliteRowTexts &y = b.rowTexts;
+    const SatelliteRowTexts x = rowTextsOf(a);
+    const SatelliteRowTexts y = rowTextsOf(b);
     std::vector<FieldChange> changes;
     compare(changes, "name", x.name, y.name);
     compare(changes, "lnbLow", bcdText(a.lnbLow), bcdText(b.lnbLow));
     compare(changes, "lnbHigh", bcdText(a.lnbHigh), bcdText(b.lnbHigh));
-    compare(changes, "tone22k", flagText(a.lnbFlags & LnbFlag::Tone22k), flagText(b.lnbFlags & LnbFlag::Tone22k));
+    compare(changes, "tone22k", flagText(a.tone22k), flagText(b.tone22k));
     compare(changes, "power12v", x.power12v, y.power12v);
-    compare(changes, "lnbp", flagText(a.lnbFlags & LnbFlag::Lnbp), flagText(b.lnbFlags & LnbFlag::Lnbp));
+    compare(changes, "lnbp", flagText(a.lnbp), flagText(b.lnbp));
     compare(changes, "switchType", x.switchType, y.switchType);
     compare(changes, "diseqc10", x.diseqc10, y.diseqc10);
     compare(changes, "diseqc11", x.diseqc11, y.diseqc11);
@@ -50,19 +50,19 @@ void diffSatellites(const ChannelDatabase &before, const ChannelDatabase &after,
     for (std::size_t k = 0; k < common; ++k) {
         auto changes = satelliteChanges(before.satellites[k], after.satellites[k]);
         if (!changes.empty())
-            diff.satellitesChanged.push_back({int(k) + 1, before.satellites[k].rowTexts.name, std::move(changes)});
+            diff.satellitesChanged.push_back({int(k) + 1, before.satellites[k].name, std::move(changes)});
     }
     for (std::size_t k = common; k < before.satellites.size(); ++k)
-        diff.satellitesRemoved.push_back({int(k) + 1, before.satellites[k].rowTexts.name, {}});
+        diff.satellitesRemoved.push_back({int(k) + 1, before.satellites[k].name, {}});
     for (std::size_t k = common; k < after.satellites.size(); ++k)
-        diff.satellitesAdded.push_back({int(k) + 1, after.satellites[k].rowTexts.name, {}});
+        diff.satellitesAdded.push_back({int(k) + 1, after.satellites[k].name, {}});
 }
 
 TransponderLabel labelOf(const ChannelDatabase &db, std::size_t index)
 {
     const Transponder &tp = db.transponders[index];
     const Satellite *satellite = db.satelliteOf(tp);
-    return {int(index) + 1, satellite ? satellite->rowTexts.name : std::string(), tp.polarisation != 0,
+    return {int(index) + 1, satellite ? satellite->name : std::string(), tp.polarisation != 0,
             bcdDigitsValue(bcdValue(tp.frequency))};
 }
 

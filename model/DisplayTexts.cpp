@@ -16,14 +16,6 @@ std::string textOf(const std::array<const char *, N> &texts, int code)
     return code >= 0 && std::size_t(code) < N ? texts[std::size_t(code)] : "";
 }
 
-bool isDecimalBcd(std::uint32_t packed, int digits)
-{
-    for (int shift = 0; shift < digits * 4; shift += 4)
-        if (((packed >> shift) & 0xF) > 9)
-            return false;
-    return true;
-}
-
 constexpr int kFullCircleTenths = 3600;
 
 } // namespace
@@ -58,52 +50,40 @@ std::string lnbTypeText(const Bcd4 &lnbLow)
     return int(bcdDigitsValue(packed)) >= 9000 ? "Universal" : "OCS";
 }
 
-std::optional<std::string> storedLongitudeText(const std::array<std::uint8_t, 3> &longitude)
+std::optional<std::string> storedLongitudeText(const Longitude &longitude)
 {
-    const std::uint32_t packed = (std::uint32_t(longitude[0]) << 16) | (std::uint32_t(longitude[1]) << 8) | longitude[2];
-    if (!isDecimalBcd(packed, 6)) {
+    const std::optional<int> tenths = longitudeTenths(longitude);
+    if (!tenths) {
         char text[9];
         std::snprintf(text, sizeof text, "%02X %02X %02X", longitude[0], longitude[1], longitude[2]);
         return text;
     }
-    const int value = int(bcdDigitsValue(packed));
-    if (value < kFullCircleTenths)
+    if (*tenths < kFullCircleTenths)
         return std::nullopt;
-    return std::to_string(value / 10) + "," + std::to_string(value % 10);
+    return std::to_string(*tenths / 10) + "," + std::to_string(*tenths % 10);
 }
 
-SatelliteRowTexts makeRowTexts(const Satellite &s)
+std::string longitudeText(const Longitude &longitude)
 {
-    SatelliteRowTexts texts;
-    texts.number = std::to_string(s.satNumber);
-    texts.name = s.nameText();
-    texts.lnbType = lnbTypeText(s.lnbLow);
-    texts.power12v = (s.lnbFlags & LnbFlag::Power12V) ? "+" : "-";
-    texts.switchType = switchTypeText(s.switchTypeCode());
-    texts.diseqc10 = diseqc10Text(s.diseqc10Port());
-    texts.diseqc11 = diseqc11Text(s.diseqc11Port());
+    if (auto stored = storedLongitudeText(longitude))
+        return std::move(*stored);
+    const int tenths = *longitudeTenths(longitude);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
+}
 
-    const bool west = s.lnbFlags & LnbFlag::West;
-    if (auto stored = storedLongitudeText(s.usalsLongitude)) {
-        texts.longitude = std::move(*stored);
-        texts.hemisphere = west ? "W" : "E";
-        return texts;
-    }
-    // Longitudes above 180.0° are shown mirrored into the other hemisphere.
-    const std::uint32_t packed = (std::uint32_t(s.usalsLongitude[0]) << 16)
-                                 | (std::uint32_t(s.usalsLongitude[1]) << 8) | s.usalsLongitude[2];
-    const int value = int(bcdDigitsValue(packed));
-    const int degrees = value / 10;
-    const int tenths = value % 10;
-    if (degrees <= 180) {
-        texts.longitude = std::to_string(degrees) + "," + std::to_string(tenths);
-        texts.hemisphere = west ? "W" : "E";
-    } else {
-        texts.longitude = tenths != 0 ? std::to_string(359 - degrees) + "," + std::to_string(10 - tenths)
-                                      : std::to_string(360 - degrees) + ",0";
-        texts.hemisphere = west ? "E" : "W";
-    }
-    return texts;
+SatelliteRowTexts rowTextsOf(const Satellite &s)
+{
+    return {
+        .number = std::to_string(s.number),
+        .name = s.name,
+        .lnbType = lnbTypeText(s.lnbLow),
+        .power12v = s.power12v ? "+" : "-",
+        .switchType = switchTypeText(s.switchType),
+        .diseqc10 = diseqc10Text(s.diseqc10Port),
+        .diseqc11 = diseqc11Text(s.diseqc11Port),
+        .hemisphere = s.west ? "W" : "E",
+        .longitude = longitudeText(s.usalsLongitude),
+    };
 }
 
 } // namespace k510

@@ -138,15 +138,16 @@ CheckResult checkImage(std::span<const std::uint8_t> image)
                                   + to_string(kRegionAEnd));
     } else {
         for (std::size_t k = 0; k < satCount; ++k) {
-            const Satellite sat = decodeSatellite(image.subspan(kSatellitesOffset + 32 * k).first<32>());
-            if (sat.nameLen > kNameCapacity) {
+            const auto record = image.subspan(kSatellitesOffset + 32 * k).first<32>();
+            const Satellite sat = decodeSatellite(record);
+            if (const std::uint8_t nameLen = record[1]; nameLen > kNameCapacity) {
                 result.beyondNumbering = true;
-                result.problems.push_back("спутник " + to_string(k + 1) + ": длина имени " + to_string(sat.nameLen)
+                result.problems.push_back("спутник " + to_string(k + 1) + ": длина имени " + to_string(nameLen)
                                           + " больше 16");
             }
             if (!canHoldTransponders(int(k))) {
                 result.beyondNumbering = true;
-                result.problems.push_back("спутник " + to_string(k + 1) + " «" + windows1251ToUtf8(sat.nameText())
+                result.problems.push_back("спутник " + to_string(k + 1) + " «" + windows1251ToUtf8(sat.name)
                                           + "»: " + kNoTranspondersPastCapacity);
             }
         }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImageReader.h"
 
-#include "DisplayTexts.h"
 #include "ImageLayout.h"
 #include "TextCodec.h"
 
@@ -61,8 +60,7 @@ ReadResult readImage(std::span<const std::uint8_t> image)
 
     for (std::size_t k = 0; k < satCount; ++k) {
         Satellite sat = decodeSatellite(image.subspan(kSatellitesOffset + 32 * k).first<kSatelliteRecordSize>());
-        readNameInPlace(sat.name, sat.nameLen);
-        sat.rowTexts = makeRowTexts(sat);
+        imageToDisplay(std::span(reinterpret_cast<std::uint8_t *>(sat.name.data()), sat.name.size()));
         db.satellites.push_back(std::move(sat));
     }
 

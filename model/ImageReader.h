@@ -29,8 +29,8 @@ inline constexpr const char *ChannelType = "Ошибка типа канала!"
 
 // Parses a whole image into a fresh database. Nothing outside `image` is
 // read, whatever it holds; a refused image yields no database at all, so the
-// caller's current one stays as it was. The satellites' row texts are created
-// from their records.
+// caller's current one stays as it was. Satellites are decoded into the
+// values their rows show (decodeSatellite).
 [[nodiscard]] ReadResult readImage(std::span<const std::uint8_t> image);
 
 } // namespace k510

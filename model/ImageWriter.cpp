@@ -5,8 +5,6 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "Conversions.h"
-#include "DisplayTexts.h"
 #include "ImageLayout.h"
 #include "TextCodec.h"
 
@@ -47,62 +45,11 @@ private:
     std::size_t m_pos = 0;
 };
 
-std::uint8_t switchTypeBits(const std::string &text)
+std::array<std::uint8_t, kSatelliteRecordSize> satelliteRecord(const Satellite &sat)
 {
-    if (text == "1.0") return 0x08;
-    if (text == "1.1") return 0x10;
-    if (text == "MOTOR") return 0x18;
-    if (text == "USALS") return 0x20;
-    return 0;
-}
-
-std::uint8_t diseqc10Bits(const std::string &text)
-{
-    if (text == "A") return 1;
-    if (text == "B") return 2;
-    if (text == "C") return 3;
-    if (text == "D") return 4;
-    return 0;
-}
-
-// A satellite record composed from the satellite's row texts and its record.
-std::array<std::uint8_t, kSatelliteRecordSize> composeSatellite(const Satellite &sat)
-{
-    const SatelliteRowTexts &texts = sat.rowTexts;
     std::array<std::uint8_t, kSatelliteRecordSize> out{};
-
-    const auto number = std::uint8_t(parseDecimal(texts.number));
-    out[0] = number;
-    out[26] = number;
-
-    const std::size_t nameLength = std::min(texts.name.size(), kNameCapacity);
-    out[1] = std::uint8_t(nameLength);
-    std::memcpy(&out[2], texts.name.data(), nameLength);
-    displayToImage(std::span(&out[2], nameLength));
-
-    std::memcpy(&out[18], sat.lnbHigh.data(), 4);
-    std::memcpy(&out[22], sat.lnbLow.data(), 4);
-
-    out[27] = sat.lnbFlags | switchTypeBits(texts.switchType) | (texts.hemisphere == "W" ? LnbFlag::West : 0);
-
-    if (const auto stored = storedLongitudeText(sat.usalsLongitude); stored && *stored == texts.longitude) {
-        // A longitude the pages cannot show as degrees goes back as it came.
-        std::memcpy(&out[29], sat.usalsLongitude.data(), 3);
-    } else {
-        std::string longitude = texts.longitude;
-        if (const auto comma = longitude.find(','); comma != std::string::npos)
-            longitude.erase(comma, 1);
-        const long long tenths = parseHex(longitude);
-        if (tenths < 0)
-            throw ConversionError(longitude);
-        out[28] = std::uint8_t(tenths >> 24);
-        out[29] = std::uint8_t(tenths >> 16);
-        out[30] = std::uint8_t(tenths >> 8);
-        out[31] = std::uint8_t(tenths);
-    }
-
-    const long long port11 = texts.diseqc11 == "-" ? 0 : parseDecimal(texts.diseqc11);
-    out[28] |= diseqc10Bits(texts.diseqc10) | std::uint8_t(port11 << 3);
+    encodeSatellite(sat, out);
+    displayToImage(std::span(&out[2], out[1]));
     return out;
 }
 
@@ -137,54 +84,50 @@ WriteResult writeImage(const ChannelDatabase &db)
         return result;
     }
 
-    try {
-        ImageBuilder out;
-        out.le16(std::uint16_t(db.satellites.size()));
-        out.le16(std::uint16_t(db.transponders.size()));
-        out.le16(std::uint16_t(db.channels.size()));
-        out.bytes(kStartMarker);
-        for (const auto &sat : db.satellites)
-            out.bytes(composeSatellite(sat));
-        out.endThenStartMarker();
+    ImageBuilder out;
+    out.le16(std::uint16_t(db.satellites.size()));
+    out.le16(std::uint16_t(db.transponders.size()));
+    out.le16(std::uint16_t(db.channels.size()));
+    out.bytes(kStartMarker);
+    for (const auto &sat : db.satellites)
+        out.bytes(satelliteRecord(sat));
+    out.endThenStartMarker();
 
-        std::array<std::uint8_t, kTransponderRecordSize> tpRecord{};
-        for (const auto &tp : db.transponders) {
-            encodeTransponder(tp, tpRecord);
-            out.bytes(tpRecord);
-        }
-        out.endThenStartMarker();
-
-        std::array<std::uint8_t, kChannelRecordSize> chRecord{};
-        for (const auto &ch : db.channels) {
-            Channel stored = ch;
-            const std::size_t used = std::min<std::size_t>(ch.nameLen, kNameCapacity);
-            std::fill(stored.name.begin() + std::ptrdiff_t(used), stored.name.end(), 0);
-            displayToImage(std::span(stored.name.data(), used));
-            encodeChannel(stored, chRecord);
-            out.bytes(chRecord);
-        }
-        out.bytes(kEndMarker);
-
-        GroupNames names = db.groupNames;
-        displayToImage(names);
-
-        out.seek(kRegionBStart);
-        out.bytes(kStartMarker);
-        out.le16(std::uint16_t(db.tvOrder.size()));
-        out.le16(std::uint16_t(db.radioOrder.size()));
-        for (auto entry : db.tvOrder)
-            out.le16(entry);
-        for (auto entry : db.radioOrder)
-            out.le16(entry);
-        out.endThenStartMarker();
-        writeFavourites(out, db.tvFavourites);
-        writeFavourites(out, db.radioFavourites);
-        out.bytes(names);
-        out.bytes(kEndMarker);
-        result.image = out.take();
-    } catch (const ConversionError &e) {
-        result.error = e.what();
+    std::array<std::uint8_t, kTransponderRecordSize> tpRecord{};
+    for (const auto &tp : db.transponders) {
+        encodeTransponder(tp, tpRecord);
+        out.bytes(tpRecord);
     }
+    out.endThenStartMarker();
+
+    std::array<std::uint8_t, kChannelRecordSize> chRecord{};
+    for (const auto &ch : db.channels) {
+        Channel stored = ch;
+        const std::size_t used = std::min<std::size_t>(ch.nameLen, kNameCapacity);
+        std::fill(stored.name.begin() + std::ptrdiff_t(used), stored.name.end(), 0);
+        displayToImage(std::span(stored.name.data(), used));
+        encodeChannel(stored, chRecord);
+        out.bytes(chRecord);
+    }
+    out.bytes(kEndMarker);
+
+    GroupNames names = db.groupNames;
+    displayToImage(names);
+
+    out.seek(kRegionBStart);
+    out.bytes(kStartMarker);
+    out.le16(std::uint16_t(db.tvOrder.size()));
+    out.le16(std::uint16_t(db.radioOrder.size()));
+    for (auto entry : db.tvOrder)
+        out.le16(entry);
+    for (auto entry : db.radioOrder)
+        out.le16(entry);
+    out.endThenStartMarker();
+    writeFavourites(out, db.tvFavourites);
+    writeFavourites(out, db.radioFavourites);
+    out.bytes(names);
+    out.bytes(kEndMarker);
+    result.image = out.take();
     return result;
 }
 

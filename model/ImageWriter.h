@@ -17,10 +17,9 @@ struct WriteResult {
 };
 
 // Builds the canonical image of a database from scratch: markers in place,
-// every unoccupied byte 0xFF, satellites encoded from their row texts. The
-// database is not changed. A database that cannot be laid out (region A past
-// 0x40000, an order list above 6000 entries) or a row text that does not read
-// as a number gives an error and no image.
+// every unoccupied byte 0xFF. The database is not changed. A database that
+// cannot be laid out (region A past 0x40000, an order list above 6000
+// entries) gives an error and no image.
 [[nodiscard]] WriteResult writeImage(const ChannelDatabase &db);
 
 // Whether the database would still fit an image with so many more

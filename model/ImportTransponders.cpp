@@ -60,7 +60,7 @@ void ImportTransponders::resolveRetunes(const std::vector<TransponderOnTarget> &
             continue;
         TransponderRetune retune{number, {}, before, before};
         if (const Satellite *satellite = m_db.satelliteOf(before))
-            retune.satellite = satellite->rowTexts.name;
+            retune.satellite = satellite->name;
         retune.after.symbolRate = from.symbolRate;
         retune.after.fec = from.fec;
         m_retunes.push_back(retune);

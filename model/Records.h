@@ -21,23 +21,6 @@ constexpr std::size_t kNameCapacity = 16;
 using NameBytes = std::array<std::uint8_t, kNameCapacity>;
 using Bcd4 = std::array<std::uint8_t, 4>;   // three BCD bytes + one carried byte
 
-// The nine texts of a satellite's row on the satellites page. They belong to
-// the satellite and are what the writer encodes number, name, switching and
-// longitude from.
-struct SatelliteRowTexts {
-    std::string number;       // "№"
-    std::string name;         // "Название" (Windows-1251)
-    std::string lnbType;      // "Тип LNB"
-    std::string power12v;     // "0/12В"
-    std::string switchType;   // "DiSEqC"
-    std::string diseqc10;     // "1.0"
-    std::string diseqc11;     // "1.1"
-    std::string hemisphere;   // "E/W"
-    std::string longitude;    // "USALS"
-
-    bool operator==(const SatelliteRowTexts &) const = default;
-};
-
 namespace LnbFlag {
 constexpr std::uint8_t Lnbp = 0x01;
 constexpr std::uint8_t Power12V = 0x02;
@@ -45,28 +28,43 @@ constexpr std::uint8_t Tone22k = 0x04;
 constexpr std::uint8_t SwitchTypeMask = 0x38;
 constexpr int SwitchTypeShift = 3;
 constexpr std::uint8_t West = 0x40;
+constexpr std::uint8_t Carried = 0x80;   // not interpreted
 }
 
 enum class SwitchType : std::uint8_t { None = 0, Diseqc10 = 1, Diseqc11 = 2, Motor = 3, Usals = 4 };
 
+// A satellite's switch type when the dialog was left without one: shown
+// blank like the codes 5..7, and written as no switch type.
+constexpr int kSwitchTypeNotChosen = -1;
+
+// Packed-BCD longitude: tenths of a degree in six digits, most significant
+// first ("36,0" is 00 03 60).
+using Longitude = std::array<std::uint8_t, 3>;
+
+// A satellite as the editor shows and writes it. Its row texts on the
+// satellites page are computed from these fields (DisplayTexts.h) and its
+// record is encoded from them. Where the page shows a record otherwise than
+// it stands (a longitude past 180.0 degrees), decoding already gives the
+// values shown.
 struct Satellite {
-    std::uint8_t satNumber = 0;
-    std::uint8_t nameLen = 0;
-    NameBytes name{};
-    Bcd4 lnbHigh{};
-    Bcd4 lnbLow{};
-    std::uint8_t satNumberCopy = 0;
-    std::uint8_t lnbFlags = 0;
-    std::uint8_t diseqcPorts = 0;
-    std::array<std::uint8_t, 3> usalsLongitude{};
+    std::uint8_t number = 0;   // the receiver's numbering; also written as the copy in byte 26
+    std::string name;          // Windows-1251, at most 16 bytes
+    Bcd4 lnbHigh{};            // "Конечная", with its carried fourth byte
+    Bcd4 lnbLow{};             // "Начальная"; zero for a single-oscillator LNB
+    bool lnbp = false;
+    bool power12v = false;
+    bool tone22k = false;
+    int switchType = 0;        // SwitchType 0..4, a code 5..7 as stored, or kSwitchTypeNotChosen
+    int diseqc10Port = 0;      // 0 none, 1..4 A..D; 5..7 as stored (written as none)
+    int diseqc11Port = 0;      // 0 none, 1..16; up to 31 as stored
+    bool west = false;         // the hemisphere shown with the longitude
+    Longitude usalsLongitude{};
+    // Bits of byte 27 written back as they were read without meaning anything
+    // here: bit 7, and the West bit of a longitude the reader mirrored into
+    // the East. Any edit clears them.
+    std::uint8_t carriedFlagBits = 0;
 
-    SatelliteRowTexts rowTexts;
     std::vector<int> transponderIndices;   // derived, never stored in an image
-
-    [[nodiscard]] std::string nameText() const;   // Windows-1251, nameLen bytes
-    [[nodiscard]] int switchTypeCode() const { return (lnbFlags & LnbFlag::SwitchTypeMask) >> LnbFlag::SwitchTypeShift; }
-    [[nodiscard]] int diseqc10Port() const { return diseqcPorts & 0x07; }
-    [[nodiscard]] int diseqc11Port() const { return diseqcPorts >> 3; }
 
     bool operator==(const Satellite &) const = default;
 };
@@ -121,7 +119,15 @@ struct Channel {
 
 // Record codecs: bytes as they stand in an image. Names are copied as bytes;
 // the character set conversion is the caller's business.
+//
+// A satellite record is decoded into the values the satellites page shows: a
+// name longer than its field is cut to 16 bytes, and a longitude of 181.0 to
+// 359.9 degrees is mirrored into the other hemisphere. Encoding
+// writes the canonical record: byte 26 repeats the number, name bytes past
+// the name are 0, a DiSEqC 1.0 port of 5..7 becomes none. So a record that
+// was encoded decodes and encodes again to the same bytes.
 [[nodiscard]] Satellite decodeSatellite(std::span<const std::uint8_t, kSatelliteRecordSize> bytes);
+void encodeSatellite(const Satellite &sat, std::span<std::uint8_t, kSatelliteRecordSize> out);
 [[nodiscard]] Transponder decodeTransponder(std::span<const std::uint8_t, kTransponderRecordSize> bytes);
 [[nodiscard]] Channel decodeChannel(std::span<const std::uint8_t, kChannelRecordSize> bytes);
 void encodeTransponder(const Transponder &tp, std::span<std::uint8_t, kTransponderRecordSize> out);

@@ -7,7 +7,7 @@
 #include "Records.h"
 
 // What the satellite dialog sets, already converted and checked, and how it
-// is applied to a satellite's record and row texts.
+// is applied to a satellite.
 
 namespace k510 {
 
@@ -15,21 +15,20 @@ struct SatelliteSettings {
     std::string name;        // Windows-1251, at most 16 bytes
     Bcd4 lnbLow{}, lnbHigh{};
     bool tone22k = false, power12v = false, lnbp = false;
-    int switchType = -1;     // -1 none chosen, 0..4 (SwitchType)
+    int switchType = kSwitchTypeNotChosen;   // or 0..4 (SwitchType)
     int diseqc10Port = 0;    // 0..4
     int diseqc11Port = 0;    // 0..16
     bool west = false;
-    // As typed ("19,2"); nothing keeps the stored longitude as it is, which
-    // is how a field the pages show as stored ("FF FF FF") survives an edit
-    // that did not touch it.
+    // As typed ("19,2"); nothing keeps the longitude as it is, which is how
+    // a field the pages show as stored ("FF FF FF") survives an edit that did
+    // not touch it.
     std::optional<std::string> longitude;
 };
 
-// Applies the settings to the satellite's record and to its row texts, which
-// afterwards agree with each other, whichever of them the image writer reads.
-// Every lnbFlags bit is set anew, so the carried bit 7 ends up clear; with no
-// switch type chosen the "DiSEqC" text is left empty and no switch-type bit
-// is set. A name beyond 16 bytes keeps its first 16.
+// Applies the settings to the satellite. Every flag is set anew, so the
+// carried bits end up clear; with no switch type chosen the "DiSEqC" text is
+// left empty and no switch-type bit is written. A name beyond 16 bytes keeps
+// its first 16.
 //
 // Everything is checked before anything changes: a longitude that does not
 // normalise throws ConversionError or RangeError, and a switch type or port

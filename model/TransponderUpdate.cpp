@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "Conversions.h"
+#include "DisplayTexts.h"
 #include "EditConversions.h"
 #include "ImageWriter.h"
 #include "SameTransponder.h"
@@ -241,7 +242,7 @@ std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &p
 
 std::optional<int> satellitePosition(const Satellite &satellite)
 {
-    const SatelliteRowTexts &texts = satellite.rowTexts;
+    const SatelliteRowTexts texts = rowTextsOf(satellite);
     const std::size_t comma = texts.longitude.find(',');
     if (comma == std::string::npos || (texts.hemisphere != "E" && texts.hemisphere != "W"))
         return std::nullopt;

@@ -377,7 +377,7 @@ void TfrmMain::sheetSatShow()
         return;
     m_satPage->fill(m_database);
     for (const k510::Satellite &satellite : m_database.satellites) {
-        const QString name = fromWindows1251(satellite.rowTexts.name);
+        const QString name = fromWindows1251(satellite.name);
         m_tpPage->selector()->addEntry(name);
         m_tvPage->addSatelliteEntry(name);
         m_radioPage->addSatelliteEntry(name);

@@ -175,7 +175,7 @@ private slots:
                 QCOMPARE(bytesOf(added, 0), bytesOf(original, 0));
                 const Transponder &from = source.transponders[original.tpNumber - 1u];
                 const Transponder &to = db.transponders[added.tpNumber - 1u];
-                QCOMPARE(db.satellites[to.satNumber - 1u].rowTexts.name, source.satellites[from.satNumber - 1u].rowTexts.name);
+                QCOMPARE(db.satellites[to.satNumber - 1u].name, source.satellites[from.satNumber - 1u].name);
                 const bool near = (to.polarisation != 0) == (from.polarisation != 0)
                                   && std::abs(int(frequencyOf(to)) - int(frequencyOf(from))) <= 2;
                 if (!near) {

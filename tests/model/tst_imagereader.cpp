@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "TestImages.h"
+#include "model/DisplayTexts.h"
 #include "model/TextCodec.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
@@ -66,8 +67,8 @@ private slots:
         QCOMPARE(db.tvOrder, (std::vector<std::uint16_t>{1, 2, 3, 4}));
         QCOMPARE(db.radioOrder, (std::vector<std::uint16_t>{1, 2}));
         QCOMPARE(db.channels[1].nameText(), utf8ToWindows1251("Первый"));
-        QCOMPARE(db.satellites[1].rowTexts.name, std::string("Amos"));
-        QCOMPARE(db.satellites[1].rowTexts.hemisphere, std::string("W"));
+        QCOMPARE(rowTextsOf(db.satellites[1]).name, std::string("Amos"));
+        QCOMPARE(rowTextsOf(db.satellites[1]).hemisphere, std::string("W"));
         QCOMPARE(db.satellites[0].transponderIndices, (std::vector<int>{0, 2}));
         QCOMPARE(db.transponders[0].tvChannelIndices, (std::vector<int>{0, 3}));
         QCOMPARE(db.transponders[1].radioChannelIndices, (std::vector<int>{4}));
@@ -213,8 +214,8 @@ private slots:
         image[at.satellite(0) + 1] = 200;
         image[at.channel(0) + 12] = 17;
         const ChannelDatabase db = databaseOf(image);
-        QCOMPARE(int(db.satellites[0].nameLen), 16);
-        QCOMPARE(db.satellites[0].rowTexts.name.size(), std::size_t(16));
+        QCOMPARE(int(db.satellites[0].name.size()), 16);
+        QCOMPARE(rowTextsOf(db.satellites[0]).name.size(), std::size_t(16));
         QCOMPARE(int(db.channels[0].nameLen), 16);
     }
 

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "TestImages.h"
+#include "model/Conversions.h"
+#include "model/DisplayTexts.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
 
@@ -85,17 +87,17 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(tail.data()), 4), expected);
     }
 
-    void satelliteIsComposedFromItsRowTexts()
+    void satelliteIsEncodedFromItsFields()
     {
         ChannelDatabase db = oneSatellite({"Old", 9750, 10600});
-        auto &texts = db.satellites[0].rowTexts;
-        texts.number = "7";
-        texts.name = "Renamed satellite name";   // longer than the field
-        texts.switchType = "MOTOR";
-        texts.hemisphere = "W";
-        texts.diseqc10 = "D";
-        texts.diseqc11 = "3";
-        texts.longitude = "5,5";
+        Satellite &satellite = db.satellites[0];
+        satellite.number = 7;
+        satellite.name = "Renamed satellite name";   // longer than the field
+        satellite.switchType = int(SwitchType::Motor);
+        satellite.west = true;
+        satellite.diseqc10Port = 4;
+        satellite.diseqc11Port = 3;
+        satellite.usalsLongitude = longitudeOfTenths(55);
         const Image image = imageOf(db);
         const std::size_t at = ImageOffsets(image).satellite(0);
         QCOMPARE(int(image[at]), 7);
@@ -106,22 +108,25 @@ private slots:
         QCOMPARE(satelliteTail(image), (std::array<std::uint8_t, 4>{4 | (3 << 3), 0x00, 0x00, 0x55}));
     }
 
-    void unreadableRowTextIsAConversionError_data()
+    // A satellite's fields always encode; what can still keep a database
+    // from being written is its size, and the refusal says why.
+    void refusedWriteSaysWhy_data()
     {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("tvOrder");
         QTest::addColumn<QString>("message");
-        QTest::newRow("number") << 0 << "x1" << "'x1' is not a valid integer value";
-        QTest::newRow("1.1 port") << 1 << "?" << "'?' is not a valid integer value";
-        QTest::newRow("longitude") << 2 << "3,x" << "'3x' is not a valid integer value";
+        QTest::newRow("region A") << 8192 << 0
+                                  << "Ошибка записи образа: спутники, транспондеры и каналы занимают 262206 байт, "
+                                     "а в образе для них есть 262144!";
+        QTest::newRow("order list") << 0 << 6001 << "Ошибка записи образа: в списке порядка каналов больше 6000 записей!";
     }
-    void unreadableRowTextIsAConversionError()
+    void refusedWriteSaysWhy()
     {
-        QFETCH(int, column);
-        QFETCH(QString, text);
+        QFETCH(int, channels);
+        QFETCH(int, tvOrder);
         ChannelDatabase db = oneSatellite({"S"});
-        auto &texts = db.satellites[0].rowTexts;
-        (column == 0 ? texts.number : column == 1 ? texts.diseqc11 : texts.longitude) = text.toStdString();
+        db.channels.resize(std::size_t(channels));
+        db.tvOrder.resize(std::size_t(tvOrder), 1);
         const WriteResult result = writeImage(db);
         QVERIFY(!result.ok());
         QVERIFY(result.image.empty());
@@ -246,13 +251,13 @@ private slots:
         image[sat + 27] = std::uint8_t(west ? image[sat + 27] | LnbFlag::West : image[sat + 27] & ~LnbFlag::West);
 
         ChannelDatabase db = databaseOf(image);
-        QTEST(QString::fromStdString(db.satellites[0].rowTexts.longitude), "shown");
-        QCOMPARE(db.satellites[0].rowTexts.hemisphere, std::string(west ? "W" : "E"));
+        QTEST(QString::fromStdString(rowTextsOf(db.satellites[0]).longitude), "shown");
+        QCOMPARE(rowTextsOf(db.satellites[0]).hemisphere, std::string(west ? "W" : "E"));
         QVERIFY(imageOf(db) == image);
 
         // Edited by the satellite dialog, it takes what the user typed.
-        db.satellites[0].rowTexts.longitude = "19,2";
-        db.satellites[0].rowTexts.hemisphere = "E";
+        db.satellites[0].usalsLongitude = longitudeOfTenths(192);
+        db.satellites[0].west = false;
         const Image edited = imageOf(db);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&edited[sat + 29]), 3), QByteArray("\x00\x01\x92", 3));
     }
@@ -274,7 +279,7 @@ private slots:
         (void)imageOf(db);
         QCOMPARE(db.groupNames, copy.groupNames);
         QCOMPARE(db.channels[0].name, copy.channels[0].name);
-        QCOMPARE(db.satellites[0].rowTexts, copy.satellites[0].rowTexts);
+        QVERIFY(db.satellites == copy.satellites);
     }
 };
 

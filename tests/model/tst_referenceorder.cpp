@@ -142,7 +142,7 @@ ChannelDatabase rescannedDemo()
 ChannelDatabase withSatellitesRenamed(ChannelDatabase db)
 {
     for (auto &satellite : db.satellites)
-        satellite.rowTexts.name = "Other " + satellite.rowTexts.name;
+        satellite.name = "Other " + satellite.name;
     return db;
 }
 
@@ -168,7 +168,7 @@ public:
 private:
     static std::pair<std::string, int> keyOf(const ChannelDatabase &db, const Channel &channel)
     {
-        return {db.satelliteOf(*db.transponderOf(channel))->rowTexts.name, channel.serviceId};
+        return {db.satelliteOf(*db.transponderOf(channel))->name, channel.serviceId};
     }
     std::map<std::pair<std::string, int>, int> m_numbers;
 };
@@ -220,9 +220,7 @@ ChannelDatabase awkwardNames()
     }
     Satellite &satellite = db.satellites[1];
     const std::string name = "=Astra; \"19\"";
-    satellite.nameLen = std::uint8_t(name.size());
-    std::copy(name.begin(), name.end(), satellite.name.begin());
-    satellite.rowTexts.name = name;
+    satellite.name = name;
     return db;
 }
 
@@ -719,7 +717,7 @@ private slots:
             std::swap(after.tvOrder[0], after.tvOrder[1]);
             break;
         case 3:
-            after.satellites[0].rowTexts.longitude = "14,0";
+            after.satellites[0].usalsLongitude = longitudeOfTenths(140);
             break;
         case 4:
             after.transponders[0].frequency = samples::bcdOf(10993);

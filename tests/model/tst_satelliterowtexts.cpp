@@ -9,12 +9,17 @@ using namespace k510;
 
 namespace {
 
+using Record = std::array<std::uint8_t, kSatelliteRecordSize>;
+
+// The satellite a read makes of the record.
+Satellite satelliteOf(const Record &record) { return decodeSatellite(record); }
+
 Satellite satelliteWith(std::array<std::uint8_t, 3> longitude, bool west)
 {
-    Satellite s;
-    s.usalsLongitude = longitude;
-    s.lnbFlags = west ? LnbFlag::West : 0;
-    return s;
+    Record record{};
+    std::copy(longitude.begin(), longitude.end(), &record[29]);
+    record[27] = west ? LnbFlag::West : 0;
+    return satelliteOf(record);
 }
 
 } // namespace
@@ -71,8 +76,8 @@ private slots:
         QFETCH(bool, west);
         QFETCH(QString, text);
         QFETCH(QString, hemisphere);
-        const auto texts = makeRowTexts(satelliteWith({std::uint8_t(bytes[0]), std::uint8_t(bytes[1]),
-                                                       std::uint8_t(bytes[2])}, west));
+        const auto texts = rowTextsOf(satelliteWith({std::uint8_t(bytes[0]), std::uint8_t(bytes[1]),
+                                                     std::uint8_t(bytes[2])}, west));
         QCOMPARE(QString::fromStdString(texts.longitude), text);
         QCOMPARE(QString::fromStdString(texts.hemisphere), hemisphere);
     }
@@ -96,10 +101,10 @@ private slots:
     {
         QFETCH(int, lnbFlags);
         QFETCH(int, ports);
-        Satellite s;
-        s.lnbFlags = std::uint8_t(lnbFlags);
-        s.diseqcPorts = std::uint8_t(ports);
-        const auto texts = makeRowTexts(s);
+        Record record{};
+        record[27] = std::uint8_t(lnbFlags);
+        record[28] = std::uint8_t(ports);
+        const auto texts = rowTextsOf(satelliteOf(record));
         QTEST(QString::fromStdString(texts.power12v), "power");
         QTEST(QString::fromStdString(texts.switchType), "switchType");
         QTEST(QString::fromStdString(texts.diseqc10), "diseqc10");
@@ -108,11 +113,11 @@ private slots:
 
     void numberAndNameComeFromTheRecord()
     {
-        Satellite s;
-        s.satNumber = 17;
-        s.nameLen = 5;
-        std::memcpy(s.name.data(), "Astra-junk", 10);
-        const auto texts = makeRowTexts(s);
+        Record record{};
+        record[0] = 17;
+        record[1] = 5;
+        std::memcpy(&record[2], "Astra-junk", 10);
+        const auto texts = rowTextsOf(satelliteOf(record));
         QCOMPARE(texts.number, std::string("17"));
         QCOMPARE(texts.name, std::string("Astra"));
     }

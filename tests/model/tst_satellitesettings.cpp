@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "TestImages.h"
+#include "model/DisplayTexts.h"
 #include "model/EditConversions.h"
 #include "model/SatelliteSettings.h"
 #include "tools/samples/DatabaseBuilder.h"
@@ -23,7 +24,7 @@ ChannelDatabase edited()
     samples::DatabaseBuilder builder;
     builder.addSatellite({"Старое имя", 9750, 10600, SwitchType::Usals, 2, 5, 1300, true, true, true, true});
     ChannelDatabase db = builder.build();
-    db.satellites[0].lnbFlags |= 0x80;
+    db.satellites[0].carriedFlagBits |= 0x80;
     return db;
 }
 
@@ -121,20 +122,22 @@ private slots:
         const std::size_t at = ImageOffsets(image).satellite(0);
 
         QCOMPARE(bytesAt(image, at + 18, 14), tail);
-        QTEST(switchingTexts(sat.rowTexts), "texts");
-        QCOMPARE(sat.rowTexts.number, std::string("1"));
+        QTEST(switchingTexts(rowTextsOf(sat)), "texts");
+        QCOMPARE(rowTextsOf(sat).number, std::string("1"));
 
-        // The record says what the writer made of the texts.
-        QCOMPARE(int(sat.lnbFlags), int(image[at + 27]));
-        QCOMPARE(int(sat.diseqcPorts), int(image[at + 28]));
+        // The satellite's record says what the writer made of it.
+        std::array<std::uint8_t, kSatelliteRecordSize> record{};
+        encodeSatellite(sat, record);
+        QCOMPARE(int(record[27]), int(image[at + 27]));
+        QCOMPARE(int(record[28]), int(image[at + 28]));
         QCOMPARE(bytesAt(image, at + 29, 3), QByteArray(reinterpret_cast<const char *>(sat.usalsLongitude.data()), 3));
 
         // Read back, the satellite shows what was applied; a switch type that
         // was never chosen is stored as none.
-        SatelliteRowTexts expected = sat.rowTexts;
+        SatelliteRowTexts expected = rowTextsOf(sat);
         if (applied.switchType < 0)
             expected.switchType = "-";
-        QCOMPARE(databaseOf(image).satellites[0].rowTexts, expected);
+        QCOMPARE(rowTextsOf(databaseOf(image).satellites[0]), expected);
     }
 
     void nameGoesToRecordAndRow_data()
@@ -163,10 +166,9 @@ private slots:
         QCOMPARE(bytesAt(image, at + 2, std::size_t(imageName.size())), imageName);
         QVERIFY(std::all_of(&image[at + 2 + std::size_t(imageName.size())], &image[at + 18],
                             [](std::uint8_t b) { return b == 0; }));
-        QCOMPARE(sat.nameText(), sat.rowTexts.name);
-        QCOMPARE(int(sat.nameLen), int(imageName.size()));
-        QVERIFY(std::all_of(sat.name.begin() + sat.nameLen, sat.name.end(), [](std::uint8_t b) { return b == 0; }));
-        QCOMPARE(databaseOf(image).satellites[0].rowTexts.name, sat.rowTexts.name);
+        QCOMPARE(rowTextsOf(sat).name, sat.name);
+        QCOMPARE(int(sat.name.size()), int(imageName.size()));
+        QCOMPARE(databaseOf(image).satellites[0].name, sat.name);
     }
 
     void anUntouchedStoredLongitudeIsKept()
@@ -178,14 +180,14 @@ private slots:
         const std::size_t at = ImageOffsets(image).satellite(0);
         std::fill_n(&image[at + 29], 3, std::uint8_t(0xFF));
         db = databaseOf(image);
-        QCOMPARE(db.satellites[0].rowTexts.longitude, std::string("FF FF FF"));
+        QCOMPARE(rowTextsOf(db.satellites[0]).longitude, std::string("FF FF FF"));
 
         SatelliteSettings s = settings("9750", "10600", 4, 0, 0, "0,0");
         s.longitude.reset();
         applySatelliteSettings(db.satellites[0], s);
         const Image written = imageOf(db);
         QCOMPARE(bytesAt(written, at + 29, 3), QByteArray("\xFF\xFF\xFF", 3));
-        QCOMPARE(db.satellites[0].rowTexts.longitude, std::string("FF FF FF"));
+        QCOMPARE(rowTextsOf(db.satellites[0]).longitude, std::string("FF FF FF"));
     }
 
     void refusedSettingsChangeNothing_data()
@@ -204,13 +206,12 @@ private slots:
         QFETCH(SatelliteSettings, applied);
         ChannelDatabase db = edited();
         const Image before = imageOf(db);
-        const SatelliteRowTexts textsBefore = db.satellites[0].rowTexts;
-        const int flagsBefore = db.satellites[0].lnbFlags;
+        const Satellite satelliteBefore = db.satellites[0];
 
         QVERIFY_THROWS_EXCEPTION(std::exception, applySatelliteSettings(db.satellites[0], applied));
 
-        QCOMPARE(db.satellites[0].rowTexts, textsBefore);
-        QCOMPARE(int(db.satellites[0].lnbFlags), flagsBefore);
+        QCOMPARE(rowTextsOf(db.satellites[0]), rowTextsOf(satelliteBefore));
+        QVERIFY(db.satellites[0] == satelliteBefore);
         QVERIFY(imageOf(db) == before);
     }
 };

@@ -235,7 +235,6 @@ void EditCommandsTest::usalsLongitude()
     k510::ChannelDatabase db = editingDatabase();
     k510::Satellite &hotbird = db.satellites[1];
     std::copy_n(stored.constData(), 3, hotbird.usalsLongitude.begin());
-    hotbird.rowTexts = k510::makeRowTexts(hotbird);
     EditorDriver editor;
     editor.open(db);
     editor.clickRow(editor.list("lvSatView"), 1);
@@ -281,7 +280,7 @@ void EditCommandsTest::satelliteRenameFollowsIntoTheSelectors()
     QCOMPARE(editor.combo("cbRadioSelectSat")->itemText(2), QStringLiteral("Eutelsat Хот"));
     QCOMPARE(editor.window().findChild<QListWidget *>(QStringLiteral("cbTpSelectSat"))->item(2)->text(),
              QStringLiteral("Eutelsat Хот"));
-    QCOMPARE(editor.window().database().satellites[1].nameText(), std::string("Eutelsat \xd5\xee\xf2"));
+    QCOMPARE(editor.window().database().satellites[1].name, std::string("Eutelsat \xd5\xee\xf2"));
 }
 
 void EditCommandsTest::refusedSatelliteTextsChangeNothing_data()

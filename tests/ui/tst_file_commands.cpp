@@ -229,14 +229,15 @@ void FileCommandsTest::failedSaveKeepsExistingFile()
     const QString existing = editor.path(QStringLiteral("existing.k5d"));
     writeBytes(existing, "keep me");
 
-    // The image cannot be built: a satellite number that is no number.
+    // The image cannot be built: an order list longer than the image holds.
     k510::ChannelDatabase broken = k510::samples::demoDatabase();
-    broken.satellites[0].rowTexts.number = std::string("x");
+    broken.tvOrder.resize(6001, 1);
     editor.dialogs().saveNames = {existing};
     editor.dialogs().answers = {true};   // replace it
     QVERIFY(k510::ui::saveDatabaseAs(broken, editor.dialogs(), nullptr).isEmpty());
     QCOMPARE(editor.dialogs().errors.size(), 1);
-    QCOMPARE(editor.dialogs().errors[0], QStringLiteral("'x' is not a valid integer value"));
+    QCOMPARE(editor.dialogs().errors[0],
+             QStringLiteral("Ошибка записи образа: в списке порядка каналов больше 6000 записей!"));
     QCOMPARE(fileBytes(existing), QByteArray("keep me"));
 
     // The file cannot be written: its folder does not exist, nor any old file there.

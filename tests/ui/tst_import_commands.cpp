@@ -539,7 +539,7 @@ void ImportCommandsTest::transponderParameters()
 void ImportCommandsTest::satelliteChoiceRemembered()
 {
     ChannelDatabase friends = friendsDatabase();
-    friends.satellites[1].rowTexts.name = "Hot Bird 13.0E";
+    friends.satellites[1].name = "Hot Bird 13.0E";
     QString config;
     QStringList targetsShown;
     {

@@ -2,6 +2,7 @@
 #include "EditorDriver.h"
 #include "PdfText.h"
 #include "model/Conversions.h"
+#include "model/DisplayTexts.h"
 #include "model/TextCodec.h"
 #include "tests/storage/FullDisk.h"
 #include "tools/samples/SampleDatabases.h"
@@ -75,10 +76,7 @@ ChannelDatabase withNames(ChannelDatabase db, const QStringList &satelliteNames,
     for (size_t s = 0; s < db.satellites.size(); ++s) {
         k510::Satellite &satellite = db.satellites[s];
         const std::string name = k510::utf8ToWindows1251(satelliteNames[qsizetype(s) % satelliteNames.size()].toStdString());
-        satellite.name.fill(0);
-        satellite.nameLen = std::uint8_t(name.size());
-        std::copy(name.begin(), name.end(), satellite.name.begin());
-        satellite.rowTexts.name = name;
+        satellite.name = name;
     }
     for (size_t c = 0; c < db.channels.size(); c += 3)
         db.channels[c].setName(
@@ -107,7 +105,7 @@ ChannelDatabase widestNames()
 QString satelliteName(const ChannelDatabase &db, const k510::Transponder *transponder)
 {
     const k510::Satellite *satellite = transponder ? db.satelliteOf(*transponder) : nullptr;
-    return satellite ? fromWindows1251(satellite->nameText()) : QString();
+    return satellite ? fromWindows1251(satellite->name) : QString();
 }
 
 enum class Page { Tv, TranspondersOfAll, Satellites };
@@ -140,11 +138,11 @@ QStringList rowBeginnings(const ChannelDatabase &db, EditorDriver &editor, Page 
             const k510::Satellite &satellite = db.satellites[s];
             rows.append(QStringLiteral("%1 %2 %3 %4 %5 %6 ")
                             .arg(s + 1)
-                            .arg(fromWindows1251(satellite.nameText()),
-                                 QString::fromStdString(satellite.rowTexts.lnbType),
+                            .arg(fromWindows1251(satellite.name),
+                                 QString::fromStdString(k510::rowTextsOf(satellite).lnbType),
                                  QString::fromStdString(k510::bcdText(satellite.lnbLow)),
                                  QString::fromStdString(k510::bcdText(satellite.lnbHigh)),
-                                 satellite.lnbFlags & k510::LnbFlag::Tone22k ? QStringLiteral("+") : QStringLiteral("-")));
+                                 satellite.tone22k ? QStringLiteral("+") : QStringLiteral("-")));
         }
         break;
     }

@@ -16,16 +16,16 @@ QString ascii(const std::string &s) { return QString::fromStdString(s); }
 
 QJsonObject satelliteToJson(const Satellite &sat)
 {
-    const SatelliteRowTexts &row = sat.rowTexts;
+    const SatelliteRowTexts row = rowTextsOf(sat);
     return {
         {"number", ascii(row.number)},
         {"name", text(row.name)},
         {"lnbType", ascii(row.lnbType)},
         {"lnbLow", ascii(bcdText(sat.lnbLow))},
         {"lnbHigh", ascii(bcdText(sat.lnbHigh))},
-        {"tone22k", bool(sat.lnbFlags & LnbFlag::Tone22k)},
+        {"tone22k", sat.tone22k},
         {"power12v", ascii(row.power12v)},
-        {"lnbp", bool(sat.lnbFlags & LnbFlag::Lnbp)},
+        {"lnbp", sat.lnbp},
         {"switchType", ascii(row.switchType)},
         {"diseqc10", ascii(row.diseqc10)},
         {"diseqc11", ascii(row.diseqc11)},

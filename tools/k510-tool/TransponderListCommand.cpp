@@ -72,7 +72,7 @@ int satelliteNamed(const ChannelDatabase &db, const QString &name, const QString
     const std::string wanted = satelliteNameKey(utf8ToWindows1251(name.toStdString()));
     int found = -1;
     for (std::size_t index = 0; index < db.satellites.size(); ++index) {
-        if (satelliteNameKey(db.satellites[index].rowTexts.name) != wanted)
+        if (satelliteNameKey(db.satellites[index].name) != wanted)
             continue;
         if (found >= 0) {
             fail(QStringLiteral("%1 has several satellites named '%2'; rename one first").arg(path, name));

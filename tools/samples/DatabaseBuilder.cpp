@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "model/DisplayTexts.h"
+#include "model/Conversions.h"
 #include "model/TextCodec.h"
 
 namespace k510::samples {
@@ -39,20 +39,18 @@ Bcd4 bcdOf(int value)
 int DatabaseBuilder::addSatellite(const SatelliteParams &params)
 {
     Satellite sat;
-    sat.satNumber = std::uint8_t(m_db.satellites.size() + 1);
-    sat.satNumberCopy = sat.satNumber;
-    const std::string name = utf8ToWindows1251(params.name);
-    sat.nameLen = std::uint8_t(std::min(name.size(), kNameCapacity));
-    std::copy_n(name.begin(), sat.nameLen, sat.name.begin());
+    sat.number = std::uint8_t(m_db.satellites.size() + 1);
+    sat.name = utf8ToWindows1251(params.name).substr(0, kNameCapacity);
     sat.lnbLow = bcdOf(params.lnbLowMhz);
     sat.lnbHigh = bcdOf(params.lnbHighMhz);
-    sat.lnbFlags = std::uint8_t((params.lnbp ? LnbFlag::Lnbp : 0) | (params.power12v ? LnbFlag::Power12V : 0)
-                                | (params.tone22k ? LnbFlag::Tone22k : 0)
-                                | (int(params.switchType) << LnbFlag::SwitchTypeShift) | (params.west ? LnbFlag::West : 0));
-    sat.diseqcPorts = std::uint8_t(params.diseqc10Port | (params.diseqc11Port << 3));
-    const Bcd4 longitude = bcdOf(params.longitudeTenths);
-    std::copy_n(longitude.begin(), 3, sat.usalsLongitude.begin());
-    sat.rowTexts = makeRowTexts(sat);
+    sat.lnbp = params.lnbp;
+    sat.power12v = params.power12v;
+    sat.tone22k = params.tone22k;
+    sat.switchType = int(params.switchType);
+    sat.diseqc10Port = params.diseqc10Port;
+    sat.diseqc11Port = params.diseqc11Port;
+    sat.west = params.west;
+    sat.usalsLongitude = longitudeOfTenths(params.longitudeTenths);
     m_db.satellites.push_back(std::move(sat));
     return int(m_db.satellites.size());
 }

@@ -34,8 +34,8 @@ struct ChannelParams {
 };
 
 // Assembles consistent databases for the demo file, tests and benchmarks:
-// TV channels first, then radio, order lists and satellites' row texts made
-// as a read would make them.
+// TV channels first, then radio, order lists, and satellites as a read of
+// their records would make them.
 class DatabaseBuilder {
 public:
     int addSatellite(const SatelliteParams &params);   // returns the satellite number

@@ -132,9 +132,9 @@ void EditCommands::editSatellite()
         runUntilAccepted(*m_satelliteDialog, [&] {
             const SatelliteForm typed = m_satelliteDialog->form();
             applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
-            m.satellites.showSatellite(entry - 1, satellite.rowTexts);
+            m.satellites.showSatellite(entry - 1, satellite);
             showAddedRow(list, list.sortRowsAgain(sort, row));
-            renameSatelliteEntries(entry, fromWindows1251(satellite.rowTexts.name));
+            renameSatelliteEntries(entry, fromWindows1251(satellite.name));
         });
     });
 }

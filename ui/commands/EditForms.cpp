@@ -33,6 +33,7 @@ std::string utf8(const QString &text) { return text.toStdString(); }
 
 constexpr int kSwitchTypeCount = 5;      // none, 1.0, 1.1, motor, USALS
 constexpr int kDiseqc10PortCount = 5;    // none, A..D
+constexpr int kDiseqc11PortCount = 17;   // none, 1..16
 constexpr int kFecCount = 6;             // AUTO .. 7/8
 
 constexpr int kBcdDigits = 6;            // frequencies and rates: up to 999999
@@ -103,22 +104,21 @@ std::string nameOf(const QString &text)
 
 SatelliteForm satelliteFormOf(const Satellite &satellite)
 {
-    const SatelliteRowTexts &texts = satellite.rowTexts;
     SatelliteForm form;
-    form.name = fromWindows1251(texts.name);
+    form.name = fromWindows1251(satellite.name);
     form.lnbLow = QString::fromStdString(bcdText(satellite.lnbLow));
     form.lnbHigh = QString::fromStdString(bcdText(satellite.lnbHigh));
     form.lnbType = lnbTypeIndex(satellite.lnbLow);
-    form.tone22k = satellite.lnbFlags & LnbFlag::Tone22k;
-    form.power12v = texts.power12v == "+";
-    form.lnbp = satellite.lnbFlags & LnbFlag::Lnbp;
-    form.switchType = codeOf(texts.switchType, switchTypeText, kSwitchTypeCount);
-    form.diseqc10 = std::max(0, codeOf(texts.diseqc10, diseqc10Text, kDiseqc10PortCount));
-    bool isNumber = false;
-    const int port11 = QString::fromStdString(texts.diseqc11).toInt(&isNumber);
-    form.diseqc11 = isNumber && port11 >= 0 && port11 <= 16 ? port11 : 0;
-    form.west = texts.hemisphere == "W";
-    form.longitude = QString::fromStdString(texts.longitude);
+    form.tone22k = satellite.tone22k;
+    form.power12v = satellite.power12v;
+    form.lnbp = satellite.lnbp;
+    // A code the dialog has no entry for opens with none chosen.
+    const auto known = [](int code, int count) { return code >= 0 && code < count; };
+    form.switchType = known(satellite.switchType, kSwitchTypeCount) ? satellite.switchType : -1;
+    form.diseqc10 = known(satellite.diseqc10Port, kDiseqc10PortCount) ? satellite.diseqc10Port : 0;
+    form.diseqc11 = known(satellite.diseqc11Port, kDiseqc11PortCount) ? satellite.diseqc11Port : 0;
+    form.west = satellite.west;
+    form.longitude = QString::fromStdString(longitudeText(satellite.usalsLongitude));
     return form;
 }
 

@@ -26,8 +26,9 @@ private:
     FormField m_field;
 };
 
-// The satellite dialog as it opens: name and switching from the row texts,
-// oscillators and supply bits from the record, the LNB type from the low
+// The satellite dialog as it opens, filled from the satellite: a switch type
+// the dialog has no entry for opens with none chosen and such a port as
+// "Нет", the longitude as its row shows it, the LNB type from the low
 // oscillator.
 [[nodiscard]] SatelliteForm satelliteFormOf(const Satellite &satellite);
 // `shown` is what the dialog held when it opened: a longitude the row shows

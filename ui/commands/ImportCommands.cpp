@@ -159,14 +159,14 @@ void ImportCommands::rememberTargets(const ChannelDatabase &source, const std::v
             continue;   // "не добавлять" names no satellite to remember
         const QString target = chosen[s] == automatic[s]
                                    ? QString()
-                                   : fromWindows1251(m.database.satellites[std::size_t(chosen[s])].rowTexts.name);
+                                   : fromWindows1251(m.database.satellites[std::size_t(chosen[s])].name);
         m.settings.rememberImportTarget(importKey(source.satellites[s]), target);
     }
 }
 
 QString ImportCommands::importKey(const Satellite &satellite)
 {
-    return fromWindows1251(satelliteNameKey(satellite.rowTexts.name));
+    return fromWindows1251(satelliteNameKey(satellite.name));
 }
 
 } // namespace k510::ui

@@ -88,8 +88,7 @@ PrintDocument satelliteDocument(const ChannelDatabase &db, const SatellitePage &
                                                                                          : nullptr;
         const QStringList lnb = satellite ? QStringList{QString::fromStdString(bcdText(satellite->lnbLow)),
                                                         QString::fromStdString(bcdText(satellite->lnbHigh)),
-                                                        satellite->lnbFlags & LnbFlag::Tone22k ? QStringLiteral("+")
-                                                                                                : QStringLiteral("-")}
+                                                        satellite->tone22k ? QStringLiteral("+") : QStringLiteral("-")}
                                           : QStringList{{}, {}, {}};
         for (qsizetype j = 0; j < lnb.size(); ++j)
             printed[i].insert(qsizetype(at) + j, lnb[j]);
@@ -117,7 +116,7 @@ PrintDocument transponderDocument(const ChannelDatabase &db, const TransponderPa
         const Satellite *satellite = transponder >= 0 && size_t(transponder) < db.transponders.size()
                                          ? db.satelliteOf(db.transponders[size_t(transponder)])
                                          : nullptr;
-        printed[i].insert(1, satellite ? fromWindows1251(satellite->nameText()) : QString());
+        printed[i].insert(1, satellite ? fromWindows1251(satellite->name) : QString());
     }
     return document;
 }

@@ -77,7 +77,7 @@ public:
             QStringLiteral("Спутник списка «%1» стоит на %2, а спутник базы «%3» — на %4 "
                            "Взять транспондеры с другой позиции?")
                 .arg(QString::fromStdString(source.name), QString::fromStdString(positionText(source.position)),
-                     fromWindows1251(target.rowTexts.name), QString::fromStdString(positionText(*position))),
+                     fromWindows1251(target.name), QString::fromStdString(positionText(*position))),
             UserDialogs::DefaultAnswer::No);
     }
 
@@ -120,14 +120,14 @@ private:
             notes << QStringLiteral("В списке нет спутника на позиции %1").arg(QString::fromStdString(positionText(*position)));
         else if (listSatellite < 0)
             notes << QStringLiteral("У спутника базы «%1» не указана долгота: выберите спутник списка.")
-                         .arg(fromWindows1251(target.rowTexts.name));
+                         .arg(fromWindows1251(target.name));
         else if (position && *position != m_list.satellites.at(std::size_t(listSatellite)).position)
             notes << QStringLiteral("Спутник списка стоит на %1, спутник базы — на %2")
                          .arg(QString::fromStdString(positionText(m_list.satellites[std::size_t(listSatellite)].position)),
                               QString::fromStdString(positionText(*position)));
         if (!canHoldTransponders(databaseSatellite))
             notes << QStringLiteral("«%1» — %2-й спутник базы: %3.")
-                         .arg(fromWindows1251(target.rowTexts.name))
+                         .arg(fromWindows1251(target.name))
                          .arg(databaseSatellite + 1)
                          .arg(QString::fromUtf8(kNoTranspondersPastCapacity));
         for (const int line : m_list.replacedBytesLines) {
@@ -183,7 +183,7 @@ void SatellitesXmlCommand::run()
     for (const ListSatellite &satellite : list.satellites)
         listNames << QString::fromStdString(satellite.name);
     for (const Satellite &satellite : m.database.satellites)
-        databaseNames << fromWindows1251(satellite.rowTexts.name);
+        databaseNames << fromWindows1251(satellite.name);
     ListPlans plans(m.database, list, m.dialogs);
     m_dialog->load(shownPath(path), listNames, databaseNames, databaseChoice,
                    {[&](int l, int d) { return plans.rows(l, d); },

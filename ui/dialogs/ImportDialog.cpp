@@ -53,7 +53,7 @@ QString transponderText(const k510::Transponder &tp)
 // position it is matched by, when it has one.
 QString satelliteWithPosition(const k510::Satellite &satellite)
 {
-    const QString name = k510::ui::fromWindows1251(satellite.rowTexts.name);
+    const QString name = k510::ui::fromWindows1251(satellite.name);
     const std::optional<int> position = k510::satellitePosition(satellite);
     if (!position)
         return name;
@@ -162,7 +162,7 @@ void ImportDialog::load(const QString &sourcePath, const k510::ChannelDatabase &
         m_satellite->clear();
         m_satellite->addItem(QStringLiteral("ВСЕ СПУТНИКИ"));
         for (const k510::Satellite &satellite : m_source.satellites)
-            m_satellite->addItem(k510::ui::fromWindows1251(satellite.rowTexts.name));
+            m_satellite->addItem(k510::ui::fromWindows1251(satellite.name));
     }
     m_find->clear();
     fillTransponderSelector();
@@ -255,7 +255,7 @@ void ImportDialog::fillRows()
                     stillSelected.push_back(rows.count());
                 rows.insertRow(ReportRow{{QString::number(listed), k510::ui::fromWindows1251(channel.nameText()),
                                           radio ? QStringLiteral("Радио") : QStringLiteral("ТВ"),
-                                          sat ? k510::ui::fromWindows1251(sat->rowTexts.name) : QString(),
+                                          sat ? k510::ui::fromWindows1251(sat->name) : QString(),
                                           tp ? transponderText(*tp) : QString(),
                                           channel.isScrambled() ? QStringLiteral("-") : QStringLiteral("+"),
                                           there ? QStringLiteral("есть") : QString()},

@@ -95,7 +95,7 @@ std::optional<ChannelInfo> channelInfo(const ChannelDatabase &db, int channelInd
         info.transponder = (transponder->polarisation ? QStringLiteral(" V") : QStringLiteral(" H")) + '/'
                            + frequencyText(*transponder) + '/' + symbolRateText(*transponder);
         if (const Satellite *satellite = db.satelliteOf(*transponder))
-            info.satellite = fromWindows1251(satellite->nameText());
+            info.satellite = fromWindows1251(satellite->name);
     }
     return info;
 }

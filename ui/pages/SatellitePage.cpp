@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SatellitePage.h"
 
+#include "model/DisplayTexts.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 
@@ -56,18 +57,18 @@ void SatellitePage::fill(const ChannelDatabase &db)
         rows.clear();
         rows.reserve(int(db.satellites.size()));
         for (size_t i = 0; i < db.satellites.size(); ++i)
-            rows.insertRow({cellsOf(db.satellites[i].rowTexts), int(i)});
+            rows.insertRow({cellsOf(rowTextsOf(db.satellites[i])), int(i)});
     }
     m_list->fitColumnsToContents();
 }
 
-void SatellitePage::showSatellite(int satelliteIndex, const SatelliteRowTexts &texts)
+void SatellitePage::showSatellite(int satelliteIndex, const Satellite &satellite)
 {
     ReportRows &rows = m_list->rows();
     for (int row = 0; row < rows.count(); ++row) {
         if (rows.tag(row) != satelliteIndex)
             continue;
-        const QStringList cells = cellsOf(texts);
+        const QStringList cells = cellsOf(rowTextsOf(satellite));
         for (int column = 0; column < cells.size(); ++column)
             rows.setText(row, column, cells[column]);
         return;

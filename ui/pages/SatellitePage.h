@@ -16,12 +16,12 @@ public:
     explicit SatellitePage(QWidget *parent);
 
     [[nodiscard]] ReportList *list() const { return m_list; }
-    // One row per satellite from its own row texts. Each row carries the
-    // satellite's index, since sorting moves rows away from their position.
+    // One row per satellite. Each row carries the satellite's index, since
+    // sorting moves rows away from their position.
     void fill(const ChannelDatabase &db);
     // Rewrites the cells of the satellite's row in place, wherever sorting
     // has put it.
-    void showSatellite(int satelliteIndex, const SatelliteRowTexts &texts);
+    void showSatellite(int satelliteIndex, const Satellite &satellite);
     void reset();
 
 private:

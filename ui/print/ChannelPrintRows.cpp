@@ -37,7 +37,7 @@ QStringList channelPrintCells(const ChannelDatabase &db, const QString &number, 
     return {
         number,
         fromWindows1251(channel->nameText()),
-        satellite ? fromWindows1251(satellite->nameText()) : QString(),
+        satellite ? fromWindows1251(satellite->name) : QString(),
         transponder ? frequencyText(*transponder) + QLatin1Char(' ')
                           + QString::fromStdString(polarisationText(transponder->polarisation))
                     : QString(),

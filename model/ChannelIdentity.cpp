@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "ChannelKinds.h"
 #include "Conversions.h"
 #include "DisplayTexts.h"
 #include "OrderLists.h"
@@ -51,12 +50,12 @@ ChannelReference referenceOf(const ChannelDatabase &db)
     ReferenceFavourites favourites;
     for (const bool radio : {false, true}) {
         std::vector<ReferenceChannel> list;
-        std::vector<int> positionOf(orderOf(db, radio).size() + 1, -1);
-        for (const int number : listedNumbers(db, radio)) {
+        std::vector<int> positionOf(db.order(kindOf(radio)).size() + 1, -1);
+        for (const int number : listedNumbers(db, kindOf(radio))) {
             positionOf[std::size_t(number)] = int(list.size());
-            list.push_back(referenceChannelOf(db, *channelOfKind(db, radio, number)));
+            list.push_back(referenceChannelOf(db, *db.channel(kindOf(radio), number)));
         }
-        const FavouriteGroups &groups = favouritesOf(db, radio);
+        const FavouriteGroups &groups = db.favourites(kindOf(radio));
         for (int g = 0; g < kFavouriteGroupCount; ++g) {
             auto &entries = (radio ? favourites.radio : favourites.tv)[std::size_t(g)];
             for (const std::uint16_t number : groups[std::size_t(g)])
@@ -71,10 +70,10 @@ ChannelReference referenceOf(const ChannelDatabase &db)
     return reference;
 }
 
-std::vector<int> listedNumbers(const ChannelDatabase &db, bool radio)
+std::vector<int> listedNumbers(const ChannelDatabase &db, ChannelKind kind)
 {
-    std::vector<int> numbers = orderedNumbers(orderOf(db, radio));
-    std::erase_if(numbers, [&](int number) { return !channelOfKind(db, radio, number); });
+    std::vector<int> numbers = orderedNumbers(db.order(kind));
+    std::erase_if(numbers, [&](int number) { return !db.channel(kind, number); });
     return numbers;
 }
 

@@ -69,7 +69,7 @@ struct ChannelReference {
 [[nodiscard]] ChannelReference referenceOf(const ChannelDatabase &db);
 // The TV channel numbers (radio numbers) behind referenceOf's list, position
 // by position.
-[[nodiscard]] std::vector<int> listedNumbers(const ChannelDatabase &db, bool radio);
+[[nodiscard]] std::vector<int> listedNumbers(const ChannelDatabase &db, ChannelKind kind);
 
 // Satellite names are the same when they agree after trimming blanks and
 // ignoring the case of Latin letters; this is that comparable form.
@@ -127,7 +127,7 @@ struct Partners {
 // 3. Then, among the channels still without partner on both sides: the same
 //    name (byte for byte, and not empty: an empty name tells nothing) on a
 //    matching satellite, when exactly one such channel is left on each side.
-[[nodiscard]] Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, bool radio);
+[[nodiscard]] Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, ChannelKind kind);
 
 // "Name — Satellite — 11766 H" in UTF-8, for lists shown to the user.
 [[nodiscard]] std::string channelLine(const ReferenceChannel &channel);

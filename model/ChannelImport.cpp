@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "ChannelIdentity.h"
-#include "ChannelKinds.h"
 #include "Conversions.h"
 #include "DisplayTexts.h"
 #include "ImageWriter.h"
@@ -38,10 +37,10 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
                                     const ImportRequest &request, bool radio, ImportPlan &plan)
 {
     const std::vector<int> &numbers = radio ? request.radio : request.tv;
-    const std::vector<int> listed = listedNumbers(source, radio);
-    std::vector<bool> selected(orderOf(source, radio).size() + 1, false);
+    const std::vector<int> listed = listedNumbers(source, kindOf(radio));
+    std::vector<bool> selected(source.order(kindOf(radio)).size() + 1, false);
     for (const int number : numbers) {
-        if (number >= 1 && std::size_t(number) < selected.size() && channelOfKind(source, radio, number))
+        if (number >= 1 && std::size_t(number) < selected.size() && source.channel(kindOf(radio), number))
             selected[std::size_t(number)] = true;
         else
             plan.unusable.push_back(kindName(radio, number) + ": такого канала в базе нет");
@@ -51,7 +50,7 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
         if (!selected[std::size_t(number)])
             continue;
         selected[std::size_t(number)] = false;   // a number given twice is taken once
-        const Channel &channel = *channelOfKind(source, radio, number);
+        const Channel &channel = *source.channel(kindOf(radio), number);
         const auto unusable = [&](const char *why) {
             plan.unusable.push_back(kindName(radio, number) + " " + channelLine(referenceChannelOf(source, channel))
                                     + ": " + why);
@@ -122,7 +121,7 @@ public:
             const bool newTransponder = channel.tpNumber > base && !m_added[added];
             const std::size_t transponders = m_transponders + (newTransponder ? 1 : 0);
             std::size_t &ofKind = radio ? m_radio : m_tv;
-            if (orderOf(m_db, radio).size() + ofKind + 1 > std::size_t(kOrderCapacity)
+            if (m_db.order(kindOf(radio)).size() + ofKind + 1 > std::size_t(kOrderCapacity)
                 || base + transponders > std::size_t(kTransponderCapacity)
                 || !hasRoomFor(m_db, transponders, m_tv + m_radio + 1))
                 break;
@@ -187,8 +186,8 @@ std::vector<int> defaultTargetSatellites(const ChannelDatabase &db, const Channe
 ImportRequest everyChannel(const ChannelDatabase &db, const ChannelDatabase &source)
 {
     ImportRequest request;
-    request.tv = listedNumbers(source, false);
-    request.radio = listedNumbers(source, true);
+    request.tv = listedNumbers(source, ChannelKind::Tv);
+    request.radio = listedNumbers(source, ChannelKind::Radio);
     request.targetSatellites = defaultTargetSatellites(db, source);
     return request;
 }
@@ -222,7 +221,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     plan.updateTransponders = request.updateTransponders && !plan.retunes.empty();
     Partners partners[2];
     for (const bool radio : {false, true}) {
-        partners[radio] = matchChannels(db, reference, radio);
+        partners[radio] = matchChannels(db, reference, kindOf(radio));
         for (std::size_t k = 0; k < candidates[radio].size(); ++k) {
             const int partner = partners[radio].channelOfReference[k];
             if (partner == kNoPartner)
@@ -230,7 +229,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
             ++plan.alreadyThere;
             const Candidate &candidate = candidates[radio][k];
             (radio ? plan.radioThere : plan.tvThere).push_back(candidate.number);
-            const Channel *there = channelOfKind(db, radio, partner);
+            const Channel *there = db.channel(kindOf(radio), partner);
             const Transponder *tp = there ? db.transponderOf(*there) : nullptr;
             if (tp && there->serviceId == candidate.channel->serviceId && tp->satNumber == candidate.targetSatellite + 1)
                 choice.noteMoved(candidate.sourceTransponder, there->tpNumber, radio);
@@ -250,7 +249,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
 
     if (request.insertion) {
         ImportInsertion insertion = *request.insertion;
-        insertion.afterPosition = std::clamp(insertion.afterPosition, 0, int(orderOf(db, insertion.radio).size()));
+        insertion.afterPosition = std::clamp(insertion.afterPosition, 0, int(db.order(kindOf(insertion.radio)).size()));
         plan.insertion = insertion;
     }
     plan.overflow.tvList = db.tvOrder.size() + plan.tv.size() > std::size_t(kOrderCapacity);
@@ -268,8 +267,9 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     return plan;
 }
 
-OrderSpan addedPositions(const ImportPlan &plan, bool radio)
+OrderSpan addedPositions(const ImportPlan &plan, ChannelKind kind)
 {
+    const bool radio = isRadio(kind);
     const int count = int((radio ? plan.radio : plan.tv).size());
     if (plan.insertion && plan.insertion->radio == radio)
         return {plan.insertion->afterPosition, count};

@@ -128,7 +128,7 @@ struct OrderSpan {
     int first = 0;
     int count = 0;
 };
-[[nodiscard]] OrderSpan addedPositions(const ImportPlan &plan, bool radio);
+[[nodiscard]] OrderSpan addedPositions(const ImportPlan &plan, ChannelKind kind);
 
 // Puts a plan into effect through the database's own append operations,
 // whole or not at all: refused, with nothing changed, as importRefusal says.

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "ChannelKinds.h"
 #include "Conversions.h"
 #include "OrderLists.h"
 #include "SameTransponder.h"
@@ -122,15 +121,15 @@ public:
         : m_db(db), m_radio(radio), m_reference(*(radio ? reference.radio : reference.tv)),
           m_satellites(resolveSatellites(db, reference, m_reference))
     {
-        const std::size_t count = orderOf(db, radio).size();
+        const std::size_t count = db.order(kindOf(radio)).size();
         m_partners.referenceOfChannel.assign(count, kNoPartner);
         m_partners.channelOfReference.assign(m_reference.size(), kNoPartner);
         m_rank.assign(count + 1, 0);
         m_satelliteOf.assign(count + 1, -1);
         int rank = 0;
-        for (const int number : orderedNumbers(orderOf(db, radio))) {
+        for (const int number : orderedNumbers(db.order(kindOf(radio)))) {
             m_rank[std::size_t(number)] = rank++;
-            const Channel *channel = channelOfKind(db, radio, number);
+            const Channel *channel = db.channel(kindOf(radio), number);
             const auto location = channel ? locate(db, *channel) : std::nullopt;
             if (!location)
                 continue;
@@ -260,7 +259,7 @@ private:
                 if (!isOpen(std::size_t(position)) || (sameName && wanted.name.empty()))
                     continue;
                 for (const int number : numbers) {
-                    const Channel &channel = *channelOfKind(m_db, m_radio, number);
+                    const Channel &channel = *m_db.channel(kindOf(m_radio), number);
                     if (!isTaken(number) && channel.serviceId == wanted.serviceId
                         && (!sameName || channel.nameText() == wanted.name)) {
                         pair(std::size_t(position), number);
@@ -278,7 +277,7 @@ private:
             const int satellite = m_satelliteOf[std::size_t(number)];
             if (m_partners.referenceOfChannel[k] != kNoPartner || satellite < 0)
                 continue;   // a located channel has a record
-            const std::string name = channelOfKind(m_db, m_radio, number)->nameText();
+            const std::string name = m_db.channel(kindOf(m_radio), number)->nameText();
             if (!name.empty())
                 channelsByName[nameKey(satellite, name)].push_back(number);
         }
@@ -332,11 +331,12 @@ int Partners::matched() const
                              [](int number) { return number != kNoPartner; }));
 }
 
-Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, bool radio)
+Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, ChannelKind kind)
 {
+    const bool radio = isRadio(kind);
     if (!(radio ? reference.radio : reference.tv)) {
         Partners none;
-        none.referenceOfChannel.assign(orderOf(db, radio).size(), kNoPartner);
+        none.referenceOfChannel.assign(db.order(kindOf(radio)).size(), kNoPartner);
         return none;
     }
     return Pairing(db, reference, radio).run();

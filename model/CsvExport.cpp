@@ -138,15 +138,15 @@ std::string transponderListCsv(const ChannelDatabase &db, std::optional<std::siz
     return out;
 }
 
-std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator)
+std::string channelListCsv(const ChannelDatabase &db, ChannelKind kind, char separator)
 {
     std::string out(kByteOrderMark);
     Row header = headerRow(kChannelListCsvHeader);
-    header[CsvColumn::Name] = radio ? kRadioNameTitle : kTvNameTitle;
+    header[CsvColumn::Name] = isRadio(kind) ? kRadioNameTitle : kTvNameTitle;
     appendRow(out, header, separator);
-    const std::size_t entries = radio ? db.radioOrder.size() : db.tvOrder.size();
+    const std::size_t entries = db.order(kind).size();
     for (std::size_t position = 0; position < entries; ++position) {
-        const int index = radio ? db.channelIndexOfRadioOrder(int(position)) : db.channelIndexOfTvOrder(int(position));
+        const int index = db.channelIndexAtPlace(kind, int(position));
         if (const Channel *channel = db.channelAt(index))
             appendRow(out, channelRow(db, *channel, int(position) + 1), separator);
     }

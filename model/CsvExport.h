@@ -55,7 +55,7 @@ inline constexpr std::string_view kCsvFormulaLeads = "=+-@\t\r";
 //   "FEC"          "AUTO", "1/2" .. "7/8"; empty for an unknown code
 //   "Service ID", "PMT PID", "Video PID", "Audio PID", "PCR PID"   decimal
 //   "Закодирован", "Блок."   "да" / "нет"
-[[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, bool radio, char separator = ',');
+[[nodiscard]] std::string channelListCsv(const ChannelDatabase &db, ChannelKind kind, char separator = ',');
 
 inline constexpr std::array<std::string_view, 5> kTransponderListCsvHeader = {
     "Спутник", "Поляризация", "Частота", "Скорость", "FEC",

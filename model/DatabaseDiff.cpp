@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "ChannelKinds.h"
 #include "Conversions.h"
 #include "DisplayTexts.h"
 #include "OrderLists.h"
@@ -226,7 +225,7 @@ std::vector<PositionMove> movesOf(std::vector<Placed> placed)
 // Per number: its 1-based place in the user's order.
 std::vector<int> placesOf(const ChannelDatabase &db, bool radio)
 {
-    const std::vector<int> numbers = orderedNumbers(orderOf(db, radio));
+    const std::vector<int> numbers = orderedNumbers(db.order(kindOf(radio)));
     std::vector<int> places(numbers.size() + 1, 0);
     for (std::size_t k = 0; k < numbers.size(); ++k)
         places[std::size_t(numbers[k])] = int(k) + 1;
@@ -257,8 +256,8 @@ KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
             diff.removed.push_back({number, beforePlaces[std::size_t(number)], c.reference[position]});
             continue;
         }
-        const Channel &a = *channelOfKind(c.before, c.radio, number);
-        const Channel &b = *channelOfKind(c.after, c.radio, partner);
+        const Channel &a = *c.before.channel(kindOf(c.radio), number);
+        const Channel &b = *c.after.channel(kindOf(c.radio), partner);
         ReferenceChannel shown = referenceChannelOf(c.after, b);
         auto changes = channelChanges(c.before, a, c.after, b, pairs);
         if (!changes.empty())
@@ -267,10 +266,10 @@ KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
         placed.push_back({std::move(shown), beforePlaces[std::size_t(number)], afterPlaces[std::size_t(partner)]});
     }
     diff.moves = movesOf(std::move(placed));
-    for (const int number : listedNumbers(c.after, c.radio))
+    for (const int number : listedNumbers(c.after, kindOf(c.radio)))
         if (c.partners.referenceOfChannel[std::size_t(number - 1)] == kNoPartner)
             diff.added.push_back({number, afterPlaces[std::size_t(number)],
-                                  referenceChannelOf(c.after, *channelOfKind(c.after, c.radio, number))});
+                                  referenceChannelOf(c.after, *c.after.channel(kindOf(c.radio), number))});
     return diff;
 }
 
@@ -281,12 +280,12 @@ GroupDiff diffGroup(const KindContext &c, int group)
     diff.group = group;
     diff.nameBefore = c.radio ? c.before.radioGroupName(group) : c.before.tvGroupName(group);
     diff.nameAfter = c.radio ? c.after.radioGroupName(group) : c.after.tvGroupName(group);
-    const FavouriteGroup &a = favouritesOf(c.before, c.radio)[std::size_t(group - 1)];
-    const FavouriteGroup &b = favouritesOf(c.after, c.radio)[std::size_t(group - 1)];
+    const FavouriteGroup &a = c.before.favourites(kindOf(c.radio))[std::size_t(group - 1)];
+    const FavouriteGroup &b = c.after.favourites(kindOf(c.radio))[std::size_t(group - 1)];
     const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
     const std::vector<int> afterPlaces = placesOf(c.after, c.radio);
 
-    std::vector<int> positionOf(orderOf(c.before, c.radio).size() + 1, -1);
+    std::vector<int> positionOf(c.before.order(kindOf(c.radio)).size() + 1, -1);
     for (std::size_t position = 0; position < c.beforeNumbers.size(); ++position)
         positionOf[std::size_t(c.beforeNumbers[position])] = int(position);
     std::vector<char> taken(b.size(), 0);
@@ -308,7 +307,7 @@ GroupDiff diffGroup(const KindContext &c, int group)
     }
     diff.moves = movesOf(std::move(placed));
     for (std::size_t j = 0; j < b.size(); ++j)
-        if (const Channel *channel = channelOfKind(c.after, c.radio, b[j]); channel && !taken[j])
+        if (const Channel *channel = c.after.channel(kindOf(c.radio), b[j]); channel && !taken[j])
             diff.added.push_back({b[j], placeIn(afterPlaces, b[j]), referenceChannelOf(c.after, *channel)});
     return diff;
 }
@@ -334,8 +333,8 @@ DatabaseDiff diffDatabases(const ChannelDatabase &before, const ChannelDatabase 
 
     const ChannelReference reference = referenceOf(before);
     for (const bool radio : {false, true}) {
-        const std::vector<int> beforeNumbers = listedNumbers(before, radio);
-        const Partners partners = matchChannels(after, reference, radio);
+        const std::vector<int> beforeNumbers = listedNumbers(before, kindOf(radio));
+        const Partners partners = matchChannels(after, reference, kindOf(radio));
         const KindContext context{before, after, radio, *(radio ? reference.radio : reference.tv), beforeNumbers,
                                   partners};
         (radio ? diff.radio : diff.tv) = diffKind(context, pairs);

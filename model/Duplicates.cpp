@@ -6,18 +6,17 @@
 #include <string>
 #include <unordered_set>
 
-#include "ChannelKinds.h"
 #include "OrderLists.h"
 
 namespace k510 {
 
-DuplicateChannels duplicateChannels(const ChannelDatabase &db, bool radio)
+DuplicateChannels duplicateChannels(const ChannelDatabase &db, ChannelKind kind)
 {
     std::unordered_set<std::uint32_t> serviceIdsSeen;   // transponder number and service ID
     std::unordered_set<std::string> namesSeen;          // transponder number and name
     DuplicateChannels found;
-    for (const int number : orderedNumbers(orderOf(db, radio))) {
-        const Channel *channel = channelOfKind(db, radio, number);
+    for (const int number : orderedNumbers(db.order(kind))) {
+        const Channel *channel = db.channel(kind, number);
         if (!channel || !db.transponderOf(*channel))
             continue;
         const bool sameService = !serviceIdsSeen.insert(std::uint32_t(channel->tpNumber) << 16 | channel->serviceId).second;

@@ -28,6 +28,6 @@ struct DuplicateChannels {
     bool operator==(const DuplicateChannels &) const = default;
 };
 
-[[nodiscard]] DuplicateChannels duplicateChannels(const ChannelDatabase &db, bool radio);
+[[nodiscard]] DuplicateChannels duplicateChannels(const ChannelDatabase &db, ChannelKind kind);
 
 } // namespace k510

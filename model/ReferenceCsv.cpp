@@ -237,7 +237,7 @@ bool startsAsChannelList(std::string_view file)
     return separatorOf(start).has_value() || separatorOf(windows1251ToUtf8(start)).has_value();
 }
 
-ReferenceCsvResult readReferenceCsv(std::string_view bytes, bool radio)
+ReferenceCsvResult readReferenceCsv(std::string_view bytes, ChannelKind kind)
 {
     ReferenceCsvResult result;
     const std::string text = textOf(bytes);
@@ -258,7 +258,7 @@ ReferenceCsvResult readReferenceCsv(std::string_view bytes, bool radio)
         result.error = kNotAChannelList;
         return result;
     }
-    if (*stated != StatedKind::None && (*stated == StatedKind::Radio) != radio) {
+    if (*stated != StatedKind::None && (*stated == StatedKind::Radio) != isRadio(kind)) {
         result.otherKind = true;
         return result;
     }
@@ -277,7 +277,7 @@ ReferenceCsvResult readReferenceCsv(std::string_view bytes, bool radio)
             reference.satellites.push_back(satellite);
         channels.push_back(std::move(*channel));
     }
-    (radio ? reference.radio : reference.tv) = std::move(channels);
+    (isRadio(kind) ? reference.radio : reference.tv) = std::move(channels);
     result.reference = std::move(reference);
     return result;
 }

@@ -38,7 +38,7 @@ struct ReferenceCsvResult {
 // not the export's header, a row without exactly its 14 cells, a frequency
 // that is not the export's number, a service ID outside 0..65535, a
 // polarisation other than "H" or "V", a quote left open.
-[[nodiscard]] ReferenceCsvResult readReferenceCsv(std::string_view file, bool radio);
+[[nodiscard]] ReferenceCsvResult readReferenceCsv(std::string_view file, ChannelKind kind);
 
 // Whether a file opens as a channel list does: with a byte-order mark, or
 // with the header's first cell and a separator, in any of the encodings

@@ -9,7 +9,7 @@
 
 namespace k510 {
 
-ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool radioCsv)
+ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, ChannelKind kind)
 {
     ReferenceFileResult result;
     const std::string_view bytes(reinterpret_cast<const char *>(file.data()), file.size());
@@ -28,7 +28,7 @@ ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool r
             result.error = std::move(read.error);
         return result;
     }
-    ReferenceCsvResult csv = readReferenceCsv(bytes, radioCsv);
+    ReferenceCsvResult csv = readReferenceCsv(bytes, kind);
     result.reference = std::move(csv.reference);
     result.error = std::move(csv.error);
     result.otherKind = csv.otherKind;

@@ -25,6 +25,6 @@ struct ReferenceFileResult {
 // exported (a radio list when radioCsv is set, ReferenceCsv.h) when it starts
 // as one, or when it is text that is no image; otherwise a database image,
 // refused with the image reader's own message when damaged or cut short.
-[[nodiscard]] ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, bool radioCsv);
+[[nodiscard]] ReferenceFileResult readReferenceFile(std::span<const std::uint8_t> file, ChannelKind kind);
 
 } // namespace k510

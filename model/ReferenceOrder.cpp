@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReferenceOrder.h"
 
-#include "ChannelKinds.h"
 #include "OrderLists.h"
 
 namespace k510 {
@@ -11,14 +10,14 @@ namespace {
 KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &reference, bool radio)
 {
     KindOrderPlan plan;
-    plan.order = orderOf(db, radio);
-    plan.favourites = favouritesOf(db, radio);
+    plan.order = db.order(kindOf(radio));
+    plan.favourites = db.favourites(kindOf(radio));
     const auto &list = radio ? reference.radio : reference.tv;
     if (!list)
         return plan;
     plan.referenced = true;
 
-    const Partners partners = matchChannels(db, reference, radio);
+    const Partners partners = matchChannels(db, reference, kindOf(radio));
     plan.order.clear();
     for (std::size_t position = 0; position < list->size(); ++position) {
         const int partner = partners.channelOfReference[position];
@@ -31,10 +30,10 @@ KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &refere
     // Numbers of a damaged order list that have no record behind them go
     // last: they are no channel, but T (R) counts them.
     std::vector<std::uint16_t> withoutRecord;
-    for (const int number : orderedNumbers(orderOf(db, radio))) {
+    for (const int number : orderedNumbers(db.order(kindOf(radio)))) {
         if (partners.referenceOfChannel[std::size_t(number - 1)] != kNoPartner)
             continue;
-        if (const Channel *channel = channelOfKind(db, radio, number)) {
+        if (const Channel *channel = db.channel(kindOf(radio), number)) {
             plan.order.push_back(std::uint16_t(number));
             plan.newChannels.push_back(referenceChannelOf(db, *channel));
         } else {

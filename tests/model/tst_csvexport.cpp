@@ -202,7 +202,7 @@ private slots:
         QFETCH(ChannelDatabase, db);
         QFETCH(bool, radio);
         QFETCH(char, separator);
-        QTEST(bytes(channelListCsv(db, radio, separator)), "expected");
+        QTEST(bytes(channelListCsv(db, kindOf(radio), separator)), "expected");
     }
 
     // The demo database from one end to the other, as a user would export it.
@@ -227,7 +227,7 @@ private slots:
     {
         QFETCH(bool, radio);
         QFETCH(int, row);
-        const QByteArray csv = bytes(channelListCsv(samples::demoDatabase(), radio));
+        const QByteArray csv = bytes(channelListCsv(samples::demoDatabase(), kindOf(radio)));
         QVERIFY(csv.startsWith(kBom + header(radio)));
         QVERIFY(csv.endsWith("\r\n"));
         QCOMPARE(csv.count("\r\n"), csv.count('\n'));

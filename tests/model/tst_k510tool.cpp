@@ -107,7 +107,7 @@ QByteArray csvOf(const QString &path, bool radio, char separator = ',')
     const QByteArray data = readFile(path);
     const ReadResult read = readImage(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
                                                 std::size_t(data.size())));
-    return read.ok() ? QByteArray::fromStdString(channelListCsv(*read.database, radio, separator)) : QByteArray();
+    return read.ok() ? QByteArray::fromStdString(channelListCsv(*read.database, kindOf(radio), separator)) : QByteArray();
 }
 
 // editable() in another order, with another first TV group.
@@ -140,7 +140,7 @@ Ordered ordered(ChannelDatabase in, const ChannelReference &reference, bool repl
 
 ChannelReference csvReference(const ChannelDatabase &db, bool radio)
 {
-    return *readReferenceCsv(channelListCsv(db, radio), radio).reference;
+    return *readReferenceCsv(channelListCsv(db, kindOf(radio)), kindOf(radio)).reference;
 }
 
 QString summary(int tv, int radio, int transponders, int favouriteEntries = 0)
@@ -888,7 +888,7 @@ private slots:
                                            {"DEMO", path("demo.k5d")},   {"OLDRADIOCSV", path("old-radio.csv")}};
         writeFile(files["IN"], imageOf(editable()));
         writeFile(files["REF"], imageOf(reordered()));
-        const std::string tvList = channelListCsv(reordered(), false), radioList = channelListCsv(reordered(), true);
+        const std::string tvList = channelListCsv(reordered(), ChannelKind::Tv), radioList = channelListCsv(reordered(), ChannelKind::Radio);
         writeFile(files["CSV"], Image(tvList.begin(), tvList.end()));
         writeFile(files["RADIOCSV"], Image(radioList.begin(), radioList.end()));
         const QByteArray oldRadioList = QByteArray::fromStdString(radioList).replace("Радиоканал", "Название");
@@ -928,7 +928,7 @@ private slots:
             const ChannelDatabase in = editable();
             const bool radioOnly = arguments.contains("--radio");
             const auto twinsIn = [&](const ChannelDatabase &db, bool radio) {
-                const DuplicateChannels twins = duplicateChannels(db, radio);
+                const DuplicateChannels twins = duplicateChannels(db, kindOf(radio));
                 return (arguments.contains("--names") ? twins.similarNames : twins.copies).size();
             };
             const std::size_t tvDuplicates = twinsIn(in, false);

@@ -402,7 +402,7 @@ private slots:
             const bool csv = chance(random, 20);
             if (csv) {
                 const bool radio = chance(random, 50);
-                ReferenceCsvResult read = readReferenceCsv(channelListCsv(source, radio, ';'), radio);
+                ReferenceCsvResult read = readReferenceCsv(channelListCsv(source, kindOf(radio), ';'), kindOf(radio));
                 QVERIFY2(read.ok(), read.error.c_str());
                 reference = std::move(*read.reference);
             }
@@ -420,7 +420,7 @@ private slots:
                 }
                 QVERIFY2(order.size() == (radio ? db.radioOrder : db.tvOrder).size(), qPrintable(where));
                 QVERIFY2(isPermutation(order), qPrintable(where));
-                const Partners partners = matchChannels(db, reference, radio);
+                const Partners partners = matchChannels(db, reference, kindOf(radio));
                 const int matched = (radio ? plan.radio : plan.tv).matched;
                 for (std::size_t k = 0; k < order.size(); ++k)
                     QVERIFY2((partners.referenceOfChannel[order[k] - 1] != kNoPartner) == (int(k) < matched),

@@ -77,7 +77,7 @@ ChannelDatabase build(const Side &side)
 // two directions agree.
 QList<int> partnersOf(const ChannelDatabase &db, const ChannelReference &reference, bool radio)
 {
-    const Partners partners = matchChannels(db, reference, radio);
+    const Partners partners = matchChannels(db, reference, kindOf(radio));
     QList<int> list;
     for (std::size_t position = 0; position < partners.channelOfReference.size(); ++position) {
         const int number = partners.channelOfReference[position];
@@ -393,7 +393,7 @@ private slots:
         ChannelReference seen = referenceOf(source);
         const bool csv = reference == Reference::ReversedCsv;
         if (csv) {
-            ReferenceCsvResult read = readReferenceCsv(channelListCsv(source, false, ';'), false);
+            ReferenceCsvResult read = readReferenceCsv(channelListCsv(source, ChannelKind::Tv, ';'), ChannelKind::Tv);
             QVERIFY2(read.ok(), read.error.c_str());
             seen = std::move(*read.reference);
         }
@@ -457,13 +457,13 @@ private slots:
         QFETCH(bool, radio);
         QFETCH(QString, variant);
         const ChannelDatabase db = awkwardNames();
-        QByteArray file = QByteArray::fromStdString(channelListCsv(db, radio, separator));
+        QByteArray file = QByteArray::fromStdString(channelListCsv(db, kindOf(radio), separator));
         if (variant == "lf")
             file = file.mid(3).replace("\r\n", "\n");
         if (variant == "blank")
             file = file.replace("\r\n1", "\r\n\r\n" + QByteArray(13, separator) + "\r\n1").chopped(2);
         if (variant == "quoted")
-            file.replace(QByteArray::fromStdString(channelListCsv(ChannelDatabase{}, radio, separator)).trimmed().mid(3),
+            file.replace(QByteArray::fromStdString(channelListCsv(ChannelDatabase{}, kindOf(radio), separator)).trimmed().mid(3),
                          "\"№\",\"Название\",\"Спутник\",Частота,Поляризация,Скорость,FEC,Service ID,PMT PID,"
                          "Video PID,Audio PID,PCR PID,Закодирован,\"Блок.\"");
         if (variant == "cp1251")
@@ -478,7 +478,7 @@ private slots:
             }
             file = encoded;
         }
-        const ReferenceCsvResult read = readReferenceCsv(file.toStdString(), radio);
+        const ReferenceCsvResult read = readReferenceCsv(file.toStdString(), kindOf(radio));
         QVERIFY2(read.ok(), read.error.c_str());
         QVERIFY(!(radio ? read.reference->tv : read.reference->radio));
         QVERIFY(!read.reference->favourites);
@@ -517,12 +517,12 @@ private slots:
         QFETCH(bool, radioWanted);
         QFETCH(bool, read);
         const ChannelDatabase db = awkwardNames();
-        QByteArray file = QByteArray::fromStdString(channelListCsv(db, radioList, ';'));
+        QByteArray file = QByteArray::fromStdString(channelListCsv(db, kindOf(radioList), ';'));
         QFETCH(bool, oldHeader);
         if (oldHeader)
             file.replace(radioList ? "Радиоканал" : "ТВ-канал", "Название");
         const ReferenceFileResult result = readReferenceFile(
-            {reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, radioWanted);
+            {reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, kindOf(radioWanted));
         QCOMPARE(result.ok(), read);
         QCOMPARE(result.otherKind, !read);
         QVERIFY(result.error.empty());
@@ -540,7 +540,7 @@ private slots:
         const ChannelDatabase demo = samples::demoDatabase();
         const WriteResult written = writeImage(demo);
         const QByteArray image(reinterpret_cast<const char *>(written.image.data()), qsizetype(written.image.size()));
-        QByteArray list = QByteArray::fromStdString(channelListCsv(demo, false, ';'));
+        QByteArray list = QByteArray::fromStdString(channelListCsv(demo, ChannelKind::Tv, ';'));
         const QByteArray listOfImageSize = list + QByteArray(image.size() - list.size(), '\n');
         QByteArray damaged = image;
         damaged[0] = damaged[1] = char(0x7F);   // far more satellites than an image holds
@@ -560,7 +560,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, error);
         const ReferenceFileResult read
-            = readReferenceFile({reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, false);
+            = readReferenceFile({reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}, ChannelKind::Tv);
         QTEST(read.image, "image");
         QCOMPARE(read.ok(), error.isEmpty());
         QVERIFY2(QString::fromStdString(read.error).contains(error), read.error.c_str());
@@ -572,7 +572,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
-        const QByteArray header = QByteArray::fromStdString(channelListCsv(ChannelDatabase{}, false));
+        const QByteArray header = QByteArray::fromStdString(channelListCsv(ChannelDatabase{}, ChannelKind::Tv));
         const QByteArray good = "1,ТВ,Astra,11766,H,27500,3/4,100,101,102,103,104,нет,нет";
         const auto row = [&](const char *name, const QByteArray &file, const char *error) {
             QTest::newRow(name) << file << QString::fromUtf8(error);
@@ -598,7 +598,7 @@ private slots:
     void refusedCsv()
     {
         QFETCH(QByteArray, file);
-        const ReferenceCsvResult read = readReferenceCsv(file.toStdString(), false);
+        const ReferenceCsvResult read = readReferenceCsv(file.toStdString(), ChannelKind::Tv);
         QVERIFY(!read.ok());
         QFETCH(QString, error);
         QVERIFY2(QString::fromStdString(read.error).contains(error), read.error.c_str());
@@ -642,11 +642,11 @@ private slots:
         if (!tvOrder.isEmpty())
             db.tvOrder.assign(tvOrder.begin(), tvOrder.end());
         const auto asList = [](const std::vector<int> &numbers) { return QList<int>(numbers.begin(), numbers.end()); };
-        const DuplicateChannels tv = duplicateChannels(db, false);
+        const DuplicateChannels tv = duplicateChannels(db, ChannelKind::Tv);
         QTEST(asList(tv.copies), "tv");
         QTEST(asList(tv.similarNames), "similar");
-        QTEST(asList(duplicateChannels(db, true).copies), "radio");
-        QVERIFY(duplicateChannels(db, true).similarNames.empty());
+        QTEST(asList(duplicateChannels(db, ChannelKind::Radio).copies), "radio");
+        QVERIFY(duplicateChannels(db, ChannelKind::Radio).similarNames.empty());
 
         // k510-tool duplicates gives the same lists, --names the similar ones.
         QTemporaryDir dir;
@@ -682,7 +682,7 @@ private slots:
                 shown << QString::number(number);
             return numbers.empty() ? shown : QStringList{QString::fromLatin1(option)} + shown;
         };
-        const std::vector<int> radio = duplicateChannels(db, true).copies;
+        const std::vector<int> radio = duplicateChannels(db, ChannelKind::Radio).copies;
         QCOMPARE(toolLists({}), listed("--tv", tv.copies) + listed("--radio", radio));
         QCOMPARE(toolLists({"--names", "--tv"}), listed("--tv", tv.similarNames));
     }

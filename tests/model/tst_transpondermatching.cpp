@@ -66,7 +66,7 @@ SatellitesList listOf(const Tps &transponders)
 // Order by example: the transponder of our partner of their first channel.
 int byOrder(const ChannelDatabase &ours, const ChannelDatabase &theirs)
 {
-    const int partner = matchChannels(ours, referenceOf(theirs), false).channelOfReference.front();
+    const int partner = matchChannels(ours, referenceOf(theirs), ChannelKind::Tv).channelOfReference.front();
     return partner == kNoPartner ? 0 : int(ours.tvChannel(partner)->tpNumber);
 }
 

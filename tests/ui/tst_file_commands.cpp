@@ -363,7 +363,7 @@ void FileCommandsTest::csvSeparatorChosenInTheDialog()
         dialogs.saveFilters = {chosen};
 
     const QString written = k510::ui::exportCsvFile(
-                                [&](char chosen) { return k510::channelListCsv(db, false, chosen); }, dialogs, nullptr,
+                                [&](char chosen) { return k510::channelListCsv(db, k510::ChannelKind::Tv, chosen); }, dialogs, nullptr,
                                 {}, std::nullopt, QLocale(locale))
                                 .path;
     QCOMPARE(written, dir.filePath(QStringLiteral("list.csv")));
@@ -371,7 +371,7 @@ void FileCommandsTest::csvSeparatorChosenInTheDialog()
     QCOMPARE(dialogs.saveOptions[0].filter, QStringLiteral("CSV, разделитель «;» (*.csv);;"
                                                            "CSV, разделитель «,» (*.csv);;Все файлы (*)"));
     QCOMPARE(dialogs.saveOptions[0].selectedFilter, offered);
-    const std::string expected = k510::channelListCsv(db, false, separator);
+    const std::string expected = k510::channelListCsv(db, k510::ChannelKind::Tv, separator);
     QCOMPARE(fileBytes(written), QByteArray(expected.data(), qsizetype(expected.size())));
     QVERIFY(fileBytes(written).contains(QByteArray("1") + separator));
 }

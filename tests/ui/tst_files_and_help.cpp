@@ -248,7 +248,7 @@ void FilesAndHelpTest::csvExport()
     const QByteArray written = fileBytes(editor.path(QStringLiteral("list.csv")));
     // ctest runs this test with a Russian LC_NUMERIC: ";" then.
     const char separator = k510::ui::spreadsheetSeparator(QLocale::system());
-    const std::string expected = k510::channelListCsv(db, radio, separator);
+    const std::string expected = k510::channelListCsv(db, k510::kindOf(radio), separator);
     QCOMPARE(written, QByteArray(expected.data(), qsizetype(expected.size())));
     QVERIFY(written.startsWith("\xEF\xBB\xBF"));
     const QList<QByteArray> lines = written.mid(3).split('\n');
@@ -669,7 +669,7 @@ void FilesAndHelpTest::csvSeparatorIsRemembered()
     editor.dialogs().saveFilters = {QStringLiteral("Все файлы (*)")};
     again.findChild<QAction *>(QStringLiteral("mmFileExportCsv"))->trigger();
     QCOMPARE(editor.dialogs().saveOptions.back().selectedFilter, other);
-    const std::string expected = k510::channelListCsv(again.database(), false, otherSeparator);
+    const std::string expected = k510::channelListCsv(again.database(), k510::ChannelKind::Tv, otherSeparator);
     QCOMPARE(fileBytes(editor.path(QStringLiteral("second.csv"))), QByteArray::fromStdString(expected));
 }
 

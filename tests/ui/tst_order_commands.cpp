@@ -114,7 +114,7 @@ void OrderCommandsTest::orderByExample()
         path = editor.path(QStringLiteral("reference.csv"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(k510::channelListCsv(reference, false, ';')));
+        file.write(QByteArray::fromStdString(k510::channelListCsv(reference, k510::ChannelKind::Tv, ';')));
     }
     editor.dialogs().openNames << path;
     QStringList shownSummary;
@@ -177,7 +177,7 @@ void OrderCommandsTest::referenceMatchingNothing()
     const QString path = editor.path(QStringLiteral("list.csv"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QByteArray list = QByteArray::fromStdString(k510::channelListCsv(original, !onRadioPage, ';'));
+    QByteArray list = QByteArray::fromStdString(k510::channelListCsv(original, k510::kindOf(!onRadioPage), ';'));
     if (oldHeader)
         list.replace("Радиоканал", "Название");
     file.write(list);

@@ -51,7 +51,7 @@ int runCsv(const CommandLine &line)
     if (!db)
         return code;
     const std::string csv = line.isSet("transponders") ? transponderListCsv(*db, std::nullopt, *separatorChar)
-                                                       : channelListCsv(*db, line.isSet("radio"), *separatorChar);
+                                                       : channelListCsv(*db, kindOf(line.isSet("radio")), *separatorChar);
     if (!line.isSet("output"))
         return writeToStdout(csv);
     QString error;

@@ -31,7 +31,7 @@ std::optional<ChannelReference> readReference(const QString &path, bool radioCsv
         *exitCode = fail(error, NotAnImage);
         return std::nullopt;
     }
-    ReferenceFileResult read = readReferenceFile(bytesOf(*data), radioCsv);
+    ReferenceFileResult read = readReferenceFile(bytesOf(*data), kindOf(radioCsv));
     for (const auto &warning : read.warnings)
         QTextStream(stderr) << path << ": " << QString::fromStdString(warning) << Qt::endl;
     if (read.otherKind) {
@@ -109,13 +109,13 @@ int runDuplicates(const CommandLine &line)
     const bool both = line.isSet("tv") == line.isSet("radio");
     QTextStream out(stdout);
     // Only kinds with duplicates: an empty list is no list delete takes.
-    for (const bool isRadio : {false, true}) {
-        if (!both && !line.isSet(isRadio ? "radio" : "tv"))
+    for (const bool radio : {false, true}) {
+        if (!both && !line.isSet(radio ? "radio" : "tv"))
             continue;
-        const DuplicateChannels found = duplicateChannels(*db, isRadio);
+        const DuplicateChannels found = duplicateChannels(*db, kindOf(radio));
         const std::vector<int> &numbers = line.isSet("names") ? found.similarNames : found.copies;
         if (!numbers.empty())
-            out << (isRadio ? "--radio " : "--tv ") << formatNumberList(numbers) << '\n';
+            out << (radio ? "--radio " : "--tv ") << formatNumberList(numbers) << '\n';
     }
     return Success;
 }

@@ -162,7 +162,7 @@ bool FileCommands::saveAs()
 
 void FileCommands::exportCsv(bool radio)
 {
-    exportCsvOf([&](char separator) { return channelListCsv(m_targets.database, radio, separator); });
+    exportCsvOf([&](char separator) { return channelListCsv(m_targets.database, kindOf(radio), separator); });
 }
 
 void FileCommands::exportTransponderCsv(std::optional<std::size_t> satellite)

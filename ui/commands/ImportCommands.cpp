@@ -126,7 +126,7 @@ void ImportCommands::showAdded(const ImportPlan &plan)
     if (!stays)
         m.showPage(m.pages.indexOf(&page));
     list.sortRowsAgain(sort, -1);
-    const OrderSpan span = addedPositions(plan, radio);
+    const OrderSpan span = addedPositions(plan, kindOf(radio));
     std::vector<int> indices;
     for (int position = span.first; position < span.first + span.count; ++position)
         indices.push_back(radio ? m.database.channelIndexOfRadioOrder(position)

@@ -51,7 +51,7 @@ LoadedReference loadReference(const QString &path, bool radioCsv)
     if (!file.ok())
         return {{}, file.error};
     const auto *bytes = reinterpret_cast<const std::uint8_t *>(file.bytes.constData());
-    ReferenceFileResult read = readReferenceFile({bytes, std::size_t(file.bytes.size())}, radioCsv);
+    ReferenceFileResult read = readReferenceFile({bytes, std::size_t(file.bytes.size())}, kindOf(radioCsv));
     if (read.otherKind)
         return {{}, otherKindOfList(path, radioCsv)};
     if (!read.ok())
@@ -137,7 +137,7 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
 
 QString OrderCommands::selectDuplicates(ChannelKind kind)
 {
-    const DuplicateChannels found = duplicateChannels(m.database, kind == ChannelKind::Radio);
+    const DuplicateChannels found = duplicateChannels(m.database, kind);
     const int copies = selectChannels(kind, found.copies);
     QString note = copies > 0 ? QStringLiteral("Выделено дубликатов: %1").arg(copies) : QStringLiteral("Дубликатов нет");
     if (!found.similarNames.empty())
@@ -147,7 +147,7 @@ QString OrderCommands::selectDuplicates(ChannelKind kind)
 
 QString OrderCommands::selectSimilarNames(ChannelKind kind)
 {
-    const DuplicateChannels found = duplicateChannels(m.database, kind == ChannelKind::Radio);
+    const DuplicateChannels found = duplicateChannels(m.database, kind);
     const int similar = selectChannels(kind, found.similarNames);
     QString note = similar > 0 ? QStringLiteral("Похожие названия: %1").arg(similar)
                                : QStringLiteral("Похожих названий нет");

@@ -5,7 +5,6 @@
 
 #include "DialogButtons.h"
 #include "model/ChannelImport.h"
-#include "model/ChannelKinds.h"
 #include "model/ChannelIdentity.h"
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
@@ -31,6 +30,8 @@
 #include <optional>
 #include <tuple>
 
+using k510::ChannelKind;
+using k510::kindOf;
 using k510::ui::ReportColumn;
 using k510::ui::ReportList;
 using k510::ui::ReportRow;
@@ -206,8 +207,8 @@ void ImportDialog::fillTransponderSelector()
         return;
     std::map<int, int> channelCounts;   // by transponder number, of the rows the list can show
     for (const bool radio : {false, true})
-        for (const int number : k510::listedNumbers(m_source, radio))
-            ++channelCounts[k510::channelOfKind(m_source, radio, number)->tpNumber];
+        for (const int number : k510::listedNumbers(m_source, kindOf(radio)))
+            ++channelCounts[m_source.channel(kindOf(radio), number)->tpNumber];
     std::vector<int> indices;
     for (std::size_t k = 0; k < m_source.transponders.size(); ++k)
         if (m_source.transponders[k].satNumber == satellite)
@@ -241,9 +242,9 @@ void ImportDialog::fillRows()
         rows.clear();
         int listed = 0;
         for (const bool radio : {false, true}) {
-            for (const int number : k510::listedNumbers(m_source, radio)) {
+            for (const int number : k510::listedNumbers(m_source, kindOf(radio))) {
                 ++listed;
-                const k510::Channel &channel = *k510::channelOfKind(m_source, radio, number);
+                const k510::Channel &channel = *m_source.channel(kindOf(radio), number);
                 const k510::Transponder *tp = m_source.transponderOf(channel);
                 const k510::Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
                 const bool there = isThere(radio, number);
@@ -279,7 +280,7 @@ std::vector<int> ImportDialog::targetSatellites() const
 
 void ImportDialog::findChannelsThere()
 {
-    const k510::ImportRequest everything{k510::listedNumbers(m_source, false), k510::listedNumbers(m_source, true),
+    const k510::ImportRequest everything{k510::listedNumbers(m_source, ChannelKind::Tv), k510::listedNumbers(m_source, ChannelKind::Radio),
                                          targetSatellites(), std::nullopt};
     const k510::ImportPlan plan = k510::planImport(m_database, m_source, everything);
     for (const bool radio : {false, true}) {

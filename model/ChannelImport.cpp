@@ -249,7 +249,7 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
 
     if (request.insertion) {
         ImportInsertion insertion = *request.insertion;
-        insertion.afterPosition = std::clamp(insertion.afterPosition, 0, int(db.order(kindOf(insertion.radio)).size()));
+        insertion.afterPosition = std::clamp(insertion.afterPosition, 0, int(db.order(insertion.kind).size()));
         plan.insertion = insertion;
     }
     plan.overflow.tvList = db.tvOrder.size() + plan.tv.size() > std::size_t(kOrderCapacity);
@@ -271,7 +271,7 @@ OrderSpan addedPositions(const ImportPlan &plan, ChannelKind kind)
 {
     const bool radio = isRadio(kind);
     const int count = int((radio ? plan.radio : plan.tv).size());
-    if (plan.insertion && plan.insertion->radio == radio)
+    if (plan.insertion && plan.insertion->kind == kind)
         return {plan.insertion->afterPosition, count};
     return {int(radio ? plan.baseRadio : plan.baseTv), count};
 }
@@ -318,7 +318,7 @@ Outcome<Applied> applyImport(ChannelDatabase &db, const ImportPlan &plan)
         || result.radioOrder.size() != plan.baseRadio + plan.radio.size())
         return otherDatabase;
     if (plan.insertion) {
-        const bool radio = plan.insertion->radio;
+        const bool radio = isRadio(plan.insertion->kind);
         moveTail(radio ? result.radioOrder : result.tvOrder, (radio ? plan.radio : plan.tv).size(),
                  std::size_t(plan.insertion->afterPosition));
     }

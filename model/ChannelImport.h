@@ -23,7 +23,7 @@ inline constexpr int kNotImported = -1;
 // order position afterPosition (0: before the first); the other kind's
 // channels end their list.
 struct ImportInsertion {
-    bool radio = false;
+    ChannelKind kind = ChannelKind::Tv;
     int afterPosition = 0;
 };
 

@@ -152,7 +152,7 @@ private slots:
                 std::erase_if(request.radio, [&](int) { return testing::chance(random, 50); });
             }
             if (!db.tvOrder.empty() && testing::chance(random, 30))
-                request.insertion = ImportInsertion{false, testing::uniform(random, 0, db.tvCount())};
+                request.insertion = ImportInsertion{ChannelKind::Tv, testing::uniform(random, 0, db.tvCount())};
             const ImportPlan plan = planImport(db, source, request);
             QVERIFY(plan.fits);
             QVERIFY(applyImport(db, plan));

@@ -975,7 +975,7 @@ private slots:
         row("after a position", {"import", "SRC", "IN", "OUT", "--tv", "2,3", "--after", "1"}, 0, "ТВ-каналов — 2", "",
             [](const ChannelDatabase &in, const ChannelDatabase &src) {
                 ImportRequest request = selection(in, src, {2, 3}, {});
-                request.insertion = ImportInsertion{false, 1};
+                request.insertion = ImportInsertion{ChannelKind::Tv, 1};
                 return request;
             });
         row("damaged source", {"import", "DAMAGED", "IN", "OUT", "--tv", "4", "--satellite", "C=A"}, 0,

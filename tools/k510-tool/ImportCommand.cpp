@@ -178,7 +178,7 @@ int runImport(const CommandLine &line)
                             .arg(*afterPlace)
                             .arg(radioListed ? QStringLiteral("radio") : QStringLiteral("tv"))
                             .arg(length));
-        request.insertion = ImportInsertion{radioListed, int(*afterPlace)};
+        request.insertion = ImportInsertion{kindOf(radioListed), int(*afterPlace)};
     }
     if (!applySatelliteChoices(line.values("satellite"), *source, *db, request.targetSatellites, &code))
         return code;

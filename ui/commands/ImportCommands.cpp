@@ -93,7 +93,7 @@ std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &s
     }
     ImportRequest request{choice.tv, choice.radio, choice.targetSatellites, std::nullopt};
     if (choice.insertAfterSelected && selected)
-        request.insertion = ImportInsertion{selected->kind == ChannelKind::Radio, selected->position};
+        request.insertion = ImportInsertion{selected->kind, selected->position};
     const ImportPlan keeping = planImport(m.database, source, request);
     const QStringList summary = fromUtf8Lines(importSummary(keeping));
     if (keeping.refused()) {

@@ -269,11 +269,10 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
 
 OrderSpan addedPositions(const ImportPlan &plan, ChannelKind kind)
 {
-    const bool radio = isRadio(kind);
-    const int count = int((radio ? plan.radio : plan.tv).size());
+    const int count = int((isRadio(kind) ? plan.radio : plan.tv).size());
     if (plan.insertion && plan.insertion->kind == kind)
         return {plan.insertion->afterPosition, count};
-    return {int(radio ? plan.baseRadio : plan.baseTv), count};
+    return {int(isRadio(kind) ? plan.baseRadio : plan.baseTv), count};
 }
 
 std::optional<Refusal> importRefusal(const ChannelDatabase &db, const ImportPlan &plan)

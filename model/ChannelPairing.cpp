@@ -333,13 +333,12 @@ int Partners::matched() const
 
 Partners matchChannels(const ChannelDatabase &db, const ChannelReference &reference, ChannelKind kind)
 {
-    const bool radio = isRadio(kind);
-    if (!(radio ? reference.radio : reference.tv)) {
+    if (!(isRadio(kind) ? reference.radio : reference.tv)) {
         Partners none;
-        none.referenceOfChannel.assign(db.order(kindOf(radio)).size(), kNoPartner);
+        none.referenceOfChannel.assign(db.order(kind).size(), kNoPartner);
         return none;
     }
-    return Pairing(db, reference, radio).run();
+    return Pairing(db, reference, isRadio(kind)).run();
 }
 
 } // namespace k510

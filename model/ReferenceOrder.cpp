@@ -7,17 +7,17 @@ namespace k510 {
 
 namespace {
 
-KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &reference, bool radio)
+KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &reference, ChannelKind kind)
 {
     KindOrderPlan plan;
-    plan.order = db.order(kindOf(radio));
-    plan.favourites = db.favourites(kindOf(radio));
-    const auto &list = radio ? reference.radio : reference.tv;
+    plan.order = db.order(kind);
+    plan.favourites = db.favourites(kind);
+    const auto &list = isRadio(kind) ? reference.radio : reference.tv;
     if (!list)
         return plan;
     plan.referenced = true;
 
-    const Partners partners = matchChannels(db, reference, kindOf(radio));
+    const Partners partners = matchChannels(db, reference, kind);
     plan.order.clear();
     for (std::size_t position = 0; position < list->size(); ++position) {
         const int partner = partners.channelOfReference[position];
@@ -30,10 +30,10 @@ KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &refere
     // Numbers of a damaged order list that have no record behind them go
     // last: they are no channel, but T (R) counts them.
     std::vector<std::uint16_t> withoutRecord;
-    for (const int number : orderedNumbers(db.order(kindOf(radio)))) {
+    for (const int number : orderedNumbers(db.order(kind))) {
         if (partners.referenceOfChannel[std::size_t(number - 1)] != kNoPartner)
             continue;
-        if (const Channel *channel = db.channel(kindOf(radio), number)) {
+        if (const Channel *channel = db.channel(kind, number)) {
             plan.order.push_back(std::uint16_t(number));
             plan.newChannels.push_back(referenceChannelOf(db, *channel));
         } else {
@@ -44,7 +44,7 @@ KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &refere
 
     if (!reference.favourites)
         return plan;
-    const auto &referenceGroups = radio ? reference.favourites->radio : reference.favourites->tv;
+    const auto &referenceGroups = isRadio(kind) ? reference.favourites->radio : reference.favourites->tv;
     for (std::size_t g = 0; g < plan.favourites.size(); ++g) {
         FavouriteGroup &group = plan.favourites[g];
         group.clear();
@@ -73,8 +73,8 @@ std::string kindLine(const KindOrderPlan &plan, bool radio)
 OrderPlan planOrder(const ChannelDatabase &db, const ChannelReference &reference)
 {
     OrderPlan plan;
-    plan.tv = planKind(db, reference, false);
-    plan.radio = planKind(db, reference, true);
+    plan.tv = planKind(db, reference, ChannelKind::Tv);
+    plan.radio = planKind(db, reference, ChannelKind::Radio);
     plan.favouritesAvailable = reference.favourites.has_value();
     for (int g = 0; g < kFavouriteGroupCount; ++g) {
         plan.tvGroupNames[std::size_t(g)] = plan.favouritesAvailable ? reference.favourites->tvNames[std::size_t(g)]

@@ -41,6 +41,11 @@ public:
     [[nodiscard]] QString path(const QString &fileName) const { return m_dir.filePath(fileName); }
     // True on a real full tmpfs, whose writes fail for want of space.
     [[nodiscard]] bool isRealDisk() const { return m_mounted; }
+    // The system's reason a failed write there names.
+    [[nodiscard]] QString failureReason() const
+    {
+        return m_mounted ? QStringLiteral("No space left on device") : QStringLiteral("File too large");
+    }
 
     // Puts a file there before the disk is full (or before the limit holds).
     void place(const QString &fileName, const QByteArray &content)

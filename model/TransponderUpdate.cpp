@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "Conversions.h"
-#include "DisplayTexts.h"
 #include "EditConversions.h"
 #include "ImageWriter.h"
 #include "SameTransponder.h"
@@ -242,22 +241,12 @@ std::vector<std::string> transponderUpdateSummary(const TransponderUpdatePlan &p
 
 std::optional<int> satellitePosition(const Satellite &satellite)
 {
-    const SatelliteRowTexts texts = rowTextsOf(satellite);
-    const std::size_t comma = texts.longitude.find(',');
-    if (comma == std::string::npos || (texts.hemisphere != "E" && texts.hemisphere != "W"))
+    // A longitude in damaged BCD has no position; neither has 0,0 (not set)
+    // nor one past 180 degrees.
+    const std::optional<int> tenths = longitudeTenths(satellite.usalsLongitude);
+    if (!tenths || *tenths == 0 || *tenths / 10 > 180)
         return std::nullopt;
-    try {
-        const long long degrees = parseDecimal(std::string_view(texts.longitude).substr(0, comma));
-        const long long tenths = parseDecimal(std::string_view(texts.longitude).substr(comma + 1));
-        if (degrees < 0 || degrees > 180 || tenths < 0 || tenths > 9)
-            return std::nullopt;
-        const int position = int(degrees * 10 + tenths);
-        if (position == 0)
-            return std::nullopt;
-        return texts.hemisphere == "W" ? -position : position;
-    } catch (const ConversionError &) {
-        return std::nullopt;
-    }
+    return satellite.west ? -*tenths : *tenths;
 }
 
 std::string positionText(int position)

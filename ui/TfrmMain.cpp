@@ -58,15 +58,12 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
         this);
     m_edits = std::make_unique<EditCommands>(
         EditTargets{m_database, m_dialogs, *m_history, *m_satPage, *m_tpPage, *m_tvPage, *m_radioPage,
-                    [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
                     [this] { UpdateStatusBar(); }},
         this);
     m_favourites = new FavouriteCommands(
         FavouriteTargets{m_database, m_dialogs, *m_history, *m_favTvPage, *m_favRadioPage, [this] { UpdateStatusBar(); }}, this);
     m_deletes = std::make_unique<DeleteCommands>(DeleteTargets{
         m_database, m_dialogs, *m_history, *m_tpPage, *m_tvPage, *m_radioPage, *m_favTvPage, *m_favRadioPage,
-        [this] { cbTpSelectSatSelect(); }, [this] { cbTvSelectSatSelect(); }, [this] { cbRadioSelectSatSelect(); },
-        [this] { cbFavTvGrpSelect(); }, [this] { cbFavRadioGrpSelect(); },
         [this](int count) { showChannelTypeErrors(m_dialogs, count); }});
     m_orders = new OrderCommands(
         OrderTargets{m_database, m_dialogs, *m_history, *m_tvPage, *m_radioPage, m_settings, *this,
@@ -107,7 +104,7 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::buildPages()
 {
-    m_pages = new PageTabs(this);
+    m_pages = new PageTabs(m_database, this);
     setCentralWidget(m_pages);
     m_satPage = m_pages->satellites;
     m_tpPage = m_pages->transponders;
@@ -155,7 +152,7 @@ void TfrmMain::connectHandlers()
         connect(list, &ReportList::columnClicked, this, [this, list](int column) { sortListByColumn(list, column); });
     }
     for (ChannelListPage *page : m_channelPages)
-        page->followSelection(m_database);
+        page->followSelection();
 
     connect(m_popupMenu->pmAdd, &QAction::triggered, this, &TfrmMain::pmAddClick);
     connect(m_popupMenu->pmChange, &QAction::triggered, this, &TfrmMain::pmChangeClick);
@@ -176,16 +173,6 @@ void TfrmMain::connectHandlers()
     connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
     m_drags = new DragCommands(
         m_database, m_dialogs, m_channelPages,
-        [this](ChannelListPage &page) {
-            if (&page == m_tvPage)
-                cbTvSelectSatSelect();
-            else if (&page == m_radioPage)
-                cbRadioSelectSatSelect();
-            else if (&page == m_favTvPage)
-                cbFavTvGrpSelect();
-            else
-                cbFavRadioGrpSelect();
-        },
         [this](int rows, const std::function<void()> &move) {
             m_history->record(rows == 1 ? QStringLiteral("Перемещение канала")
                                         : channelsStepName(QStringLiteral("Перемещение"), rows),
@@ -375,7 +362,12 @@ void TfrmMain::sheetSatShow()
 {
     if (m_satPage->list()->rowCount() > 0)
         return;
-    m_satPage->fill(m_database);
+    m_satPage->fill();
+    addSatelliteEntries();
+}
+
+void TfrmMain::addSatelliteEntries()
+{
     for (const k510::Satellite &satellite : m_database.satellites) {
         const QString name = fromWindows1251(satellite.name);
         m_tpPage->selector()->addEntry(name);
@@ -391,7 +383,7 @@ void TfrmMain::sheetTpShow()
 
 void TfrmMain::cbTpSelectSatSelect()
 {
-    m_tpPage->refill(m_database);
+    m_tpPage->refill();
     UpdateStatusBar();
 }
 
@@ -402,7 +394,7 @@ void TfrmMain::sheetTvShow()
 
 void TfrmMain::cbTvSelectSatSelect()
 {
-    m_tvPage->refill(m_database);
+    m_tvPage->refill();
     m_pages->updateDragging();
     UpdateStatusBar();
 }
@@ -414,7 +406,7 @@ void TfrmMain::sheetRadioShow()
 
 void TfrmMain::cbRadioSelectSatSelect()
 {
-    m_radioPage->refill(m_database);
+    m_radioPage->refill();
     m_pages->updateDragging();
     UpdateStatusBar();
 }
@@ -423,7 +415,7 @@ void TfrmMain::sheetFavTvShow()
 {
     if (m_database.satellites.empty())
         return;
-    m_favTvPage->prepareGroups(m_database);
+    m_favTvPage->prepareGroups();
     cbFavTvGrpSelect();
 }
 
@@ -432,7 +424,7 @@ void TfrmMain::sheetFavTvShow()
 // show deleted channels.
 void TfrmMain::cbFavTvGrpSelect()
 {
-    m_favTvPage->refill(m_database);
+    m_favTvPage->refill();
     UpdateStatusBar();
 }
 
@@ -445,13 +437,13 @@ void TfrmMain::sheetFavRadioShow()
         UpdateStatusBar();
         return;
     }
-    m_favRadioPage->prepareGroups(m_database);
+    m_favRadioPage->prepareGroups();
     cbFavRadioGrpSelect();
 }
 
 void TfrmMain::cbFavRadioGrpSelect()
 {
-    m_favRadioPage->refill(m_database);
+    m_favRadioPage->refill();
     UpdateStatusBar();
 }
 
@@ -464,7 +456,7 @@ void TfrmMain::UpdateStatusBar()
 {
     // With a filter, the rows the user sees.
     if (const ReportList *list = m_pages->listOf(m_pages->currentIndex()))
-        m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->shownRowCount()));
+        m_status->setPanelText(1, QStringLiteral("Элементов: %1").arg(list->rowCount()));
     m_status->setPanelText(2, QStringLiteral("Спутников: %1").arg(m_database.satellites.size()));
     m_status->setPanelText(3, QStringLiteral("Трансп.: %1").arg(m_database.transponders.size()));
     m_status->setPanelText(4, QStringLiteral("Каналов: %1").arg(m_database.channels.size()));
@@ -473,7 +465,7 @@ void TfrmMain::UpdateStatusBar()
 void TfrmMain::ShowChannelInfo(ReportList *list)
 {
     if (ChannelListPage *page = m_pages->channelPageOf(list))
-        page->showChannelOfSelectedRow(m_database);
+        page->showChannelOfSelectedRow();
 }
 
 void TfrmMain::sortListByColumn(ReportList *list, int column)
@@ -585,7 +577,7 @@ void TfrmMain::mmEditImportClick()
     if (page == PageTv || page == PageRadio) {
         const ChannelPage &channels = page == PageTv ? *m_tvPage : *m_radioPage;
         const int row = channels.list()->firstSelectedRow();
-        const int index = row < 0 ? -1 : channels.channelIndexOfRow(m_database, row);
+        const int index = row < 0 ? -1 : channels.channelIndexOfRow(row);
         const ChannelKind kind = page == PageRadio ? ChannelKind::Radio : ChannelKind::Tv;
         const int place = m_database.placeOf(kind, m_database.numberOf(kind, index));
         if (place >= 0)
@@ -643,6 +635,7 @@ void TfrmMain::wireSelectionCount()
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmMain::showSelectedCount);
         // A refill forgets the selection without announcing it.
         connect(&list->rows(), &QAbstractItemModel::modelReset, this, &TfrmMain::showSelectedCount);
+        connect(&list->rows(), &ListRows::refreshed, this, &TfrmMain::showSelectedCount);
     }
     connect(m_pages, &QTabWidget::currentChanged, this, &TfrmMain::showSelectedCount);
 }
@@ -685,15 +678,22 @@ void TfrmMain::showDatabaseAgain()
 {
     const int page = m_pages->currentIndex();
     const PageTabs::Choices choices = m_pages->choices();
-    ResetViews();
-    sheetSatShow();
+    m_pages->resetSelectors();
+    addSatelliteEntries();
     m_pages->choose(choices, m_database);
-    showPage(page);
+    m_satPage->showChanges();
+    // The page shown keeps its place while it lists the same entry; the
+    // others are filled anew when they are shown.
+    if (m_pages->choices() == choices)
+        m_pages->showChanges(page);
+    else
+        showPage(page);
+    m_pages->updateDragging();
     UpdateStatusBar();
 }
 
 void TfrmMain::showSelectedChannels()
 {
     for (ChannelListPage *page : m_channelPages)
-        page->showSelectedChannel(m_database);
+        page->showSelectedChannel();
 }

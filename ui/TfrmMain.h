@@ -175,6 +175,9 @@ private:
     // After a database was loaded: every page starts again from it, the
     // satellites page shown.
     void showNewDatabase();
+    // The satellites' names in the selectors of the transponder, TV and
+    // radio pages.
+    void addSatelliteEntries();
     // After undo and redo: every page shows the database as it now is, on
     // the same page and selector entries where they still exist.
     void showDatabaseAgain();

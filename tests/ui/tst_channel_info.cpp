@@ -165,7 +165,7 @@ namespace {
 QString serviceIdOfTvRow(EditorDriver &editor, int row)
 {
     const k510::ChannelDatabase &db = editor.window().database();
-    const int number = editor.list("lvTvCh")->referenceOf(row);
+    const int number = editor.list("lvTvCh")->text(row, 0).toInt();
     return QString::number(db.tvChannel(db.tvOrder[std::size_t(number - 1)])->serviceId);
 }
 

@@ -864,7 +864,7 @@ void EditCommandsTest::addedRowIsSelectedAndShown()
     const int added = rowShowing(rows, nameColumn, shown);
     QCOMPARE(added, rows->rowCount() - 1);
     QCOMPARE(EditorDriver::selectedRows(rows), std::vector<int>{added});
-    const QRect place = rows->visualRect(rows->rows().index(added, 0));
+    const QRect place = rows->visualRect(rows->model()->index(added, 0));
     QVERIFY(rows->viewport()->rect().contains(place.center()));
 }
 

@@ -274,7 +274,7 @@ void ImportCommandsTest::refusedWhenItDoesNotFit()
 
 void ImportCommandsTest::dialogKeepsTheChoices_data()
 {
-    // Of Astra's rows (ZDF, Das Erste, Arte, Neu, Bayern 3), before the first "Добавить".
+    // Of Astra's rows "e" shows (Das Erste, Arte, Neu, Bayern 3), before the first "Добавить".
     QTest::addColumn<QList<int>>("firstRows");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("shownDialogs");
@@ -285,7 +285,7 @@ void ImportCommandsTest::dialogKeepsTheChoices_data()
     // The first summary is cancelled with a click; Enter on the second one
     // still means "OK".
     QTest::newRow("Отмена on the summary")
-        << QList<int>{3} << QStringList{} << QStringList{"importDlg", "importSummaryDlg", "importSummaryDlg"};
+        << QList<int>{2} << QStringList{} << QStringList{"importDlg", "importSummaryDlg", "importSummaryDlg"};
 }
 
 void ImportCommandsTest::dialogKeepsTheChoices()
@@ -319,7 +319,7 @@ void ImportCommandsTest::dialogKeepsTheChoices()
             return false;
         keptAfterRefusal = before.join('|');
         list->clearSelection();
-        addToSelection(list, 2);   // Arte
+        addToSelection(list, 1);   // Arte
         return press(dialog, "OKBtn");
     });
     if (!firstRows.isEmpty())
@@ -351,7 +351,7 @@ void ImportCommandsTest::rowsSayWhatIsThere()
         auto *onlyNewBox = dialog.findChild<QCheckBox *>(QStringLiteral("cbImportOnlyNew"));
         const auto shown = [&](int column) {
             QStringList cells;
-            for (const int row : list->shownRows())
+            for (int row = 0; row < list->rowCount(); ++row)
                 cells << list->text(row, 1) + '=' + list->text(row, column);
             return cells;
         };

@@ -128,7 +128,7 @@ QStringList rowBeginnings(const ChannelDatabase &db, EditorDriver &editor, Page 
         const auto *transponders = editor.window().findChild<k510::ui::TransponderPage *>();
         const ReportList *list = editor.list("lvTpView");
         for (int row = 0; row < list->rowCount(); ++row) {
-            const int index = transponders->transponderIndexOfRow(db, row);
+            const int index = transponders->transponderIndexOfRow(row);
             rows.append(QStringLiteral("%1 %2 ").arg(list->text(row, 0), satelliteName(db, &db.transponders[size_t(index)])));
         }
         break;
@@ -201,7 +201,7 @@ void PrintTest::pdfHoldsWhatThePageShows()
         editor.clickColumnTitle(list, 1);
         editor.clickColumnTitle(list, 1);
         expected = shownRows(list);
-        QVERIFY(expected.size() >= 3 && expected.size() < list->rowCount());
+        QVERIFY(expected.size() >= 3 && expected.size() < list->rows().count());
         notes = QStringList{QStringLiteral("Поиск: «к»"), QStringLiteral("«Название», по убыванию")};
         break;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditorDriver.h"
+#include "EditingDatabase.h"
 #include "SortingCases.h"
 #include "ui/lists/ModelStrings.h"
 
@@ -36,6 +37,8 @@ private slots:
     void selectionFollowsRows();
     void changesKeepTheSort_data();
     void changesKeepTheSort();
+    void changesKeepThePlace_data();
+    void changesKeepThePlace();
 };
 
 void SortingTest::everyColumnSortsAsRead_data()
@@ -349,6 +352,85 @@ void SortingTest::changesKeepTheSort()
     QCOMPARE(selected.size(), std::size_t(1));
     QCOMPARE(rows->text(selected.front(), column), text);
     QVERIFY(rows->viewport()->rect().intersects(rows->visualRect(rows->model()->index(selected.front(), 0))));
+}
+
+void SortingTest::changesKeepThePlace_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("changes");   // "rename", "delete", "undo", "redo", "select" (two other rows)
+    const QList<QStringList> cases = {{"rename"}, {"delete"}, {"rename", "select", "undo"},
+                                      {"delete", "select", "undo"}, {"delete", "undo", "select", "redo"}};
+    for (const QString filter : {"", "1"})
+        for (const QStringList &changes : cases)
+            QTest::newRow(qPrintable(changes.join(", ") + (filter.isEmpty() ? "" : ", filtered"))) << filter << changes;
+}
+
+// After an edit, a delete, an undo or a redo the list stays sorted and
+// filtered, keeps the row at its top there, and keeps selected the rows that
+// still exist (after an edit, the edited row).
+void SortingTest::changesKeepThePlace()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, changes);
+    EditorDriver editor;
+    editor.open(oneTransponderBuilder(numberedNames("K", 400)).build());
+    editor.clickTab(TfrmMain::PageTv);
+    ReportList *list = editor.list("lvTvCh");
+    editor.window().findChild<QLineEdit *>(QStringLiteral("edTvFind"))->setText(filter);
+    editor.clickColumnTitle(list, 1);
+    editor.clickColumnTitle(list, 1);   // by name, descending
+    const int middle = list->rowCount() / 2;
+    list->doItemsLayout();
+    list->scrollTo(list->model()->index(middle, 0), QAbstractItemView::PositionAtTop);
+    QCOMPARE(list->rowAt(0), middle);
+    const auto namesOf = [list](const std::vector<int> &rows) {
+        QStringList names;
+        for (const int row : rows)
+            names.append(list->text(row, 1));
+        names.sort();
+        return names;
+    };
+    EditorDriver::selectRows(list, {middle + 2, middle + 4, middle + 5});
+    QStringList selected = namesOf(EditorDriver::selectedRows(list));
+    QString top = list->text(list->rowAt(0), 1);
+
+    for (const QString &change : changes) {
+        if (change == QLatin1String("select")) {
+            EditorDriver::selectRows(list, {middle + 1, middle + 3});
+            selected = namesOf(EditorDriver::selectedRows(list));
+            top = list->text(list->rowAt(0), 1);
+        } else if (change == QLatin1String("rename")) {
+            const QString renamed = list->text(middle + 2, 1);
+            editor.dialogs().dialogScript.push_back([renamed](QDialog &dialog) {
+                dialog.findChild<QLineEdit *>(QStringLiteral("leName"))->setText(renamed + QStringLiteral(" HD"));
+                return true;
+            });
+            list->selectionModel()->setCurrentIndex(list->model()->index(middle + 2, 0), QItemSelectionModel::NoUpdate);
+            editor.window().pmChangeClick();
+            // The edited row alone is selected then, as after every edit.
+            selected = QStringList{renamed + QStringLiteral(" HD")};
+        } else if (change == QLatin1String("delete")) {
+            editor.window().pmDeleteClick();
+        } else {
+            editor.window().findChild<QAction *>(change == QLatin1String("undo") ? QStringLiteral("mmEditUndo")
+                                                                                 : QStringLiteral("mmEditRedo"))
+                ->trigger();
+        }
+    }
+
+    const QStringList shown = EditorDriver::column(list, 1);
+    QStringList stillThere;
+    for (const QString &name : selected)
+        if (shown.contains(name))
+            stillThere.append(name);
+    QCOMPARE(namesOf(EditorDriver::selectedRows(list)), stillThere);
+    if (shown.contains(top))
+        QCOMPARE(list->text(list->rowAt(0), 1), top);
+    QCOMPARE(list->sortedColumn(), 1);
+    for (int row = 1; row < shown.size(); ++row)
+        QVERIFY2(readerOrder(QStringLiteral("Название"), shown[row - 1], shown[row]) >= 0, qPrintable(shown[row]));
+    for (const QString &name : shown)
+        QVERIFY(name.contains(filter));
 }
 
 QTEST_MAIN(SortingTest)

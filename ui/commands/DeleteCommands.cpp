@@ -3,7 +3,6 @@
 
 #include "model/Deletion.h"
 #include "model/Favourites.h"
-#include "model/OrderLists.h"
 #include "model/Purge.h"
 #include "DeleteQuestions.h"
 #include "EditHistory.h"
@@ -15,7 +14,6 @@
 
 #include <QComboBox>
 
-#include <algorithm>
 
 namespace k510::ui {
 
@@ -23,16 +21,6 @@ namespace {
 
 const char *const kFavouriteQuestion = "Данный канал занесен в избранные, все равно удалить?";
 const char *const kPurgeQuestion = "Будут удалены все каналы из списка, кроме добавленных в Избранные, Вы уверены?";
-
-// A number's new value once the (sorted) deleted numbers are gone, or 0 for
-// a deleted one.
-int renumbered(int number, const std::vector<int> &deletedSorted)
-{
-    const auto below = std::lower_bound(deletedSorted.begin(), deletedSorted.end(), number);
-    if (below != deletedSorted.end() && *below == number)
-        return 0;
-    return number - int(below - deletedSorted.begin());
-}
 
 // "Удаление 3 каналов": the step's name says how many channels went.
 EditHistory::StepName channelsDeleted(const ChannelDatabase &database)
@@ -53,7 +41,7 @@ ChannelPage &DeleteCommands::pageOf(ChannelKind kind) const
 
 int DeleteCommands::numberOfRow(ChannelKind kind, int row) const
 {
-    const int index = pageOf(kind).channelIndexOfRow(m.database, row);
+    const int index = pageOf(kind).channelIndexOfRow(row);
     return m.database.numberOf(kind, index);
 }
 
@@ -63,7 +51,7 @@ void DeleteCommands::deleteTransponder()
         ReportList &list = *m.transponders.list();
         std::vector<int> numbers;
         for (const int row : list.selectedRowNumbers()) {
-            const int index = m.transponders.transponderIndexOfRow(m.database, row);
+            const int index = m.transponders.transponderIndexOfRow(row);
             if (index >= 0)
                 numbers.push_back(index + 1);
         }
@@ -79,7 +67,7 @@ void DeleteCommands::deleteTransponder()
                 return;
         }
         const DeletionSummary summary = deleteTransponders(m.database, numbers);
-        m.refillTransponders();
+        m.transponders.showChanges();
         m.reportChannelTypeErrors(summary.channelsOfBadType);
     });
 }
@@ -148,45 +136,10 @@ void DeleteCommands::purge(ChannelKind kind)
 
 void DeleteCommands::deleteAndShow(ChannelKind kind, const std::vector<int> &numbers)
 {
-    ChannelPage &page = pageOf(kind);
-    ReportRows &rows = page.list()->rows();
-    // Which number each row stands for, while the rows still say so.
-    std::vector<int> rowNumbers(std::size_t(rows.count()));
-    for (int row = 0; row < rows.count(); ++row)
-        rowNumbers[std::size_t(row)] = numberOfRow(kind, row);
-
-    // A damaged order list may lose another entry than the deleted channel's;
-    // its rows are then filled again from the list as it now is.
-    const bool soundOrder = isPermutation(m.database.order(kind));
     const DeletionSummary summary = kind == ChannelKind::Tv ? deleteTvChannels(m.database, numbers)
                                                             : deleteRadioChannels(m.database, numbers);
-    if (!page.showsWholeOrder() || !soundOrder) {
-        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
-    } else {
-        // The rows keep their places (the list may be sorted by any column);
-        // each "#" becomes its channel's new place in the order list.
-        std::vector<int> deleted = numbers;
-        std::sort(deleted.begin(), deleted.end());
-        const std::vector<std::uint16_t> &order = kind == ChannelKind::Tv ? m.database.tvOrder : m.database.radioOrder;
-        std::vector<int> placeOf(order.size() + 1, 0);
-        for (std::size_t position = 0; position < order.size(); ++position)
-            if (order[position] >= 1 && order[position] <= order.size())
-                placeOf[order[position]] = int(position) + 1;
-        std::vector<QStringList> kept;
-        for (int row = 0; row < rows.count(); ++row) {
-            const int number = renumbered(rowNumbers[std::size_t(row)], deleted);
-            if (rowNumbers[std::size_t(row)] >= 1 && number == 0)
-                continue;
-            QStringList cells = rows.cells(row);
-            if (number >= 1 && std::size_t(number) < placeOf.size())
-                cells[0] = QString::number(placeOf[std::size_t(number)]);
-            kept.push_back(std::move(cells));
-        }
-        const ReportRows::UpdateBracket bracket(rows);
-        rows.clear();
-        for (QStringList &cells : kept)
-            rows.insertRow({std::move(cells)});
-    }
+    // The rows that are left keep their sort and places; "#" is read anew.
+    pageOf(kind).showChanges();
     m.reportChannelTypeErrors(summary.channelsOfBadType);
 }
 
@@ -197,12 +150,12 @@ void DeleteCommands::removeFavourites(ChannelKind kind)
         ReportList &list = *page.list();
         std::vector<int> positions;
         for (const int row : list.selectedRowNumbers())
-            positions.push_back(list.referenceOf(row));
+            positions.push_back(list.placeOf(row) + 1);
         if (positions.empty())
             return;
         FavouriteGroups &groups = m.database.favourites(kind);
         removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
-        kind == ChannelKind::Tv ? m.refillFavouriteTv() : m.refillFavouriteRadio();
+        page.showChanges();
     });
 }
 

@@ -27,11 +27,6 @@ struct DeleteTargets {
     ChannelPage &radio;
     FavouritesPage &favouriteTv;
     FavouritesPage &favouriteRadio;
-    std::function<void()> refillTransponders;   // cbTpSelectSatSelect
-    std::function<void()> refillTv;             // cbTvSelectSatSelect
-    std::function<void()> refillRadio;          // cbRadioSelectSatSelect
-    std::function<void()> refillFavouriteTv;    // cbFavTvGrpSelect
-    std::function<void()> refillFavouriteRadio; // cbFavRadioGrpSelect
     // Shows "Ошибка типа канала!" for so many channels, as opening does.
     std::function<void(int)> reportChannelTypeErrors;
 };
@@ -59,9 +54,8 @@ public:
     void removeFavourites(ChannelKind kind);
 
 private:
-    // Deletes the channels (TV or radio numbers) and shows the page again:
-    // the deleted rows go and the others keep their places with their new
-    // "#", or, with one satellite chosen, the page is refilled.
+    // Deletes the channels (TV or radio numbers); the page's rows are read
+    // again, the others keeping their sort, places and selection.
     void deleteAndShow(ChannelKind kind, const std::vector<int> &numbers);
     [[nodiscard]] ChannelPage &pageOf(ChannelKind kind) const;
     // The TV or radio number a row of the channel page stands for, or 0.

@@ -2,7 +2,7 @@
 #include "DeleteQuestions.h"
 
 #include "model/DisplayTexts.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 
 namespace k510::ui {
 

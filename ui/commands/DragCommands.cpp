@@ -18,13 +18,11 @@
 namespace k510::ui {
 
 DragCommands::DragCommands(ChannelDatabase &database, UserDialogs &dialogs, std::array<ChannelListPage *, 4> pages,
-                           std::function<void(ChannelListPage &)> refill,
                            std::function<void(int, const std::function<void()> &)> record, QWidget *dialogParent)
     : QObject(dialogParent)
     , m_database(database)
     , m_dialogs(dialogs)
     , m_pages(pages)
-    , m_refill(std::move(refill))
     , m_record(std::move(record))
     , m_positionDialog(new MoveToPositionDlg(dialogParent))
 {
@@ -100,10 +98,10 @@ void DragCommands::drop(ReportList &list, const QPoint &viewportPosition)
     const int grabbed = list.draggedRow();
     if (grabbed >= 0 && !std::binary_search(rows.begin(), rows.end(), grabbed))
         rows = {grabbed};
-    // "#" - 1 is the entry a row stands for while the page shows its list;
+    // While the page shows its list, a row stands for its place there;
     // below the last row is the end.
     const int target = list.indexAt(viewportPosition).row();
-    moveRowsBefore(list, rows, target < 0 ? std::numeric_limits<int>::max() : list.referenceOf(target) - 1);
+    moveRowsBefore(list, rows, target < 0 ? std::numeric_limits<int>::max() : list.placeOf(target));
 }
 
 bool DragCommands::moveSelectedRows(ReportList &list, int key)
@@ -124,26 +122,23 @@ bool DragCommands::moveSelectedRows(ReportList &list, int key)
         moveToPosition(list);
         return true;
     }
-    const std::vector<int> shown = list.shownRows();
-    const auto firstSelected = std::find(shown.begin(), shown.end(), selected.front());
-    const auto afterLastSelected = std::find(shown.begin(), shown.end(), selected.back()) + 1;
     // The entry the block goes before; the rows a filter hides keep their
     // places beside the shown rows around them. Nothing moves past an end.
-    const auto entryOf = [&list](int row) { return list.referenceOf(row) - 1; };
+    const int lastRow = list.rowCount() - 1;
     int before = 0;
     switch (key) {
     case Qt::Key_Up:
-        if (firstSelected == shown.begin())
+        if (selected.front() == 0)
             return true;
-        before = entryOf(*(firstSelected - 1));
+        before = list.placeOf(selected.front() - 1);
         break;
     case Qt::Key_Down:
-        if (afterLastSelected == shown.end())
+        if (selected.back() == lastRow)
             return true;
-        before = entryOf(*afterLastSelected) + 1;
+        before = list.placeOf(selected.back() + 1) + 1;
         break;
-    case Qt::Key_Home: before = entryOf(shown.front()); break;
-    default: before = entryOf(shown.back()) + 1; break;
+    case Qt::Key_Home: before = list.placeOf(0); break;
+    default: before = list.placeOf(lastRow) + 1; break;
     }
     moveRowsBefore(list, selected, before);
     return true;
@@ -162,7 +157,7 @@ void DragCommands::moveToPosition(ReportList &list)
     if (!page || !canMoveToPosition(list) || rows.empty())
         return;
     const int count = list.rowCount();
-    m_positionDialog->load(count, list.referenceOf(rows.front()));
+    m_positionDialog->load(count, list.placeOf(rows.front()) + 1);
     while (m_dialogs.runDialog(*m_positionDialog)) {
         const QString typed = m_positionDialog->position().trimmed();
         bool isNumber = false;
@@ -196,7 +191,7 @@ void DragCommands::moveRows(ReportList &list, const std::vector<int> &rows,
     for (const int row : rows) {
         if (row == currentRow)
             currentInBlock = int(positions.size());
-        positions.push_back(list.referenceOf(row) - 1);
+        positions.push_back(list.placeOf(row));
     }
     // A list sorted by a column shows the rows in another order than their
     // entries: the block keeps the order shown.
@@ -218,8 +213,10 @@ void DragCommands::moveRows(ReportList &list, const std::vector<int> &rows,
         if (moved == *entries)
             return;
         *entries = std::move(moved);
-        m_refill(*page);
-        list.selectRowRange(first, first + count - 1, first + currentInBlock);
+        // The rows show the new order: a sort by a column would hide the move.
+        list.forgetSortOrder();
+        page->showChanges();
+        list.selectPlaces(first, first + count - 1, first + currentInBlock);
     });
 }
 

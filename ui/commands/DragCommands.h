@@ -32,11 +32,8 @@ class ReportList;
 class DragCommands : public QObject {
     Q_OBJECT
 public:
-    // refill shows a page again from the database, as choosing its selector
-    // entry does.
     // record runs the move as one undoable step named by the rows moved.
     DragCommands(ChannelDatabase &database, UserDialogs &dialogs, std::array<ChannelListPage *, 4> pages,
-                 std::function<void(ChannelListPage &)> refill,
                  std::function<void(int rows, const std::function<void()> &)> record, QWidget *dialogParent);
 
     // What the list's drag-over and drop events run. The drop moves the
@@ -87,7 +84,6 @@ private:
     ChannelDatabase &m_database;
     UserDialogs &m_dialogs;
     std::array<ChannelListPage *, 4> m_pages;
-    std::function<void(ChannelListPage &)> m_refill;
     std::function<void(int, const std::function<void()> &)> m_record;
     MoveToPositionDlg *m_positionDialog;
     // One per page's list, in the order of m_pages.

@@ -7,7 +7,7 @@
 #include "model/SameTransponder.h"
 #include "model/SatelliteSettings.h"
 #include "EditHistory.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/SatelliteChoiceList.h"
@@ -102,7 +102,7 @@ void EditCommands::tell(const QString &message)
 
 void EditCommands::showAddedRow(ReportList &list, int row)
 {
-    if (row < 0 || list.isRowHidden(row))
+    if (row < 0)
         return;
     list.selectOnly(row);
     // After a refill the view lays its rows out later; scrolling needs them now.
@@ -119,22 +119,19 @@ void EditCommands::editSatellite()
 {
     m.history.record(QStringLiteral("Изменение спутника"), [&] {
         ReportList &list = *m.satellites.list();
-        const int row = list.firstSelectedRow();
-        // The "№" of the row names the satellite, wherever sorting has put it.
-        const int entry = list.referenceOf(row);
-        if (row < 0 || entry < 1 || std::size_t(entry) > m.database.satellites.size())
+        const int index = list.identityOf(list.firstSelectedRow());
+        if (index < 0 || std::size_t(index) >= m.database.satellites.size())
             return;
-        Satellite &satellite = m.database.satellites[std::size_t(entry - 1)];
+        Satellite &satellite = m.database.satellites[std::size_t(index)];
 
         m_satelliteDialog->load(satelliteFormOf(satellite));
         const SatelliteForm opened = m_satelliteDialog->form();
-        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_satelliteDialog, [&] {
             const SatelliteForm typed = m_satelliteDialog->form();
             applySatelliteSettings(satellite, satelliteSettingsOf(satellite, typed, opened));
-            m.satellites.showSatellite(entry - 1, satellite);
-            showAddedRow(list, list.sortRowsAgain(sort, row));
-            renameSatelliteEntries(entry, fromWindows1251(satellite.name));
+            m.satellites.showChanges();
+            showAddedRow(list, list.rowOfIdentity(index));
+            renameSatelliteEntries(index + 1, fromWindows1251(satellite.name));
         });
     });
 }
@@ -157,7 +154,6 @@ void EditCommands::addTransponder()
         // only make a second copy of a transponder the database has.
         m_transponderDialog->load(TransponderForm{});
         ReportList &list = *m.transponders.list();
-        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_transponderDialog, [&] {
             const TransponderForm form = m_transponderDialog->form();
             if (form.polarisation < 0)
@@ -185,10 +181,9 @@ void EditCommands::addTransponder()
             const int index = m.database.appendTransponder(entry - 1, transponder);
             if (index < 0)
                 throw std::runtime_error(kNoRoomForTransponder);
-            const auto number = int(m.database.satellites[std::size_t(entry - 1)].transponderIndices.size());
             // The new row takes its place among sorted ones.
-            const int row = m.transponders.appendTransponderRow(m.database.transponders[std::size_t(index)], number);
-            showAddedRow(list, list.sortRowsAgain(sort, row));
+            m.transponders.showChanges();
+            showAddedRow(list, list.rowOfIdentity(index));
             m.updateStatusBar();
         });
     });
@@ -198,25 +193,18 @@ void EditCommands::editTransponder()
 {
     m.history.record(QStringLiteral("Изменение транспондера"), [&] {
         ReportList &list = *m.transponders.list();
-        const int row = list.firstSelectedRow();
-        const int index = row < 0 ? -1 : m.transponders.transponderIndexOfRow(m.database, row);
+        const int index = m.transponders.transponderIndexOfRow(list.firstSelectedRow());
         if (index < 0)
             return;
 
-        TransponderForm shown;
-        shown.polarisation = list.text(row, 1) == QLatin1String("H") ? 0 : 1;
-        shown.frequency = list.text(row, 2);
-        shown.rate = list.text(row, 3);
-        shown.fec = fecIndexOf(list.text(row, 4));
+        Transponder &transponder = m.database.transponders[std::size_t(index)];
         m_transponderDialog->setCaption(QStringLiteral("Редактирование транспондера"));
-        m_transponderDialog->load(shown);
-        const ReportList::RowSort sort = list.rowSort();
+        m_transponderDialog->load(transponderFormOf(transponder));
         runUntilAccepted(*m_transponderDialog, [&] {
             const TransponderValues values = transponderValuesOf(m_transponderDialog->form());
-            Transponder &transponder = m.database.transponders[std::size_t(index)];
             applyTransponderValues(transponder, values);
-            m.transponders.showTransponder(row, transponder);
-            showAddedRow(list, list.sortRowsAgain(sort, row));
+            m.transponders.showChanges();
+            showAddedRow(list, list.rowOfIdentity(index));
         });
     });
 }
@@ -264,14 +252,8 @@ void EditCommands::addChannel(ChannelKind kind)
         });
         if (!added)
             return;
-        ReportList &list = *page.list();
-        const ReportList::RowSort sort = list.rowSort();
-        kind == ChannelKind::Tv ? m.refillTv() : m.refillRadio();
-        list.sortRowsAgain(sort, -1);
-        for (int row = 0; row < list.rowCount(); ++row) {
-            if (page.channelIndexOfRow(m.database, row) == addedIndex)
-                return showAddedRow(list, row);
-        }
+        page.showChanges();
+        showAddedRow(*page.list(), page.list()->rowOfIdentity(addedIndex));
     });
 }
 
@@ -279,22 +261,19 @@ void EditCommands::editChannel(ChannelKind kind)
 {
     m.history.record(QStringLiteral("Изменение канала"), [&] {
         ChannelPage &page = pageOf(kind);
-        const int row = page.list()->firstSelectedRow();
-        const int index = row < 0 ? -1 : page.channelIndexOfRow(m.database, row);
+        const int index = page.channelIndexOfRow(page.list()->firstSelectedRow());
         if (index < 0)
             return;
         Channel &channel = m.database.channels[std::size_t(index)];
         m_channelEditDialog->load(channelFormOf(channel));
-        ReportList &list = *page.list();
-        const ReportList::RowSort sort = list.rowSort();
         runUntilAccepted(*m_channelEditDialog, [&] {
             const ChannelForm form = m_channelEditDialog->form();
             if (const auto empty = firstEmpty(form))
                 refuse(*empty, kFillEveryField);
             const ChannelValues values = channelValuesOf(form);
             applyChannelValues(channel, values);
-            list.rows().setText(row, 1, fromWindows1251(channel.nameText()));
-            showAddedRow(list, list.sortRowsAgain(sort, row));
+            page.showChanges();
+            showAddedRow(*page.list(), page.list()->rowOfIdentity(index));
         });
     });
 }

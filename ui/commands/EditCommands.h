@@ -31,8 +31,6 @@ struct EditTargets {
     TransponderPage &transponders;
     ChannelPage &tv;
     ChannelPage &radio;
-    std::function<void()> refillTv;          // cbTvSelectSatSelect
-    std::function<void()> refillRadio;       // cbRadioSelectSatSelect
     std::function<void()> updateStatusBar;   // UpdateStatusBar
 };
 

@@ -4,7 +4,7 @@
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
 #include "model/EditConversions.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 
 #include <QRegularExpression>
@@ -155,6 +155,16 @@ TransponderValues transponderValuesOf(const TransponderForm &form)
 int fecIndexOf(const QString &text)
 {
     return codeOf(text.toStdString(), fecText, kFecCount);
+}
+
+TransponderForm transponderFormOf(const Transponder &transponder)
+{
+    TransponderForm form;
+    form.polarisation = polarisationText(transponder.polarisation) == "H" ? 0 : 1;
+    form.frequency = frequencyText(transponder);
+    form.rate = symbolRateText(transponder);
+    form.fec = fecIndexOf(QString::fromStdString(fecText(transponder.fec)));
+    return form;
 }
 
 void applyTransponderValues(Transponder &transponder, const TransponderValues &values)

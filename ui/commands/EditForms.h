@@ -49,6 +49,8 @@ struct TransponderValues {
 void applyTransponderValues(Transponder &transponder, const TransponderValues &values);
 // The FEC code whose text a transponder row shows, or -1.
 [[nodiscard]] int fecIndexOf(const QString &text);
+// The transponder dialog filled as the transponder's row shows it.
+[[nodiscard]] TransponderForm transponderFormOf(const Transponder &transponder);
 
 // The channel dialogs: the five numbers in decimal and the name. A form
 // without a Video PID (the radio add dialog) gives Video PID 0: a radio

@@ -7,7 +7,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/dialogs/TfavChSelectDlg.h"
 #include "ui/dialogs/TgrpRenameDlg.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 #include "ui/pages/FavouritesPage.h"
@@ -80,7 +80,7 @@ void FavouriteCommands::chooseChannels(ChannelKind kind)
         m_selection->showGroup(m_group + 1, page.selector()->itemText(m_group));
         if (!m.dialogs.runDialog(*m_selection)) {
             groupOf(kind, m_group) = opened;
-            page.refill(m.database);
+            page.showChanges();
         }
         m.updateStatusBar();
     });
@@ -124,15 +124,12 @@ void FavouriteCommands::addChosenChannels(const QList<int> &orderPositions)
                                                .arg(room));
         return;
     }
-    ReportRows &rows = pageOf(m_kind).list()->rows();
     for (const auto &[position, number] : chosen) {
         if (!addFavourite(group, number))
-            return;
-        const int row = AddChannelRow(rows, m.database, position,
-                                      tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
-        rows.setText(row, 0, QString::number(rows.count()));
+            break;
         m_selection->appendSelectedRow(m.database, position);
     }
+    pageOf(m_kind).showChanges();
 }
 
 void FavouriteCommands::removeChosenEntries(const QList<int> &groupPositions)
@@ -141,7 +138,7 @@ void FavouriteCommands::removeChosenEntries(const QList<int> &groupPositions)
     FavouriteGroup &group = groupOf(m_kind, m_group);
     if (removeFavouriteEntries(group, positions) == 0)
         return;
-    pageOf(m_kind).refill(m.database);
+    pageOf(m_kind).showChanges();
     m_selection->showAlreadyInGroup(0);
     m_selection->showEntries(m.database, group);
 }

@@ -118,21 +118,19 @@ void ImportCommands::showAdded(const ImportPlan &plan)
     const bool onRadioPage = current == m.pages.indexOf(m.pages.radio);
     const bool radio = plan.tv.empty() || (onRadioPage && !plan.radio.empty());
     ChannelPage &page = radio ? *m.pages.radio : *m.pages.tv;
-    ReportList &list = *page.list();
     const bool stays = current == m.pages.indexOf(&page);
-    const ReportList::RowSort sort = stays ? list.rowSort() : ReportList::RowSort{};
 
+    // The page the user stays on keeps its sort; another one is shown afresh.
     m.showDatabaseAgain();
     if (!stays)
         m.showPage(m.pages.indexOf(&page));
-    list.sortRowsAgain(sort, -1);
     const OrderSpan span = addedPositions(plan, kindOf(radio));
     std::vector<int> indices;
     for (int position = span.first; position < span.first + span.count; ++position)
         indices.push_back(radio ? m.database.channelIndexOfRadioOrder(position)
                                 : m.database.channelIndexOfTvOrder(position));
     std::sort(indices.begin(), indices.end());
-    page.selectChannels(m.database, indices);
+    page.selectChannels(indices);
     m.status.showNote(QStringLiteral("Добавлено каналов: %1").arg(plan.channelCount()), 10000);
 }
 

@@ -87,11 +87,11 @@ void OrderCommands::orderAsShown(ChannelKind kind)
     const ReportList &list = *page.list();
     if (!page.showsWholeOrder() || list.filtering())
         return;
-    // While the page shows the whole order, a row's "#" is its position there.
+    // While the page shows the whole order, a row stands for its place there.
     std::vector<int> shownPositions;
     shownPositions.reserve(std::size_t(list.rowCount()));
     for (int row = 0; row < list.rowCount(); ++row)
-        shownPositions.push_back(list.referenceOf(row));
+        shownPositions.push_back(list.placeOf(row) + 1);
     std::vector<std::uint16_t> &order = m.database.order(kind);
     std::optional<std::vector<std::uint16_t>> shown = k510::orderAsShown(order, shownPositions);
     if (!shown || *shown == order)
@@ -161,24 +161,14 @@ int OrderCommands::selectChannels(ChannelKind kind, const std::vector<int> &numb
     const std::set<int> wanted(numbers.begin(), numbers.end());
     ChannelPage &page = pageOf(kind);
     ReportList &list = *page.list();
-    QItemSelection rows;
-    int first = -1;
-    int count = 0;
+    std::vector<int> rows;
     for (int row = 0; row < list.rowCount(); ++row) {
-        const int index = page.channelIndexOfRow(m.database, row);
-        const int number = m.database.numberOf(kind, index);
-        if (index < 0 || !wanted.contains(number) || list.isRowHidden(row))
-            continue;
-        rows.select(list.model()->index(row, 0), list.model()->index(row, 0));
-        first = first < 0 ? row : first;
-        ++count;
+        const int index = page.channelIndexOfRow(row);
+        if (index >= 0 && wanted.contains(m.database.numberOf(kind, index)))
+            rows.push_back(row);
     }
-    list.selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (first >= 0) {
-        list.selectionModel()->setCurrentIndex(list.model()->index(first, 0), QItemSelectionModel::NoUpdate);
-        list.scrollTo(list.model()->index(first, 0));
-    }
-    return count;
+    list.selectRows(rows);
+    return int(rows.size());
 }
 
 } // namespace k510::ui

@@ -40,8 +40,8 @@ QStringList listNotes(const ReportList &list)
     if (list.filtering())
         notes.append(QStringLiteral("Поиск: «%1» — показано %2 из %3.")
                          .arg(list.filterText())
-                         .arg(list.shownRowCount())
-                         .arg(list.rowCount()));
+                         .arg(list.rowCount())
+                         .arg(list.rows().count()));
     if (const int column = list.sortedColumn(); column >= 0)
         notes.append(QStringLiteral("Сортировка по столбцу «%1», %2.")
                          .arg(list.rows().columnTitles().value(column),
@@ -59,8 +59,8 @@ PrintDocument tableDocument(const ReportList &list, const QString &title)
     for (const QString &columnTitle : list.rows().columnTitles())
         document.columns.push_back({columnTitle, document.columns.empty()});
     PrintSection section;
-    for (int row : list.shownRows())
-        section.rows.push_back(list.rows().cells(row));
+    for (int row = 0; row < list.rowCount(); ++row)
+        section.rows.push_back(list.cells(row));
     document.sections.push_back(std::move(section));
     return document;
 }
@@ -80,10 +80,9 @@ PrintDocument satelliteDocument(const ChannelDatabase &db, const SatellitePage &
                             {{QStringLiteral("Начальная"), true},
                              {QStringLiteral("Конечная"), true},
                              {QStringLiteral("22КГц")}});
-    const std::vector<int> rows = page.list()->shownRows();
     std::vector<QStringList> &printed = document.sections.front().rows;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int index = page.list()->rows().tag(rows[i]);
+    for (size_t i = 0; i < printed.size(); ++i) {
+        const int index = page.list()->identityOf(int(i));
         const Satellite *satellite = index >= 0 && size_t(index) < db.satellites.size() ? &db.satellites[size_t(index)]
                                                                                          : nullptr;
         const QStringList lnb = satellite ? QStringList{QString::fromStdString(bcdText(satellite->lnbLow)),
@@ -109,10 +108,9 @@ PrintDocument transponderDocument(const ChannelDatabase &db, const TransponderPa
         return document;
     // Every satellite's transponders in one list: each row names its satellite.
     document.columns.insert(document.columns.begin() + 1, PrintColumn{QStringLiteral("Спутник")});
-    const std::vector<int> rows = page.list()->shownRows();
     std::vector<QStringList> &printed = document.sections.front().rows;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int transponder = page.transponderIndexOfRow(db, rows[i]);
+    for (size_t i = 0; i < printed.size(); ++i) {
+        const int transponder = page.transponderIndexOfRow(int(i));
         const Satellite *satellite = transponder >= 0 && size_t(transponder) < db.transponders.size()
                                          ? db.satelliteOf(db.transponders[size_t(transponder)])
                                          : nullptr;
@@ -129,9 +127,8 @@ PrintDocument channelDocument(const ChannelDatabase &db, const ChannelListPage &
     document.notes.append(scrambledMarkNote());
     document.columns = channelPrintColumns();
     PrintSection section;
-    for (int row : page.list()->shownRows())
-        section.rows.push_back(
-            channelPrintCells(db, page.list()->text(row, 0), page.channelIndexOfRow(db, row)));
+    for (int row = 0; row < page.list()->rowCount(); ++row)
+        section.rows.push_back(channelPrintCells(db, page.list()->text(row, 0), page.channelIndexOfRow(row)));
     document.sections.push_back(std::move(section));
     return document;
 }

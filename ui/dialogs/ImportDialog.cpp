@@ -9,7 +9,8 @@
 #include "model/Conversions.h"
 #include "model/DisplayTexts.h"
 #include "model/TransponderUpdate.h"
-#include "ui/lists/ChannelRows.h"
+#include "ImportRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 
@@ -34,21 +35,12 @@ using k510::ChannelKind;
 using k510::kindOf;
 using k510::ui::ReportColumn;
 using k510::ui::ReportList;
-using k510::ui::ReportRow;
 
 namespace {
 
 constexpr int kNameColumn = 1;
 constexpr int kThereColumn = 6;
 constexpr int kShownProblems = 10;
-
-// As the channel pages show a transponder: "10992 V 27500".
-QString transponderText(const k510::Transponder &tp)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(k510::ui::frequencyText(tp), QString::fromStdString(k510::polarisationText(tp.polarisation)),
-             k510::ui::symbolRateText(tp));
-}
 
 // A satellite as the mapping names it: "Astra 1 (19,2° в.д.)", with the
 // position it is matched by, when it has one.
@@ -90,7 +82,12 @@ ImportDialog::ImportDialog(QWidget *parent)
       m_transponder(new QComboBox(this)),
       m_find(new QLineEdit(this)),
       m_onlyNew(new QCheckBox(QStringLiteral("Только новые"), this)),
-      m_channels(new ReportList(QStringLiteral("lvImportCh"), importColumns(), ReportList::Selection::Multiple, this)),
+      m_rows(new k510::ui::ImportRows(
+          m_source, k510::ui::titlesOf(importColumns()),
+          [this](bool radio, int number) { return isListed(radio, number); },
+          [this](bool radio, int number) { return isThere(radio, number); }, this)),
+      m_channels(new ReportList(QStringLiteral("lvImportCh"), importColumns(), ReportList::Selection::Multiple, m_rows,
+                                this)),
       m_targetsBox(new QGroupBox(QStringLiteral("Куда добавлять каналы спутников"), this)),
       m_insertAfterSelected(new QCheckBox(QStringLiteral("Вставить после выделенного"), this))
 {
@@ -217,55 +214,28 @@ void ImportDialog::fillTransponderSelector()
         return selectorOrder(m_source.transponders[std::size_t(a)]) < selectorOrder(m_source.transponders[std::size_t(b)]);
     });
     for (const int k : indices)
-        m_transponder->addItem(QStringLiteral("%1 (%2)").arg(transponderText(m_source.transponders[std::size_t(k)]))
+        m_transponder->addItem(QStringLiteral("%1 (%2)").arg(k510::ui::transponderText(m_source.transponders[std::size_t(k)]))
                                    .arg(channelCounts[k + 1]),
                                k + 1);
 }
 
-// One row per channel the source lists, TV then radio, each in the
-// source's order; the tag is the TV channel number, or minus the radio number.
-// "#" counts every listed channel, so a row keeps its number under every
-// selector entry and filter.
+// The rows follow the dialog's choices; the selected channels that are
+// still listed stay selected.
 void ImportDialog::fillRows()
+{
+    m_rows->refresh();
+}
+
+bool ImportDialog::isListed(bool radio, int number) const
 {
     const int satellite = m_satellite->currentIndex();
     const int transponder = m_transponder->currentData().toInt();
-    const bool onlyNew = m_onlyNew->isChecked();
-    k510::ui::ReportRows &rows = m_channels->rows();
-    std::vector<int> selectedTags;
-    for (const int row : m_channels->selectedRowNumbers())
-        selectedTags.push_back(rows.tag(row));
-    std::sort(selectedTags.begin(), selectedTags.end());
-    std::vector<int> stillSelected;
-    {
-        const k510::ui::ReportRows::UpdateBracket bracket(rows);
-        rows.clear();
-        int listed = 0;
-        for (const bool radio : {false, true}) {
-            for (const int number : k510::listedNumbers(m_source, kindOf(radio))) {
-                ++listed;
-                const k510::Channel &channel = *m_source.channel(kindOf(radio), number);
-                const k510::Transponder *tp = m_source.transponderOf(channel);
-                const k510::Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
-                const bool there = isThere(radio, number);
-                if ((satellite > 0 && (!tp || tp->satNumber != satellite))
-                    || (transponder > 0 && channel.tpNumber != transponder) || (onlyNew && there))
-                    continue;
-                const int tag = radio ? -number : number;
-                if (std::binary_search(selectedTags.begin(), selectedTags.end(), tag))
-                    stillSelected.push_back(rows.count());
-                rows.insertRow(ReportRow{{QString::number(listed), k510::ui::fromWindows1251(channel.nameText()),
-                                          radio ? QStringLiteral("Радио") : QStringLiteral("ТВ"),
-                                          sat ? k510::ui::fromWindows1251(sat->name) : QString(),
-                                          tp ? transponderText(*tp) : QString(),
-                                          channel.isScrambled() ? QStringLiteral("-") : QStringLiteral("+"),
-                                          there ? QStringLiteral("есть") : QString()},
-                                         tag});
-            }
-        }
-    }
-    if (!stillSelected.empty())
-        m_channels->selectRows(stillSelected);
+    const k510::Channel *channel = m_source.channel(kindOf(radio), number);
+    if (!channel)
+        return false;
+    const k510::Transponder *tp = m_source.transponderOf(*channel);
+    return !(satellite > 0 && (!tp || tp->satNumber != satellite))
+           && !(transponder > 0 && channel->tpNumber != transponder) && !(m_onlyNew->isChecked() && isThere(radio, number));
 }
 
 std::vector<int> ImportDialog::targetSatellites() const
@@ -307,7 +277,7 @@ ImportDialog::Choice ImportDialog::choice() const
 {
     Choice choice;
     for (const int row : m_channels->selectedRowNumbers()) {
-        const int tag = m_channels->rows().tag(row);
+        const int tag = m_channels->identityOf(row);
         (tag < 0 ? choice.radio : choice.tv).push_back(tag < 0 ? -tag : tag);
     }
     choice.targetSatellites = targetSatellites();

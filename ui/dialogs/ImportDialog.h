@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 
 namespace k510::ui {
+class ImportRows;
 class ReportList;
 }
 
@@ -55,6 +56,8 @@ private:
     void fillTransponderSelector();
     // Keeps the selected rows that are still listed.
     void fillRows();
+    // Whether the rows list a channel of the source under the dialog's choices.
+    [[nodiscard]] bool isListed(bool radio, int number) const;
     [[nodiscard]] std::vector<int> targetSatellites() const;
     // Which source channels the database has, for the targets chosen now.
     void findChannelsThere();
@@ -70,6 +73,7 @@ private:
     QComboBox *m_transponder;
     QLineEdit *m_find;
     QCheckBox *m_onlyNew;
+    k510::ui::ImportRows *m_rows;
     k510::ui::ReportList *m_channels;
     QWidget *m_targetsBox;
     std::vector<QComboBox *> m_targets;

@@ -5,6 +5,8 @@
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/lists/DragEdgeScroll.h"
 #include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
+#include "ui/lists/FavouriteRows.h"
 #include "ui/lists/ReportList.h"
 
 #include <QDropEvent>
@@ -21,9 +23,9 @@
 using k510::ChannelDatabase;
 using k510::FavouriteGroup;
 using k510::ChannelKind;
-using k510::ui::ChannelRowMode;
+using k510::ui::ChannelRows;
+using k510::ui::FavouriteRows;
 using k510::ui::ReportList;
-using k510::ui::ReportRows;
 
 namespace {
 
@@ -57,19 +59,14 @@ int widthForWholeNames(const ReportList &list)
     return width + list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) + 2 * list.frameWidth();
 }
 
-ChannelRowMode orderMode(ChannelKind kind)
-{
-    return kind == ChannelKind::Tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder;
-}
-
 } // namespace
 
 TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     : QDialog(parent),
       m_lvSelectedCh(new ReportList(QStringLiteral("lvSelectedCh"), k510::ui::channelListColumns(numberWidth),
-                                    ReportList::Selection::Multiple, this)),
+                                    ReportList::Selection::Multiple, nullptr, this)),
       m_lvFavCh(new ReportList(QStringLiteral("lvFavCh"), k510::ui::channelListColumns(numberWidth),
-                               ReportList::Selection::Multiple, this)),
+                               ReportList::Selection::Multiple, nullptr, this)),
       m_lbGroupName(new QLabel(this)),
       m_lbAlreadyInGroup(new QLabel(this))
 {
@@ -128,49 +125,25 @@ ReportList *TfavChSelectDlg::selectedChannels() const
 void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const FavouriteGroup &group)
 {
     m_kind = kind;
-    const bool tv = kind == ChannelKind::Tv;
-    {
-        ReportRows &channels = m_lvFavCh->rows();
-        const ReportRows::UpdateBracket bracket(channels);
-        channels.clear();
-        const int count = int(tv ? db.tvOrder.size() : db.radioOrder.size());
-        channels.reserve(count);
-        const auto &order = tv ? db.tvOrder : db.radioOrder;
-        for (int position = 0; position < count; ++position) {
-            // An entry of a damaged order list that names no channel is not offered.
-            const int number = order[std::size_t(position)];
-            if (!(tv ? k510::namesTvChannel(db, number) : k510::namesRadioChannel(db, number)))
-                continue;
-            AddChannelRow(channels, db, position, orderMode(kind));
-        }
-    }
-    // Sorted once the refill has ended, which forgets the order the rows
-    // had; the rows arrive in "#" order already.
+    // An entry of a damaged order list that names no channel is not offered.
+    auto *channels = new ChannelRows(db, kind, this);
+    m_lvFavCh->setRows(channels);
+    channels->showWholeOrder(true);
     if (m_sortColumn != numberColumn)
         m_lvFavCh->sortRowsBy(m_sortColumn);
+    m_entries = new FavouriteRows(db, kind, this);
+    m_lvSelectedCh->setRows(m_entries);
     showAlreadyInGroup(0);
     showEntries(db, group);
 }
 
 void TfavChSelectDlg::showEntries(const ChannelDatabase &db, const FavouriteGroup &group)
 {
-    const bool tv = m_kind == ChannelKind::Tv;
-    const auto &order = tv ? db.tvOrder : db.radioOrder;
     const std::unordered_set<int> held(group.begin(), group.end());
-    ReportRows &channels = m_lvFavCh->rows();
-    for (int row = 0; row < channels.count(); ++row) {
-        const int position = m_lvFavCh->referenceOf(row) - 1;
-        channels.setMarked(row, position >= 0 && std::size_t(position) < order.size()
-                                    && held.contains(order[std::size_t(position)]));
-    }
-    ReportRows &entries = m_lvSelectedCh->rows();
-    const ReportRows::UpdateBracket bracket(entries);
-    entries.clear();
-    entries.reserve(int(group.size()));
-    for (size_t j = 0; j < group.size(); ++j) {
-        const int channelIndex = tv ? db.tvChannelIndex(group[j]) : db.radioChannelIndex(group[j]);
-        addNumberedChannelRow(entries, db, channelIndex, int(j) + 1);
-    }
+    k510::ui::ListRows &channels = m_lvFavCh->rows();
+    for (int row = 0; row < channels.count(); ++row)
+        channels.setMarked(row, held.contains(db.numberOf(m_kind, channels.identityOf(row))));
+    m_entries->showEntries(group);
 }
 
 void TfavChSelectDlg::showAlreadyInGroup(int count)
@@ -180,15 +153,15 @@ void TfavChSelectDlg::showAlreadyInGroup(int count)
 
 void TfavChSelectDlg::appendSelectedRow(const ChannelDatabase &db, int orderPosition)
 {
-    ReportRows &entries = m_lvSelectedCh->rows();
-    const int row = AddChannelRow(entries, db, orderPosition, orderMode(m_kind));
-    if (row < 0)
+    const auto &order = db.order(m_kind);
+    if (orderPosition < 0 || std::size_t(orderPosition) >= order.size())
         return;
-    entries.setText(row, numberColumn, QString::number(entries.count()));
-    m_lvSelectedCh->scrollTo(entries.index(row, numberColumn));
-    for (int channel = 0; channel < m_lvFavCh->rowCount(); ++channel) {
-        if (m_lvFavCh->referenceOf(channel) == orderPosition + 1)
-            m_lvFavCh->rows().setMarked(channel, true);
+    m_entries->appendEntry(order[std::size_t(orderPosition)]);
+    m_lvSelectedCh->scrollTo(m_lvSelectedCh->model()->index(m_lvSelectedCh->rowCount() - 1, numberColumn));
+    k510::ui::ListRows &channels = m_lvFavCh->rows();
+    for (int row = 0; row < channels.count(); ++row) {
+        if (channels.placeOf(row) == orderPosition)
+            channels.setMarked(row, true);
     }
 }
 
@@ -222,9 +195,9 @@ void TfavChSelectDlg::chooseFavChRows(const std::vector<int> &rows)
 {
     QList<int> positions;
     for (const int row : rows) {
-        const int number = m_lvFavCh->referenceOf(row);
-        if (number > 0)
-            positions.append(number - 1);
+        const int place = m_lvFavCh->placeOf(row);
+        if (place >= 0)
+            positions.append(place);
     }
     if (!positions.isEmpty())
         emit channelsChosen(positions);
@@ -298,7 +271,7 @@ bool TfavChSelectDlg::handleSelectedChKey(QEvent &event)
         return false;
     QList<int> positions;
     for (const int row : m_lvSelectedCh->selectedRowNumbers())
-        positions.append(m_lvSelectedCh->referenceOf(row));
+        positions.append(m_lvSelectedCh->placeOf(row) + 1);
     if (!positions.isEmpty())
         emit entriesRemoved(positions);
     return true;

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace k510::ui {
 class DragEdgeScroll;
+class FavouriteRows;
 class ReportList;
 }
 
@@ -79,6 +80,7 @@ private:
     void chooseFavChRows(const std::vector<int> &rows);
 
     k510::ui::ReportList *m_lvSelectedCh;
+    k510::ui::FavouriteRows *m_entries = nullptr;   // the group being filled, shown in m_lvSelectedCh
     k510::ui::ReportList *m_lvFavCh;
     QLabel *m_lbGroupName;
     QLabel *m_lbAlreadyInGroup;

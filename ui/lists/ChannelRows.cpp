@@ -1,103 +1,82 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelRows.h"
 
-#include "ModelStrings.h"
-#include "ReportRows.h"
-#include "model/Conversions.h"
-#include "model/DisplayTexts.h"
+#include "ChannelTexts.h"
 
 namespace k510::ui {
 
-namespace {
-
-int channelIndexOf(const ChannelDatabase &db, int index, ChannelRowMode mode)
+ChannelRows::ChannelRows(const ChannelDatabase &db, ChannelKind kind, QObject *parent)
+    : ListRows(titlesOf(channelListColumns(0)), parent), m_db(db), m_kind(kind)
 {
-    switch (mode) {
-    case ChannelRowMode::ByChannel:
-        return db.channelAt(index) ? index : -1;
-    case ChannelRowMode::ByTvOrder:
-        return db.channelIndexOfTvOrder(index);
-    case ChannelRowMode::ByRadioOrder:
-        return db.channelIndexOfRadioOrder(index);
+}
+
+void ChannelRows::showWholeOrder(bool onlyNamed)
+{
+    m_satellite = -1;
+    m_onlyNamed = onlyNamed;
+    refill();
+}
+
+void ChannelRows::showSatellite(int satelliteIndex)
+{
+    m_satellite = satelliteIndex;
+    refill();
+}
+
+std::vector<ListRows::Row> ChannelRows::readRows() const
+{
+    std::vector<Row> rows;
+    if (showsWholeOrder()) {
+        const int count = int(m_db.order(m_kind).size());
+        rows.reserve(std::size_t(count));
+        for (int place = 0; place < count; ++place) {
+            const int index = m_db.channelIndexAtPlace(m_kind, place);
+            if (index >= 0 || !m_onlyNamed)
+                rows.push_back({index, place + 1, place});
+        }
+        return rows;
     }
-    return -1;
+    if (std::size_t(m_satellite) >= m_db.satellites.size())
+        return rows;
+    for (const int tpIndex : m_db.satellites[std::size_t(m_satellite)].transponderIndices) {
+        if (tpIndex < 0 || std::size_t(tpIndex) >= m_db.transponders.size())
+            continue;
+        const Transponder &transponder = m_db.transponders[std::size_t(tpIndex)];
+        for (const int index : isRadio(m_kind) ? transponder.radioChannelIndices : transponder.tvChannelIndices)
+            rows.push_back({m_db.channelAt(index) ? index : -1, index + 1, -1});
+    }
+    return rows;
 }
 
-QString decimal(unsigned value)
+QString ChannelRows::cellText(const Row &row, int column) const
 {
-    return QString::number(value);
+    return channelCellText(m_db, row.identity, column);
 }
 
-} // namespace
-
-std::vector<ReportColumn> channelListColumns(int numberWidth)
+std::uint64_t ChannelRows::keyOf(const Row &row) const
 {
-    return {
-        {QStringLiteral("#"), numberWidth, ColumnOrder::Numeric},
-        {QStringLiteral("Название"), 0, ColumnOrder::Text, true},
-        {QStringLiteral("Блок."), 40, ColumnOrder::Text},
-        {QStringLiteral("FTA"), 35, ColumnOrder::Text},
-        {QStringLiteral("Частота"), 70, ColumnOrder::Numeric},
-        {QStringLiteral("Поляризация"), 0, ColumnOrder::Text},
-    };
+    return channelFollowKey(m_db, row.identity);
 }
 
-QString frequencyText(const Transponder &transponder)
-{
-    return QString::fromStdString(bcdText(transponder.frequency));
-}
-
-QString symbolRateText(const Transponder &transponder)
-{
-    return QString::fromStdString(bcdText(transponder.symbolRate));
-}
-
-QStringList channelRowCells(const ChannelDatabase &db, int channelIndex, int number)
+std::uint64_t channelFollowKey(const ChannelDatabase &db, int channelIndex)
 {
     const Channel *channel = db.channelAt(channelIndex);
     if (!channel)
-        return {QString::number(number), {}, {}, {}, {}, {}};
-    const Transponder *transponder = db.transponderOf(*channel);
-    return {
-        QString::number(number),
-        fromWindows1251(channel->nameText()),
-        channel->isLocked() ? QStringLiteral("+") : QStringLiteral("-"),
-        channel->isScrambled() ? QStringLiteral("-") : QStringLiteral("+"),
-        transponder ? frequencyText(*transponder) : QString(),
-        transponder ? QString::fromStdString(polarisationText(transponder->polarisation)) : QString(),
-    };
-}
-
-int AddChannelRow(ReportRows &list, const ChannelDatabase &db, int index, ChannelRowMode mode, int position)
-{
-    if (index < 0)
-        return -1;
-    return list.insertRow({channelRowCells(db, channelIndexOf(db, index, mode), index + 1)}, position);
-}
-
-void addNumberedChannelRow(ReportRows &list, const ChannelDatabase &db, int channelIndex, int number)
-{
-    list.insertRow({channelRowCells(db, channelIndex, number)});
-}
-
-std::optional<ChannelInfo> channelInfo(const ChannelDatabase &db, int channelIndex)
-{
-    const Channel *channel = db.channelAt(channelIndex);
-    if (!channel)
-        return std::nullopt;
-    ChannelInfo info;
-    info.serviceId = decimal(channel->serviceId);
-    info.pmtPid = decimal(channel->pmtPid);
-    info.videoPid = decimal(channel->videoPid);
-    info.audioPid = decimal(channel->audioPid);
-    info.pcrPid = decimal(channel->pcrPid);
+        return 0;
+    std::uint64_t key = 0xCBF29CE484222325ULL;
+    for (const std::uint64_t value : {std::uint64_t(channel->serviceId), std::uint64_t(channel->pmtPid),
+                                      std::uint64_t(channel->videoPid), std::uint64_t(channel->audioPid),
+                                      std::uint64_t(channel->pcrPid), std::uint64_t(channel->chFlags)})
+        key = mixedKey(key, value);
+    for (const std::uint8_t byte : channel->name)
+        key = mixedKey(key, byte);
     if (const Transponder *transponder = db.transponderOf(*channel)) {
-        info.transponder = (transponder->polarisation ? QStringLiteral(" V") : QStringLiteral(" H")) + '/'
-                           + frequencyText(*transponder) + '/' + symbolRateText(*transponder);
-        if (const Satellite *satellite = db.satelliteOf(*transponder))
-            info.satellite = fromWindows1251(satellite->name);
+        key = mixedKey(key, transponder->satNumber);
+        key = mixedKey(key, transponder->polarisation);
+        for (const std::uint8_t byte : transponder->frequency)
+            key = mixedKey(key, byte);
     }
-    return info;
+    return key;
 }
 
 } // namespace k510::ui

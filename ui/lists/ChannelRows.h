@@ -1,64 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ReportList.h"
+#include "ListRows.h"
 #include "model/ChannelDatabase.h"
-
-#include <QString>
-#include <QStringList>
-
-#include <optional>
-
-// The one way a channel of the database becomes a row of a channel list,
-// and the details the information panel shows for it.
+#include "model/ChannelKind.h"
 
 namespace k510::ui {
 
-class ReportRows;
+// The rows of a TV or radio channel list. A row stands for a channel index.
+class ChannelRows : public ListRows {
+    Q_OBJECT
+public:
+    ChannelRows(const ChannelDatabase &db, ChannelKind kind, QObject *parent);
 
-enum class ChannelRowMode {
-    ByChannel,      // the index is a position in channels
-    ByTvOrder,      // the index is a position in tvOrder
-    ByRadioOrder,   // the index is a position in radioOrder
+    [[nodiscard]] ChannelKind kind() const { return m_kind; }
+    // Every entry of the kind's order list, "#" being its place + 1; an entry
+    // that names no channel keeps its row (empty cells) unless onlyNamed, so
+    // rows and entries stay in step.
+    void showWholeOrder(bool onlyNamed = false);
+    // The channels of the kind on one satellite (an index), transponder by
+    // transponder, "#" being the channel index + 1; they follow no order list.
+    void showSatellite(int satelliteIndex);
+    [[nodiscard]] bool showsWholeOrder() const { return m_satellite < 0; }
+
+protected:
+    [[nodiscard]] std::uint64_t keyOf(const Row &row) const override;
+    [[nodiscard]] std::vector<Row> readRows() const override;
+    [[nodiscard]] QString cellText(const Row &row, int column) const override;
+
+private:
+    const ChannelDatabase &m_db;
+    ChannelKind m_kind;
+    int m_satellite = -1;
+    bool m_onlyNamed = false;
 };
 
-// The columns of a channel list; the "#" column is numberWidth wide.
-[[nodiscard]] std::vector<ReportColumn> channelListColumns(int numberWidth);
-
-// The six cells "#", "Название", "Блок.", "FTA", "Частота", "Поляризация".
-// A channel index that names no channel gives "#" and five empty cells.
-[[nodiscard]] QStringList channelRowCells(const ChannelDatabase &db, int channelIndex, int number);
-
-// Adds the row for index + mode at position (-1: at the end) and returns the
-// row's position. A negative index adds nothing and returns -1. An order
-// entry that names no channel still gets its row, with empty cells, so rows
-// and entries stay in step. "#" is index + 1.
-int AddChannelRow(ReportRows &list, const ChannelDatabase &db, int index, ChannelRowMode mode, int position = -1);
-
-// Appends the row of a channel index (or of no channel, when it is -1)
-// showing number under "#": the rows of a favourite group.
-void addNumberedChannelRow(ReportRows &list, const ChannelDatabase &db, int channelIndex, int number);
-
-// The texts of the information panel, each number in plain decimal.
-struct ChannelInfo {
-    QString satellite;
-    QString transponder;   // " V/11200/27500"
-    QString serviceId;
-    QString pmtPid;
-    QString videoPid;
-    QString audioPid;
-    QString pcrPid;
-
-    bool operator==(const ChannelInfo &) const = default;
-};
-
-// Nothing for an index that names no channel. A channel whose transponder or
-// satellite is missing shows empty texts for those.
-[[nodiscard]] std::optional<ChannelInfo> channelInfo(const ChannelDatabase &db, int channelIndex);
-
-// The texts a transponder's frequency and symbol rate show: the BCD bytes as
-// hexadecimal digits.
-[[nodiscard]] QString frequencyText(const Transponder &transponder);
-[[nodiscard]] QString symbolRateText(const Transponder &transponder);
+// A channel record and where it tunes, whatever its index: what follows its
+// row across a change.
+[[nodiscard]] std::uint64_t channelFollowKey(const ChannelDatabase &db, int channelIndex);
 
 } // namespace k510::ui

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -69,35 +68,26 @@ std::optional<double> cellNumber(QStringView cell)
 
 } // namespace
 
-std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order, SortDirection direction)
+SortKeys::SortKeys(const std::vector<QString> &cells, ColumnOrder order)
 {
-    // Each cell's key is made once rather than at every comparison.
     const QCollator collator = russianCollator();
-    std::vector<std::optional<QCollatorSortKey>> texts;
-    std::vector<std::optional<double>> numbers;
-    texts.reserve(cells.size());
-    numbers.reserve(cells.size());
+    m_texts.reserve(cells.size());
+    m_numbers.reserve(cells.size());
     for (const QString &cell : cells) {
-        numbers.push_back(order == ColumnOrder::Numeric ? cellNumber(cell) : std::nullopt);
-        texts.push_back(cell.isEmpty() ? std::nullopt : std::optional(collator.sortKey(cell)));
+        m_numbers.push_back(order == ColumnOrder::Numeric ? cellNumber(cell) : std::nullopt);
+        m_texts.push_back(cell.isEmpty() ? std::nullopt : std::optional(collator.sortKey(cell)));
     }
-    const auto compare = [&](int x, int y) {
-        const auto &a = numbers[size_t(x)];
-        const auto &b = numbers[size_t(y)];
-        if (a && b)
-            return (*a > *b) - (*a < *b);
-        if (a || b)
-            return a ? -1 : 1;
-        return compareKeys(texts[size_t(x)], texts[size_t(y)]);
-    };
+}
 
-    std::vector<int> rows(cells.size());
-    std::iota(rows.begin(), rows.end(), 0);
-    // Descending swaps the operands, so equal rows still compare "not before".
-    const bool descending = direction == SortDirection::Descending;
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](int x, int y) { return descending ? compare(y, x) < 0 : compare(x, y) < 0; });
-    return rows;
+int SortKeys::compare(std::size_t x, std::size_t y) const
+{
+    const auto &a = m_numbers[x];
+    const auto &b = m_numbers[y];
+    if (a && b)
+        return (*a > *b) - (*a < *b);
+    if (a || b)
+        return a ? -1 : 1;
+    return compareKeys(m_texts[x], m_texts[y]);
 }
 
 } // namespace k510::ui

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCollatorSortKey>
 #include <QString>
+
+#include <optional>
 #include <vector>
 
 // How the lists of the main window order their rows when a column title is
@@ -26,10 +29,20 @@ enum class ColumnOrder {
 
 enum class SortDirection { Ascending, Descending };
 
-// The new order of rows, as old row positions, for the given column cells.
-// Descending is not the ascending order reversed: equal rows still keep
-// their order.
-[[nodiscard]] std::vector<int> stableSortOrder(const std::vector<QString> &cells, ColumnOrder order,
-                                               SortDirection direction = SortDirection::Ascending);
+// The order keys of one column's cells, made once so that sorting thousands
+// of rows compares keys rather than texts.
+class SortKeys {
+public:
+    SortKeys() = default;
+    SortKeys(const std::vector<QString> &cells, ColumnOrder order);
+
+    [[nodiscard]] std::size_t size() const { return m_texts.size(); }
+    // -1, 0 or 1 as cell x sorts before, with or after cell y.
+    [[nodiscard]] int compare(std::size_t x, std::size_t y) const;
+
+private:
+    std::vector<std::optional<QCollatorSortKey>> m_texts;
+    std::vector<std::optional<double>> m_numbers;
+};
 
 } // namespace k510::ui

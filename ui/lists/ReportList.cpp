@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportList.h"
 
-#include "ShownRowsSelection.h"
+#include "ListProxy.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -14,8 +14,6 @@
 
 namespace k510::ui {
 
-namespace {
-
 QStringList titlesOf(const std::vector<ReportColumn> &columns)
 {
     QStringList titles;
@@ -24,17 +22,35 @@ QStringList titlesOf(const std::vector<ReportColumn> &columns)
     return titles;
 }
 
+namespace {
+
+// The rows of a list that has none yet.
+class NoRows : public ListRows {
+public:
+    using ListRows::ListRows;
+
+protected:
+    [[nodiscard]] std::vector<Row> readRows() const override { return {}; }
+    [[nodiscard]] QString cellText(const Row &, int) const override { return {}; }
+};
+
+std::vector<ColumnOrder> ordersOf(const std::vector<ReportColumn> &columns)
+{
+    std::vector<ColumnOrder> orders;
+    for (const ReportColumn &column : columns)
+        orders.push_back(column.order);
+    return orders;
+}
+
 } // namespace
 
 ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> columns, Selection selection,
-                       QWidget *parent)
-    : QTableView(parent), m_rows(new ReportRows(titlesOf(columns), this)), m_columns(std::move(columns))
+                       ListRows *rows, QWidget *parent)
+    : QTableView(parent), m_rows(nullptr), m_shown(new ListProxy(ordersOf(columns), this)), m_columns(std::move(columns))
 {
     setObjectName(objectName);
-    setModel(m_rows);
-    QItemSelectionModel *unfiltered = selectionModel();
-    setSelectionModel(new ShownRowsSelection(m_rows, [this](int row) { return isRowHidden(row); }, this));
-    delete unfiltered;
+    setModel(m_shown);
+    setRows(rows ? rows : new NoRows(titlesOf(m_columns), this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(selection == Selection::Multiple ? QAbstractItemView::ExtendedSelection
                                                       : QAbstractItemView::SingleSelection);
@@ -67,33 +83,78 @@ ReportList::ReportList(const QString &objectName, std::vector<ReportColumn> colu
     connect(titles, &QHeaderView::sectionClicked, this, &ReportList::columnClicked);
     applyColumnWidths();
 
-    // The view's own handlers run first and forget which rows were hidden.
-    connect(m_rows, &QAbstractItemModel::modelReset, this, [this] { applyRowFilter(); });
-    connect(m_rows, &QAbstractItemModel::layoutChanged, this, [this] { applyRowFilter(); });
-    connect(m_rows, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex &, int first, int last) { applyRowFilter(first, last); });
-    // An edited row is shown or hidden by its new texts.
-    connect(m_rows, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles) {
-                applyRowFilter(topLeft.row(), bottomRight.row());
-                if (roles.isEmpty() || roles.contains(Qt::DisplayRole))
-                    forgetSortOrder();
-            });
-    // Refilled rows, and a row added or edited, need not be in order; a
-    // deleted row leaves the others as they were.
-    connect(m_rows, &QAbstractItemModel::modelReset, this, &ReportList::forgetSortOrder);
-    connect(m_rows, &QAbstractItemModel::rowsInserted, this, &ReportList::forgetSortOrder);
-    // No number in the "#" column is ever cut.
-    connect(m_rows, &QAbstractItemModel::modelReset, this, [this] { fitNumberColumn(0, rowCount() - 1); });
-    connect(m_rows, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex &, int first, int last) { fitNumberColumn(first, last); });
-    connect(m_rows, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
-                if (topLeft.column() == 0)
-                    fitNumberColumn(topLeft.row(), bottomRight.row());
-            });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex &index) { emit rowClicked(index.row(), m_releaseModifiers); });
+}
+
+void ReportList::setRows(ListRows *rows)
+{
+    if (!rows || rows == m_rows)
+        return;
+    ListRows *previous = m_rows;
+    m_rows = rows;
+    m_rows->setParent(this);
+    connect(m_rows, &ListRows::aboutToRefresh, this, &ReportList::notePlace);
+    connect(m_rows, &ListRows::refreshed, this, &ReportList::restorePlace);
+    connect(m_rows, &ListRows::aboutToRefill, this, &ReportList::forgetSortOrder);
+    // No number in the "#" column is ever cut.
+    connect(m_rows, &QAbstractItemModel::modelReset, this, &ReportList::fitNumberColumn);
+    m_shown->setSourceModel(m_rows);
+    fitNumberColumn();
+    delete previous;
+}
+
+int ReportList::rowCount() const
+{
+    return m_shown->rowCount();
+}
+
+QModelIndex ReportList::shownIndex(int row, int column) const
+{
+    return m_shown->index(row, column);
+}
+
+QString ReportList::text(int row, int column) const
+{
+    return m_rows->text(sourceRowOf(row), column);
+}
+
+QStringList ReportList::cells(int row) const
+{
+    return m_rows->cells(sourceRowOf(row));
+}
+
+int ReportList::identityOf(int row) const
+{
+    return m_rows->identityOf(sourceRowOf(row));
+}
+
+int ReportList::placeOf(int row) const
+{
+    return m_rows->placeOf(sourceRowOf(row));
+}
+
+int ReportList::sourceRowOf(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return -1;
+    return m_shown->mapToSource(shownIndex(row)).row();
+}
+
+int ReportList::rowOfSource(int sourceRow) const
+{
+    if (sourceRow < 0 || sourceRow >= m_rows->count())
+        return -1;
+    const QModelIndex shown = m_shown->mapFromSource(m_rows->index(sourceRow, 0));
+    return shown.isValid() ? shown.row() : -1;
+}
+
+int ReportList::rowOfIdentity(int identity) const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (identityOf(row) == identity)
+            return row;
+    return -1;
 }
 
 void ReportList::keyPressEvent(QKeyEvent *event)
@@ -114,17 +175,10 @@ QModelIndex ReportList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
 {
     if (cursorAction != MoveHome && cursorAction != MoveEnd)
         return QTableView::moveCursor(cursorAction, modifiers);
+    if (rowCount() == 0)
+        return {};
     const int column = std::max(currentIndex().column(), 0);
-    if (cursorAction == MoveHome) {
-        for (int row = 0; row < rowCount(); ++row)
-            if (!isRowHidden(row))
-                return m_rows->index(row, column);
-    } else {
-        for (int row = rowCount() - 1; row >= 0; --row)
-            if (!isRowHidden(row))
-                return m_rows->index(row, column);
-    }
-    return {};
+    return shownIndex(cursorAction == MoveHome ? 0 : rowCount() - 1, column);
 }
 
 void ReportList::mouseReleaseEvent(QMouseEvent *event)
@@ -146,9 +200,9 @@ void ReportList::startDrag(Qt::DropActions supportedActions)
         return;
     QModelIndexList cells;
     for (const int row : rows)
-        cells.append(m_rows->index(row, 0));
+        cells.append(shownIndex(row));
     auto *drag = new QDrag(this);
-    drag->setMimeData(m_rows->mimeData(cells));
+    drag->setMimeData(m_shown->mimeData(cells));
     // A label beside the pointer rather than a picture of the rows under it,
     // so the line where the rows would land stays in sight.
     const int named = m_pressedRow >= 0 ? m_pressedRow : rows.front();
@@ -194,7 +248,7 @@ void ReportList::paintEvent(QPaintEvent *event)
     if (m_dropLineRow < 0 || rowCount() == 0)
         return;
     const bool belowLast = m_dropLineRow >= rowCount();
-    const QRect row = visualRect(m_rows->index(belowLast ? rowCount() - 1 : m_dropLineRow, 0));
+    const QRect row = visualRect(shownIndex(belowLast ? rowCount() - 1 : m_dropLineRow));
     const int y = belowLast ? row.bottom() : row.top();
     QPainter painter(viewport());
     painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
@@ -203,53 +257,22 @@ void ReportList::paintEvent(QPaintEvent *event)
 
 void ReportList::setRowFilter(int column, const QString &text)
 {
-    if (column == m_filterColumn && text == m_filterText)
+    if (column == 1 && text == m_shown->filterText())
         return;
-    m_filterColumn = column;
-    m_filterText = text;
-    // A hidden row must not stay selected: commands act on the selection.
+    // A row that goes out of sight must not stay selected: commands act on
+    // the selection.
     clearSelection();
-    applyRowFilter();
+    m_shown->setTextFilter(column, text);
 }
 
-void ReportList::applyRowFilter(int first, int last)
+bool ReportList::filtering() const
 {
-    for (int row = first; row <= last; ++row) {
-        const bool shown = m_filterText.isEmpty()
-                           || m_rows->text(row, m_filterColumn).contains(m_filterText, Qt::CaseInsensitive);
-        if (isRowHidden(row) != shown)
-            continue;
-        setRowHidden(row, !shown);
-        // A row the user cannot see is never acted on.
-        if (!shown && selectionModel()->isRowSelected(row, {}))
-            selectionModel()->select(m_rows->index(row, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
-    }
+    return m_shown->filtering();
 }
 
-int ReportList::shownRowCount() const
+const QString &ReportList::filterText() const
 {
-    if (!filtering())
-        return rowCount();
-    int shown = 0;
-    for (int row = 0; row < rowCount(); ++row)
-        shown += isRowHidden(row) ? 0 : 1;
-    return shown;
-}
-
-std::vector<int> ReportList::shownRows() const
-{
-    std::vector<int> rows;
-    rows.reserve(size_t(rowCount()));
-    for (int row = 0; row < rowCount(); ++row) {
-        if (!isRowHidden(row))
-            rows.push_back(row);
-    }
-    return rows;
-}
-
-int ReportList::referenceOf(int row) const
-{
-    return text(row, 0).toInt();
+    return m_shown->filterText();
 }
 
 int ReportList::firstSelectedRow() const
@@ -266,8 +289,7 @@ std::vector<int> ReportList::selectedRowNumbers() const
     std::vector<int> selected;
     for (const QItemSelectionRange &range : selectionModel()->selection()) {
         for (int row = range.top(); row <= range.bottom(); ++row)
-            if (!isRowHidden(row))
-                selected.push_back(row);
+            selected.push_back(row);
     }
     std::sort(selected.begin(), selected.end());
     selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
@@ -278,42 +300,31 @@ void ReportList::selectOnly(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    selectionModel()->select(m_rows->index(row, 0),
-                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->select(shownIndex(row), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void ReportList::selectRowRange(int first, int last, int current)
 {
     if (first < 0 || last < first || last >= rowCount())
         return;
-    const QItemSelection rows(m_rows->index(first, 0), m_rows->index(last, m_rows->columnCount() - 1));
+    const QItemSelection rows(shownIndex(first), shownIndex(last, m_shown->columnCount() - 1));
     selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const QModelIndex currentRow = m_rows->index(std::clamp(current, first, last), 0);
+    const QModelIndex currentRow = shownIndex(std::clamp(current, first, last));
     selectionModel()->setCurrentIndex(currentRow, QItemSelectionModel::NoUpdate);
     // After a refill the view lays its rows out later; scrolling needs them now.
     doItemsLayout();
-    scrollTo(m_rows->index(last, 0));
-    scrollTo(m_rows->index(first, 0));
+    scrollTo(shownIndex(last));
+    scrollTo(shownIndex(first));
     scrollTo(currentRow);
 }
 
 void ReportList::selectRows(const std::vector<int> &rows)
 {
-    // Runs of adjacent rows as one range each: a selection of thousands of
-    // rows stays quick to make and to read.
-    QItemSelection selection;
-    for (std::size_t k = 0; k < rows.size();) {
-        std::size_t end = k + 1;
-        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
-            ++end;
-        if (rows[k] >= 0 && rows[end - 1] < rowCount())
-            selection.select(m_rows->index(rows[k], 0), m_rows->index(rows[end - 1], m_rows->columnCount() - 1));
-        k = end;
-    }
-    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->select(selectionOfRows(*m_shown, rows),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (rows.empty() || rows.front() < 0 || rows.front() >= rowCount())
         return;
-    const QModelIndex first = m_rows->index(rows.front(), 0);
+    const QModelIndex first = shownIndex(rows.front());
     selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     // After a refill the view lays its rows out later; scrolling needs them now.
     doItemsLayout();
@@ -327,41 +338,20 @@ void ReportList::sortRowsBy(int column)
     const SortDirection direction = column == m_sortedColumn && m_sortDirection == SortDirection::Ascending
                                         ? SortDirection::Descending
                                         : SortDirection::Ascending;
-    sortRows(column, direction);
-}
-
-int ReportList::sortRowsAgain(RowSort sort, int followed)
-{
-    if (sort.column < 0 || sort.column >= int(m_columns.size()))
-        return followed;
-    const std::vector<int> order = sortRows(sort.column, sort.direction);
-    const auto at = std::find(order.begin(), order.end(), followed);
-    return at == order.end() ? followed : int(at - order.begin());
-}
-
-std::vector<int> ReportList::sortRows(int column, SortDirection direction)
-{
-    std::vector<int> order;
-    if (rowCount() >= 2) {
-        std::vector<QString> cells;
-        cells.reserve(size_t(rowCount()));
-        for (int row = 0; row < rowCount(); ++row)
-            cells.push_back(text(row, column));
-        order = stableSortOrder(cells, m_columns[size_t(column)].order, direction);
-        m_rows->reorder(order);
-    }
     m_sortedColumn = column;
     m_sortDirection = direction;
+    const Qt::SortOrder order = direction == SortDirection::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    m_shown->sort(column, order);
     QHeaderView *titles = horizontalHeader();
-    titles->setSortIndicator(column, direction == SortDirection::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    titles->setSortIndicator(column, order);
     titles->setSortIndicatorShown(true);
-    return order;
 }
 
 void ReportList::forgetSortOrder()
 {
     m_sortedColumn = -1;
     m_sortDirection = SortDirection::Ascending;
+    m_shown->sort(-1);
     horizontalHeader()->setSortIndicatorShown(false);
 }
 

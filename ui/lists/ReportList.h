@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ListRows.h"
 #include "ListSorting.h"
-#include "ReportRows.h"
 
 #include <QTableView>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace k510::ui {
@@ -18,26 +20,54 @@ struct ReportColumn {
     bool fitContents = false;               // widens to its texts when fitted, width being the least
 };
 
+[[nodiscard]] QStringList titlesOf(const std::vector<ReportColumn> &columns);
+// These rows (ascending) as a selection of whole rows, each run of adjacent
+// rows one range: a selection of thousands of rows stays quick to make.
+[[nodiscard]] QItemSelection selectionOfRows(const QAbstractItemModel &model, const std::vector<int> &rows);
+
+class ListProxy;
+
 // A multi-column report list with grid lines and whole-row selection, as the
-// six lists of the main window show the database. A click on a column title
-// is announced; the window decides to sort (it keeps the shared sort column).
+// six lists of the main window show the database. It shows its rows (a model
+// reading the database) sorted and filtered as the user asked; a "row" here
+// is a row as shown. A click on a column title is announced; the window
+// decides to sort (it keeps the shared sort column).
+//
+// When the rows are read again after a change, the list keeps its sort, its
+// scroll place and the selection of the rows that still exist: rows are
+// followed by what they stand for while no row came or went, else by their
+// records' follow keys.
 class ReportList : public QTableView {
     Q_OBJECT
 public:
     enum class Selection { Single, Multiple };
 
-    ReportList(const QString &objectName, std::vector<ReportColumn> columns, Selection selection,
+    // The list takes the rows as its child; a list made without rows shows
+    // none until it is given some.
+    ReportList(const QString &objectName, std::vector<ReportColumn> columns, Selection selection, ListRows *rows,
                QWidget *parent);
+    // Rows of another database (a dialog's): the list takes them and drops
+    // the rows it had.
+    void setRows(ListRows *rows);
 
-    [[nodiscard]] ReportRows &rows() { return *m_rows; }
-    [[nodiscard]] const ReportRows &rows() const { return *m_rows; }
-    [[nodiscard]] int rowCount() const { return m_rows->count(); }
-    [[nodiscard]] QString text(int row, int column) const { return m_rows->text(row, column); }
-    // The "#" / "№" cell as a number; 0 when the row does not exist.
-    [[nodiscard]] int referenceOf(int row) const;
+    [[nodiscard]] ListRows &rows() { return *m_rows; }
+    [[nodiscard]] const ListRows &rows() const { return *m_rows; }
+    // The rows shown: with a filter, fewer than the rows.
+    [[nodiscard]] int rowCount() const;
+    [[nodiscard]] QString text(int row, int column) const;
+    [[nodiscard]] QStringList cells(int row) const;
+    // What a row shown stands for (see ListRows); -1 for no row.
+    [[nodiscard]] int identityOf(int row) const;
+    [[nodiscard]] int placeOf(int row) const;
+    // The row of the rows behind a row shown, and back; -1 for none.
+    [[nodiscard]] int sourceRowOf(int row) const;
+    [[nodiscard]] int rowOfSource(int sourceRow) const;
+    // The first row shown that stands for this identity, or -1.
+    [[nodiscard]] int rowOfIdentity(int identity) const;
 
     // The topmost selected row, or -1. Hidden rows are never selected.
     [[nodiscard]] int firstSelectedRow() const;
+    // The selected rows shown, ascending.
     [[nodiscard]] std::vector<int> selectedRowNumbers() const;
     // While a drag from this list runs: the row under the press point that
     // started it, which need not be the first selected row. -1 otherwise.
@@ -47,6 +77,9 @@ public:
     // Selects rows first..last and nothing else, makes `current` the current
     // row (where the arrow keys go on from) and brings it into view.
     void selectRowRange(int first, int last, int current);
+    // Selects the rows standing for places first..last and nothing else, as
+    // selectRowRange does, `current` being a place too.
+    void selectPlaces(int first, int last, int current);
     // Selects these rows (ascending) and nothing else, makes the first the
     // current row and brings it into view.
     void selectRows(const std::vector<int> &rows);
@@ -57,32 +90,20 @@ public:
 
     // Sorts the rows stably by the column, with its order rule: ascending,
     // or descending when the rows are sorted ascending by that column now.
-    // The title shows the order until the rows change.
+    // The title shows the order; the sort holds while the rows are read again.
     void sortRowsBy(int column);
     // The column the rows are sorted by now, or -1.
     [[nodiscard]] int sortedColumn() const { return m_sortedColumn; }
     [[nodiscard]] SortDirection sortDirection() const { return m_sortDirection; }
-    // A row changed or added makes the rows forget their order, as a refill
-    // does. A command that changes rows keeps their sort by taking it before
-    // and sorting by it again afterwards.
-    struct RowSort {
-        int column = -1;   // -1: not sorted
-        SortDirection direction = SortDirection::Ascending;
-    };
-    [[nodiscard]] RowSort rowSort() const { return {m_sortedColumn, m_sortDirection}; }
-    // Sorts the rows as `sort` says, if it names a column; answers where the
-    // row at `followed` stands afterwards.
-    int sortRowsAgain(RowSort sort, int followed);
+    // The rows in their own order again, as after a refill.
+    void forgetSortOrder();
 
     // Shows only the rows whose text in `column` contains `text`, ignoring
-    // case (Cyrillic too); an empty text shows every row. The rows keep their
-    // places, texts and references, and the filter holds across refills.
+    // case (Cyrillic too); an empty text shows every row. The filter holds
+    // while the rows are read again.
     void setRowFilter(int column, const QString &text);
-    [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
-    [[nodiscard]] const QString &filterText() const { return m_filterText; }
-    [[nodiscard]] int shownRowCount() const;
-    // The rows the user sees, in the order shown.
-    [[nodiscard]] std::vector<int> shownRows() const;
+    [[nodiscard]] bool filtering() const;
+    [[nodiscard]] const QString &filterText() const;
 
     // Widens the fitContents columns to their longest text. Meant for short
     // lists: it measures every row.
@@ -114,21 +135,31 @@ private:
     void applyColumnWidths();
     // Room beside a cell's text: its margins and the grid line.
     [[nodiscard]] int cellPadding() const;
-    // Widens the "#" column when rows first..last hold a longer number than
-    // it was measured for; it never narrows.
-    void fitNumberColumn(int first, int last);
-    // Sorts stably by the column in that direction and shows the indicator;
-    // returns the new order as old row positions.
-    std::vector<int> sortRows(int column, SortDirection direction);
-    void applyRowFilter(int first, int last);
-    void applyRowFilter() { applyRowFilter(0, rowCount() - 1); }
-    // Rows refilled or retitled need not be in order.
-    void forgetSortOrder();
+    // Widens the "#" column when the rows hold a longer number than it was
+    // measured for; it never narrows.
+    void fitNumberColumn();
+    [[nodiscard]] QModelIndex shownIndex(int row, int column = 0) const;
+    // Around the rows being read again: what is selected, current and at
+    // the top, and then the same rows again where they still exist.
+    void notePlace();
+    void restorePlace();
 
-    ReportRows *m_rows;
+    struct NotedRow {
+        int identity = -1;
+        std::uint64_t key = 0;
+    };
+    struct NotedPlace {
+        std::vector<NotedRow> selected;
+        std::optional<NotedRow> current;
+        std::optional<NotedRow> top;
+        int scrolled = 0;
+        int rowCount = 0;
+    };
+
+    ListRows *m_rows;
+    ListProxy *m_shown;
     std::vector<ReportColumn> m_columns;
-    QString m_filterText;
-    int m_filterColumn = 1;
+    NotedPlace m_noted;
     qsizetype m_longestNumber = 0;   // digits the "#" column is measured for
     int m_sortedColumn = -1;
     SortDirection m_sortDirection = SortDirection::Ascending;

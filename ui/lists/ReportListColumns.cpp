@@ -65,13 +65,11 @@ int ReportList::numberColumnWidth() const
     return int(m_longestNumber) * widestDigit + cellPadding();
 }
 
-void ReportList::fitNumberColumn(int first, int last)
+void ReportList::fitNumberColumn()
 {
     if (m_columns.empty() || m_columns.front().order != ColumnOrder::Numeric || m_columns.front().fill)
         return;
-    qsizetype longest = m_longestNumber;
-    for (int row = std::max(first, 0); row <= last && row < rowCount(); ++row)
-        longest = std::max(longest, m_rows->text(row, 0).size());
+    const qsizetype longest = QString::number(m_rows->largestNumber()).size();
     if (longest <= m_longestNumber)
         return;
     m_longestNumber = longest;

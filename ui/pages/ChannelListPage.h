@@ -21,14 +21,18 @@ class ReportList;
 class ChannelListPage : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    ChannelListPage(const ChannelDatabase &db, QWidget *parent);
 
     [[nodiscard]] virtual ReportList *list() const = 0;
     [[nodiscard]] virtual InfoPanel *infoPanel() const = 0;
     [[nodiscard]] virtual QComboBox *selector() const = 0;
-    // The channel index that a row's "#" refers to under the page's current
-    // selector entry, or -1 when it refers to no channel.
-    [[nodiscard]] virtual int channelIndexOfRow(const ChannelDatabase &db, int row) const = 0;
+    // The channel index a row (as shown) stands for, or -1 when it stands
+    // for no channel.
+    [[nodiscard]] int channelIndexOfRow(int row) const;
+    // The list's rows read again after the database changed: the sort,
+    // the filter, the scroll place and the selection of the rows that still
+    // exist stay, and the panel shows the selected channel.
+    void showChanges();
     // The "Поиск" field above the list.
     [[nodiscard]] virtual FindField *findField() const = 0;
 
@@ -36,18 +40,18 @@ public:
     void focusFindField();
     // The panel shows the channel of the first selected row; with no row
     // selected it keeps what it shows (showSelectedChannel clears it then).
-    void showChannelOfSelectedRow(const ChannelDatabase &db);
-    void showSelectedChannel(const ChannelDatabase &db);
+    void showChannelOfSelectedRow();
+    void showSelectedChannel();
     // Selects the rows of these channels (indices, ascending) that the list
     // shows, brings the first into view and shows it in the panel; how many
     // rows that selected.
-    int selectChannels(const ChannelDatabase &db, const std::vector<int> &channelIndices);
+    int selectChannels(const std::vector<int> &channelIndices);
     // From now on the panel follows the selection: a click on a row (one
     // with Ctrl extends a selection and leaves the panel), a right click, and
     // the keys that move the selection (keys with Ctrl move rows or select
     // all: the panel stays). When a refill or "Поиск" leaves no row
     // selected, the panel is emptied.
-    void followSelection(const ChannelDatabase &db);
+    void followSelection();
 
 signals:
     // "Поиск" changed the rows the list shows.
@@ -57,6 +61,10 @@ protected:
     // Each page calls this once its list and "Поиск" field exist: the list
     // then shows only the rows whose name holds the text typed.
     void wireFindField();
+    [[nodiscard]] const ChannelDatabase &database() const { return m_db; }
+
+private:
+    const ChannelDatabase &m_db;
 };
 
 } // namespace k510::ui

@@ -4,6 +4,7 @@
 #include "FindField.h"
 #include "PageTexts.h"
 #include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "InfoPanel.h"
 #include "ui/lists/ReportList.h"
 
@@ -14,10 +15,10 @@
 
 namespace k510::ui {
 
-ChannelPage::ChannelPage(ChannelKind kind, QWidget *parent)
-    : ChannelListPage(parent), m_kind(kind),
+ChannelPage::ChannelPage(const ChannelDatabase &db, ChannelKind kind, QWidget *parent)
+    : ChannelListPage(db, parent), m_kind(kind), m_rows(new ChannelRows(db, kind, this)),
       m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvCh") : QStringLiteral("lvRadioCh"),
-                            channelListColumns(47), ReportList::Selection::Multiple, this)),
+                            channelListColumns(47), ReportList::Selection::Multiple, m_rows, this)),
       m_selector(new QComboBox(this)),
       m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("Tv") : QStringLiteral("Radio"), this)),
       m_find(new FindField(kind == ChannelKind::Tv ? QStringLiteral("edTvFind") : QStringLiteral("edRadioFind"), this))
@@ -51,46 +52,23 @@ bool ChannelPage::showsWholeOrder() const
     return m_selector->currentIndex() <= 0;
 }
 
-int ChannelPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
+void ChannelPage::refill()
 {
-    const int k = m_list->referenceOf(row) - 1;
-    if (k < 0)
-        return -1;
-    if (!showsWholeOrder())
-        return db.channelAt(k) ? k : -1;
-    return db.channelIndexAtPlace(m_kind, k);
-}
-
-void ChannelPage::refill(const ChannelDatabase &db)
-{
-    ReportRows &rows = m_list->rows();
-    const ReportRows::UpdateBracket bracket(rows);
-    rows.clear();
     const int entry = m_selector->currentIndex();
-    if (entry <= 0) {
-        const bool tv = m_kind == ChannelKind::Tv;
-        const int count = int(tv ? db.tvOrder.size() : db.radioOrder.size());
-        rows.reserve(count);
-        for (int position = 0; position < count; ++position)
-            AddChannelRow(rows, db, position, tv ? ChannelRowMode::ByTvOrder : ChannelRowMode::ByRadioOrder);
-        return;
-    }
-    if (size_t(entry) > db.satellites.size())
-        return;
-    for (int tpIndex : db.satellites[size_t(entry - 1)].transponderIndices) {
-        if (tpIndex < 0 || size_t(tpIndex) >= db.transponders.size())
-            continue;
-        const Transponder &transponder = db.transponders[size_t(tpIndex)];
-        const auto &channels = m_kind == ChannelKind::Tv ? transponder.tvChannelIndices
-                                                         : transponder.radioChannelIndices;
-        for (int channelIndex : channels)
-            AddChannelRow(rows, db, channelIndex, ChannelRowMode::ByChannel);
-    }
+    if (entry <= 0)
+        m_rows->showWholeOrder();
+    else
+        m_rows->showSatellite(entry - 1);
 }
 
 void ChannelPage::reset()
 {
-    m_list->rows().clear();
+    m_rows->clear();
+    resetSelector();
+}
+
+void ChannelPage::resetSelector()
+{
     m_selector->clear();
     m_selector->addItem(allSatellitesText());
 }

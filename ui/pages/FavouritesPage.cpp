@@ -2,7 +2,8 @@
 #include "FavouritesPage.h"
 
 #include "FindField.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
+#include "ui/lists/FavouriteRows.h"
 #include "InfoPanel.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
@@ -17,10 +18,10 @@
 
 namespace k510::ui {
 
-FavouritesPage::FavouritesPage(ChannelKind kind, QWidget *parent)
-    : ChannelListPage(parent), m_kind(kind),
+FavouritesPage::FavouritesPage(const ChannelDatabase &db, ChannelKind kind, QWidget *parent)
+    : ChannelListPage(db, parent), m_kind(kind), m_rows(new FavouriteRows(db, kind, this)),
       m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvFavCh") : QStringLiteral("lvRadioFavCh"),
-                            channelListColumns(40), ReportList::Selection::Multiple, this)),
+                            channelListColumns(40), ReportList::Selection::Multiple, m_rows, this)),
       m_groups(new QComboBox(this)),
       m_rename(new QPushButton(QStringLiteral("R"), this)),
       m_info(new InfoPanel(kind == ChannelKind::Tv ? QStringLiteral("TvFav") : QStringLiteral("RadioFav"), this)),
@@ -63,51 +64,24 @@ int FavouritesPage::groupIndex() const
     return std::clamp(m_groups->currentIndex(), 0, kFavouriteGroupCount - 1);
 }
 
-const FavouriteGroup &FavouritesPage::chosenGroup(const ChannelDatabase &db) const
-{
-    return db.favourites(m_kind)[size_t(groupIndex())];
-}
-
-int FavouritesPage::channelIndexOfEntry(const ChannelDatabase &db, int entry) const
-{
-    return db.channelIndex(m_kind, entry);
-}
-
-int FavouritesPage::channelIndexOfRow(const ChannelDatabase &db, int row) const
-{
-    const int k = m_list->referenceOf(row) - 1;
-    const FavouriteGroup &group = chosenGroup(db);
-    if (k < 0 || size_t(k) >= group.size())
-        return -1;
-    return channelIndexOfEntry(db, group[size_t(k)]);
-}
-
-void FavouritesPage::prepareGroups(const ChannelDatabase &db)
+void FavouritesPage::prepareGroups()
 {
     if (m_groups->count() == 0) {
         for (int group = 1; group <= kFavouriteGroupCount; ++group)
-            m_groups->addItem(fromWindows1251(db.groupName(m_kind, group)));
+            m_groups->addItem(fromWindows1251(database().groupName(m_kind, group)));
     }
     if (m_groups->currentIndex() < 0)
         m_groups->setCurrentIndex(0);
 }
 
-void FavouritesPage::refill(const ChannelDatabase &db)
+void FavouritesPage::refill()
 {
-    ReportRows &rows = m_list->rows();
-    const ReportRows::UpdateBracket bracket(rows);
-    rows.clear();
-    const FavouriteGroup &group = chosenGroup(db);
-    rows.reserve(int(group.size()));
-    // Every entry gets its row, even one that names no channel, so that row j
-    // always stands for entry j of the group.
-    for (size_t j = 0; j < group.size(); ++j)
-        addNumberedChannelRow(rows, db, channelIndexOfEntry(db, group[j]), int(j) + 1);
+    m_rows->showGroup(groupIndex());
 }
 
 void FavouritesPage::reset()
 {
-    m_list->rows().clear();
+    m_rows->clear();
     m_groups->clear();
 }
 

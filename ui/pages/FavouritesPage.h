@@ -7,33 +7,33 @@ class QPushButton;
 
 namespace k510::ui {
 
+class FavouriteRows;
+
 // Page 4 (sheetFavTv) or 5 (sheetFavRadio): the channels of one favourite
 // group in the group's order, "#" being the position in the group.
 class FavouritesPage : public ChannelListPage {
     Q_OBJECT
 public:
-    FavouritesPage(ChannelKind kind, QWidget *parent);
+    FavouritesPage(const ChannelDatabase &db, ChannelKind kind, QWidget *parent);
 
     [[nodiscard]] ReportList *list() const override { return m_list; }
     [[nodiscard]] InfoPanel *infoPanel() const override { return m_info; }
     [[nodiscard]] QComboBox *selector() const override { return m_groups; }
     [[nodiscard]] FindField *findField() const override { return m_find; }
     [[nodiscard]] QPushButton *renameButton() const { return m_rename; }
-    [[nodiscard]] int channelIndexOfRow(const ChannelDatabase &db, int row) const override;
 
     // Fills the group selector with the twelve names if it is empty and makes
     // sure a group is chosen.
-    void prepareGroups(const ChannelDatabase &db);
-    void refill(const ChannelDatabase &db);
+    void prepareGroups();
+    // The rows of the chosen group, afresh.
+    void refill();
     // The chosen group, 0..11 (group 1 when none is chosen).
     [[nodiscard]] int groupIndex() const;
     void reset();
 
 private:
-    [[nodiscard]] const FavouriteGroup &chosenGroup(const ChannelDatabase &db) const;
-    [[nodiscard]] int channelIndexOfEntry(const ChannelDatabase &db, int entry) const;
-
     ChannelKind m_kind;
+    FavouriteRows *m_rows;
     ReportList *m_list;
     QComboBox *m_groups;
     QPushButton *m_rename;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 
 #include <QGroupBox>
 

@@ -12,14 +12,14 @@
 
 namespace k510::ui {
 
-PageTabs::PageTabs(QWidget *parent)
+PageTabs::PageTabs(const ChannelDatabase &db, QWidget *parent)
     : QTabWidget(parent)
-    , satellites(new SatellitePage(this))
-    , transponders(new TransponderPage(this))
-    , tv(new ChannelPage(ChannelKind::Tv, this))
-    , radio(new ChannelPage(ChannelKind::Radio, this))
-    , favouriteTv(new FavouritesPage(ChannelKind::Tv, this))
-    , favouriteRadio(new FavouritesPage(ChannelKind::Radio, this))
+    , satellites(new SatellitePage(db, this))
+    , transponders(new TransponderPage(db, this))
+    , tv(new ChannelPage(db, ChannelKind::Tv, this))
+    , radio(new ChannelPage(db, ChannelKind::Radio, this))
+    , favouriteTv(new FavouritesPage(db, ChannelKind::Tv, this))
+    , favouriteRadio(new FavouritesPage(db, ChannelKind::Radio, this))
 {
     setObjectName(QStringLiteral("Pages"));
     // Every tab caption stays whole; the window is never narrower than the tabs.
@@ -80,6 +80,26 @@ void PageTabs::resetAll()
     favouriteRadio->reset();
 }
 
+void PageTabs::resetSelectors()
+{
+    transponders->resetSelector();
+    tv->resetSelector();
+    radio->resetSelector();
+    favouriteTv->selector()->clear();
+    favouriteRadio->selector()->clear();
+}
+
+void PageTabs::showChanges(int page)
+{
+    switch (page) {
+    case 0: satellites->showChanges(); break;
+    case 1: transponders->showChanges(); break;
+    default:
+        if (page >= 2 && page < 6)
+            channelPages()[std::size_t(page - 2)]->showChanges();
+    }
+}
+
 int PageTabs::satelliteEntryOf(int page) const
 {
     switch (page) {
@@ -108,11 +128,11 @@ void PageTabs::choose(const Choices &choices, const ChannelDatabase &db)
     // As showing the favourites pages does: TV groups once there are
     // satellites, radio groups once there are radio channels.
     if (choices.tvGroup >= 0 && !db.satellites.empty()) {
-        favouriteTv->prepareGroups(db);
+        favouriteTv->prepareGroups();
         restore(favouriteTv->selector(), choices.tvGroup);
     }
     if (choices.radioGroup >= 0 && !db.radioOrder.empty()) {
-        favouriteRadio->prepareGroups(db);
+        favouriteRadio->prepareGroups();
         restore(favouriteRadio->selector(), choices.radioGroup);
     }
 }

@@ -21,7 +21,7 @@ class TransponderPage;
 class PageTabs : public QTabWidget {
     Q_OBJECT
 public:
-    explicit PageTabs(QWidget *parent);
+    PageTabs(const ChannelDatabase &db, QWidget *parent);
 
     SatellitePage *const satellites;
     TransponderPage *const transponders;
@@ -39,6 +39,12 @@ public:
     void updateDragging();
     // Empties every list and selector, as before a database is shown anew.
     void resetAll();
+    // Empties the selectors only: the lists keep their rows.
+    void resetSelectors();
+    // After a change to the database: the page shown reads its rows again
+    // keeping its sort, filter, scroll place and selection; the others are
+    // filled again when they are shown.
+    void showChanges(int page);
 
     // The entry chosen in the satellite selector of the transponder, TV or
     // radio page (pages 1 to 3), or -1.
@@ -48,6 +54,7 @@ public:
     // anew and then chosen again.
     struct Choices {
         int transponders, tv, radio, tvGroup, radioGroup;
+        bool operator==(const Choices &) const = default;
     };
     [[nodiscard]] Choices choices() const;
     // Each entry that still exists is chosen again, else the first. The

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SatellitePage.h"
 
-#include "model/DisplayTexts.h"
-#include "ui/lists/ModelStrings.h"
+#include "ui/lists/DatabaseRows.h"
 #include "ui/lists/ReportList.h"
 
 #include <QVBoxLayout>
@@ -28,20 +27,12 @@ std::vector<ReportColumn> satelliteColumns()
     };
 }
 
-QStringList cellsOf(const SatelliteRowTexts &texts)
-{
-    QStringList cells;
-    for (const std::string *text : {&texts.number, &texts.name, &texts.lnbType, &texts.power12v, &texts.switchType,
-                                    &texts.diseqc10, &texts.diseqc11, &texts.hemisphere, &texts.longitude})
-        cells.append(fromWindows1251(*text));
-    return cells;
-}
-
 } // namespace
 
-SatellitePage::SatellitePage(QWidget *parent)
-    : QWidget(parent),
-      m_list(new ReportList(QStringLiteral("lvSatView"), satelliteColumns(), ReportList::Selection::Single, this))
+SatellitePage::SatellitePage(const ChannelDatabase &db, QWidget *parent)
+    : QWidget(parent), m_rows(new SatelliteRows(db, titlesOf(satelliteColumns()), this)),
+      m_list(new ReportList(QStringLiteral("lvSatView"), satelliteColumns(), ReportList::Selection::Single, m_rows,
+                            this))
 {
     setObjectName(QStringLiteral("sheetSat"));
     auto *layout = new QVBoxLayout(this);
@@ -49,35 +40,21 @@ SatellitePage::SatellitePage(QWidget *parent)
     layout->addWidget(m_list);
 }
 
-void SatellitePage::fill(const ChannelDatabase &db)
+void SatellitePage::fill()
 {
-    ReportRows &rows = m_list->rows();
-    {
-        const ReportRows::UpdateBracket bracket(rows);
-        rows.clear();
-        rows.reserve(int(db.satellites.size()));
-        for (size_t i = 0; i < db.satellites.size(); ++i)
-            rows.insertRow({cellsOf(rowTextsOf(db.satellites[i])), int(i)});
-    }
+    m_rows->refill();
     m_list->fitColumnsToContents();
 }
 
-void SatellitePage::showSatellite(int satelliteIndex, const Satellite &satellite)
+void SatellitePage::showChanges()
 {
-    ReportRows &rows = m_list->rows();
-    for (int row = 0; row < rows.count(); ++row) {
-        if (rows.tag(row) != satelliteIndex)
-            continue;
-        const QStringList cells = cellsOf(rowTextsOf(satellite));
-        for (int column = 0; column < cells.size(); ++column)
-            rows.setText(row, column, cells[column]);
-        return;
-    }
+    m_rows->refresh();
+    m_list->fitColumnsToContents();
 }
 
 void SatellitePage::reset()
 {
-    m_list->rows().clear();
+    m_rows->clear();
 }
 
 } // namespace k510::ui

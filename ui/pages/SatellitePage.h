@@ -8,23 +8,24 @@
 namespace k510::ui {
 
 class ReportList;
+class SatelliteRows;
 
 // Page 0, sheetSat: the satellites with their LNB and switching settings.
 class SatellitePage : public QWidget {
     Q_OBJECT
 public:
-    explicit SatellitePage(QWidget *parent);
+    SatellitePage(const ChannelDatabase &db, QWidget *parent);
 
     [[nodiscard]] ReportList *list() const { return m_list; }
-    // One row per satellite. Each row carries the satellite's index, since
-    // sorting moves rows away from their position.
-    void fill(const ChannelDatabase &db);
-    // Rewrites the cells of the satellite's row in place, wherever sorting
-    // has put it.
-    void showSatellite(int satelliteIndex, const Satellite &satellite);
+    // One row per satellite, afresh; each row stands for its satellite index.
+    void fill();
+    // The rows read again after the database changed, keeping the sort and
+    // the selection.
+    void showChanges();
     void reset();
 
 private:
+    SatelliteRows *m_rows;
     ReportList *m_list;
 };
 

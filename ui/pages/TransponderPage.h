@@ -8,6 +8,7 @@
 namespace k510::ui {
 
 class ReportList;
+class TransponderRows;
 class SatelliteChoiceList;
 
 // Page 1, sheetTp: the transponders of all satellites or of the one chosen
@@ -15,24 +16,26 @@ class SatelliteChoiceList;
 class TransponderPage : public QWidget {
     Q_OBJECT
 public:
-    explicit TransponderPage(QWidget *parent);
+    TransponderPage(const ChannelDatabase &db, QWidget *parent);
 
     [[nodiscard]] ReportList *list() const { return m_list; }
     [[nodiscard]] SatelliteChoiceList *selector() const { return m_selector; }
 
-    // "#" counts the rows of this listing from 1.
-    void refill(const ChannelDatabase &db);
-    // The transponder index a row's "#" stands for under the chosen entry,
-    // or -1.
-    [[nodiscard]] int transponderIndexOfRow(const ChannelDatabase &db, int row) const;
-    // Rewrites a row's cells from the transponder, "#" aside.
-    void showTransponder(int row, const Transponder &transponder);
-    // Appends a row numbered `number`; returns its position.
-    int appendTransponderRow(const Transponder &transponder, int number);
+    // The rows of the entry chosen, afresh: every transponder, "#" its
+    // number, or those of one satellite, "#" counting them from 1.
+    void refill();
+    // The rows read again after the database changed, keeping the sort,
+    // the scroll place and the selection.
+    void showChanges();
+    // The transponder index a row (as shown) stands for, or -1.
+    [[nodiscard]] int transponderIndexOfRow(int row) const;
     // Empties the list and leaves "ВСЕ СПУТНИКИ" as the selector's only entry.
     void reset();
+    // The selector with "ВСЕ СПУТНИКИ" alone; the rows stay.
+    void resetSelector();
 
 private:
+    TransponderRows *m_rows;
     ReportList *m_list;
     SatelliteChoiceList *m_selector;
 };

@@ -2,7 +2,7 @@
 #include "ChannelPrintRows.h"
 
 #include "model/DisplayTexts.h"
-#include "ui/lists/ChannelRows.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 
 namespace k510::ui {

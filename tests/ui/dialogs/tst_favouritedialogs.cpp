@@ -70,7 +70,7 @@ void select(ReportList &list, const QList<int> &rows)
 {
     list.clearSelection();
     for (int row : rows)
-        list.selectionModel()->select(list.rows().index(row, 0),
+        list.selectionModel()->select(list.model()->index(row, 0),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
@@ -428,7 +428,7 @@ void FavouriteDialogsTest::activation()
         QTest::mouseClick(channels.viewport(), Qt::LeftButton, {}, centreOfRow(channels, row));
         QTest::mouseDClick(channels.viewport(), Qt::LeftButton, {}, centreOfRow(channels, row));
     } else {
-        channels.setCurrentIndex(row < 0 ? QModelIndex() : channels.rows().index(row, 0));
+        channels.setCurrentIndex(row < 0 ? QModelIndex() : channels.model()->index(row, 0));
         QTest::keyClick(&channels, how == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Return,
                         how == QLatin1String("Enter") ? Qt::KeypadModifier : Qt::NoModifier);
     }

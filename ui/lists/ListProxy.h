@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ListSorting.h"
+
+#include <QSortFilterProxyModel>
+
+#include <optional>
+#include <vector>
+
+namespace k510::ui {
+
+// The rows of a list as the user sees them: sorted by a column with its
+// order rule (ties keep the rows' own order in both directions) and
+// narrowed to those whose text in the filtered column holds the filter
+// text, ignoring case. Sorting and filtering hold while the rows are read
+// again.
+class ListProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    ListProxy(std::vector<ColumnOrder> columnOrders, QObject *parent);
+
+    void setSourceModel(QAbstractItemModel *source) override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    void setTextFilter(int column, const QString &text);
+    [[nodiscard]] const QString &filterText() const { return m_filterText; }
+    [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
+
+protected:
+    [[nodiscard]] bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+    [[nodiscard]] bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    // The keys of the sorted column, made on the first comparison after the
+    // rows or the column changed.
+    [[nodiscard]] const SortKeys &keysOf(int column) const;
+
+    std::vector<ColumnOrder> m_columnOrders;
+    QString m_filterText;
+    int m_filterColumn = 1;
+    mutable std::optional<SortKeys> m_keys;
+    mutable int m_keysColumn = -1;
+};
+
+} // namespace k510::ui

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainMenu.h"
+#include "PopupMenu.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -111,6 +112,22 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                      QKeySequence(Qt::Key_F1));
     actions.mmHelpAbout = namedAction(help, QStringLiteral("mmHelpAbout"), QStringLiteral("&О программе"));
     return actions;
+}
+
+void enableEditMenu(const MainMenuActions &menu, const PopupEntries &entries, const ChannelDatabase &db,
+                    bool channelPage)
+{
+    menu.mmEditAdd->setEnabled(entries.addAvailable());
+    menu.mmEditChange->setEnabled(entries.changeAvailable());
+    menu.mmEditDelete->setEnabled(entries.deleteAvailable());
+    menu.mmEditDelAll->setEnabled(entries.deleteAllAvailable());
+    menu.mmEditOrderAsShown->setEnabled(entries.orderAsShownAvailable());
+    menu.mmEditMoveTo->setEnabled(entries.moveToAvailable());
+    menu.mmEditOrderByExample->setEnabled(!db.channels.empty());
+    menu.mmEditSatellitesXml->setEnabled(!db.satellites.empty());
+    menu.mmEditImport->setEnabled(!db.satellites.empty());
+    menu.mmEditSelectDuplicates->setEnabled(channelPage);
+    menu.mmEditSelectSimilarNames->setEnabled(channelPage);
 }
 
 } // namespace k510::ui

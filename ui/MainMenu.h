@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "model/ChannelDatabase.h"
+
 class QAction;
 class QMenu;
 class QMainWindow;
@@ -46,5 +48,12 @@ struct MainMenuActions {
 };
 
 [[nodiscard]] MainMenuActions buildMainMenu(QMainWindow &window);
+
+struct PopupEntries;
+// "Правка" offers the context menu's commands as the page shown does (its
+// entries), the commands on the whole database while it has what they need,
+// and the duplicate searches on the TV and radio pages.
+void enableEditMenu(const MainMenuActions &menu, const PopupEntries &entries, const ChannelDatabase &db,
+                    bool channelPage);
 
 } // namespace k510::ui

@@ -3,6 +3,7 @@
 
 #include "EditorSettings.h"
 #include "MainMenu.h"
+#include "pages/PageTabs.h"
 #include "model/ChannelDatabase.h"
 #include "model/ChannelKind.h"
 
@@ -18,44 +19,41 @@ class TransferController;
 class UserDialogs;
 
 namespace k510::ui {
-class ChannelListPage;
-class DeleteCommands;
-class DragCommands;
-class EditCommands;
 class EditHistory;
-class FavouriteCommands;
-class FileCommands;
-class ImportCommands;
 class OrderCommands;
-class PrintCommands;
-class SatellitesXmlCommand;
+class EditorSession;
+class PagePresenter;
 class PopupMenu;
-struct PopupEntries;
-class ChannelPage;
-class FavouritesPage;
-class PageTabs;
-class ReportList;
-class SatellitePage;
 class StatusPanels;
-class TransponderPage;
+struct PopupEntries;
+struct WindowCommands;
 } // namespace k510::ui
 
-// The editor's main window: it owns the channel database, shows it on six
-// pages and dispatches the menus' and the lists' commands. The pages, rows,
-// status bar and commands live in their own classes; this class wires them
-// together and keeps the state they share (sortColumn).
+// The editor's main window: it shows the session's database on six pages
+// and dispatches the menus' and the lists' commands to the classes that
+// carry them out. The session holds the database, its history and its file;
+// the presenter keeps the pages and the status bar up to date.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Page indices of Pages, in tab order.
-    enum Page { PageSat, PageTp, PageTv, PageRadio, PageFavTv, PageFavRadio, PageCount };
+    enum Page {
+        PageSat = int(k510::ui::PageId::Satellites),
+        PageTp = int(k510::ui::PageId::Transponders),
+        PageTv = int(k510::ui::PageId::Tv),
+        PageRadio = int(k510::ui::PageId::Radio),
+        PageFavTv = int(k510::ui::PageId::FavouriteTv),
+        PageFavRadio = int(k510::ui::PageId::FavouriteRadio),
+        PageCount = k510::ui::kPageCount
+    };
 
     explicit TfrmMain(UserDialogs &dialogs, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    [[nodiscard]] const k510::ChannelDatabase &database() const { return m_database; }
+    [[nodiscard]] const k510::ChannelDatabase &database() const;
     [[nodiscard]] UserDialogs &dialogs() const { return m_dialogs; }
-    [[nodiscard]] int sortColumn() const { return m_sortColumn; }
+    [[nodiscard]] int sortColumn() const;
+    [[nodiscard]] k510::ui::EditorSession &session() const { return *m_session; }
 
     // Loads a whole image exactly as "Открыть" does, without touching the
     // title (a received image). A refused image changes nothing and its
@@ -102,30 +100,12 @@ public:
 
     // Undo and redo of every change to the database, and whether it holds
     // changes not yet saved.
-    [[nodiscard]] k510::ui::EditHistory &history() const { return *m_history; }
+    [[nodiscard]] k510::ui::EditHistory &history() const;
     // Before the database is replaced or the window closes: asks
     // "Сохранить изменения в базе каналов?" when there are unsaved changes.
     // "Да" saves (a failed or cancelled save answers false), "Нет" drops
     // them, "Отмена" answers false.
     [[nodiscard]] bool mayDropChanges();
-
-    // Page filling.
-    void ResetViews();
-    void sheetSatShow();
-    void sheetTpShow();
-    void cbTpSelectSatSelect();
-    void sheetTvShow();
-    void cbTvSelectSatSelect();
-    void sheetRadioShow();
-    void cbRadioSelectSatSelect();
-    void sheetFavTvShow();
-    void cbFavTvGrpSelect();
-    void sheetFavRadioShow();
-    void cbFavRadioGrpSelect();
-    void PagesChange();
-
-    void UpdateStatusBar();
-    void ShowChannelInfo(k510::ui::ReportList *list);
 
     // The context menu of the six lists and its commands, dispatched by page.
     void PopupMenuPopup();
@@ -156,66 +136,25 @@ protected:
 private:
     // Selects what `select` finds on the TV or radio page shown and notes it.
     void selectOnChannelPage(QString (k510::ui::OrderCommands::*select)(k510::ChannelKind));
-    void buildPages();
     void connectHandlers();
-    void onPageShown(int index);
-    void showPage(int index);
-    void sortListByColumn(k510::ui::ReportList *list, int column);
-    // Each panel shows its list's selected channel, or nothing when no row
-    // is selected: after every change to the database.
-    void showSelectedChannels();
+    void connectEditMenu();
+    void connectTransfers();
     // What the context menu offers on the page shown, as it stands now.
     [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
     // "Правка" offers the context menu's commands as the page shown does.
     void updateEditMenu();
-    // Panel 0 after a file was written: "Сохранено: db.k5d", the full path
-    // in its tooltip.
-    void showFileWritten(const QString &what, const QString &path);
-    void setTitle(const QString &path);
-    // After a database was loaded: every page starts again from it, the
-    // satellites page shown.
-    void showNewDatabase();
-    // The satellites' names in the selectors of the transponder, TV and
-    // radio pages.
-    void addSatelliteEntries();
-    // After undo and redo: every page shows the database as it now is, on
-    // the same page and selector entries where they still exist.
-    void showDatabaseAgain();
-    void wireHistory();
-    void wireFindFields();
-    void wireSelectionCount();
-    // "Выделено: N" for the list of the page shown.
-    void showSelectedCount();
 
     UserDialogs &m_dialogs;
-    k510::ChannelDatabase m_database;
-    int m_sortColumn = 0;
-    bool m_showingPageFromCode = false;
+    EditorSettings m_settings;
+    k510::ui::EditorSession *m_session;
+    k510::ui::MainMenuActions m_menu{};
+    k510::ui::PageTabs *m_pages;
+    k510::ui::StatusPanels *m_status;
+    k510::ui::PagePresenter *m_presenter;
+    k510::ui::PopupMenu *m_popupMenu;
+    std::unique_ptr<k510::ui::WindowCommands> m_commands;
     // Declared in this order so the controller, which waits for running
     // workers when destroyed, goes before the host it calls into.
     std::unique_ptr<MainWindowTransferHost> m_transferHost;
     std::unique_ptr<TransferController> m_transfers;
-
-    k510::ui::MainMenuActions m_menu{};
-    k510::ui::PageTabs *m_pages = nullptr;
-    k510::ui::SatellitePage *m_satPage = nullptr;
-    k510::ui::TransponderPage *m_tpPage = nullptr;
-    k510::ui::ChannelPage *m_tvPage = nullptr;
-    k510::ui::ChannelPage *m_radioPage = nullptr;
-    k510::ui::FavouritesPage *m_favTvPage = nullptr;
-    k510::ui::FavouritesPage *m_favRadioPage = nullptr;
-    std::array<k510::ui::ChannelListPage *, 4> m_channelPages{};
-    k510::ui::StatusPanels *m_status = nullptr;
-    k510::ui::PopupMenu *m_popupMenu = nullptr;
-    std::unique_ptr<k510::ui::EditCommands> m_edits;
-    std::unique_ptr<k510::ui::DeleteCommands> m_deletes;
-    k510::ui::DragCommands *m_drags = nullptr;
-    k510::ui::FavouriteCommands *m_favourites = nullptr;
-    k510::ui::EditHistory *m_history = nullptr;
-    k510::ui::FileCommands *m_files = nullptr;
-    k510::ui::OrderCommands *m_orders = nullptr;
-    k510::ui::PrintCommands *m_prints = nullptr;
-    k510::ui::SatellitesXmlCommand *m_satellitesXml = nullptr;
-    k510::ui::ImportCommands *m_imports = nullptr;
-    EditorSettings m_settings;
 };

@@ -122,6 +122,9 @@ void DeleteCommands::deleteChannels(ChannelKind kind)
 
 void DeleteCommands::purge(ChannelKind kind)
 {
+    // Never a purge of rows a filter hides.
+    if (pageOf(kind).list()->filtering())
+        return;
     m.history.record(channelsDeleted(m.database), [&] {
         if (m.database.channels.empty() || !m.dialogs.askYesNo(QString::fromUtf8(kPurgeQuestion), UserDialogs::DefaultAnswer::No))
             return;

@@ -154,8 +154,12 @@ void DragCommands::moveToPosition(ReportList &list)
 {
     ChannelListPage *page = pageOf(&list);
     const std::vector<int> rows = list.selectedRowNumbers();
-    if (!page || !canMoveToPosition(list) || rows.empty())
+    if (!page || !canMoveToPosition(list))
         return;
+    if (rows.empty()) {
+        m_dialogs.showMessage(QStringLiteral("Выделите каналы, которые нужно переместить."));
+        return;
+    }
     const int count = list.rowCount();
     m_positionDialog->load(count, list.placeOf(rows.front()) + 1);
     while (m_dialogs.runDialog(*m_positionDialog)) {

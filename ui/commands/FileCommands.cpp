@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FileCommands.h"
 
+#include "ui/EditorSession.h"
+
 #include "CsvExportFile.h"
 #include "DatabaseFiles.h"
 #include "FileMessages.h"
@@ -33,12 +35,6 @@ FileCommands::FileCommands(FileTargets targets, QObject *parent) : QObject(paren
     fillRecentFilesMenu();
 }
 
-void FileCommands::useFile(const QString &path)
-{
-    m_filePath = path;
-    m_targets.fileChanged(path);
-}
-
 bool FileCommands::loadImage(std::span<const std::uint8_t> image)
 {
     ReadResult result = readImage(image);
@@ -46,9 +42,9 @@ bool FileCommands::loadImage(std::span<const std::uint8_t> image)
         showFileProblem(m_targets.dialogs, QString::fromStdString(result.error));
         return false;
     }
-    m_targets.database = std::move(*result.database);
-    m_targets.showNewDatabase();
-    m_targets.history.restart();
+    m_targets.session.database() = std::move(*result.database);
+    m_targets.session.announceNewDatabase();
+    m_targets.session.history().restart();
     showReadWarnings(m_targets.dialogs, result.warnings);
     return true;
 }
@@ -57,8 +53,8 @@ bool FileCommands::loadReceivedImage(std::span<const std::uint8_t> image)
 {
     if (!loadImage(image))
         return false;
-    useFile({});
-    m_targets.history.markUnsaved();
+    m_targets.session.setFilePath({});
+    m_targets.session.history().markUnsaved();
     // Asked once the receiver has had its closing tokens: it does not wait
     // for a user reading a list of problems.
     QTimer::singleShot(0, this, [this, received = QByteArray(reinterpret_cast<const char *>(image.data()),
@@ -71,12 +67,12 @@ bool FileCommands::loadReceivedImage(std::span<const std::uint8_t> image)
 
 void FileCommands::offerNumberingRepair(std::span<const std::uint8_t> image)
 {
-    std::optional<ChannelDatabase> repaired = askNumberingRepair(image, m_targets.database, m_targets.dialogs);
+    std::optional<ChannelDatabase> repaired = askNumberingRepair(image, m_targets.session.database(), m_targets.dialogs);
     if (!repaired)
         return;
-    m_targets.history.record(QStringLiteral("Исправление нумерации"),
-                             [&] { m_targets.database = std::move(*repaired); });
-    m_targets.showDatabaseAgain();
+    m_targets.session.history().record(QStringLiteral("Исправление нумерации"),
+                             [&] { m_targets.session.database() = std::move(*repaired); });
+    m_targets.session.announceChanges();
 }
 
 void FileCommands::open()
@@ -99,7 +95,7 @@ bool FileCommands::openFile(const QString &path)
     const std::span<const std::uint8_t> image{bytes, std::size_t(file.bytes.size())};
     if (!loadImage(image))
         return false;
-    useFile(path);
+    m_targets.session.setFilePath(path);
     m_targets.settings.addRecentFile(path);
     fillRecentFilesMenu();
     offerNumberingRepair(image);
@@ -135,25 +131,25 @@ void FileCommands::openDropped(const QMimeData &data)
 
 bool FileCommands::save()
 {
-    if (m_filePath.isEmpty())
+    if (m_targets.session.filePath().isEmpty())
         return saveAs();
-    if (!saveDatabase(m_targets.database, m_filePath, m_targets.dialogs))
+    if (!saveDatabase(m_targets.session.database(), m_targets.session.filePath(), m_targets.dialogs))
         return false;
-    m_targets.history.markSaved();
-    m_targets.fileWritten(QStringLiteral("Сохранено"), m_filePath);
+    m_targets.session.history().markSaved();
+    m_targets.fileWritten(QStringLiteral("Сохранено"), m_targets.session.filePath());
     return true;
 }
 
 bool FileCommands::saveAs()
 {
-    const QString path = saveDatabaseAs(m_targets.database, m_targets.dialogs, &m_targets.window,
+    const QString path = saveDatabaseAs(m_targets.session.database(), m_targets.dialogs, &m_targets.window,
                                         m_targets.settings.lastFolder());
     if (path.isEmpty())
         return false;
     // From now on the window's file is the one just written: the title names
     // it and "Сохранить" writes there, never over the file opened before.
-    useFile(path);
-    m_targets.history.markSaved();
+    m_targets.session.setFilePath(path);
+    m_targets.session.history().markSaved();
     m_targets.settings.addRecentFile(path);
     fillRecentFilesMenu();
     m_targets.fileWritten(QStringLiteral("Сохранено"), path);
@@ -162,18 +158,18 @@ bool FileCommands::saveAs()
 
 void FileCommands::exportCsv(bool radio)
 {
-    exportCsvOf([&](char separator) { return channelListCsv(m_targets.database, kindOf(radio), separator); });
+    exportCsvOf([&](char separator) { return channelListCsv(m_targets.session.database(), kindOf(radio), separator); });
 }
 
 void FileCommands::exportTransponderCsv(std::optional<std::size_t> satellite)
 {
-    exportCsvOf([&](char separator) { return transponderListCsv(m_targets.database, satellite, separator); });
+    exportCsvOf([&](char separator) { return transponderListCsv(m_targets.session.database(), satellite, separator); });
 }
 
 void FileCommands::exportCsvOf(const std::function<std::string(char separator)> &csvOf)
 {
     const CsvExported exported = exportCsvFile(csvOf, m_targets.dialogs, &m_targets.window,
-                                               {m_targets.settings.lastFolder(), m_filePath},
+                                               {m_targets.settings.lastFolder(), m_targets.session.filePath()},
                                                m_targets.settings.csvSeparator());
     if (exported.path.isEmpty())
         return;
@@ -184,7 +180,7 @@ void FileCommands::exportCsvOf(const std::function<std::string(char separator)> 
 
 bool FileCommands::mayDropChanges()
 {
-    if (!m_targets.history.isModified() || m_changesDropped)
+    if (!m_targets.session.history().isModified() || m_changesDropped)
         return true;
     switch (m_targets.dialogs.askYesNoCancel(QStringLiteral("Сохранить изменения в базе каналов?"))) {
     case UserDialogs::Answer::Yes: return save();

@@ -20,22 +20,15 @@ class UserDialogs;
 
 namespace k510::ui {
 
-class EditHistory;
+class EditorSession;
 
 // What the "Файл" commands work on and what they ask of the window.
 struct FileTargets {
-    ChannelDatabase &database;
+    EditorSession &session;   // the database, its history and its file
     UserDialogs &dialogs;
     EditorSettings &settings;
-    EditHistory &history;
     QWidget &window;      // the parent of the file dialogs
     QMenu &recentFiles;   // "Последние файлы"
-    // A new database was loaded: every page starts again from it.
-    std::function<void()> showNewDatabase;
-    // The database changed as a whole: every page shows it again where it was.
-    std::function<void()> showDatabaseAgain;
-    // The window's file changed (empty: the database lives in no file).
-    std::function<void(const QString &path)> fileChanged;
     // A file was written: "Сохранено" or "Экспортировано" and its path.
     std::function<void(const QString &what, const QString &path)> fileWritten;
 };
@@ -43,14 +36,11 @@ struct FileTargets {
 // The "Файл" menu: opening (from the dialog, the command line, the recent
 // files and a dropped file), loading what the receiver sent, saving, saving
 // as and the CSV export, and the question about unsaved changes that comes
-// before the database is replaced. The file the window's title names lives
-// here.
+// before the database is replaced.
 class FileCommands : public QObject {
     Q_OBJECT
 public:
     FileCommands(FileTargets targets, QObject *parent);
-
-    [[nodiscard]] const QString &filePath() const { return m_filePath; }
 
     // Loads a whole image as "Открыть" does, without naming a file. A refused
     // image changes nothing and its reason is shown. Returns whether the
@@ -93,14 +83,12 @@ public:
     void fillRecentFilesMenu();
 
 private:
-    void useFile(const QString &path);
     void exportCsvOf(const std::function<std::string(char separator)> &csvOf);
     // After an image was loaded: when its numbering is broken, says how and
     // offers to repair it.
     void offerNumberingRepair(std::span<const std::uint8_t> image);
 
     FileTargets m_targets;
-    QString m_filePath;
     bool m_changesDropped = false;
 };
 

@@ -110,6 +110,20 @@ std::optional<ImportPlan> ImportCommands::confirmedPlan(const ChannelDatabase &s
     return m_summary->takesParameters() ? taking : keeping;
 }
 
+std::optional<SelectedOrderRow> ImportCommands::selectedOrderRow() const
+{
+    const int current = m.pages.currentIndex();
+    ChannelPage *page = current == m.pages.indexOf(m.pages.tv)      ? m.pages.tv
+                        : current == m.pages.indexOf(m.pages.radio) ? m.pages.radio
+                                                                    : nullptr;
+    if (!page)
+        return std::nullopt;
+    const ChannelKind kind = page == m.pages.radio ? ChannelKind::Radio : ChannelKind::Tv;
+    const int index = page->channelIndexOfRow(page->list()->firstSelectedRow());
+    const int place = m.database.placeOf(kind, m.database.numberOf(kind, index));
+    return place < 0 ? std::nullopt : std::optional(SelectedOrderRow{kind, place + 1});
+}
+
 void ImportCommands::showAdded(const ImportPlan &plan)
 {
     // The page the user is on shows them where it lists their kind; else the

@@ -55,6 +55,9 @@ public:
     ImportCommands(ImportTargets targets, QObject *parent);
 
     void importFromOtherDatabase(std::optional<SelectedOrderRow> selected);
+    // The row selected in the TV or radio list shown, if any: the added
+    // channels of its kind may stand after it.
+    [[nodiscard]] std::optional<SelectedOrderRow> selectedOrderRow() const;
 
 private:
     // What "Добавить" would do once the user has confirmed it, or nothing

@@ -2,12 +2,39 @@
 #pragma once
 
 #include "model/ChannelDatabase.h"
+#include "model/ChannelKind.h"
 
 #include <QTabWidget>
 
 #include <array>
+#include <optional>
 
 namespace k510::ui {
+
+// The six pages, in tab order.
+enum class PageId { Satellites, Transponders, Tv, Radio, FavouriteTv, FavouriteRadio };
+inline constexpr int kPageCount = 6;
+
+// The kind of channel a page lists; none on the satellites and transponders pages.
+[[nodiscard]] constexpr std::optional<ChannelKind> kindOfPage(PageId page)
+{
+    switch (page) {
+    case PageId::Tv:
+    case PageId::FavouriteTv: return ChannelKind::Tv;
+    case PageId::Radio:
+    case PageId::FavouriteRadio: return ChannelKind::Radio;
+    default: return std::nullopt;
+    }
+}
+[[nodiscard]] constexpr bool isFavouritesPage(PageId page)
+{
+    return page == PageId::FavouriteTv || page == PageId::FavouriteRadio;
+}
+// The TV or radio page, which lists its kind's whole order or a satellite's channels.
+[[nodiscard]] constexpr bool isChannelPage(PageId page)
+{
+    return page == PageId::Tv || page == PageId::Radio;
+}
 
 class ChannelListPage;
 class ChannelPage;
@@ -35,6 +62,7 @@ public:
     // The list of page 0..5; nullptr for any other number.
     [[nodiscard]] ReportList *listOf(int page) const;
     [[nodiscard]] ChannelListPage *channelPageOf(const ReportList *list) const;
+    [[nodiscard]] PageId currentPage() const { return PageId(currentIndex()); }
     // Rows can be dragged while a page shows its whole list unfiltered.
     void updateDragging();
     // Empties every list and selector, as before a database is shown anew.

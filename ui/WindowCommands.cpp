@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowCommands.h"
+
+#include "EditorSession.h"
+#include "MainMenu.h"
+#include "PagePresenter.h"
+#include "StatusPanels.h"
+#include "commands/DeleteCommands.h"
+#include "commands/DragCommands.h"
+#include "commands/EditCommands.h"
+#include "commands/EditHistory.h"
+#include "commands/FavouriteCommands.h"
+#include "commands/FileCommands.h"
+#include "commands/FileMessages.h"
+#include "commands/ImportCommands.h"
+#include "commands/OrderCommands.h"
+#include "commands/PrintCommands.h"
+#include "commands/SatellitesXmlCommand.h"
+#include "commands/WindowTitle.h"
+#include "pages/ChannelPage.h"
+#include "pages/FavouritesPage.h"
+#include "pages/PageTabs.h"
+
+#include <QFileInfo>
+#include <QMainWindow>
+
+namespace k510::ui {
+
+WindowCommands::WindowCommands(const WindowParts &parts)
+{
+    EditorSession &session = parts.session;
+    ChannelDatabase &db = session.database();
+    EditHistory &history = session.history();
+    PageTabs &pages = parts.pages;
+    PagePresenter &presenter = parts.presenter;
+    const auto fileWritten = [&status = parts.status](const QString &what, const QString &path) {
+        status.showFileNote(what, QFileInfo(path).fileName(), shownPath(path));
+    };
+    const auto showChanges = [&session] { session.announceChanges(); };
+    const auto updateStatusBar = [&presenter] { presenter.UpdateStatusBar(); };
+
+    files = new FileCommands(
+        FileTargets{session, parts.dialogs, parts.settings, parts.window, *parts.menu.mmFileRecent, fileWritten},
+        &parts.window);
+    edits = std::make_unique<EditCommands>(EditTargets{db, parts.dialogs, history, *pages.satellites,
+                                                       *pages.transponders, *pages.tv, *pages.radio, updateStatusBar},
+                                           &parts.window);
+    favourites = new FavouriteCommands(
+        FavouriteTargets{db, parts.dialogs, history, *pages.favouriteTv, *pages.favouriteRadio, updateStatusBar},
+        &parts.window);
+    deletes = std::make_unique<DeleteCommands>(
+        DeleteTargets{db, parts.dialogs, history, *pages.transponders, *pages.tv, *pages.radio, *pages.favouriteTv,
+                      *pages.favouriteRadio,
+                      [&dialogs = parts.dialogs](int count) { showChannelTypeErrors(dialogs, count); }});
+    drags = new DragCommands(
+        db, parts.dialogs, pages.channelPages(),
+        [&history](int rows, const std::function<void()> &move) {
+            history.record(rows == 1 ? QStringLiteral("Перемещение канала")
+                                     : channelsStepName(QStringLiteral("Перемещение"), rows),
+                           move);
+        },
+        &parts.window);
+    orders = new OrderCommands(
+        OrderTargets{db, parts.dialogs, history, *pages.tv, *pages.radio, parts.settings, parts.window,
+                     [&presenter](ChannelKind kind) {
+                         kind == ChannelKind::Tv ? presenter.cbTvSelectSatSelect() : presenter.cbRadioSelectSatSelect();
+                     },
+                     showChanges},
+        &parts.window);
+    satellitesXml = new SatellitesXmlCommand(
+        SatellitesXmlTargets{db, parts.dialogs, history, *pages.transponders, parts.settings, parts.window, showChanges},
+        &parts.window);
+    prints = new PrintCommands(PrintTargets{db, parts.dialogs, parts.settings, pages, parts.window,
+                                            [&session] { return session.filePath(); }, fileWritten},
+                               &parts.window);
+    imports = new ImportCommands(ImportTargets{db, parts.dialogs, history, parts.settings, parts.window, pages,
+                                               parts.status, showChanges,
+                                               [&presenter](int page) { presenter.showPage(page); }},
+                                 &parts.window);
+}
+
+WindowCommands::~WindowCommands() = default;
+
+} // namespace k510::ui

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <memory>
+
+class EditorSettings;
+class QMainWindow;
+class UserDialogs;
+
+namespace k510::ui {
+
+class DeleteCommands;
+class DragCommands;
+class EditCommands;
+class EditorSession;
+class FavouriteCommands;
+class FileCommands;
+class ImportCommands;
+class OrderCommands;
+class PagePresenter;
+class PageTabs;
+class PrintCommands;
+class SatellitesXmlCommand;
+class StatusPanels;
+struct MainMenuActions;
+
+// What the main window's commands work on.
+struct WindowParts {
+    EditorSession &session;
+    UserDialogs &dialogs;
+    EditorSettings &settings;
+    QMainWindow &window;   // the parent of the dialogs
+    const MainMenuActions &menu;
+    PageTabs &pages;
+    StatusPanels &status;
+    PagePresenter &presenter;
+};
+
+// The commands behind the menus and the lists, each made once with the
+// parts it works on. The QObjects among them are children of the window.
+struct WindowCommands {
+    explicit WindowCommands(const WindowParts &parts);
+    ~WindowCommands();
+    WindowCommands(const WindowCommands &) = delete;
+    WindowCommands &operator=(const WindowCommands &) = delete;
+
+    FileCommands *files;
+    std::unique_ptr<EditCommands> edits;
+    FavouriteCommands *favourites;
+    std::unique_ptr<DeleteCommands> deletes;
+    DragCommands *drags;
+    OrderCommands *orders;
+    SatellitesXmlCommand *satellitesXml;
+    PrintCommands *prints;
+    ImportCommands *imports;
+};
+
+} // namespace k510::ui

@@ -158,7 +158,7 @@ void DeleteCommands::removeFavourites(ChannelKind kind)
             return;
         FavouriteGroups &groups = m.database.favourites(kind);
         removeFavouriteEntries(groups[std::size_t(page.groupIndex())], positions);
-        page.showChanges();
+        page.refill();
     });
 }
 

@@ -13,14 +13,20 @@ void ListProxy::setSourceModel(QAbstractItemModel *source)
 {
     if (sourceModel())
         disconnect(sourceModel(), nullptr, this, nullptr);
-    m_keys.reset();
-    // Announced before the proxy sorts the new rows, so no comparison uses
-    // the keys of the rows that went.
-    connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keys.reset(); });
-    connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, [this] { m_keys.reset(); });
-    connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] { m_keys.reset(); });
-    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_keys.reset(); });
+    forgetRows();
+    // Announced before the proxy sorts and filters the new rows, so no test
+    // uses the texts of the rows that went.
+    connect(source, &QAbstractItemModel::modelAboutToBeReset, this, &ListProxy::forgetRows);
+    connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, &ListProxy::forgetRows);
+    connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, &ListProxy::forgetRows);
+    connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, &ListProxy::forgetRows);
     QSortFilterProxyModel::setSourceModel(source);
+}
+
+void ListProxy::forgetRows()
+{
+    m_keys.reset();
+    m_filterTexts.reset();
 }
 
 void ListProxy::sort(int column, Qt::SortOrder order)
@@ -34,9 +40,14 @@ void ListProxy::setTextFilter(int column, const QString &text)
 {
     if (column == m_filterColumn && text == m_filterText)
         return;
+    if (column != m_filterColumn)
+        m_filterTexts.reset();
     m_filterColumn = column;
     m_filterText = text;
-    invalidateFilter();
+    // The rows shown anew as one layout change: a filter takes thousands of
+    // scattered rows out, and announcing each run on its own costs the view
+    // a time that grows with their number.
+    invalidate();
 }
 
 const SortKeys &ListProxy::keysOf(int column) const
@@ -67,8 +78,21 @@ bool ListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent)
 {
     if (m_filterText.isEmpty())
         return true;
-    const QString text = sourceModel()->index(sourceRow, m_filterColumn, sourceParent).data().toString();
-    return text.contains(m_filterText, Qt::CaseInsensitive);
+    Q_UNUSED(sourceParent);
+    return holdsFilterText(sourceRow);
+}
+
+bool ListProxy::holdsFilterText(int sourceRow) const
+{
+    if (!m_filterTexts) {
+        const QAbstractItemModel *rows = sourceModel();
+        m_filterTexts.emplace();
+        m_filterTexts->reserve(std::size_t(rows->rowCount()));
+        for (int row = 0; row < rows->rowCount(); ++row)
+            m_filterTexts->push_back(rows->index(row, m_filterColumn).data().toString());
+    }
+    return std::size_t(sourceRow) < m_filterTexts->size()
+           && (*m_filterTexts)[std::size_t(sourceRow)].contains(m_filterText, Qt::CaseInsensitive);
 }
 
 } // namespace k510::ui

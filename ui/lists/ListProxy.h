@@ -35,12 +35,18 @@ private:
     // The keys of the sorted column, made on the first comparison after the
     // rows or the column changed.
     [[nodiscard]] const SortKeys &keysOf(int column) const;
+    // Whether the row's text in the filtered column holds the filter text.
+    // The column's texts are made on the first test after the rows or the
+    // column changed: typing in "Поиск" tests every row at each key.
+    [[nodiscard]] bool holdsFilterText(int sourceRow) const;
+    void forgetRows();
 
     std::vector<ColumnOrder> m_columnOrders;
     QString m_filterText;
     int m_filterColumn = 1;
     mutable std::optional<SortKeys> m_keys;
     mutable int m_keysColumn = -1;
+    mutable std::optional<std::vector<QString>> m_filterTexts;
 };
 
 } // namespace k510::ui

@@ -26,6 +26,7 @@
 #include "pages/SatelliteChoiceList.h"
 #include "pages/SatellitePage.h"
 #include "pages/TransponderPage.h"
+#include "transfer/HistoryCommands.h"
 #include "transfer/TransferController.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
@@ -90,6 +91,18 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
+    m_transferHistory = new HistoryCommands(
+        HistoryTargets{m_database, m_dialogs, *m_transfers, *this, [this] { return m_files->filePath(); },
+                       [this] { return m_settings.lastFolder(); }, [this] { return mayDropChanges(); },
+                       [this](std::span<const std::uint8_t> image) { return loadReceivedImage(image); },
+                       [this](ChannelKind kind, int number) {
+                           showPage(kind == ChannelKind::Tv ? PageTv : PageRadio);
+                           (kind == ChannelKind::Tv ? m_tvPage : m_radioPage)
+                               ->selectChannels(m_database, {m_database.channelIndex(kind, number)});
+                       },
+                       [this](const QString &note) { m_status->showNote(note, 10000); },
+                       [this](const QString &problem) { m_status->showProblemOnce(problem); }},
+        this);
     connectHandlers();
 
     setGeometry(firstWindowGeometry(*this, *m_tvPage->list()));
@@ -134,10 +147,13 @@ void TfrmMain::connectHandlers()
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
     connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
     connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
+    connect(m_menu.mmFileCompare, &QAction::triggered, m_transferHistory, &HistoryCommands::mmFileCompareClick);
+    connect(m_menu.mmLinkVerify, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkVerifyClick);
+    connect(m_menu.mmLinkHistory, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkHistoryClick);
     // A running transfer holds the port: it cannot be started twice, nor the
     // port changed under it.
     connect(m_transfers.get(), &TransferController::transferRunningChanged, this, [this](bool running) {
-        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.N7})
+        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.mmLinkVerify, m_menu.N7})
             action->setEnabled(!running);
         m_status->showTransferProgress(running ? 0 : -1);
     });

@@ -25,6 +25,7 @@ class EditCommands;
 class EditHistory;
 class FavouriteCommands;
 class FileCommands;
+class HistoryCommands;
 class ImportCommands;
 class OrderCommands;
 class PrintCommands;
@@ -78,6 +79,8 @@ public:
     // The "Связь" menu: sending, receiving and the port settings, with the
     // port name and speed text they use.
     [[nodiscard]] TransferController &transfers() const { return *m_transfers; }
+    // The transfer history and the comparison window.
+    [[nodiscard]] k510::ui::HistoryCommands &transferHistory() const { return *m_transferHistory; }
     // "k510-editor.ini": what the window remembers between runs.
     [[nodiscard]] EditorSettings &editorSettings() { return m_settings; }
 
@@ -192,6 +195,7 @@ private:
     // workers when destroyed, goes before the host it calls into.
     std::unique_ptr<MainWindowTransferHost> m_transferHost;
     std::unique_ptr<TransferController> m_transfers;
+    k510::ui::HistoryCommands *m_transferHistory = nullptr;
 
     k510::ui::MainMenuActions m_menu{};
     k510::ui::PageTabs *m_pages = nullptr;

@@ -117,13 +117,21 @@ std::vector<NamedCopy> namedCopies(const QString &folder)
     return found;
 }
 
-QString unusedImagePath(const QString &folder, const QDateTime &when, TransferKind kind)
+// A name after every copy of the same second, whatever their kind, so that
+// the order of the names is the order of the transfers.
+QString unusedImagePath(const QString &folder, const std::vector<NamedCopy> &existing, const QDateTime &when,
+                        TransferKind kind)
 {
-    const QString stem = folder + QLatin1Char('/') + when.toString(QLatin1String(kTimeFormat)) + QLatin1Char('_')
+    const QDateTime second = when.addMSecs(-when.time().msec());
+    int sequence = 1;
+    for (const NamedCopy &named : existing)
+        if (named.copy.when == second)
+            sequence = std::max(sequence, named.sequence + 1);
+    const QString stem = folder + QLatin1Char('/') + second.toString(QLatin1String(kTimeFormat)) + QLatin1Char('_')
                          + QLatin1String(nameOf(kind));
-    QString path = stem + QStringLiteral(".k5d");
-    for (int sequence = 2; QFileInfo::exists(path); ++sequence)
-        path = stem + QStringLiteral("_%1.k5d").arg(sequence);
+    QString path = sequence == 1 ? stem + QStringLiteral(".k5d") : stem + QStringLiteral("_%1.k5d").arg(sequence);
+    while (QFileInfo::exists(path))
+        path = stem + QStringLiteral("_%1.k5d").arg(++sequence);
     return path;
 }
 
@@ -164,7 +172,7 @@ KeptCopy TransferHistory::keep(QByteArrayView image, TransferKind kind, const QS
 
     if (!QDir().mkpath(m_folder))
         return {false, {}, problemText(m_folder, QStringLiteral("папку не удалось создать"))};
-    const QString imagePath = unusedImagePath(m_folder, when.toLocalTime(), kind);
+    const QString imagePath = unusedImagePath(m_folder, existing, when.toLocalTime(), kind);
     if (const files::FileWrite written = files::writeFileSafely(imagePath, image); !written.ok())
         return {false, {}, problemText(m_folder, writeReason(written))};
     KeptCopy kept{true, imagePath, {}};

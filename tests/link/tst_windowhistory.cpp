@@ -343,7 +343,7 @@ private slots:
         EditorDriver editor;
         editor.open(editingDatabase());
         const QByteArray opened = imageBytesOf(editor.window().database());
-        const QString edited = editor.writeImageFile(editedDatabase(), QStringLiteral("edited.k5d"));
+        editor.writeImageFile(editedDatabase(), QStringLiteral("edited.k5d"));
         editor.writeImageFile(editingDatabase(), QStringLiteral("same.k5d"));
         QFile shortFile(editor.path(QStringLiteral("short.k5d")));
         QVERIFY(shortFile.open(QIODevice::WriteOnly) && shortFile.write(QByteArray(1000, '\0')) == 1000);
@@ -365,7 +365,6 @@ private slots:
             QCOMPARE(window->sections()[0].title, QStringLiteral("Переименованные каналы"));
             QCOMPARE(window->sections()[1].title, QStringLiteral("Изменённые каналы"));
         }
-        (void)edited;
     }
 };
 

@@ -117,7 +117,8 @@ private slots:
 
     void theNewestHundredAreKept()
     {
-        // Several copies within one second stay apart, and in order.
+        // Several copies within one second stay apart, and in order, also
+        // of different kinds.
         QTemporaryDir dir;
         const TransferHistory history(dir.path());
         QDir(dir.path()).mkpath(QStringLiteral("."));
@@ -126,7 +127,9 @@ private slots:
         other.close();
         constexpr int kKept = 105;
         for (int k = 0; k < kKept; ++k)
-            QVERIFY(history.keep(QByteArray(256, char(k)), TransferKind::Received, {}, kNoon.addSecs(k / 3)).stored);
+            QVERIFY(history.keep(QByteArray(256, char(k)), k % 2 ? TransferKind::Received : TransferKind::Sent, {},
+                                 kNoon.addSecs(k / 3))
+                        .stored);
 
         const std::vector<HistoryCopy> copies = history.copies();
         QCOMPARE(copies.size(), std::size_t(TransferHistory::kCopyLimit));

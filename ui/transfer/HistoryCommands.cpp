@@ -104,16 +104,11 @@ void HistoryCommands::sendCopy(const QByteArray &image, const storage::HistoryCo
 
 void HistoryCommands::mmFileCompareClick()
 {
-    const QString path = chooseDatabaseToOpen(m.dialogs, &m.window, m.lastFolder());
-    if (path.isEmpty())
+    const auto file = chooseAndReadDatabase(m.dialogs, &m.window, m.lastFolder());
+    if (!file)
         return;
-    const FileBytes file = readDatabaseFile(path);
-    if (!file.ok()) {
-        showFileProblem(m.dialogs, file.error);
-        return;
-    }
-    if (const auto other = databaseOf(file.bytes))
-        showComparison(*other, QFileInfo(path).fileName());
+    if (const auto other = databaseOf(file->bytes))
+        showComparison(*other, QFileInfo(file->path).fileName());
 }
 
 void HistoryCommands::mmLinkVerifyClick()

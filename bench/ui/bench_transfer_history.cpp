@@ -54,12 +54,12 @@ int main(int argc, char *argv[])
 
     k510::ui::ComparisonWindow window(nullptr, {});
     const double oneChange = bestOf(5, [&] {
-        window.showComparison(full, renamed, QStringLiteral("renamed.k5d"));
+        window.showComparison(full, renamed, QStringLiteral("в файле «renamed.k5d»"));
         settle();
     });
     std::size_t lines = 0;
     const double rescan = bestOf(5, [&] {
-        window.showComparison(full, rescanned, QStringLiteral("rescanned.k5d"));
+        window.showComparison(full, rescanned, QStringLiteral("в файле «rescanned.k5d»"));
         settle();
     });
     for (const auto &section : window.sections())

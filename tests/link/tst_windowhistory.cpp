@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -201,6 +202,8 @@ private slots:
         ComparisonWindow *window = comparisonOf(editor);
         QVERIFY(window && window->isVisible());
         QCOMPARE(shownLines(window), expectedLines(editor.window().database(), received));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lbCompareTitle"))->text(),
+                 QStringLiteral("Что в ресивере иначе, чем в открытой базе:"));
         QCOMPARE(window->sections().size(), std::size_t(1));
         QCOMPARE(window->sections().front().title, QStringLiteral("Изменённые каналы"));
 
@@ -360,6 +363,8 @@ private slots:
             return;
         const k510::ChannelDatabase other = databaseOf(fileBytes(editor.path(chosen)));
         QCOMPARE(shownLines(window), expectedLines(editor.window().database(), other));
+        QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lbCompareTitle"))->text(),
+                 QStringLiteral("Что в файле «%1» иначе, чем в открытой базе:").arg(chosen));
         if (chosen == "edited.k5d") {
             QCOMPARE(window->sections().size(), std::size_t(2));
             QCOMPARE(window->sections()[0].title, QStringLiteral("Переименованные каналы"));

@@ -44,10 +44,10 @@ ComparisonWindow::ComparisonWindow(QWidget *parent, SelectChannel selectChannel)
 }
 
 void ComparisonWindow::showComparison(const ChannelDatabase &open, const ChannelDatabase &other,
-                                      const QString &otherName)
+                                      const QString &whereOther)
 {
     m_sections = comparisonSections(diffDatabases(open, other), open);
-    m_title->setText(QStringLiteral("Что в «%1» иначе, чем в открытой базе:").arg(otherName));
+    m_title->setText(QStringLiteral("Что %1 иначе, чем в открытой базе:").arg(whereOther));
     m_tree->clear();
     if (m_sections.empty())
         m_tree->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("Нет различий")}));

@@ -27,7 +27,9 @@ public:
     ComparisonWindow(QWidget *parent, SelectChannel selectChannel);
 
     // Compares and shows the result, the window brought to the front.
-    void showComparison(const ChannelDatabase &open, const ChannelDatabase &other, const QString &otherName);
+    // `whereOther` says where the other database is, as in "Что в ресивере
+    // иначе": "в ресивере", "в файле «list.k5d»".
+    void showComparison(const ChannelDatabase &open, const ChannelDatabase &other, const QString &whereOther);
 
     [[nodiscard]] const std::vector<ComparisonSection> &sections() const { return m_sections; }
 

@@ -23,9 +23,9 @@ std::span<const std::uint8_t> bytesOf(const QByteArray &data)
     return {reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())};
 }
 
-QString copyName(const storage::HistoryCopy &copy)
+QString whereCopy(const storage::HistoryCopy &copy)
 {
-    return QStringLiteral("копия от %1").arg(HistoryDialog::timeText(copy.when));
+    return QStringLiteral("в копии от %1").arg(HistoryDialog::timeText(copy.when));
 }
 
 } // namespace
@@ -79,7 +79,7 @@ void HistoryCommands::mmLinkHistoryClick()
     case HistoryDialog::Action::Open: openCopy(*image); break;
     case HistoryDialog::Action::Compare:
         if (const auto other = databaseOf(*image))
-            showComparison(*other, copyName(copy));
+            showComparison(*other, whereCopy(copy));
         break;
     case HistoryDialog::Action::Send: sendCopy(*image, copy); break;
     }
@@ -108,7 +108,7 @@ void HistoryCommands::mmFileCompareClick()
     if (!file)
         return;
     if (const auto other = databaseOf(file->bytes))
-        showComparison(*other, QFileInfo(file->path).fileName());
+        showComparison(*other, QStringLiteral("в файле «%1»").arg(QFileInfo(file->path).fileName()));
 }
 
 void HistoryCommands::mmLinkVerifyClick()
@@ -117,7 +117,7 @@ void HistoryCommands::mmLinkVerifyClick()
     m.transfers.receiveInto([this](const QByteArray &image) {
         const auto received = databaseOf(image);
         if (received)
-            showComparison(*received, QStringLiteral("ресивер"));
+            showComparison(*received, QStringLiteral("в ресивере"));
         return received.has_value();
     });
 }
@@ -132,11 +132,11 @@ std::optional<ChannelDatabase> HistoryCommands::databaseOf(const QByteArray &ima
     return std::move(read.database);
 }
 
-void HistoryCommands::showComparison(const ChannelDatabase &other, const QString &otherName)
+void HistoryCommands::showComparison(const ChannelDatabase &other, const QString &whereOther)
 {
     if (!m_comparison)
         m_comparison = new ComparisonWindow(&m.window, [this](const ComparedChannel &compared) { selectCompared(compared); });
-    m_comparison->showComparison(m.database, other, otherName);
+    m_comparison->showComparison(m.database, other, whereOther);
 }
 
 void HistoryCommands::selectCompared(const ComparedChannel &compared)

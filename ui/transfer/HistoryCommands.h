@@ -64,7 +64,7 @@ private:
     void keep(const QByteArray &image, storage::TransferKind kind);
     // The database in `image`, or nothing with the reader's refusal shown.
     [[nodiscard]] std::optional<ChannelDatabase> databaseOf(const QByteArray &image);
-    void showComparison(const ChannelDatabase &other, const QString &otherName);
+    void showComparison(const ChannelDatabase &other, const QString &whereOther);
     void selectCompared(const ComparedChannel &compared);
     void openCopy(const QByteArray &image);
     void sendCopy(const QByteArray &image, const storage::HistoryCopy &copy);

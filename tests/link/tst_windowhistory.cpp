@@ -110,23 +110,6 @@ class WindowHistoryTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuItems_data()
-    {
-        QTest::addColumn<QString>("objectName");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("compare") << "mmFileCompare" << "Сра&внить с...";
-        QTest::newRow("verify") << "mmLinkVerify" << "&Сверить с ресивером";
-        QTest::newRow("history") << "mmLinkHistory" << "&История обмена...";
-    }
-    void menuItems()
-    {
-        QFETCH(QString, objectName);
-        EditorDriver editor;
-        const auto *action = editor.window().findChild<QAction *>(objectName);
-        QVERIFY(action);
-        QTEST(action->text(), "caption");
-    }
-
     void aReceiveKeepsItsImage()
     {
         SimProcess sim;   // holds the demo database

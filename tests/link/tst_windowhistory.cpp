@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(editor.window().findChild<QTabWidget *>()->currentIndex(), int(TfrmMain::PageTv));
         const auto rows = EditorDriver::selectedRows(editor.list("lvTvCh"));
         QCOMPARE(rows.size(), std::size_t(1));
-        QCOMPARE(editor.list("lvTvCh")->rows().text(rows.front(), 1),
+        QCOMPARE(EditorDriver::column(editor.list("lvTvCh"), 1).value(rows.front()),
                  k510::ui::fromWindows1251(db.tvChannel(db.tvOrder.front())->nameText()));
     }
 

@@ -78,11 +78,11 @@ QList<QCommandLineOption> transferOptions()
 {
     return {
         QCommandLineOption(QStringLiteral("port"),
-                           QStringLiteral("send/receive: COM1..COM4, a system name (ttyUSB0, COM7) or a device path; "
-                                          "see the ports command"),
+                           QStringLiteral("send/receive/verify: COM1..COM4, a system name (ttyUSB0, COM7) "
+                                          "or a device path; see the ports command"),
                            QStringLiteral("NAME")),
         QCommandLineOption(QStringLiteral("speed"),
-                           QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
+                           QStringLiteral("send/receive/verify: speed in baud, one of %1 (default 115200)")
                                .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
                            QStringLiteral("N"), QStringLiteral("115200")),
         QCommandLineOption(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image; "

@@ -32,14 +32,6 @@ constexpr std::array<std::pair<TransferKind, const char *>, 3> kKindNames = {{
     {TransferKind::SendBroken, "sent-broken"},
 }};
 
-const char *nameOf(TransferKind kind)
-{
-    for (const auto &[each, name] : kKindNames)
-        if (each == kind)
-            return name;
-    return "received";
-}
-
 // "2026-12-10_14-05-09_sent.k5d", with "_2", "_3", ... for more copies of one second.
 const QRegularExpression &copyName()
 {
@@ -128,7 +120,7 @@ QString unusedImagePath(const QString &folder, const std::vector<NamedCopy> &exi
         if (named.copy.when == second)
             sequence = std::max(sequence, named.sequence + 1);
     const QString stem = folder + QLatin1Char('/') + second.toString(QLatin1String(kTimeFormat)) + QLatin1Char('_')
-                         + QLatin1String(nameOf(kind));
+                         + transferKindName(kind);
     QString path = sequence == 1 ? stem + QStringLiteral(".k5d") : stem + QStringLiteral("_%1.k5d").arg(sequence);
     while (QFileInfo::exists(path))
         path = stem + QStringLiteral("_%1.k5d").arg(++sequence);
@@ -146,6 +138,14 @@ QString writeReason(const files::FileWrite &written)
 }
 
 } // namespace
+
+QString transferKindName(TransferKind kind)
+{
+    for (const auto &[each, name] : kKindNames)
+        if (each == kind)
+            return QLatin1String(name);
+    return {};
+}
 
 QString historyFolder()
 {

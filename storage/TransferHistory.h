@@ -28,6 +28,9 @@ enum class TransferKind {
     SendBroken,   // a send that did not complete: the receiver may hold part of it
 };
 
+// The word a copy's name gives its kind: "received", "sent", "sent-broken".
+[[nodiscard]] QString transferKindName(TransferKind kind);
+
 // What one copy is, as the history lists it.
 struct HistoryCopy {
     QString imagePath;

@@ -10,19 +10,8 @@
 #include "storage/TransferHistory.h"
 
 using k510::storage::HistoryCopy;
-using k510::storage::TransferKind;
 
 namespace {
-
-QString kindName(TransferKind kind)
-{
-    switch (kind) {
-    case TransferKind::Received: return QStringLiteral("received");
-    case TransferKind::Sent: return QStringLiteral("sent");
-    case TransferKind::SendBroken: return QStringLiteral("sent-broken");
-    }
-    return {};
-}
 
 QString count(int value) { return value < 0 ? QStringLiteral("-") : QString::number(value); }
 
@@ -31,7 +20,7 @@ QJsonValue countJson(int value) { return value < 0 ? QJsonValue() : QJsonValue(v
 QJsonObject copyJson(const HistoryCopy &copy)
 {
     return {{"time", copy.when.toString(Qt::ISODate)},
-            {"kind", kindName(copy.kind)},
+            {"kind", k510::storage::transferKindName(copy.kind)},
             {"satellites", countJson(copy.satellites)},
             {"transponders", countJson(copy.transponders)},
             {"tvChannels", countJson(copy.tvChannels)},
@@ -58,12 +47,15 @@ int runHistory(const CommandLine &line)
     out << "history folder: " << QDir::toNativeSeparators(history.folder()) << '\n';
     if (copies.empty())
         out << "no copies yet\n";
-    for (const HistoryCopy &copy : copies)
-        out << copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "  " << kindName(copy.kind).leftJustified(11)
-            << "  satellites " << count(copy.satellites) << ", transponders " << count(copy.transponders) << ", tv "
-            << count(copy.tvChannels) << ", radio " << count(copy.radioChannels)
-            << (copy.openFile.isEmpty() ? QString() : QStringLiteral(", open file ") + QDir::toNativeSeparators(copy.openFile))
-            << "\n  " << QDir::toNativeSeparators(copy.imagePath) << '\n';
+    for (const HistoryCopy &copy : copies) {
+        const QString openFile = copy.openFile.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral(", open file ") + QDir::toNativeSeparators(copy.openFile);
+        out << copy.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) << "  "
+            << k510::storage::transferKindName(copy.kind).leftJustified(11) << "  satellites " << count(copy.satellites)
+            << ", transponders " << count(copy.transponders) << ", tv " << count(copy.tvChannels) << ", radio "
+            << count(copy.radioChannels) << openFile << "\n  " << QDir::toNativeSeparators(copy.imagePath) << '\n';
+    }
     out.flush();
     return Success;
 }

@@ -13,7 +13,7 @@ namespace k510::ui {
 namespace {
 
 // The fields as the model's comparison names them, in the window's words.
-constexpr std::array<std::pair<const char *, const char *>, 24> kFieldWords = {{
+constexpr std::array<std::pair<const char *, const char *>, 23> kFieldWords = {{
     {"name", "название"},
     {"lnbLow", "гетеродин нижний"},
     {"lnbHigh", "гетеродин верхний"},
@@ -37,7 +37,6 @@ constexpr std::array<std::pair<const char *, const char *>, 24> kFieldWords = {{
     {"pcrPid", "PCR PID"},
     {"scrambled", "кодированный"},
     {"locked", "заблокирован"},
-    {"group", "группа"},
 }};
 
 QString fieldWord(const std::string &field)

@@ -15,6 +15,9 @@ class TSendThread : public TransferThread {
 public:
     TSendThread(const QByteArray &image, PortSettings settings, QObject *parent = nullptr);
 
+    // The bytes it sends; they never change, so any thread may read them.
+    [[nodiscard]] const QByteArray &image() const { return m_imageCopy; }
+
     // "Передача данных 45%".
     [[nodiscard]] static QString progressText(int percent);
 

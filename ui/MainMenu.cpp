@@ -60,6 +60,7 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                      QKeySequence(Qt::CTRL | Qt::Key_S));
     actions.N5 = namedAction(file, QStringLiteral("N5"), QStringLiteral("Сохранить &как..."),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    actions.mmFileCompare = namedAction(file, QStringLiteral("mmFileCompare"), QStringLiteral("Сра&внить с..."));
     actions.mmFileExportCsv =
         namedAction(file, QStringLiteral("mmFileExportCsv"), QStringLiteral("&Экспорт в CSV..."));
     file->addSeparator();
@@ -106,6 +107,9 @@ MainMenuActions buildMainMenu(QMainWindow &window)
         namedAction(edit, QStringLiteral("mmEditImport"), QStringLiteral("Добавить из дру&гой базы..."));
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
+    actions.mmLinkVerify = namedAction(link, QStringLiteral("mmLinkVerify"), QStringLiteral("&Сверить с ресивером"));
+    link->addSeparator();
+    actions.mmLinkHistory = namedAction(link, QStringLiteral("mmLinkHistory"), QStringLiteral("&История обмена..."));
     link->addSeparator();
     actions.N7 = namedAction(link, QStringLiteral("N7"), QStringLiteral("&Настройки Порта"));
     actions.mmHelpKeys = namedAction(help, QStringLiteral("mmHelpKeys"), QStringLiteral("&Клавиши"),

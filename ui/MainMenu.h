@@ -18,6 +18,7 @@ struct MainMenuActions {
     QAction *mmFileOpen;   // "Открыть"
     QAction *mmFileSave;   // "Сохранить"
     QAction *N5;           // "Сохранить как..."
+    QAction *mmFileCompare;     // "Сравнить с..."
     QAction *mmFileExportCsv;   // "Экспорт в CSV..."
     QAction *mmFilePrint;       // "Печать...", Ctrl+P
     QAction *mmFileExportPdf;   // "Экспорт в PDF..."
@@ -42,6 +43,8 @@ struct MainMenuActions {
     QAction *mmEditImport;           // "Добавить из другой базы..."
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
+    QAction *mmLinkVerify;    // "Сверить с ресивером"
+    QAction *mmLinkHistory;   // "История обмена..."
     QAction *N7;           // "Настройки Порта"
     QAction *mmHelpKeys;   // "Клавиши", F1
     QAction *mmHelpAbout;  // "О программе"

@@ -24,6 +24,7 @@
 #include "dialogs/KeysHelpWindow.h"
 #include "pages/ChannelPage.h"
 #include "pages/PageTabs.h"
+#include "transfer/HistoryCommands.h"
 #include "transfer/TransferController.h"
 #include "ui/lists/ReportList.h"
 
@@ -54,6 +55,18 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent)
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
+    m_transferHistory = new HistoryCommands(
+        HistoryTargets{m_session->database(), m_dialogs, *m_transfers, *this, [this] { return m_session->filePath(); },
+                       [this] { return m_settings.lastFolder(); }, [this] { return mayDropChanges(); },
+                       [this](std::span<const std::uint8_t> image) { return loadReceivedImage(image); },
+                       [this](ChannelKind kind, int number) {
+                           m_presenter->showPage(kind == ChannelKind::Tv ? PageTv : PageRadio);
+                           (kind == ChannelKind::Tv ? m_pages->tv : m_pages->radio)
+                               ->selectChannels({database().channelIndex(kind, number)});
+                       },
+                       [this](const QString &note) { m_status->showNote(note, 10000); },
+                       [this](const QString &problem) { m_status->showProblemOnce(problem); }},
+        this);
     connectHandlers();
 
     setGeometry(firstWindowGeometry(*this, *m_pages->tv->list()));
@@ -139,10 +152,13 @@ void TfrmMain::connectTransfers()
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
     connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
     connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
+    connect(m_menu.mmFileCompare, &QAction::triggered, m_transferHistory, &HistoryCommands::mmFileCompareClick);
+    connect(m_menu.mmLinkVerify, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkVerifyClick);
+    connect(m_menu.mmLinkHistory, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkHistoryClick);
     // A running transfer holds the port: it cannot be started twice, nor the
     // port changed under it.
     connect(m_transfers.get(), &TransferController::transferRunningChanged, this, [this](bool running) {
-        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.N7})
+        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.mmLinkVerify, m_menu.N7})
             action->setEnabled(!running);
         m_status->showTransferProgress(running ? 0 : -1);
     });

@@ -20,6 +20,7 @@ class UserDialogs;
 
 namespace k510::ui {
 class EditHistory;
+class HistoryCommands;
 class OrderCommands;
 class EditorSession;
 class PagePresenter;
@@ -76,6 +77,8 @@ public:
     // The "Связь" menu: sending, receiving and the port settings, with the
     // port name and speed text they use.
     [[nodiscard]] TransferController &transfers() const { return *m_transfers; }
+    // The transfer history and the comparison window.
+    [[nodiscard]] k510::ui::HistoryCommands &transferHistory() const { return *m_transferHistory; }
     // "k510-editor.ini": what the window remembers between runs.
     [[nodiscard]] EditorSettings &editorSettings() { return m_settings; }
 
@@ -157,4 +160,5 @@ private:
     // workers when destroyed, goes before the host it calls into.
     std::unique_ptr<MainWindowTransferHost> m_transferHost;
     std::unique_ptr<TransferController> m_transfers;
+    k510::ui::HistoryCommands *m_transferHistory = nullptr;
 };

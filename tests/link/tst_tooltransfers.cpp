@@ -59,6 +59,8 @@ class ToolTransfersTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each transfer keeps a copy in the history folder: here, not in the user's.
+    void initTestCase() { qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit()); }
     void sendFailures_data();
     void sendFailures();
     void speedsOutsideTheReceiversAreRefused_data();

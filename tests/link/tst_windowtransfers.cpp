@@ -41,6 +41,9 @@ private slots:
         QTest::newRow("send") << "N3" << "&Отправить Настройки";
         QTest::newRow("receive") << "N4" << "&Получить Настройки";
         QTest::newRow("port settings") << "N7" << "&Настройки Порта";
+        QTest::newRow("verify") << "mmLinkVerify" << "&Сверить с ресивером";
+        QTest::newRow("history") << "mmLinkHistory" << "&История обмена...";
+        QTest::newRow("compare with a file") << "mmFileCompare" << "Сра&внить с...";
     }
     void menuItems()
     {

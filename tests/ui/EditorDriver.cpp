@@ -19,8 +19,10 @@ using k510::ui::ReportList;
 EditorDriver::EditorDriver(const std::function<void(const QString &)> &prepareConfig)
 {
     // The window reads and writes "k510.ini" in the user's configuration
-    // folder; keep it in the scratch folder.
+    // folder and keeps the transfer history in its data folder; keep both
+    // in the scratch folder.
     qputenv("XDG_CONFIG_HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
     if (prepareConfig)
         prepareConfig(m_dir.path());
     m_window = std::make_unique<TfrmMain>(m_dialogs);

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char *, Fault>, 10> kFaults = {{
+constexpr std::array<std::pair<const char *, Fault>, 11> kFaults = {{
     {"none", Fault::None},
     {"silent", Fault::Silent},
     {"bad-tag", Fault::BadTag},
@@ -23,6 +23,7 @@ constexpr std::array<std::pair<const char *, Fault>, 10> kFaults = {{
     {"swapped", Fault::Swapped},
     {"damaged", Fault::Damaged},
     {"slow", Fault::Slow},
+    {"alter", Fault::Alter},
 }};
 
 QByteArray demoImage()
@@ -46,10 +47,10 @@ std::optional<SimOptions> parseSimOptions(const QStringList &arguments, QString 
         "\nExamples:\n"
         "  $ k510-sim --store /tmp/sent.k5d &\n"
         "  $ K510_COM1=/dev/pts/3 k510-editor"));
-    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("image the receiver sends (default: the demo database)"), QStringLiteral("FILE"));
+    const QCommandLineOption image(QStringLiteral("image"), QStringLiteral("image the receiver holds and sends until it is sent another (default: the demo database)"), QStringLiteral("FILE"));
     const QCommandLineOption store(QStringLiteral("store"), QStringLiteral("where an image sent to the receiver is written"), QStringLiteral("FILE"));
     const QCommandLineOption record(QStringLiteral("record"), QStringLiteral("where the bytes the editor writes in the latest transfer are kept, as they arrive"), QStringLiteral("FILE"));
-    const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("none, silent, bad-tag, zero-blocks, short-block, oversize, scrambled, swapped, damaged or slow"), QStringLiteral("MODE"));
+    const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("none, silent, bad-tag, zero-blocks, short-block, oversize, scrambled, swapped, damaged, slow or alter (the database it gives back has one channel changed)"), QStringLiteral("MODE"));
     const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("the block a short-block, oversize, swapped (N and N+1), damaged or slow fault hits (default: 0; slow: every answer)"), QStringLiteral("N"));
     const QCommandLineOption delay(QStringLiteral("delay"), QStringLiteral("how late a slow answer comes, in ms (default 1500)"), QStringLiteral("MS"));
     const QCommandLineOption reply(QStringLiteral("reply"), QStringLiteral("the five reply bytes in hexadecimal (default: 2ACK3)"), QStringLiteral("HEX"));

@@ -19,10 +19,13 @@ enum class Fault {
     Swapped,      // blocks N and N+1 come in each other's place, each sound
     Damaged,      // one byte of block N's data changes on the way
     Slow,         // every answer (from block N on, if given) comes late
+    Alter,        // gives back its database with one channel changed
 };
 
 struct SimOptions {
-    QByteArray imageToSend;     // what a receive from the editor gets
+    // What a receive from the editor gets; an image the editor sends whole
+    // and sound takes its place, as in a receiver.
+    QByteArray imageToSend;
     QString storePath;          // where an image sent by the editor is kept
     QString recordPath;         // every byte the editor writes in the latest transfer
     Fault fault = Fault::None;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "AlteredImage.h"
 #include "link/Crc32.h"
 #include "storage/FileAccess.h"
 #include "link/WireFormat.h"
@@ -107,6 +108,8 @@ void SimulatedReceiver::takeImage()
         if (block + 1 == header.blockCount) {
             if (sound && !m_options.storePath.isEmpty() && !saveFile(m_options.storePath, image))
                 report(QStringLiteral("cannot write %1").arg(m_options.storePath));
+            if (sound)
+                m_options.imageToSend = image;
             report(QStringLiteral("received %1 bytes in %2 blocks%3")
                        .arg(image.size())
                        .arg(header.blockCount)
@@ -122,7 +125,8 @@ void SimulatedReceiver::giveImage()
     if (!expectToken(tokens::NextDb.data()))
         return;
 
-    const QByteArray &image = m_options.imageToSend;
+    const QByteArray image =
+        m_options.fault == Fault::Alter ? alteredImage(m_options.imageToSend) : m_options.imageToSend;
     const int blockCount = int((image.size() + qsizetype(wire::kBlockSize) - 1) / qsizetype(wire::kBlockSize));
     TransferHeader header = TransferHeader::forImage(std::size_t(image.size()));
     header.blockCount = std::uint16_t(blockCount);

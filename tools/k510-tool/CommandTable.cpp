@@ -4,6 +4,7 @@
 #include "CsvCommand.h"
 #include "EditCommands.h"
 #include "FileCommands.h"
+#include "HistoryCommand.h"
 #include "ImportCommand.h"
 #include "ReferenceCommands.h"
 #include "RepairCommand.h"
@@ -90,6 +91,14 @@ std::vector<ToolCommand> commands()
          {}, {}, Failure, runSend},
         {"receive", "FILE", "fetch the receiver's database on --port [--speed] into FILE (--force: blocks unchecked)",
          transferOptions(), 1, {}, {}, Failure, runReceive},
+        {"verify", "FILE --port NAME [--speed N]",
+         "fetch the receiver's database and compare FILE with it, as diff FILE RECEIVED:\n"
+         "\"identical\" and exit 0, the differences and exit 1, exit 2 when the transfer fails",
+         transferOptions(), 1, {}, {}, NotAnImage, runVerify},
+        {"history", "[--json]",
+         "the copies of every transfer (kept by send, receive, verify and the editor),\n"
+         "newest first, with their counts and the file the editor had open",
+         {switchOption("json")}, 0, {}, {}, Failure, runHistory},
         {"ports", "", "the serial ports --port takes, each with its device", {}, 0, {}, {}, Failure, runPorts},
     };
 }
@@ -102,18 +111,20 @@ ToolDescription k510Tool()
         QStringLiteral("Channel database tool for Tessora K-510/560/565 receivers."),
         QStringLiteral("Exit status:\n"
                        "  0  success\n"
-                       "  1  failure; check: the numbering scheme is broken; diff: A and B differ\n"
+                       "  1  failure; check: the numbering scheme is broken; diff: A and B differ;\n"
+                       "     verify: the receiver holds another database than FILE\n"
                        "  2  FILE cannot be read (missing, no plain file, far too large);\n"
                        "     check: FILE is no database image;\n"
                        "     send: FILE is no database image and --force is not given;\n"
                        "     apply-order, duplicates, import: an input is no image (REF: nor a CSV list);\n"
                        "     transponders-from: XML is no satellites.xml list or IN no image;\n"
-                       "     diff: any failure\n"
+                       "     diff, verify: any failure (verify: also a failed transfer)\n"
                        "\nExamples:\n"
                        "  $ k510-tool demo demo.k5d\n"
                        "  $ k510-tool info demo.k5d\n"
                        "  $ k510-tool ports\n"
                        "  $ k510-tool send demo.k5d --port ttyUSB0\n"
+                       "  $ k510-tool verify demo.k5d --port ttyUSB0\n"
                        "  $ k510-tool apply-order before-rescan.k5d rescanned.k5d ordered.k5d\n"
                        "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)"),
         commands(),

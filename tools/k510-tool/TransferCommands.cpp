@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "DatabaseFiles.h"
+#include "DiffReport.h"
 #include "ImageFiles.h"
 #include "TerminalProgress.h"
 #include "ToolExit.h"
@@ -12,7 +14,9 @@
 #include "link/PortSettings.h"
 #include "link/ReceiveImage.h"
 #include "link/SendImage.h"
+#include "model/DatabaseDiff.h"
 #include "model/ImageReader.h"
+#include "storage/TransferHistory.h"
 
 namespace {
 
@@ -41,17 +45,44 @@ std::optional<Line> lineOf(const CommandLine &command, const char *name, QString
     return Line{command.value("port"), speed};
 }
 
+// A copy in the transfer history, as the editor keeps one; one that cannot
+// be kept is said, and the command goes on.
+void keepCopy(const QByteArray &image, k510::storage::TransferKind kind)
+{
+    const k510::storage::KeptCopy kept = k510::storage::TransferHistory().keep(image, kind, {});
+    if (!kept.problem.isEmpty())
+        fail(kept.problem);
+}
+
+// A complete receive's image, kept in the history; nothing, with the
+// failure said, when the receive failed. The caller completes `progress`.
+std::optional<QByteArray> receiveImage(const Line &port, k510::link::BlockChecks checks, TerminalProgress &progress)
+{
+    QByteArray received;
+    QString failure;
+    k510::link::ReceiveImage(
+        port.port, port.speed, [&](int percent) { progress.show(percent); },
+        [&](const QByteArray &image) { received = image; }, [&](const QString &text) { failure = text; }, checks);
+    if (!failure.isEmpty()) {
+        progress.finish();
+        fail(failure);
+        return std::nullopt;
+    }
+    keepCopy(received, k510::storage::TransferKind::Received);
+    return received;
+}
+
 } // namespace
 
 QList<QCommandLineOption> transferOptions()
 {
     return {
         QCommandLineOption(QStringLiteral("port"),
-                           QStringLiteral("send/receive: COM1..COM4, a system name (ttyUSB0, COM7) or a device path; "
-                                          "see the ports command"),
+                           QStringLiteral("send/receive/verify: COM1..COM4, a system name (ttyUSB0, COM7) "
+                                          "or a device path; see the ports command"),
                            QStringLiteral("NAME")),
         QCommandLineOption(QStringLiteral("speed"),
-                           QStringLiteral("send/receive: speed in baud, one of %1 (default 115200)")
+                           QStringLiteral("send/receive/verify: speed in baud, one of %1 (default 115200)")
                                .arg(k510::link::speedChoices().join(QStringLiteral(", "))),
                            QStringLiteral("N"), QStringLiteral("115200")),
         QCommandLineOption(QStringLiteral("force"), QStringLiteral("send: send FILE even if it is no database image; "
@@ -83,6 +114,7 @@ int runSend(const CommandLine &line)
     k510::link::SendImage(
         port->port, port->speed, *image, [&](int percent) { progress.show(percent); },
         [&](const QString &text) { failure = text; });
+    keepCopy(*image, failure.isEmpty() ? k510::storage::TransferKind::Sent : k510::storage::TransferKind::SendBroken);
     if (!failure.isEmpty()) {
         progress.finish();
         return fail(failure);
@@ -105,16 +137,11 @@ int runReceive(const CommandLine &line)
                             << Qt::endl;
 
     TerminalProgress progress(QStringLiteral("Прием данных"));
-    QByteArray received;
-    QString failure;
-    k510::link::ReceiveImage(
-        port->port, port->speed, [&](int percent) { progress.show(percent); },
-        [&](const QByteArray &image) { received = image; }, [&](const QString &text) { failure = text; },
-        forced ? k510::link::BlockChecks::Skip : k510::link::BlockChecks::Verify);
-    if (!failure.isEmpty()) {
-        progress.finish();
-        return fail(failure);
-    }
+    const auto arrived =
+        receiveImage(*port, forced ? k510::link::BlockChecks::Skip : k510::link::BlockChecks::Verify, progress);
+    if (!arrived)
+        return Failure;
+    const QByteArray &received = *arrived;
 
     // "Готово" only once FILE holds what arrived.
     const k510::ReadResult result = k510::readImage(bytesOf(received));
@@ -131,6 +158,37 @@ int runReceive(const CommandLine &line)
     for (const auto &warning : result.warnings)
         fail(QString::fromStdString(warning));
     return Success;
+}
+
+int runVerify(const CommandLine &line)
+{
+    // Exit code 1 says "different", so every failure gives 2.
+    QString error;
+    const auto port = lineOf(line, "verify", &error);
+    if (!port)
+        return fail(error, NotAnImage);
+    int code = Success;
+    const auto expected = readDatabase(line.files.at(0), &code, NotAnImage);
+    if (!expected)
+        return code;
+    TerminalProgress progress(QStringLiteral("Прием данных"));
+    const auto received = receiveImage(*port, k510::link::BlockChecks::Verify, progress);
+    if (!received)
+        return NotAnImage;
+    const k510::ReadResult result = k510::readImage(bytesOf(*received));
+    progress.complete();
+    if (!result.ok()) {
+        fail(QString::fromStdString(result.error));
+        return fail(QStringLiteral("the receiver's image is refused; nothing was compared"), NotAnImage);
+    }
+    const k510::DatabaseDiff diff = k510::diffDatabases(*expected, *result.database);
+    QTextStream out(stdout);
+    if (diff.empty()) {
+        out << "identical" << Qt::endl;
+        return Success;
+    }
+    out << diffText(diff);
+    return Failure;
 }
 
 int runPorts(const CommandLine &)

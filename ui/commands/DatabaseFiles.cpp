@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatabaseFiles.h"
 
+#include "FileMessages.h"
 #include "WindowTitle.h"
 #include "model/ImageLayout.h"
 #include "storage/FileAccess.h"
@@ -82,6 +83,19 @@ QString writeDatabaseFile(const QString &path, std::span<const std::uint8_t> ima
 QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory)
 {
     return dialogs.openFileName(parent, databaseFileOptions(directory));
+}
+
+std::optional<ChosenFile> chooseAndReadDatabase(UserDialogs &dialogs, QWidget *parent, const QString &directory)
+{
+    const QString path = chooseDatabaseToOpen(dialogs, parent, directory);
+    if (path.isEmpty())
+        return std::nullopt;
+    FileBytes file = readDatabaseFile(path);
+    if (!file.ok()) {
+        showFileProblem(dialogs, file.error);
+        return std::nullopt;
+    }
+    return ChosenFile{path, std::move(file.bytes)};
 }
 
 } // namespace k510::ui

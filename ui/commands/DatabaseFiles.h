@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 class QWidget;
@@ -50,5 +51,15 @@ struct FileBytes {
 // The open dialog, starting in `directory`; an empty string when the user
 // cancelled.
 [[nodiscard]] QString chooseDatabaseToOpen(UserDialogs &dialogs, QWidget *parent, const QString &directory = {});
+
+struct ChosenFile {
+    QString path;
+    QByteArray bytes;
+};
+// The open dialog, then the chosen file read for the image reader; nothing
+// when the user cancelled or the file could not be read (said as
+// showFileProblem says it).
+[[nodiscard]] std::optional<ChosenFile> chooseAndReadDatabase(UserDialogs &dialogs, QWidget *parent,
+                                                            const QString &directory);
 
 } // namespace k510::ui

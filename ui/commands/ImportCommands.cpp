@@ -36,18 +36,14 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
 {
     if (m.database.satellites.empty())
         return;
-    const QString path = chooseDatabaseToOpen(m.dialogs, &m.window, m.settings.lastFolder());
-    if (path.isEmpty())
+    const auto file = chooseAndReadDatabase(m.dialogs, &m.window, m.settings.lastFolder());
+    if (!file)
         return;
-    const FileBytes file = readDatabaseFile(path);
-    if (!file.ok()) {
-        showFileProblem(m.dialogs, file.error);
-        return;
-    }
+    const QString &path = file->path;
     // Read as "Открыть" reads it; a damaged image is offered as it stands,
     // its numbering problems named, every channel with a record still listed.
-    const std::span<const std::uint8_t> image{reinterpret_cast<const std::uint8_t *>(file.bytes.constData()),
-                                              std::size_t(file.bytes.size())};
+    const std::span<const std::uint8_t> image{reinterpret_cast<const std::uint8_t *>(file->bytes.constData()),
+                                              std::size_t(file->bytes.size())};
     const ReadResult read = readImage(image);
     if (!read.ok()) {
         showFileProblem(m.dialogs, QStringLiteral("«%1»: %2").arg(shownPath(path), QString::fromStdString(read.error)));

@@ -96,6 +96,15 @@ void TransferController::N3Click()
             m_host.dialogs().showError(QString::fromUtf8(kSendNoMemory));
             return;
         }
+        sendImage(image);
+    } catch (const std::bad_alloc &) {
+        m_host.dialogs().showError(QString::fromUtf8(kSendNoThread));
+    }
+}
+
+void TransferController::sendImage(const QByteArray &image)
+{
+    try {
         auto *worker = new TSendThread(image, m_portSettings, this);
         m_sendThread = worker;
         connect(worker, &TSendThread::ShowProgress, this, &TransferController::ShowProgress,
@@ -112,6 +121,11 @@ void TransferController::N4Click()
 {
     if (!m_host.mayDropChanges())
         return;
+    receiveInto([this](const QByteArray &image) { return m_host.loadReceivedImage(image); });
+}
+
+void TransferController::receiveInto(std::function<bool(const QByteArray &image)> take)
+{
     try {
         auto *worker = new TReceiveThread(m_portSettings, this);
         m_receiveThread = worker;
@@ -119,7 +133,8 @@ void TransferController::N4Click()
                 Qt::BlockingQueuedConnection);
         connect(
             worker, &TReceiveThread::HandOverImage, this,
-            [this, worker](const QByteArray &image) { HandOverImage(worker, image); }, Qt::BlockingQueuedConnection);
+            [this, worker, take = std::move(take)](const QByteArray &image) { HandOverImage(worker, image, take); },
+            Qt::BlockingQueuedConnection);
         connect(worker, &TReceiveThread::ShowFailure, this,
                 [this, worker](const QString &text) { showFailure(worker, text); });
         start(worker);
@@ -183,11 +198,13 @@ void TransferController::ShowProgress(const QString &panel0Text)
     emit transferProgress(percentIn(panel0Text));
 }
 
-void TransferController::HandOverImage(TransferThread *worker, const QByteArray &image)
+void TransferController::HandOverImage(TransferThread *worker, const QByteArray &image,
+                                       const std::function<bool(const QByteArray &)> &take)
 {
+    emit imageReceived(image);
     // The line worked, but the editor has nothing to show for it: its own
     // message said why, and panel 0 must not call that done.
-    if (!m_host.loadReceivedImage(image))
+    if (!take(image))
         m_refusedImages.append(worker);
 }
 
@@ -216,6 +233,8 @@ void TransferController::start(TransferThread *worker)
 void TransferController::workerFinished(TransferThread *worker)
 {
     m_running.removeOne(worker);
+    if (const auto *send = qobject_cast<TSendThread *>(worker))
+        emit sendEnded(send->image(), !send->failed());
     TransferDone(worker->failed() || m_refusedImages.removeAll(worker) > 0);
     if (m_running.isEmpty())
         emit transferRunningChanged(false);

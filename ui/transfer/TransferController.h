@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 #include "link/PortList.h"
 #include "link/PortSettings.h"
 #include "storage/SettingsFile.h"
@@ -50,6 +52,13 @@ public:
     // "Port" and "Speed" from the active texts; -1 for a text not offered.
     void writeSettingsOnClose() const;
 
+    // Sends these image bytes as "Отправить Настройки" sends the database's.
+    void sendImage(const QByteArray &image);
+    // Receives as "Получить Настройки" does, but hands the complete image to
+    // `take` instead of the database, with no question before: `take` says
+    // whether the editor could use it, as the hand-over does.
+    void receiveInto(std::function<bool(const QByteArray &image)> take);
+
 public slots:
     void N3Click();   // "Отправить Настройки"
     void N4Click();   // "Получить Настройки"
@@ -65,12 +74,17 @@ signals:
     void transferRunningChanged(bool running);
     // The percentage of the progress text just shown.
     void transferProgress(int percent);
+    // A receive is complete: its image, before the editor takes it.
+    void imageReceived(const QByteArray &image);
+    // A send has ended, `completed` or not, with the image it sent.
+    void sendEnded(const QByteArray &image, bool completed);
 
 private:
     void ShowProgress(const QString &panel0Text);
     // The port settings "OK" made active.
     void portChosen(const k510::link::PortSettings &settings);
-    void HandOverImage(k510::link::TransferThread *worker, const QByteArray &image);
+    void HandOverImage(k510::link::TransferThread *worker, const QByteArray &image,
+                       const std::function<bool(const QByteArray &)> &take);
     void showFailure(k510::link::TransferThread *worker, const QString &text);
     void start(k510::link::TransferThread *worker);
     void workerFinished(k510::link::TransferThread *worker);

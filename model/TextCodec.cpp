@@ -77,6 +77,11 @@ int sequenceLength(std::uint8_t lead)
 
 } // namespace
 
+char32_t windows1251CodePoint(std::uint8_t byte)
+{
+    return codePointOf(byte);
+}
+
 void imageToDisplay(std::span<std::uint8_t> bytes)
 {
     for (auto &b : bytes)

@@ -20,6 +20,9 @@ void displayToImage(std::span<std::uint8_t> bytes);
 // Windows-1251 <-> UTF-8. Characters that Windows-1251 lacks become '?'.
 [[nodiscard]] std::string windows1251ToUtf8(std::string_view windows1251);
 [[nodiscard]] std::string utf8ToWindows1251(std::string_view utf8);
+// The Unicode character of one Windows-1251 byte; every one is in the Basic
+// Multilingual Plane.
+[[nodiscard]] char32_t windows1251CodePoint(std::uint8_t byte);
 
 // Whether the bytes are well-formed UTF-8.
 [[nodiscard]] bool isUtf8(std::string_view text);

@@ -7,7 +7,11 @@ namespace k510::ui {
 
 QString fromWindows1251(std::string_view windows1251)
 {
-    return QString::fromStdString(windows1251ToUtf8(windows1251));
+    // Byte by byte: every list cell is made this way when it is shown or sorted.
+    QString text(qsizetype(windows1251.size()), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        text[i] = QChar(char16_t(windows1251CodePoint(std::uint8_t(windows1251[std::size_t(i)]))));
+    return text;
 }
 
 QByteArray toWindows1251(const QString &text)

@@ -50,23 +50,11 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent)
     connect(m_session, &EditorSession::filePathChanged, this, showTitle);
     connect(m_session, &EditorSession::modifiedChanged, this, &QWidget::setWindowModified);
     m_settings.setProblemHandler([this](const QString &problem) { reportSettingsProblem(problem); });
-    m_commands = std::make_unique<WindowCommands>(
-        WindowParts{*m_session, m_dialogs, m_settings, *this, m_menu, *m_pages, *m_status, *m_presenter});
     // Creating the controller reads "k510.ini" for the port and the speed.
     m_transferHost = std::make_unique<MainWindowTransferHost>(*this);
     m_transfers = std::make_unique<TransferController>(*m_transferHost);
-    m_transferHistory = new HistoryCommands(
-        HistoryTargets{m_session->database(), m_dialogs, *m_transfers, *this, [this] { return m_session->filePath(); },
-                       [this] { return m_settings.lastFolder(); }, [this] { return mayDropChanges(); },
-                       [this](std::span<const std::uint8_t> image) { return loadReceivedImage(image); },
-                       [this](ChannelKind kind, int number) {
-                           m_presenter->showPage(kind == ChannelKind::Tv ? PageTv : PageRadio);
-                           (kind == ChannelKind::Tv ? m_pages->tv : m_pages->radio)
-                               ->selectChannels({database().channelIndex(kind, number)});
-                       },
-                       [this](const QString &note) { m_status->showNote(note, 10000); },
-                       [this](const QString &problem) { m_status->showProblemOnce(problem); }},
-        this);
+    m_commands = std::make_unique<WindowCommands>(
+        WindowParts{*m_session, m_dialogs, m_settings, *this, m_menu, *m_pages, *m_status, *m_presenter, *m_transfers});
     connectHandlers();
 
     setGeometry(firstWindowGeometry(*this, *m_pages->tv->list()));
@@ -75,26 +63,16 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent)
     setAcceptDrops(true);
 }
 
+HistoryCommands &TfrmMain::transferHistory() const
+{
+    return *m_commands->transferHistory;
+}
+
 TfrmMain::~TfrmMain()
 {
     // The history is destroyed with the window's children and announces that
     // it is emptied; the pages are gone by then.
     disconnect(&m_session->history().stack(), nullptr, nullptr, nullptr);
-}
-
-const k510::ChannelDatabase &TfrmMain::database() const
-{
-    return m_session->database();
-}
-
-int TfrmMain::sortColumn() const
-{
-    return m_presenter->sortColumn();
-}
-
-EditHistory &TfrmMain::history() const
-{
-    return m_session->history();
 }
 
 void TfrmMain::connectHandlers()
@@ -152,9 +130,9 @@ void TfrmMain::connectTransfers()
     connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
     connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
     connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
-    connect(m_menu.mmFileCompare, &QAction::triggered, m_transferHistory, &HistoryCommands::mmFileCompareClick);
-    connect(m_menu.mmLinkVerify, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkVerifyClick);
-    connect(m_menu.mmLinkHistory, &QAction::triggered, m_transferHistory, &HistoryCommands::mmLinkHistoryClick);
+    connect(m_menu.mmFileCompare, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmFileCompareClick);
+    connect(m_menu.mmLinkVerify, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmLinkVerifyClick);
+    connect(m_menu.mmLinkHistory, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmLinkHistoryClick);
     // A running transfer holds the port: it cannot be started twice, nor the
     // port changed under it.
     connect(m_transfers.get(), &TransferController::transferRunningChanged, this, [this](bool running) {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "EditorSettings.h"
+#include "EditorSession.h"
 #include "MainMenu.h"
+#include "PagePresenter.h"
 #include "pages/PageTabs.h"
 #include "model/ChannelDatabase.h"
 #include "model/ChannelKind.h"
@@ -51,9 +53,9 @@ public:
     explicit TfrmMain(UserDialogs &dialogs, QWidget *parent = nullptr);
     ~TfrmMain() override;
 
-    [[nodiscard]] const k510::ChannelDatabase &database() const;
+    [[nodiscard]] const k510::ChannelDatabase &database() const { return m_session->database(); }
     [[nodiscard]] UserDialogs &dialogs() const { return m_dialogs; }
-    [[nodiscard]] int sortColumn() const;
+    [[nodiscard]] int sortColumn() const { return m_presenter->sortColumn(); }
     [[nodiscard]] k510::ui::EditorSession &session() const { return *m_session; }
 
     // Loads a whole image exactly as "Открыть" does, without touching the
@@ -78,7 +80,7 @@ public:
     // port name and speed text they use.
     [[nodiscard]] TransferController &transfers() const { return *m_transfers; }
     // The transfer history and the comparison window.
-    [[nodiscard]] k510::ui::HistoryCommands &transferHistory() const { return *m_transferHistory; }
+    [[nodiscard]] k510::ui::HistoryCommands &transferHistory() const;
     // "k510-editor.ini": what the window remembers between runs.
     [[nodiscard]] EditorSettings &editorSettings() { return m_settings; }
 
@@ -103,7 +105,7 @@ public:
 
     // Undo and redo of every change to the database, and whether it holds
     // changes not yet saved.
-    [[nodiscard]] k510::ui::EditHistory &history() const;
+    [[nodiscard]] k510::ui::EditHistory &history() const { return m_session->history(); }
     // Before the database is replaced or the window closes: asks
     // "Сохранить изменения в базе каналов?" when there are unsaved changes.
     // "Да" saves (a failed or cancelled save answers false), "Нет" drops
@@ -160,5 +162,4 @@ private:
     // workers when destroyed, goes before the host it calls into.
     std::unique_ptr<MainWindowTransferHost> m_transferHost;
     std::unique_ptr<TransferController> m_transfers;
-    k510::ui::HistoryCommands *m_transferHistory = nullptr;
 };

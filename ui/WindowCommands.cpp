@@ -20,6 +20,8 @@
 #include "pages/ChannelPage.h"
 #include "pages/FavouritesPage.h"
 #include "pages/PageTabs.h"
+#include "transfer/HistoryCommands.h"
+#include "ui/EditorSettings.h"
 
 #include <QFileInfo>
 #include <QMainWindow>
@@ -77,6 +79,18 @@ WindowCommands::WindowCommands(const WindowParts &parts)
                                                parts.status, showChanges,
                                                [&presenter](int page) { presenter.showPage(page); }},
                                  &parts.window);
+    transferHistory = new HistoryCommands(
+        HistoryTargets{db, parts.dialogs, parts.transfers, parts.window, [&session] { return session.filePath(); },
+                       [&settings = parts.settings] { return settings.lastFolder(); },
+                       [this] { return files->mayDropChanges(); },
+                       [this](std::span<const std::uint8_t> image) { return files->loadReceivedImage(image); },
+                       [&presenter, &pages, &db](ChannelKind kind, int number) {
+                           presenter.showPage(int(kind == ChannelKind::Tv ? PageId::Tv : PageId::Radio));
+                           (kind == ChannelKind::Tv ? pages.tv : pages.radio)->selectChannels({db.channelIndex(kind, number)});
+                       },
+                       [&status = parts.status](const QString &note) { status.showNote(note, 10000); },
+                       [&status = parts.status](const QString &problem) { status.showProblemOnce(problem); }},
+        &parts.window);
 }
 
 WindowCommands::~WindowCommands() = default;

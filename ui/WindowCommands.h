@@ -5,6 +5,7 @@
 
 class EditorSettings;
 class QMainWindow;
+class TransferController;
 class UserDialogs;
 
 namespace k510::ui {
@@ -15,6 +16,7 @@ class EditCommands;
 class EditorSession;
 class FavouriteCommands;
 class FileCommands;
+class HistoryCommands;
 class ImportCommands;
 class OrderCommands;
 class PagePresenter;
@@ -34,6 +36,7 @@ struct WindowParts {
     PageTabs &pages;
     StatusPanels &status;
     PagePresenter &presenter;
+    TransferController &transfers;
 };
 
 // The commands behind the menus and the lists, each made once with the
@@ -53,6 +56,7 @@ struct WindowCommands {
     SatellitesXmlCommand *satellitesXml;
     PrintCommands *prints;
     ImportCommands *imports;
+    HistoryCommands *transferHistory;
 };
 
 } // namespace k510::ui

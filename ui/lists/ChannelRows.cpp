@@ -3,6 +3,10 @@
 
 #include "ChannelTexts.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+
 namespace k510::ui {
 
 ChannelRows::ChannelRows(const ChannelDatabase &db, ChannelKind kind, QObject *parent)
@@ -63,20 +67,20 @@ std::uint64_t channelFollowKey(const ChannelDatabase &db, int channelIndex)
     const Channel *channel = db.channelAt(channelIndex);
     if (!channel)
         return 0;
-    std::uint64_t key = 0xCBF29CE484222325ULL;
-    for (const std::uint64_t value : {std::uint64_t(channel->serviceId), std::uint64_t(channel->pmtPid),
-                                      std::uint64_t(channel->videoPid), std::uint64_t(channel->audioPid),
-                                      std::uint64_t(channel->pcrPid), std::uint64_t(channel->chFlags)})
-        key = mixedKey(key, value);
-    for (const std::uint8_t byte : channel->name)
-        key = mixedKey(key, byte);
+    // Packed into a few words first: every row's key is taken each time the
+    // rows are read.
+    std::uint64_t ids = std::uint64_t(channel->serviceId) << 48 | std::uint64_t(channel->pmtPid) << 32
+                        | std::uint64_t(channel->videoPid) << 16 | channel->audioPid;
+    std::uint64_t rest = std::uint64_t(channel->pcrPid) << 48 | std::uint64_t(channel->chFlags) << 40;
     if (const Transponder *transponder = db.transponderOf(*channel)) {
-        key = mixedKey(key, transponder->satNumber);
-        key = mixedKey(key, transponder->polarisation);
-        for (const std::uint8_t byte : transponder->frequency)
-            key = mixedKey(key, byte);
+        std::uint32_t frequency = 0;
+        std::memcpy(&frequency, transponder->frequency.data(), sizeof frequency);
+        rest |= std::uint64_t(transponder->satNumber) << 32 | std::uint64_t(transponder->polarisation != 0) << 31
+                | (frequency & 0x7FFFFFFFU);
     }
-    return key;
+    std::array<std::uint64_t, 2> name{};
+    std::memcpy(name.data(), channel->name.data(), std::min(sizeof name, channel->name.size()));
+    return mixedKey(mixedKey(mixedKey(mixedKey(0xCBF29CE484222325ULL, ids), rest), name[0]), name[1]);
 }
 
 } // namespace k510::ui

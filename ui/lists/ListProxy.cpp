@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ListProxy.h"
 
+#include "ListRows.h"
+
 namespace k510::ui {
 
 ListProxy::ListProxy(std::vector<ColumnOrder> columnOrders, QObject *parent)
@@ -53,17 +55,25 @@ void ListProxy::setTextFilter(int column, const QString &text)
 const SortKeys &ListProxy::keysOf(int column) const
 {
     if (!m_keys || m_keysColumn != column) {
-        const QAbstractItemModel *rows = sourceModel();
         std::vector<QString> cells;
-        cells.reserve(std::size_t(rows->rowCount()));
-        for (int row = 0; row < rows->rowCount(); ++row)
-            cells.push_back(rows->index(row, column).data().toString());
+        cells.reserve(std::size_t(sourceModel()->rowCount()));
+        for (int row = 0; row < sourceModel()->rowCount(); ++row)
+            cells.push_back(cellText(row, column));
         const ColumnOrder order =
             std::size_t(column) < m_columnOrders.size() ? m_columnOrders[std::size_t(column)] : ColumnOrder::Text;
         m_keys.emplace(cells, order);
         m_keysColumn = column;
     }
     return *m_keys;
+}
+
+QString ListProxy::cellText(int sourceRow, int column) const
+{
+    // The list's own rows give their texts straight away, without a model
+    // index and a variant for each.
+    if (const auto *rows = qobject_cast<const ListRows *>(sourceModel()))
+        return rows->text(sourceRow, column);
+    return sourceModel()->index(sourceRow, column).data().toString();
 }
 
 bool ListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
@@ -85,11 +95,10 @@ bool ListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent)
 bool ListProxy::holdsFilterText(int sourceRow) const
 {
     if (!m_filterTexts) {
-        const QAbstractItemModel *rows = sourceModel();
         m_filterTexts.emplace();
-        m_filterTexts->reserve(std::size_t(rows->rowCount()));
-        for (int row = 0; row < rows->rowCount(); ++row)
-            m_filterTexts->push_back(rows->index(row, m_filterColumn).data().toString());
+        m_filterTexts->reserve(std::size_t(sourceModel()->rowCount()));
+        for (int row = 0; row < sourceModel()->rowCount(); ++row)
+            m_filterTexts->push_back(cellText(row, m_filterColumn));
     }
     return std::size_t(sourceRow) < m_filterTexts->size()
            && (*m_filterTexts)[std::size_t(sourceRow)].contains(m_filterText, Qt::CaseInsensitive);

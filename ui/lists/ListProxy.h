@@ -40,6 +40,7 @@ private:
     // column changed: typing in "Поиск" tests every row at each key.
     [[nodiscard]] bool holdsFilterText(int sourceRow) const;
     void forgetRows();
+    [[nodiscard]] QString cellText(int sourceRow, int column) const;
 
     std::vector<ColumnOrder> m_columnOrders;
     QString m_filterText;

@@ -223,9 +223,9 @@ std::vector<PositionMove> movesOf(std::vector<Placed> placed)
 }
 
 // Per number: its 1-based place in the user's order.
-std::vector<int> placesOf(const ChannelDatabase &db, bool radio)
+std::vector<int> placesOf(const ChannelDatabase &db, ChannelKind kind)
 {
-    const std::vector<int> numbers = orderedNumbers(db.order(kindOf(radio)));
+    const std::vector<int> numbers = orderedNumbers(db.order(kind));
     std::vector<int> places(numbers.size() + 1, 0);
     for (std::size_t k = 0; k < numbers.size(); ++k)
         places[std::size_t(numbers[k])] = int(k) + 1;
@@ -237,7 +237,7 @@ int placeIn(const std::vector<int> &places, std::size_t number) { return number 
 struct KindContext {
     const ChannelDatabase &before;
     const ChannelDatabase &after;
-    bool radio;
+    ChannelKind kind;
     const std::vector<ReferenceChannel> &reference;   // before's list
     const std::vector<int> &beforeNumbers;            // position by position
     const Partners &partners;
@@ -246,8 +246,8 @@ struct KindContext {
 KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
 {
     KindDiff diff;
-    const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
-    const std::vector<int> afterPlaces = placesOf(c.after, c.radio);
+    const std::vector<int> beforePlaces = placesOf(c.before, c.kind);
+    const std::vector<int> afterPlaces = placesOf(c.after, c.kind);
     std::vector<Placed> placed;
     for (std::size_t position = 0; position < c.reference.size(); ++position) {
         const int number = c.beforeNumbers[position];
@@ -256,8 +256,8 @@ KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
             diff.removed.push_back({number, beforePlaces[std::size_t(number)], c.reference[position]});
             continue;
         }
-        const Channel &a = *c.before.channel(kindOf(c.radio), number);
-        const Channel &b = *c.after.channel(kindOf(c.radio), partner);
+        const Channel &a = *c.before.channel(c.kind, number);
+        const Channel &b = *c.after.channel(c.kind, partner);
         ReferenceChannel shown = referenceChannelOf(c.after, b);
         auto changes = channelChanges(c.before, a, c.after, b, pairs);
         if (!changes.empty())
@@ -266,26 +266,26 @@ KindDiff diffKind(const KindContext &c, const TransponderPartners &pairs)
         placed.push_back({std::move(shown), beforePlaces[std::size_t(number)], afterPlaces[std::size_t(partner)]});
     }
     diff.moves = movesOf(std::move(placed));
-    for (const int number : listedNumbers(c.after, kindOf(c.radio)))
+    for (const int number : listedNumbers(c.after, c.kind))
         if (c.partners.referenceOfChannel[std::size_t(number - 1)] == kNoPartner)
             diff.added.push_back({number, afterPlaces[std::size_t(number)],
-                                  referenceChannelOf(c.after, *c.after.channel(kindOf(c.radio), number))});
+                                  referenceChannelOf(c.after, *c.after.channel(c.kind, number))});
     return diff;
 }
 
 GroupDiff diffGroup(const KindContext &c, int group)
 {
     GroupDiff diff;
-    diff.radio = c.radio;
+    diff.kind = c.kind;
     diff.group = group;
-    diff.nameBefore = c.radio ? c.before.radioGroupName(group) : c.before.tvGroupName(group);
-    diff.nameAfter = c.radio ? c.after.radioGroupName(group) : c.after.tvGroupName(group);
-    const FavouriteGroup &a = c.before.favourites(kindOf(c.radio))[std::size_t(group - 1)];
-    const FavouriteGroup &b = c.after.favourites(kindOf(c.radio))[std::size_t(group - 1)];
-    const std::vector<int> beforePlaces = placesOf(c.before, c.radio);
-    const std::vector<int> afterPlaces = placesOf(c.after, c.radio);
+    diff.nameBefore = c.before.groupName(c.kind, group);
+    diff.nameAfter = c.after.groupName(c.kind, group);
+    const FavouriteGroup &a = c.before.favourites(c.kind)[std::size_t(group - 1)];
+    const FavouriteGroup &b = c.after.favourites(c.kind)[std::size_t(group - 1)];
+    const std::vector<int> beforePlaces = placesOf(c.before, c.kind);
+    const std::vector<int> afterPlaces = placesOf(c.after, c.kind);
 
-    std::vector<int> positionOf(c.before.order(kindOf(c.radio)).size() + 1, -1);
+    std::vector<int> positionOf(c.before.order(c.kind).size() + 1, -1);
     for (std::size_t position = 0; position < c.beforeNumbers.size(); ++position)
         positionOf[std::size_t(c.beforeNumbers[position])] = int(position);
     std::vector<char> taken(b.size(), 0);
@@ -307,7 +307,7 @@ GroupDiff diffGroup(const KindContext &c, int group)
     }
     diff.moves = movesOf(std::move(placed));
     for (std::size_t j = 0; j < b.size(); ++j)
-        if (const Channel *channel = c.after.channel(kindOf(c.radio), b[j]); channel && !taken[j])
+        if (const Channel *channel = c.after.channel(c.kind, b[j]); channel && !taken[j])
             diff.added.push_back({b[j], placeIn(afterPlaces, b[j]), referenceChannelOf(c.after, *channel)});
     return diff;
 }
@@ -332,12 +332,12 @@ DatabaseDiff diffDatabases(const ChannelDatabase &before, const ChannelDatabase 
     diffTransponders(before, after, pairs, diff);
 
     const ChannelReference reference = referenceOf(before);
-    for (const bool radio : {false, true}) {
-        const std::vector<int> beforeNumbers = listedNumbers(before, kindOf(radio));
-        const Partners partners = matchChannels(after, reference, kindOf(radio));
-        const KindContext context{before, after, radio, *(radio ? reference.radio : reference.tv), beforeNumbers,
+    for (const ChannelKind kind : {ChannelKind::Tv, ChannelKind::Radio}) {
+        const std::vector<int> beforeNumbers = listedNumbers(before, kind);
+        const Partners partners = matchChannels(after, reference, kind);
+        const KindContext context{before, after, kind, *(isRadio(kind) ? reference.radio : reference.tv), beforeNumbers,
                                   partners};
-        (radio ? diff.radio : diff.tv) = diffKind(context, pairs);
+        (isRadio(kind) ? diff.radio : diff.tv) = diffKind(context, pairs);
         for (int group = 1; group <= kFavouriteGroupCount; ++group) {
             GroupDiff groupDiff = diffGroup(context, group);
             if (groupDiff.nameBefore != groupDiff.nameAfter || !groupDiff.added.empty() || !groupDiff.removed.empty()

@@ -83,7 +83,7 @@ struct KindDiff {
 };
 
 struct GroupDiff {
-    bool radio = false;
+    ChannelKind kind = ChannelKind::Tv;
     int group = 0;   // 1..12
     std::string nameBefore;
     std::string nameAfter;

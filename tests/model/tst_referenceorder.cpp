@@ -250,7 +250,7 @@ QStringList summaryOf(const DatabaseDiff &diff)
             lines << QString("%1 move %2 -> %3").arg(name).arg(move.from).arg(move.to);
     }
     for (const GroupDiff &group : diff.groups) {
-        const QString prefix = QString("%1 group %2: ").arg(group.radio ? "radio" : "tv").arg(group.group);
+        const QString prefix = QString("%1 group %2: ").arg(isRadio(group.kind) ? "radio" : "tv").arg(group.group);
         if (group.nameBefore != group.nameAfter)
             lines << prefix + "name";
         for (const ChannelLabel &channel : group.added)

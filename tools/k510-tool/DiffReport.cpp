@@ -49,7 +49,7 @@ void addKind(QStringList &lines, const KindDiff &kind, const QString &name)
 
 void addGroup(QStringList &lines, const GroupDiff &group)
 {
-    const QString prefix = QStringLiteral("%1 group %2").arg(group.radio ? "radio" : "tv").arg(group.group);
+    const QString prefix = QStringLiteral("%1 group %2").arg(isRadio(group.kind) ? "radio" : "tv").arg(group.group);
     if (group.nameBefore != group.nameAfter)
         lines.append(QStringLiteral("%1: name %2 -> %3").arg(prefix, quoted(group.nameBefore), quoted(group.nameAfter)));
     for (const ChannelLabel &added : group.added)
@@ -175,7 +175,7 @@ QJsonObject diffJson(const DatabaseDiff &diff)
                            {"changes", changesJson(changed.changes)}};
     };
     const auto groupJson = [](const GroupDiff &group) {
-        return QJsonObject{{"kind", group.radio ? "radio" : "tv"},
+        return QJsonObject{{"kind", isRadio(group.kind) ? "radio" : "tv"},
                            {"group", group.group},
                            {"nameBefore", text(group.nameBefore)},
                            {"nameAfter", text(group.nameAfter)},

@@ -124,7 +124,7 @@ void addKind(Sections &s, const KindDiff &diff, ChannelKind kind, const ChannelD
 
 void addGroup(Sections &s, const GroupDiff &group, const ChannelDatabase &first)
 {
-    const ChannelKind kind = kindOf(group.radio);
+    const ChannelKind kind = group.kind;
     const QString prefix = QStringLiteral("%1, группа %2").arg(kindWord(kind)).arg(group.group);
     if (group.nameBefore != group.nameAfter)
         s.groups.push_back({QStringLiteral("%1: название %2 → %3").arg(prefix, quoted(group.nameBefore), quoted(group.nameAfter)), {}});

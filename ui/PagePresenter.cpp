@@ -227,8 +227,14 @@ void PagePresenter::showDatabaseAgain()
 {
     const int page = m_pages.currentIndex();
     const PageTabs::Choices choices = m_pages.choices();
-    m_pages.resetSelectors();
-    addSatelliteEntries();
+    // The satellite selectors are made again only when the satellites they
+    // name changed; the group selectors are filled again with the names.
+    if (!m_pages.selectorsNameSatellitesOf(m_session.database())) {
+        m_pages.resetSelectors();
+        addSatelliteEntries();
+    } else {
+        m_pages.resetGroupSelectors();
+    }
     m_pages.choose(choices, m_session.database());
     m_pages.satellites->showChanges();
     // The page shown keeps its place while it lists the same entry; the

@@ -5,6 +5,7 @@
 #include "FavouritesPage.h"
 #include "SatellitePage.h"
 #include "SatelliteChoiceList.h"
+#include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 #include "TransponderPage.h"
 
@@ -85,8 +86,29 @@ void PageTabs::resetSelectors()
     transponders->resetSelector();
     tv->resetSelector();
     radio->resetSelector();
+    resetGroupSelectors();
+}
+
+void PageTabs::resetGroupSelectors()
+{
     favouriteTv->selector()->clear();
     favouriteRadio->selector()->clear();
+}
+
+bool PageTabs::selectorsNameSatellitesOf(const ChannelDatabase &db) const
+{
+    const auto names = [&db](auto *selector, auto textOf) {
+        if (selector->count() != int(db.satellites.size()) + 1)
+            return false;
+        for (std::size_t s = 0; s < db.satellites.size(); ++s)
+            if (textOf(int(s) + 1) != fromWindows1251(db.satellites[s].name))
+                return false;
+        return true;
+    };
+    const SatelliteChoiceList *tpSelector = transponders->selector();
+    return names(tpSelector, [tpSelector](int entry) { return tpSelector->entryText(entry); })
+           && names(tv->selector(), [this](int entry) { return tv->selector()->itemText(entry); })
+           && names(radio->selector(), [this](int entry) { return radio->selector()->itemText(entry); });
 }
 
 void PageTabs::showChanges(int page)

@@ -69,6 +69,10 @@ public:
     void resetAll();
     // Empties the selectors only: the lists keep their rows.
     void resetSelectors();
+    void resetGroupSelectors();
+    // Whether the satellite selectors name the database's satellites, in
+    // order, after "ВСЕ СПУТНИКИ".
+    [[nodiscard]] bool selectorsNameSatellitesOf(const ChannelDatabase &db) const;
     // After a change to the database: the page shown reads its rows again
     // keeping its sort, filter, scroll place and selection; the others are
     // filled again when they are shown.

@@ -75,22 +75,26 @@ void ReportList::restorePlace()
     // (an edit changes a record, not its index); otherwise indices moved and
     // the records themselves are followed.
     const bool byIdentity = m_rows->count() == m_noted.rowCount;
-    std::unordered_map<std::uint64_t, std::vector<int>> rowsOf;
+    // Each row's value with its position, sorted: equal values (the same
+    // record twice) stay in the rows' order and are taken in turn.
+    std::vector<std::pair<std::uint64_t, int>> rowsOf;
+    rowsOf.reserve(std::size_t(m_rows->count()));
     for (int source = 0; source < m_rows->count(); ++source) {
         const auto value = byIdentity ? std::uint64_t(std::int64_t(m_rows->identityOf(source))) : m_rows->followKey(source);
-        rowsOf[value].push_back(source);
+        rowsOf.emplace_back(value, source);
     }
+    std::sort(rowsOf.begin(), rowsOf.end());
     std::unordered_map<std::uint64_t, std::size_t> taken;
     const auto find = [&](const NotedRow &row, bool take) {
         const auto value = byIdentity ? std::uint64_t(std::int64_t(row.identity)) : row.key;
-        const auto at = rowsOf.find(value);
-        if (at == rowsOf.end())
-            return -1;
         std::size_t &next = taken[value];
-        if (next >= at->second.size())
+        const auto first = std::lower_bound(rowsOf.begin(), rowsOf.end(), std::pair(value, -1)) - rowsOf.begin();
+        const std::size_t at = std::size_t(first) + next;
+        if (at >= rowsOf.size() || rowsOf[at].first != value)
             return -1;
-        const int shown = rowOfSource(at->second[take ? next++ : next]);
-        return shown;
+        if (take)
+            ++next;
+        return rowOfSource(rowsOf[at].second);
     };
     std::vector<int> selected;
     for (const NotedRow &row : m_noted.selected)

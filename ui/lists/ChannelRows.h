@@ -13,7 +13,6 @@ class ChannelRows : public ListRows {
 public:
     ChannelRows(const ChannelDatabase &db, ChannelKind kind, QObject *parent);
 
-    [[nodiscard]] ChannelKind kind() const { return m_kind; }
     // Every entry of the kind's order list, "#" being its place + 1; an entry
     // that names no channel keeps its row (empty cells) unless onlyNamed, so
     // rows and entries stay in step.

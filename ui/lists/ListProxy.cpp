@@ -31,13 +31,6 @@ void ListProxy::forgetRows()
     m_filterTexts.reset();
 }
 
-void ListProxy::sort(int column, Qt::SortOrder order)
-{
-    if (column != m_keysColumn)
-        m_keys.reset();
-    QSortFilterProxyModel::sort(column, order);
-}
-
 void ListProxy::setTextFilter(int column, const QString &text)
 {
     if (column == m_filterColumn && text == m_filterText)

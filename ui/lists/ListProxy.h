@@ -21,7 +21,6 @@ public:
     ListProxy(std::vector<ColumnOrder> columnOrders, QObject *parent);
 
     void setSourceModel(QAbstractItemModel *source) override;
-    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void setTextFilter(int column, const QString &text);
     [[nodiscard]] const QString &filterText() const { return m_filterText; }

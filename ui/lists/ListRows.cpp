@@ -105,11 +105,6 @@ int ListRows::placeOf(int row) const
     return row >= 0 && row < count() ? m_rows[std::size_t(row)].place : -1;
 }
 
-int ListRows::numberOf(int row) const
-{
-    return row >= 0 && row < count() ? m_rows[std::size_t(row)].number : 0;
-}
-
 std::uint64_t ListRows::followKey(int row) const
 {
     return row >= 0 && row < count() ? m_rows[std::size_t(row)].key : 0;

@@ -38,8 +38,6 @@ public:
     [[nodiscard]] QStringList cells(int row) const;
     [[nodiscard]] int identityOf(int row) const;
     [[nodiscard]] int placeOf(int row) const;
-    // The number "#" shows; 0 for no row.
-    [[nodiscard]] int numberOf(int row) const;
     // The largest number any row shows.
     [[nodiscard]] int largestNumber() const { return m_largestNumber; }
     // What follows a row across a change of the database: equal for the

@@ -303,21 +303,6 @@ void ReportList::selectOnly(int row)
     selectionModel()->select(shownIndex(row), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void ReportList::selectRowRange(int first, int last, int current)
-{
-    if (first < 0 || last < first || last >= rowCount())
-        return;
-    const QItemSelection rows(shownIndex(first), shownIndex(last, m_shown->columnCount() - 1));
-    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    const QModelIndex currentRow = shownIndex(std::clamp(current, first, last));
-    selectionModel()->setCurrentIndex(currentRow, QItemSelectionModel::NoUpdate);
-    // After a refill the view lays its rows out later; scrolling needs them now.
-    doItemsLayout();
-    scrollTo(shownIndex(last));
-    scrollTo(shownIndex(first));
-    scrollTo(currentRow);
-}
-
 void ReportList::selectRows(const std::vector<int> &rows)
 {
     selectionModel()->select(selectionOfRows(*m_shown, rows),

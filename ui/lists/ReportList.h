@@ -74,11 +74,9 @@ public:
     [[nodiscard]] int draggedRow() const { return m_draggedRow; }
     // Selects this one row and nothing else; the current row stays.
     void selectOnly(int row);
-    // Selects rows first..last and nothing else, makes `current` the current
-    // row (where the arrow keys go on from) and brings it into view.
-    void selectRowRange(int first, int last, int current);
-    // Selects the rows standing for places first..last and nothing else, as
-    // selectRowRange does, `current` being a place too.
+    // Selects the rows standing for places first..last and nothing else,
+    // makes the row of place `current` the current row (where the arrow keys
+    // go on from) and brings the block into view.
     void selectPlaces(int first, int last, int current);
     // Selects these rows (ascending) and nothing else, makes the first the
     // current row and brings it into view.

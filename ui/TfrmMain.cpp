@@ -4,21 +4,14 @@
 #include "EditorSession.h"
 #include "FirstWindowGeometry.h"
 #include "MainWindowTransferHost.h"
-#include "PagePresenter.h"
 #include "PopupMenu.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
+#include "PageDispatch.h"
 #include "WindowCommands.h"
-#include "commands/DeleteCommands.h"
-#include "commands/DragCommands.h"
-#include "commands/EditCommands.h"
 #include "commands/EditHistory.h"
-#include "commands/FavouriteCommands.h"
 #include "commands/FileCommands.h"
-#include "commands/ImportCommands.h"
-#include "commands/OrderCommands.h"
 #include "commands/PrintCommands.h"
-#include "commands/SatellitesXmlCommand.h"
 #include "commands/WindowTitle.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/KeysHelpWindow.h"
@@ -39,7 +32,7 @@ TfrmMain::TfrmMain(UserDialogs &dialogs, QWidget *parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_session(new EditorSession(this)), m_menu(buildMainMenu(*this)),
       m_pages(new PageTabs(m_session->database(), this)), m_status(new StatusPanels(this)),
       m_presenter(new PagePresenter(*m_session, *m_pages, *m_status, this)),
-      m_popupMenu(new PopupMenu([this] { return currentPopupEntries(); }, this))
+      m_popupMenu(new PopupMenu([this] { return m_commands->onPage->popupEntries(); }, this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setCentralWidget(m_pages);
@@ -77,24 +70,27 @@ TfrmMain::~TfrmMain()
 
 void TfrmMain::connectHandlers()
 {
-    connect(m_menu.mmFileOpen, &QAction::triggered, this, &TfrmMain::mmFileOpenClick);
-    connect(m_menu.mmFileSave, &QAction::triggered, this, &TfrmMain::mmFileSaveClick);
-    connect(m_menu.N5, &QAction::triggered, this, &TfrmMain::N5Click);
-    connect(m_menu.N6, &QAction::triggered, this, &TfrmMain::N6Click);
-    connect(m_menu.mmFileExportCsv, &QAction::triggered, this, &TfrmMain::mmFileExportCsvClick);
-    connect(m_menu.mmFilePrint, &QAction::triggered, m_commands->prints, &PrintCommands::print);
-    connect(m_menu.mmFileExportPdf, &QAction::triggered, m_commands->prints, &PrintCommands::exportPdf);
-    connect(m_menu.mmHelpAbout, &QAction::triggered, this, &TfrmMain::mmHelpAboutClick);
-    connect(m_menu.mmHelpKeys, &QAction::triggered, this, &TfrmMain::mmHelpKeysClick);
+    for (const auto &[action, handler] :
+         {std::pair{m_menu.mmFileOpen, &TfrmMain::mmFileOpenClick}, std::pair{m_menu.mmFileSave, &TfrmMain::mmFileSaveClick},
+          std::pair{m_menu.N5, &TfrmMain::N5Click}, std::pair{m_menu.N6, &TfrmMain::N6Click},
+          std::pair{m_menu.mmFileExportCsv, &TfrmMain::mmFileExportCsvClick},
+          std::pair{m_menu.mmHelpAbout, &TfrmMain::mmHelpAboutClick},
+          std::pair{m_menu.mmHelpKeys, &TfrmMain::mmHelpKeysClick},
+          std::pair{m_menu.mmEditOrderByExample, &TfrmMain::mmEditOrderByExampleClick},
+          std::pair{m_menu.mmEditImport, &TfrmMain::mmEditImportClick},
+          std::pair{m_menu.mmEditSelectDuplicates, &TfrmMain::mmEditSelectDuplicatesClick},
+          std::pair{m_menu.mmEditSelectSimilarNames, &TfrmMain::mmEditSelectSimilarNamesClick}})
+        connect(action, &QAction::triggered, this, handler);
     m_session->history().connectMenu(*m_menu.mmEditUndo, *m_menu.mmEditRedo);
     // "Сохранено: " would name a file that no longer holds what is shown.
     connect(&m_session->history().stack(), &QUndoStack::indexChanged, m_status, &StatusPanels::clearFileNote);
-    connectEditMenu();
-    connectTransfers();
+    connectListCommands();
 }
 
-void TfrmMain::connectEditMenu()
+void TfrmMain::connectListCommands()
 {
+    // The menu and the context menu caption some commands differently, so
+    // each has its own action; both lead to the one handler.
     for (const auto &[popup, menu, handler] :
          {std::tuple{m_popupMenu->pmAdd, m_menu.mmEditAdd, &TfrmMain::pmAddClick},
           std::tuple{m_popupMenu->pmChange, m_menu.mmEditChange, &TfrmMain::pmChangeClick},
@@ -105,42 +101,17 @@ void TfrmMain::connectEditMenu()
         connect(popup, &QAction::triggered, this, handler);
         connect(menu, &QAction::triggered, this, handler);
     }
-    connect(m_menu.mmEditOrderByExample, &QAction::triggered, this, &TfrmMain::mmEditOrderByExampleClick);
-    connect(m_menu.mmEditSatellitesXml, &QAction::triggered, m_commands->satellitesXml, &SatellitesXmlCommand::run);
-    connect(m_menu.mmEditImport, &QAction::triggered, this, &TfrmMain::mmEditImportClick);
-    connect(m_menu.mmEditSelectDuplicates, &QAction::triggered, this, &TfrmMain::mmEditSelectDuplicatesClick);
-    connect(m_menu.mmEditSelectSimilarNames, &QAction::triggered, this, &TfrmMain::mmEditSelectSimilarNamesClick);
     connect(m_menu.mmEdit, &QMenu::aboutToShow, this, &TfrmMain::updateEditMenu);
     connect(m_menu.mmEditFind, &QAction::triggered, this, [this] {
         if (auto *page = qobject_cast<ChannelListPage *>(m_pages->currentWidget()))
             page->focusFindField();
     });
-    connect(m_commands->drags, &DragCommands::moveUnavailable, this,
-            [this](const QString &reason) { m_status->showNote(reason, 10000); });
     m_pages->updateDragging();
     for (int page = 0; page < PageCount; ++page)
         m_popupMenu->serve(*m_pages->listOf(page));
     // The favourites lists have no double-click action.
     for (int page : {PageSat, PageTp, PageTv, PageRadio})
         connect(m_pages->listOf(page), &ReportList::doubleClicked, this, &TfrmMain::pmChangeClick);
-}
-
-void TfrmMain::connectTransfers()
-{
-    connect(m_menu.N3, &QAction::triggered, m_transfers.get(), &TransferController::N3Click);
-    connect(m_menu.N4, &QAction::triggered, m_transfers.get(), &TransferController::N4Click);
-    connect(m_menu.N7, &QAction::triggered, m_transfers.get(), &TransferController::N7Click);
-    connect(m_menu.mmFileCompare, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmFileCompareClick);
-    connect(m_menu.mmLinkVerify, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmLinkVerifyClick);
-    connect(m_menu.mmLinkHistory, &QAction::triggered, m_commands->transferHistory, &HistoryCommands::mmLinkHistoryClick);
-    // A running transfer holds the port: it cannot be started twice, nor the
-    // port changed under it.
-    connect(m_transfers.get(), &TransferController::transferRunningChanged, this, [this](bool running) {
-        for (QAction *action : {m_menu.N3, m_menu.N4, m_menu.mmLinkVerify, m_menu.N7})
-            action->setEnabled(!running);
-        m_status->showTransferProgress(running ? 0 : -1);
-    });
-    connect(m_transfers.get(), &TransferController::transferProgress, m_status, &StatusPanels::showTransferProgress);
 }
 
 bool TfrmMain::loadImage(std::span<const std::uint8_t> image)
@@ -191,15 +162,7 @@ QString TfrmMain::exportPdf(int page, const QString &path)
     return m_commands->prints->writePdf(m_commands->prints->documentOfPage(page, true), path);
 }
 
-void TfrmMain::mmFileExportCsvClick()
-{
-    const PageId page = m_pages->currentPage();
-    const int entry = m_pages->satelliteEntryOf(PageTp);   // 0: "ВСЕ СПУТНИКИ"
-    if (page == PageId::Transponders)
-        m_commands->files->exportTransponderCsv(entry > 0 ? std::optional<std::size_t>(entry - 1) : std::nullopt);
-    else
-        m_commands->files->exportCsv(kindOfPage(page) == ChannelKind::Radio);
-}
+void TfrmMain::mmFileExportCsvClick() { m_commands->onPage->exportCsv(); }
 
 void TfrmMain::mmHelpAboutClick()
 {
@@ -226,25 +189,10 @@ void TfrmMain::dropEvent(QDropEvent *event)
     m_commands->files->openDropped(*event->mimeData());
 }
 
-void TfrmMain::mmFileSaveClick()
-{
-    m_commands->files->save();
-}
-
-void TfrmMain::mmFileOpenClick()
-{
-    m_commands->files->open();
-}
-
-void TfrmMain::N5Click()
-{
-    m_commands->files->saveAs();
-}
-
-void TfrmMain::N6Click()
-{
-    close();
-}
+void TfrmMain::mmFileSaveClick() { m_commands->files->save(); }
+void TfrmMain::mmFileOpenClick() { m_commands->files->open(); }
+void TfrmMain::N5Click() { m_commands->files->saveAs(); }
+void TfrmMain::N6Click() { close(); }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
@@ -266,111 +214,24 @@ void TfrmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-PopupEntries TfrmMain::currentPopupEntries() const
-{
-    const int page = m_pages->currentIndex();
-    const ReportList *list = m_pages->listOf(page);
-    return popupEntriesOn(page, m_pages->satelliteEntryOf(page), list && list->filtering(),
-                          list && list->sortedColumn() >= 0);
-}
-
 void TfrmMain::updateEditMenu()
 {
-    enableEditMenu(m_menu, currentPopupEntries(), database(), isChannelPage(m_pages->currentPage()));
+    enableEditMenu(m_menu, m_commands->onPage->popupEntries(), database(), isChannelPage(m_pages->currentPage()));
 }
 
 void TfrmMain::PopupMenuPopup()
 {
-    m_popupMenu->PopupMenuPopup(currentPopupEntries());
+    m_popupMenu->PopupMenuPopup(m_commands->onPage->popupEntries());
 }
 
-void TfrmMain::pmAddClick()
-{
-    const PageId page = m_pages->currentPage();
-    if (page == PageId::Transponders)
-        m_commands->edits->addTransponder();
-    else if (isChannelPage(page))
-        m_commands->edits->addChannel(*kindOfPage(page));
-    else if (isFavouritesPage(page))
-        // The selection dialog updates the status bar itself, and only when shown.
-        return m_commands->favourites->chooseChannels(*kindOfPage(page));
-    else
-        return;
-    m_presenter->UpdateStatusBar();
-}
+void TfrmMain::pmAddClick() { m_commands->onPage->add(); }
+void TfrmMain::pmChangeClick() { m_commands->onPage->change(); }
+void TfrmMain::pmDeleteClick() { m_commands->onPage->remove(); }
+void TfrmMain::pmDelAllClick() { m_commands->onPage->purge(); }
+void TfrmMain::pmOrderAsShownClick() { m_commands->onPage->orderAsShown(); }
+void TfrmMain::mmEditMoveToClick() { m_commands->onPage->moveToPosition(); }
+void TfrmMain::mmEditOrderByExampleClick() { m_commands->onPage->orderByExample(); }
+void TfrmMain::mmEditSelectDuplicatesClick() { m_commands->onPage->selectDuplicates(); }
+void TfrmMain::mmEditSelectSimilarNamesClick() { m_commands->onPage->selectSimilarNames(); }
 
-void TfrmMain::pmChangeClick()
-{
-    const PageId page = m_pages->currentPage();
-    if (page == PageId::Satellites)
-        m_commands->edits->editSatellite();
-    else if (page == PageId::Transponders)
-        m_commands->edits->editTransponder();
-    else if (isChannelPage(page))
-        m_commands->edits->editChannel(*kindOfPage(page));
-    else
-        return;
-    // A renamed channel may have left the rows "Поиск" shows, or joined them.
-    m_presenter->UpdateStatusBar();
-}
-
-void TfrmMain::pmDeleteClick()
-{
-    const PageId page = m_pages->currentPage();
-    if (page == PageId::Transponders)
-        m_commands->deletes->deleteTransponder();
-    else if (isChannelPage(page))
-        m_commands->deletes->deleteChannels(*kindOfPage(page));
-    else if (isFavouritesPage(page))
-        m_commands->deletes->removeFavourites(*kindOfPage(page));
-    else
-        return;
-    m_presenter->UpdateStatusBar();
-}
-
-void TfrmMain::pmDelAllClick()
-{
-    if (const PageId page = m_pages->currentPage(); isChannelPage(page)) {
-        m_commands->deletes->purge(*kindOfPage(page));
-        m_presenter->UpdateStatusBar();
-    }
-}
-
-void TfrmMain::pmOrderAsShownClick()
-{
-    if (const PageId page = m_pages->currentPage(); isChannelPage(page))
-        m_commands->orders->orderAsShown(*kindOfPage(page));
-}
-
-void TfrmMain::mmEditMoveToClick()
-{
-    m_commands->drags->moveToPosition(*m_pages->listOf(m_pages->currentIndex()));
-}
-
-void TfrmMain::mmEditOrderByExampleClick()
-{
-    m_commands->orders->orderByExample(kindOfPage(m_pages->currentPage()).value_or(ChannelKind::Tv));
-}
-
-void TfrmMain::mmEditImportClick()
-{
-    m_commands->imports->importFromOtherDatabase(m_commands->imports->selectedOrderRow());
-}
-
-void TfrmMain::mmEditSelectDuplicatesClick()
-{
-    selectOnChannelPage(&OrderCommands::selectDuplicates);
-}
-
-void TfrmMain::mmEditSelectSimilarNamesClick()
-{
-    selectOnChannelPage(&OrderCommands::selectSimilarNames);
-}
-
-void TfrmMain::selectOnChannelPage(QString (OrderCommands::*select)(ChannelKind))
-{
-    if (const PageId page = m_pages->currentPage(); isChannelPage(page)) {
-        m_status->showNote((m_commands->orders->*select)(*kindOfPage(page)), 10000);
-        m_presenter->ShowChannelInfo(m_pages->listOf(m_pages->currentIndex()));
-    }
-}
+void TfrmMain::mmEditImportClick() { m_commands->onPage->importChannels(); }

@@ -139,13 +139,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Selects what `select` finds on the TV or radio page shown and notes it.
-    void selectOnChannelPage(QString (k510::ui::OrderCommands::*select)(k510::ChannelKind));
     void connectHandlers();
-    void connectEditMenu();
-    void connectTransfers();
-    // What the context menu offers on the page shown, as it stands now.
-    [[nodiscard]] k510::ui::PopupEntries currentPopupEntries() const;
+    void connectListCommands();
     // "Правка" offers the context menu's commands as the page shown does.
     void updateEditMenu();
 

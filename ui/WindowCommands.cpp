@@ -3,6 +3,7 @@
 
 #include "EditorSession.h"
 #include "MainMenu.h"
+#include "PageDispatch.h"
 #include "PagePresenter.h"
 #include "StatusPanels.h"
 #include "commands/DeleteCommands.h"
@@ -21,6 +22,7 @@
 #include "pages/FavouritesPage.h"
 #include "pages/PageTabs.h"
 #include "transfer/HistoryCommands.h"
+#include "transfer/TransferController.h"
 #include "ui/EditorSettings.h"
 
 #include <QFileInfo>
@@ -91,8 +93,36 @@ WindowCommands::WindowCommands(const WindowParts &parts)
                        [&status = parts.status](const QString &note) { status.showNote(note, 10000); },
                        [&status = parts.status](const QString &problem) { status.showProblemOnce(problem); }},
         &parts.window);
+    onPage = std::make_unique<PageDispatch>(*this, pages, presenter, parts.status);
+    connectMenu(parts);
 }
 
 WindowCommands::~WindowCommands() = default;
+
+void WindowCommands::connectMenu(const WindowParts &parts)
+{
+    const MainMenuActions &menu = parts.menu;
+    QObject::connect(menu.mmFilePrint, &QAction::triggered, prints, &PrintCommands::print);
+    QObject::connect(menu.mmFileExportPdf, &QAction::triggered, prints, &PrintCommands::exportPdf);
+    QObject::connect(menu.mmEditSatellitesXml, &QAction::triggered, satellitesXml, &SatellitesXmlCommand::run);
+    QObject::connect(menu.mmFileCompare, &QAction::triggered, transferHistory, &HistoryCommands::mmFileCompareClick);
+    QObject::connect(menu.mmLinkVerify, &QAction::triggered, transferHistory, &HistoryCommands::mmLinkVerifyClick);
+    QObject::connect(menu.mmLinkHistory, &QAction::triggered, transferHistory, &HistoryCommands::mmLinkHistoryClick);
+    TransferController *transfers = &parts.transfers;
+    QObject::connect(menu.N3, &QAction::triggered, transfers, &TransferController::N3Click);
+    QObject::connect(menu.N4, &QAction::triggered, transfers, &TransferController::N4Click);
+    QObject::connect(menu.N7, &QAction::triggered, transfers, &TransferController::N7Click);
+    // A running transfer holds the port: it cannot be started twice, nor the
+    // port changed under it.
+    StatusPanels *status = &parts.status;
+    QObject::connect(transfers, &TransferController::transferRunningChanged, status, [&menu, status](bool running) {
+        for (QAction *action : {menu.N3, menu.N4, menu.mmLinkVerify, menu.N7})
+            action->setEnabled(!running);
+        status->showTransferProgress(running ? 0 : -1);
+    });
+    QObject::connect(transfers, &TransferController::transferProgress, status, &StatusPanels::showTransferProgress);
+    QObject::connect(drags, &DragCommands::moveUnavailable, status,
+                     [status](const QString &reason) { status->showNote(reason, 10000); });
+}
 
 } // namespace k510::ui

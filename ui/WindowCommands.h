@@ -19,6 +19,7 @@ class FileCommands;
 class HistoryCommands;
 class ImportCommands;
 class OrderCommands;
+class PageDispatch;
 class PagePresenter;
 class PageTabs;
 class PrintCommands;
@@ -41,6 +42,7 @@ struct WindowParts {
 
 // The commands behind the menus and the lists, each made once with the
 // parts it works on. The QObjects among them are children of the window.
+// The menu items that need no page to act on are connected to them here.
 struct WindowCommands {
     explicit WindowCommands(const WindowParts &parts);
     ~WindowCommands();
@@ -57,6 +59,11 @@ struct WindowCommands {
     PrintCommands *prints;
     ImportCommands *imports;
     HistoryCommands *transferHistory;
+    // The list commands, carried out on the page shown.
+    std::unique_ptr<PageDispatch> onPage;
+
+private:
+    void connectMenu(const WindowParts &parts);
 };
 
 } // namespace k510::ui

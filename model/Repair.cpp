@@ -35,11 +35,12 @@ void repairOrder(std::vector<std::uint16_t> &order, const std::string &what, std
     repaired.reserve(size);
     for (std::size_t k = 0; k < size; ++k) {
         const int entry = order[k];
-        const std::string removed = what + ": убрана запись " + to_string(k + 1) + " = " + to_string(entry);
+        // Worded only for an entry that goes: opening a sound image checks every one.
+        const auto removed = [&] { return what + ": убрана запись " + to_string(k + 1) + " = " + to_string(entry); };
         if (entry < 1 || std::size_t(entry) > size) {
-            changes.push_back(removed + " (вне диапазона 1.." + to_string(size) + ")");
+            changes.push_back(removed() + " (вне диапазона 1.." + to_string(size) + ")");
         } else if (present[std::size_t(entry)]) {
-            changes.push_back(removed + " (повтор)");
+            changes.push_back(removed() + " (повтор)");
         } else {
             present[std::size_t(entry)] = 1;
             repaired.push_back(std::uint16_t(entry));

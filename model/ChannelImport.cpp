@@ -26,33 +26,33 @@ struct Candidate {
     int targetSatellite;     // index
 };
 
-std::string kindName(bool radio, int number)
+std::string kindName(ChannelKind kind, int number)
 {
-    return std::string(radio ? "Радио " : "ТВ ") + std::to_string(number);
+    return std::string(isRadio(kind) ? "Радио " : "ТВ ") + std::to_string(number);
 }
 
 // The selected channels of one kind that can be imported, in the source's
 // order; the rest are counted or named in the plan.
 std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelDatabase &source,
-                                    const ImportRequest &request, bool radio, ImportPlan &plan)
+                                    const ImportRequest &request, ChannelKind kind, ImportPlan &plan)
 {
-    const std::vector<int> &numbers = radio ? request.radio : request.tv;
-    const std::vector<int> listed = listedNumbers(source, kindOf(radio));
-    std::vector<bool> selected(source.order(kindOf(radio)).size() + 1, false);
+    const std::vector<int> &numbers = isRadio(kind) ? request.radio : request.tv;
+    const std::vector<int> listed = listedNumbers(source, kind);
+    std::vector<bool> selected(source.order(kind).size() + 1, false);
     for (const int number : numbers) {
-        if (number >= 1 && std::size_t(number) < selected.size() && source.channel(kindOf(radio), number))
+        if (number >= 1 && std::size_t(number) < selected.size() && source.channel(kind, number))
             selected[std::size_t(number)] = true;
         else
-            plan.unusable.push_back(kindName(radio, number) + ": такого канала в базе нет");
+            plan.unusable.push_back(kindName(kind, number) + ": такого канала в базе нет");
     }
     std::vector<Candidate> candidates;
     for (const int number : listed) {
         if (!selected[std::size_t(number)])
             continue;
         selected[std::size_t(number)] = false;   // a number given twice is taken once
-        const Channel &channel = *source.channel(kindOf(radio), number);
+        const Channel &channel = *source.channel(kind, number);
         const auto unusable = [&](const char *why) {
-            plan.unusable.push_back(kindName(radio, number) + " " + channelLine(referenceChannelOf(source, channel))
+            plan.unusable.push_back(kindName(kind, number) + " " + channelLine(referenceChannelOf(source, channel))
                                     + ": " + why);
         };
         const Transponder *tp = source.transponderOf(channel);
@@ -60,7 +60,7 @@ std::vector<Candidate> candidatesOf(const ChannelDatabase &db, const ChannelData
             unusable("нет транспондера или спутника");
             continue;
         }
-        if (channel.serviceType() != (radio ? ServiceType::Radio : ServiceType::Tv)) {
+        if (channel.serviceType() != (isRadio(kind) ? ServiceType::Radio : ServiceType::Tv)) {
             unusable("тип канала не тот");
             continue;
         }
@@ -112,7 +112,7 @@ public:
     }
 
     // Takes the plan's channels of one kind in turn while they fit; how many it took.
-    int take(const std::vector<Channel> &channels, bool radio)
+    int take(const std::vector<Channel> &channels, ChannelKind kind)
     {
         const std::size_t base = m_db.transponders.size();
         int taken = 0;
@@ -120,8 +120,8 @@ public:
             const std::size_t added = channel.tpNumber > base ? channel.tpNumber - base - 1 : 0;
             const bool newTransponder = channel.tpNumber > base && !m_added[added];
             const std::size_t transponders = m_transponders + (newTransponder ? 1 : 0);
-            std::size_t &ofKind = radio ? m_radio : m_tv;
-            if (m_db.order(kindOf(radio)).size() + ofKind + 1 > std::size_t(kOrderCapacity)
+            std::size_t &ofKind = isRadio(kind) ? m_radio : m_tv;
+            if (m_db.order(kind).size() + ofKind + 1 > std::size_t(kOrderCapacity)
                 || base + transponders > std::size_t(kTransponderCapacity)
                 || !hasRoomFor(m_db, transponders, m_tv + m_radio + 1))
                 break;
@@ -202,16 +202,16 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     ChannelReference reference;
     for (const Satellite &satellite : db.satellites)
         reference.satellites.push_back(satelliteIdentityOf(satellite));
-    std::vector<Candidate> candidates[2];
-    for (const bool radio : {false, true}) {
-        candidates[radio] = candidatesOf(db, source, request, radio, plan);
-        (radio ? reference.radio : reference.tv) = asPlaced(db, source, candidates[radio]);
+    PerKind<std::vector<Candidate>> candidates;
+    for (const ChannelKind kind : kBothKinds) {
+        candidates[kind] = candidatesOf(db, source, request, kind, plan);
+        (isRadio(kind) ? reference.radio : reference.tv) = asPlaced(db, source, candidates[kind]);
     }
 
     std::vector<TransponderOnTarget> used;
     std::vector<bool> seen(source.transponders.size(), false);
-    for (const bool radio : {false, true})
-        for (const Candidate &candidate : candidates[radio])
+    for (const ChannelKind kind : kBothKinds)
+        for (const Candidate &candidate : candidates[kind])
             if (!seen[std::size_t(candidate.sourceTransponder)]) {
                 seen[std::size_t(candidate.sourceTransponder)] = true;
                 used.push_back({candidate.sourceTransponder, candidate.targetSatellite});
@@ -219,31 +219,31 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     ImportTransponders choice(db, source, used, request.updateTransponders);
     plan.retunes = choice.retunes();
     plan.updateTransponders = request.updateTransponders && !plan.retunes.empty();
-    Partners partners[2];
-    for (const bool radio : {false, true}) {
-        partners[radio] = matchChannels(db, reference, kindOf(radio));
-        for (std::size_t k = 0; k < candidates[radio].size(); ++k) {
-            const int partner = partners[radio].channelOfReference[k];
+    PerKind<Partners> partners;
+    for (const ChannelKind kind : kBothKinds) {
+        partners[kind] = matchChannels(db, reference, kind);
+        for (std::size_t k = 0; k < candidates[kind].size(); ++k) {
+            const int partner = partners[kind].channelOfReference[k];
             if (partner == kNoPartner)
                 continue;
             ++plan.alreadyThere;
-            const Candidate &candidate = candidates[radio][k];
-            (radio ? plan.radioThere : plan.tvThere).push_back(candidate.number);
-            const Channel *there = db.channel(kindOf(radio), partner);
+            const Candidate &candidate = candidates[kind][k];
+            (isRadio(kind) ? plan.radioThere : plan.tvThere).push_back(candidate.number);
+            const Channel *there = db.channel(kind, partner);
             const Transponder *tp = there ? db.transponderOf(*there) : nullptr;
             if (tp && there->serviceId == candidate.channel->serviceId && tp->satNumber == candidate.targetSatellite + 1)
-                choice.noteMoved(candidate.sourceTransponder, there->tpNumber, radio);
+                choice.noteMoved(candidate.sourceTransponder, there->tpNumber, kind);
         }
     }
-    for (const bool radio : {false, true}) {
-        for (std::size_t k = 0; k < candidates[radio].size(); ++k) {
-            if (partners[radio].channelOfReference[k] != kNoPartner)
+    for (const ChannelKind kind : kBothKinds) {
+        for (std::size_t k = 0; k < candidates[kind].size(); ++k) {
+            if (partners[kind].channelOfReference[k] != kNoPartner)
                 continue;
-            const Candidate &candidate = candidates[radio][k];
+            const Candidate &candidate = candidates[kind][k];
             Channel copy = *candidate.channel;
             copy.tpNumber = std::uint16_t(
                 choice.numberFor(candidate.sourceTransponder, candidate.targetSatellite, plan.newTransponders));
-            (radio ? plan.radio : plan.tv).push_back(copy);
+            (isRadio(kind) ? plan.radio : plan.tv).push_back(copy);
         }
     }
 
@@ -260,10 +260,10 @@ ImportPlan planImport(const ChannelDatabase &db, const ChannelDatabase &source, 
     plan.fits = !plan.overflow.tvList && !plan.overflow.radioList && !plan.overflow.transponders
                 && !plan.overflow.records;
     FitCount fit(db, plan);
-    plan.tvThatFit = fit.take(plan.tv, false);
+    plan.tvThatFit = fit.take(plan.tv, ChannelKind::Tv);
     // Radio channels after every TV channel chosen, else on their own.
-    plan.radioThatFit = plan.tvThatFit == int(plan.tv.size()) ? fit.take(plan.radio, true)
-                                                               : FitCount(db, plan).take(plan.radio, true);
+    plan.radioThatFit = plan.tvThatFit == int(plan.tv.size()) ? fit.take(plan.radio, ChannelKind::Radio)
+                                                               : FitCount(db, plan).take(plan.radio, ChannelKind::Radio);
     return plan;
 }
 

@@ -72,14 +72,14 @@ void ImportTransponders::resolveRetunes(const std::vector<TransponderOnTarget> &
     }
 }
 
-void ImportTransponders::noteMoved(int sourceTransponder, int number, bool radio)
+void ImportTransponders::noteMoved(int sourceTransponder, int number, ChannelKind kind)
 {
     const Transponder &from = m_source.transponders[std::size_t(sourceTransponder)];
     const Transponder &there = m_db.transponders[std::size_t(number - 1)];
     if (matchTransponder(Tuning::of(from), Tuning::of(there)) != TransponderMatch::None)
         return;   // at its frequency: the same transponder or not by its parameters, never a moved one
-    const std::vector<std::uint16_t> ours = serviceIdsOf(m_source, radio ? from.radioChannelIndices : from.tvChannelIndices);
-    const std::vector<std::uint16_t> theirs = serviceIdsOf(m_db, radio ? there.radioChannelIndices : there.tvChannelIndices);
+    const std::vector<std::uint16_t> ours = serviceIdsOf(m_source, isRadio(kind) ? from.radioChannelIndices : from.tvChannelIndices);
+    const std::vector<std::uint16_t> theirs = serviceIdsOf(m_db, isRadio(kind) ? there.radioChannelIndices : there.tvChannelIndices);
     std::vector<std::uint16_t> shared;
     std::set_intersection(ours.begin(), ours.end(), theirs.begin(), theirs.end(), std::back_inserter(shared));
     if (sharesEnoughServiceIds(shared.size(), ours.size(), theirs.size()))

@@ -40,7 +40,7 @@ public:
     // (sharesEnoughServiceIds, over the channels of the kind), the source
     // transponder's other channels join them there rather than on a copy
     // that would make them new again next time.
-    void noteMoved(int sourceTransponder, int number, bool radio);
+    void noteMoved(int sourceTransponder, int number, ChannelKind kind);
 
     // The transponder number the source transponder's channels go onto; a
     // copy is planned into `added` when the database has none for them.

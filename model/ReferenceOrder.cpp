@@ -59,9 +59,9 @@ KindOrderPlan planKind(const ChannelDatabase &db, const ChannelReference &refere
     return plan;
 }
 
-std::string kindLine(const KindOrderPlan &plan, bool radio)
+std::string kindLine(const KindOrderPlan &plan, ChannelKind ofKind)
 {
-    const std::string kind = radio ? "Радио" : "ТВ";
+    const std::string kind = isRadio(ofKind) ? "Радио" : "ТВ";
     if (!plan.referenced)
         return kind + ": в образце нет такого списка, порядок не меняется";
     return kind + ": совпало " + std::to_string(plan.matched) + ", новых " + std::to_string(plan.newChannels.size())
@@ -118,7 +118,7 @@ std::vector<std::string> orderSummary(const OrderPlan &plan, bool replaceFavouri
         groups = "Избранные группы: заменяются группами образца и их названиями";
     else
         groups = "Избранные группы: остаются прежними";
-    return {kindLine(plan.tv, false), kindLine(plan.radio, true), groups};
+    return {kindLine(plan.tv, ChannelKind::Tv), kindLine(plan.radio, ChannelKind::Radio), groups};
 }
 
 } // namespace k510

@@ -84,8 +84,8 @@ ImportDialog::ImportDialog(QWidget *parent)
       m_onlyNew(new QCheckBox(QStringLiteral("Только новые"), this)),
       m_rows(new k510::ui::ImportRows(
           m_source, k510::ui::titlesOf(importColumns()),
-          [this](bool radio, int number) { return isListed(radio, number); },
-          [this](bool radio, int number) { return isThere(radio, number); }, this)),
+          [this](ChannelKind kind, int number) { return isListed(kind, number); },
+          [this](ChannelKind kind, int number) { return isThere(kind, number); }, this)),
       m_channels(new ReportList(QStringLiteral("lvImportCh"), importColumns(), ReportList::Selection::Multiple, m_rows,
                                 this)),
       m_targetsBox(new QGroupBox(QStringLiteral("Куда добавлять каналы спутников"), this)),
@@ -203,9 +203,9 @@ void ImportDialog::fillTransponderSelector()
     if (satellite <= 0)
         return;
     std::map<int, int> channelCounts;   // by transponder number, of the rows the list can show
-    for (const bool radio : {false, true})
-        for (const int number : k510::listedNumbers(m_source, kindOf(radio)))
-            ++channelCounts[m_source.channel(kindOf(radio), number)->tpNumber];
+    for (const ChannelKind kind : k510::kBothKinds)
+        for (const int number : k510::listedNumbers(m_source, kind))
+            ++channelCounts[m_source.channel(kind, number)->tpNumber];
     std::vector<int> indices;
     for (std::size_t k = 0; k < m_source.transponders.size(); ++k)
         if (m_source.transponders[k].satNumber == satellite)
@@ -226,16 +226,16 @@ void ImportDialog::fillRows()
     m_rows->refresh();
 }
 
-bool ImportDialog::isListed(bool radio, int number) const
+bool ImportDialog::isListed(ChannelKind kind, int number) const
 {
     const int satellite = m_satellite->currentIndex();
     const int transponder = m_transponder->currentData().toInt();
-    const k510::Channel *channel = m_source.channel(kindOf(radio), number);
+    const k510::Channel *channel = m_source.channel(kind, number);
     if (!channel)
         return false;
     const k510::Transponder *tp = m_source.transponderOf(*channel);
     return !(satellite > 0 && (!tp || tp->satNumber != satellite))
-           && !(transponder > 0 && channel->tpNumber != transponder) && !(m_onlyNew->isChecked() && isThere(radio, number));
+           && !(transponder > 0 && channel->tpNumber != transponder) && !(m_onlyNew->isChecked() && isThere(kind, number));
 }
 
 std::vector<int> ImportDialog::targetSatellites() const
@@ -253,17 +253,17 @@ void ImportDialog::findChannelsThere()
     const k510::ImportRequest everything{k510::listedNumbers(m_source, ChannelKind::Tv), k510::listedNumbers(m_source, ChannelKind::Radio),
                                          targetSatellites(), std::nullopt};
     const k510::ImportPlan plan = k510::planImport(m_database, m_source, everything);
-    for (const bool radio : {false, true}) {
-        std::vector<bool> &there = m_there[radio];
+    for (const ChannelKind kind : k510::kBothKinds) {
+        std::vector<bool> &there = m_there[kind];
         there.assign(m_source.channels.size() + 1, false);
-        for (const int number : radio ? plan.radioThere : plan.tvThere)
+        for (const int number : isRadio(kind) ? plan.radioThere : plan.tvThere)
             there[std::size_t(number)] = true;
     }
 }
 
-bool ImportDialog::isThere(bool radio, int number) const
+bool ImportDialog::isThere(ChannelKind kind, int number) const
 {
-    const std::vector<bool> &there = m_there[radio];
+    const std::vector<bool> &there = m_there[kind];
     return number > 0 && std::size_t(number) < there.size() && there[std::size_t(number)];
 }
 

@@ -57,15 +57,15 @@ private:
     // Keeps the selected rows that are still listed.
     void fillRows();
     // Whether the rows list a channel of the source under the dialog's choices.
-    [[nodiscard]] bool isListed(bool radio, int number) const;
+    [[nodiscard]] bool isListed(k510::ChannelKind kind, int number) const;
     [[nodiscard]] std::vector<int> targetSatellites() const;
     // Which source channels the database has, for the targets chosen now.
     void findChannelsThere();
-    [[nodiscard]] bool isThere(bool radio, int number) const;
+    [[nodiscard]] bool isThere(k510::ChannelKind kind, int number) const;
 
     k510::ChannelDatabase m_source;
     k510::ChannelDatabase m_database;
-    std::vector<bool> m_there[2];   // by TV and by radio number of the source
+    k510::PerKind<std::vector<bool>> m_there;   // by TV and by radio number of the source
     std::function<bool()> m_addCheck;
     QLabel *m_sourceName;
     QLabel *m_problems;

@@ -6,6 +6,8 @@
 #include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 
+#include <cstdlib>
+
 namespace k510::ui {
 
 QString transponderText(const Transponder &tp)
@@ -25,11 +27,11 @@ std::vector<ListRows::Row> ImportRows::readRows() const
 {
     std::vector<Row> rows;
     int listed = 0;
-    for (const bool radio : {false, true}) {
-        for (const int number : listedNumbers(m_source, kindOf(radio))) {
+    for (const ChannelKind kind : kBothKinds) {
+        for (const int number : listedNumbers(m_source, kind)) {
             ++listed;
-            if (m_shown(radio, number))
-                rows.push_back({radio ? -number : number, listed});
+            if (m_shown(kind, number))
+                rows.push_back({isRadio(kind) ? -number : number, listed});
         }
     }
     return rows;
@@ -37,20 +39,20 @@ std::vector<ListRows::Row> ImportRows::readRows() const
 
 QString ImportRows::cellText(const Row &row, int column) const
 {
-    const bool radio = row.identity < 0;
-    const int number = radio ? -row.identity : row.identity;
-    const Channel *channel = m_source.channel(kindOf(radio), number);
+    const ChannelKind kind = row.identity < 0 ? ChannelKind::Radio : ChannelKind::Tv;
+    const int number = std::abs(row.identity);
+    const Channel *channel = m_source.channel(kind, number);
     if (!channel)
         return {};
     const Transponder *tp = m_source.transponderOf(*channel);
     const Satellite *sat = tp ? m_source.satelliteOf(*tp) : nullptr;
     switch (column) {
     case 1: return fromWindows1251(channel->nameText());
-    case 2: return radio ? QStringLiteral("Радио") : QStringLiteral("ТВ");
+    case 2: return isRadio(kind) ? QStringLiteral("Радио") : QStringLiteral("ТВ");
     case 3: return sat ? fromWindows1251(sat->name) : QString();
     case 4: return tp ? transponderText(*tp) : QString();
     case 5: return channel->isScrambled() ? QStringLiteral("-") : QStringLiteral("+");
-    case 6: return m_there(radio, number) ? QStringLiteral("есть") : QString();
+    case 6: return m_there(kind, number) ? QStringLiteral("есть") : QString();
     default: return {};
     }
 }

@@ -20,7 +20,7 @@ class ImportRows : public ListRows {
 public:
     // Whether a channel (radio or not, by number) is listed, and whether the
     // database has it already.
-    using ChannelTest = std::function<bool(bool radio, int number)>;
+    using ChannelTest = std::function<bool(ChannelKind kind, int number)>;
 
     ImportRows(const ChannelDatabase &source, QStringList columnTitles, ChannelTest shown, ChannelTest there,
                QObject *parent);

@@ -20,6 +20,7 @@ constexpr QByteArrayView kPage("page");
 constexpr QByteArrayView kLink("Link");
 constexpr QByteArrayView kPort("port");
 constexpr QByteArrayView kCsvSeparator("csvSeparator");
+constexpr QByteArrayView kSatelliteColumn("satelliteColumn");
 
 // Separators by name: ";" would read as a comment in an ini file.
 struct SeparatorName {
@@ -95,6 +96,7 @@ void EditorSettings::load()
     m_page = text(kWindow, kPage).toInt();
     m_port = text(kLink, kPort);
     m_csvSeparator = separatorNamed(iniValue(m_content, kFiles, kCsvSeparator).value_or(QByteArray()));
+    m_satelliteColumn = text(kWindow, kSatelliteColumn) == QLatin1String("1");
 }
 
 void EditorSettings::setProblemHandler(std::function<void(const QString &)> handler)
@@ -124,6 +126,8 @@ void EditorSettings::write()
         content = withIniValue(content, kFiles, kCsvSeparator, nameOfSeparator(m_csvSeparator));
     content = withIniValue(content, kWindow, kGeometry, m_geometry.toBase64());
     content = withIniValue(content, kWindow, kPage, QByteArray::number(m_page));
+    if (m_satelliteColumn || iniValue(content, kWindow, kSatelliteColumn))
+        content = withIniValue(content, kWindow, kSatelliteColumn, m_satelliteColumn ? "1" : "0");
     // A file that never named a port gets no empty [Link] section.
     if (!m_port.isEmpty() || iniValue(content, kLink, kPort))
         content = withIniValue(content, kLink, kPort, m_port.toUtf8());
@@ -177,6 +181,14 @@ void EditorSettings::rememberPort(const QString &systemName)
     if (!fitsOnOneLine(systemName) || systemName == m_port)
         return;
     m_port = systemName;
+    write();
+}
+
+void EditorSettings::rememberSatelliteColumn(bool shown)
+{
+    if (shown == m_satelliteColumn)
+        return;
+    m_satelliteColumn = shown;
     write();
 }
 

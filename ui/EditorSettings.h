@@ -11,7 +11,7 @@
 
 // What the editor remembers between runs besides "k510.ini": the files last
 // opened or saved, the folder the file dialogs start in, the window's place
-// and page, the CSV export's field separator, a serial port that "k510.ini"
+// and page, whether the lists show the satellite column, the CSV export's field separator, a serial port that "k510.ini"
 // has no number for, and which satellite the user sends another database's
 // satellite to on import. Kept in "k510-editor.ini" beside "k510.ini", whose content
 // stays exactly the port and the speed.
@@ -45,6 +45,9 @@ public:
     [[nodiscard]] std::optional<char> csvSeparator() const { return m_csvSeparator; }
     void rememberCsvSeparator(char separator);
 
+    // Whether the TV, radio and transponder lists show "Спутник"; not at first.
+    [[nodiscard]] bool satelliteColumn() const { return m_satelliteColumn; }
+    void rememberSatelliteColumn(bool shown);
     [[nodiscard]] QByteArray windowGeometry() const { return m_geometry; }
     [[nodiscard]] int lastPage() const { return m_page; }
     void storeWindow(const QByteArray &geometry, int page);
@@ -76,6 +79,7 @@ private:
     int m_page = 0;
     QString m_port;
     std::optional<char> m_csvSeparator;
+    bool m_satelliteColumn = false;
     QMap<QByteArray, QString> m_importTargets;   // changed in this run, by key in the file
     QString m_unreportedProblem;
     std::function<void(const QString &)> m_problemHandler;

@@ -42,6 +42,7 @@ MainMenuActions buildMainMenu(QMainWindow &window)
     QMenuBar *bar = window.menuBar();
     QMenu *file = namedMenu(bar, QStringLiteral("mmFile"), QStringLiteral("&Файл"));
     QMenu *edit = namedMenu(bar, QStringLiteral("mmEdit"), QStringLiteral("&Правка"));
+    QMenu *view = namedMenu(bar, QStringLiteral("mmView"), QStringLiteral("Ви&д"));
     QMenu *link = namedMenu(bar, QStringLiteral("N1"), QStringLiteral("С&вязь"));
     QMenu *help = namedMenu(bar, QStringLiteral("mmHelp"), QStringLiteral("Спр&авка"));
 
@@ -105,6 +106,10 @@ MainMenuActions buildMainMenu(QMainWindow &window)
                                               QStringLiteral("Транспондеры из &списка satellites.xml..."));
     actions.mmEditImport =
         namedAction(edit, QStringLiteral("mmEditImport"), QStringLiteral("Добавить из дру&гой базы..."));
+    actions.mmView = view;
+    actions.mmViewSatelliteColumn =
+        namedAction(view, QStringLiteral("mmViewSatelliteColumn"), QStringLiteral("Столбец «&Спутник»"));
+    actions.mmViewSatelliteColumn->setCheckable(true);
     actions.N3 = namedAction(link, QStringLiteral("N3"), QStringLiteral("&Отправить Настройки"));
     actions.N4 = namedAction(link, QStringLiteral("N4"), QStringLiteral("&Получить Настройки"));
     actions.mmLinkVerify = namedAction(link, QStringLiteral("mmLinkVerify"), QStringLiteral("&Сверить с ресивером"));

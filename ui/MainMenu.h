@@ -9,7 +9,7 @@ class QMainWindow;
 
 namespace k510::ui {
 
-// The menu bar "Файл" / "Правка" / "Связь" / "Справка" and its items, named
+// The menu bar "Файл" / "Правка" / "Вид" / "Связь" / "Справка" and its items, named
 // as the window's handlers know them. Alt with the underlined letter opens a
 // menu, F10 the first one.
 struct MainMenuActions {
@@ -41,6 +41,8 @@ struct MainMenuActions {
     QAction *mmEditSelectSimilarNames; // "Выделить похожие названия"
     QAction *mmEditSatellitesXml;    // "Транспондеры из списка satellites.xml..."
     QAction *mmEditImport;           // "Добавить из другой базы..."
+    QMenu *mmView;
+    QAction *mmViewSatelliteColumn;   // "Столбец «Спутник»", checkable
     QAction *N3;           // "Отправить Настройки"
     QAction *N4;           // "Получить Настройки"
     QAction *mmLinkVerify;    // "Сверить с ресивером"

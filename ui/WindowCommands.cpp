@@ -121,6 +121,15 @@ void WindowCommands::connectMenu(const WindowParts &parts)
         status->showTransferProgress(running ? 0 : -1);
     });
     QObject::connect(transfers, &TransferController::transferProgress, status, &StatusPanels::showTransferProgress);
+    // The satellite column as the user left it last time.
+    PageTabs *pages = &parts.pages;
+    EditorSettings *settings = &parts.settings;
+    menu.mmViewSatelliteColumn->setChecked(settings->satelliteColumn());
+    pages->showSatelliteColumn(settings->satelliteColumn());
+    QObject::connect(menu.mmViewSatelliteColumn, &QAction::toggled, pages, [pages, settings](bool shown) {
+        pages->showSatelliteColumn(shown);
+        settings->rememberSatelliteColumn(shown);
+    });
     QObject::connect(drags, &DragCommands::moveUnavailable, status,
                      [status](const QString &reason) { status->showNote(reason, 10000); });
 }

@@ -12,6 +12,7 @@ namespace k510::ui {
 ChannelRows::ChannelRows(const ChannelDatabase &db, ChannelKind kind, QObject *parent)
     : ListRows(titlesOf(channelListColumns(0)), parent), m_db(db), m_kind(kind)
 {
+    setOptionalColumn(satelliteColumn().title);
 }
 
 void ChannelRows::showWholeOrder(bool onlyNamed)
@@ -55,6 +56,11 @@ std::vector<ListRows::Row> ChannelRows::readRows() const
 QString ChannelRows::cellText(const Row &row, int column) const
 {
     return channelCellText(m_db, row.identity, column);
+}
+
+QString ChannelRows::toolTipOf(const Row &row) const
+{
+    return channelToolTip(m_db, row.identity);
 }
 
 std::uint64_t ChannelRows::keyOf(const Row &row) const

@@ -26,6 +26,7 @@ protected:
     [[nodiscard]] std::uint64_t keyOf(const Row &row) const override;
     [[nodiscard]] std::vector<Row> readRows() const override;
     [[nodiscard]] QString cellText(const Row &row, int column) const override;
+    [[nodiscard]] QString toolTipOf(const Row &row) const override;
 
 private:
     const ChannelDatabase &m_db;

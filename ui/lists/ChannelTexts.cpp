@@ -50,8 +50,28 @@ QString channelCellText(const ChannelDatabase &db, int channelIndex, int column)
     case 3: return channel->isScrambled() ? QStringLiteral("-") : QStringLiteral("+");
     case 4: return transponder ? frequencyText(*transponder) : QString();
     case 5: return transponder ? QString::fromStdString(polarisationText(transponder->polarisation)) : QString();
+    case kChannelSatelliteColumn: {
+        const Satellite *satellite = transponder ? db.satelliteOf(*transponder) : nullptr;
+        return satellite ? fromWindows1251(satellite->name) : QString();
+    }
     default: return {};
     }
+}
+
+ReportColumn satelliteColumn()
+{
+    return {QStringLiteral("Спутник"), 110, ColumnOrder::Text};
+}
+
+QString channelToolTip(const ChannelDatabase &db, int channelIndex)
+{
+    const auto info = channelInfo(db, channelIndex);
+    if (!info)
+        return {};
+    const QString none = QStringLiteral("нет");
+    const QString transponder = info->transponder.trimmed();
+    return QStringLiteral("Спутник: %1\nТранспондер: %2")
+        .arg(info->satellite.isEmpty() ? none : info->satellite, transponder.isEmpty() ? none : transponder);
 }
 
 QStringList channelRowCells(const ChannelDatabase &db, int channelIndex, int number)

@@ -20,7 +20,14 @@ namespace k510::ui {
 // The six cells "#", "Название", "Блок.", "FTA", "Частота", "Поляризация".
 // A channel index that names no channel gives "#" and five empty cells.
 [[nodiscard]] QStringList channelRowCells(const ChannelDatabase &db, int channelIndex, int number);
-// One of those cells besides "#" (column 1 to 5).
+// The "Спутник" column the user may add after the others, and its place in
+// a channel list.
+[[nodiscard]] ReportColumn satelliteColumn();
+inline constexpr int kChannelSatelliteColumn = 6;
+// What a channel row says when the pointer rests on it: its satellite and
+// transponder, so rows of the same name on different satellites differ.
+[[nodiscard]] QString channelToolTip(const ChannelDatabase &db, int channelIndex);
+// One of those cells besides "#" (column 1 to 5, or kChannelSatelliteColumn).
 [[nodiscard]] QString channelCellText(const ChannelDatabase &db, int channelIndex, int column);
 
 // The texts of the information panel, each number in plain decimal.

@@ -34,6 +34,7 @@ QString SatelliteRows::cellText(const Row &row, int column) const
 TransponderRows::TransponderRows(const ChannelDatabase &db, QStringList columnTitles, QObject *parent)
     : ListRows(std::move(columnTitles), parent), m_db(db)
 {
+    setOptionalColumn(satelliteColumn().title);
 }
 
 void TransponderRows::showSatellite(int satelliteIndex)
@@ -70,6 +71,10 @@ QString TransponderRows::cellText(const Row &row, int column) const
     case 2: return frequencyText(transponder);
     case 3: return symbolRateText(transponder);
     case 4: return QString::fromStdString(fecText(transponder.fec));
+    case kTransponderSatelliteColumn: {
+        const Satellite *satellite = m_db.satelliteOf(transponder);
+        return satellite ? fromWindows1251(satellite->name) : QString();
+    }
     default: return {};
     }
 }

@@ -23,6 +23,9 @@ private:
     const ChannelDatabase &m_db;
 };
 
+// Where the optional "Спутник" column stands in the transponder list.
+inline constexpr int kTransponderSatelliteColumn = 5;
+
 // Every transponder, "#" being its number, or those of one satellite, "#"
 // counting them from 1; a row stands for its transponder index.
 class TransponderRows : public ListRows {

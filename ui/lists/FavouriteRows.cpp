@@ -57,6 +57,11 @@ QString FavouriteRows::cellText(const Row &row, int column) const
     return channelCellText(m_db, row.identity, column);
 }
 
+QString FavouriteRows::toolTipOf(const Row &row) const
+{
+    return channelToolTip(m_db, row.identity);
+}
+
 std::uint64_t FavouriteRows::keyOf(const Row &row) const
 {
     return channelFollowKey(m_db, row.identity);

@@ -22,6 +22,7 @@ void ListProxy::setSourceModel(QAbstractItemModel *source)
     connect(source, &QAbstractItemModel::layoutAboutToBeChanged, this, &ListProxy::forgetRows);
     connect(source, &QAbstractItemModel::rowsAboutToBeInserted, this, &ListProxy::forgetRows);
     connect(source, &QAbstractItemModel::rowsAboutToBeRemoved, this, &ListProxy::forgetRows);
+    connect(source, &QAbstractItemModel::columnsAboutToBeRemoved, this, &ListProxy::forgetRows);
     QSortFilterProxyModel::setSourceModel(source);
 }
 
@@ -29,6 +30,8 @@ void ListProxy::forgetRows()
 {
     m_keys.reset();
     m_filterTexts.reset();
+    if (m_makeRowTest)
+        m_rowTest = m_makeRowTest();
 }
 
 void ListProxy::setTextFilter(int column, const QString &text)
@@ -42,6 +45,15 @@ void ListProxy::setTextFilter(int column, const QString &text)
     // The rows shown anew as one layout change: a filter takes thousands of
     // scattered rows out, and announcing each run on its own costs the view
     // a time that grows with their number.
+    invalidate();
+}
+
+void ListProxy::setRowTestMaker(RowTestMaker makeTest)
+{
+    if (!makeTest && !m_makeRowTest)
+        return;
+    m_makeRowTest = std::move(makeTest);
+    m_rowTest = m_makeRowTest ? m_makeRowTest() : RowTest();
     invalidate();
 }
 
@@ -79,10 +91,15 @@ bool ListProxy::lessThan(const QModelIndex &left, const QModelIndex &right) cons
 
 bool ListProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
-    if (m_filterText.isEmpty())
-        return true;
     Q_UNUSED(sourceParent);
-    return holdsFilterText(sourceRow);
+    if (m_rowTest) {
+        const auto *rows = qobject_cast<const ListRows *>(sourceModel());
+        const int identity = rows ? rows->identityOf(sourceRow)
+                                  : sourceModel()->index(sourceRow, 0).data(RowIdentityRole).toInt();
+        if (!m_rowTest(identity))
+            return false;
+    }
+    return m_filterText.isEmpty() || holdsFilterText(sourceRow);
 }
 
 bool ListProxy::holdsFilterText(int sourceRow) const

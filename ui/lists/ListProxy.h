@@ -5,6 +5,7 @@
 
 #include <QSortFilterProxyModel>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,8 +14,8 @@ namespace k510::ui {
 // The rows of a list as the user sees them: sorted by a column with its
 // order rule (ties keep the rows' own order in both directions) and
 // narrowed to those whose text in the filtered column holds the filter
-// text, ignoring case. Sorting and filtering hold while the rows are read
-// again.
+// text, ignoring case, and to those a row test accepts. Sorting and
+// filtering hold while the rows are read again.
 class ListProxy : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -24,7 +25,14 @@ public:
 
     void setTextFilter(int column, const QString &text);
     [[nodiscard]] const QString &filterText() const { return m_filterText; }
-    [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty(); }
+    // A test of what each row stands for (its identity, see ListRows). It
+    // is made by makeTest now and made again each time the rows are read
+    // again, so it always judges the database the rows show. No maker, or
+    // an empty test, lets every row through.
+    using RowTest = std::function<bool(int identity)>;
+    using RowTestMaker = std::function<RowTest()>;
+    void setRowTestMaker(RowTestMaker makeTest);
+    [[nodiscard]] bool filtering() const { return !m_filterText.isEmpty() || bool(m_rowTest); }
 
 protected:
     [[nodiscard]] bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
@@ -44,6 +52,8 @@ private:
     std::vector<ColumnOrder> m_columnOrders;
     QString m_filterText;
     int m_filterColumn = 1;
+    RowTestMaker m_makeRowTest;
+    RowTest m_rowTest;
     mutable std::optional<SortKeys> m_keys;
     mutable int m_keysColumn = -1;
     mutable std::optional<std::vector<QString>> m_filterTexts;

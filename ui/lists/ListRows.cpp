@@ -27,8 +27,24 @@ QString titleMeaning(const QString &title)
 } // namespace
 
 ListRows::ListRows(QStringList columnTitles, QObject *parent)
-    : QAbstractTableModel(parent), m_titles(std::move(columnTitles))
+    : QAbstractTableModel(parent), m_titles(std::move(columnTitles)), m_fixedColumns(m_titles.size())
 {
+}
+
+void ListRows::showOptionalColumn(bool shown)
+{
+    if (shown == showsOptionalColumn() || m_optionalTitle.isEmpty())
+        return;
+    const int column = int(m_fixedColumns);
+    if (shown) {
+        beginInsertColumns({}, column, column);
+        m_titles.append(m_optionalTitle);
+        endInsertColumns();
+    } else {
+        beginRemoveColumns({}, column, column);
+        m_titles.removeLast();
+        endRemoveColumns();
+    }
 }
 
 int ListRows::rowCount(const QModelIndex &parent) const
@@ -49,6 +65,10 @@ QVariant ListRows::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole: return text(index.row(), index.column());
     case RowIdentityRole: return identityOf(index.row());
     case RowPlaceRole: return placeOf(index.row());
+    case Qt::ToolTipRole: {
+        const QString tip = toolTipOf(m_rows[std::size_t(index.row())]);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     case Qt::FontRole:
         if (isMarked(index.row())) {
             QFont bold;
@@ -113,6 +133,11 @@ std::uint64_t ListRows::followKey(int row) const
 std::uint64_t ListRows::keyOf(const Row &row) const
 {
     return std::uint64_t(std::int64_t(row.identity));
+}
+
+QString ListRows::toolTipOf(const Row &) const
+{
+    return {};
 }
 
 bool ListRows::isMarked(int row) const

@@ -45,6 +45,13 @@ public:
     // the rows are read, while they agree with the database.
     [[nodiscard]] std::uint64_t followKey(int row) const;
 
+    // A column after the others that the user may show or hide ("Спутник"):
+    // its title, and whether it is shown. Its cells are the rows' cellText
+    // for the column past the fixed ones.
+    void setOptionalColumn(const QString &title) { m_optionalTitle = title; }
+    void showOptionalColumn(bool shown);
+    [[nodiscard]] bool showsOptionalColumn() const { return m_titles.size() > m_fixedColumns; }
+
     // Rows shown in bold (a channel the group being filled holds).
     [[nodiscard]] bool isMarked(int row) const;
     void setMarked(int row, bool marked);
@@ -78,12 +85,16 @@ protected:
     [[nodiscard]] virtual QString cellText(const Row &row, int column) const = 0;
     // The follow key of a row just read; its identity by default.
     [[nodiscard]] virtual std::uint64_t keyOf(const Row &row) const;
+    // What a row says when the pointer rests on it; nothing by default.
+    [[nodiscard]] virtual QString toolTipOf(const Row &row) const;
 
 private:
     enum class Place { Kept, Anew };
     void replaceRows(std::vector<Row> rows, Place place);
 
     QStringList m_titles;
+    qsizetype m_fixedColumns;
+    QString m_optionalTitle;
     std::vector<Row> m_rows;
     std::vector<bool> m_marked;
     int m_largestNumber = 0;

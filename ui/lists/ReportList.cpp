@@ -265,6 +265,12 @@ void ReportList::setRowFilter(int column, const QString &text)
     m_shown->setTextFilter(column, text);
 }
 
+void ReportList::setRowConditions(std::function<std::function<bool(int)>()> makeTest)
+{
+    clearSelection();
+    m_shown->setRowTestMaker(std::move(makeTest));
+}
+
 bool ReportList::filtering() const
 {
     return m_shown->filtering();

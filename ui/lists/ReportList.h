@@ -100,8 +100,17 @@ public:
     // case (Cyrillic too); an empty text shows every row. The filter holds
     // while the rows are read again.
     void setRowFilter(int column, const QString &text);
+    // Shows only the rows whose identity the test made by makeTest accepts;
+    // the test is made again whenever the rows are read again (see
+    // ListProxy). An empty maker shows every row the text filter lets by.
+    void setRowConditions(std::function<std::function<bool(int)>()> makeTest);
+    // Whether the text filter or the row conditions hide rows.
     [[nodiscard]] bool filtering() const;
     [[nodiscard]] const QString &filterText() const;
+
+    // Shows or hides the rows' optional column (see ListRows), which is
+    // then laid out as `column` says. A sort by it is forgotten when it goes.
+    void showOptionalColumn(bool shown, const ReportColumn &column);
 
     // Widens the fitContents columns to their longest text. Meant for short
     // lists: it measures every row.

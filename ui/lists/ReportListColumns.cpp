@@ -30,6 +30,21 @@ void ReportList::applyColumnWidths()
     titles->setSortIndicatorShown(indicatorShown);
 }
 
+void ReportList::showOptionalColumn(bool shown, const ReportColumn &column)
+{
+    if (shown == m_rows->showsOptionalColumn())
+        return;
+    const int optional = int(m_columns.size()) - (shown ? 0 : 1);
+    if (!shown && m_sortedColumn == optional)
+        forgetSortOrder();
+    m_rows->showOptionalColumn(shown);
+    if (shown)
+        m_columns.push_back(column);
+    else
+        m_columns.pop_back();
+    applyColumnWidths();
+}
+
 void ReportList::fitColumnsToContents()
 {
     QHeaderView *titles = horizontalHeader();

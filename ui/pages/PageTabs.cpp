@@ -5,6 +5,7 @@
 #include "FavouritesPage.h"
 #include "SatellitePage.h"
 #include "SatelliteChoiceList.h"
+#include "ui/lists/ChannelTexts.h"
 #include "ui/lists/ModelStrings.h"
 #include "ui/lists/ReportList.h"
 #include "TransponderPage.h"
@@ -51,6 +52,12 @@ ReportList *PageTabs::listOf(int page) const
     case 5: return favouriteRadio->list();
     default: return nullptr;
     }
+}
+
+void PageTabs::showSatelliteColumn(bool shown)
+{
+    for (ReportList *list : {transponders->list(), tv->list(), radio->list()})
+        list->showOptionalColumn(shown, satelliteColumn());
 }
 
 ChannelListPage *PageTabs::channelPageOf(const ReportList *list) const

@@ -63,6 +63,8 @@ public:
     [[nodiscard]] ReportList *listOf(int page) const;
     [[nodiscard]] ChannelListPage *channelPageOf(const ReportList *list) const;
     [[nodiscard]] PageId currentPage() const { return PageId(currentIndex()); }
+    // The "Спутник" column after the others of the transponder, TV and radio lists.
+    void showSatelliteColumn(bool shown);
     // Rows can be dragged while a page shows its whole list unfiltered.
     void updateDragging();
     // Empties every list and selector, as before a database is shown anew.

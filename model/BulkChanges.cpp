@@ -38,10 +38,11 @@ Outcome<FlagsChanged> setFlag(ChannelDatabase &db, ChannelKind kind, const std::
     return done;
 }
 
-Refusal noSuchGroup(int group)
+Refusal noSuchGroup(ChannelKind kind, int group)
 {
     Refusal refusal;
     refusal.reason = RefusalReason::NoSuchGroup;
+    refusal.kind = kind;
     refusal.group = group;
     return refusal;
 }
@@ -85,7 +86,7 @@ Outcome<FavouritesAdded> addToFavouriteGroup(ChannelDatabase &db, ChannelKind ki
                                              const std::vector<int> &numbers)
 {
     if (!isGroup(group))
-        return noSuchGroup(group);
+        return noSuchGroup(kind, group);
     if (std::vector<int> missing = numbersNamingNothing(db, kind, numbers); !missing.empty())
         return noSuchChannel(kind, std::move(missing));
     FavouriteGroup &entries = db.favourites(kind)[std::size_t(group)];
@@ -112,7 +113,7 @@ Outcome<FavouritesRemoved> removeFromFavouriteGroup(ChannelDatabase &db, Channel
                                                     const std::vector<int> &numbers)
 {
     if (!isGroup(group))
-        return noSuchGroup(group);
+        return noSuchGroup(kind, group);
     if (std::vector<int> missing = numbersNamingNothing(db, kind, numbers); !missing.empty())
         return noSuchChannel(kind, std::move(missing));
     FavouriteGroup &entries = db.favourites(kind)[std::size_t(group)];

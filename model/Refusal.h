@@ -57,7 +57,7 @@ struct SatelliteLabel {
 
 struct Refusal {
     RefusalReason reason = RefusalReason::OtherDatabase;
-    CapacityLimits over;
+    CapacityLimits over{};
     // OverCapacity: of the channels or transponders asked for, how many
     // there were and how many would fit (counted as the operation takes
     // them, TV channels first).
@@ -66,12 +66,12 @@ struct Refusal {
     int radioAsked = 0;
     int radioThatFit = 0;
     int transpondersAsked = 0;
-    std::vector<SatelliteLabel> satellites;
+    std::vector<SatelliteLabel> satellites{};
     // The channels and favourite groups a change to a selection names.
     ChannelKind kind = ChannelKind::Tv;
-    std::vector<int> numbers;   // TV channel numbers or radio numbers
+    std::vector<int> numbers{};   // TV channel numbers or radio numbers
     int group = 0;              // from 0
-    std::string groupName;      // Windows-1251
+    std::string groupName{};      // Windows-1251
     int asked = 0;
     int room = 0;
 

@@ -18,9 +18,10 @@ enum class LetterCase { Keep, Upper, Lower };
 
 // Every text is Windows-1251; an empty one leaves out its step.
 struct RenameRule {
-    std::string replaceFrom, replaceTo;
+    // Initialised so that designated initialisers may leave any of them out.
+    std::string replaceFrom{}, replaceTo{};
     bool ignoreCase = false;   // for replaceFrom and the prefix and suffix removed
-    std::string addPrefix, removePrefix, addSuffix, removeSuffix;
+    std::string addPrefix{}, removePrefix{}, addSuffix{}, removeSuffix{};
     bool trim = false;         // blanks at both ends
     LetterCase letterCase = LetterCase::Keep;
 };

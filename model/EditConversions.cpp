@@ -71,15 +71,6 @@ std::size_t utf8SequenceLength(std::string_view text)
     return length;
 }
 
-// A Windows-1251 byte that the receiver shows as the same character: its own
-// set agrees with Windows-1251 only on printable ASCII and the letters А..я
-// (0x80..0xBF are other signs there, "Ё" at 0xA8 is "Ј").
-bool receiverShowsAsTyped(char windows1251)
-{
-    const auto byte = std::uint8_t(windows1251);
-    return (byte >= 0x20 && byte <= 0x7E) || byte >= 0xC0;
-}
-
 // A run of digits without leading zeros; "0" when nothing remains.
 std::string withoutLeadingZeros(const std::string &digits)
 {
@@ -147,25 +138,45 @@ std::uint16_t channelNumberFromText(std::string_view text)
     return std::uint16_t(value);
 }
 
-std::string nameToWindows1251(std::string_view utf8)
+bool receiverShowsAsTyped(char windows1251)
 {
+    const auto byte = std::uint8_t(windows1251);
+    return (byte >= 0x20 && byte <= 0x7E) || byte >= 0xC0;
+}
+
+std::optional<std::string> utf8ToWindows1251Exactly(std::string_view utf8, std::string *missing)
+{
+    const auto refuse = [missing](std::string_view character) {
+        if (missing)
+            *missing = std::string(character);
+        return std::nullopt;
+    };
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         const std::size_t length = utf8SequenceLength(utf8.substr(at));
         if (length == 0)
-            throw NameError(kReplacementCharacter);
+            return refuse(kReplacementCharacter);
         const std::string_view character = utf8.substr(at, length);
         // The codec turns what Windows-1251 lacks into '?', so a character
         // is kept only when it converts to one byte that reads back as itself.
         const std::string converted = utf8ToWindows1251(character);
         if (converted.size() != 1 || windows1251ToUtf8(converted) != character
             || !receiverShowsAsTyped(converted[0]))
-            throw NameError(character);
+            return refuse(character);
         out += converted;
         at += length;
     }
     return out;
+}
+
+std::string nameToWindows1251(std::string_view utf8)
+{
+    std::string missing;
+    std::optional<std::string> converted = utf8ToWindows1251Exactly(utf8, &missing);
+    if (!converted)
+        throw NameError(missing);
+    return std::move(*converted);
 }
 
 std::string normalizedLongitude(std::string_view typed)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,11 +43,21 @@ public:
 // another form and RangeError for a value outside 0..65535.
 [[nodiscard]] std::uint16_t channelNumberFromText(std::string_view text);
 
-// A name typed in UTF-8, as Windows-1251. Every character must be one the
-// receiver shows as typed: printable ASCII or a letter А..я. NameError names
-// the first one that is not ("Ё", "«", "–", "№", a tab). Nothing is cut here: the
-// record setters keep the first 16 bytes, which in a single-byte character
-// set always ends on a character boundary.
+// Whether the receiver shows a Windows-1251 byte as the same character: its
+// own set agrees with Windows-1251 only on printable ASCII and the letters
+// А..я (0x80..0xBF are other signs there, "Ё" at 0xA8 is "Ј").
+[[nodiscard]] bool receiverShowsAsTyped(char windows1251);
+
+// A name in UTF-8 as Windows-1251 bytes the receiver shows as typed, or
+// nothing at the first character that has no such byte ("Ё", "«", "–", "№",
+// a tab; U+FFFD for bytes that are no UTF-8): that character, in UTF-8, goes
+// to *missing when missing is given. The name field checks each keystroke
+// with it.
+[[nodiscard]] std::optional<std::string> utf8ToWindows1251Exactly(std::string_view utf8, std::string *missing = nullptr);
+
+// The same for a name typed in a dialog: NameError names the first character
+// refused. Nothing is cut here: the record setters keep the first 16 bytes,
+// which in a single-byte character set always ends on a character boundary.
 [[nodiscard]] std::string nameToWindows1251(std::string_view utf8);
 
 // The USALS longitude as typed ("  5,"): blanks and control characters go,

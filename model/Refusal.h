@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "ChannelKind.h"
+
 // Why an operation on the database changed nothing, with the numbers its
 // message needs. The model only says why; the window words it in Russian,
 // k510-tool in English.
@@ -23,6 +25,16 @@ enum class RefusalReason {
     SatellitePastByte,
     // The satellite the plan is for is no longer in the database.
     NoSuchSatellite,
+    // Numbers that name no channel of `kind`: `numbers`, ascending.
+    NoSuchChannel,
+    // A favourite group outside 0..11: `group`.
+    NoSuchGroup,
+    // Favourite group `group` of `kind` (`groupName`) has `room` free
+    // places for the `asked` channels that would join it: none joins.
+    GroupOverflow,
+    // New names the receiver cannot hold (too long, a character it cannot
+    // show, empty): the channels of `kind` to get them, `numbers`, ascending.
+    NamesUnfit,
 };
 
 // The limits of the database a change would go past.
@@ -45,7 +57,7 @@ struct SatelliteLabel {
 
 struct Refusal {
     RefusalReason reason = RefusalReason::OtherDatabase;
-    CapacityLimits over;
+    CapacityLimits over{};
     // OverCapacity: of the channels or transponders asked for, how many
     // there were and how many would fit (counted as the operation takes
     // them, TV channels first).
@@ -54,7 +66,14 @@ struct Refusal {
     int radioAsked = 0;
     int radioThatFit = 0;
     int transpondersAsked = 0;
-    std::vector<SatelliteLabel> satellites;
+    std::vector<SatelliteLabel> satellites{};
+    // The channels and favourite groups a change to a selection names.
+    ChannelKind kind = ChannelKind::Tv;
+    std::vector<int> numbers{};   // TV channel numbers or radio numbers
+    int group = 0;              // from 0
+    std::string groupName{};      // Windows-1251
+    int asked = 0;
+    int room = 0;
 
     bool operator==(const Refusal &) const = default;
 };

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "TestImages.h"
+#include "model/BulkChanges.h"
 #include "model/Conversions.h"
 #include "model/ChannelImport.h"
 #include "model/CsvExport.h"
@@ -16,7 +17,9 @@
 #include "model/ImageCheck.h"
 #include "model/ReferenceCsv.h"
 #include "model/ReferenceOrder.h"
+#include "model/RenameRule.h"
 #include "model/Repair.h"
+#include "model/TextCodec.h"
 #include "RealSatellitesList.h"
 #include "tools/samples/DatabaseBuilder.h"
 #include "tools/samples/SampleDatabases.h"
@@ -211,9 +214,33 @@ ImportRequest selection(const ChannelDatabase &in, const ChannelDatabase &source
     return request;
 }
 
+// editable() with names, TV 2 locked, TV 3 scrambled and a copy of it
+// standing before it (TV 6: same transponder and service ID), and TV group 2
+// "Full" one entry short of full.
+ChannelDatabase selectable()
+{
+    ChannelDatabase db = editable();
+    const char *const names[] = {"Первый", "Россия 1", "РОССИЯ 24", "Sky HD", "sky news", "НТВ"};
+    for (int n = 1; n <= 6; ++n)
+        db.tvChannel(n)->setName(utf8ToWindows1251(names[n - 1]));
+    db.tvChannel(2)->chFlags |= ChannelFlag::Locked;
+    db.tvChannel(3)->chFlags |= ChannelFlag::Scrambled;
+    db.tvChannel(6)->serviceId = db.tvChannel(3)->serviceId;
+    db.tvFavourites[1].clear();
+    for (int k = 0; k < kFavouriteGroupCapacity - 1; ++k)
+        db.tvFavourites[1].push_back(std::uint16_t(k % 2 + 1));
+    db.setTvGroupName(2, "Full");
+    return db;
+}
+
+// What a command that writes OUT does to IN, through the model; false when
+// the model refuses.
+using ModelChange = std::function<bool(ChannelDatabase &)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(ImportRequestOf)
+Q_DECLARE_METATYPE(ModelChange)
 
 class TestK510Tool : public QObject {
     Q_OBJECT
@@ -487,6 +514,120 @@ private slots:
         const CheckResult check = checkImage(std::span(reinterpret_cast<const std::uint8_t *>(out.constData()),
                                                        std::size_t(out.size())));
         QVERIFY2(check.problems.empty(), check.problems.empty() ? "" : check.problems.front().c_str());
+    }
+
+    void selectionCommands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");   // a part of it; empty: nothing on stderr
+        QTest::addColumn<ModelChange>("change");
+        const auto row = [](const char *title, QStringList arguments, int exitCode, const char *out, const char *err,
+                            ModelChange change = {}) {
+            QTest::newRow(title) << arguments << exitCode << QString::fromUtf8(out) << QString::fromUtf8(err) << change;
+        };
+        const auto found = [&row](const char *title, QStringList conditions, const char *out) {
+            row(title, QStringList{"find", "IN"} + conditions, *out ? 0 : 1, out, "");
+        };
+        found("find by a part of the name, case ignored", {"--name", "россия"}, "2-3\n");
+        found("find by name and the free mark", {"--name", "SKY", "--free"}, "4-5\n");
+        found("find in a group", {"--in-group", "1"}, "3,5\n");
+        found("find radio in no group", {"--radio", "--in-no-group"}, "1-3\n");
+        found("find locked", {"--locked"}, "2\n");
+        found("find free in no group", {"--free", "--in-no-group"}, "4,6\n");
+        found("find on a satellite", {"--satellite", "2"}, "2,5\n");
+        found("find on a transponder, scrambled", {"--transponder", "3", "--scrambled"}, "3\n");
+        found("find the copy, by the order", {"--duplicates"}, "3\n");
+        found("find without a condition", {}, "1-6\n");
+        found("find nothing", {"--name", "zzz"}, "");
+        row("find on a satellite IN lacks", {"find", "IN", "--satellite", "3"}, 1, "", "satellite 3 does not exist");
+        row("find a group past 12", {"find", "IN", "--in-group", "13"}, 1, "", "favourite group 13 does not exist");
+        row("find a name the receiver cannot show", {"find", "IN", "--name", "Ёлка"}, 1, "",
+            "cannot show the character \"Ё\"");
+        row("find both flags", {"find", "IN", "--scrambled", "--free"}, 1, "", "usage: k510-tool find");
+
+        const auto locking = [](ChannelKind kind, std::vector<int> numbers, bool on) {
+            return [=](ChannelDatabase &db) { return bool(setLocked(db, kind, numbers, on)); };
+        };
+        row("lock both kinds", {"lock", "IN", "OUT", "--tv", "1,4", "--radio", "2"}, 0,
+            "tv channels: 2 locked (2 changed)\nradio channels: 1 locked (1 changed)\n", "",
+            [=](ChannelDatabase &db) {
+                return locking(ChannelKind::Tv, {1, 4}, true)(db) && locking(ChannelKind::Radio, {2}, true)(db);
+            });
+        row("unlock", {"unlock", "IN", "OUT", "--tv", "1-3"}, 0, "tv channels: 3 unlocked (1 changed)\n", "",
+            locking(ChannelKind::Tv, {1, 2, 3}, false));
+        row("mark free", {"mark", "IN", "OUT", "--tv", "3-4", "--free"}, 0, "tv channels: 2 marked free (1 changed)\n",
+            "", [](ChannelDatabase &db) { return bool(setScrambled(db, ChannelKind::Tv, {3, 4}, false)); });
+        row("mark radio scrambled", {"mark", "IN", "OUT", "--radio", "1", "--scrambled"}, 0,
+            "radio channels: 1 marked scrambled (1 changed)\n", "",
+            [](ChannelDatabase &db) { return bool(setScrambled(db, ChannelKind::Radio, {1}, true)); });
+        row("add to a group", {"favourites", "IN", "OUT", "--tv-group", "1", "--add", "6,3,1"}, 0,
+            "added to tv group 1 \"TV\": 2 (1 already in it)\n", "",
+            [](ChannelDatabase &db) { return bool(addToFavouriteGroup(db, ChannelKind::Tv, 0, {6, 3, 1})); });
+        row("remove from a radio group", {"favourites", "IN", "OUT", "--radio-group", "1", "--remove", "4"}, 0,
+            "removed from radio group 1 \"Radio\": 1 entries (0 not in it)\n", "",
+            [](ChannelDatabase &db) { return bool(removeFromFavouriteGroup(db, ChannelKind::Radio, 0, {4})); });
+        row("rename, Cyrillic replaced ignoring case",
+            {"rename", "IN", "OUT", "--tv", "2-3", "--replace", "россия=Russia", "--ignore-case"}, 0,
+            "tv 2: \"Россия 1\" -> \"Russia 1\"\ntv 3: \"РОССИЯ 24\" -> \"Russia 24\"\nrenamed: 2 channels\n", "",
+            [](ChannelDatabase &db) {
+                const RenameRule rule{.replaceFrom = utf8ToWindows1251("россия"), .replaceTo = "Russia", .ignoreCase = true};
+                return bool(applyRename(db, ChannelKind::Tv, {2, 3}, rule));
+            });
+        row("rename, suffix off and capitals",
+            {"rename", "IN", "OUT", "--tv", "4-5", "--remove-suffix", " hd", "--ignore-case", "--upper"}, 0,
+            "tv 4: \"Sky HD\" -> \"SKY\"\ntv 5: \"sky news\" -> \"SKY NEWS\"\nrenamed: 2 channels\n", "",
+            [](ChannelDatabase &db) {
+                const RenameRule rule{.ignoreCase = true, .removeSuffix = " hd", .letterCase = LetterCase::Upper};
+                return bool(applyRename(db, ChannelKind::Tv, {4, 5}, rule));
+            });
+
+        row("a group that would overflow", {"favourites", "IN", "OUT", "--tv-group", "2", "--add", "3,4"}, 1, "",
+            "tv group 2 \"Full\" has room for 1 more channels, 2 would join it; none was added; OUT was not written");
+        row("a group past 12", {"favourites", "IN", "OUT", "--tv-group", "13", "--add", "1"}, 1, "",
+            "there is no favourite group 13");
+        row("a name too long", {"rename", "IN", "OUT", "--tv", "1,2", "--suffix", " очень длинное"}, 1, "",
+            "tv channel 1: \"Первый очень длинное\" is longer than 16 bytes");
+        row("a prefix the receiver cannot show", {"rename", "IN", "OUT", "--tv", "1", "--prefix", "«"}, 1, "",
+            "--prefix: the receiver cannot show the character \"«\"");
+        row("rename without a rule", {"rename", "IN", "OUT", "--tv", "1", "--ignore-case"}, 1, "", "rename needs a rule");
+        row("a TV channel IN lacks", {"lock", "IN", "OUT", "--tv", "1,7"}, 1, "", "tv channel 7 does not exist in IN");
+        row("radio channels IN lacks, the TV list fine", {"unlock", "IN", "OUT", "--tv", "2", "--radio", "2,5-6"}, 1, "",
+            "radio channels 5-6 do not exist in IN");
+        row("a number past any channel", {"lock", "IN", "OUT", "--tv", "1-70000"}, 1, "", "past any channel number");
+        row("lock without a list", {"lock", "IN", "OUT"}, 1, "", "lock needs at least one of --tv and --radio");
+        row("mark without a flag", {"mark", "IN", "OUT", "--tv", "1"}, 1, "", "mark needs one of --scrambled and --free");
+        row("favourites of both kinds", {"favourites", "IN", "OUT", "--tv-group", "1", "--radio-group", "1", "--add", "1"},
+            1, "", "usage: k510-tool favourites");
+    }
+    // The same model operation as the window's command writes OUT; a refusal
+    // writes none and leaves IN alone.
+    void selectionCommands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, err);
+        QFETCH(ModelChange, change);
+        const QByteArray in = imageBytes(selectable());
+        writeFile(path("select.k5d"), imageOf(selectable()));
+        QFile::remove(path("selected.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^IN$"), path("select.k5d"));
+        arguments.replaceInStrings(QRegularExpression("^OUT$"), path("selected.k5d"));
+        const Run run = tool(arguments);
+        QTEST(run.exitCode, "exitCode");
+        QTEST(QString::fromUtf8(run.out), "out");
+        if (err.isEmpty())
+            QCOMPARE(run.err, QString());
+        else
+            QVERIFY2(run.err.startsWith("k510-tool: ") && run.err.contains(err), qPrintable(run.err));
+        if (change) {
+            ChannelDatabase expected = selectable();
+            QVERIFY(change(expected));
+            QCOMPARE(readFile(path("selected.k5d")), imageBytes(expected));
+        } else {
+            QVERIFY(!QFile::exists(path("selected.k5d")));
+        }
+        QCOMPARE(readFile(path("select.k5d")), in);
     }
 
     void editRefusals_data()
@@ -1167,6 +1308,16 @@ private slots:
         row("purge", 2, "purge IN OUT (--tv | --radio | --all) [--satellite N]");
         row("csv", 1, "csv FILE [--radio | --transponders] [--separator ,|;|tab] [--output OUT]");
         row("apply-order", 3, "apply-order REF IN OUT [--keep-favourites] [--radio-csv] [--list]");
+        row("find", 1,
+            "find FILE [--radio] [--name TEXT] [--satellite N] [--transponder N] [--scrambled | --free] "
+            "[--locked | --unlocked] [--in-group G | --in-any-group | --in-no-group] [--duplicates]");
+        row("lock", 2, "lock IN OUT [--tv LIST] [--radio LIST]");
+        row("unlock", 2, "unlock IN OUT [--tv LIST] [--radio LIST]");
+        row("mark", 2, "mark IN OUT [--tv LIST] [--radio LIST] (--scrambled | --free)");
+        row("favourites", 2, "favourites IN OUT (--tv-group G | --radio-group G) (--add LIST | --remove LIST)");
+        row("rename", 2,
+            "rename IN OUT [--tv LIST] [--radio LIST] [--replace FROM=TO] [--ignore-case] "
+            "[--prefix X | --remove-prefix X] [--suffix X | --remove-suffix X] [--trim] [--upper | --lower]");
         row("duplicates", 1, "duplicates FILE [--tv] [--radio] [--names]");
         // 1 says that A and B differ.
         row("diff", 2, "diff A B [--json]", 2);

@@ -4,10 +4,13 @@
 #include "CsvCommand.h"
 #include "EditCommands.h"
 #include "FileCommands.h"
+#include "FindCommand.h"
 #include "HistoryCommand.h"
 #include "ImportCommand.h"
 #include "ReferenceCommands.h"
+#include "RenameCommand.h"
 #include "RepairCommand.h"
+#include "SelectionCommands.h"
 #include "TransferCommands.h"
 #include "TransponderListCommand.h"
 
@@ -41,7 +44,7 @@ std::vector<ToolCommand> commands()
          "every transponder (satellite, polarisation, frequency, symbol rate, FEC)",
          {switchOption("radio"), switchOption("transponders"), valueOption("output", "OUT"),
           QCommandLineOption(QStringLiteral("separator"), QString(), QStringLiteral("SEPARATOR"), QStringLiteral(","))},
-         1, {}, {"radio", "transponders"}, Failure, runCsv},
+         1, {}, {{"radio", "transponders"}}, Failure, runCsv},
         {"apply-order", "REF IN OUT [--keep-favourites] [--radio-csv] [--list]",
          "order IN's channels after REF, an image or a CSV list the editor exported\n"
          "(a TV list; --radio-csv: a radio list), and take REF's favourite groups;\n"
@@ -49,6 +52,47 @@ std::vector<ToolCommand> commands()
          "without partner; writes nothing (exit 1) when not one channel of REF is in IN",
          {switchOption("keep-favourites"), switchOption("radio-csv"), switchOption("list")}, 3, {}, {}, Failure,
          runApplyOrder},
+        {"find",
+         "FILE [--radio] [--name TEXT] [--satellite N] [--transponder N] [--scrambled | --free]\n"
+         "[--locked | --unlocked] [--in-group G | --in-any-group | --in-no-group] [--duplicates]",
+         "the TV (radio) channels that meet every condition given, as delete's LIST takes\n"
+         "them; nothing and exit 1 when none. --name: a part of the name, letter case\n"
+         "ignored; --satellite and --transponder as dump numbers them; --in-group G: in\n"
+         "favourite group G (1..12); --duplicates: the copies duplicates lists",
+         {switchOption("radio"), valueOption("name", "TEXT"), valueOption("satellite", "N"),
+          valueOption("transponder", "N"), switchOption("scrambled"), switchOption("free"), switchOption("locked"),
+          switchOption("unlocked"), valueOption("in-group", "G"), switchOption("in-any-group"),
+          switchOption("in-no-group"), switchOption("duplicates")},
+         1, {}, {{"scrambled", "free"}, {"locked", "unlocked"}, {"in-group", "in-any-group", "in-no-group"}}, Failure,
+         runFind},
+        {"lock", "IN OUT [--tv LIST] [--radio LIST]",
+         "lock the channels (the receiver asks for its PIN before showing them)", {tvList, radioList}, 2, {}, {},
+         Failure, runLock},
+        {"unlock", "IN OUT [--tv LIST] [--radio LIST]", "unlock the channels", {tvList, radioList}, 2, {}, {}, Failure,
+         runUnlock},
+        {"mark", "IN OUT [--tv LIST] [--radio LIST] (--scrambled | --free)",
+         "mark the channels as scrambled or as free to air (the FTA column)",
+         {tvList, radioList, switchOption("scrambled"), switchOption("free")}, 2, {}, {{"scrambled", "free"}}, Failure,
+         runMark},
+        {"favourites", "IN OUT (--tv-group G | --radio-group G) (--add LIST | --remove LIST)",
+         "add the channels to favourite group G (1..12) after its entries, skipping those\n"
+         "it holds, or take them out of it; refused whole when the group would hold more\n"
+         "than 80",
+         {valueOption("tv-group", "G"), valueOption("radio-group", "G"), valueOption("add", "LIST"),
+          valueOption("remove", "LIST")},
+         2, {}, {{"tv-group", "radio-group"}, {"add", "remove"}}, Failure, runFavourites},
+        {"rename",
+         "IN OUT [--tv LIST] [--radio LIST] [--replace FROM=TO] [--ignore-case]\n"
+         "[--prefix X | --remove-prefix X] [--suffix X | --remove-suffix X]\n[--trim] [--upper | --lower]",
+         "rename the channels by one rule, in this order: every FROM replaced by TO, the\n"
+         "prefix and the suffix removed, then added, blanks trimmed, letter case changed\n"
+         "(--ignore-case: FROM and the prefix and suffix removed match either case);\n"
+         "prints each new name; refused whole when the receiver cannot hold one (more\n"
+         "than 16 bytes, a character it cannot show, empty)",
+         {tvList, radioList, valueOption("replace", "FROM=TO"), switchOption("ignore-case"), valueOption("prefix", "X"),
+          valueOption("remove-prefix", "X"), valueOption("suffix", "X"), valueOption("remove-suffix", "X"),
+          switchOption("trim"), switchOption("upper"), switchOption("lower")},
+         2, {}, {{"prefix", "remove-prefix"}, {"suffix", "remove-suffix"}, {"upper", "lower"}}, Failure, runRename},
         {"duplicates", "FILE [--tv] [--radio] [--names]",
          "copies: channels repeating one before them in the order (same transponder and\n"
          "service ID), as delete's --tv and --radio take them; --names: instead the\n"
@@ -126,7 +170,8 @@ ToolDescription k510Tool()
                        "  $ k510-tool send demo.k5d --port ttyUSB0\n"
                        "  $ k510-tool verify demo.k5d --port ttyUSB0\n"
                        "  $ k510-tool apply-order before-rescan.k5d rescanned.k5d ordered.k5d\n"
-                       "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)"),
+                       "  $ k510-tool delete ordered.k5d clean.k5d $(k510-tool duplicates ordered.k5d)\n"
+                       "  $ k510-tool lock clean.k5d locked.k5d --tv $(k510-tool find clean.k5d --name xxx)"),
         commands(),
     };
 }

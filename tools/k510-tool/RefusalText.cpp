@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RefusalText.h"
 
+#include "NumberList.h"
 #include "ToolExit.h"
 #include "model/ChannelDatabase.h"
 #include "model/TextCodec.h"
@@ -49,6 +50,26 @@ QString pastByteText(const Refusal &refusal)
     return lines.join(QLatin1Char('\n') + QLatin1String(kLinePrefix));
 }
 
+QString kindText(ChannelKind kind) { return isRadio(kind) ? QStringLiteral("radio") : QStringLiteral("tv"); }
+
+QString noSuchChannelText(const Refusal &refusal)
+{
+    const bool one = refusal.numbers.size() == 1;
+    return QStringLiteral("%1 %2 %3 not exist in IN")
+        .arg(kindText(refusal.kind) + (one ? QStringLiteral(" channel") : QStringLiteral(" channels")),
+             formatNumberList(refusal.numbers), one ? QStringLiteral("does") : QStringLiteral("do"));
+}
+
+QString groupOverflowText(const Refusal &refusal)
+{
+    return QStringLiteral("%1 group %2 \"%3\" has room for %4 more channels, %5 would join it; none was added")
+        .arg(kindText(refusal.kind))
+        .arg(refusal.group + 1)
+        .arg(QString::fromStdString(windows1251ToUtf8(refusal.groupName)))
+        .arg(refusal.room)
+        .arg(refusal.asked);
+}
+
 } // namespace
 
 QString refusalText(const Refusal &refusal)
@@ -62,6 +83,15 @@ QString refusalText(const Refusal &refusal)
         return pastByteText(refusal);
     case RefusalReason::NoSuchSatellite:
         return QStringLiteral("the satellite the change was planned for is not in IN");
+    case RefusalReason::NoSuchChannel:
+        return noSuchChannelText(refusal);
+    case RefusalReason::NoSuchGroup:
+        return QStringLiteral("there is no favourite group %1 (1..%2)").arg(refusal.group + 1).arg(kFavouriteGroupCount);
+    case RefusalReason::GroupOverflow:
+        return groupOverflowText(refusal);
+    case RefusalReason::NamesUnfit:
+        return QStringLiteral("the receiver cannot hold the new names of %1 channels %2; nothing was renamed")
+            .arg(kindText(refusal.kind), formatNumberList(refusal.numbers));
     }
     return {};
 }

@@ -68,8 +68,11 @@ void describeTool(QCommandLineParser &help, const ToolDescription &tool)
 bool breaksOptionRules(const ToolCommand &command, const QCommandLineParser &parser)
 {
     const auto isSet = [&](const QString &option) { return parser.isSet(option); };
+    const auto moreThanOne = [&](const QStringList &group) {
+        return std::count_if(group.cbegin(), group.cend(), isSet) > 1;
+    };
     return !std::all_of(command.requiredOptions.cbegin(), command.requiredOptions.cend(), isSet)
-           || std::count_if(command.exclusiveOptions.cbegin(), command.exclusiveOptions.cend(), isSet) > 1;
+           || std::any_of(command.exclusiveOptions.cbegin(), command.exclusiveOptions.cend(), moreThanOne);
 }
 
 } // namespace

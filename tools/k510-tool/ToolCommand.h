@@ -35,8 +35,8 @@ struct ToolCommand {
     // Those with a description of their own are listed under "Options:".
     QList<QCommandLineOption> options;
     qsizetype fileCount = 0;
-    QStringList requiredOptions;    // each must be given
-    QStringList exclusiveOptions;   // at most one of them may be given
+    QStringList requiredOptions;            // each must be given
+    QList<QStringList> exclusiveOptions;    // of each group, at most one may be given
     // The exit code of a command line that does not fit: diff's 1 says that
     // the files differ, so there every failure gives 2.
     int usageExit = Failure;

@@ -541,11 +541,12 @@ private slots:
         found("find the copy, by the order", {"--duplicates"}, "3\n");
         found("find without a condition", {}, "1-6\n");
         found("find nothing", {"--name", "zzz"}, "");
-        row("find on a satellite IN lacks", {"find", "IN", "--satellite", "3"}, 1, "", "satellite 3 does not exist");
-        row("find a group past 12", {"find", "IN", "--in-group", "13"}, 1, "", "favourite group 13 does not exist");
-        row("find a name the receiver cannot show", {"find", "IN", "--name", "Ёлка"}, 1, "",
+        row("find on a satellite IN lacks", {"find", "IN", "--satellite", "3"}, 2, "", "satellite 3 does not exist");
+        row("find a group past 12", {"find", "IN", "--in-group", "13"}, 2, "", "favourite group 13 does not exist");
+        row("find a name the receiver cannot show", {"find", "IN", "--name", "Ёлка"}, 2, "",
             "cannot show the character \"Ё\"");
-        row("find both flags", {"find", "IN", "--scrambled", "--free"}, 1, "", "usage: k510-tool find");
+        // 1 says that no channel was found, so every failure gives 2.
+        row("find both flags", {"find", "IN", "--scrambled", "--free"}, 2, "", "usage: k510-tool find");
 
         const auto locking = [](ChannelKind kind, std::vector<int> numbers, bool on) {
             return [=](ChannelDatabase &db) { return bool(setLocked(db, kind, numbers, on)); };
@@ -1310,7 +1311,8 @@ private slots:
         row("apply-order", 3, "apply-order REF IN OUT [--keep-favourites] [--radio-csv] [--list]");
         row("find", 1,
             "find FILE [--radio] [--name TEXT] [--satellite N] [--transponder N] [--scrambled | --free] "
-            "[--locked | --unlocked] [--in-group G | --in-any-group | --in-no-group] [--duplicates]");
+            "[--locked | --unlocked] [--in-group G | --in-any-group | --in-no-group] [--duplicates]",
+            2);
         row("lock", 2, "lock IN OUT [--tv LIST] [--radio LIST]");
         row("unlock", 2, "unlock IN OUT [--tv LIST] [--radio LIST]");
         row("mark", 2, "mark IN OUT [--tv LIST] [--radio LIST] (--scrambled | --free)");

@@ -63,8 +63,8 @@ std::vector<ToolCommand> commands()
           valueOption("transponder", "N"), switchOption("scrambled"), switchOption("free"), switchOption("locked"),
           switchOption("unlocked"), valueOption("in-group", "G"), switchOption("in-any-group"),
           switchOption("in-no-group"), switchOption("duplicates")},
-         1, {}, {{"scrambled", "free"}, {"locked", "unlocked"}, {"in-group", "in-any-group", "in-no-group"}}, Failure,
-         runFind},
+         1, {}, {{"scrambled", "free"}, {"locked", "unlocked"}, {"in-group", "in-any-group", "in-no-group"}},
+         NotAnImage, runFind},
         {"lock", "IN OUT [--tv LIST] [--radio LIST]",
          "lock the channels (the receiver asks for its PIN before showing them)", {tvList, radioList}, 2, {}, {},
          Failure, runLock},
@@ -156,13 +156,14 @@ ToolDescription k510Tool()
         QStringLiteral("Exit status:\n"
                        "  0  success\n"
                        "  1  failure; check: the numbering scheme is broken; diff: A and B differ;\n"
+                       "     find: no channel meets the conditions;\n"
                        "     verify: the receiver holds another database than FILE\n"
                        "  2  FILE cannot be read (missing, no plain file, far too large);\n"
                        "     check: FILE is no database image;\n"
                        "     send: FILE is no database image and --force is not given;\n"
                        "     apply-order, duplicates, import: an input is no image (REF: nor a CSV list);\n"
                        "     transponders-from: XML is no satellites.xml list or IN no image;\n"
-                       "     diff, verify: any failure (verify: also a failed transfer)\n"
+                       "     diff, find, verify: any failure (verify: also a failed transfer)\n"
                        "\nExamples:\n"
                        "  $ k510-tool demo demo.k5d\n"
                        "  $ k510-tool info demo.k5d\n"

@@ -67,15 +67,16 @@ std::optional<ChannelConditions> conditionsOf(const CommandLine &line, const Cha
 
 } // namespace
 
+// Exit code 1 says that no channel was found, so every failure gives 2.
 int runFind(const CommandLine &line)
 {
     int code = Success;
-    const auto db = readDatabase(line.files.front(), &code);
+    const auto db = readDatabase(line.files.front(), &code, NotAnImage);
     if (!db)
-        return code;
+        return NotAnImage;
     const auto conditions = conditionsOf(line, *db, &code);
     if (!conditions)
-        return code;
+        return NotAnImage;
     const std::vector<int> found = findChannels(*db, kindOf(line.isSet("radio")), *conditions);
     if (found.empty())
         return Failure;

@@ -52,6 +52,7 @@ void PagePresenter::connectPages()
         connect(page, &ChannelListPage::rowFilterChanged, this, [this] {
             m_pages.updateDragging();
             UpdateStatusBar();
+            showSelectedCount();
         });
     }
 }
@@ -208,6 +209,8 @@ void PagePresenter::showSelectedCount()
 {
     const ReportList *list = m_pages.listOf(m_pages.currentIndex());
     m_status.showSelectedCount(list ? int(list->selectedRowNumbers().size()) : 0);
+    const bool filtered = list && list->filtering();
+    m_status.showShownCount(filtered ? list->rowCount() : -1, filtered ? list->rows().count() : 0);
 }
 
 void PagePresenter::showNewDatabase()

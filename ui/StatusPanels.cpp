@@ -57,6 +57,10 @@ StatusPanels::StatusPanels(QWidget *parent) : QStatusBar(parent)
     m_selectedCount->setObjectName(QStringLiteral("sbStatusSelected"));
     addWidget(m_selectedCount);
     m_selectedCount->hide();
+    m_shownCount = new QLabel(this);
+    m_shownCount->setObjectName(QStringLiteral("sbStatusShown"));
+    addWidget(m_shownCount);
+    m_shownCount->hide();
 }
 
 void StatusPanels::showSelectedCount(int count)
@@ -64,6 +68,13 @@ void StatusPanels::showSelectedCount(int count)
     m_selectedCount->setVisible(count > 1);
     if (count > 1)
         m_selectedCount->setText(QStringLiteral("Выделено: %1").arg(count));
+}
+
+void StatusPanels::showShownCount(int shown, int total)
+{
+    m_shownCount->setVisible(shown >= 0);
+    if (shown >= 0)
+        m_shownCount->setText(QStringLiteral("Показано: %1 из %2").arg(shown).arg(total));
 }
 
 void StatusPanels::showTransferProgress(int percent)

@@ -39,6 +39,9 @@ public:
     void clearFileNote();
     // "Выделено: N" beside the counts while more than one row is selected.
     void showSelectedCount(int count);
+    // "Показано: N из M" while a filter hides rows of the list shown; a
+    // negative shown count hides it.
+    void showShownCount(int shown, int total);
     // The bar beside panel 0 while a transfer runs; a negative value hides it.
     void showTransferProgress(int percent);
     // A problem the editor works on despite (a settings file it cannot
@@ -50,6 +53,7 @@ private:
     std::array<QLabel *, kPanelCount> m_panels{};
     QProgressBar *m_transferProgress = nullptr;
     QLabel *m_selectedCount = nullptr;
+    QLabel *m_shownCount = nullptr;
     bool m_noteShown = false;
     bool m_fileNoteShown = false;
     // Counts the texts panel 0 was given, so a timed note knows it is still shown.

@@ -8,6 +8,7 @@
 #include "StatusPanels.h"
 #include "UserDialogs.h"
 #include "PageDispatch.h"
+#include "SelectionMenu.h"
 #include "WindowCommands.h"
 #include "commands/EditHistory.h"
 #include "commands/FileCommands.h"
@@ -106,6 +107,8 @@ void TfrmMain::connectListCommands()
         if (auto *page = qobject_cast<ChannelListPage *>(m_pages->currentWidget()))
             page->focusFindField();
     });
+    addSelectionCommands(*m_popupMenu, QStringLiteral("pm"), *m_commands->selection, *m_pages, database(),
+                         [this] { m_commands->onPage->remove(); }, true);
     m_pages->updateDragging();
     for (int page = 0; page < PageCount; ++page)
         m_popupMenu->serve(*m_pages->listOf(page));

@@ -17,6 +17,8 @@
 #include "commands/OrderCommands.h"
 #include "commands/PrintCommands.h"
 #include "commands/SatellitesXmlCommand.h"
+#include "commands/SelectionCommands.h"
+#include "SelectionMenu.h"
 #include "commands/WindowTitle.h"
 #include "pages/ChannelPage.h"
 #include "pages/FavouritesPage.h"
@@ -69,7 +71,7 @@ WindowCommands::WindowCommands(const WindowParts &parts)
                      [&presenter](ChannelKind kind) {
                          kind == ChannelKind::Tv ? presenter.cbTvSelectSatSelect() : presenter.cbRadioSelectSatSelect();
                      },
-                     showChanges},
+                     showChanges, pages.newChannels()},
         &parts.window);
     satellitesXml = new SatellitesXmlCommand(
         SatellitesXmlTargets{db, parts.dialogs, history, *pages.transponders, parts.settings, parts.window, showChanges},
@@ -92,6 +94,9 @@ WindowCommands::WindowCommands(const WindowParts &parts)
                        },
                        [&status = parts.status](const QString &note) { status.showNote(note, 10000); },
                        [&status = parts.status](const QString &problem) { status.showProblemOnce(problem); }},
+        &parts.window);
+    selection = new SelectionCommands(
+        SelectionTargets{db, parts.dialogs, history, pages, [&pages] { pages.showChanges(pages.currentIndex()); }},
         &parts.window);
     onPage = std::make_unique<PageDispatch>(*this, pages, presenter, parts.status);
     connectMenu(parts);
@@ -121,6 +126,8 @@ void WindowCommands::connectMenu(const WindowParts &parts)
         status->showTransferProgress(running ? 0 : -1);
     });
     QObject::connect(transfers, &TransferController::transferProgress, status, &StatusPanels::showTransferProgress);
+    addSelectionCommands(*menu.mmEdit, QStringLiteral("mmEdit"), *selection, parts.pages, parts.session.database(),
+                         [this] { onPage->remove(); }, false);
     // The satellite column as the user left it last time.
     PageTabs *pages = &parts.pages;
     EditorSettings *settings = &parts.settings;

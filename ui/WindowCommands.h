@@ -24,6 +24,7 @@ class PagePresenter;
 class PageTabs;
 class PrintCommands;
 class SatellitesXmlCommand;
+class SelectionCommands;
 class StatusPanels;
 struct MainMenuActions;
 
@@ -59,6 +60,7 @@ struct WindowCommands {
     PrintCommands *prints;
     ImportCommands *imports;
     HistoryCommands *transferHistory;
+    SelectionCommands *selection;
     // The list commands, carried out on the page shown.
     std::unique_ptr<PageDispatch> onPage;
 

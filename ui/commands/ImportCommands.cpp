@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ImportCommands.h"
 
+#include "ui/lists/NewChannels.h"
+
 #include "DatabaseFiles.h"
 #include "FileMessages.h"
 #include "WindowTitle.h"
@@ -74,6 +76,12 @@ void ImportCommands::importFromOtherDatabase(std::optional<SelectedOrderRow> sel
         m.dialogs.showMessage(refusalMessage(*refusal));
         return;
     }
+    PerKind<std::vector<int>> newChannels;
+    for (const ChannelKind kind : kBothKinds) {
+        const OrderSpan span = addedPositions(*plan, kind);
+        newChannels[kind] = channelsAtPlaces(m.database, kind, span.first, span.count);
+    }
+    m.pages.newChannels().note(m.database, newChannels);
     showAdded(*plan);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OrderCommands.h"
 
+#include "ui/lists/NewChannels.h"
+
 #include "DatabaseFiles.h"
 #include "FileMessages.h"
 #include "WindowTitle.h"
@@ -132,6 +134,14 @@ void OrderCommands::orderByExample(ChannelKind csvKind)
         m.dialogs.showMessage(refusalMessage(*refusal));
         return;
     }
+    // The channels without partner end their lists.
+    PerKind<std::vector<int>> found;
+    for (const ChannelKind kind : kBothKinds) {
+        const KindOrderPlan &planned = isRadio(kind) ? plan.radio : plan.tv;
+        const int count = int(planned.newChannels.size());
+        found[kind] = channelsAtPlaces(m.database, kind, int(m.database.order(kind).size()) - count, count);
+    }
+    m.newChannels.note(m.database, found);
     m.showDatabaseAgain();
 }
 

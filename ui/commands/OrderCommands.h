@@ -19,6 +19,8 @@ class ChannelPage;
 class EditHistory;
 
 // What the order commands work on, lent by the main window.
+class NewChannels;
+
 struct OrderTargets {
     ChannelDatabase &database;
     UserDialogs &dialogs;
@@ -30,6 +32,7 @@ struct OrderTargets {
     std::function<void(ChannelKind)> refill;   // cbTvSelectSatSelect / cbRadioSelectSatSelect
     // The orders and the groups changed: every page shows the database again.
     std::function<void()> showDatabaseAgain;
+    NewChannels &newChannels;   // those the reference did not have, for "Новые"
 };
 
 // Commands that set the channel order as a whole: keeping a sorted view as

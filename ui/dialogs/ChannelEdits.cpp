@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelEdits.h"
 
+#include "NameField.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-
-// A stored channel name holds at most 16 characters.
-constexpr int nameLength = 16;
 
 QLineEdit *addEdit(QWidget &parent, QFormLayout &fields, const QString &name, const QString &label)
 {
@@ -25,6 +24,7 @@ QLineEdit *addEdit(QWidget &parent, QFormLayout &fields, const QString &name, co
 void ChannelEdits::load(const ChannelForm &form) const
 {
     name->setText(form.name);
+    nameGuard->acceptLoadedName();
     serviceId->setText(form.serviceId);
     pmtPid->setText(form.pmtPid);
     if (videoPid)
@@ -61,7 +61,9 @@ ChannelEdits addChannelEdits(QWidget &parent, QFormLayout &fields, VideoPidEdit 
 {
     ChannelEdits edits;
     edits.name = addEdit(parent, fields, QStringLiteral("leName"), QStringLiteral("Название"));
-    edits.name->setMaxLength(nameLength);
+    auto *room = new QLabel(&parent);
+    fields.addRow(QString(), room);
+    edits.nameGuard = new NameFieldGuard(*edits.name, *room);
     edits.serviceId = addEdit(parent, fields, QStringLiteral("leSIDInfo"), QStringLiteral("Service ID"));
     edits.pmtPid = addEdit(parent, fields, QStringLiteral("lePMTInfo"), QStringLiteral("PMT PID"));
     if (videoPidEdit == VideoPidEdit::Shown)

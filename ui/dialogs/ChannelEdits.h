@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/DialogForms.h"
 
+class NameFieldGuard;
 class QFormLayout;
 class QLineEdit;
 class QWidget;
@@ -12,6 +13,7 @@ class QWidget;
 // belong to the dialog; this only points at them.
 struct ChannelEdits {
     QLineEdit *name = nullptr;
+    NameFieldGuard *nameGuard = nullptr;   // the bytes left, and no character the receiver cannot show
     QLineEdit *serviceId = nullptr;
     QLineEdit *pmtPid = nullptr;
     QLineEdit *videoPid = nullptr;   // null where the dialog has no Video PID

@@ -1,16 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelListPage.h"
 
+#include "ChannelFilterRow.h"
 #include "FindField.h"
 #include "InfoPanel.h"
 #include "ui/lists/ChannelTexts.h"
+#include "ui/lists/NewChannels.h"
 #include "ui/lists/ReportList.h"
+#include "model/ChannelFilter.h"
+
+#include <QComboBox>
+
+#include <QShortcut>
 
 #include <algorithm>
+#include <memory>
 
 namespace k510::ui {
 
-ChannelListPage::ChannelListPage(const ChannelDatabase &db, QWidget *parent) : QWidget(parent), m_db(db) {}
+namespace {
+
+QString pagePrefix(ChannelKind kind, bool favourites)
+{
+    return QLatin1String(isRadio(kind) ? "Radio" : "Tv") + QLatin1String(favourites ? "Fav" : "");
+}
+
+} // namespace
+
+ChannelListPage::ChannelListPage(const ChannelDatabase &db, ChannelKind kind, bool favourites, QWidget *parent)
+    : QWidget(parent), m_db(db), m_kind(kind), m_favourites(favourites),
+      m_filterRow(new ChannelFilterRow(pagePrefix(kind, favourites), !favourites, this))
+{
+}
 
 int ChannelListPage::channelIndexOfRow(int row) const
 {
@@ -19,6 +40,10 @@ int ChannelListPage::channelIndexOfRow(int row) const
 
 void ChannelListPage::showChanges()
 {
+    // A satellite's transponders or a group's name may have changed.
+    if (!m_favourites)
+        m_filterRow->offerTransponders(m_db, selector()->currentIndex() - 1);
+    m_filterRow->nameGroups(m_db, m_kind);
     list()->rows().refresh();
 }
 
@@ -26,8 +51,39 @@ void ChannelListPage::wireFindField()
 {
     connect(findField(), &QLineEdit::textChanged, this, [this](const QString &text) {
         list()->setRowFilter(1, text);
+        m_filterRow->setTextFiltering(!text.isEmpty());
         emit rowFilterChanged();
     });
+    connect(m_filterRow, &ChannelFilterRow::conditionsChanged, this, &ChannelListPage::applyConditions);
+    connect(m_filterRow, &ChannelFilterRow::resetRequested, this, &ChannelListPage::clearFilters);
+    // Esc anywhere on the page shows every row again; while nothing is
+    // filtered it is left to others (it closes a dialog).
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &ChannelListPage::clearFilters,
+                                 Qt::WidgetWithChildrenShortcut);
+    escape->setEnabled(false);
+    connect(this, &ChannelListPage::rowFilterChanged, escape, [this, escape] { escape->setEnabled(list()->filtering()); });
+}
+
+void ChannelListPage::applyConditions()
+{
+    if (!m_filterRow->filters()) {
+        list()->setRowConditions({});
+    } else {
+        list()->setRowConditions([this]() -> std::function<bool(int)> {
+            ChannelConditions conditions = m_filterRow->conditions();
+            if (m_filterRow->onlyNew())
+                conditions.among = m_newChannels ? m_newChannels->indicesIn(m_db, m_kind) : std::vector<int>{};
+            auto matcher = std::make_shared<const ChannelMatcher>(m_db, m_kind, conditions);
+            return [matcher](int channelIndex) { return matcher->matches(channelIndex); };
+        });
+    }
+    emit rowFilterChanged();
+}
+
+void ChannelListPage::clearFilters()
+{
+    m_filterRow->clear();
+    findField()->clear();
 }
 
 void ChannelListPage::followSelection()

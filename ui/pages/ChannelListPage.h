@@ -12,8 +12,10 @@ class QComboBox;
 
 namespace k510::ui {
 
+class ChannelFilterRow;
 class FindField;
 class InfoPanel;
+class NewChannels;
 class ReportList;
 
 // A page whose list shows channels, with the information panel beside it:
@@ -21,7 +23,11 @@ class ReportList;
 class ChannelListPage : public QWidget {
     Q_OBJECT
 public:
-    ChannelListPage(const ChannelDatabase &db, QWidget *parent);
+    ChannelListPage(const ChannelDatabase &db, ChannelKind kind, bool favourites, QWidget *parent);
+
+    [[nodiscard]] ChannelKind kind() const { return m_kind; }
+    // A favourites page lists a group; the others the order or a satellite.
+    [[nodiscard]] bool isFavourites() const { return m_favourites; }
 
     [[nodiscard]] virtual ReportList *list() const = 0;
     [[nodiscard]] virtual InfoPanel *infoPanel() const = 0;
@@ -35,6 +41,12 @@ public:
     void showChanges();
     // The "Поиск" field above the list.
     [[nodiscard]] virtual FindField *findField() const = 0;
+    // The conditions beside it.
+    [[nodiscard]] ChannelFilterRow *filterRow() const { return m_filterRow; }
+    // Where "Новые" finds the channels it shows.
+    void useNewChannels(const NewChannels &newChannels) { m_newChannels = &newChannels; }
+    // Esc and "Сбросить": every condition and "Поиск" cleared.
+    void clearFilters();
 
     // Ctrl+F and "Правка" > "Найти": the cursor goes to "Поиск", its text selected.
     void focusFindField();
@@ -54,17 +66,25 @@ public:
     void followSelection();
 
 signals:
-    // "Поиск" changed the rows the list shows.
+    // "Поиск" or a condition changed the rows the list shows.
     void rowFilterChanged();
 
 protected:
     // Each page calls this once its list and "Поиск" field exist: the list
-    // then shows only the rows whose name holds the text typed.
+    // then shows only the rows whose name holds the text typed and that the
+    // conditions of the filter row let through.
     void wireFindField();
     [[nodiscard]] const ChannelDatabase &database() const { return m_db; }
 
 private:
+    // The list's rows narrowed to the conditions chosen now.
+    void applyConditions();
+
     const ChannelDatabase &m_db;
+    ChannelKind m_kind;
+    bool m_favourites;
+    ChannelFilterRow *m_filterRow;
+    const NewChannels *m_newChannels = nullptr;
 };
 
 } // namespace k510::ui

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelPage.h"
 
+#include "ChannelFilterRow.h"
 #include "FindField.h"
 #include "PageTexts.h"
 #include "ui/lists/ChannelRows.h"
@@ -16,7 +17,7 @@
 namespace k510::ui {
 
 ChannelPage::ChannelPage(const ChannelDatabase &db, ChannelKind kind, QWidget *parent)
-    : ChannelListPage(db, parent), m_kind(kind), m_rows(new ChannelRows(db, kind, this)),
+    : ChannelListPage(db, kind, false, parent), m_rows(new ChannelRows(db, kind, this)),
       m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvCh") : QStringLiteral("lvRadioCh"),
                             channelListColumns(47), ReportList::Selection::Multiple, m_rows, this)),
       m_selector(new QComboBox(this)),
@@ -39,7 +40,7 @@ ChannelPage::ChannelPage(const ChannelDatabase &db, ChannelKind kind, QWidget *p
     chooser->addStretch(1);
     chooser->addWidget(m_find);
     layout->addLayout(chooser, 1, 0);
-    layout->addItem(new QSpacerItem(0, 2), 2, 0);
+    layout->addWidget(filterRow(), 2, 0);
     layout->addWidget(m_list, 3, 0);
     layout->addWidget(m_info, 0, 1, 4, 1);
     layout->setColumnStretch(0, 1);
@@ -55,6 +56,8 @@ bool ChannelPage::showsWholeOrder() const
 void ChannelPage::refill()
 {
     const int entry = m_selector->currentIndex();
+    filterRow()->offerTransponders(database(), entry - 1);
+    filterRow()->nameGroups(database(), kind());
     if (entry <= 0)
         m_rows->showWholeOrder();
     else

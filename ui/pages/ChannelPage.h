@@ -32,7 +32,6 @@ public:
     void addSatelliteEntry(const QString &name);
 
 private:
-    ChannelKind m_kind;
     ChannelRows *m_rows;
     ReportList *m_list;
     QComboBox *m_selector;

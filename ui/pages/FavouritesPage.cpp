@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FavouritesPage.h"
 
+#include "ChannelFilterRow.h"
 #include "FindField.h"
 #include "ui/lists/ChannelTexts.h"
 #include "ui/lists/FavouriteRows.h"
@@ -19,7 +20,7 @@
 namespace k510::ui {
 
 FavouritesPage::FavouritesPage(const ChannelDatabase &db, ChannelKind kind, QWidget *parent)
-    : ChannelListPage(db, parent), m_kind(kind), m_rows(new FavouriteRows(db, kind, this)),
+    : ChannelListPage(db, kind, true, parent), m_rows(new FavouriteRows(db, kind, this)),
       m_list(new ReportList(kind == ChannelKind::Tv ? QStringLiteral("lvTvFavCh") : QStringLiteral("lvRadioFavCh"),
                             channelListColumns(40), ReportList::Selection::Multiple, m_rows, this)),
       m_groups(new QComboBox(this)),
@@ -51,7 +52,7 @@ FavouritesPage::FavouritesPage(const ChannelDatabase &db, ChannelKind kind, QWid
     layout->setVerticalSpacing(2);
     layout->addWidget(new QLabel(QStringLiteral("Выберите группу:"), this), 0, 0);
     layout->addLayout(chooser, 1, 0);
-    layout->addItem(new QSpacerItem(0, 2), 2, 0);
+    layout->addWidget(filterRow(), 2, 0);
     layout->addWidget(m_list, 3, 0);
     layout->addWidget(m_info, 0, 1, 4, 1);
     layout->setColumnStretch(0, 1);
@@ -68,7 +69,7 @@ void FavouritesPage::prepareGroups()
 {
     if (m_groups->count() == 0) {
         for (int group = 1; group <= kFavouriteGroupCount; ++group)
-            m_groups->addItem(fromWindows1251(database().groupName(m_kind, group)));
+            m_groups->addItem(fromWindows1251(database().groupName(kind(), group)));
     }
     if (m_groups->currentIndex() < 0)
         m_groups->setCurrentIndex(0);
@@ -76,6 +77,7 @@ void FavouritesPage::prepareGroups()
 
 void FavouritesPage::refill()
 {
+    filterRow()->nameGroups(database(), kind());
     m_rows->showGroup(groupIndex());
 }
 

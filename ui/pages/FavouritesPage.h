@@ -32,7 +32,6 @@ public:
     void reset();
 
 private:
-    ChannelKind m_kind;
     FavouriteRows *m_rows;
     ReportList *m_list;
     QComboBox *m_groups;

@@ -34,6 +34,8 @@ PageTabs::PageTabs(const ChannelDatabase &db, QWidget *parent)
     addTab(favouriteTv, QStringLiteral("Избранные ТВ"));
     addTab(favouriteRadio, QStringLiteral("Избранные Радио"));
     setCurrentIndex(0);
+    for (ChannelListPage *page : channelPages())
+        page->useNewChannels(m_newChannels);
 }
 
 std::array<ChannelListPage *, 4> PageTabs::channelPages() const

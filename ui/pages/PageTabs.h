@@ -3,6 +3,7 @@
 
 #include "model/ChannelDatabase.h"
 #include "model/ChannelKind.h"
+#include "ui/lists/NewChannels.h"
 
 #include <QTabWidget>
 
@@ -57,6 +58,9 @@ public:
     FavouritesPage *const favouriteTv;
     FavouritesPage *const favouriteRadio;
 
+    // The channels the last ordering or import found new ("Новые").
+    [[nodiscard]] NewChannels &newChannels() { return m_newChannels; }
+
     // TV, radio, TV favourites, radio favourites.
     [[nodiscard]] std::array<ChannelListPage *, 4> channelPages() const;
     // The list of page 0..5; nullptr for any other number.
@@ -94,6 +98,9 @@ public:
     // Each entry that still exists is chosen again, else the first. The
     // group selectors are filled first where their page offers groups of db.
     void choose(const Choices &choices, const ChannelDatabase &db);
+
+private:
+    NewChannels m_newChannels;
 };
 
 } // namespace k510::ui

@@ -76,7 +76,7 @@ void FavouriteCommands::chooseChannels(ChannelKind kind)
         m_kind = kind;
         m_group = page.groupIndex();
         const FavouriteGroup opened = groupOf(kind, m_group);
-        m_selection->fill(m.database, kind, opened);
+        m_selection->fill(m.database, kind, opened, pageOf(kind).newChannels());
         m_selection->showGroup(m_group + 1, page.selector()->itemText(m_group));
         if (!m.dialogs.runDialog(*m_selection)) {
             groupOf(kind, m_group) = opened;

@@ -71,6 +71,12 @@ RenameDialog::RenameDialog(QWidget *parent)
     m_previewView->setModel(m_preview);
     m_previewView->setSelectionMode(QAbstractItemView::NoSelection);
     m_previewView->verticalHeader()->hide();
+    m_previewView->setWordWrap(false);
+    m_previewView->verticalHeader()->setDefaultSectionSize(m_previewView->fontMetrics().height() + 4);
+    // Room for a whole name before and after.
+    const int nameWidth = m_previewView->fontMetrics().horizontalAdvance(QString(int(kNameCapacity) + 2, QChar(u'Н')));
+    m_previewView->horizontalHeader()->resizeSection(1, nameWidth);
+    m_previewView->horizontalHeader()->resizeSection(2, nameWidth);
     m_previewView->horizontalHeader()->setStretchLastSection(true);
     m_previewView->setMinimumSize(520, 260);
     m_problems->setObjectName(QStringLiteral("lbRenameProblems"));

@@ -4,6 +4,7 @@
 #include "model/Favourites.h"
 #include "ui/dialogs/DialogButtons.h"
 #include "ui/lists/DragEdgeScroll.h"
+#include "ui/lists/ChannelFilterRow.h"
 #include "ui/lists/ChannelRows.h"
 #include "ui/lists/ChannelTexts.h"
 #include "ui/lists/FavouriteRows.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -67,6 +69,7 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
                                     ReportList::Selection::Multiple, nullptr, this)),
       m_lvFavCh(new ReportList(QStringLiteral("lvFavCh"), k510::ui::channelListColumns(numberWidth),
                                ReportList::Selection::Multiple, nullptr, this)),
+      m_filter(new k510::ui::ChannelFilterRow(QStringLiteral("FavSelect"), false, this)),
       m_lbGroupName(new QLabel(this)),
       m_lbAlreadyInGroup(new QLabel(this))
 {
@@ -99,7 +102,19 @@ TfavChSelectDlg::TfavChSelectDlg(QWidget *parent)
     auto *lists = new QHBoxLayout;
     layout->addLayout(lists, 1);
     lists->addLayout(captioned(QStringLiteral("Список избранных каналов"), m_lvSelectedCh, this), 1);
-    lists->addLayout(captioned(QStringLiteral("Список каналов"), m_lvFavCh, this), 1);
+    QVBoxLayout *channels = captioned(QStringLiteral("Список каналов"), m_lvFavCh, this);
+    channels->insertWidget(1, m_filter);
+    lists->addLayout(channels, 1);
+    connect(m_filter, &k510::ui::ChannelFilterRow::conditionsChanged, this, [this] {
+        if (m_db)
+            m_lvFavCh->setRowConditions(k510::ui::channelRowTest(*m_db, m_kind, *m_filter, m_newChannels));
+    });
+    connect(m_filter, &k510::ui::ChannelFilterRow::resetRequested, m_filter, &k510::ui::ChannelFilterRow::clear);
+    // Esc clears the conditions first, and only then closes the dialog.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, m_filter, &k510::ui::ChannelFilterRow::clear);
+    escape->setEnabled(false);
+    connect(m_filter, &k510::ui::ChannelFilterRow::conditionsChanged, escape,
+            [this, escape] { escape->setEnabled(m_filter->filters()); });
     m_lbAlreadyInGroup->setObjectName(QStringLiteral("lbAlreadyInGroup"));
     layout->addWidget(m_lbAlreadyInGroup);
     addOkCancelButtons(*this, *layout);
@@ -122,9 +137,14 @@ ReportList *TfavChSelectDlg::selectedChannels() const
     return m_lvSelectedCh;
 }
 
-void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const FavouriteGroup &group)
+void TfavChSelectDlg::fill(const ChannelDatabase &db, ChannelKind kind, const FavouriteGroup &group,
+                           const k510::ui::NewChannels *newChannels)
 {
     m_kind = kind;
+    m_db = &db;
+    m_newChannels = newChannels;
+    m_filter->clear();
+    m_filter->nameGroups(db, kind);
     // An entry of a damaged order list that names no channel is not offered.
     auto *channels = new ChannelRows(db, kind, this);
     m_lvFavCh->setRows(channels);

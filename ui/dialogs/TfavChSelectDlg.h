@@ -9,8 +9,10 @@
 class QLabel;
 
 namespace k510::ui {
+class ChannelFilterRow;
 class DragEdgeScroll;
 class FavouriteRows;
+class NewChannels;
 class ReportList;
 }
 
@@ -32,7 +34,10 @@ public:
     // by the column it was last sorted by, marked when the group holds it.
     // lvSelectedCh: one row per group entry, "#" being the entry's position
     // + 1; an entry that names no channel of the kind shows empty cells.
-    void fill(const k510::ChannelDatabase &db, k510::ChannelKind kind, const k510::FavouriteGroup &group);
+    // A filter row above lvFavCh narrows it as on the pages ("Новые" from
+    // newChannels); it is cleared at each fill.
+    void fill(const k510::ChannelDatabase &db, k510::ChannelKind kind, const k510::FavouriteGroup &group,
+              const k510::ui::NewChannels *newChannels = nullptr);
     // Shows the group's entries again (after some were taken out) and marks
     // in lvFavCh exactly the channels it holds.
     void showEntries(const k510::ChannelDatabase &db, const k510::FavouriteGroup &group);
@@ -82,6 +87,9 @@ private:
     k510::ui::ReportList *m_lvSelectedCh;
     k510::ui::FavouriteRows *m_entries = nullptr;   // the group being filled, shown in m_lvSelectedCh
     k510::ui::ReportList *m_lvFavCh;
+    k510::ui::ChannelFilterRow *m_filter;
+    const k510::ChannelDatabase *m_db = nullptr;
+    const k510::ui::NewChannels *m_newChannels = nullptr;
     QLabel *m_lbGroupName;
     QLabel *m_lbAlreadyInGroup;
     k510::ui::DragEdgeScroll *m_edgeScroll = nullptr;

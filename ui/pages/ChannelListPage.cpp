@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelListPage.h"
 
-#include "ChannelFilterRow.h"
+#include "ui/lists/ChannelFilterRow.h"
 #include "FindField.h"
 #include "InfoPanel.h"
 #include "ui/lists/ChannelTexts.h"
-#include "ui/lists/NewChannels.h"
 #include "ui/lists/ReportList.h"
-#include "model/ChannelFilter.h"
 
 #include <QComboBox>
 
 #include <QShortcut>
 
 #include <algorithm>
-#include <memory>
 
 namespace k510::ui {
 
@@ -66,17 +63,7 @@ void ChannelListPage::wireFindField()
 
 void ChannelListPage::applyConditions()
 {
-    if (!m_filterRow->filters()) {
-        list()->setRowConditions({});
-    } else {
-        list()->setRowConditions([this]() -> std::function<bool(int)> {
-            ChannelConditions conditions = m_filterRow->conditions();
-            if (m_filterRow->onlyNew())
-                conditions.among = m_newChannels ? m_newChannels->indicesIn(m_db, m_kind) : std::vector<int>{};
-            auto matcher = std::make_shared<const ChannelMatcher>(m_db, m_kind, conditions);
-            return [matcher](int channelIndex) { return matcher->matches(channelIndex); };
-        });
-    }
+    list()->setRowConditions(channelRowTest(m_db, m_kind, *m_filterRow, m_newChannels));
     emit rowFilterChanged();
 }
 

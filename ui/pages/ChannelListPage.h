@@ -45,6 +45,7 @@ public:
     [[nodiscard]] ChannelFilterRow *filterRow() const { return m_filterRow; }
     // Where "Новые" finds the channels it shows.
     void useNewChannels(const NewChannels &newChannels) { m_newChannels = &newChannels; }
+    [[nodiscard]] const NewChannels *newChannels() const { return m_newChannels; }
     // Esc and "Сбросить": every condition and "Поиск" cleared.
     void clearFilters();
 

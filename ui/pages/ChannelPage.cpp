@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelPage.h"
 
-#include "ChannelFilterRow.h"
+#include "ui/lists/ChannelFilterRow.h"
 #include "FindField.h"
 #include "PageTexts.h"
 #include "ui/lists/ChannelRows.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FavouritesPage.h"
 
-#include "ChannelFilterRow.h"
+#include "ui/lists/ChannelFilterRow.h"
 #include "FindField.h"
 #include "ui/lists/ChannelTexts.h"
 #include "ui/lists/FavouriteRows.h"

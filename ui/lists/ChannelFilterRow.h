@@ -6,11 +6,15 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QPushButton;
 
 namespace k510::ui {
+
+class NewChannels;
 
 // The conditions above a channel list besides "Поиск": transponder (of the
 // satellite the page's selector chose), scrambled or free, locked or not,
@@ -58,5 +62,12 @@ private:
     bool m_quiet = false;   // while the row changes its own controls
     bool m_textFiltering = false;
 };
+
+// What a channel list's rows are tested by (see ReportList::setRowConditions)
+// while the row filters: the conditions chosen when the rows are read, "Новые"
+// taken from newChannels. Empty while it does not filter.
+[[nodiscard]] std::function<std::function<bool(int)>()> channelRowTest(const ChannelDatabase &db, ChannelKind kind,
+                                                                     const ChannelFilterRow &filter,
+                                                                     const NewChannels *newChannels);
 
 } // namespace k510::ui

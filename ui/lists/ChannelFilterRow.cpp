@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelFilterRow.h"
 
-#include "ui/lists/ChannelTexts.h"
-#include "ui/lists/ModelStrings.h"
+#include "ChannelTexts.h"
+#include "ModelStrings.h"
+#include "NewChannels.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <memory>
 
 namespace k510::ui {
 
@@ -191,6 +194,20 @@ void ChannelFilterRow::changed()
     offerReset();
     if (!m_quiet)
         emit conditionsChanged();
+}
+
+std::function<std::function<bool(int)>()> channelRowTest(const ChannelDatabase &db, ChannelKind kind,
+                                                        const ChannelFilterRow &filter, const NewChannels *newChannels)
+{
+    if (!filter.filters())
+        return {};
+    return [&db, kind, &filter, newChannels]() -> std::function<bool(int)> {
+        ChannelConditions conditions = filter.conditions();
+        if (filter.onlyNew())
+            conditions.among = newChannels ? newChannels->indicesIn(db, kind) : std::vector<int>{};
+        auto matcher = std::make_shared<const ChannelMatcher>(db, kind, conditions);
+        return [matcher](int channelIndex) { return matcher->matches(channelIndex); };
+    };
 }
 
 } // namespace k510::ui

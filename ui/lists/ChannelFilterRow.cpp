@@ -21,12 +21,16 @@ constexpr int kAnyGroupEntry = 1;
 constexpr int kFirstGroupEntry = 2;
 constexpr int kNoGroupEntry = kFirstGroupEntry + kFavouriteGroupCount;
 
-QComboBox *conditionBox(const QString &name, const QStringList &entries, QWidget *parent)
+// A box as wide as `characters`, whatever its entries: entries named anew
+// (another satellite's transponders, a renamed group) must not lay out the
+// page and its 6000-row list again.
+QComboBox *conditionBox(const QString &name, const QStringList &entries, int characters, QWidget *parent)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(name);
     box->addItems(entries);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(characters);
     return box;
 }
 
@@ -51,14 +55,14 @@ ChannelFilterRow::ChannelFilterRow(const QString &prefix, bool withTransponders,
       m_scrambled(conditionBox(prefix + QStringLiteral("FilterScrambled"),
                                {QStringLiteral("Кодированные и открытые"), QStringLiteral("Кодированные"),
                                 QStringLiteral("Открытые")},
-                               this)),
+                               20, this)),
       m_locked(conditionBox(prefix + QStringLiteral("FilterLocked"),
                             {QStringLiteral("Заблокированные и нет"), QStringLiteral("Заблокированные"),
                              QStringLiteral("Незаблокированные")},
-                            this)),
+                            19, this)),
       m_favourites(conditionBox(prefix + QStringLiteral("FilterFavourites"),
                                 {QStringLiteral("В избранных и нет"), QStringLiteral("В избранных: в любой группе")},
-                                this)),
+                                26, this)),
       m_new(new QCheckBox(QStringLiteral("Новые"), this)),
       m_duplicates(new QCheckBox(QStringLiteral("Дубликаты"), this)),
       m_reset(new QPushButton(QStringLiteral("Сбросить"), this))
@@ -81,7 +85,7 @@ ChannelFilterRow::ChannelFilterRow(const QString &prefix, bool withTransponders,
     layout->setSpacing(4);
     if (withTransponders) {
         m_transponder = conditionBox(prefix + QStringLiteral("FilterTransponder"), {QStringLiteral("Все транспондеры")},
-                                     this);
+                                     15, this);
         m_transponder->setEnabled(false);
         m_transponder->setToolTip(QStringLiteral("Транспондер спутника, выбранного слева"));
         layout->addWidget(m_transponder);
@@ -128,9 +132,11 @@ void ChannelFilterRow::offerTransponders(const ChannelDatabase &db, int satellit
 
 void ChannelFilterRow::nameGroups(const ChannelDatabase &db, ChannelKind kind)
 {
-    for (int group = 0; group < kFavouriteGroupCount; ++group)
-        m_favourites->setItemText(kFirstGroupEntry + group,
-                                  groupEntry(group, fromWindows1251(db.groupName(kind, group + 1))));
+    for (int group = 0; group < kFavouriteGroupCount; ++group) {
+        const QString entry = groupEntry(group, fromWindows1251(db.groupName(kind, group + 1)));
+        if (m_favourites->itemText(kFirstGroupEntry + group) != entry)
+            m_favourites->setItemText(kFirstGroupEntry + group, entry);
+    }
 }
 
 ChannelConditions ChannelFilterRow::conditions() const

@@ -2,6 +2,7 @@
 #include "BulkChanges.h"
 
 #include <algorithm>
+#include <optional>
 #include <cstdint>
 #include <unordered_set>
 
@@ -82,13 +83,26 @@ Outcome<FlagsChanged> setScrambled(ChannelDatabase &db, ChannelKind kind, const 
     return setFlag(db, kind, numbers, ChannelFlag::Scrambled, scrambled);
 }
 
-Outcome<FavouritesAdded> addToFavouriteGroup(ChannelDatabase &db, ChannelKind kind, int group,
-                                             const std::vector<int> &numbers)
+namespace {
+
+// Why a change of that group for those numbers cannot be made at all.
+std::optional<Refusal> groupChangeRefusal(const ChannelDatabase &db, ChannelKind kind, int group,
+                                          const std::vector<int> &numbers)
 {
     if (!isGroup(group))
         return noSuchGroup(kind, group);
     if (std::vector<int> missing = numbersNamingNothing(db, kind, numbers); !missing.empty())
         return noSuchChannel(kind, std::move(missing));
+    return std::nullopt;
+}
+
+} // namespace
+
+Outcome<FavouritesAdded> addToFavouriteGroup(ChannelDatabase &db, ChannelKind kind, int group,
+                                             const std::vector<int> &numbers)
+{
+    if (std::optional<Refusal> refused = groupChangeRefusal(db, kind, group, numbers))
+        return *refused;
     FavouriteGroup &entries = db.favourites(kind)[std::size_t(group)];
     const FavouriteChoice choice = newFavourites(entries, numbers);
     const int room = std::max(0, kFavouriteGroupCapacity - int(entries.size()));
@@ -112,10 +126,8 @@ Outcome<FavouritesAdded> addToFavouriteGroup(ChannelDatabase &db, ChannelKind ki
 Outcome<FavouritesRemoved> removeFromFavouriteGroup(ChannelDatabase &db, ChannelKind kind, int group,
                                                     const std::vector<int> &numbers)
 {
-    if (!isGroup(group))
-        return noSuchGroup(kind, group);
-    if (std::vector<int> missing = numbersNamingNothing(db, kind, numbers); !missing.empty())
-        return noSuchChannel(kind, std::move(missing));
+    if (std::optional<Refusal> refused = groupChangeRefusal(db, kind, group, numbers))
+        return *refused;
     FavouriteGroup &entries = db.favourites(kind)[std::size_t(group)];
     const std::vector<int> named = distinct(numbers);
     const std::unordered_set<int> leaving(named.begin(), named.end());

@@ -12,6 +12,8 @@
 #include "ui/pages/ChannelListPage.h"
 #include "ui/pages/PageTabs.h"
 
+#include <unordered_map>
+
 
 namespace k510::ui {
 
@@ -35,6 +37,7 @@ std::optional<SelectionCommands::Chosen> SelectionCommands::chosen() const
         if (number > 0 && !taken[std::size_t(index)]) {
             taken[std::size_t(index)] = true;
             chosen.numbers.push_back(number);
+            chosen.shownNumbers.push_back(page->list()->text(row, 0).toInt());
         }
     }
     if (chosen.numbers.empty())
@@ -51,6 +54,14 @@ void SelectionCommands::changeChosen(const QString &name, const Chosen &chosen, 
             refused = outcome.refusal();
     });
     if (refused) {
+        // Rows are named as the list numbers them.
+        if (refused->reason == RefusalReason::NamesUnfit) {
+            std::unordered_map<int, int> shown;
+            for (std::size_t k = 0; k < chosen.numbers.size(); ++k)
+                shown.emplace(chosen.numbers[k], chosen.shownNumbers[k]);
+            for (int &number : refused->numbers)
+                number = shown.contains(number) ? shown.at(number) : number;
+        }
         m.dialogs.showMessage(refusalMessage(*refused));
         return;
     }
@@ -97,7 +108,7 @@ void SelectionCommands::rename()
     const auto chosen = this->chosen();
     if (!chosen)
         return;
-    m_rename->prepare(m.database, chosen->kind, chosen->numbers);
+    m_rename->prepare(m.database, chosen->kind, chosen->numbers, chosen->shownNumbers);
     if (!m.dialogs.runDialog(*m_rename))
         return;
     const RenameRule rule = m_rename->rule();

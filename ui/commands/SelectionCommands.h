@@ -47,6 +47,9 @@ public:
     struct Chosen {
         ChannelKind kind = ChannelKind::Tv;
         std::vector<int> numbers;
+        // What the list's "#" shows for each of them: the place in the order
+        // or group, or the channel's number on one satellite.
+        std::vector<int> shownNumbers;
     };
     [[nodiscard]] std::optional<Chosen> chosen() const;
 

@@ -23,8 +23,7 @@ QLineEdit *addEdit(QWidget &parent, QFormLayout &fields, const QString &name, co
 
 void ChannelEdits::load(const ChannelForm &form) const
 {
-    name->setText(form.name);
-    nameGuard->acceptLoadedName();
+    nameGuard->loadName(form.name);
     serviceId->setText(form.serviceId);
     pmtPid->setText(form.pmtPid);
     if (videoPid)

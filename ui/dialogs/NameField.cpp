@@ -40,9 +40,12 @@ QValidator::State NameFieldGuard::validate(QString &input, int &) const
     return unshowableCharacters(input) > m_oddInLoaded ? Invalid : Acceptable;
 }
 
-void NameFieldGuard::acceptLoadedName()
+void NameFieldGuard::loadName(const QString &name)
 {
-    m_oddInLoaded = unshowableCharacters(m_field.text());
+    // Counted first, so the field takes the loaded text as valid and goes on
+    // judging every key typed after it.
+    m_oddInLoaded = unshowableCharacters(name);
+    m_field.setText(name);
     showRoom();
 }
 

@@ -9,8 +9,8 @@ class QLineEdit;
 // A channel-name field that knows the receiver: a note beside it says how
 // many of the name's 16 bytes are left, and a character the receiver
 // cannot show is refused as it is typed or pasted, the note saying why. A
-// name loaded that holds such characters already can still be edited; only
-// new ones are refused.
+// name loaded that holds such characters already can still be edited, to
+// take them out; only new ones are refused as typed.
 class NameFieldGuard : public QValidator {
     Q_OBJECT
 public:
@@ -18,8 +18,9 @@ public:
     NameFieldGuard(QLineEdit &field, QLabel &note);
 
     State validate(QString &input, int &cursor) const override;
-    // The name now in the field is the one loaded: its odd characters stay allowed.
-    void acceptLoadedName();
+    // Puts a loaded name into the field: its odd characters stay allowed, so
+    // the user can still edit it (to take them out; OK refuses them).
+    void loadName(const QString &name);
 
 private:
     void showRoom();

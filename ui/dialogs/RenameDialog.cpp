@@ -16,6 +16,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+
 namespace k510::ui {
 
 namespace {
@@ -113,11 +114,15 @@ RenameDialog::RenameDialog(QWidget *parent)
     connect(m_case, &QComboBox::currentIndexChanged, this, &RenameDialog::showPreview);
 }
 
-void RenameDialog::prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers)
+void RenameDialog::prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers,
+                           std::vector<int> shownNumbers)
 {
     m_db = &db;
     m_kind = kind;
     m_numbers = std::move(numbers);
+    m_shownOf.clear();
+    for (std::size_t k = 0; k < m_numbers.size() && k < shownNumbers.size(); ++k)
+        m_shownOf.emplace(m_numbers[k], shownNumbers[k]);
     setWindowTitle(QStringLiteral("Переименовать: %1 %2").arg(m_numbers.size()).arg(m_numbers.size() == 1 ? "канал" : "каналов"));
     showPreview();
     m_from->setFocus();
@@ -145,7 +150,12 @@ void RenameDialog::showPreview()
 {
     if (!m_db)
         return;
-    m_preview->show(previewRename(*m_db, m_kind, m_numbers, rule()));
+    std::vector<RenamedRow> rows = previewRename(*m_db, m_kind, m_numbers, rule());
+    // Each row as the list numbers it.
+    for (RenamedRow &row : rows)
+        if (const auto shown = m_shownOf.find(row.number); shown != m_shownOf.end())
+            row.number = shown->second;
+    m_preview->show(std::move(rows));
     const std::vector<int> marked = m_preview->markedNumbers();
     m_problems->setText(problemsText(marked));
     m_problems->setVisible(!marked.empty());

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <unordered_map>
 #include <vector>
 
 class QCheckBox;
@@ -27,9 +28,9 @@ class RenameDialog : public QDialog {
 public:
     explicit RenameDialog(QWidget *parent);
 
-    // The channels (TV channel numbers or radio numbers) the rule is for;
-    // the rule typed last time stays.
-    void prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers);
+    // The channels (TV channel numbers or radio numbers) the rule is for,
+    // with the numbers the list shows them by; the rule typed last time stays.
+    void prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers, std::vector<int> shownNumbers);
     [[nodiscard]] RenameRule rule() const;
 
 private:
@@ -50,6 +51,7 @@ private:
     const ChannelDatabase *m_db = nullptr;
     ChannelKind m_kind = ChannelKind::Tv;
     std::vector<int> m_numbers;
+    std::unordered_map<int, int> m_shownOf;   // channel number -> the list's "#"
 };
 
 } // namespace k510::ui

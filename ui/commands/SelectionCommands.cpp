@@ -12,8 +12,6 @@
 #include "ui/pages/ChannelListPage.h"
 #include "ui/pages/PageTabs.h"
 
-#include <unordered_map>
-
 
 namespace k510::ui {
 
@@ -37,7 +35,7 @@ std::optional<SelectionCommands::Chosen> SelectionCommands::chosen() const
         if (number > 0 && !taken[std::size_t(index)]) {
             taken[std::size_t(index)] = true;
             chosen.numbers.push_back(number);
-            chosen.shownNumbers.push_back(page->list()->text(row, 0).toInt());
+            chosen.shownNumbers.emplace(number, page->list()->numberOf(row));
         }
     }
     if (chosen.numbers.empty())
@@ -55,13 +53,9 @@ void SelectionCommands::changeChosen(const QString &name, const Chosen &chosen, 
     });
     if (refused) {
         // Rows are named as the list numbers them.
-        if (refused->reason == RefusalReason::NamesUnfit) {
-            std::unordered_map<int, int> shown;
-            for (std::size_t k = 0; k < chosen.numbers.size(); ++k)
-                shown.emplace(chosen.numbers[k], chosen.shownNumbers[k]);
+        if (refused->reason == RefusalReason::NamesUnfit)
             for (int &number : refused->numbers)
-                number = shown.contains(number) ? shown.at(number) : number;
-        }
+                number = chosen.shownNumbers.contains(number) ? chosen.shownNumbers.at(number) : number;
         m.dialogs.showMessage(refusalMessage(*refused));
         return;
     }

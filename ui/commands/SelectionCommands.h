@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QWidget;
@@ -47,9 +48,9 @@ public:
     struct Chosen {
         ChannelKind kind = ChannelKind::Tv;
         std::vector<int> numbers;
-        // What the list's "#" shows for each of them: the place in the order
-        // or group, or the channel's number on one satellite.
-        std::vector<int> shownNumbers;
+        // What the list's "#" shows for each of them (the place in the order
+        // or group, or the channel's number on one satellite), by number.
+        std::unordered_map<int, int> shownNumbers;
     };
     [[nodiscard]] std::optional<Chosen> chosen() const;
 

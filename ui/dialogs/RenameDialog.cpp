@@ -115,14 +115,12 @@ RenameDialog::RenameDialog(QWidget *parent)
 }
 
 void RenameDialog::prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers,
-                           std::vector<int> shownNumbers)
+                           std::unordered_map<int, int> shownNumbers)
 {
     m_db = &db;
     m_kind = kind;
     m_numbers = std::move(numbers);
-    m_shownOf.clear();
-    for (std::size_t k = 0; k < m_numbers.size() && k < shownNumbers.size(); ++k)
-        m_shownOf.emplace(m_numbers[k], shownNumbers[k]);
+    m_shownOf = std::move(shownNumbers);
     setWindowTitle(QStringLiteral("Переименовать: %1 %2").arg(m_numbers.size()).arg(m_numbers.size() == 1 ? "канал" : "каналов"));
     showPreview();
     m_from->setFocus();

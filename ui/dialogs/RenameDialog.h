@@ -30,7 +30,8 @@ public:
 
     // The channels (TV channel numbers or radio numbers) the rule is for,
     // with the numbers the list shows them by; the rule typed last time stays.
-    void prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers, std::vector<int> shownNumbers);
+    void prepare(const ChannelDatabase &db, ChannelKind kind, std::vector<int> numbers,
+                 std::unordered_map<int, int> shownNumbers);
     [[nodiscard]] RenameRule rule() const;
 
 private:

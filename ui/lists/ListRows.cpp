@@ -120,6 +120,11 @@ int ListRows::identityOf(int row) const
     return row >= 0 && row < count() ? m_rows[std::size_t(row)].identity : -1;
 }
 
+int ListRows::numberOf(int row) const
+{
+    return row >= 0 && row < count() ? m_rows[std::size_t(row)].number : 0;
+}
+
 int ListRows::placeOf(int row) const
 {
     return row >= 0 && row < count() ? m_rows[std::size_t(row)].place : -1;

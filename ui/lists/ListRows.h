@@ -38,6 +38,8 @@ public:
     [[nodiscard]] QStringList cells(int row) const;
     [[nodiscard]] int identityOf(int row) const;
     [[nodiscard]] int placeOf(int row) const;
+    // The number "#" shows for a row; 0 for none.
+    [[nodiscard]] int numberOf(int row) const;
     // The largest number any row shows.
     [[nodiscard]] int largestNumber() const { return m_largestNumber; }
     // What follows a row across a change of the database: equal for the

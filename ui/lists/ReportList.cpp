@@ -129,6 +129,11 @@ int ReportList::identityOf(int row) const
     return m_rows->identityOf(sourceRowOf(row));
 }
 
+int ReportList::numberOf(int row) const
+{
+    return m_rows->numberOf(sourceRowOf(row));
+}
+
 int ReportList::placeOf(int row) const
 {
     return m_rows->placeOf(sourceRowOf(row));

@@ -59,6 +59,7 @@ public:
     // What a row shown stands for (see ListRows); -1 for no row.
     [[nodiscard]] int identityOf(int row) const;
     [[nodiscard]] int placeOf(int row) const;
+    [[nodiscard]] int numberOf(int row) const;
     // The row of the rows behind a row shown, and back; -1 for none.
     [[nodiscard]] int sourceRowOf(int row) const;
     [[nodiscard]] int rowOfSource(int sourceRow) const;
